@@ -1,0 +1,45 @@
+#pragma once
+// Main window: the banner, the picture and the buttons that open the centre,
+// the country level and the references, and the two preferences of the run.
+
+#include "ui/Form.h"
+
+class QLabel;
+class QPushButton;
+
+namespace pelo {
+
+class TTMenu1 : public Form {
+    Q_OBJECT
+public:
+    explicit TTMenu1(AppContext& ctx);
+
+    void Initial();
+    void MENUClick();
+    void Button2Click();
+    void Button3Click();
+    void BPaysClick();
+    void BRefClick();
+    void FinClick();
+
+    // The picture of Image2, drawn by the program.
+    static QPixmap drawPicture(QSize size);
+
+protected:
+    void reject() override;  // Escape does not close the program
+
+private:
+    QLabel* Panel1;
+    QLabel* Image2;
+    QLabel* Label1;
+    QLabel* Label2;
+    QLabel* Label3;
+    QPushButton* MENU;
+    QPushButton* Fin;
+    QPushButton* Button2;
+    QPushButton* Button3;
+    QPushButton* BPays;
+    QPushButton* BRef;
+};
+
+}  // namespace pelo

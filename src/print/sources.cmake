@@ -1,0 +1,5 @@
+list(APPEND PELO_CORE_SOURCES
+  src/print/Surface.cpp
+)
+list(APPEND PELO_GUI_SOURCES
+)

@@ -1,0 +1,24 @@
+#pragma once
+// Demonstration data: an identified centre with FIBs whose values follow
+// plausible clinical distributions, for trying the program and for tests.
+
+#include <cstdint>
+#include <vector>
+
+#include "store/FibRecord.h"
+
+namespace pelo {
+
+struct DemoCentre {
+    std::uint16_t centre = 1234;
+    std::uint8_t region = 10;      // Ile de France
+    std::uint8_t department = 75;
+    std::uint8_t structure = 4;    // hospital diabetes service
+    std::array<std::uint16_t, 7> units{3, 3, 3, 3, 3, 3, 3};
+    int year = 0;                  // year of the sheets; 0 = this year
+};
+
+// The header and FIBs 1..n of a demonstration record file (record 0 first).
+std::vector<FibRecord> demoRecords(const DemoCentre& centre, std::uint32_t n, std::uint64_t seed);
+
+}  // namespace pelo

@@ -1,0 +1,49 @@
+#pragma once
+// The run-wide state shared by every screen: the current record buffer, the
+// current file and numbers, the flags and the centre's settings. One instance
+// is owned by the application and handed to each form by reference.
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "store/FibRecord.h"
+
+namespace pelo {
+
+inline const std::string kFibFile = "FIB.DAT";
+inline const std::string kPracticeFile = "ESSAIFIB.DAT";
+
+struct RunState {
+    FibRecord buffer{};                // the one record in memory: the header or a FIB
+    std::string CurrentFile;           // "FIB.DAT", or "ESSAIFIB.DAT" in training
+    std::int32_t CurrentYear = 0;
+    std::uint16_t CurrentCentre = 0;
+    std::uint16_t CurrentFib = 0;      // NbFiches, or the number of the FIB being edited
+    std::uint16_t SavedFibCount = 0;   // NbFiches put aside while a FIB is edited
+    bool ShowCheckMessages = false;
+    bool ReadPage2Entries = false;
+    bool EditingExisting = false;
+    bool ColourPreference = false;
+    bool CardReaderOn = false;
+    bool Training = false;             // entry training on the practice file
+
+    // Centre identification (centre menu).
+    std::uint16_t RegionCode = 0;
+    std::uint16_t DepartmentCode = 0;
+    std::uint16_t StructureCode = 0;
+    // Glycémie, Créatinine, Microalbuminurie, Protéinurie, Cholestérol, HDL, Triglycérides.
+    std::array<std::uint16_t, 7> UnitCodes{};
+
+    // Evaluation.
+    std::uint8_t EvalFilter = 0;       // 0 all FIBs, 1 type 1, 2 type 2
+    std::uint32_t EvaluatedCount = 0;  // FIBs counted by the last synthesis; 0 = none yet
+
+    // Today's date as the sheets show it; tests may set it.
+    std::string Today;
+};
+
+// Unit code positions in UnitCodes.
+enum UnitIndex { kUnitGly = 0, kUnitCreat, kUnitMicroalb, kUnitProteinurie, kUnitChol, kUnitHdl, kUnitTrig };
+
+}  // namespace pelo

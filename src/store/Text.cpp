@@ -1,0 +1,189 @@
+#include "store/Text.h"
+
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <limits>
+
+namespace pelo {
+
+namespace {
+// Code points of Windows-1252 bytes 0x80..0x9F; 0 marks an undefined byte.
+constexpr char32_t kHigh[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+                                0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+void appendUtf8(std::string& out, char32_t cp) {
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+char32_t cp1252CodePoint(unsigned char b) {
+    if (b >= 0x80 && b < 0xA0) return kHigh[b - 0x80] ? kHigh[b - 0x80] : char32_t('?');
+    return b;
+}
+
+std::string_view trimmed(std::string_view s) {
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+    return s;
+}
+}  // namespace
+
+std::string cp1252ToUtf8(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size());
+    for (char c : bytes) appendUtf8(out, cp1252CodePoint(static_cast<unsigned char>(c)));
+    return out;
+}
+
+std::string utf8ToCp1252(std::string_view s) {
+    std::string out;
+    for (std::size_t i = 0; i < s.size();) {
+        unsigned char c = static_cast<unsigned char>(s[i]);
+        char32_t cp;
+        int len;
+        if (c < 0x80) { cp = c; len = 1; }
+        else if ((c & 0xE0) == 0xC0) { cp = c & 0x1F; len = 2; }
+        else if ((c & 0xF0) == 0xE0) { cp = c & 0x0F; len = 3; }
+        else if ((c & 0xF8) == 0xF0) { cp = c & 0x07; len = 4; }
+        else { out += '?'; ++i; continue; }
+        if (i + len > s.size()) { out += '?'; break; }
+        bool bad = false;
+        for (int k = 1; k < len; ++k) {
+            unsigned char cc = static_cast<unsigned char>(s[i + k]);
+            if ((cc & 0xC0) != 0x80) { bad = true; break; }
+            cp = (cp << 6) | (cc & 0x3F);
+        }
+        if (bad) { out += '?'; ++i; continue; }
+        i += len;
+        if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) {
+            out += static_cast<char>(cp);
+            continue;
+        }
+        char found = '?';
+        for (int k = 0; k < 32; ++k)
+            if (kHigh[k] == cp && cp != 0) { found = static_cast<char>(0x80 + k); break; }
+        out += found;
+    }
+    return out;
+}
+
+char cp1252Upper(char c) {
+    unsigned char b = static_cast<unsigned char>(c);
+    if (b >= 'a' && b <= 'z') return static_cast<char>(b - 32);
+    if (b >= 0xE0 && b <= 0xFE && b != 0xF7) return static_cast<char>(b - 32);
+    if (b == 0x9A) return static_cast<char>(0x8A);  // š -> Š
+    if (b == 0x9C) return static_cast<char>(0x8C);  // œ -> Œ
+    if (b == 0x9E) return static_cast<char>(0x8E);  // ž -> Ž
+    if (b == 0xFF) return static_cast<char>(0x9F);  // ÿ -> Ÿ
+    return c;
+}
+
+std::string displayU8(std::uint8_t v) { return v == 255 ? std::string() : std::to_string(v); }
+std::string displayI32(std::int32_t v) { return v == -1 ? std::string() : std::to_string(v); }
+std::string displayF32(float v) {
+    if (v == -1.0f) return {};
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%4.2f", static_cast<double>(v));
+    return buf;
+}
+
+namespace {
+// Parses [sign] digits [sep digits] with optional surrounding spaces; returns
+// nullopt when the text has another shape.
+std::optional<double> parseNumber(std::string_view text, bool allowDecimal, bool* outOfRange) {
+    std::string_view s = trimmed(text);
+    std::string clean;
+    std::size_t i = 0;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) clean += s[i++];
+    std::size_t digits = 0;
+    bool sep = false;
+    for (; i < s.size(); ++i) {
+        char c = s[i];
+        if (c >= '0' && c <= '9') { clean += c; ++digits; }
+        else if (allowDecimal && !sep && (c == '.' || c == ',')) { clean += '.'; sep = true; }
+        else return std::nullopt;
+    }
+    if (digits == 0) return std::nullopt;
+    if (!allowDecimal) {
+        errno = 0;
+        long long v = std::strtoll(clean.c_str(), nullptr, 10);
+        if (errno == ERANGE || v < std::numeric_limits<std::int32_t>::min() ||
+            v > std::numeric_limits<std::int32_t>::max()) {
+            *outOfRange = true;
+            return std::nullopt;
+        }
+        return static_cast<double>(v);
+    }
+    double v = std::strtod(clean.c_str(), nullptr);
+    if (!std::isfinite(v) || std::fabs(v) > std::numeric_limits<float>::max()) {
+        *outOfRange = true;
+        return std::nullopt;
+    }
+    return v;
+}
+
+std::string quoted(std::string_view t) { return "'" + std::string(t) + "'"; }
+}  // namespace
+
+Parsed<std::int32_t> parseIntegerEntry(std::string_view text) {
+    if (trimmed(text).empty()) return std::int32_t{-1};
+    bool range = false;
+    auto v = parseNumber(text, false, &range);
+    if (!v) return ConversionError{quoted(text) + " n'est pas une valeur entière correcte"};
+    return static_cast<std::int32_t>(*v);
+}
+
+Parsed<float> parseDecimalEntry(std::string_view text) {
+    if (trimmed(text).empty()) return -1.0f;
+    bool range = false;
+    auto v = parseNumber(text, true, &range);
+    if (!v) return ConversionError{quoted(text) + " n'est pas une valeur en virgule flottante correcte"};
+    return static_cast<float>(*v);
+}
+
+Parsed<std::uint8_t> parseByteEntry(std::string_view text) {
+    if (trimmed(text).empty()) return std::uint8_t{255};
+    bool range = false;
+    auto v = parseNumber(text, false, &range);
+    if (!v || *v < 0 || *v > 254)
+        return ConversionError{quoted(text) + " n'est pas une valeur entière correcte"};
+    return static_cast<std::uint8_t>(*v);
+}
+
+std::string Percent::text() const {
+    if (den == 0) return "0.0";
+    // tenths = round(1000 * c / d), half up, with integers (non-negative counts).
+    std::int64_t n = num * 10;  // 1000 * c
+    std::int64_t q = n / den, r = n % den;
+    if (2 * r >= den) ++q;
+    std::string s = std::to_string(q / 10) + "." + std::to_string(q % 10);
+    return s;
+}
+
+std::int64_t Percent::rounded() const {
+    if (den == 0) return 0;
+    std::int64_t q = num / den, r = num % den;
+    if (2 * r > den || (2 * r == den && (q % 2) != 0)) ++q;
+    return q;
+}
+
+std::int64_t roundHalfEven(double x) { return static_cast<std::int64_t>(std::nearbyint(x)); }
+
+}  // namespace pelo

@@ -1,0 +1,58 @@
+#pragma once
+// Texts of the record boundary and of the entry fields: Windows-1252 <-> UTF-8,
+// the display of numeric fields, the reading back of typed entries, and the
+// exact percentages of the lists.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+
+namespace pelo {
+
+// Windows-1252 byte to UTF-8 and back; a character with no Windows-1252 form becomes '?'.
+std::string cp1252ToUtf8(std::string_view bytes);
+std::string utf8ToCp1252(std::string_view utf8);
+// Upper case of one Windows-1252 character (accented letters included).
+char cp1252Upper(char c);
+
+// Display of a numeric field: empty text for the empty value.
+std::string displayU8(std::uint8_t v);
+std::string displayI32(std::int32_t v);
+std::string displayF32(float v);  // "%4.2f": 7.5 -> "7.50"; exactly -1.0 -> ""
+
+// Reading back a typed entry. An empty (or blank) text gives the empty value.
+struct ConversionError {
+    std::string message;  // "'<texte>' n'est pas une valeur entière correcte"
+};
+template <class T> using Parsed = std::variant<T, ConversionError>;
+
+Parsed<std::int32_t> parseIntegerEntry(std::string_view text);
+Parsed<float> parseDecimalEntry(std::string_view text);
+// A byte-sized entry (a count 0..254); larger values or negatives are a conversion error.
+Parsed<std::uint8_t> parseByteEntry(std::string_view text);
+
+template <class T> bool ok(const Parsed<T>& p) { return std::holds_alternative<T>(p); }
+
+// Exact percentage 100 * c / d as a rational number.
+struct Percent {
+    std::int64_t num;  // 100 * c
+    std::int64_t den;  // d (0 means 0 %)
+    // One-decimal text, a half going up, at least 3 characters ("0.0", "6.3", "100.0").
+    std::string text() const;
+    // Nearest integer, a half going to the even integer.
+    std::int64_t rounded() const;
+    double value() const { return den == 0 ? 0.0 : double(num) / double(den); }
+};
+inline Percent percentOf(std::int64_t c, std::int64_t d) { return Percent{100 * c, d}; }
+
+// Nearest integer of x, a half going to the even integer.
+std::int64_t roundHalfEven(double x);
+
+// Comparison of a stored single with a decimal bound, in single precision.
+inline bool lessThan(float v, double bound) { return v < static_cast<float>(bound); }
+inline bool greaterThan(float v, double bound) { return v > static_cast<float>(bound); }
+inline float toSingle(double v) { return static_cast<float>(v); }
+
+}  // namespace pelo

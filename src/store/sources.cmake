@@ -1,0 +1,10 @@
+list(APPEND PELO_CORE_SOURCES
+  src/store/FibRecord.cpp
+  src/store/Text.cpp
+  src/store/RecordFile.cpp
+)
+list(APPEND PELO_GUI_SOURCES
+)
+list(APPEND PELO_CORE_SOURCES
+  src/store/Demo.cpp
+)

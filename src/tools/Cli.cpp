@@ -1,0 +1,65 @@
+#include "tools/Cli.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+
+namespace pelo::cli {
+
+bool Args::has(const std::string& name) const {
+    return std::any_of(options.begin(), options.end(), [&](const auto& o) { return o.first == name; });
+}
+
+std::optional<std::string> Args::value(const std::string& name) const {
+    for (auto it = options.rbegin(); it != options.rend(); ++it)
+        if (it->first == name) return it->second;
+    return std::nullopt;
+}
+
+bool parseArgs(const std::vector<std::string>& words, const std::vector<std::string>& withValue,
+               const std::vector<std::string>& flags, Args& out, std::string* error) {
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        const std::string& w = words[i];
+        if (w.size() > 2 && w.rfind("--", 0) == 0) {
+            std::string name = w.substr(2);
+            if (std::find(withValue.begin(), withValue.end(), name) != withValue.end()) {
+                if (i + 1 >= words.size()) {
+                    *error = "l'option --" + name + " attend une valeur";
+                    return false;
+                }
+                out.options.emplace_back(name, words[++i]);
+            } else if (std::find(flags.begin(), flags.end(), name) != flags.end()) {
+                out.options.emplace_back(name, "");
+            } else {
+                *error = "option inconnue : " + w;
+                return false;
+            }
+        } else {
+            out.positional.push_back(w);
+        }
+    }
+    return true;
+}
+
+std::optional<long> parseLong(const std::string& text, long lo, long hi) {
+    if (text.empty() || text.size() > 18) return std::nullopt;
+    std::size_t i = (text[0] == '-' || text[0] == '+') ? 1 : 0;
+    if (i >= text.size()) return std::nullopt;
+    for (std::size_t k = i; k < text.size(); ++k)
+        if (text[k] < '0' || text[k] > '9') return std::nullopt;
+    long v = std::strtol(text.c_str(), nullptr, 10);
+    if (v < lo || v > hi) return std::nullopt;
+    return v;
+}
+
+int usageError(const std::string& message) {
+    std::fprintf(stderr, "fibtool : %s\nEssayez « fibtool aide ».\n", message.c_str());
+    return kUsage;
+}
+
+int fileError(const std::string& message) {
+    std::fprintf(stderr, "fibtool : %s\n", message.c_str());
+    return kFileError;
+}
+
+}  // namespace pelo::cli

@@ -1,0 +1,32 @@
+#pragma once
+// Small helpers shared by the fibtool commands.
+
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace pelo::cli {
+
+enum Exit { kOk = 0, kFileError = 1, kUsage = 2, kNothingSelected = 3 };
+
+// Arguments of one command: positional words and --options.
+struct Args {
+    std::vector<std::string> positional;
+    std::vector<std::pair<std::string, std::string>> options;  // name without "--", value ("" for flags)
+    bool has(const std::string& name) const;
+    std::optional<std::string> value(const std::string& name) const;
+};
+
+// Splits argv; the options named in withValue take the next word.
+// Returns false with *error set on an unknown option or a missing value.
+bool parseArgs(const std::vector<std::string>& words, const std::vector<std::string>& withValue,
+               const std::vector<std::string>& flags, Args& out, std::string* error);
+
+// A whole decimal number in [lo, hi].
+std::optional<long> parseLong(const std::string& text, long lo, long hi);
+
+int usageError(const std::string& message);
+int fileError(const std::string& message);
+
+}  // namespace pelo::cli

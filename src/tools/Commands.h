@@ -1,0 +1,14 @@
+#pragma once
+// The fibtool commands; each takes the words after its name.
+
+#include <string>
+#include <vector>
+
+namespace pelo::cli {
+
+using Words = std::vector<std::string>;
+
+int cmdDemo(const Words& w);
+int cmdLire(const Words& w);
+
+}  // namespace pelo::cli

@@ -1,0 +1,76 @@
+// fibtool: the command-line companion of PELORAMIX, for batch work, scripting
+// and checking, on the same core code as the program.
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <functional>
+#include <map>
+#include <string>
+
+#include "tools/Cli.h"
+#include "tools/Commands.h"
+
+using namespace pelo::cli;
+
+namespace {
+
+const char* kUsageText =
+    "Usage : fibtool [-C DOSSIER] COMMANDE [OPTIONS]\n"
+    "\n"
+    "Commandes :\n"
+    "  synthese FICHIER [--filtre 0|1|2] [--annee AAAA]   synthèse du centre (264 lignes)\n"
+    "  objectifs FICHIER [--filtre N] [--annee AAAA]      tableau des objectifs (11 lignes)\n"
+    "  controle FICHIER [--annee AAAA] [--fiche K]        état que chaque fiche recevrait\n"
+    "  collecte POOL [--remplacer]                        collecte de FIB1.DAT ... FIB999.DAT\n"
+    "  synthese-pays POOL [--annee-ref AAAA]              synthèse nationale par centre\n"
+    "  selection POOL SORTIE --variable N [...]           sous-collection par critère\n"
+    "  repartition SYNTHESE.Atx [--centre C]              liste de variabilité\n"
+    "  variabilite SYNTHESE.Atx --ligne L                 variabilité d'une bande\n"
+    "  demo [--fiches N] [--centres K] [--graine S] [--remplacer]\n"
+    "                                                     données de démonstration\n"
+    "  lire FICHIER [--fiche K]                           en-tête, ou champs d'une fiche\n"
+    "  aide                                               ce texte\n"
+    "\n"
+    "Codes de sortie : 0 succès, 1 erreur de fichier, 2 erreur d'usage,\n"
+    "3 aucune fiche sélectionnée par une synthèse.\n";
+
+const std::map<std::string, std::function<int(const Words&)>>& commands() {
+    static const std::map<std::string, std::function<int(const Words&)>> table{
+        {"demo", cmdDemo},
+        {"lire", cmdLire},
+    };
+    return table;
+}
+
+const char* kPlanned[] = {"synthese", "objectifs", "controle", "collecte", "synthese-pays",
+                          "selection", "repartition", "variabilite"};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    Words words(argv + 1, argv + argc);
+    std::size_t i = 0;
+    while (i < words.size() && words[i] == "-C") {
+        if (i + 1 >= words.size()) return usageError("-C attend un dossier");
+        if (::chdir(words[i + 1].c_str()) != 0)
+            return fileError("impossible d'ouvrir le dossier " + words[i + 1] + " : " + std::strerror(errno));
+        i += 2;
+    }
+    if (i >= words.size()) {
+        std::fputs(kUsageText, stderr);
+        return kUsage;
+    }
+    const std::string cmd = words[i];
+    if (cmd == "aide" || cmd == "--help" || cmd == "-h") {
+        std::fputs(kUsageText, stdout);
+        return kOk;
+    }
+    Words rest(words.begin() + static_cast<long>(i) + 1, words.end());
+    auto it = commands().find(cmd);
+    if (it != commands().end()) return it->second(rest);
+    for (const char* p : kPlanned)
+        if (cmd == p) return usageError("la commande « " + cmd + " » n'est pas encore disponible");
+    return usageError("commande inconnue : " + cmd);
+}

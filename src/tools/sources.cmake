@@ -1,0 +1,6 @@
+list(APPEND PELO_TOOL_SOURCES
+  src/tools/fibtool.cpp
+  src/tools/Cli.cpp
+  src/tools/Demo.cpp
+  src/tools/Lire.cpp
+)

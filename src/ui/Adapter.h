@@ -1,0 +1,53 @@
+#pragma once
+// The one door between the forms and the platform: message boxes, modal
+// showing, folder and file pickers and the printer. The real implementation
+// talks to Qt; tests put a scripted fake in its place.
+
+#include <QPoint>
+#include <QSize>
+#include <QString>
+#include <optional>
+
+#include "print/Surface.h"
+
+class QDialog;
+class QWidget;
+
+namespace pelo::ui {
+
+enum class Answer { Ok, Yes, No, Retry, Cancel };
+enum class Icon { Information, Warning, Error, Question };
+
+class Adapter {
+public:
+    virtual ~Adapter() = default;
+
+    // Message with an OK button, centred or with its top-left corner at pos.
+    virtual void message(Icon icon, const QString& text, std::optional<QPoint> pos = {}) = 0;
+    void information(const QString& text, std::optional<QPoint> pos = {}) { message(Icon::Information, text, pos); }
+    void warning(const QString& text, std::optional<QPoint> pos = {}) { message(Icon::Warning, text, pos); }
+    void error(const QString& text, std::optional<QPoint> pos = {}) { message(Icon::Error, text, pos); }
+
+    // Question with Yes and No (and Retry when asked); the button chosen.
+    virtual Answer confirm(const QString& text, bool withRetry = false, std::optional<QPoint> pos = {}) = 0;
+
+    // Shows a form modally and returns its result code.
+    virtual int showModal(QDialog* form) = 0;
+    // Shows a form without blocking.
+    virtual void showModeless(QWidget* form) = 0;
+
+    // Folder picker; empty when cancelled.
+    virtual QString chooseFolder(const QString& caption, const QString& start) = 0;
+    // Name of a file to write; empty when cancelled.
+    virtual QString chooseSaveFile(const QString& caption, const QString& suggested, const QString& filter) = 0;
+
+    // Prints the pages on the default printer after a preview, or writes them
+    // to a PDF file in the working folder and says so. False when nothing was
+    // printed or written.
+    virtual bool print(const PrintDocument& doc) = 0;
+
+    // Screen size in pixels.
+    virtual QSize screenSize() const = 0;
+};
+
+}  // namespace pelo::ui

@@ -1,0 +1,40 @@
+#pragma once
+// A drawing area with a persistent backing image: what is drawn stays until
+// the next clear, and each paint copies the image to the screen. Drawing goes
+// through the Surface interface; a recorder can be attached so that tests see
+// every item drawn.
+
+#include <QImage>
+#include <QWidget>
+#include <memory>
+
+#include "print/Surface.h"
+
+namespace pelo::ui {
+
+class Canvas : public QWidget {
+    Q_OBJECT
+public:
+    explicit Canvas(QWidget* parent = nullptr);
+    ~Canvas() override;
+
+    // The surface drawing onto the backing image (and into the recorder, if any).
+    Surface& surface();
+    // Fills the backing image with a colour and forgets what was recorded.
+    void clear(Rgb background);
+    // Everything drawn since the last clear.
+    const DrawList& recorded() const { return recorded_; }
+    const QImage& image() const { return image_; }
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void resizeEvent(QResizeEvent*) override;
+
+private:
+    class Tee;
+    QImage image_;
+    DrawList recorded_;
+    std::unique_ptr<Tee> tee_;
+};
+
+}  // namespace pelo::ui

@@ -1,0 +1,146 @@
+#include "ui/QtAdapter.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QScreen>
+
+#include "ui/PainterSurface.h"
+
+namespace pelo::ui {
+
+namespace {
+QMessageBox::Icon qtIcon(Icon i) {
+    switch (i) {
+    case Icon::Information: return QMessageBox::Information;
+    case Icon::Warning: return QMessageBox::Warning;
+    case Icon::Error: return QMessageBox::Critical;
+    case Icon::Question: return QMessageBox::Question;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QString captionFor(Icon i) {
+    switch (i) {
+    case Icon::Information: return QStringLiteral("Information");
+    case Icon::Warning: return QStringLiteral("Avertissement");
+    case Icon::Error: return QStringLiteral("Erreur");
+    case Icon::Question: return QStringLiteral("Confirmation");
+    }
+    return {};
+}
+
+void place(QMessageBox& box, std::optional<QPoint> pos) {
+    if (!pos) return;
+    box.adjustSize();
+    box.move(*pos);
+}
+
+void paintPages(const PrintDocument& doc, QPagedPaintDevice& device, QPainter& p, double dpi) {
+    PainterSurface surface(p, 300.0 / 72.0);
+    p.scale(dpi / 300.0, dpi / 300.0);
+    for (std::size_t i = 0; i < doc.pages.size(); ++i) {
+        if (i > 0) device.newPage();
+        doc.pages[i].replay(surface);
+    }
+}
+}  // namespace
+
+void QtAdapter::message(Icon icon, const QString& text, std::optional<QPoint> pos) {
+    QMessageBox box(qtIcon(icon), captionFor(icon), text, QMessageBox::Ok, QApplication::activeWindow());
+    place(box, pos);
+    box.exec();
+}
+
+Answer QtAdapter::confirm(const QString& text, bool withRetry, std::optional<QPoint> pos) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Confirmation"), text,
+                    QMessageBox::Yes | QMessageBox::No | (withRetry ? QMessageBox::Retry : QMessageBox::NoButton),
+                    QApplication::activeWindow());
+    place(box, pos);
+    switch (box.exec()) {
+    case QMessageBox::Yes: return Answer::Yes;
+    case QMessageBox::Retry: return Answer::Retry;
+    case QMessageBox::No: return Answer::No;
+    default: return Answer::Cancel;
+    }
+}
+
+int QtAdapter::showModal(QDialog* form) { return form->exec(); }
+
+void QtAdapter::showModeless(QWidget* form) {
+    form->show();
+    form->raise();
+    form->activateWindow();
+}
+
+QString QtAdapter::chooseFolder(const QString& caption, const QString& start) {
+    return QFileDialog::getExistingDirectory(QApplication::activeWindow(), caption, start);
+}
+
+QString QtAdapter::chooseSaveFile(const QString& caption, const QString& suggested, const QString& filter) {
+    return QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, suggested, filter);
+}
+
+QString pdfNameFor(const QString& title) {
+    QString name;
+    for (QChar c : title) name += (c.isLetterOrNumber() || c == '-' || c == '_') ? c : QChar('-');
+    if (name.isEmpty()) name = QStringLiteral("impression");
+    return name + QStringLiteral(".pdf");
+}
+
+bool writePdf(const PrintDocument& doc, const QString& path, QString* error) {
+    QPdfWriter writer(path);
+    writer.setResolution(300);
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+    writer.setTitle(QString::fromStdString(doc.title));
+    writer.setCreator(QStringLiteral("PELORAMIX"));
+    QPainter p;
+    if (!p.begin(&writer)) {
+        if (error) *error = QStringLiteral("impossible d'écrire le fichier %1").arg(path);
+        return false;
+    }
+    paintPages(doc, writer, p, 300.0);
+    p.end();
+    return true;
+}
+
+bool QtAdapter::print(const PrintDocument& doc) {
+    QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (!info.isNull()) {
+        QPrinter printer(info, QPrinter::HighResolution);
+        printer.setDocName(QString::fromStdString(doc.title));
+        QPrintPreviewDialog preview(&printer, QApplication::activeWindow());
+        preview.setWindowTitle(QStringLiteral("Aperçu avant impression"));
+        QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, [&doc](QPrinter* pr) {
+            QPainter p(pr);
+            paintPages(doc, *pr, p, pr->resolution());
+        });
+        return preview.exec() == QDialog::Accepted;
+    }
+    QString name = pdfNameFor(QString::fromStdString(doc.title));
+    QString path = QDir::current().filePath(name);
+    QString err;
+    if (!writePdf(doc, path, &err)) {
+        message(Icon::Error, QStringLiteral("Erreur d'entrée/sortie sur %1 : %2").arg(name, err));
+        return false;
+    }
+    message(Icon::Information,
+            QStringLiteral("Aucune imprimante n'est installée : la page a été enregistrée dans le fichier %1").arg(name));
+    return true;
+}
+
+QSize QtAdapter::screenSize() const {
+    QScreen* s = QGuiApplication::primaryScreen();
+    return s ? s->size() : QSize(640, 480);
+}
+
+}  // namespace pelo::ui

@@ -1,0 +1,23 @@
+#pragma once
+#include "ui/Adapter.h"
+
+namespace pelo::ui {
+
+class QtAdapter : public Adapter {
+public:
+    void message(Icon icon, const QString& text, std::optional<QPoint> pos = {}) override;
+    Answer confirm(const QString& text, bool withRetry = false, std::optional<QPoint> pos = {}) override;
+    int showModal(QDialog* form) override;
+    void showModeless(QWidget* form) override;
+    QString chooseFolder(const QString& caption, const QString& start) override;
+    QString chooseSaveFile(const QString& caption, const QString& suggested, const QString& filter) override;
+    bool print(const PrintDocument& doc) override;
+    QSize screenSize() const override;
+};
+
+// Writes the pages to a PDF file; false with *error set on failure.
+bool writePdf(const PrintDocument& doc, const QString& path, QString* error);
+// A plain file name for a document title ("FIB 12-0034" -> "FIB-12-0034.pdf").
+QString pdfNameFor(const QString& title);
+
+}  // namespace pelo::ui

@@ -1,0 +1,102 @@
+#pragma once
+// The adapter that GUI tests put in place of the real one: scripted answers,
+// every message recorded in order, modal openings recorded and optionally
+// handled by a scripted interaction instead of an event loop.
+
+#include <QDialog>
+#include <QDir>
+#include <QTemporaryDir>
+#include <deque>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "ui/Adapter.h"
+#include "ui/Form.h"
+
+namespace pelo::test {
+
+struct Message {
+    ui::Icon icon;
+    QString text;
+    std::optional<QPoint> pos;
+    bool question = false;
+};
+
+class FakeUi : public ui::Adapter {
+public:
+    std::vector<Message> messages;
+    std::deque<ui::Answer> answers;          // answers to confirm(), in order (default Yes)
+    std::vector<QString> modalOpened;        // object names of forms shown modally
+    std::vector<QString> modelessOpened;
+    std::map<QString, std::function<int(QDialog*)>> onModal;  // by object name
+    std::vector<PrintDocument> printed;
+    std::deque<QString> folders, saveFiles;
+    QSize screen{640, 480};
+
+    void message(ui::Icon icon, const QString& text, std::optional<QPoint> pos = {}) override {
+        messages.push_back({icon, text, pos, false});
+    }
+    ui::Answer confirm(const QString& text, bool, std::optional<QPoint> pos = {}) override {
+        messages.push_back({ui::Icon::Question, text, pos, true});
+        if (answers.empty()) return ui::Answer::Yes;
+        auto a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    int showModal(QDialog* form) override {
+        modalOpened.push_back(form->objectName());
+        if (auto* f = qobject_cast<Form*>(form)) f->scaleOnce();
+        auto it = onModal.find(form->objectName());
+        if (it != onModal.end()) return it->second(form);
+        return QDialog::Rejected;
+    }
+    void showModeless(QWidget* form) override { modelessOpened.push_back(form->objectName()); }
+    QString chooseFolder(const QString&, const QString&) override { return pop(folders); }
+    QString chooseSaveFile(const QString&, const QString&, const QString&) override { return pop(saveFiles); }
+    bool print(const PrintDocument& doc) override {
+        printed.push_back(doc);
+        return true;
+    }
+    QSize screenSize() const override { return screen; }
+
+    QStringList texts() const {
+        QStringList out;
+        for (const auto& m : messages) out << m.text;
+        return out;
+    }
+
+private:
+    static QString pop(std::deque<QString>& q) {
+        if (q.empty()) return {};
+        QString s = q.front();
+        q.pop_front();
+        return s;
+    }
+};
+
+// A run of the program in a fresh temporary folder, with its forms created.
+class AppFixture {
+public:
+    AppFixture() : oldDir_(QDir::currentPath()), ctx{state, fake, forms} {
+        QDir::setCurrent(dir_.path());
+        createForms(ctx);
+    }
+    ~AppFixture() { QDir::setCurrent(oldDir_); }
+    QString path(const QString& name) const { return dir_.filePath(name); }
+
+    template <class T> T* form() const { return forms.get<T>(); }
+
+private:
+    QTemporaryDir dir_;
+    QString oldDir_;
+
+public:
+    RunState state;
+    FakeUi fake;
+    Forms forms;
+    AppContext ctx;
+};
+
+}  // namespace pelo::test

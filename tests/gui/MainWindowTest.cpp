@@ -1,0 +1,144 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QPushButton>
+
+#include "FakeUi.h"
+#include "app/Menu1.h"
+#include "store/RecordFile.h"
+
+using namespace pelo;
+using pelo::test::AppFixture;
+
+namespace {
+QByteArray fileBytes(const QString& path) {
+    QFile f(path);
+    f.open(QIODevice::ReadOnly);
+    return f.readAll();
+}
+QByteArray templateBytes() {
+    auto h = headerTemplate();
+    return QByteArray(reinterpret_cast<const char*>(h.bytes.data()), 248);
+}
+void click(QWidget* form, const char* name) {
+    auto* b = form->findChild<QPushButton*>(name);
+    ASSERT_NE(b, nullptr) << name;
+    b->click();
+}
+}  // namespace
+
+TEST(MainWindow, CentreInAnEmptyFolderCreatesBothFiles) {
+    AppFixture app;
+    auto* m = app.form<TTMenu1>();
+    ASSERT_NE(m, nullptr);
+    click(m, "MENU");
+    EXPECT_EQ(fileBytes(app.path("FIB.DAT")), templateBytes());
+    EXPECT_EQ(fileBytes(app.path("ESSAIFIB.DAT")), templateBytes());
+    EXPECT_TRUE(app.state.ShowCheckMessages);
+    EXPECT_TRUE(app.state.ReadPage2Entries);
+    EXPECT_EQ(app.state.CurrentFile, "FIB.DAT");
+    EXPECT_EQ(app.state.CurrentYear, currentYear());
+    EXPECT_TRUE(app.fake.messages.empty());
+}
+
+TEST(MainWindow, PracticeFileMissingIsCreatedWithoutTouchingTheCentre) {
+    AppFixture app;
+    CentreHeader h = headerTemplate();
+    h.set(fld::NumCentre, 1234);
+    h.setNbFiches(0);
+    ASSERT_FALSE(recordfile::replaceWith("FIB.DAT", {h}));
+    click(app.form<TTMenu1>(), "MENU");
+    EXPECT_EQ(app.state.CurrentCentre, 1234);
+    EXPECT_EQ(app.state.CurrentFib, 0);
+    EXPECT_EQ(fileBytes(app.path("ESSAIFIB.DAT")), templateBytes());
+    // The buffer holds the template now, as the practice file was created.
+    EXPECT_EQ(app.state.buffer, headerTemplate());
+}
+
+TEST(MainWindow, CentreReadsTheHeaderCounts) {
+    AppFixture app;
+    CentreHeader h = headerTemplate();
+    h.set(fld::NumCentre, 42);
+    FibRecord f = emptyFibFromHeader(h, "01/01/2026");
+    h.setNbFiches(1);
+    f.set(fld::NumFib, 1);
+    ASSERT_FALSE(recordfile::replaceWith("FIB.DAT", {h, f}));
+    ASSERT_FALSE(recordfile::replaceWith("ESSAIFIB.DAT", {headerTemplate()}));
+    click(app.form<TTMenu1>(), "MENU");
+    EXPECT_EQ(app.state.CurrentCentre, 42);
+    EXPECT_EQ(app.state.CurrentFib, 1);
+    EXPECT_EQ(app.state.SavedFibCount, 1);
+    EXPECT_EQ(app.state.buffer, h);
+}
+
+TEST(MainWindow, CorruptCentreFileIsOneErrorAndNothingElse) {
+    AppFixture app;
+    QFile f(app.path("FIB.DAT"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(QByteArray(100, 'x'));
+    f.close();
+    app.state.CurrentCentre = 9;
+    click(app.form<TTMenu1>(), "MENU");
+    ASSERT_EQ(app.fake.messages.size(), 1u);
+    EXPECT_EQ(app.fake.messages[0].icon, ui::Icon::Error);
+    EXPECT_TRUE(app.fake.messages[0].text.startsWith(QString::fromUtf8("Erreur d'entrée/sortie sur FIB.DAT : ")));
+    EXPECT_EQ(app.state.CurrentCentre, 9);
+    EXPECT_FALSE(QFile::exists(app.path("ESSAIFIB.DAT")));
+    EXPECT_TRUE(app.fake.modalOpened.empty());
+}
+
+TEST(MainWindow, PreferencesTwiceEndsInTheHighlightColour) {
+    AppFixture app;
+    auto* m = app.form<TTMenu1>();
+    const QColor navy = m->palette().color(QPalette::Window);
+    EXPECT_EQ(navy, QColor(0, 0, 128));
+    click(m, "Button2");
+    EXPECT_TRUE(app.state.ColourPreference);
+    click(m, "Button2");
+    EXPECT_FALSE(app.state.ColourPreference);
+    EXPECT_EQ(m->palette().color(QPalette::Window), m->palette().color(QPalette::Highlight));
+}
+
+TEST(MainWindow, CardReaderQuestionAtItsPlace) {
+    AppFixture app;
+    app.fake.screen = QSize(1024, 768);
+    app.fake.answers = {ui::Answer::Yes, ui::Answer::No};
+    auto* m = app.form<TTMenu1>();
+    click(m, "Button3");
+    ASSERT_EQ(app.fake.messages.size(), 1u);
+    EXPECT_EQ(app.fake.messages[0].text, QString::fromUtf8("Lecteur de Cartes de Santé en fonction ?"));
+    EXPECT_EQ(app.fake.messages[0].pos, QPoint(624, 416));
+    EXPECT_TRUE(app.state.CardReaderOn);
+    click(m, "Button3");
+    EXPECT_FALSE(app.state.CardReaderOn);
+}
+
+TEST(Scaling, At640NothingChangesAndWideScreensFit) {
+    EXPECT_EQ(Form::scaleFactorFor(QSize(640, 480)), 1.0);
+    EXPECT_EQ(Form::scaleFactorFor(QSize(1920, 1080)), 2.25);  // height bound, not 3
+    AppFixture app;
+    auto* m = app.form<TTMenu1>();
+    const QRect before = m->findChild<QPushButton*>("MENU")->geometry();
+    m->scaleOnce();
+    EXPECT_EQ(m->findChild<QPushButton*>("MENU")->geometry(), before);
+    EXPECT_EQ(m->size(), QSize(640, 480));
+}
+
+TEST(Scaling, HappensOncePerRun) {
+    AppFixture app;
+    app.fake.screen = QSize(1280, 960);
+    auto* m = app.form<TTMenu1>();
+    const QRect before = m->findChild<QPushButton*>("MENU")->geometry();
+    m->scaleOnce();
+    m->scaleOnce();
+    EXPECT_EQ(m->findChild<QPushButton*>("MENU")->geometry(),
+              QRect(before.x() * 2, before.y() * 2, before.width() * 2, before.height() * 2));
+}
+
+TEST(MainWindow, CountryButtonsSayTheScreenIsNotThereYet) {
+    AppFixture app;
+    click(app.form<TTMenu1>(), "BPays");
+    click(app.form<TTMenu1>(), "BRef");
+    ASSERT_EQ(app.fake.messages.size(), 2u);
+    EXPECT_EQ(app.fake.messages[0].icon, ui::Icon::Information);
+}
