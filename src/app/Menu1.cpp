@@ -87,7 +87,7 @@ QPixmap TTMenu1::drawPicture(QSize size) {
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
     const double w = size.width(), h = size.height();
-    const QPointF c(w / 2, h * 0.45);
+    const QPointF c(w / 2, h * 0.5);
     const double r = std::min(w, h) * 0.33;
     // The blue circle of diabetes care, a blood drop in its centre and the
     // twelve stars of the European declaration around it.
@@ -104,7 +104,7 @@ QPixmap TTMenu1::drawPicture(QSize size) {
     p.setBrush(QColor(220, 30, 40));
     p.drawPath(drop);
     p.setBrush(QColor(255, 215, 0));
-    const double sr = r * 1.42;
+    const double sr = r * 1.3;
     for (int i = 0; i < 12; ++i) {
         const double a = i * M_PI / 6;
         const QPointF sc(c.x() + sr * std::cos(a), c.y() + sr * std::sin(a));

@@ -142,3 +142,16 @@ TEST(MainWindow, CountryButtonsSayTheScreenIsNotThereYet) {
     ASSERT_EQ(app.fake.messages.size(), 2u);
     EXPECT_EQ(app.fake.messages[0].icon, ui::Icon::Information);
 }
+
+TEST(MainWindow, PreferencePaintsTheGradientBelowTheBanner) {
+    AppFixture app;
+    auto* m = app.form<TTMenu1>();
+    click(m, "Button2");
+    const QImage img = m->grab().toImage();
+    // Line i = 300 lies at y = 65 + 300; left of every control.
+    EXPECT_EQ(QColor(img.pixel(5, 365)), QColor(0, 150, 105));
+    EXPECT_EQ(QColor(img.pixel(5, 70)), QColor(0, 2, 253));
+    click(m, "Button2");
+    const QImage plain = m->grab().toImage();
+    EXPECT_EQ(QColor(plain.pixel(5, 365)), m->palette().color(QPalette::Highlight));
+}
