@@ -1,6 +1,7 @@
 #include "store/Text.h"
 
 #include <cerrno>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -99,9 +100,12 @@ std::string displayU8(std::uint8_t v) { return v == 255 ? std::string() : std::t
 std::string displayI32(std::int32_t v) { return v == -1 ? std::string() : std::to_string(v); }
 std::string displayF32(float v) {
     if (v == -1.0f) return {};
+    // "%4.2f" without the C locale: a French locale set by the toolkit would write a comma.
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%4.2f", static_cast<double>(v));
-    return buf;
+    auto res = std::to_chars(buf, buf + sizeof buf, static_cast<double>(v), std::chars_format::fixed, 2);
+    std::string s(buf, res.ptr);
+    if (s.size() < 4) s.insert(0, 4 - s.size(), ' ');
+    return s;
 }
 
 namespace {
@@ -131,7 +135,13 @@ std::optional<double> parseNumber(std::string_view text, bool allowDecimal, bool
         }
         return static_cast<double>(v);
     }
-    double v = std::strtod(clean.c_str(), nullptr);
+    // from_chars ignores the locale (strtod would stop at the point in French).
+    double v = 0;
+    const char* first = clean.data() + (clean[0] == '+' ? 1 : 0);
+    if (std::from_chars(first, clean.data() + clean.size(), v).ec != std::errc()) {
+        *outOfRange = true;
+        return std::nullopt;
+    }
     if (!std::isfinite(v) || std::fabs(v) > std::numeric_limits<float>::max()) {
         *outOfRange = true;
         return std::nullopt;

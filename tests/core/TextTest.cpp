@@ -107,3 +107,11 @@ TEST(Background, GradientLinesForA480PixelScreen) {
     EXPECT_EQ(d.items.size(), 2u * 416);
     EXPECT_EQ(d.items[1], (DrawItem{DrawItem::Line, 0, 65, 640, 65, {}, {}, {}}));
 }
+
+TEST(Entries, DecimalEntriesSignsAndOverflow) {
+    EXPECT_EQ(std::get<float>(parseDecimalEntry("+1.5")), 1.5f);
+    EXPECT_EQ(std::get<float>(parseDecimalEntry("-,5")), -0.5f);
+    EXPECT_EQ(std::get<float>(parseDecimalEntry("5.")), 5.0f);
+    EXPECT_FALSE(ok(parseDecimalEntry(std::string(400, '9'))));
+    EXPECT_EQ(displayF32(0.125f), "0.12");  // the exact binary value rounds half to even
+}
