@@ -1,4 +1,6 @@
 list(APPEND PELO_CORE_SOURCES
+  src/entry/Checks1.cpp
+  src/entry/Checks2.cpp
 )
 list(APPEND PELO_GUI_SOURCES
 )
