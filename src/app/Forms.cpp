@@ -1,4 +1,14 @@
+#include "app/Aide.h"
 #include "app/Menu1.h"
+#include "app/Menu2.h"
+#include "app/Nctr.h"
+#include "app/Ndep.h"
+#include "app/News.h"
+#include "app/Nreg.h"
+#include "app/Nspe.h"
+#include "app/Texte.h"
+#include "app/Unite.h"
+#include "store/Menu3.h"
 #include "app/Navigation.h"
 #include "ui/Form.h"
 
@@ -8,10 +18,42 @@ void createForms(AppContext& ctx) {
     Forms& f = ctx.forms;
     // Start-up order; the first form is the main window.
     f.add(new TTMenu1(ctx));
+    f.add(new TTAide1(ctx));
+    f.add(new TTAide10(ctx));
+    f.add(new TTAide11(ctx));
+    f.add(new TTAide12(ctx));
+    f.add(new TTAide13(ctx));
+    f.add(new TTAide14(ctx));
+    f.add(new TTAide2(ctx));
+    f.add(new TTAide3(ctx));
+    f.add(new TTAide4(ctx));
+    f.add(new TTAide5(ctx));
+    f.add(new TTAide6(ctx));
+    f.add(new TTAide7(ctx));
+    f.add(new TTAide8(ctx));
+    f.add(new TTMenu2(ctx));
+    f.add(new TTMenu3(ctx));
+    f.add(new TNctrDlg(ctx));
+    f.add(new TNDepDlg(ctx));
+    f.add(new TFNews(ctx));
+    f.add(new TNRegDlg(ctx));
+    f.add(new TNSpeDlg(ctx));
+    f.add(new TTTexte3(ctx));
+    f.add(new TTTexte4(ctx));
+    f.add(new TTTexte5(ctx));
+    f.add(new TTTexte6(ctx));
+    f.add(new TTTexte7(ctx));
+    f.add(new TFUnite(ctx));
 }
 
-void openCentreMenu(AppContext&) {
-    // The centre menu is not built yet: "CENTRE" stops once the files are ready.
+void openCentreMenu(AppContext& ctx) { ctx.ui.showModal(ctx.forms.get<TTMenu2>()); }
+
+void openEvaluationMenu(AppContext& ctx) {
+    ctx.ui.information(QString::fromUtf8("L'écran « EVALUATION » n'est pas encore disponible."));
+}
+
+void openBackup(AppContext& ctx) {
+    ctx.ui.information(QString::fromUtf8("L'écran « Sauvegarde / Echanges » n'est pas encore disponible."));
 }
 
 void openCountrySynthesis(AppContext& ctx) {

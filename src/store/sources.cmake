@@ -4,6 +4,7 @@ list(APPEND PELO_CORE_SOURCES
   src/store/RecordFile.cpp
 )
 list(APPEND PELO_GUI_SOURCES
+  src/store/Menu3.cpp
 )
 list(APPEND PELO_CORE_SOURCES
   src/store/Demo.cpp

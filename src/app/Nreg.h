@@ -1,0 +1,17 @@
+#pragma once
+// Region of the centre: the 26 regions; the region code is the list position + 1.
+
+#include "app/ChoiceDlg.h"
+
+namespace pelo {
+
+class TNRegDlg : public ChoiceDlg {
+    Q_OBJECT
+public:
+    explicit TNRegDlg(AppContext& ctx);
+
+protected:
+    void choose(int index, const QString& text) override;
+};
+
+}  // namespace pelo

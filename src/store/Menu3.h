@@ -1,0 +1,49 @@
+#pragma once
+// Record menu: the centre's identification and units at the top, and the
+// buttons that create a FIB, call one up and list the FIBs by state.
+
+#include "ui/Form.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableWidget;
+
+namespace pelo {
+
+class TTMenu3 : public Form {
+    Q_OBJECT
+public:
+    explicit TTMenu3(AppContext& ctx);
+
+    // Shows the identification in effect: region, department code, centre
+    // number, number of FIBs, structure of care and the units grid, from the
+    // run-wide state (RegionCode, DepartmentCode, CurrentCentre, CurrentFib,
+    // StructureCode, UnitCodes).
+    void fillIdentification();
+    // Centre field alone ("  TEST" in training, the centre number otherwise).
+    void setCentreText(const QString& text);
+    // Number of FIBs saved in the current file.
+    void setFibCount(int count);
+    // Empties the region, department, structure and centre fields (an
+    // identification declared wrong).
+    void clearIdentification();
+
+    void BitBtn1Click();
+
+    QPushButton* BCrea;
+    QPushButton* BModif;
+    QPushButton* Button1;
+    QPushButton* BitBtn1;
+
+private:
+    QLabel* Panel1;
+    QLineEdit* EReg;
+    QLineEdit* EDep;
+    QLineEdit* Ectr;
+    QLineEdit* Efib;
+    QLineEdit* ESpe;
+    QTableWidget* SUni;
+};
+
+}  // namespace pelo
