@@ -39,5 +39,24 @@ check "lire fiche absente" 1 "$FIBTOOL" -C "$WORK" lire FIB.DAT --fiche 21
 check "lire fichier absent" 1 "$FIBTOOL" -C "$WORK" lire ABSENT.DAT
 grep -q "Erreur d'entrée/sortie sur ABSENT.DAT : fichier introuvable" "$WORK/err" || { echo "ÉCHEC message"; fail=$((fail+1)); }
 
+# controle: a hand-made file with one FIB per kind of finding, compared whole.
+DATA=$(dirname "$0")/data
+cp "$DATA/CONTROLE.DAT" "$WORK/CONTROLE.DAT"
+check "controle" 0 "$FIBTOOL" -C "$WORK" controle CONTROLE.DAT --annee 2026
+cmp -s "$WORK/out" "$DATA/controle.attendu" || { echo "ÉCHEC controle :"; diff "$WORK/out" "$DATA/controle.attendu"; fail=$((fail+1)); }
+cmp -s "$WORK/CONTROLE.DAT" "$DATA/CONTROLE.DAT" || { echo "ÉCHEC controle a modifié le fichier"; fail=$((fail+1)); }
+check "controle --fiche" 0 "$FIBTOOL" -C "$WORK" controle CONTROLE.DAT --annee 2026 --fiche 5
+[ "$(cat "$WORK/out")" = "$(sed -n 5p "$DATA/controle.attendu")" ] || { echo "ÉCHEC controle --fiche : $(cat "$WORK/out")"; fail=$((fail+1)); }
+check "controle --fiche absente" 1 "$FIBTOOL" -C "$WORK" controle CONTROLE.DAT --fiche 9
+check "controle --annee invalide" 2 "$FIBTOOL" -C "$WORK" controle CONTROLE.DAT --annee deux
+check "controle sans fichier" 2 "$FIBTOOL" -C "$WORK" controle
+check "controle fichier absent" 1 "$FIBTOOL" -C "$WORK" controle ABSENT.DAT
+head -c 248 "$DATA/CONTROLE.DAT" > "$WORK/TRONQUE.DAT"
+check "controle fichier tronqué" 1 "$FIBTOOL" -C "$WORK" controle TRONQUE.DAT
+[ ! -s "$WORK/out" ] || { echo "ÉCHEC controle tronqué : sortie non vide"; fail=$((fail+1)); }
+printf '\x21\x00\x0c\x00\x00\x00' > "$WORK/VIDE.DAT"; head -c 242 /dev/zero >> "$WORK/VIDE.DAT"
+check "controle sans fiche" 0 "$FIBTOOL" -C "$WORK" controle VIDE.DAT
+[ ! -s "$WORK/out" ] || { echo "ÉCHEC controle sans fiche : sortie non vide"; fail=$((fail+1)); }
+
 echo "fibtool: $passed passed, $fail failed"
 [ "$fail" -eq 0 ]

@@ -1,6 +1,7 @@
 list(APPEND PELO_CORE_SOURCES
   src/entry/Checks1.cpp
   src/entry/Checks2.cpp
+  src/entry/CallUp.cpp
 )
 list(APPEND PELO_GUI_SOURCES
 )

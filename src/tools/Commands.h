@@ -10,5 +10,6 @@ using Words = std::vector<std::string>;
 
 int cmdDemo(const Words& w);
 int cmdLire(const Words& w);
+int cmdControle(const Words& w);
 
 }  // namespace pelo::cli

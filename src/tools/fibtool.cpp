@@ -40,11 +40,12 @@ const std::map<std::string, std::function<int(const Words&)>>& commands() {
     static const std::map<std::string, std::function<int(const Words&)>> table{
         {"demo", cmdDemo},
         {"lire", cmdLire},
+        {"controle", cmdControle},
     };
     return table;
 }
 
-const char* kPlanned[] = {"synthese", "objectifs", "controle", "collecte", "synthese-pays",
+const char* kPlanned[] = {"synthese", "objectifs", "collecte", "synthese-pays",
                           "selection", "repartition", "variabilite"};
 
 }  // namespace

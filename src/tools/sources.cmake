@@ -3,4 +3,5 @@ list(APPEND PELO_TOOL_SOURCES
   src/tools/Cli.cpp
   src/tools/Demo.cpp
   src/tools/Lire.cpp
+  src/tools/Controle.cpp
 )

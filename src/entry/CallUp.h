@@ -1,0 +1,42 @@
+#pragma once
+// A stored FIB checked as the program would check it: the unit codes loaded
+// from the header as the centre menu loads them, the texts that the entry
+// pages show once the FIB is called up, and the run of the save on them.
+// This is what `fibtool controle` prints.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "entry/Checks.h"
+
+namespace pelo::checks {
+
+// UnitCodes from a header: all 3 when units were never chosen (first slot
+// exactly -1.0), otherwise each slot's nearest integer (a half to even) as an
+// unsigned 16-bit code, so that a slot of -1.0 gives 65535.
+std::array<std::uint16_t, 7> unitCodesFromHeader(const CentreHeader& header);
+
+// The texts of the entries once the record is loaded: each number in full
+// (never cut to the entry's length), empty for an empty value, singles with
+// two decimals.
+Entries page1Entries(const FibRecord& r);
+Entries page2Entries(const FibRecord& r);
+
+struct SavedCheck {
+    FibRecord record;                 // the FIB as the save would write it
+    std::vector<PanelResult> panels;  // the save's run: 8 panels of page 1, then 5 of page 2
+};
+
+// The FIB called up (the silent checks that loading and the call-up run
+// included) and then saved: the state it would get and the save's findings.
+SavedCheck checkAsSaved(const FibRecord& stored, const Context& c);
+
+// E error, A warning, S silent warning, R red notice, C conversion error.
+char kindLetter(Kind k);
+
+// "<number>\t<state>" then "\t<letter>:<message>" per finding, in order.
+std::string controlLine(std::uint32_t number, const SavedCheck& check);
+
+}  // namespace pelo::checks

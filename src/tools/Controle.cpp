@@ -1,0 +1,59 @@
+// fibtool controle: the state each FIB of a record file would get when saved,
+// with the findings of the save's checks. The file is only read.
+#include <cstdio>
+#include <string>
+
+#include "entry/CallUp.h"
+#include "store/RecordFile.h"
+#include "tools/Cli.h"
+#include "tools/Commands.h"
+
+namespace pelo::cli {
+
+int cmdControle(const Words& words) {
+    Args a;
+    std::string err;
+    if (!parseArgs(words, {"annee", "fiche"}, {}, a, &err)) return usageError(err);
+    if (a.positional.size() != 1) return usageError("controle attend un nom de fichier");
+    const std::string& path = a.positional[0];
+
+    checks::Context ctx;
+    ctx.currentYear = currentYear();
+    ctx.readPage2Entries = true;
+    if (auto v = a.value("annee")) {
+        auto y = parseLong(*v, 1, 9999);
+        if (!y) return usageError("--annee attend une année de 1 à 9999");
+        ctx.currentYear = static_cast<int>(*y);
+    }
+    std::uint32_t only = 0;
+    if (auto v = a.value("fiche")) {
+        auto n = parseLong(*v, 1, 65535);
+        if (!n) return usageError("--fiche attend un numéro de 1 à 65535");
+        only = static_cast<std::uint32_t>(*n);
+    }
+
+    RecordReader reader;
+    if (auto e = reader.open(path)) return fileError(e->message());
+    ctx.units = checks::unitCodesFromHeader(reader.header());
+    if (only > reader.count()) {
+        reader.close();
+        return fileError("la fiche " + std::to_string(only) + " n'existe pas dans " + path);
+    }
+
+    // Printed once the whole file has been read, so that a read error leaves no half list.
+    std::string out;
+    IoStatus readError;
+    while (const FibRecord* fib = reader.next(&readError)) {
+        std::uint32_t k = reader.number();
+        if (only != 0 && k != only) continue;
+        out += checks::controlLine(k, checks::checkAsSaved(*fib, ctx));
+        out += '\n';
+        if (k == only) break;
+    }
+    reader.close();
+    if (readError) return fileError(readError->message());
+    std::fputs(out.c_str(), stdout);
+    return kOk;
+}
+
+}  // namespace pelo::cli
