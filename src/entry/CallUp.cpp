@@ -1,21 +1,13 @@
 #include "entry/CallUp.h"
 
-#include <cmath>
-
+#include "app/Centre.h"
 #include "store/Text.h"
 
 namespace pelo::checks {
 
 std::array<std::uint16_t, 7> unitCodesFromHeader(const CentreHeader& header) {
-    std::array<std::uint16_t, 7> codes{3, 3, 3, 3, 3, 3, 3};
-    if (header.get(fld::UniteGlycemie) == kEmptyF32) return codes;
-    for (std::size_t i = 0; i < kUnitSlots.size(); ++i) {
-        float v = header.get(kUnitSlots[i]);
-        // Garbage in a slot (not a number, out of any range) is no known unit.
-        std::int64_t n = std::isfinite(v) && std::fabs(v) < 1e9f ? roundHalfEven(v) : 65535;
-        codes[i] = static_cast<std::uint16_t>(n);
-    }
-    return codes;
+    CentreHeader copy = header;  // the centre menu's loading also empties the buffer's slots
+    return centre::loadUnitCodes(copy);
 }
 
 Entries page1Entries(const FibRecord& r) {

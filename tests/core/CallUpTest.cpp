@@ -59,9 +59,11 @@ TEST(CallUp, UnitCodesFromTheHeader) {
     h.set(fld::UniteCreatinine, 3.5f);  // nearest, a half to even
     h.set(fld::UniteMicroalb, 4.5f);
     h.set(fld::UniteProteinurie, 2.6f);
-    h.set(fld::UniteHdl, std::numeric_limits<float>::quiet_NaN());
+    h.set(fld::UniteHdl, 7.0f);
+    const CentreHeader before = h;
     codes = unitCodesFromHeader(h);  // triglycerides still -1.0
-    EXPECT_EQ(codes, (std::array<std::uint16_t, 7>{5, 4, 4, 3, 4, 65535, 65535}));
+    EXPECT_EQ(codes, (std::array<std::uint16_t, 7>{5, 4, 4, 3, 4, 7, 65535}));
+    EXPECT_EQ(h, before);
 }
 
 TEST(CallUp, EntriesShowTheStoredValuesUncut) {
