@@ -10,6 +10,7 @@
 #include "app/Unite.h"
 #include "store/Menu3.h"
 #include "app/Navigation.h"
+#include "entry/Saisie2.h"
 #include "ui/Form.h"
 
 namespace pelo {
@@ -38,6 +39,7 @@ void createForms(AppContext& ctx) {
     f.add(new TFNews(ctx));
     f.add(new TNRegDlg(ctx));
     f.add(new TNSpeDlg(ctx));
+    f.add(new TFIB2(ctx));
     f.add(new TTTexte3(ctx));
     f.add(new TTTexte4(ctx));
     f.add(new TTTexte5(ctx));

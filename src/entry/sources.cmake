@@ -4,4 +4,5 @@ list(APPEND PELO_CORE_SOURCES
   src/entry/CallUp.cpp
 )
 list(APPEND PELO_GUI_SOURCES
+  src/entry/Saisie2.cpp
 )
