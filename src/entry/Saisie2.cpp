@@ -35,17 +35,8 @@ QColor panelColour(checks::Colour c) {
 
 // The routines of the five panels, in their order.
 using Routine = checks::PanelResult (*)(FibRecord&, const checks::Entries&, const checks::Context&);
-
-// PENDING: the page-2 check routines are being written in core; until they
-// are on main each panel only turns navy.
-template <int N> checks::PanelResult pendingRoutine(FibRecord&, const checks::Entries&, const checks::Context&) {
-    checks::PanelResult r;
-    r.panel = "Panel" + std::to_string(N);
-    return r;
-}
-const std::array<Routine, 5> kRoutines{pendingRoutine<13>, pendingRoutine<15>, pendingRoutine<16>,
-                                       pendingRoutine<17>, pendingRoutine<18>};
-const std::array<const char*, 5> kPanelNames{"Panel13", "Panel15", "Panel16", "Panel17", "Panel18"};
+const std::array<Routine, 5> kRoutines{checks::Panel13Click, checks::Panel15Click, checks::Panel16Click,
+                                       checks::Panel17Click, checks::Panel18Click};
 
 }  // namespace
 
@@ -57,7 +48,7 @@ TFIB2::TFIB2(AppContext& ctx) : Form(ctx, "TFIB2", QString::fromUtf8("Fiche d'In
     pal.setColor(QPalette::Window, kNavy);
     setPalette(pal);
     setAutoFillBackground(true);
-    QFont f = font();
+    QFont f(QStringLiteral("Arial"));
     f.setPointSize(8);
     setFont(f);
     buildPage();
@@ -204,7 +195,7 @@ void TFIB2::buildPage() {
     // Observation: the eyes in a light-yellow block, the feet beside it.
     {
         const int y0 = 56;
-        QFrame* eyes = block("PanelYeux", 80, y0, 250, 192, kLightYellow);
+        QFrame* eyes = block("PanelYeux", 80, y0, 250, 200, kLightYellow);
         const char* letters[] = {"Y", "E", "U", "X"};
         for (int i = 0; i < 4; ++i) text(eyes, letters[i], 3, 50 + i * 30, 10, 15, true);
         text(eyes, QString::fromUtf8("Examen < 12 mois"), 14, 2, 120, 15, true);
@@ -296,7 +287,7 @@ void TFIB2::buildPage() {
 
     // Quality of life.
     {
-        const int y0 = 254, y1 = y0 + 22;
+        const int y0 = 260, y1 = y0 + 20;
         text(this, QString::fromUtf8("Hypoglycémie"), 80, y0, 70);
         auto* e3 = entry(this, "Edit3", 150, y0, 28, 3, QString::fromUtf8("Hypoglycémies nb/an"));
         text(this, "nb/an", 181, y0, 34);
@@ -331,14 +322,14 @@ void TFIB2::buildPage() {
 
     // Treatment of the diabetes: tablets on the left, insulins in a light-yellow block.
     {
-        const int y0 = 300;
+        const int y0 = 304;
         text(this, QString::fromUtf8("début en:"), 166, y0, 48);
         text(this, avant, 218, y0, 30);
-        text(this, apres, 248, y0, 30);
+        text(this, apres, 254, y0, 30);
         const int ry0 = y0 + 15;
         text(this, QString::fromUtf8("Régime seul"), 80, ry0, 84);
         auto* r1 = box(this, "CheckBox27", 222, ry0, QString::fromUtf8("Régime seul avant"));
-        auto* r2 = box(this, "CheckBox28", 252, ry0, QString::fromUtf8("Régime seul après"));
+        auto* r2 = box(this, "CheckBox28", 258, ry0, QString::fromUtf8("Régime seul après"));
         pair(Family::BeforeAfter, fld::RegimeSeul, r1, r2);
         struct Tablet { const char* label; const char* edit; const char *a, *b; Field<FieldType::I32> year;
                         Field<FieldType::U8> code; };
@@ -356,7 +347,7 @@ void TFIB2::buildPage() {
             text(this, label, 80, y, 84);
             auto* e = entry(this, t.edit, 168, y, 36, 4, label + QString::fromUtf8(" début en"));
             auto* a = box(this, t.a, 222, y, label + " avant");
-            auto* b = box(this, t.b, 252, y, label + QString::fromUtf8(" après"));
+            auto* b = box(this, t.b, 258, y, label + QString::fromUtf8(" après"));
             pair(Family::BeforeAfter, t.code, a, b);
             intEntry(e, t.year, 4);
             y += 17;
@@ -387,7 +378,7 @@ void TFIB2::buildPage() {
 
     // Associated treatments: two rows of four columns.
     {
-        const int y0 = 412;
+        const int y0 = 414;
         struct Assoc { const char* label; int a, b; Field<FieldType::U8> code; };
         const Assoc items[] = {
             {"HTA", 35, 36, fld::TrtHta},          {"Insuf.card.", 37, 38, fld::TrtInsufCard},
@@ -397,14 +388,14 @@ void TFIB2::buildPage() {
         };
         for (int c = 0; c < 4; ++c) {
             text(this, avant, 80 + c * 122 + 62, y0, 30, 13);
-            text(this, apres, 80 + c * 122 + 90, y0, 30, 13);
+            text(this, apres, 80 + c * 122 + 94, y0, 30, 13);
         }
         for (int i = 0; i < 7; ++i) {
             const int x = 80 + (i % 4) * 122, y = y0 + 15 + (i / 4) * 18;
             const QString label = QString::fromUtf8(items[i].label);
             text(this, label, x, y, 62);
             auto* a = box(this, QStringLiteral("CheckBox%1").arg(items[i].a), x + 64, y, label + " avant");
-            auto* b = box(this, QStringLiteral("CheckBox%1").arg(items[i].b), x + 94, y, label + QString::fromUtf8(" après"));
+            auto* b = box(this, QStringLiteral("CheckBox%1").arg(items[i].b), x + 98, y, label + QString::fromUtf8(" après"));
             pair(Family::BeforeAfter, items[i].code, a, b);
         }
         groupFrame(18, 6, "TTAide14", QString::fromUtf8("Traitements\nassociés"), y0, 50);
@@ -427,6 +418,7 @@ void TFIB2::setBoxColour(QAbstractButton* b, bool chosen, bool yellow) {
     const QColor c = chosen ? kAqua : (yellow ? kLightYellow : kLight);
     QPalette pal = b->palette();
     pal.setColor(QPalette::Window, c);
+    pal.setColor(QPalette::Base, c);  // the box itself takes the colour
     pal.setColor(QPalette::WindowText, Qt::black);
     b->setPalette(pal);
     b->setProperty("colour", c);
@@ -529,21 +521,21 @@ void TFIB2::syncChoice(const ChoiceGroup& g) {
 void TFIB2::runPanel(int index) {
     QPushButton* panel = panels_[std::size_t(index)];
     setPanelColour(panel, kNavy);
-    const FibRecord before = state().buffer;
     const checks::PanelResult res = kRoutines[std::size_t(index)](state().buffer, entries(), checkContext());
-    // An answer that the check gave itself (an empty field now answered) is
-    // ticked on screen; a field the check cleared keeps its boxes as they are.
-    for (const ChoiceGroup& g : choices_)
-        if (isEmpty(before.get(g.field)) && !isEmpty(state().buffer.get(g.field))) syncChoice(g);
+    // Answers the check gave itself are ticked on screen, without their own
+    // click checks; a field the check cleared keeps its boxes as they are.
+    for (const std::string& name : res.ticked)
+        for (const ChoiceGroup& g : choices_)
+            if (g.boxes[0]->objectName().toStdString() == name || g.boxes[1]->objectName().toStdString() == name)
+                syncChoice(g);
     setPanelColour(panel, panelColour(res.colour));
     for (const auto& f : res.findings) {
         if (!state().ShowCheckMessages && f.kind != checks::Kind::Conversion) continue;
         const QString text = QString::fromStdString(f.message);
         std::optional<QPoint> pos;
         if (f.pos) pos = QPoint(f.pos->first, f.pos->second);
-        // On this page a warning that leaves the state alone is the insulin
-        // reminder, shown with the error icon.
-        if (f.kind == checks::Kind::Warning) ui().warning(text, pos);
+        const bool warning = f.kind == checks::Kind::Warning || f.kind == checks::Kind::SilentWarning;
+        if (warning && !f.errorIcon) ui().warning(text, pos);
         else ui().error(text, pos);
     }
 }

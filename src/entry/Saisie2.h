@@ -5,6 +5,7 @@
 // record through the five check panels. The page also prints the sheet.
 
 #include <QColor>
+#include <QPointer>
 #include <array>
 #include <functional>
 #include <map>
@@ -112,7 +113,7 @@ private:
     QPushButton* BitBtn1 = nullptr;
     QPushButton* Button2 = nullptr;
     QPushButton* BImp = nullptr;
-    QWidget* page1_ = nullptr;
+    QPointer<QWidget> page1_;
 };
 
 }  // namespace pelo
