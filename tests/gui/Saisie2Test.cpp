@@ -320,11 +320,6 @@ TEST(Page2, PrintRunsEveryCheckSilentlyThenPrintsOnePage) {
 
 TEST(Page2, HelpButtonsOpenTheirPages) {
     AppFixture app;
-    // Stand-ins for the help pages, registered like the real ones.
-    for (const char* n : {"TTAide10", "TTAide11", "TTAide12", "TTAide13", "TTAide14"}) {
-        auto* f = new Form(app.ctx, n, n);
-        app.forms.add(f);  // owned by the registry
-    }
     auto* p = app.form<TFIB2>();
     for (const char* n : {"BitBtn3", "BitBtn4", "BitBtn2", "BitBtn5", "BitBtn6"})
         p->findChild<QPushButton*>(n)->click();
