@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "app/Navigation.h"
 #include "store/Text.h"
 
 namespace pelo {
@@ -135,7 +136,7 @@ void TFIB2::byteEntry(QLineEdit* e, Field<FieldType::U8> f, int maxLength) {
 }
 
 // The group's caption at the left edge, its check panel and help button at the right.
-void TFIB2::groupFrame(int panelNo, int helpNo, const QString& helpName, const QString& caption, int y, int h) {
+void TFIB2::groupFrame(int panelNo, int helpNo, int helpPage, const QString& caption, int y, int h) {
     auto* l = text(this, caption, 2, y, 74, h);
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QFont bf = l->font();
@@ -156,7 +157,7 @@ void TFIB2::groupFrame(int panelNo, int helpNo, const QString& helpName, const Q
 
     auto* help = addButton(QStringLiteral("BitBtn%1").arg(helpNo), QStringLiteral("?"), 604, y + 2, 30, 22);
     help->setAccessibleName(QString::fromUtf8("Aide ") + groupName);
-    connect(help, &QPushButton::clicked, this, [this, helpName] { openHelp(helpName); });
+    connect(help, &QPushButton::clicked, this, [this, helpPage] { openHelp(ctx(), helpPage); });
     tabOrder_.push_back(panel);
     tabOrder_.push_back(help);
 }
@@ -189,7 +190,7 @@ void TFIB2::buildPage() {
             auto* b = box(this, it.no, x + 122, y, label + " non");
             pair(Family::Pair, it.f, a, b);
         }
-        groupFrame(13, 3, "TTAide10", QString::fromUtf8("Symptômes\ndepuis 12\nmois"), y0, 48);
+        groupFrame(13, 3, 10, QString::fromUtf8("Symptômes\ndepuis 12\nmois"), y0, 48);
     }
 
     // Observation: the eyes in a light-yellow block, the feet beside it.
@@ -282,7 +283,7 @@ void TFIB2::buildPage() {
             pair(Family::Pair, left[i], gy, gn);
             pair(Family::Pair, right[i], dy, dn);
         }
-        groupFrame(15, 4, "TTAide11", QString::fromUtf8("Observation\n( bilan des\n12 derniers\nmois )"), y0, 70);
+        groupFrame(15, 4, 11, QString::fromUtf8("Observation\n( bilan des\n12 derniers\nmois )"), y0, 70);
     }
 
     // Quality of life.
@@ -317,7 +318,7 @@ void TFIB2::buildPage() {
         intEntry(e6, fld::JoursHorsHosp, 3);
         byteEntry(e7, fld::InjAvant, 2);
         byteEntry(e8, fld::InjApres, 2);
-        groupFrame(16, 2, "TTAide12", QString::fromUtf8("Qualité\nde vie"), y0, 40);
+        groupFrame(16, 2, 12, QString::fromUtf8("Qualité\nde vie"), y0, 40);
     }
 
     // Treatment of the diabetes: tablets on the left, insulins in a light-yellow block.
@@ -373,7 +374,7 @@ void TFIB2::buildPage() {
             pair(Family::BeforeAfter, in.code, a, b, true);
             iy += 15;
         }
-        groupFrame(17, 5, "TTAide13", QString::fromUtf8("Traitement\ndu\ndiabète"), y0, 50);
+        groupFrame(17, 5, 13, QString::fromUtf8("Traitement\ndu\ndiabète"), y0, 50);
     }
 
     // Associated treatments: two rows of four columns.
@@ -398,7 +399,7 @@ void TFIB2::buildPage() {
             auto* b = box(this, QStringLiteral("CheckBox%1").arg(items[i].b), x + 98, y, label + QString::fromUtf8(" après"));
             pair(Family::BeforeAfter, items[i].code, a, b);
         }
-        groupFrame(18, 6, "TTAide14", QString::fromUtf8("Traitements\nassociés"), y0, 50);
+        groupFrame(18, 6, 14, QString::fromUtf8("Traitements\nassociés"), y0, 50);
     }
 
     BitBtn1 = addButton("BitBtn1", "DEBUT", 570, 150, 64, 26);
@@ -598,15 +599,6 @@ void TFIB2::showOver(QWidget* page1) {
 bool TFIB2::eventFilter(QObject* watched, QEvent* event) {
     if (watched == page1_ && event->type() == QEvent::Hide) hide();
     return Form::eventFilter(watched, event);
-}
-
-void TFIB2::openHelp(const QString& formName) {
-    for (QWidget* w : ctx().forms.ordered())
-        if (w->objectName() == formName)
-            if (auto* d = qobject_cast<QDialog*>(w)) {
-                ui().showModal(d);
-                return;
-            }
 }
 
 }  // namespace pelo

@@ -92,7 +92,7 @@ private:
     QAbstractButton* radio(QWidget* parent, const QString& name, const QString& caption, int x, int y,
                            const QString& accessible);
     void pair(Family f, Field<FieldType::U8> field, QAbstractButton* a, QAbstractButton* b, bool yellow = false);
-    void groupFrame(int panelNo, int helpNo, const QString& helpName, const QString& caption, int y, int h);
+    void groupFrame(int panelNo, int helpNo, int helpPage, const QString& caption, int y, int h);
     void intEntry(QLineEdit* e, Field<FieldType::I32> f, int maxLength);
     void byteEntry(QLineEdit* e, Field<FieldType::U8> f, int maxLength);
     void buildPage();
@@ -103,7 +103,6 @@ private:
     void setPanelColour(QPushButton* panel, const QColor& c);
     void syncChoice(const ChoiceGroup& g);
     void runPanel(int index);
-    void openHelp(const QString& formName);
     checks::Context checkContext();
 
     std::vector<ChoiceGroup> choices_;
