@@ -30,6 +30,7 @@ TextPage::TextPage(AppContext& ctx, int page)
     QFont f = Memo1->font();
     f.setPointSize(10);
     Memo1->setFont(f);
+    Memo1->document()->setDocumentMargin(8);
     Memo1->setPlainText(QString::fromStdString(pages::textPageText(page)));
 
     BitBtn1 = addButton("BitBtn1", "Retour", 470, 420, 130, 40);

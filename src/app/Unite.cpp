@@ -64,6 +64,7 @@ TFUnite::TFUnite(AppContext& ctx) : Form(ctx, "TFUnite", "UNITES") {
     setTabOrder(SUni, Button1);
     setTabOrder(Button1, BitBtn1);
     prepare(0);
+    SUni->setCurrentItem(nullptr);
 }
 
 void TFUnite::prepare(std::uint16_t centreNumber) {

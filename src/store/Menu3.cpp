@@ -59,10 +59,9 @@ TTMenu3::TTMenu3(AppContext& ctx) : Form(ctx, "TTMenu3", "PELORAMIX") {
     SUni->setFocusPolicy(Qt::NoFocus);
     SUni->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     SUni->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    SUni->setColumnWidth(0, 150);
-    SUni->setColumnWidth(1, 148);
+    // Rows and columns share the grid, so that the grid scales with the form.
     SUni->verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    SUni->horizontalHeader()->setStretchLastSection(true);
+    SUni->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     for (int r = 0; r < 8; ++r)
         for (int c = 0; c < 2; ++c) {
             auto* it = new QTableWidgetItem;

@@ -12,6 +12,7 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QScreen>
+#include <QWindow>
 
 #include "ui/PainterSurface.h"
 
@@ -76,6 +77,12 @@ Answer QtAdapter::confirm(const QString& text, bool withRetry, std::optional<QPo
 int QtAdapter::showModal(QDialog* form) { return form->exec(); }
 
 void QtAdapter::showModeless(QWidget* form) {
+    // A window shown while a modal form runs would be blocked by it (no click
+    // would reach it): it is made a transient of that form instead.
+    QWidget* modal = QApplication::activeModalWidget();
+    form->winId();
+    if (QWindow* w = form->windowHandle())
+        w->setTransientParent(modal && modal != form ? modal->windowHandle() : nullptr);
     form->show();
     form->raise();
     form->activateWindow();

@@ -1,13 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QPushButton>
 #include <QTextEdit>
+#include <QWindow>
 
 #include "FakeUi.h"
 #include "app/Aide.h"
 #include "app/Navigation.h"
 #include "app/PageTexts.h"
 #include "app/Texte.h"
+#include "ui/QtAdapter.h"
 
 using namespace pelo;
 using pelo::test::AppFixture;
@@ -55,4 +58,23 @@ TEST(TextPages, FullScreenAndScaledWithTheOthers) {
     const QSize before = help->size();
     help->scaleOnce();
     EXPECT_EQ(help->size(), before);
+}
+
+TEST(TextPages, ShownFromAModalScreenTheyStayUsable) {
+    AppFixture app;
+    ui::QtAdapter real;
+    QDialog modal;
+    modal.setWindowModality(Qt::ApplicationModal);
+    modal.show();
+    ASSERT_EQ(QApplication::activeModalWidget(), &modal);
+    auto* page = app.forms.get<TTTexte7>();
+    real.showModeless(page);
+    // Input reaches a window that a modal form blocks only through its transients.
+    ASSERT_NE(page->windowHandle(), nullptr);
+    EXPECT_EQ(page->windowHandle()->transientParent(), modal.windowHandle());
+    page->hide();
+    modal.hide();
+    real.showModeless(page);
+    EXPECT_EQ(page->windowHandle()->transientParent(), nullptr);
+    page->hide();
 }
