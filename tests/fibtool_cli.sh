@@ -57,6 +57,20 @@ check "controle fichier tronqué" 1 "$FIBTOOL" -C "$WORK" controle TRONQUE.DAT
 printf '\x21\x00\x0c\x00\x00\x00' > "$WORK/VIDE.DAT"; head -c 242 /dev/zero >> "$WORK/VIDE.DAT"
 check "controle sans fiche" 0 "$FIBTOOL" -C "$WORK" controle VIDE.DAT
 [ ! -s "$WORK/out" ] || { echo "ÉCHEC controle sans fiche : sortie non vide"; fail=$((fail+1)); }
+# synthese and objectifs: golden outputs of a fixed 40-FIB file.
+DATA="$(cd "$(dirname "$0")" && pwd)/data/synthese"
+check "synthese" 0 "$FIBTOOL" synthese "$DATA/FIB.DAT" --annee 2026
+cmp -s "$WORK/out" "$DATA/synthese-2026.txt" || { echo "ÉCHEC synthese : sortie différente"; diff "$WORK/out" "$DATA/synthese-2026.txt" | head; fail=$((fail+1)); }
+check "objectifs type 1" 0 "$FIBTOOL" -C "$DATA" objectifs FIB.DAT --filtre 1 --annee 2026
+cmp -s "$WORK/out" "$DATA/objectifs-type1-2026.txt" || { echo "ÉCHEC objectifs : sortie différente"; fail=$((fail+1)); }
+cp "$DATA/FIB.DAT" "$WORK/SANSFICHE.DAT"
+printf '\000\000' | dd of="$WORK/SANSFICHE.DAT" bs=1 seek=4 conv=notrunc status=none
+check "synthese sans fiche" 3 "$FIBTOOL" -C "$WORK" synthese SANSFICHE.DAT
+[ -s "$WORK/out" ] && { echo "ÉCHEC synthese sans fiche : sortie non vide"; fail=$((fail+1)); }
+check "objectifs sans fiche" 3 "$FIBTOOL" -C "$WORK" objectifs SANSFICHE.DAT
+check "synthese filtre invalide" 2 "$FIBTOOL" synthese "$DATA/FIB.DAT" --filtre 4
+check "synthese fichier absent" 1 "$FIBTOOL" -C "$WORK" synthese ABSENT.DAT
+grep -q "Erreur d'entrée/sortie sur ABSENT.DAT : fichier introuvable" "$WORK/err" || { echo "ÉCHEC message synthese"; fail=$((fail+1)); }
 
 echo "fibtool: $passed passed, $fail failed"
 [ "$fail" -eq 0 ]

@@ -1,5 +1,8 @@
 list(APPEND PELO_CORE_SOURCES
   src/eval/Risk.cpp
+  src/eval/Bands.cpp
+  src/eval/Synthesis.cpp
+  src/eval/Charts.cpp
 )
 list(APPEND PELO_GUI_SOURCES
 )

@@ -11,5 +11,7 @@ using Words = std::vector<std::string>;
 int cmdDemo(const Words& w);
 int cmdLire(const Words& w);
 int cmdControle(const Words& w);
+int cmdSynthese(const Words& w);
+int cmdObjectifs(const Words& w);
 
 }  // namespace pelo::cli

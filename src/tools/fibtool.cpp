@@ -41,11 +41,13 @@ const std::map<std::string, std::function<int(const Words&)>>& commands() {
         {"demo", cmdDemo},
         {"lire", cmdLire},
         {"controle", cmdControle},
+        {"synthese", cmdSynthese},
+        {"objectifs", cmdObjectifs},
     };
     return table;
 }
 
-const char* kPlanned[] = {"synthese", "objectifs", "collecte", "synthese-pays",
+const char* kPlanned[] = {"collecte", "synthese-pays",
                           "selection", "repartition", "variabilite"};
 
 }  // namespace

@@ -4,4 +4,5 @@ list(APPEND PELO_TOOL_SOURCES
   src/tools/Demo.cpp
   src/tools/Lire.cpp
   src/tools/Controle.cpp
+  src/tools/Synthese.cpp
 )

@@ -1,0 +1,106 @@
+#include "eval/Charts.h"
+
+#include "eval/Synthesis.h"
+
+namespace pelo::eval {
+
+Rgb firstChartColour(int k) {
+    switch (k) {
+    case 1: return colors::Aqua;
+    case 2: return Rgb{255, 159, 64};
+    case 3: return colors::Red;
+    default: return colors::Navy;
+    }
+}
+
+Rgb hba1cChartColour(int k) { return k == 4 ? colors::Red : firstChartColour(k); }
+
+Rgb headingChartColour(int k) {
+    auto mod = [](int v) { return static_cast<std::uint8_t>(((v % 256) + 256) % 256); };
+    return Rgb{mod(250 - 35 * k), mod(35 * k + 5), 10};
+}
+
+void chartSettings(Surface& s) {
+    FontSpec f;
+    f.size = 10;
+    f.bold = true;
+    f.color = colors::White;
+    s.setFont(f);
+    s.setBrush(colors::Navy);
+    s.setPen(colors::Blue);
+}
+
+void drawSectionChart(Surface& s, const std::vector<std::string>& lines, int h, int tx, int ty, int x0, int yb,
+                      BarColour colour) {
+    if (h < 0 || h >= int(lines.size())) return;
+    s.text(tx, ty, lines[h]);
+    for (int k = 1; h + k < int(lines.size()) && lines[h + k].size() > 10; ++k) {
+        LinePercent p;
+        if (!readLinePercent(lines[h + k], p)) break;
+        const int v = p.height;
+        const int x1 = x0 + (k - 1) * 45, x2 = x0 + k * 45;
+        s.text(x0 + 15 + (k - 1) * 45, yb - 20 - v, p.text);
+        s.setBrush(colour(k));
+        s.fillRect(x1, yb - v, x2, yb);
+        // The outline of the bar, in the pen's blue.
+        s.line(x1, yb - v, x2, yb - v);
+        s.line(x2, yb - v, x2, yb);
+        s.line(x2, yb, x1, yb);
+        s.line(x1, yb, x1, yb - v);
+        s.setBrush(colors::Navy);
+    }
+}
+
+void drawFirstCharts(Surface& s, const std::vector<std::string>& lines) {
+    chartSettings(s);
+    drawSectionChart(s, lines, 2, 10, 90, 5, 200, hba1cChartColour);
+    drawSectionChart(s, lines, 9, 260, 90, 225, 200, firstChartColour);
+    drawSectionChart(s, lines, 14, 10, 290, 5, 400, firstChartColour);
+    drawSectionChart(s, lines, 19, 260, 290, 225, 400, firstChartColour);
+    s.text(20, 440, "Clicquez sur un titre de la liste pour voir l'histogramme");
+    s.text(20, 460, "Clicquez sur un résultat pour voir les numéros de fiche");
+    s.text(20, 480, "Clicquez sur un numéro de fiche pour voir la fiche");
+}
+
+void drawHeadingChart(Surface& s, const std::vector<std::string>& lines, int h) {
+    chartSettings(s);
+    drawSectionChart(s, lines, h, 50, 140, 5, 300, headingChartColour);
+}
+
+void drawClassesTitle(Surface& s) {
+    chartSettings(s);
+    s.text(80, 90, "Listes des numéros de Fiches pour chaque Classe");
+}
+
+PrintDocument synthesisPrintout(const std::vector<std::string>& lines, int lastIndex, const std::string& name) {
+    PrintDocument doc;
+    doc.title = name;
+    if (lines.empty()) return doc;
+    lastIndex = std::min(lastIndex, int(lines.size()) - 1);
+    FontSpec title;
+    title.size = 12;
+    title.italic = true;
+    FontSpec body;
+    body.size = 9;
+    auto newPage = [&] {
+        doc.pages.emplace_back();
+        doc.pages.back().setFont(title);
+        doc.pages.back().text(700, 150, lines[0]);
+        doc.pages.back().setFont(body);
+    };
+    newPage();
+    int k = 0;
+    for (int i = 2; i <= lastIndex; ++i) {
+        // A new page only when a line is left for it.
+        if (k == 102) {
+            newPage();
+            k = 0;
+        }
+        if (k <= 50) doc.pages.back().text(200, 300 + 55 * k, lines[i]);
+        else doc.pages.back().text(1200, 300 + 55 * (k - 50), lines[i]);
+        ++k;
+    }
+    return doc;
+}
+
+}  // namespace pelo::eval

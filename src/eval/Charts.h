@@ -1,0 +1,39 @@
+#pragma once
+// The drawings of the evaluation screen (bar charts of a section read back
+// from the list lines, the hint lines, the title of the class lists) and the
+// printed synthesis, as lists of drawing items.
+
+#include <string>
+#include <vector>
+
+#include "print/Surface.h"
+
+namespace pelo::eval {
+
+// Colour of bar k (from 1) of a chart.
+using BarColour = Rgb (*)(int k);
+Rgb firstChartColour(int k);   // aqua, orange, red, then navy
+Rgb hba1cChartColour(int k);   // the same with a fourth red bar
+Rgb headingChartColour(int k); // red 250 - 35k, green 35k + 5, blue 10, each modulo 256
+
+// White bold size-10 font, navy brush, blue pen: the settings of every chart.
+void chartSettings(Surface& s);
+
+// The chart of the section whose heading is line h: its title at (tx, ty), then
+// one bar 45 wide per band line, on the base line yb, until a line of 10
+// characters or fewer.
+void drawSectionChart(Surface& s, const std::vector<std::string>& lines, int h, int tx, int ty, int x0, int yb,
+                      BarColour colour);
+
+// The four first charts (HbA1c, blood pressure, body mass, cholesterol) and the three hints.
+void drawFirstCharts(Surface& s, const std::vector<std::string>& lines);
+// The chart of a clicked heading.
+void drawHeadingChart(Surface& s, const std::vector<std::string>& lines, int h);
+// The title written above the class lists.
+void drawClassesTitle(Surface& s);
+
+// The printed synthesis: the title (line 0) on every page, lines 2..last in
+// two columns of 51, 102 lines a page, in 300-dpi units.
+PrintDocument synthesisPrintout(const std::vector<std::string>& lines, int lastIndex, const std::string& name);
+
+}  // namespace pelo::eval

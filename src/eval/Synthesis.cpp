@@ -1,0 +1,184 @@
+#include "eval/Synthesis.h"
+
+#include "store/Text.h"
+
+namespace pelo::eval {
+
+IoStatus runSynthesis(const std::string& path, int filter, const BandParams& params, SynthesisResult& out) {
+    SynthesisResult r;
+    r.filter = filter;
+    RecordReader reader;
+    if (auto e = reader.open(path)) return e;
+    r.centre = reader.header().get(fld::NumCentre);
+    r.nbFiches = reader.count();
+    BandTally tally;
+    IoStatus err;
+    while (const FibRecord* f = reader.next(&err)) {
+        const std::uint8_t etat = f->bytes[fld::EtatFiche.offset];
+        if (!selected(etat, f->bytes[fld::TypeDiabete.offset], filter)) continue;
+        ++r.evaluated;
+        if (etat == kComplete) ++r.complete;
+        else if (etat == kIncomplete) ++r.incomplete;
+        else if (etat == kToReview) ++r.toReview;
+        tally.add(BandView::of(*f), params);
+    }
+    reader.close();
+    if (err) return err;
+    r.counts = tally.counts();
+    out = r;
+    return {};
+}
+
+std::string titleLine(std::uint32_t evaluated, std::uint16_t centre) {
+    return " SYNTHESE des " + std::to_string(evaluated) + " FIB du Centre " + std::to_string(centre);
+}
+
+namespace {
+// Two spaces per missing digit below 100.
+std::string pad(std::int64_t v) { return std::string(v < 100 ? (v < 10 ? 4 : 2) : 0, ' '); }
+}  // namespace
+
+std::string bandLine(std::uint32_t count, std::uint32_t denominator, std::string_view label) {
+    const Percent p = percentOf(count, denominator);
+    std::string s = "      " + pad(count) + std::to_string(count) + "      " + pad(p.rounded()) + p.text() + "%";
+    s += "      ";
+    s += label;
+    return s;
+}
+
+std::vector<std::string> synthesisLines(const SynthesisResult& r) {
+    std::vector<std::string> lines(kLineCount, " ");
+    lines[0] = titleLine(r.evaluated, r.centre);
+    const auto& table = lineTable();
+    for (int i = 0; i < kLineCount; ++i) {
+        const LineInfo& li = table[i];
+        if (li.kind == LineInfo::Heading) {
+            lines[i] = kSections[li.section].heading;
+        } else if (li.kind == LineInfo::BandLine) {
+            const Band& b = kSections[li.section].bands[li.band];
+            lines[i] = bandLine(r.counts[b.counter], r.evaluated, b.label);
+        }
+    }
+    return lines;
+}
+
+bool readLinePercent(std::string_view line, LinePercent& out) {
+    if (line.size() <= 16) return false;
+    std::size_t i = 16;
+    while (i < line.size() && line[i] == ' ') ++i;
+    const std::size_t end = line.find('%', i);
+    if (end == std::string_view::npos) return false;
+    out.text = std::string(line.substr(i, end - i));
+    // "12.5": whole and tenths, taken to the nearest integer, a half to even.
+    std::int64_t whole = 0, tenth = 0;
+    std::size_t k = 0;
+    bool digits = false;
+    for (; k < out.text.size() && out.text[k] >= '0' && out.text[k] <= '9'; ++k, digits = true)
+        whole = whole * 10 + (out.text[k] - '0');
+    if (k < out.text.size() && out.text[k] == '.') {
+        ++k;
+        if (k < out.text.size() && out.text[k] >= '0' && out.text[k] <= '9') tenth = out.text[k++] - '0';
+        while (k < out.text.size() && out.text[k] >= '0' && out.text[k] <= '9') ++k;
+    }
+    if (!digits || k != out.text.size()) return false;
+    out.height = int(Percent{whole * 10 + tenth, 10}.rounded());
+    return true;
+}
+
+void writeObjectiveHeadings(ObjectivesGrid& g) {
+    static const char* const names[11] = {"         RISQUES",       "  FUMEUR",
+                                          "  Tension < 140/90",      "  CHOLESTEROL < 6.5",
+                                          "  TRIGLYCERIDES < 1.8",   "  HbA1C < 8",
+                                          "  BMI < 25",              "  MICROALBUMIN. surveillée",
+                                          "  YEUX surveillés",       "  PIEDS surveillés",
+                                          "  Nbr de patients suivis"};
+    for (int row = 0; row < 11; ++row) g[row][0] = names[row];
+    g[0][1] = "     IDEAL";
+    g[0][2] = "   REALITE";
+    g[1][1] = "      0 %";
+    for (int row = 2; row <= 9; ++row) g[row][1] = "    100 %";
+}
+
+void writeObjectiveResults(const SynthesisResult& r, ObjectivesGrid& g) {
+    auto cell = [&](std::uint32_t count) { return "    " + percentOf(count, r.evaluated).text() + " %"; };
+    g[1][2] = cell(r.counts[21]);
+    g[2][2] = cell(r.counts[5]);
+    g[3][2] = cell(r.counts[11]);
+    g[4][2] = cell(r.counts[14]);
+    // "HbA1C < 8": every FIB below 8, the two first bands together.
+    g[5][2] = cell(std::uint32_t(r.counts[0]) + r.counts[1]);
+    g[6][2] = cell(r.counts[8]);
+    const std::int64_t measured = 100 - percentOf(r.counts[182], r.evaluated).rounded();
+    g[7][2] = "  " + pad(measured) + std::to_string(measured) + " %";
+    g[8][2] = cell(r.counts[68]);
+    g[9][2] = cell(r.counts[69]);
+    static const char* const types[3] = {"Tous Diabètes", "  Type 1", "  Type 2"};
+    if (r.filter >= 0 && r.filter <= 2) g[10][1] = types[r.filter];
+    g[10][2] = "         " + std::to_string(r.evaluated);
+}
+
+std::array<std::string, 12> classTitles(int section) {
+    std::array<std::string, 12> t{"   C1 ", "  C2 ", "   C3 ", "   C4 ", "   C5 ", "   C6 ",
+                                  "   C7 ", "   C8 ", "   C9 ", "  C10 ", "  C11 ", "  C12 "};
+    if (section >= 0 && section < kSectionCount && kSections[section].examClasses) t[1] = " Non ";
+    return t;
+}
+
+IoStatus classLists(const std::string& path, int filter, const BandParams& params, int section, ClassLists& out) {
+    ClassLists c;
+    RecordReader reader;
+    if (auto e = reader.open(path)) return e;
+    c.centre = reader.header().get(fld::NumCentre);
+    c.nbFiches = reader.count();
+    const bool exam = section >= 0 && section < kSectionCount && kSections[section].examClasses;
+    IoStatus err;
+    while (const FibRecord* f = reader.next(&err)) {
+        if (!selected(f->bytes[fld::EtatFiche.offset], f->bytes[fld::TypeDiabete.offset], filter)) continue;
+        const auto n = static_cast<std::uint16_t>(reader.number());
+        const BandMask m = sectionMask(section, BandView::of(*f), params);
+        if (exam) {
+            c.numbers[(m & 1u) ? 0 : 1].push_back(n);
+            continue;
+        }
+        for (int k = 0; k < 12; ++k)
+            if (m & (1u << k)) c.numbers[k].push_back(n);
+    }
+    reader.close();
+    if (err) return err;
+    out = std::move(c);
+    return {};
+}
+
+namespace {
+std::string trim(std::string_view s) {
+    const auto b = s.find_first_not_of(' ');
+    if (b == std::string_view::npos) return {};
+    const auto e = s.find_last_not_of(' ');
+    return std::string(s.substr(b, e - b + 1));
+}
+std::string csvField(const std::string& s) {
+    if (s.find_first_of(";\"\r\n") == std::string::npos) return s;
+    std::string q = "\"";
+    for (char c : s) q += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return q + "\"";
+}
+}  // namespace
+
+std::string synthesisCsv(const SynthesisResult& r) {
+    std::string out = "\xEF\xBB\xBF";
+    out += csvField(titleLine(r.evaluated, r.centre).substr(1)) + "\r\n";
+    out += "Section;Libellé;Nombre;Pourcentage\r\n";
+    for (const Section& s : kSections) {
+        const std::string heading = csvField(trim(s.heading));
+        for (int k = 0; k < s.size; ++k) {
+            std::string pct = percentOf(r.counts[s.bands[k].counter], r.evaluated).text();
+            for (char& ch : pct)
+                if (ch == '.') ch = ',';
+            out += heading + ";" + csvField(s.bands[k].label) + ";" + std::to_string(r.counts[s.bands[k].counter]) + ";" +
+                   pct + "\r\n";
+        }
+    }
+    return out;
+}
+
+}  // namespace pelo::eval

@@ -1,0 +1,554 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "TestSupport.h"
+#include "eval/Bands.h"
+#include "eval/Charts.h"
+#include "eval/Synthesis.h"
+#include "store/Demo.h"
+#include "store/RecordFile.h"
+
+using namespace pelo;
+using namespace pelo::eval;
+
+namespace {
+
+constexpr int kYear = 2026;
+
+FibRecord blankFib() {
+    FibRecord f = emptyFibFromHeader(headerTemplate(), "01/01/2026");
+    f.set(fld::EtatFiche, std::uint8_t(0));
+    return f;
+}
+
+BandParams params(std::uint16_t chol = 3, std::uint16_t trig = 3) {
+    std::array<std::uint16_t, 7> u{3, 3, 3, 3, chol, 3, trig};
+    return centreParams(kYear, u);
+}
+
+BandCounts countsOf(const FibRecord& f, const BandParams& p = params()) {
+    BandCounts c{};
+    countFib(BandView::of(f), p, c);
+    return c;
+}
+
+// The counters a FIB falls in, among the given range.
+std::vector<int> hits(const FibRecord& f, int from, int to, const BandParams& p = params()) {
+    const BandCounts c = countsOf(f, p);
+    std::vector<int> out;
+    for (int i = from; i <= to; ++i)
+        if (c[i]) out.push_back(i);
+    return out;
+}
+
+using V = std::vector<int>;
+
+FibRecord withF32(Field<FieldType::F32> f, float v) {
+    FibRecord r = blankFib();
+    r.set(f, v);
+    return r;
+}
+
+FibRecord withTa(int s, int d) {
+    FibRecord r = blankFib();
+    r.set(fld::TaSyst, s);
+    r.set(fld::TaDiast, d);
+    return r;
+}
+
+// Writes FIB.DAT in the working folder with the FIBs numbered 1..n.
+void writeFile(std::vector<FibRecord> fibs, std::uint16_t centre = 1234) {
+    CentreHeader h = headerTemplate();
+    h.set(fld::NumCentre, centre);
+    h.setNbFiches(static_cast<std::uint16_t>(fibs.size()));
+    std::vector<FibRecord> all{h};
+    for (std::size_t i = 0; i < fibs.size(); ++i) {
+        fibs[i].set(fld::NumFib, static_cast<std::uint16_t>(i + 1));
+        all.push_back(fibs[i]);
+    }
+    ASSERT_FALSE(recordfile::replaceWith("FIB.DAT", all));
+}
+
+}  // namespace
+
+TEST(BandTable, LinesFallWhereTheListExpectsThem) {
+    const int headings[] = {2,   9,   14,  19,  24,  29,  34,  39,  43,  49,  54,  59,  63,
+                            69,  73,  82,  90,  98,  104, 117, 123, 126, 137, 148, 151, 159,
+                            167, 172, 177, 183, 189, 195, 202, 209, 216, 224, 232, 241, 250};
+    for (int s = 0; s < kSectionCount; ++s) EXPECT_EQ(headingLine(s), headings[s]) << kSections[s].heading;
+    const auto& t = lineTable();
+    EXPECT_EQ(t[0].kind, LineInfo::Title);
+    for (int blank : {1, 8, 103, 114, 116, 249, 263}) EXPECT_EQ(t[blank].kind, LineInfo::Blank) << blank;
+    // A few lines whose counters are not in sequence.
+    auto counterAt = [&](int line) {
+        return kSections[t[line].section].bands[t[line].band].counter;
+    };
+    EXPECT_EQ(counterAt(115), 75);
+    EXPECT_EQ(counterAt(200), 134);
+    EXPECT_EQ(counterAt(204), 137);
+    EXPECT_EQ(counterAt(210), 136);
+    EXPECT_EQ(counterAt(222), 145);
+    EXPECT_EQ(counterAt(230), 146);
+    EXPECT_EQ(counterAt(242), 158);
+    EXPECT_EQ(counterAt(248), 170);
+    EXPECT_EQ(counterAt(262), 182);
+}
+
+TEST(Bands, HbA1cEdges) {
+    EXPECT_EQ(hits(withF32(fld::HbA1c, 12.0f), 0, 4), V{3});
+    EXPECT_EQ(hits(withF32(fld::HbA1c, 12.01f), 0, 4), V{4});
+    EXPECT_EQ(hits(withF32(fld::HbA1c, 6.5f), 0, 4), V{1});
+    EXPECT_EQ(hits(withF32(fld::HbA1c, 7.99f), 0, 4), V{1});
+    EXPECT_EQ(hits(withF32(fld::HbA1c, 8.0f), 0, 4), V{2});
+    EXPECT_EQ(hits(withF32(fld::HbA1c, 0.1f), 0, 4), V{0});
+    EXPECT_EQ(hits(withF32(fld::HbA1c, 0.0f), 0, 4), V{});
+    EXPECT_EQ(hits(withF32(fld::HbA1c, -1.0f), 0, 4), V{});
+    // The empty value shows in the quality section only.
+    EXPECT_EQ(hits(withF32(fld::HbA1c, -1.0f), 178, 178), V{178});
+    EXPECT_EQ(hits(withF32(fld::HbA1c, 0.0f), 178, 178), V{});
+}
+
+TEST(Bands, BloodPressureEdges) {
+    EXPECT_EQ(hits(withTa(150, 80), 5, 7), V{6});
+    EXPECT_EQ(hits(withTa(170, 95), 5, 7), V{6});
+    EXPECT_EQ(hits(withTa(170, 105), 5, 7), V{7});
+    EXPECT_EQ(hits(withTa(140, 90), 5, 7), V{5});
+    EXPECT_EQ(hits(withTa(140, 91), 5, 7), V{6});
+    EXPECT_EQ(hits(withTa(161, 100), 5, 7), V{6});
+    EXPECT_EQ(hits(withTa(0, 80), 5, 7), V{});
+    EXPECT_EQ(hits(withTa(-1, 80), 181, 181), V{181});
+    EXPECT_EQ(hits(withTa(120, 80), 181, 181), V{});
+}
+
+TEST(Bands, BodyMassEdges) {
+    auto bmi = [](int w, int h) {
+        FibRecord r = blankFib();
+        r.set(fld::Poids, w);
+        r.set(fld::Taille, h);
+        return hits(r, 8, 10);
+    };
+    EXPECT_EQ(bmi(30, 100), V{9});   // exactly 30
+    EXPECT_EQ(bmi(120, 200), V{9});  // exactly 30 again, through the 0.01 factor
+    EXPECT_EQ(bmi(25, 100), V{9});   // exactly 25
+    EXPECT_EQ(bmi(24, 100), V{8});
+    EXPECT_EQ(bmi(31, 100), V{10});
+    EXPECT_EQ(bmi(70, 0), V{});
+    EXPECT_EQ(bmi(0, 170), V{});
+    EXPECT_EQ(bmi(-1, 170), V{});
+}
+
+TEST(Bands, LipidsInEveryUnit) {
+    EXPECT_EQ(hits(withF32(fld::Cholesterol, 7.5f), 11, 13), V{12});
+    EXPECT_EQ(hits(withF32(fld::Cholesterol, 6.5f), 11, 13), V{12});
+    EXPECT_EQ(hits(withF32(fld::Cholesterol, 7.51f), 11, 13), V{13});
+    EXPECT_EQ(hits(withF32(fld::Cholesterol, 0.0f), 11, 13), V{});
+    // g/l: 2.5 is 6.45 mmol/l; 2.52 is 6.5016.
+    EXPECT_EQ(hits(withF32(fld::Cholesterol, 2.5f), 11, 13, params(4)), V{11});
+    EXPECT_EQ(hits(withF32(fld::Cholesterol, 2.52f), 11, 13, params(4)), V{12});
+    EXPECT_EQ(hits(withF32(fld::Cholesterol, 2.5f), 11, 13, params(3)), V{11});
+    // mg/dl: 250 is 6.45, 291 is 7.5078.
+    EXPECT_EQ(hits(withF32(fld::Cholesterol, 250.0f), 11, 13, params(5)), V{11});
+    EXPECT_EQ(hits(withF32(fld::Cholesterol, 291.0f), 11, 13, params(5)), V{13});
+    // An unknown unit code: as stored.
+    EXPECT_EQ(hits(withF32(fld::Cholesterol, 250.0f), 11, 13, params(65535)), V{13});
+    EXPECT_EQ(hits(withF32(fld::Triglycerides, 1.8f), 14, 16), V{15});
+    EXPECT_EQ(hits(withF32(fld::Triglycerides, 2.5f), 14, 16), V{15});
+    EXPECT_EQ(hits(withF32(fld::Triglycerides, 1.79f), 14, 16), V{14});
+    // g/l: 2.2 x 1.14 = 2.508; mg/dl: 157 x 0.0114 = 1.7898.
+    EXPECT_EQ(hits(withF32(fld::Triglycerides, 2.2f), 14, 16, params(3, 4)), V{16});
+    EXPECT_EQ(hits(withF32(fld::Triglycerides, 157.0f), 14, 16, params(3, 5)), V{14});
+}
+
+TEST(Bands, MicroalbuminuriaCountsZeroButNotEmpty) {
+    EXPECT_EQ(hits(withF32(fld::Microalb, 0.0f), 17, 19), V{17});
+    EXPECT_EQ(hits(withF32(fld::Microalb, 30.0f), 17, 19), V{18});
+    EXPECT_EQ(hits(withF32(fld::Microalb, 300.0f), 17, 19), V{18});
+    EXPECT_EQ(hits(withF32(fld::Microalb, 300.5f), 17, 19), V{19});
+    const FibRecord empty = withF32(fld::Microalb, -1.0f);
+    EXPECT_EQ(hits(empty, 17, 19), V{});
+    EXPECT_EQ(hits(empty, 182, 182), V{182});
+}
+
+TEST(Bands, AgesAndDurationsFromTheYearOfTheCount) {
+    auto born = [](int y) {
+        FibRecord r = blankFib();
+        r.set(fld::AnNaissance, y);
+        return hits(r, 25, 28);
+    };
+    EXPECT_EQ(born(1899), V{});
+    EXPECT_EQ(born(kYear + 1), V{});
+    EXPECT_EQ(born(kYear), V{25});
+    EXPECT_EQ(born(kYear - 35), V{25});
+    EXPECT_EQ(born(kYear - 36), V{26});
+    EXPECT_EQ(born(kYear - 75), V{27});
+    EXPECT_EQ(born(kYear - 76), V{28});
+    EXPECT_EQ(born(1900), V{28});
+    auto since = [](int y) {
+        FibRecord r = blankFib();
+        r.set(fld::AnDebutDiabete, y);
+        return hits(r, 37, 40);
+    };
+    EXPECT_EQ(since(kYear - 5), V{37});
+    EXPECT_EQ(since(kYear - 6), V{38});
+    EXPECT_EQ(since(kYear - 15), V{39});
+    EXPECT_EQ(since(kYear - 16), V{40});
+    EXPECT_EQ(since(1899), V{});
+    EXPECT_EQ(since(kYear + 1), V{});
+}
+
+TEST(Bands, StVincentEventsRecentAndOld) {
+    FibRecord r = blankFib();
+    r.set(fld::Infarctus, std::uint8_t(3));
+    EXPECT_EQ(hits(r, 50, 61), (V{51, 57}));
+    r.set(fld::Infarctus, std::uint8_t(4));
+    EXPECT_EQ(hits(r, 50, 61), V{});
+    // Blindness and renal failure hold 1 or 2; a 3 counts in neither.
+    r.set(fld::Cecite, std::uint8_t(3));
+    r.set(fld::InsufRenale, std::uint8_t(3));
+    EXPECT_EQ(hits(r, 50, 61), V{});
+    r.set(fld::InsufRenale, std::uint8_t(1));
+    r.set(fld::AmputInf, std::uint8_t(2));
+    EXPECT_EQ(hits(r, 50, 61), (V{53, 61}));
+}
+
+TEST(Bands, GroupsTreatmentsAndInjections) {
+    FibRecord r = blankFib();
+    r.set(fld::TypeDiabete, std::uint8_t(2));
+    r.set(fld::AnNaissance, 1950);
+    r.set(fld::AnDebutDiabete, 1990);  // onset at 40
+    EXPECT_EQ(hits(r, 32, 36), V{33});
+    r.set(fld::InjApres, std::uint8_t(2));  // on insulin now, first time
+    EXPECT_EQ(hits(r, 32, 36), (V{34, 36}));
+    EXPECT_EQ(hits(r, 62, 65), (V{62, 64}));
+    EXPECT_EQ(hits(r, 126, 134), V{131});
+    r.set(fld::InjAvant, std::uint8_t(1));
+    EXPECT_EQ(hits(r, 62, 65), V{65});
+    EXPECT_EQ(hits(r, 126, 134), (V{126, 131}));
+    r.set(fld::InjAvant, std::uint8_t(0));  // 0 injections count in no band
+    r.set(fld::InjApres, std::uint8_t(7));
+    r.set(fld::Stylo, std::uint8_t(1));
+    EXPECT_EQ(hits(r, 126, 134), (V{133, 134}));
+    // No year of onset: no group.
+    r.set(fld::AnDebutDiabete, -1);
+    EXPECT_EQ(hits(r, 32, 34), V{});
+    // Before and after treatments: 3 counts in both sections.
+    r.set(fld::Sulfamides, std::uint8_t(3));
+    r.set(fld::InsPompe, std::uint8_t(1));
+    r.set(fld::TrtAutre, std::uint8_t(2));
+    EXPECT_EQ(hits(r, 135, 170), (V{139, 140, 145, 170}));
+    EXPECT_EQ(hits(r, 35, 35), V{35});
+    // Extreme stored years do not overflow the age at onset.
+    r.set(fld::AnDebutDiabete, 2147483647);
+    r.set(fld::AnNaissance, -2147483647 - 1);
+    r.set(fld::TypeDiabete, std::uint8_t(1));
+    EXPECT_EQ(hits(r, 32, 34), V{});
+}
+
+TEST(Bands, QualitySection) {
+    const FibRecord r = blankFib();
+    // A FIB with nothing answered shows in every band of the quality section.
+    EXPECT_EQ(hits(r, 171, 182), (V{171, 172, 173, 174, 175, 176, 177, 178, 179, 180, 181, 182}));
+    BandParams pooled = params();
+    pooled.waistForC176 = true;
+    FibRecord w = blankFib();
+    w.set(fld::TourTaille, 90);
+    EXPECT_EQ(hits(w, 176, 176), V{176});
+    EXPECT_EQ(hits(w, 176, 176, pooled), V{});
+}
+
+TEST(Bands, RulesReadTheWiderPooledRecordToo) {
+    FibRecord f = blankFib();
+    f.set(fld::HbA1c, 7.0f);
+    f.set(fld::Infarctus, std::uint8_t(3));
+    f.set(fld::PontageD, std::uint8_t(1));
+    f.set(fld::TypeDiabete, std::uint8_t(2));
+    // The pooled record: three 32-bit words, the date and the two bytes, then bytes 20.. of the FIB.
+    std::array<std::uint8_t, 252> pooled{};
+    std::copy(f.bytes.begin() + 20, f.bytes.end(), pooled.begin() + 24);
+    for (int s = 0; s < kSectionCount; ++s)
+        EXPECT_EQ(sectionMask(s, BandView(pooled.data() + 24), params()), sectionMask(s, BandView::of(f), params()))
+            << kSections[s].heading;
+}
+
+TEST(SynthesisLines, CountAndPercentageAlignment) {
+    EXPECT_EQ(bandLine(7, 40, "Hb <6.5"), std::string(10, ' ') + "7" + std::string(8, ' ') + "17.5%      Hb <6.5");
+    EXPECT_EQ(bandLine(40, 40, "Pas de tour de hanches"),
+              std::string(8, ' ') + "40" + std::string(6, ' ') + "100.0%      Pas de tour de hanches");
+    EXPECT_EQ(bandLine(1, 16, "x"), std::string(10, ' ') + "1" + std::string(10, ' ') + "6.3%      x");
+    EXPECT_EQ(bandLine(123, 1000, "x"), std::string(6, ' ') + "123" + std::string(8, ' ') + "12.3%      x");
+    EXPECT_EQ(bandLine(0, 7, "x"), std::string(10, ' ') + "0" + std::string(10, ' ') + "0.0%      x");
+    // 9.5 % rounds to 10 for the alignment (ties to even), 10.5 % to 10 too.
+    EXPECT_EQ(bandLine(19, 200, "x"), std::string(8, ' ') + "19" + std::string(8, ' ') + "9.5%      x");
+    EXPECT_EQ(bandLine(21, 200, "x"), std::string(8, ' ') + "21" + std::string(8, ' ') + "10.5%      x");
+    // 99.96 %: the text says 100.0, the alignment sees 100.
+    EXPECT_EQ(bandLine(2499, 2500, "x"), std::string(6, ' ') + "2499" + std::string(6, ' ') + "100.0%      x");
+}
+
+TEST(SynthesisLines, PercentageReadBackFromALine) {
+    LinePercent p;
+    ASSERT_TRUE(readLinePercent(bandLine(7, 40, "Hb <6.5"), p));
+    EXPECT_EQ(p.text, "17.5");
+    EXPECT_EQ(p.height, 18);
+    ASSERT_TRUE(readLinePercent(bandLine(1, 8, "x"), p));  // 12.5 -> 12
+    EXPECT_EQ(p.height, 12);
+    ASSERT_TRUE(readLinePercent(bandLine(27, 200, "x"), p));  // 13.5 -> 14
+    EXPECT_EQ(p.height, 14);
+    ASSERT_TRUE(readLinePercent(bandLine(12345, 12345, "x"), p));
+    EXPECT_EQ(p.text, "100.0");
+    EXPECT_EQ(p.height, 100);
+    EXPECT_FALSE(readLinePercent(" ", p));
+    EXPECT_FALSE(readLinePercent(" Tension Artérielle ", p));
+}
+
+TEST(SynthesisFile, SelectionStatesAndTheWholeList) {
+    test::TempDir dir;
+    std::vector<FibRecord> fibs;
+    for (int i = 0; i < 40; ++i) {
+        FibRecord f = blankFib();
+        f.set(fld::TypeDiabete, std::uint8_t(i < 10 ? 1 : i < 30 ? 2 : 3));
+        f.set(fld::EtatFiche, std::uint8_t(i % 3));
+        f.set(fld::HbA1c, i < 7 ? 6.0f : 9.0f);
+        fibs.push_back(f);
+    }
+    FibRecord annulled = blankFib();
+    annulled.set(fld::EtatFiche, kAnnulled);
+    annulled.set(fld::TypeDiabete, std::uint8_t(1));
+    fibs.push_back(annulled);
+    writeFile(fibs, 77);
+
+    SynthesisResult r;
+    ASSERT_FALSE(runSynthesis("FIB.DAT", 0, params(), r));
+    EXPECT_EQ(r.evaluated, 40u);
+    EXPECT_EQ(r.complete, 14u);
+    EXPECT_EQ(r.incomplete, 13u);
+    EXPECT_EQ(r.toReview, 13u);
+    EXPECT_EQ(r.counts[29], 10);  // the annulled type 1 is counted nowhere
+    EXPECT_EQ(r.counts[31], 10);
+    EXPECT_EQ(r.counts[177], 40);
+    const auto lines = synthesisLines(r);
+    ASSERT_EQ(lines.size(), 264u);
+    EXPECT_EQ(lines[0], " SYNTHESE des 40 FIB du Centre 77");
+    EXPECT_EQ(lines[1], " ");
+    EXPECT_EQ(lines[2], "      HbA1C      ");
+    EXPECT_EQ(lines[3], std::string(10, ' ') + "7" + std::string(8, ' ') + "17.5%      Hb <6.5");
+    EXPECT_EQ(lines[257], std::string(8, ' ') + "40" + std::string(6, ' ') + "100.0%      Pas de tour de hanches");
+    EXPECT_EQ(lines[114], " ");
+    EXPECT_EQ(lines[263], " ");
+
+    ASSERT_FALSE(runSynthesis("FIB.DAT", 1, params(), r));
+    EXPECT_EQ(r.evaluated, 10u);
+    EXPECT_EQ(r.counts[31], 0);
+    ASSERT_FALSE(runSynthesis("FIB.DAT", 2, params(), r));
+    EXPECT_EQ(r.evaluated, 20u);
+    ASSERT_FALSE(runSynthesis("FIB.DAT", 3, params(), r));
+    EXPECT_EQ(r.evaluated, 0u);
+}
+
+TEST(SynthesisFile, MissingOrTruncatedFileIsAnErrorAndLeavesTheResult) {
+    test::TempDir dir;
+    SynthesisResult r;
+    r.evaluated = 5;
+    auto e = runSynthesis("FIB.DAT", 0, params(), r);
+    ASSERT_TRUE(e);
+    EXPECT_EQ(e->message(), "Erreur d'entrée/sortie sur FIB.DAT : fichier introuvable");
+    EXPECT_EQ(r.evaluated, 5u);
+    writeFile({blankFib(), blankFib(), blankFib()});
+    auto bytes = test::readBytes("FIB.DAT");
+    bytes.resize(bytes.size() - 248);
+    test::writeBytes("FIB.DAT", bytes);
+    EXPECT_TRUE(runSynthesis("FIB.DAT", 0, params(), r));
+    EXPECT_EQ(r.evaluated, 5u);
+}
+
+TEST(Objectives, RowsFromASynthesis) {
+    SynthesisResult r;
+    r.evaluated = 16;
+    r.filter = 1;
+    r.counts[21] = 1;   // 6.25 % -> 6.3
+    r.counts[0] = 3;
+    r.counts[1] = 5;    // below 8: 8 of 16
+    r.counts[182] = 2;  // 12.5 % -> 12, so 88
+    r.counts[68] = 16;
+    ObjectivesGrid g;
+    writeObjectiveHeadings(g);
+    writeObjectiveResults(r, g);
+    EXPECT_EQ(g[0][0], "         RISQUES");
+    EXPECT_EQ(g[1][1], "      0 %");
+    EXPECT_EQ(g[9][1], "    100 %");
+    EXPECT_EQ(g[1][2], "    6.3 %");
+    EXPECT_EQ(g[2][2], "    0.0 %");
+    EXPECT_EQ(g[5][2], "    50.0 %");
+    EXPECT_EQ(g[7][2], "    88 %");
+    EXPECT_EQ(g[8][2], "    100.0 %");
+    EXPECT_EQ(g[10][1], "  Type 1");
+    EXPECT_EQ(g[10][2], "         16");
+    r.counts[182] = 0;
+    r.filter = 0;
+    writeObjectiveResults(r, g);
+    EXPECT_EQ(g[7][2], "  100 %");
+    EXPECT_EQ(g[10][1], "Tous Diabètes");
+    r.counts[182] = 15;  // 93.75 % -> 94, so 6
+    writeObjectiveResults(r, g);
+    EXPECT_EQ(g[7][2], "      6 %");
+}
+
+TEST(ClassLists, WholeSectionOfTheClickedBand) {
+    test::TempDir dir;
+    std::vector<FibRecord> fibs(6, blankFib());
+    fibs[0].set(fld::Infarctus, std::uint8_t(3));
+    fibs[1].set(fld::Infarctus, std::uint8_t(1));
+    fibs[1].set(fld::InsufRenale, std::uint8_t(1));
+    fibs[2].set(fld::ExamYeux, std::uint8_t(1));
+    for (auto* f : {&fibs[3], &fibs[4]}) {  // Grp 2
+        f->set(fld::TypeDiabete, std::uint8_t(2));
+        f->set(fld::AnNaissance, 1940);
+        f->set(fld::AnDebutDiabete, 1990);
+    }
+    fibs[4].set(fld::AnDebutInsuline, 2000);  // Grp 3
+    fibs[5].set(fld::EtatFiche, kAnnulled);
+    fibs[5].set(fld::Infarctus, std::uint8_t(3));
+    writeFile(fibs, 12);
+
+    ClassLists c;
+    const int recent = lineTable()[86].section, old = lineTable()[92].section;
+    ASSERT_FALSE(classLists("FIB.DAT", 0, params(), recent, c));
+    EXPECT_EQ(c.centre, 12);
+    EXPECT_EQ(c.nbFiches, 6);
+    EXPECT_EQ(c.numbers[1], (std::vector<std::uint16_t>{1, 2}));
+    EXPECT_EQ(c.numbers[3], (std::vector<std::uint16_t>{2}));
+    ASSERT_FALSE(classLists("FIB.DAT", 0, params(), old, c));
+    EXPECT_EQ(c.numbers[1], (std::vector<std::uint16_t>{1}));
+
+    const int groupe = lineTable()[55].section;
+    ASSERT_FALSE(classLists("FIB.DAT", 0, params(), groupe, c));
+    EXPECT_EQ(c.numbers[0], (std::vector<std::uint16_t>{}));
+    EXPECT_EQ(c.numbers[1], (std::vector<std::uint16_t>{4}));
+    EXPECT_EQ(c.numbers[2], (std::vector<std::uint16_t>{5}));
+    ASSERT_FALSE(classLists("FIB.DAT", 1, params(), groupe, c));
+    EXPECT_TRUE(c.numbers[1].empty() && c.numbers[2].empty());
+
+    const int yeux = lineTable()[124].section;
+    EXPECT_EQ(classTitles(yeux)[1], " Non ");
+    EXPECT_EQ(classTitles(groupe)[1], "  C2 ");
+    EXPECT_EQ(classTitles(groupe)[9], "  C10 ");
+    ASSERT_FALSE(classLists("FIB.DAT", 0, params(), yeux, c));
+    EXPECT_EQ(c.numbers[0], (std::vector<std::uint16_t>{3}));
+    EXPECT_EQ(c.numbers[1], (std::vector<std::uint16_t>{1, 2, 4, 5}));
+}
+
+TEST(Charts, FirstChartsFromTheLines) {
+    SynthesisResult r;
+    r.evaluated = 40;
+    r.counts[0] = 7;   // 17.5 -> 18
+    r.counts[1] = 40;  // 100
+    const auto lines = synthesisLines(r);
+    DrawList d;
+    drawFirstCharts(d, lines);
+    // Bar 1 of the HbA1c chart: text above the bar, aqua rectangle, brush back to navy.
+    auto it = std::find_if(d.items.begin(), d.items.end(),
+                           [](const DrawItem& i) { return i.kind == DrawItem::Text && i.text == "17.5"; });
+    ASSERT_NE(it, d.items.end());
+    EXPECT_EQ(it->x1, 20);
+    EXPECT_EQ(it->y1, 200 - 20 - 18);
+    EXPECT_EQ(*(it + 1), (DrawItem{DrawItem::Brush, 0, 0, 0, 0, colors::Aqua, {}, {}}));
+    EXPECT_EQ(*(it + 2), (DrawItem{DrawItem::Rect, 5, 182, 50, 200, {}, {}, {}}));
+    EXPECT_EQ((it + 7)->color, colors::Navy);
+    std::vector<DrawItem> rects;
+    std::vector<Rgb> brushes;
+    for (const auto& i : d.items) {
+        if (i.kind == DrawItem::Rect) rects.push_back(i);
+        if (i.kind == DrawItem::Brush && !(i.color == colors::Navy)) brushes.push_back(i.color);
+    }
+    // 5 + 3 + 3 + 3 bars; the 100 % bar is 100 high, a 0.0 % bar flat on the base line.
+    ASSERT_EQ(rects.size(), 14u);
+    EXPECT_EQ(rects[1], (DrawItem{DrawItem::Rect, 50, 100, 95, 200, {}, {}, {}}));
+    EXPECT_EQ(rects[2], (DrawItem{DrawItem::Rect, 95, 200, 140, 200, {}, {}, {}}));
+    EXPECT_EQ(rects[5], (DrawItem{DrawItem::Rect, 225, 200, 270, 200, {}, {}, {}}));
+    EXPECT_EQ(rects[13], (DrawItem{DrawItem::Rect, 315, 400, 360, 400, {}, {}, {}}));
+    EXPECT_EQ(brushes[3], colors::Red);  // the fourth HbA1c bar
+    EXPECT_EQ(brushes[5], (Rgb{255, 159, 64}));
+    const auto texts = d.texts();
+    EXPECT_EQ(texts.back(), "Clicquez sur un numéro de fiche pour voir la fiche");
+    EXPECT_EQ(std::count(texts.begin(), texts.end(), " Tension Artérielle "), 1);
+}
+
+TEST(Charts, HeadingChartStopsAtTheBlankLineAndWrapsColours) {
+    SynthesisResult r;
+    r.evaluated = 1;
+    const auto lines = synthesisLines(r);
+    DrawList d;
+    drawHeadingChart(d, lines, 104);  // the patient's role: 9 bars before the blank line
+    EXPECT_EQ(std::count_if(d.items.begin(), d.items.end(), [](auto& i) { return i.kind == DrawItem::Rect; }), 9);
+    EXPECT_EQ(headingChartColour(1), (Rgb{215, 40, 10}));
+    EXPECT_EQ(headingChartColour(8), (Rgb{226, 29, 10}));  // -30 and 285 modulo 256
+}
+
+TEST(Printout, TwoColumnsAndThreePages) {
+    SynthesisResult r;
+    r.evaluated = 3;
+    const auto lines = synthesisLines(r);
+    const PrintDocument doc = synthesisPrintout(lines, 263, "SYNTHESE-1234");
+    ASSERT_EQ(doc.pages.size(), 3u);
+    std::vector<std::size_t> perPage;
+    for (const auto& p : doc.pages) perPage.push_back(p.texts().size() - 1);
+    EXPECT_EQ(perPage, (std::vector<std::size_t>{102, 102, 58}));
+    const auto& p1 = doc.pages[0].items;
+    EXPECT_EQ(p1[0].font.size, 12);
+    EXPECT_TRUE(p1[0].font.italic);
+    EXPECT_EQ(p1[1], (DrawItem{DrawItem::Text, 700, 150, 0, 0, {}, {}, lines[0]}));
+    EXPECT_EQ(p1[2].font.size, 9);
+    EXPECT_FALSE(p1[2].font.italic);
+    EXPECT_EQ(p1[3], (DrawItem{DrawItem::Text, 200, 300, 0, 0, {}, {}, lines[2]}));
+    EXPECT_EQ(p1[3 + 50], (DrawItem{DrawItem::Text, 200, 300 + 55 * 50, 0, 0, {}, {}, lines[52]}));
+    EXPECT_EQ(p1[3 + 51], (DrawItem{DrawItem::Text, 1200, 355, 0, 0, {}, {}, lines[53]}));
+    EXPECT_EQ(doc.pages[2].items.back().text, lines[263]);
+    // Exactly 102 lines make one page, no empty second one.
+    EXPECT_EQ(synthesisPrintout(lines, 103, "x").pages.size(), 1u);
+}
+
+TEST(Csv, OneRowPerBandForASpreadsheet) {
+    SynthesisResult r;
+    r.evaluated = 16;
+    r.centre = 5;
+    r.counts[0] = 1;
+    const std::string csv = synthesisCsv(r);
+    EXPECT_EQ(csv.rfind("\xEF\xBB\xBFSYNTHESE des 16 FIB du Centre 5\r\nSection;Libellé;Nombre;Pourcentage\r\n", 0), 0u);
+    EXPECT_NE(csv.find("\r\nHbA1C;Hb <6.5;1;6,3\r\n"), std::string::npos);
+    EXPECT_NE(csv.find("\r\nTension Artérielle;TA <140/90;0;0,0\r\n"), std::string::npos);
+    EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 2 + kBandCount);
+}
+
+TEST(Units, CodesFromTheHeaderSlots) {
+    CentreHeader h = headerTemplate();
+    h.set(fld::UniteCholesterol, 4.0f);
+    h.set(fld::UniteTriglycerides, 4.5f);  // a half goes to the even code
+    h.set(fld::UniteGlycemie, 5.5f);
+    const auto u = unitCodesOf(h);
+    EXPECT_EQ(u[4], 4);
+    EXPECT_EQ(u[6], 4);
+    EXPECT_EQ(u[0], 6);
+    EXPECT_EQ(u[1], 65535);  // -1.0
+    const BandParams p = centreParams(2026, u);
+    EXPECT_EQ(p.cholFactor, 2.58);
+    EXPECT_EQ(p.trigFactor, 1.14);
+}
+
+TEST(Bands, TallyGivesTheCountsOfEachFib) {
+    const auto recs = demoRecords(DemoCentre{}, 500, 5);
+    BandTally tally;
+    BandCounts direct{};
+    for (std::size_t i = 1; i < recs.size(); ++i) {
+        tally.add(BandView::of(recs[i]), params(4, 5));
+        countFib(BandView::of(recs[i]), params(4, 5), direct);
+    }
+    EXPECT_EQ(tally.counts(), direct);
+    // The demonstration data reach nearly every section, so the comparison means something.
+    int reached = 0;
+    for (int s = 0; s < kSectionCount; ++s) {
+        int n = 0;
+        for (int k = 0; k < kSections[s].size; ++k) n += direct[kSections[s].bands[k].counter];
+        reached += n > 0;
+    }
+    EXPECT_GE(reached, kSectionCount - 1);
+}
