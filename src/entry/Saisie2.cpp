@@ -589,8 +589,6 @@ void TFIB2::showOver(QWidget* page1) {
     if (page1 && page1_ != page1) {
         if (page1_) page1_->removeEventFilter(this);
         page1_ = page1;
-        // A window of page 1 stays usable while page 1 is modal.
-        setParent(page1, windowFlags() | Qt::Window);
         page1->installEventFilter(this);
     }
     ui().showModeless(this);

@@ -49,8 +49,8 @@ public:
     void Button2Click();  // "CTRL"
     void BImpClick();     // "Imprim."
 
-    // Shows the page above entry page 1, usable while page 1 is modal, and
-    // hides it with page 1.
+    // Shows the page without blocking over entry page 1 (which may be modal)
+    // and hides it with page 1.
     void showOver(QWidget* page1);
 
     // Texts of the entries by control name, as the check routines read them.

@@ -57,7 +57,9 @@ TEST(FibPrint, TextsKeepToTheirCells) {
         for (const auto& [y, spans] : rows)
             for (const Span& a : spans)
                 for (const Span& b : spans)
-                    if (a.x1 < b.x1) EXPECT_LE(a.x2, b.x1) << "code " << int(code) << ": " << a.text << " / " << b.text;
+                    if (a.x1 < b.x1) {
+                        EXPECT_LE(a.x2, b.x1) << "code " << int(code) << ": " << a.text << " / " << b.text;
+                    }
     }
 }
 
