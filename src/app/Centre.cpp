@@ -146,6 +146,13 @@ void storeUnitCodes(CentreHeader& header, const std::array<std::uint16_t, kUnitR
     for (int i = 0; i < kUnitRows; ++i) header.set(kUnitSlots[i], static_cast<float>(codes[i]));
 }
 
+void copyIdentification(const CentreHeader& from, CentreHeader& to) {
+    to.set(fld::NumCentre, from.get(fld::NumCentre));
+    to.set(fld::RegionDep, from.get(fld::RegionDep));
+    to.set(fld::Specialite, from.get(fld::Specialite));
+    for (auto slot : kUnitSlots) to.set(slot, from.get(slot));
+}
+
 std::array<std::uint16_t, kUnitRows> unitCodesOrDefault(const std::array<std::uint16_t, kUnitRows>& codes) {
     auto out = codes;
     for (int i = 0; i < kUnitRows; ++i)

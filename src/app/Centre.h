@@ -87,6 +87,11 @@ std::array<std::uint16_t, kUnitRows> loadUnitCodes(CentreHeader& header);
 // Writes seven unit codes into the header's slots as singles (3 -> 3.0).
 void storeUnitCodes(CentreHeader& header, const std::array<std::uint16_t, kUnitRows>& codes);
 
+// Copies the identification of a centre (number, region and department,
+// structure of care, unit slots) from one header into another; the other's
+// FIB count and everything else stay.
+void copyIdentification(const CentreHeader& from, CentreHeader& to);
+
 // The codes to offer as "in effect" when the units are asked: a code that its
 // row does not offer (0 at the start of a run) becomes the default 3, so that
 // leaving the units dialog without saving never stores a unit that does not exist.

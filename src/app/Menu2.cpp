@@ -164,6 +164,22 @@ void TTMenu2::Button6Click() {
         leave();
         return ioError(*e);
     }
+    if (h.get(fld::NumCentre) == 0) {
+        // A new practice file has no centre, and a file without a centre
+        // creates no FIB: it takes the identification of the centre, once known.
+        CentreHeader c;
+        if (auto e = recordfile::readHeader(kFibFile, c)) {
+            leave();
+            return ioError(*e);
+        }
+        if (c.get(fld::NumCentre) != 0) {
+            centre::copyIdentification(c, h);
+            if (auto e = recordfile::writeHeader(kPracticeFile, h)) {
+                leave();
+                return ioError(*e);
+            }
+        }
+    }
     s.buffer = h;
     s.CurrentCentre = h.get(fld::NumCentre);
     s.CurrentFib = h.nbFiches();

@@ -419,6 +419,17 @@ TEST(CentreTraining, PracticeFileThenSaisieOnTheCentreFileAgain) {
     EXPECT_TRUE(evaluation->isEnabled());
     EXPECT_EQ(app.state.CurrentFile, "FIB.DAT");
     EXPECT_EQ(countOf(app.fake.modalOpened, "TNRegDlg"), 0);
+    // The new practice file took the centre's identification, so that a FIB can be created on it.
+    CentreHeader practice;
+    ASSERT_FALSE(recordfile::readHeader("ESSAIFIB.DAT", practice));
+    CentreHeader expected = h;
+    expected.setNbFiches(2);
+    EXPECT_EQ(practice, expected);
+    EXPECT_EQ(app.state.CurrentCentre, 55);
+    EXPECT_EQ(app.state.buffer, expected);
+    FibRecord second;
+    ASSERT_FALSE(recordfile::readFib("ESSAIFIB.DAT", 2, second));
+    EXPECT_EQ(second, fib);
 
     app.fake.onModal["TTMenu3"] = [&](QDialog* d) {
         EXPECT_EQ(fieldText(d, "Ectr"), "55");
@@ -471,4 +482,26 @@ TEST(CentreMenu, OtherButtonsOpenTheirScreens) {
     EXPECT_EQ(app.fake.modalOpened.back(), "TFNews");
     EXPECT_EQ(app.fake.modelessOpened,
               (std::vector<QString>{"TTTexte7", "TTTexte3", "TTTexte4", "TTTexte5", "TTTexte6"}));
+}
+
+TEST(CentreTraining, APracticeFileWithItsOwnCentreOrAnUnidentifiedCentreIsLeftAlone) {
+    AppFixture app;
+    openCentre(app);  // both files new: the centre is not identified
+    cancelAll(app);
+    click(app.form<TTMenu2>(), "Button6");
+    CentreHeader practice;
+    ASSERT_FALSE(recordfile::readHeader("ESSAIFIB.DAT", practice));
+    EXPECT_EQ(practice, headerTemplate());
+
+    CentreHeader c = headerTemplate();
+    c.set(fld::NumCentre, 12);
+    ASSERT_FALSE(recordfile::replaceWith("FIB.DAT", {c}));
+    CentreHeader own = headerTemplate();
+    own.set(fld::NumCentre, 9);
+    ASSERT_FALSE(recordfile::replaceWith("ESSAIFIB.DAT", {own}));
+    click(app.form<TTMenu2>(), "Button6");
+    ASSERT_FALSE(recordfile::readHeader("ESSAIFIB.DAT", practice));
+    EXPECT_EQ(practice, own);
+    EXPECT_EQ(app.state.CurrentCentre, 9);
+    EXPECT_TRUE(app.fake.messages.empty());
 }
