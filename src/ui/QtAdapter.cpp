@@ -74,15 +74,26 @@ Answer QtAdapter::confirm(const QString& text, bool withRetry, std::optional<QPo
     }
 }
 
-int QtAdapter::showModal(QDialog* form) { return form->exec(); }
-
-void QtAdapter::showModeless(QWidget* form) {
-    // A window shown while a modal form runs would be blocked by it (no click
-    // would reach it): it is made a transient of that form instead.
+namespace {
+// A window shown while a modal form runs would be blocked by it (no click
+// would reach it) unless it is a transient of that form. Modal forms are
+// chained the same way, so that a page left open over a closed modal form
+// stays usable under the form below it.
+void attachToRunningModal(QWidget* form) {
     QWidget* modal = QApplication::activeModalWidget();
     form->winId();
     if (QWindow* w = form->windowHandle())
         w->setTransientParent(modal && modal != form ? modal->windowHandle() : nullptr);
+}
+}  // namespace
+
+int QtAdapter::showModal(QDialog* form) {
+    attachToRunningModal(form);
+    return form->exec();
+}
+
+void QtAdapter::showModeless(QWidget* form) {
+    attachToRunningModal(form);
     form->show();
     form->raise();
     form->activateWindow();

@@ -3,11 +3,13 @@
 #include <QApplication>
 #include <QPushButton>
 #include <QTextEdit>
+#include <QTimer>
 #include <QWindow>
 
 #include "FakeUi.h"
 #include "app/Aide.h"
 #include "app/Navigation.h"
+#include "app/News.h"
 #include "app/PageTexts.h"
 #include "app/Texte.h"
 #include "ui/QtAdapter.h"
@@ -73,6 +75,18 @@ TEST(TextPages, ShownFromAModalScreenTheyStayUsable) {
     ASSERT_NE(page->windowHandle(), nullptr);
     EXPECT_EQ(page->windowHandle()->transientParent(), modal.windowHandle());
     page->hide();
+
+    // A modal form opened over another one hangs on it too, so a page left
+    // open after the upper form closed is still reachable.
+    auto* news = app.forms.get<TFNews>();
+    QWindow* newsParent = nullptr;
+    QTimer::singleShot(0, news, [&] {
+        newsParent = news->windowHandle()->transientParent();
+        news->reject();
+    });
+    real.showModal(news);
+    EXPECT_EQ(newsParent, modal.windowHandle());
+
     modal.hide();
     real.showModeless(page);
     EXPECT_EQ(page->windowHandle()->transientParent(), nullptr);
