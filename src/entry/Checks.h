@@ -21,7 +21,9 @@ enum class Kind {
     Warning,        // orange panel unless red, warning box, EtatFiche 0 -> 1
     SilentWarning,  // orange panel unless red, warning box, EtatFiche unchanged
     RedNotice,      // red panel, error box, EtatFiche unchanged
-    Conversion,     // an entry that is not a number: error box, the routine stops there
+    Conversion,     // an entry that is not a number: error box even when checks are silent,
+                    // the routine stops there, red panel, EtatFiche raised to 2 (an unreadable
+                    // entry must not leave the sheet "complete")
 };
 
 enum class Colour { Navy, Orange, Red };
