@@ -92,7 +92,9 @@ TEST(Page1Checks, IdentificationRangesAndYears) {
     auto p = Panel23Click(s.r, s.e, s.c);
     EXPECT_EQ(messages(p), (Msgs{"Erreur sur le mois de naissance", "Erreur sur l'année de naissance",
                                  "Erreur sur l'année de début du diabète", "Pas né et déjà diabétique !"}));
-    EXPECT_EQ(p.findings[0].kind, Kind::Warning);
+    std::vector<Kind> kinds;
+    for (const auto& f : p.findings) kinds.push_back(f.kind);
+    EXPECT_EQ(kinds, (std::vector<Kind>{Kind::Warning, Kind::Error, Kind::Error, Kind::Error}));
 
     Sheet t;  // a month of 0 is outside too; the current year itself passes
     t.e["Edit4"] = "0";
