@@ -73,7 +73,7 @@ public:
         const std::string& text = entryText(e, control);
         auto p = parseDecimalEntry(text);
         if (auto* err = std::get_if<ConversionError>(&p)) return fail(err->message);
-        if (std::get<float>(p) == kEmptyF32 && isBlank(text)) return kEmptyI32;
+        if (isBlank(text)) return kEmptyI32;
         double v = toDouble(text);
         if (metres && v < 2.0) v *= 100.0;
         double rounded = std::nearbyint(v);
@@ -94,7 +94,6 @@ public:
 
     static bool isBlank(const std::string& t) { return t.find_first_not_of(" \t") == std::string::npos; }
 
-    FibRecord& rec() { return r_; }
     PanelResult take() { return std::move(res_); }
 
 private:
