@@ -12,17 +12,6 @@ namespace pelo::eval {
 double cholesterolFactor(std::uint16_t code) { return code == 4 ? 2.58 : code == 5 ? 0.0258 : 1.0; }
 double triglyceridesFactor(std::uint16_t code) { return code == 4 ? 1.14 : code == 5 ? 0.0114 : 1.0; }
 
-std::array<std::uint16_t, 7> unitCodesOf(const CentreHeader& h) {
-    std::array<std::uint16_t, 7> codes{};
-    for (std::size_t i = 0; i < codes.size(); ++i) {
-        const float v = h.get(kUnitSlots[i]);
-        // A slot that is not a number, or far out of range, is no known code.
-        const bool usable = v == v && v > -1e9f && v < 1e9f;
-        codes[i] = usable ? static_cast<std::uint16_t>(roundHalfEven(v)) : 0;
-    }
-    return codes;
-}
-
 BandParams centreParams(std::int32_t year, const std::array<std::uint16_t, 7>& u) {
     BandParams p;
     p.year = year;

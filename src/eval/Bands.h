@@ -56,9 +56,6 @@ struct BandParams {
 // means the value is used as stored.
 double cholesterolFactor(std::uint16_t unitCode);
 double triglyceridesFactor(std::uint16_t unitCode);
-// The seven unit codes of a header: each slot to the nearest integer, a half to even,
-// taken to 16 bits (a slot of -1.0 gives 65535).
-std::array<std::uint16_t, 7> unitCodesOf(const CentreHeader& header);
 // Rule parameters of a centre synthesis: this year and the header's units.
 BandParams centreParams(std::int32_t year, const std::array<std::uint16_t, 7>& unitCodes);
 

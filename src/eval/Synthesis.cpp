@@ -1,5 +1,6 @@
 #include "eval/Synthesis.h"
 
+#include "entry/CallUp.h"
 #include "store/Text.h"
 
 namespace pelo::eval {
@@ -27,6 +28,27 @@ IoStatus runSynthesis(const std::string& path, int filter, const BandParams& par
     r.counts = tally.counts();
     out = r;
     return {};
+}
+
+namespace {
+IoStatus headerParams(const std::string& path, std::int32_t year, BandParams& p) {
+    CentreHeader h;
+    if (auto e = recordfile::readHeader(path, h)) return e;
+    p = centreParams(year, checks::unitCodesFromHeader(h));
+    return {};
+}
+}  // namespace
+
+IoStatus runCentreSynthesis(const std::string& path, int filter, std::int32_t year, SynthesisResult& out) {
+    BandParams p;
+    if (auto e = headerParams(path, year, p)) return e;
+    return runSynthesis(path, filter, p, out);
+}
+
+IoStatus centreClassLists(const std::string& path, int filter, std::int32_t year, int section, ClassLists& out) {
+    BandParams p;
+    if (auto e = headerParams(path, year, p)) return e;
+    return classLists(path, filter, p, section, out);
 }
 
 std::string titleLine(std::uint32_t evaluated, std::uint16_t centre) {

@@ -25,6 +25,9 @@ struct SynthesisResult {
 
 // Counts FIBs 1..NbFiches of the file, annulled ones skipped, selected by the filter.
 IoStatus runSynthesis(const std::string& path, int filter, const BandParams& params, SynthesisResult& out);
+// The same with ages counted from the year and the units of the file's own
+// header, read as the centre menu reads them.
+IoStatus runCentreSynthesis(const std::string& path, int filter, std::int32_t year, SynthesisResult& out);
 
 // " SYNTHESE des 40 FIB du Centre 1234"
 std::string titleLine(std::uint32_t evaluated, std::uint16_t centre);
@@ -58,6 +61,8 @@ struct ClassLists {
 // Titles of the twelve lists ("   C1 ", "  C2 " ...); " Non " second for a yes/no exam section.
 std::array<std::string, 12> classTitles(int section);
 IoStatus classLists(const std::string& path, int filter, const BandParams& params, int section, ClassLists& out);
+// The same with the year and the units of the file's header.
+IoStatus centreClassLists(const std::string& path, int filter, std::int32_t year, int section, ClassLists& out);
 
 // The synthesis as a table for a spreadsheet: UTF-8 with a BOM, ";" between
 // fields, CRLF line ends, decimal comma; one row per band.

@@ -30,10 +30,7 @@ int synthesisOf(const Words& words, const char* command, eval::SynthesisResult& 
         year = std::int32_t(*n);
     }
     const std::string& path = a.positional[0];
-    CentreHeader h;
-    if (auto e = recordfile::readHeader(path, h)) return fileError(e->message());
-    const eval::BandParams params = eval::centreParams(year, eval::unitCodesOf(h));
-    if (auto e = eval::runSynthesis(path, filter, params, r)) return fileError(e->message());
+    if (auto e = eval::runCentreSynthesis(path, filter, year, r)) return fileError(e->message());
     return r.evaluated == 0 ? kNothingSelected : kOk;
 }
 

@@ -519,36 +519,23 @@ TEST(Csv, OneRowPerBandForASpreadsheet) {
     EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 2 + kBandCount);
 }
 
-TEST(Units, CodesFromTheHeaderSlots) {
-    CentreHeader h = headerTemplate();
+TEST(Units, TheFileHeaderGivesTheUnits) {
+    test::TempDir dir;
+    // 2.52 g/l is 6.5016 mmol/l: in the second cholesterol band only when the header says g/l.
+    writeFile({withF32(fld::Cholesterol, 2.52f)});
+    SynthesisResult r;
+    ASSERT_FALSE(runCentreSynthesis("FIB.DAT", 0, kYear, r));
+    EXPECT_EQ(r.counts[11], 1);
+    CentreHeader h;
+    ASSERT_FALSE(recordfile::readHeader("FIB.DAT", h));
+    for (auto slot : kUnitSlots) h.set(slot, 3.0f);
     h.set(fld::UniteCholesterol, 4.0f);
-    h.set(fld::UniteTriglycerides, 4.5f);  // a half goes to the even code
-    h.set(fld::UniteGlycemie, 5.5f);
-    const auto u = unitCodesOf(h);
-    EXPECT_EQ(u[4], 4);
-    EXPECT_EQ(u[6], 4);
-    EXPECT_EQ(u[0], 6);
-    EXPECT_EQ(u[1], 65535);  // -1.0
-    const BandParams p = centreParams(2026, u);
-    EXPECT_EQ(p.cholFactor, 2.58);
-    EXPECT_EQ(p.trigFactor, 1.14);
-}
-
-TEST(Bands, TallyGivesTheCountsOfEachFib) {
-    const auto recs = demoRecords(DemoCentre{}, 500, 5);
-    BandTally tally;
-    BandCounts direct{};
-    for (std::size_t i = 1; i < recs.size(); ++i) {
-        tally.add(BandView::of(recs[i]), params(4, 5));
-        countFib(BandView::of(recs[i]), params(4, 5), direct);
-    }
-    EXPECT_EQ(tally.counts(), direct);
-    // The demonstration data reach nearly every section, so the comparison means something.
-    int reached = 0;
-    for (int s = 0; s < kSectionCount; ++s) {
-        int n = 0;
-        for (int k = 0; k < kSections[s].size; ++k) n += direct[kSections[s].bands[k].counter];
-        reached += n > 0;
-    }
-    EXPECT_GE(reached, kSectionCount - 1);
+    ASSERT_FALSE(recordfile::writeHeader("FIB.DAT", h));
+    ASSERT_FALSE(runCentreSynthesis("FIB.DAT", 0, kYear, r));
+    EXPECT_EQ(r.counts[12], 1);
+    ClassLists c;
+    ASSERT_FALSE(centreClassLists("FIB.DAT", 0, kYear, 3, c));
+    EXPECT_EQ(c.numbers[1], (std::vector<std::uint16_t>{1}));
+    EXPECT_EQ(centreParams(2026, {3, 3, 3, 3, 5, 3, 5}).cholFactor, 0.0258);
+    EXPECT_EQ(centreParams(2026, {3, 3, 3, 3, 5, 3, 5}).trigFactor, 0.0114);
 }
