@@ -11,6 +11,9 @@
 #include "store/Menu3.h"
 #include "app/Navigation.h"
 #include "entry/Saisie2.h"
+#include "eval/Eval.h"
+#include "eval/Objectif.h"
+#include "eval/Peval.h"
 #include "ui/Form.h"
 
 namespace pelo {
@@ -32,6 +35,7 @@ void createForms(AppContext& ctx) {
     f.add(new TTAide6(ctx));
     f.add(new TTAide7(ctx));
     f.add(new TTAide8(ctx));
+    f.add(new TFEval(ctx));
     f.add(new TTMenu2(ctx));
     f.add(new TTMenu3(ctx));
     f.add(new TNctrDlg(ctx));
@@ -39,6 +43,8 @@ void createForms(AppContext& ctx) {
     f.add(new TFNews(ctx));
     f.add(new TNRegDlg(ctx));
     f.add(new TNSpeDlg(ctx));
+    f.add(new TTObjectif(ctx));
+    f.add(new TFPeval(ctx));
     f.add(new TFIB2(ctx));
     f.add(new TTTexte3(ctx));
     f.add(new TTTexte4(ctx));
@@ -50,9 +56,7 @@ void createForms(AppContext& ctx) {
 
 void openCentreMenu(AppContext& ctx) { ctx.ui.showModal(ctx.forms.get<TTMenu2>()); }
 
-void openEvaluationMenu(AppContext& ctx) {
-    ctx.ui.information(QString::fromUtf8("L'écran « EVALUATION » n'est pas encore disponible."));
-}
+void openEvaluationMenu(AppContext& ctx) { ctx.ui.showModal(ctx.forms.get<TFPeval>()); }
 
 void openBackup(AppContext& ctx) {
     ctx.ui.information(QString::fromUtf8("L'écran « Sauvegarde / Echanges » n'est pas encore disponible."));

@@ -67,5 +67,7 @@ IoStatus centreClassLists(const std::string& path, int filter, std::int32_t year
 // The synthesis as a table for a spreadsheet: UTF-8 with a BOM, ";" between
 // fields, CRLF line ends, decimal comma; one row per band.
 std::string synthesisCsv(const SynthesisResult& r);
+// Writes it to a file; the error names the file without its folder.
+IoStatus writeSynthesisCsv(const std::string& path, const SynthesisResult& r);
 
 }  // namespace pelo::eval

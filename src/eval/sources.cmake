@@ -5,4 +5,7 @@ list(APPEND PELO_CORE_SOURCES
   src/eval/Charts.cpp
 )
 list(APPEND PELO_GUI_SOURCES
+  src/eval/Peval.cpp
+  src/eval/Objectif.cpp
+  src/eval/Eval.cpp
 )

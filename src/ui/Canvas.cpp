@@ -20,6 +20,8 @@ public:
 private:
     template <class F> void draw(F f) {
         QPainter p(&c_.image_);
+        p.setRenderHint(QPainter::TextAntialiasing);
+        p.scale(c_.drawingScale(), c_.drawingScale());
         PainterSurface s(p);
         s.setPen(pen_);
         s.setBrush(brush_);
@@ -43,6 +45,7 @@ Canvas::~Canvas() = default;
 Surface& Canvas::surface() { return *tee_; }
 
 void Canvas::clear(Rgb bg) {
+    background_ = bg;
     image_.fill(toQColor(bg));
     recorded_.items.clear();
     update();
@@ -53,8 +56,31 @@ void Canvas::paintEvent(QPaintEvent*) {
     p.drawImage(0, 0, image_);
 }
 
+void Canvas::setLogicalSize(QSize size) {
+    logical_ = size;
+    redraw();
+}
+
+double Canvas::drawingScale() const {
+    if (logical_.isEmpty()) return 1.0;
+    return std::min(double(width()) / logical_.width(), double(height()) / logical_.height());
+}
+
+// Draws everything recorded again on an image of the widget's size.
+void Canvas::redraw() {
+    image_ = QImage(std::max(1, width()), std::max(1, height()), QImage::Format_RGB32);
+    image_.fill(toQColor(background_));
+    QPainter p(&image_);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    p.scale(drawingScale(), drawingScale());
+    PainterSurface s(p);
+    recorded_.replay(s);
+    update();
+}
+
 void Canvas::resizeEvent(QResizeEvent*) {
     if (image_.size() == size()) return;
+    if (!logical_.isEmpty()) return redraw();
     QImage bigger(std::max(1, width()), std::max(1, height()), QImage::Format_RGB32);
     bigger.fill(Qt::white);
     QPainter p(&bigger);

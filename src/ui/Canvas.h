@@ -24,6 +24,11 @@ public:
     void clear(Rgb background);
     // Everything drawn since the last clear.
     const DrawList& recorded() const { return recorded_; }
+    // Drawings in a fixed coordinate space of this size, shown scaled to fit
+    // the widget (a chart designed for 640 x 480 stays whole on any screen).
+    void setLogicalSize(QSize size);
+    // Factor from drawing coordinates to widget pixels.
+    double drawingScale() const;
     const QImage& image() const { return image_; }
 
 protected:
@@ -32,8 +37,11 @@ protected:
 
 private:
     class Tee;
+    void redraw();
     QImage image_;
     DrawList recorded_;
+    QSize logical_;
+    Rgb background_{255, 255, 255};
     std::unique_ptr<Tee> tee_;
 };
 

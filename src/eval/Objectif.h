@@ -1,0 +1,32 @@
+#pragma once
+// The objectives chart: the centre's results beside the St-Vincent ideals,
+// in a grid whose cells can be edited on screen (nothing is saved).
+
+#include "eval/Synthesis.h"
+#include "ui/Form.h"
+
+class QPushButton;
+class QTableWidget;
+
+namespace pelo {
+
+class TTObjectif : public Form {
+    Q_OBJECT
+public:
+    explicit TTObjectif(AppContext& ctx);
+
+    QString cell(int row, int col) const;
+    void setCell(int row, int col, const QString& text);
+    // Writes the cells of a grid that are not empty.
+    void writeCells(const eval::ObjectivesGrid& g);
+
+    void BitBtn1Click();
+
+    QTableWidget* Gril;
+    QPushButton* BitBtn1;
+
+private:
+    QLabel* Panel1;
+};
+
+}  // namespace pelo

@@ -1,0 +1,254 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTableWidget>
+#include <algorithm>
+
+#include "FakeUi.h"
+#include "app/Menu1.h"
+#include "app/Menu2.h"
+#include "eval/Eval.h"
+#include "eval/Objectif.h"
+#include "eval/Peval.h"
+#include "store/Demo.h"
+#include "store/RecordFile.h"
+#include "ui/Canvas.h"
+
+using namespace pelo;
+using pelo::test::AppFixture;
+
+namespace {
+
+void click(QWidget* form, const char* name) {
+    auto* b = form->findChild<QPushButton*>(name);
+    ASSERT_NE(b, nullptr) << name;
+    b->click();
+}
+
+// FIB.DAT with n demonstration FIBs of centre 1234.
+void demoFile(int n) {
+    ASSERT_FALSE(recordfile::replaceWith("FIB.DAT", demoRecords(DemoCentre{}, std::uint32_t(n), 21)));
+}
+
+// A file whose FIBs are all of type 1.
+void typeOneFile(int n) {
+    auto recs = demoRecords(DemoCentre{}, std::uint32_t(n), 4);
+    for (std::size_t i = 1; i < recs.size(); ++i) {
+        recs[i].set(fld::TypeDiabete, std::uint8_t(1));
+        recs[i].set(fld::EtatFiche, std::uint8_t(0));
+    }
+    ASSERT_FALSE(recordfile::replaceWith("FIB.DAT", recs));
+}
+
+int count(const DrawList& d, DrawItem::Kind k) {
+    return int(std::count_if(d.items.begin(), d.items.end(), [k](const DrawItem& i) { return i.kind == k; }));
+}
+
+std::vector<QString> items(QListWidget* l) {
+    std::vector<QString> out;
+    for (int i = 0; i < l->count(); ++i) out.push_back(l->item(i)->text());
+    return out;
+}
+
+void clickLine(TFEval* e, int i) {
+    e->LVar->setCurrentRow(i);
+    e->LVarClick();
+}
+
+}  // namespace
+
+TEST(Evaluation, GlobalEvaluationFromTheCentreMenu) {
+    AppFixture app;
+    demoFile(300);
+    eval::SynthesisResult expected;
+    ASSERT_FALSE(eval::runCentreSynthesis("FIB.DAT", 0, currentYear(), expected));
+
+    bool evalShown = false;
+    app.fake.onModal["TTMenu2"] = [](QDialog* d) {
+        d->findChild<QPushButton*>("Button1")->click();
+        return int(QDialog::Rejected);
+    };
+    app.fake.onModal["TFPeval"] = [](QDialog* d) {
+        d->findChild<QPushButton*>("Button4")->click();
+        return int(QDialog::Rejected);
+    };
+    app.fake.onModal["TFEval"] = [&](QDialog* d) {
+        evalShown = true;
+        auto* e = static_cast<TFEval*>(d);
+        EXPECT_EQ(e->LVar->count(), 264);
+        EXPECT_EQ(e->LVar->item(0)->text(), QString(" SYNTHESE des %1 FIB du Centre 1234").arg(expected.evaluated));
+        EXPECT_EQ(e->LVar->item(3)->text().toStdString(), eval::bandLine(expected.counts[0], expected.evaluated, "Hb <6.5"));
+        EXPECT_EQ(e->Edit3->text(), QString::number(expected.complete));
+        EXPECT_EQ(e->Edit2->text(), QString::number(expected.incomplete));
+        EXPECT_EQ(e->Edit1->text(), QString::number(expected.toReview));
+        // The first paint draws the four first charts and the hints.
+        e->grab();
+        const DrawList& d1 = e->canvas()->recorded();
+        EXPECT_EQ(count(d1, DrawItem::Rect), 14);
+        EXPECT_EQ(d1.texts().back(), "Clicquez sur un numéro de fiche pour voir la fiche");
+        return int(QDialog::Rejected);
+    };
+    click(app.form<TTMenu1>(), "MENU");
+    EXPECT_TRUE(evalShown);
+    EXPECT_EQ(app.state.EvaluatedCount, expected.evaluated);
+    EXPECT_EQ(app.state.CurrentCentre, 1234);
+    EXPECT_EQ(app.state.CurrentFib, 300);
+    EXPECT_TRUE(app.fake.messages.empty());
+    // A later paint does not draw the charts again over what the user clicked.
+    auto* e = app.form<TFEval>();
+    clickLine(e, 0);
+    e->grab();
+    EXPECT_TRUE(e->canvas()->recorded().items.empty());
+}
+
+TEST(Evaluation, BandClickListsTheFibsOfTheWholeSection) {
+    AppFixture app;
+    demoFile(120);
+    app.state.EvalFilter = 0;
+    app.form<TFPeval>()->Button4Click();
+    auto* e = app.form<TFEval>();
+
+    clickLine(e, 5);  // "Hb 8 à <10": the classes of the five HbA1c bands
+    eval::ClassLists c;
+    ASSERT_FALSE(eval::centreClassLists("FIB.DAT", 0, currentYear(), 0, c));
+    for (int k = 0; k < 5; ++k) {
+        const auto got = items(e->LPat[k]);
+        ASSERT_EQ(got.size(), c.numbers[k].size() + 1) << k;
+        for (std::size_t j = 0; j < c.numbers[k].size(); ++j) EXPECT_EQ(got[j + 1], QString::number(c.numbers[k][j]));
+    }
+    EXPECT_EQ(items(e->LPat[0]).front(), "   C1 ");
+    EXPECT_EQ(items(e->LPat[1]).front(), "  C2 ");
+    EXPECT_EQ(items(e->LPat[5]), (std::vector<QString>{"   C6 "}));
+    for (int k = 0; k < 12; ++k) EXPECT_EQ(e->LPat[k]->isVisibleTo(e), k < 6) << k;
+    EXPECT_TRUE(e->Button3->isVisibleTo(e));
+    EXPECT_EQ(e->canvas()->recorded().texts(),
+              (std::vector<std::string>{"Listes des numéros de Fiches pour chaque Classe"}));
+
+    // "<<  >>": the flag starts at 0, so the first press keeps the first half.
+    e->Button3->click();
+    EXPECT_TRUE(e->LPat[0]->isVisibleTo(e));
+    e->Button3->click();
+    EXPECT_TRUE(e->LPat[6]->isVisibleTo(e));
+    EXPECT_FALSE(e->LPat[0]->isVisibleTo(e));
+
+    // The eyes: examined FIBs in C1, every other one in " Non ".
+    clickLine(e, 124);
+    ASSERT_FALSE(eval::centreClassLists("FIB.DAT", 0, currentYear(), eval::lineTable()[124].section, c));
+    EXPECT_EQ(items(e->LPat[1]).front(), " Non ");
+    EXPECT_EQ(std::size_t(e->LPat[0]->count() + e->LPat[1]->count() - 2), std::size_t(app.state.EvaluatedCount));
+
+    // A heading draws its chart and shows no list; the title line, a blank line and line 263 nothing.
+    clickLine(e, 104);
+    EXPECT_EQ(count(e->canvas()->recorded(), DrawItem::Rect), 9);
+    EXPECT_FALSE(e->Button3->isVisibleTo(e));
+    for (int i : {0, 1, 114, 263}) {
+        clickLine(e, i);
+        EXPECT_TRUE(e->canvas()->recorded().items.empty()) << i;
+        for (auto* l : e->LPat) EXPECT_FALSE(l->isVisibleTo(e));
+    }
+    EXPECT_TRUE(app.fake.messages.empty());
+}
+
+TEST(Evaluation, NumberClickCallsTheFibUp) {
+    AppFixture app;
+    demoFile(60);
+    app.form<TFPeval>()->Button4Click();
+    auto* e = app.form<TFEval>();
+    clickLine(e, 50);  // Type 1
+    ASSERT_GE(e->LPat[0]->count(), 2);
+    const QString number = e->LPat[0]->item(1)->text();
+    const auto before = app.fake.modalOpened.size() + app.fake.messages.size();
+    e->LPat[0]->setCurrentRow(0);  // the title calls nothing up
+    e->LPatClick(0);
+    EXPECT_EQ(app.fake.modalOpened.size() + app.fake.messages.size(), before);
+    e->LPat[0]->setCurrentRow(1);
+    e->LPatClick(0);
+    EXPECT_EQ(app.state.CurrentFib, number.toUInt());
+    EXPECT_GT(app.fake.modalOpened.size() + app.fake.messages.size(), before);
+}
+
+TEST(Evaluation, PrintoutAndSpreadsheetExport) {
+    AppFixture app;
+    demoFile(80);
+    app.form<TFPeval>()->Button4Click();
+    auto* e = app.form<TFEval>();
+    e->BImp->click();
+    ASSERT_EQ(app.fake.printed.size(), 1u);
+    const PrintDocument& doc = app.fake.printed[0];
+    ASSERT_EQ(doc.pages.size(), 3u);
+    std::vector<std::size_t> lines;
+    for (const auto& p : doc.pages) lines.push_back(p.texts().size() - 1);  // the title on each page
+    EXPECT_EQ(lines, (std::vector<std::size_t>{102, 102, 58}));
+    EXPECT_EQ(doc.pages[1].texts()[0], e->LVar->item(0)->text().toStdString());
+
+    app.fake.saveFiles.push_back(app.path("export.csv"));
+    e->BCsv->click();
+    QFile f(app.path("export.csv"));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray csv = f.readAll();
+    EXPECT_TRUE(csv.startsWith("\xEF\xBB\xBF"));
+    EXPECT_TRUE(csv.contains(QString::fromUtf8("Section;Libellé;Nombre;Pourcentage\r\n").toUtf8()));
+    ASSERT_EQ(app.fake.messages.size(), 1u);
+    EXPECT_EQ(app.fake.messages[0].text, QString::fromUtf8("Synthèse exportée dans export.csv"));
+
+    // A folder that does not exist: one error box naming the file.
+    app.fake.saveFiles.push_back(app.path("absent/export.csv"));
+    e->BCsv->click();
+    ASSERT_EQ(app.fake.messages.size(), 2u);
+    EXPECT_EQ(app.fake.messages[1].icon, ui::Icon::Error);
+    EXPECT_EQ(app.fake.messages[1].text, QString::fromUtf8("Erreur d'entrée/sortie sur export.csv : dossier introuvable"));
+    // Cancelled: nothing.
+    e->BCsv->click();
+    EXPECT_EQ(app.fake.messages.size(), 2u);
+}
+
+TEST(Evaluation, ObjectivesChartBeforeAndAfterASynthesis) {
+    AppFixture app;
+    typeOneFile(30);
+    auto* menu = app.form<TFPeval>();
+    auto* chart = app.form<TTObjectif>();
+    app.state.EvaluatedCount = 0;
+    menu->Button6Click();
+    EXPECT_EQ(app.fake.modalOpened.back(), "TTObjectif");
+    EXPECT_EQ(chart->cell(0, 0), "         RISQUES");
+    EXPECT_EQ(chart->cell(7, 0), QString::fromUtf8("  MICROALBUMIN. surveillée"));
+    EXPECT_EQ(chart->cell(1, 1), "      0 %");
+    EXPECT_EQ(chart->cell(10, 2), " Evaluation ?");
+
+    menu->Button3Click();  // type 1
+    EXPECT_EQ(app.fake.modalOpened.back(), "TFEval");
+    menu->Button6Click();
+    EXPECT_EQ(chart->cell(10, 1), "  Type 1");
+    EXPECT_EQ(chart->cell(10, 2), "         30");
+    EXPECT_TRUE(chart->cell(5, 2).startsWith("    ") && chart->cell(5, 2).endsWith(" %"));
+
+    // Type 2 selects nothing: no screen, and the chart asks for an evaluation.
+    const auto opened = app.fake.modalOpened.size();
+    menu->Button2Click();
+    EXPECT_EQ(app.fake.modalOpened.size(), opened);
+    EXPECT_EQ(app.state.EvaluatedCount, 0u);
+    menu->Button6Click();
+    EXPECT_EQ(chart->cell(10, 2), " Evaluation ?");
+    EXPECT_TRUE(app.fake.messages.empty());
+}
+
+TEST(Evaluation, MissingFileIsOneErrorAndNoScreen) {
+    AppFixture app;
+    app.form<TFPeval>()->Button4Click();
+    ASSERT_EQ(app.fake.messages.size(), 1u);
+    EXPECT_EQ(app.fake.messages[0].text, QString::fromUtf8("Erreur d'entrée/sortie sur FIB.DAT : fichier introuvable"));
+    EXPECT_TRUE(app.fake.modalOpened.empty());
+
+    // The file disappears while the screen is open: a band click keeps only the titles.
+    demoFile(20);
+    app.form<TFPeval>()->Button4Click();
+    auto* e = app.form<TFEval>();
+    ASSERT_TRUE(QFile::remove(app.path("FIB.DAT")));
+    clickLine(e, 10);
+    ASSERT_EQ(app.fake.messages.size(), 2u);
+    EXPECT_EQ(app.fake.messages[1].icon, ui::Icon::Error);
+    EXPECT_EQ(items(e->LPat[0]), (std::vector<QString>{"   C1 "}));
+}
