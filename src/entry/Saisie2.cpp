@@ -388,15 +388,15 @@ void TFIB2::buildPage() {
             {"Autre", 47, 48, fld::TrtAutre},
         };
         for (int c = 0; c < 4; ++c) {
-            text(this, avant, 80 + c * 122 + 62, y0, 30, 13);
-            text(this, apres, 80 + c * 122 + 94, y0, 30, 13);
+            text(this, avant, 80 + c * 122 + 66, y0, 30, 13);
+            text(this, apres, 80 + c * 122 + 96, y0, 30, 13);
         }
         for (int i = 0; i < 7; ++i) {
             const int x = 80 + (i % 4) * 122, y = y0 + 15 + (i / 4) * 18;
             const QString label = QString::fromUtf8(items[i].label);
-            text(this, label, x, y, 62);
-            auto* a = box(this, QStringLiteral("CheckBox%1").arg(items[i].a), x + 64, y, label + " avant");
-            auto* b = box(this, QStringLiteral("CheckBox%1").arg(items[i].b), x + 98, y, label + QString::fromUtf8(" après"));
+            text(this, label, x, y, 68);
+            auto* a = box(this, QStringLiteral("CheckBox%1").arg(items[i].a), x + 70, y, label + " avant");
+            auto* b = box(this, QStringLiteral("CheckBox%1").arg(items[i].b), x + 100, y, label + QString::fromUtf8(" après"));
             pair(Family::BeforeAfter, items[i].code, a, b);
         }
         groupFrame(18, 6, 14, QString::fromUtf8("Traitements\nassociés"), y0, 50);
