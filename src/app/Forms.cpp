@@ -15,6 +15,10 @@
 #include "eval/Objectif.h"
 #include "eval/Peval.h"
 #include "ui/Form.h"
+#include "entry/Saisie1.h"
+#include "eval/Qual.h"
+#include "eval/Risque.h"
+#include "store/Nfib.h"
 
 namespace pelo {
 
@@ -41,10 +45,14 @@ void createForms(AppContext& ctx) {
     f.add(new TNctrDlg(ctx));
     f.add(new TNDepDlg(ctx));
     f.add(new TFNews(ctx));
+    f.add(new TNfibDlg(ctx));
     f.add(new TNRegDlg(ctx));
     f.add(new TNSpeDlg(ctx));
     f.add(new TTObjectif(ctx));
     f.add(new TFPeval(ctx));
+    f.add(new TFQual(ctx));
+    f.add(new TFRisque(ctx));
+    f.add(new TFIB1(ctx));
     f.add(new TFIB2(ctx));
     f.add(new TTTexte3(ctx));
     f.add(new TTTexte4(ctx));

@@ -84,6 +84,9 @@ TTMenu3::TTMenu3(AppContext& ctx) : Form(ctx, "TTMenu3", "PELORAMIX") {
     }
     BCrea->setDefault(true);
     connect(BitBtn1, &QPushButton::clicked, this, &TTMenu3::BitBtn1Click);
+    connect(BCrea, &QPushButton::clicked, this, &TTMenu3::BCreaClick);
+    connect(BModif, &QPushButton::clicked, this, &TTMenu3::BModifClick);
+    connect(Button1, &QPushButton::clicked, this, &TTMenu3::Button1Click);
 
     setTabOrder(BCrea, BModif);
     setTabOrder(BModif, Button1);

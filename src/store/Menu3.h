@@ -31,6 +31,16 @@ public:
 
     void BitBtn1Click();
 
+    // "Création nouvelle fiche": an empty FIB from the header on the entry pages.
+    void BCreaClick();
+    // "Modification ancienne fiche": a FIB chosen by number, called up.
+    void BModifClick();
+    // Calls FIB number CurrentFib up on the entry pages (also from the quality
+    // and evaluation screens' lists).
+    void AppelFib();
+    // "Qualité des fiches".
+    void Button1Click();
+
     QPushButton* BCrea;
     QPushButton* BModif;
     QPushButton* Button1;

@@ -9,3 +9,10 @@ list(APPEND PELO_GUI_SOURCES
 list(APPEND PELO_CORE_SOURCES
   src/store/Demo.cpp
 )
+list(APPEND PELO_CORE_SOURCES
+  src/store/FibChoice.cpp
+)
+list(APPEND PELO_GUI_SOURCES
+  src/store/Nfib.cpp
+  src/store/Menu3Actions.cpp
+)

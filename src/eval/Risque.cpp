@@ -1,0 +1,135 @@
+#include "eval/Risque.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <algorithm>
+
+#include "eval/Risk.h"
+
+namespace pelo {
+
+namespace {
+QString u(const char* s) { return QString::fromUtf8(s); }
+
+struct LabelDef {
+    const char* name;
+    const char* text;
+    int top;
+    bool risk;  // red text; white for a missing measurement or examination
+};
+
+const LabelDef kLabels[] = {
+    {"Label1", " FUMEUR ", 80, true},
+    {"Label2", " TA systolique > 160 ", 112, true},
+    {"Label16", " Tension systolique non surveillée ", 112, false},
+    {"Label3", " TA diastolique > 90 ", 144, true},
+    {"Label17", " Tension diastolique non surveillée ", 144, false},
+    {"Label4", " CHOLESTEROL > 6.5  mmol/l ", 184, true},
+    {"Label14", " CHOLESTEROL non surveillé ", 184, false},
+    {"Label5", " TRIGLYCERIDES > 2  mmol/l ", 216, true},
+    {"Label13", " TRIGLYCERIDES non surveillés ", 216, false},
+    {"Label6", " HbA1C > 8  ", 248, true},
+    {"Label12", " HbA1C non surveillée ", 248, false},
+    {"Label7", " BMI > 27 ", 280, true},
+    {"Label15", " BMI non surveillé ", 280, false},
+    {"Label11", " ATTEINTE RENALE ", 312, true},
+    {"Label19", " Microalbuminurie non dosée ", 312, false},
+    {"Label8", " Examen des YEUX  non fait ", 344, false},
+    {"Label10", " Examen des PIEDS non fait ", 376, false},
+};
+
+void colourText(QWidget* w, const QColor& c) {
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::WindowText, c);
+    w->setPalette(pal);
+}
+}  // namespace
+
+TFRisque::TFRisque(AppContext& ctx) : Form(ctx, "TFRisque", u("Facteurs de risques")) {
+    setScalable(true);
+    setPaintsGradient(true);
+    setFixedSize(640, 480);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(0, 0, 128));
+    setPalette(pal);
+    setAutoFillBackground(true);
+
+    auto* Label9 = addLabel("Label9", "FACTEURS de RISQUES du PATIENT", 80, 16, 480, 30);
+    QFont tf = Label9->font();
+    tf.setPointSize(14);
+    tf.setBold(true);
+    Label9->setFont(tf);
+    Label9->setAlignment(Qt::AlignCenter);
+    colourText(Label9, Qt::yellow);
+
+    QFont lf = font();
+    lf.setPointSize(11);
+    lf.setBold(true);
+    for (const auto& d : kLabels) {
+        auto* l = addLabel(d.name, u(d.text), 90, d.top, 380, 26);
+        l->setFont(lf);
+        l->setAutoFillBackground(true);
+        QPalette lp = l->palette();
+        lp.setColor(QPalette::Window, QColor(0, 0, 128));
+        lp.setColor(QPalette::WindowText, d.risk ? QColor(255, 0, 0) : QColor(255, 255, 255));
+        l->setPalette(lp);
+        l->setProperty("risk", d.risk);
+        l->setVisible(false);
+        labels_.push_back(l);
+    }
+
+    Gauge1 = new QProgressBar(this);
+    Gauge1->setObjectName("Gauge1");
+    Gauge1->setOrientation(Qt::Vertical);
+    Gauge1->setRange(0, 10);
+    Gauge1->setValue(0);
+    Gauge1->setTextVisible(false);
+    Gauge1->setGeometry(510, 80, 40, 320);
+    Gauge1->setAccessibleName(u("Nombre de facteurs de risques"));
+    Gauge1->setStyleSheet("QProgressBar { background-color: #00ffff; border: 1px solid white; }"
+                          "QProgressBar::chunk { background-color: #ff0000; }");
+
+    auto* Label18 = addLabel("Label18", u("  FIB n°  "), 470, 420, 70, 24);
+    colourText(Label18, Qt::white);
+    Edit1 = new QLineEdit(this);
+    Edit1->setObjectName("Edit1");
+    Edit1->setReadOnly(true);
+    // Wide enough for any FIB number: a number of more than 3 digits is never cut.
+    Edit1->setMaxLength(5);
+    Edit1->setGeometry(545, 420, 60, 24);
+    Edit1->setAccessibleName(u("Numéro de la fiche"));
+
+    BitBtn1 = addButton("BitBtn1", "Retour", 90, 420, 110, 30);
+    BitBtn2 = addButton("BitBtn2", "FIB Suivant", 220, 420, 110, 30);
+    BitBtn2->setEnabled(false);
+    connect(BitBtn1, &QPushButton::clicked, this, &TFRisque::BitBtn1Click);
+    connect(BitBtn2, &QPushButton::clicked, this, &TFRisque::BitBtn2Click);
+    setTabOrder(BitBtn2, BitBtn1);
+}
+
+void TFRisque::fill(const FibRecord& r, const std::array<std::uint16_t, 7>& units, int fibNumber) {
+    const risk::RiskProfile p = risk::riskProfile(r, units);
+    std::vector<std::string> shown;
+    for (const auto& l : p.labels)
+        if (l.shown) shown.push_back(l.name);
+    showLabels(shown, p.gauge, fibNumber);
+}
+
+void TFRisque::showLabels(const std::vector<std::string>& shown, int count, int fibNumber) {
+    for (QLabel* l : labels_) {
+        const bool on = std::find(shown.begin(), shown.end(), l->objectName().toStdString()) != shown.end();
+        l->setVisible(on);
+    }
+    Gauge1->setValue(std::clamp(count, 0, risk::kGaugeMax));
+    Edit1->setText(QString::number(fibNumber));
+}
+
+void TFRisque::setReviewing(bool on) { BitBtn2->setEnabled(on); }
+
+void TFRisque::BitBtn1Click() { done(QDialog::Rejected); }
+
+void TFRisque::BitBtn2Click() { done(QDialog::Accepted); }
+
+}  // namespace pelo

@@ -1,0 +1,98 @@
+#include "store/Nfib.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include "store/FibChoice.h"
+
+namespace pelo {
+
+namespace {
+QString u(const char* s) { return QString::fromUtf8(s); }
+}
+
+TNfibDlg::TNfibDlg(AppContext& ctx) : Form(ctx, "TNfibDlg", "Choix FIB") {
+    setFixedSize(330, 170);
+
+    Edit1 = new QLineEdit("1", this);
+    Edit1->setObjectName("Edit1");
+    Edit1->setReadOnly(true);
+    Edit1->setFocusPolicy(Qt::NoFocus);
+    Edit1->setAlignment(Qt::AlignCenter);
+    Edit1->setGeometry(10, 20, 50, 24);
+    Edit1->setAccessibleName(u("Premier numéro"));
+
+    ScrollBar1 = new QScrollBar(Qt::Horizontal, this);
+    ScrollBar1->setObjectName("ScrollBar1");
+    ScrollBar1->setMinimum(1);
+    ScrollBar1->setMaximum(1);
+    ScrollBar1->setGeometry(65, 22, 200, 20);
+    ScrollBar1->setAccessibleName(u("Numéro de fiche"));
+
+    Edit2 = new QLineEdit(this);
+    Edit2->setObjectName("Edit2");
+    Edit2->setReadOnly(true);
+    Edit2->setFocusPolicy(Qt::NoFocus);
+    Edit2->setAlignment(Qt::AlignCenter);
+    Edit2->setGeometry(270, 20, 50, 24);
+    Edit2->setAccessibleName(u("Dernier numéro"));
+
+    auto* lab = addLabel("Label1", u("ou Saisir No FIB :"), 60, 66, 130, 24);
+    NEdit = new QLineEdit(this);
+    NEdit->setObjectName("NEdit");
+    NEdit->setMaxLength(5);
+    NEdit->setGeometry(195, 66, 70, 24);
+    NEdit->setAccessibleName(u("Numéro de fiche à saisir"));
+    QPalette pal = NEdit->palette();
+    pal.setColor(QPalette::Base, QColor(0, 255, 255));
+    NEdit->setPalette(pal);
+    lab->setBuddy(NEdit);
+
+    OKBtn = addButton("OKBtn", "OK", 60, 120, 90, 30);
+    CancelBtn = addButton("CancelBtn", "Annuler", 180, 120, 90, 30);
+    OKBtn->setDefault(true);
+    OKBtn->setAutoDefault(true);
+
+    connect(ScrollBar1, &QScrollBar::valueChanged, this, &TNfibDlg::ScrollBar1Change);
+    connect(OKBtn, &QPushButton::clicked, this, &TNfibDlg::OKBtnClick);
+    connect(CancelBtn, &QPushButton::clicked, this, &TNfibDlg::CancelBtnClick);
+    setTabOrder(ScrollBar1, NEdit);
+    setTabOrder(NEdit, OKBtn);
+    setTabOrder(OKBtn, CancelBtn);
+}
+
+void TNfibDlg::prepare(std::uint16_t count) {
+    count_ = count;
+    chosen_ = 0;
+    const QSignalBlocker block(ScrollBar1);
+    ScrollBar1->setMaximum(std::max<int>(1, count));
+    ScrollBar1->setValue(1);
+    Edit2->setText(QString::number(count));
+    NEdit->setText("1");
+    NEdit->selectAll();
+    NEdit->setFocus();
+}
+
+void TNfibDlg::ScrollBar1Change(int position) { NEdit->setText(QString::number(position)); }
+
+void TNfibDlg::OKBtnClick() {
+    const std::uint16_t n = chosenFibNumber(NEdit->text().toStdString(), count_);
+    if (n == 0) {
+        // The chooser stays open on the wrong number, to be corrected or cancelled.
+        ui().error(u("Numéro de fiche incorrect"));
+        NEdit->selectAll();
+        NEdit->setFocus();
+        return;
+    }
+    chosen_ = n;
+    done(QDialog::Accepted);
+}
+
+void TNfibDlg::CancelBtnClick() {
+    chosen_ = 0;
+    done(QDialog::Rejected);
+}
+
+}  // namespace pelo
