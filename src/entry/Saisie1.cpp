@@ -772,7 +772,7 @@ void TFIB1::Panel29Click() { runPanel(7); }
 // Buttons
 
 void TFIB1::Button2Click() {
-    state().buffer.set(fld::EtatFiche, std::uint8_t{0});
+    checks::resetState(state().buffer);
     runChecksSilently();
 }
 
@@ -820,7 +820,7 @@ void TFIB1::reject() { BitBtn11Click(); }
 
 void TFIB1::Button3Click() {
     RunState& s = state();
-    s.buffer.set(fld::EtatFiche, std::uint8_t{0});
+    checks::resetState(s.buffer);
     runChecksSilently();
     const int number = s.EditingExisting ? s.CurrentFib : s.CurrentFib + 1;
     if (auto* r = ctx().forms.get<TFRisque>()) {

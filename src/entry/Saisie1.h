@@ -73,7 +73,6 @@ public:
     // Told the number of a new sheet once it is saved (the record menu shows the count).
     std::function<void(int)> newSheetSaved;
 
-protected:
     // Escape or the window's close box: the sheet is never dropped silently,
     // the save question decides.
     void reject() override;

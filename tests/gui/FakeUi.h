@@ -5,6 +5,7 @@
 
 #include <QDialog>
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <deque>
 #include <functional>
@@ -87,6 +88,12 @@ public:
     QString path(const QString& name) const { return dir_.filePath(name); }
 
     template <class T> T* form() const { return forms.get<T>(); }
+    // Whole content of a file of the working folder.
+    static QByteArray fileBytesOf(const QString& name) {
+        QFile f(name);
+        if (!f.open(QIODevice::ReadOnly)) return {};
+        return f.readAll();
+    }
 
 private:
     QTemporaryDir dir_;
