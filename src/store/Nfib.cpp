@@ -66,6 +66,7 @@ TNfibDlg::TNfibDlg(AppContext& ctx) : Form(ctx, "TNfibDlg", "Choix FIB") {
 void TNfibDlg::prepare(std::uint16_t count) {
     count_ = count;
     chosen_ = 0;
+    setResult(QDialog::Rejected);
     const QSignalBlocker block(ScrollBar1);
     ScrollBar1->setMaximum(std::max<int>(1, count));
     ScrollBar1->setValue(1);

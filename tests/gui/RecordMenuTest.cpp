@@ -1,0 +1,232 @@
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include "FakeUi.h"
+#include "entry/Saisie1.h"
+#include "eval/Qual.h"
+#include "store/Menu3.h"
+#include "store/Nfib.h"
+#include "store/RecordFile.h"
+
+using namespace pelo;
+using pelo::test::AppFixture;
+
+namespace {
+
+// The record menu open on a centre file of `n` FIBs whose states are given.
+struct Menu {
+    AppFixture app;
+    TTMenu3* m;
+    TFIB1* page;
+    explicit Menu(std::vector<std::uint8_t> states = {}, std::uint16_t centre = 77) {
+        CentreHeader h = headerTemplate();
+        h.set(fld::NumCentre, centre);
+        h.set(fld::Specialite, std::uint8_t{2});
+        h.set(fld::RegionDep, std::uint16_t{0x0305});
+        h.setNbFiches(static_cast<std::uint16_t>(states.size()));
+        std::vector<FibRecord> recs{h};
+        for (std::size_t k = 1; k <= states.size(); ++k) {
+            FibRecord r = emptyFibFromHeader(h, "01/01/2026");
+            r.set(fld::NumFib, static_cast<std::uint16_t>(k));
+            r.set(fld::EtatFiche, states[k - 1]);
+            recs.push_back(r);
+        }
+        EXPECT_FALSE(recordfile::replaceWith("FIB.DAT", recs));
+        RunState& s = app.state;
+        s.CurrentFile = "FIB.DAT";
+        s.CurrentYear = 2026;
+        s.Today = "08/12/2026";
+        s.ShowCheckMessages = true;
+        s.buffer = h;
+        s.CurrentCentre = centre;
+        s.CurrentFib = static_cast<std::uint16_t>(states.size());
+        s.SavedFibCount = s.CurrentFib;
+        s.UnitCodes = {3, 3, 3, 3, 3, 3, 3};
+        m = app.form<TTMenu3>();
+        page = app.form<TFIB1>();
+    }
+    QString pageText(const char* name) { return page->findChild<QLineEdit*>(name)->text(); }
+    // Scripts the chooser: moves the scroll bar or types, then OK or Cancel.
+    void choose(std::function<void(TNfibDlg*)> act) {
+        app.fake.onModal["TNfibDlg"] = [act](QDialog* d) {
+            act(static_cast<TNfibDlg*>(d));
+            return d->result();
+        };
+    }
+};
+
+}  // namespace
+
+TEST(RecordMenu, FirstCreationAnsweredNoClearsTheIdentification) {
+    Menu menu;
+    menu.app.fake.answers = {ui::Answer::No};
+    menu.m->BCreaClick();
+    ASSERT_EQ(menu.app.fake.messages.size(), 1u);
+    EXPECT_EQ(menu.app.fake.messages[0].text, "Identification correcte ?");
+    EXPECT_EQ(menu.app.fake.messages[0].pos, QPoint(280, 440));
+    CentreHeader h;
+    ASSERT_FALSE(recordfile::readHeader("FIB.DAT", h));
+    EXPECT_EQ(h.get(fld::NumCentre), 0);
+    EXPECT_EQ(h.get(fld::RegionDep), 0);
+    EXPECT_EQ(h.get(fld::Specialite), 0);
+    EXPECT_EQ(h.nbFiches(), 0);
+    EXPECT_EQ(h.get(fld::CodeFixe), 33);
+    EXPECT_TRUE(menu.m->findChild<QLineEdit*>("Ectr")->text().isEmpty());
+    EXPECT_TRUE(menu.app.fake.modalOpened.empty());
+}
+
+TEST(RecordMenu, FirstCreationAnsweredYesOpensSheetOne) {
+    Menu menu;
+    const auto before = AppFixture::fileBytesOf("FIB.DAT");
+    menu.m->BCreaClick();
+    ASSERT_EQ(menu.app.fake.modalOpened, (std::vector<QString>{"TFIB1"}));
+    EXPECT_EQ(menu.pageText("Edit12"), "77");
+    EXPECT_EQ(menu.pageText("Edit13"), "1");
+    EXPECT_EQ(menu.pageText("MaskEdit19"), "08/12/2026");
+    EXPECT_FALSE(menu.app.state.EditingExisting);
+    EXPECT_EQ(menu.app.state.buffer.get(fld::GlyJeun), -1.0f);
+    EXPECT_EQ(AppFixture::fileBytesOf("FIB.DAT"), before);
+}
+
+TEST(RecordMenu, CreationWhenFibsExistAsksNothingAndSaveUpdatesTheCount) {
+    Menu menu({0, 0, 0, 0, 0});
+    menu.app.state.buffer.set(fld::NumFib, std::uint16_t{5});
+    menu.app.fake.onModal["TFIB1"] = [](QDialog* d) {
+        auto* p = static_cast<TFIB1*>(d);
+        p->BitBtn11Click();  // answered Yes by default
+        return d->result();
+    };
+    menu.m->BCreaClick();
+    ASSERT_FALSE(menu.app.fake.messages.empty());
+    EXPECT_EQ(menu.app.fake.messages[0].text, "Sauvegarde de la Fiche ?");
+    EXPECT_EQ(menu.pageText("Edit13"), "6");
+    EXPECT_EQ(menu.m->findChild<QLineEdit*>("Efib")->text(), "6");
+    CentreHeader h;
+    ASSERT_FALSE(recordfile::readHeader("FIB.DAT", h));
+    EXPECT_EQ(h.nbFiches(), 6);
+}
+
+TEST(RecordMenu, NewFileModifyDoesNothingAndQualityShowsZeros) {
+    Menu menu;
+    menu.m->BModifClick();
+    EXPECT_TRUE(menu.app.fake.modalOpened.empty());
+    menu.m->Button1Click();
+    ASSERT_EQ(menu.app.fake.modalOpened, (std::vector<QString>{"TFQual"}));
+    auto* q = menu.app.form<TFQual>();
+    for (const char* e : {"Edit1", "Edit2", "Edit3", "Edit5"}) EXPECT_EQ(q->findChild<QLineEdit*>(e)->text(), "0");
+    EXPECT_EQ(q->findChild<QListWidget*>("LVal")->count(), 0);
+}
+
+TEST(RecordMenu, ChooserScrollTypedNumberAndCancel) {
+    Menu menu({0, 2, 0, 1});
+    // Scroll bar moved to 3: the field follows, OK calls FIB 3 up.
+    menu.choose([](TNfibDlg* d) {
+        EXPECT_EQ(d->findChild<QLineEdit*>("NEdit")->text(), "1");
+        EXPECT_EQ(d->findChild<QLineEdit*>("Edit2")->text(), "4");
+        d->findChild<QScrollBar*>("ScrollBar1")->setValue(3);
+        EXPECT_EQ(d->findChild<QLineEdit*>("NEdit")->text(), "3");
+        d->OKBtnClick();
+    });
+    menu.m->BModifClick();
+    EXPECT_EQ(menu.app.fake.modalOpened.back(), "TFIB1");
+    EXPECT_EQ(menu.pageText("Edit13"), "3");
+    EXPECT_EQ(menu.app.state.CurrentFib, 3);
+    EXPECT_EQ(menu.app.state.SavedFibCount, 4);
+    EXPECT_TRUE(menu.app.state.EditingExisting);
+
+    // A typed number out of range is refused and the chooser stays open.
+    menu.app.state.CurrentFib = 4;
+    menu.app.fake.modalOpened.clear();
+    menu.choose([](TNfibDlg* d) {
+        d->findChild<QLineEdit*>("NEdit")->setText("9");
+        d->OKBtnClick();
+        EXPECT_EQ(d->result(), QDialog::Rejected);
+        d->findChild<QLineEdit*>("NEdit")->setText("2");
+        d->OKBtnClick();
+    });
+    menu.m->BModifClick();
+    EXPECT_TRUE(menu.app.fake.texts().contains("Numéro de fiche incorrect"));
+    EXPECT_EQ(menu.app.fake.modalOpened.back(), "TFIB1");
+    EXPECT_EQ(menu.pageText("Edit13"), "2");
+
+    // Cancel: nothing called up, the count comes back.
+    menu.app.state.CurrentFib = 4;
+    menu.app.fake.modalOpened.clear();
+    menu.choose([](TNfibDlg* d) { d->CancelBtnClick(); });
+    menu.m->BModifClick();
+    EXPECT_EQ(menu.app.fake.modalOpened, (std::vector<QString>{"TNfibDlg"}));
+    EXPECT_EQ(menu.app.state.CurrentFib, 4);
+}
+
+TEST(RecordMenu, CallUpOfASheetToReviewColoursItsPanelsSilently) {
+    Menu menu({2});
+    menu.app.state.CurrentFib = 1;
+    menu.m->AppelFib();
+    EXPECT_EQ(menu.app.fake.modalOpened, (std::vector<QString>{"TFIB1"}));
+    EXPECT_TRUE(menu.app.fake.messages.empty());
+    EXPECT_TRUE(menu.app.state.ShowCheckMessages);
+    // An empty sheet: identification, contact, measures and St-Vincent are in error.
+    for (const char* p : {"Panel23", "Panel22", "Panel28", "Panel29"})
+        EXPECT_EQ(menu.page->colourOf(p), colours::Red) << p;
+    EXPECT_EQ(menu.page->colourOf("Panel27"), colours::Navy);
+    EXPECT_EQ(menu.app.state.buffer.get(fld::EtatFiche), 2);
+}
+
+TEST(RecordMenu, AnnulledSheetIsShownAfterItsMessageAndStaysAnnulled) {
+    Menu menu({255});
+    menu.app.state.CurrentFib = 1;
+    menu.m->AppelFib();
+    ASSERT_EQ(menu.app.fake.messages.size(), 1u);
+    EXPECT_EQ(menu.app.fake.messages[0].text, QString::fromUtf8("Fiche marquée: Annulée ?"));
+    EXPECT_EQ(menu.app.fake.messages[0].icon, ui::Icon::Information);
+    EXPECT_EQ(menu.app.state.buffer.get(fld::EtatFiche), 255);
+    EXPECT_EQ(menu.app.fake.modalOpened.back(), "TFIB1");
+}
+
+TEST(RecordMenu, CallUpOfAMissingRecordOpensNothing) {
+    Menu menu({0, 0});
+    menu.app.state.CurrentFib = 2;
+    ASSERT_EQ(::truncate("FIB.DAT", 2 * 248), 0);
+    const FibRecord before = menu.app.state.buffer;
+    menu.m->AppelFib();
+    ASSERT_EQ(menu.app.fake.messages.size(), 1u);
+    EXPECT_EQ(menu.app.fake.messages[0].icon, ui::Icon::Error);
+    EXPECT_TRUE(menu.app.fake.modalOpened.empty());
+    EXPECT_EQ(menu.app.state.buffer, before);
+}
+
+TEST(QualityScreen, ListsCountsAndCallUpByClick) {
+    Menu menu({0, 2, 1, 255, 0});
+    menu.m->Button1Click();
+    auto* q = menu.app.form<TFQual>();
+    auto* lval = q->findChild<QListWidget*>("LVal");
+    auto* linc = q->findChild<QListWidget*>("LInc");
+    ASSERT_EQ(lval->count(), 2);
+    EXPECT_EQ(lval->item(1)->text(), "5");
+    EXPECT_EQ(q->findChild<QListWidget*>("LSus")->item(0)->text(), "3");
+    EXPECT_EQ(linc->item(0)->text(), "2");
+    EXPECT_EQ(q->findChild<QLineEdit*>("Edit1")->text(), "2");
+    EXPECT_EQ(q->findChild<QLineEdit*>("Edit2")->text(), "1");
+    EXPECT_EQ(q->findChild<QLineEdit*>("Edit3")->text(), "1");
+    EXPECT_EQ(q->findChild<QLineEdit*>("Edit5")->text(), "5");
+
+    linc->setCurrentRow(0);
+    q->LIncClick();
+    EXPECT_EQ(menu.app.fake.modalOpened.back(), "TFIB1");
+    EXPECT_EQ(menu.pageText("Edit13"), "2");
+    EXPECT_TRUE(menu.app.state.EditingExisting);
+    EXPECT_EQ(menu.app.state.SavedFibCount, 5);
+}
+
+TEST(QualityScreen, MissingFileShowsOneErrorAndNoScreen) {
+    Menu menu({0});
+    ASSERT_EQ(std::remove("FIB.DAT"), 0);
+    menu.m->Button1Click();
+    ASSERT_EQ(menu.app.fake.messages.size(), 1u);
+    EXPECT_EQ(menu.app.fake.messages[0].icon, ui::Icon::Error);
+    EXPECT_TRUE(menu.app.fake.modalOpened.empty());
+}
