@@ -275,8 +275,8 @@ void TFIB1::buildPage() {
     addChoice(Family::Radio, fld::Motif, motifs);
 
     // Pregnancy ended in the last 12 months.
-    Panel10 = group("Panel10", u("Grossesse\nachevée dans\nles 12 derniers\nmois"), 111, 42, 2, 2);
-    y = 12;
+    Panel10 = group("Panel10", u("Grossesse\nachevée dans\nles 12 derniers\nmois"), 111, 46, 2, 2);
+    y = 14;
     x = kContentX;
     const char* pregTexts[] = {"Enfant normal", "F.C.", "Malformation", "Mort périnatale"};
     const char* pregNames[] = {"Edit9", "Edit8", "Edit7", "Edit6"};
@@ -286,7 +286,7 @@ void TFIB1::buildPage() {
     }
 
     // Current risk factors.
-    g = group("GroupeRisques", u("Facteurs de\nrisques\nactuels"), 153, 2 * kRowPitch + 5, 3, 3);
+    g = group("GroupeRisques", u("Facteurs de\nrisques\nactuels"), 157, 2 * kRowPitch + 5, 3, 3);
     y = rowY(0);
     x = kContentX;
     auto* CheckBox1 = next(tick(g, "CheckBox1", u("Diabète dans la famille"), x, y), 20);
@@ -310,7 +310,7 @@ void TFIB1::buildPage() {
     text(g, "LabGr", "gr / semaine", x, y);
 
     // Self-monitoring.
-    g = group("GroupeAutosurveillance", u("Auto-\nsurveillance"), 196, 28, 4, 4);
+    g = group("GroupeAutosurveillance", u("Auto-\nsurveillance"), 200, 28, 4, 4);
     y = 5;
     x = kContentX;
     auto* RadioButton15 = next(radio(g, "RadioButton15", "Oui", x, y, u("Autosurveillance oui")));
@@ -324,7 +324,7 @@ void TFIB1::buildPage() {
     text(g, "LabSem", "/ sem.", x, y);
 
     // Education and association.
-    g = group("GroupeEducation", u("Education"), 224, 3 * kRowPitch + 5, 5, 5);
+    g = group("GroupeEducation", u("Education"), 228, 3 * kRowPitch + 5, 5, 5);
     auto* assoc = new QLabel(u("Association"), g);
     assoc->setObjectName("LabAssociation");
     {
@@ -364,7 +364,7 @@ void TFIB1::buildPage() {
     }
 
     // Last measures and laboratory values.
-    g = group("GroupeMesures", u("Données\nDernières\nvaleurs des\n12 derniers\nmois"), 286, 4 * kRowPitch + 5, 6, 6);
+    g = group("GroupeMesures", u("Données\nDernières\nvaleurs des\n12 derniers\nmois"), 290, 4 * kRowPitch + 5, 6, 6);
     y = rowY(0);
     x = kContentX;
     struct Measure {
@@ -431,7 +431,7 @@ void TFIB1::buildPage() {
     addChoice(Family::Pair, fld::TrigAJeun, {CheckBox20, CheckBox21});
 
     // St-Vincent objectives.
-    g = group("GroupeStVincent", u("Objectifs\nde\nSt-Vincent"), 368, 14 + 3 * kRowPitch + 5, 7, 7);
+    g = group("GroupeStVincent", u("Objectifs\nde\nSt-Vincent"), 372, 14 + 3 * kRowPitch + 5, 7, 7);
     struct Row {
         const char* caption;
         const char* boxes[3];
@@ -478,10 +478,10 @@ void TFIB1::buildPage() {
     }
 
     // Buttons of the page.
-    Button2 = addButton("Button2", "CTRL", 70, 450, 90, 26);
-    Button3 = addButton("Button3", "Risques", 170, 450, 90, 26);
-    BitBtn1 = addButton("BitBtn1", "SUITE", 400, 450, 100, 26);
-    BitBtn11 = addButton("BitBtn11", "Menu", 510, 450, 100, 26);
+    Button2 = addButton("Button2", "CTRL", 70, 453, 90, 24);
+    Button3 = addButton("Button3", "Risques", 170, 453, 90, 24);
+    BitBtn1 = addButton("BitBtn1", "SUITE", 400, 453, 100, 24);
+    BitBtn11 = addButton("BitBtn11", "Menu", 510, 453, 100, 24);
     BitBtn1->setAccessibleName(u("SUITE : page 2 de la fiche"));
     BitBtn11->setAccessibleName(u("Menu : sauvegarde de la fiche"));
     connect(Button2, &QPushButton::clicked, this, &TFIB1::Button2Click);
