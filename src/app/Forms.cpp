@@ -6,6 +6,7 @@
 #include "app/News.h"
 #include "app/Nreg.h"
 #include "app/Nspe.h"
+#include "app/Sauv.h"
 #include "app/Texte.h"
 #include "app/Unite.h"
 #include "store/Menu3.h"
@@ -60,15 +61,14 @@ void createForms(AppContext& ctx) {
     f.add(new TTTexte6(ctx));
     f.add(new TTTexte7(ctx));
     f.add(new TFUnite(ctx));
+    f.add(new TFSauv(ctx));
 }
 
 void openCentreMenu(AppContext& ctx) { ctx.ui.showModal(ctx.forms.get<TTMenu2>()); }
 
 void openEvaluationMenu(AppContext& ctx) { ctx.ui.showModal(ctx.forms.get<TFPeval>()); }
 
-void openBackup(AppContext& ctx) {
-    ctx.ui.information(QString::fromUtf8("L'écran « Sauvegarde / Echanges » n'est pas encore disponible."));
-}
+void openBackup(AppContext& ctx) { ctx.ui.showModal(ctx.forms.get<TFSauv>()); }
 
 void openCountrySynthesis(AppContext& ctx) {
     ctx.ui.information(QString::fromUtf8("L'écran « SYNTHESE PAYS » n'est pas encore disponible."));

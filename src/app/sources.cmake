@@ -1,5 +1,6 @@
 list(APPEND PELO_CORE_SOURCES
   src/app/Background.cpp
+  src/app/Backup.cpp
   src/app/Centre.cpp
   src/app/PageTexts.cpp
 )
@@ -16,4 +17,5 @@ list(APPEND PELO_GUI_SOURCES
   src/app/Nspe.cpp
   src/app/Texte.cpp
   src/app/Unite.cpp
+  src/app/Sauv.cpp
 )

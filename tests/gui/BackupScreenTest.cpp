@@ -1,0 +1,155 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "FakeUi.h"
+#include "app/Menu2.h"
+#include "app/Nctr.h"
+#include "app/Sauv.h"
+#include "store/Demo.h"
+#include "store/RecordFile.h"
+
+using namespace pelo;
+using pelo::test::AppFixture;
+using ui::Answer;
+
+namespace {
+
+QByteArray bytesOf(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QByteArray writeCentre(const QString& path, std::uint16_t centre, std::uint32_t n) {
+    DemoCentre dc;
+    dc.centre = centre;
+    EXPECT_FALSE(recordfile::replaceWith(path.toStdString(), demoRecords(dc, n, centre)));
+    return bytesOf(path);
+}
+
+// The centre number dialog answered with a typed text and OK.
+void typeCentre(AppFixture& app, const QString& text) {
+    app.fake.onModal["TNctrDlg"] = [text](QDialog* d) {
+        auto* dlg = static_cast<TNctrDlg*>(d);
+        dlg->NEdit->setText(text);
+        dlg->OKBtnClick();
+        return int(QDialog::Accepted);
+    };
+}
+
+}  // namespace
+
+TEST(BackupScreen, CentreMenuOpensIt) {
+    AppFixture app;
+    app.form<TTMenu2>()->findChild<QPushButton*>("Button5")->click();
+    ASSERT_FALSE(app.fake.modalOpened.empty());
+    EXPECT_EQ(app.fake.modalOpened.back(), "TFSauv");
+    auto* s = app.form<TFSauv>();
+    EXPECT_FALSE(s->BLdy->isEnabled());
+    EXPECT_EQ(s->BEdy->text(), "Sauvegarde disquette FIBctr.DAT");
+}
+
+TEST(BackupScreen, BackupToTheChosenFolderThenClosingMessage) {
+    AppFixture app;
+    const QByteArray fib = writeCentre("FIB.DAT", 1234, 3);
+    QDir().mkdir("cle");
+    app.fake.folders.push_back(app.path("cle"));
+    app.form<TFSauv>()->BEdyClick();
+    EXPECT_EQ(bytesOf("cle/FIB1234.DAT"), fib);
+    EXPECT_EQ(bytesOf("FIB1234.DAT"), fib);
+    EXPECT_EQ(fib.size(), 4 * 248);
+    EXPECT_EQ(app.state.CurrentCentre, 1234);
+    EXPECT_EQ(app.fake.texts(), QStringList({QString::fromUtf8("Sauvegarde des FIB du centre sur disquette ?"),
+                                             "Reprenez la disquette contenant FIBctr.DAT"}));
+}
+
+TEST(BackupScreen, CancelledFolderStillEndsWithTheClosingMessage) {
+    AppFixture app;
+    writeCentre("FIB.DAT", 12, 1);
+    app.form<TFSauv>()->BEdyClick();  // no folder chosen
+    EXPECT_FALSE(QFile::exists("FIB12.DAT"));
+    EXPECT_EQ(app.fake.messages.back().text, "Reprenez la disquette contenant FIBctr.DAT");
+}
+
+TEST(BackupScreen, UnreachableFolderGivesOneErrorAndNoClosingMessage) {
+    AppFixture app;
+    writeCentre("FIB.DAT", 12, 1);
+    app.fake.folders.push_back(app.path("absent"));
+    app.form<TFSauv>()->BEdyClick();
+    ASSERT_EQ(app.fake.messages.size(), 2u);
+    EXPECT_EQ(app.fake.messages.back().icon, ui::Icon::Error);
+    EXPECT_TRUE(app.fake.messages.back().text.contains("FIB12.DAT"));
+    EXPECT_FALSE(QFile::exists("FIB12.DAT"));
+}
+
+TEST(BackupScreen, NewCentreWithoutSavingChangesNothing) {
+    AppFixture app;
+    const QByteArray fib = writeCentre("FIB.DAT", 3, 2);
+    app.state.CurrentCentre = 3;
+    app.fake.answers = {Answer::Yes, Answer::No};
+    app.form<TFSauv>()->BLdyClick();
+    EXPECT_EQ(bytesOf("FIB.DAT"), fib);
+    EXPECT_FALSE(QFile::exists("FIB3.DAT"));
+    EXPECT_EQ(app.state.CurrentCentre, 3);
+}
+
+TEST(BackupScreen, NewCentreSetsTheCurrentAsideAndStartsAnEmptyFile) {
+    AppFixture app;
+    const QByteArray fib = writeCentre("FIB.DAT", 3, 2);
+    app.state.CurrentCentre = 3;
+    app.state.CurrentFib = 2;
+    app.fake.answers = {Answer::Yes, Answer::Yes};
+    app.form<TFSauv>()->BLdyClick();
+    EXPECT_EQ(bytesOf("FIB3.DAT"), fib);
+    const CentreHeader t = headerTemplate();
+    EXPECT_EQ(bytesOf("FIB.DAT"), QByteArray(reinterpret_cast<const char*>(t.bytes.data()), 248));
+    EXPECT_EQ(app.state.CurrentCentre, 0);
+    EXPECT_EQ(app.state.CurrentFib, 0);
+
+    // A second change at once must not put the empty file over centre 3's.
+    app.fake.answers = {Answer::Yes, Answer::Yes};
+    app.form<TFSauv>()->BLdyClick();
+    EXPECT_EQ(bytesOf("FIB3.DAT"), fib);
+}
+
+TEST(BackupScreen, TakingBackCentre7AfterCentre3) {
+    AppFixture app;
+    const QByteArray c3 = writeCentre("FIB.DAT", 3, 4);
+    const QByteArray c7 = writeCentre("FIB7.DAT", 7, 2);
+    app.state.CurrentCentre = 3;
+    app.fake.answers = {Answer::No, Answer::Yes, Answer::Yes};
+    typeCentre(app, "7");
+    app.form<TFSauv>()->BLdyClick();
+    EXPECT_EQ(bytesOf("FIB3.DAT"), c3);
+    EXPECT_EQ(bytesOf("FIB.DAT"), c7);
+    EXPECT_EQ(app.state.CurrentCentre, 7);
+    EXPECT_EQ(app.state.CurrentFib, 2);
+    EXPECT_EQ(app.fake.modalOpened.back(), "TNctrDlg");
+}
+
+TEST(BackupScreen, TakingBackAMissingCentreKeepsFibDatAndTheCurrentNumber) {
+    AppFixture app;
+    const QByteArray c3 = writeCentre("FIB.DAT", 3, 4);
+    app.state.CurrentCentre = 3;
+    app.fake.answers = {Answer::No, Answer::Yes, Answer::No};
+    typeCentre(app, "8");
+    app.form<TFSauv>()->BLdyClick();
+    EXPECT_EQ(bytesOf("FIB.DAT"), c3);
+    EXPECT_EQ(app.state.CurrentCentre, 3);
+    ASSERT_EQ(app.fake.messages.back().icon, ui::Icon::Error);
+    EXPECT_EQ(app.fake.messages.back().text,
+              QString::fromUtf8("Erreur d'entrée/sortie sur FIB8.DAT : fichier introuvable"));
+}
+
+TEST(BackupScreen, CancelledCentreDialogRestoresTheNumber) {
+    AppFixture app;
+    const QByteArray c3 = writeCentre("FIB.DAT", 3, 1);
+    app.state.CurrentCentre = 3;
+    app.fake.answers = {Answer::No, Answer::Yes, Answer::No};
+    app.form<TFSauv>()->BLdyClick();  // dialog rejected by the fake
+    EXPECT_EQ(app.state.CurrentCentre, 3);
+    EXPECT_EQ(bytesOf("FIB.DAT"), c3);
+}
