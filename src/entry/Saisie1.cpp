@@ -797,7 +797,8 @@ void TFIB1::BitBtn11Click() {
     const QPoint pos(int(roundHalfEven(scr.width() / 640.0 * 350)), int(roundHalfEven(scr.height() / 480.0 * 100)));
     const ui::Answer a = ui().confirm(u("Sauvegarde de la Fiche ?"), true, pos);
     if (a == ui::Answer::Yes) {
-        s.buffer.setDate(edits_["MaskEdit19"]->text().toStdString());
+        // The ten characters as shown, blanks kept in place ("08/12/2026", " 8/ 1/2026").
+        s.buffer.setDate(edits_["MaskEdit19"]->displayText().toStdString());
         if (s.EditingExisting) {
             if (auto e = recordfile::rewriteFib(s.CurrentFile, s.CurrentFib, s.buffer)) return ioError(*e);
             s.CurrentFib = s.SavedFibCount;

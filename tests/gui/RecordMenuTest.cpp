@@ -230,3 +230,36 @@ TEST(QualityScreen, MissingFileShowsOneErrorAndNoScreen) {
     EXPECT_EQ(menu.app.fake.messages[0].icon, ui::Icon::Error);
     EXPECT_TRUE(menu.app.fake.modalOpened.empty());
 }
+
+TEST(RecordMenu, TrainingOnAFreshPracticeFileCreatesSheets) {
+    Menu menu({}, 0);
+    menu.app.state.Training = true;
+    std::rename("FIB.DAT", "ESSAIFIB.DAT");
+    menu.app.state.CurrentFile = "ESSAIFIB.DAT";
+    menu.m->BCreaClick();
+    // No identification to confirm on the practice file, and the sheet opens.
+    EXPECT_TRUE(menu.app.fake.messages.empty());
+    EXPECT_EQ(menu.app.fake.modalOpened, (std::vector<QString>{"TFIB1"}));
+    EXPECT_EQ(menu.pageText("Edit13"), "1");
+}
+
+TEST(RecordMenu, HelpButtonsOpenTheGroupsHelpPages) {
+    Menu menu;
+    menu.page->findChild<QPushButton*>("BitBtn2")->click();
+    menu.page->findChild<QPushButton*>("BitBtn9")->click();
+    EXPECT_EQ(menu.app.fake.modalOpened, (std::vector<QString>{"TTAide1", "TTAide8"}));
+}
+
+TEST(RecordMenu, DateKeepsItsTenCharacters) {
+    Menu menu({0});
+    menu.app.state.buffer.set(fld::NumFib, std::uint16_t{1});
+    menu.app.fake.onModal["TFIB1"] = [](QDialog* d) {
+        d->findChild<QLineEdit*>("MaskEdit19")->setText(" 8/ 1/2026");
+        static_cast<TFIB1*>(d)->BitBtn11Click();
+        return d->result();
+    };
+    menu.m->BCreaClick();
+    FibRecord r;
+    ASSERT_FALSE(recordfile::readFib("FIB.DAT", 2, r));
+    EXPECT_EQ(r.date(), " 8/ 1/2026");
+}
