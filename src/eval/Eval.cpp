@@ -34,11 +34,6 @@ QLineEdit* countField(QWidget* parent, const char* name, const QString& accessib
 }
 }  // namespace
 
-// Stands in for the record menu's call-up while the record menu does not provide it.
-[[gnu::weak]] void callUpFib(AppContext& ctx) {
-    ctx.ui.information(QString::fromUtf8("La fiche n° %1 ne peut pas encore être appelée.").arg(ctx.state.CurrentFib));
-}
-
 TFEval::TFEval(AppContext& ctx) : Form(ctx, "TFEval", "EVALUATION") {
     setScalable(true);
     setFixedSize(633, 453);
@@ -193,6 +188,8 @@ void TFEval::LVarClick() {
     if (auto e = eval::centreClassLists(kFibFile, s.EvalFilter, year, li.section, c)) return ioError(*e);
     s.CurrentCentre = c.centre;
     s.CurrentFib = c.nbFiches;
+    // The count to come back to after a FIB called up from the lists is corrected.
+    s.SavedFibCount = c.nbFiches;
     for (int k = 0; k < 12; ++k)
         for (std::uint16_t n : c.numbers[k]) LPat[k]->addItem(QString::number(n));
 }

@@ -5,8 +5,12 @@
 
 #include "app/Look.h"
 #include "eval/Eval.h"
+#include "entry/CallUp.h"
 #include "eval/Objectif.h"
+#include "eval/Qual.h"
+#include "eval/Risque.h"
 #include "eval/Synthesis.h"
+#include "store/RecordFile.h"
 
 namespace pelo {
 
@@ -96,9 +100,31 @@ void TFPeval::Button6Click() {
     ui().showModal(chart);
 }
 
-void TFPeval::Button7Click() { ui().information(QString::fromUtf8("Les risques individuels ne sont pas encore disponibles.")); }
+// Every FIB of the file in turn, annulled ones included, until "Retour".
+void TFPeval::Button7Click() {
+    RunState& s = state();
+    const std::string file = s.CurrentFile.empty() ? kFibFile : s.CurrentFile;
+    CentreHeader h;
+    if (auto e = recordfile::readHeader(file, h)) return ioError(*e);
+    const auto units = checks::unitCodesFromHeader(h);
+    const std::uint16_t c = h.nbFiches();
+    s.CurrentFib = c;
+    auto* screen = ctx().forms.get<TFRisque>();
+    screen->setReviewing(true);
+    for (std::uint32_t n = 1; n <= c; ++n) {
+        FibRecord r;
+        if (auto e = recordfile::readFib(file, n, r)) {
+            ioError(*e);
+            break;
+        }
+        s.buffer = r;
+        screen->fill(r, units, int(n));
+        if (ui().showModal(screen) != QDialog::Accepted) break;
+    }
+    screen->setReviewing(false);
+}
 
-void TFPeval::Button8Click() { ui().information(QString::fromUtf8("La qualité des fiches n'est pas encore disponible.")); }
+void TFPeval::Button8Click() { ctx().forms.get<TFQual>()->review(); }
 
 void TFPeval::BitBtn1Click() { accept(); }
 

@@ -13,6 +13,7 @@
 #include "eval/Eval.h"
 #include "eval/Objectif.h"
 #include "eval/Peval.h"
+#include "eval/Risque.h"
 #include "store/Demo.h"
 #include "store/RecordFile.h"
 #include "ui/Canvas.h"
@@ -154,6 +155,7 @@ TEST(Evaluation, BandClickListsTheFibsOfTheWholeSection) {
 
 TEST(Evaluation, NumberClickCallsTheFibUp) {
     AppFixture app;
+    app.state.CurrentFile = "FIB.DAT";
     demoFile(60);
     app.form<TFPeval>()->Button4Click();
     auto* e = app.form<TFEval>();
@@ -165,9 +167,20 @@ TEST(Evaluation, NumberClickCallsTheFibUp) {
     e->LPatClick(0);
     EXPECT_EQ(app.fake.modalOpened.size() + app.fake.messages.size(), before);
     e->LPat[0]->setCurrentRow(1);
+    std::uint16_t calledUp = 0;
+    app.fake.onModal["TFIB1"] = [&](QDialog*) {
+        calledUp = app.state.CurrentFib;
+        return int(QDialog::Rejected);
+    };
     e->LPatClick(0);
-    EXPECT_EQ(app.state.CurrentFib, number.toUInt());
-    EXPECT_GT(app.fake.modalOpened.size() + app.fake.messages.size(), before);
+    EXPECT_EQ(app.fake.modalOpened.back(), "TFIB1");
+    EXPECT_EQ(calledUp, number.toUInt());
+    FibRecord stored;
+    ASSERT_FALSE(recordfile::readFib("FIB.DAT", calledUp, stored));
+    EXPECT_EQ(app.state.buffer.get(fld::NumFib), stored.get(fld::NumFib));
+    EXPECT_EQ(app.state.buffer.get(fld::TypeDiabete), 1);
+    // Back from the correction, the record menu's count is the file's.
+    EXPECT_EQ(app.state.SavedFibCount, 60);
 }
 
 TEST(Evaluation, PrintoutAndSpreadsheetExport) {
@@ -251,4 +264,48 @@ TEST(Evaluation, MissingFileIsOneErrorAndNoScreen) {
     ASSERT_EQ(app.fake.messages.size(), 2u);
     EXPECT_EQ(app.fake.messages[1].icon, ui::Icon::Error);
     EXPECT_EQ(items(e->LPat[0]), (std::vector<QString>{"   C1 "}));
+}
+
+TEST(Evaluation, ReviewsOfTheFibsFromTheMenu) {
+    AppFixture app;
+    app.state.CurrentFile = "FIB.DAT";
+    auto recs = demoRecords(DemoCentre{}, 5, 9);
+    recs[3].set(fld::EtatFiche, kAnnulled);
+    ASSERT_FALSE(recordfile::replaceWith("FIB.DAT", recs));
+    auto* menu = app.form<TFPeval>();
+
+    // "FIB Suivant" each time: every FIB is shown, the annulled one too.
+    std::vector<QString> shown;
+    app.fake.onModal["TFRisque"] = [&](QDialog* d) {
+        shown.push_back(d->findChild<QLineEdit*>("Edit1")->text());
+        EXPECT_TRUE(d->findChild<QPushButton*>("BitBtn2")->isEnabled());
+        return int(QDialog::Accepted);
+    };
+    menu->Button7Click();
+    EXPECT_EQ(shown, (std::vector<QString>{"1", "2", "3", "4", "5"}));
+    EXPECT_EQ(app.state.buffer, recs[5]);
+    EXPECT_EQ(app.state.CurrentFib, 5);
+    EXPECT_FALSE(app.form<TFRisque>()->findChild<QPushButton*>("BitBtn2")->isEnabled());
+
+    // "Retour" ends the review.
+    shown.clear();
+    app.fake.onModal["TFRisque"] = [&](QDialog* d) {
+        shown.push_back(d->findChild<QLineEdit*>("Edit1")->text());
+        d->findChild<QPushButton*>("BitBtn1")->click();
+        return d->result();
+    };
+    menu->Button7Click();
+    EXPECT_EQ(shown, (std::vector<QString>{"1"}));
+
+    menu->Button8Click();
+    EXPECT_EQ(app.fake.modalOpened.back(), "TFQual");
+    EXPECT_TRUE(app.fake.messages.empty());
+
+    // The file gone: one error box and no screen.
+    ASSERT_TRUE(QFile::remove(app.path("FIB.DAT")));
+    const auto opened = app.fake.modalOpened.size();
+    menu->Button7Click();
+    ASSERT_EQ(app.fake.messages.size(), 1u);
+    EXPECT_EQ(app.fake.messages[0].icon, ui::Icon::Error);
+    EXPECT_EQ(app.fake.modalOpened.size(), opened);
 }
