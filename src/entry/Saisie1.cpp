@@ -734,12 +734,14 @@ checks::Context TFIB1::checkContext() {
     return c;
 }
 
-void TFIB1::runPanel(int index) {
+bool TFIB1::runPanel(int index) {
     const checks::PanelResult res =
         kPanels[index].routine(state().buffer, entries(), checkContext());
     setPanelColour(panels_[index], toQColor(res.colour));
+    bool converted = true;
     for (const auto& f : res.findings) {
         const bool conversion = f.kind == checks::Kind::Conversion;
+        if (conversion) converted = false;
         if (!state().ShowCheckMessages && !conversion) continue;
         std::optional<QPoint> pos;
         if (f.pos) pos = QPoint(f.pos->first, f.pos->second);
@@ -748,16 +750,19 @@ void TFIB1::runPanel(int index) {
         else ui().error(msg, pos);
     }
     syncAllChoices();
+    return converted;
 }
 
-void TFIB1::runSilently(std::initializer_list<int> panels) {
+bool TFIB1::runSilently(std::initializer_list<int> panels) {
     const bool was = state().ShowCheckMessages;
     state().ShowCheckMessages = false;
-    for (int p : panels) runPanel(p);
+    bool converted = true;
+    for (int p : panels) converted = runPanel(p) && converted;
     state().ShowCheckMessages = was;
+    return converted;
 }
 
-void TFIB1::runChecksSilently() { runSilently({0, 1, 2, 3, 4, 5, 6, 7}); }
+bool TFIB1::runChecksSilently() { return runSilently({0, 1, 2, 3, 4, 5, 6, 7}); }
 
 void TFIB1::Panel23Click() { runPanel(0); }
 void TFIB1::Panel22Click() { runPanel(1); }
@@ -785,7 +790,10 @@ void TFIB1::openHelp(int page) { pelo::openHelp(ctx(), page); }
 void TFIB1::BitBtn11Click() {
     RunState& s = state();
     s.buffer.set(fld::EtatFiche, std::uint8_t{0});
-    runChecksSilently();
+    // An entry that is not a number leaves the entries after it unread: such a
+    // sheet is not saved without them, it stays on screen to be corrected
+    // (or is abandoned with No).
+    const bool readable = runChecksSilently();
     if (runPage2Checks) {
         const bool was = s.ShowCheckMessages;
         s.ShowCheckMessages = false;
@@ -796,7 +804,7 @@ void TFIB1::BitBtn11Click() {
     const QSize scr = ui().screenSize();
     const QPoint pos(int(roundHalfEven(scr.width() / 640.0 * 350)), int(roundHalfEven(scr.height() / 480.0 * 100)));
     const ui::Answer a = ui().confirm(u("Sauvegarde de la Fiche ?"), true, pos);
-    if (a == ui::Answer::Yes) {
+    if (a == ui::Answer::Yes && readable) {
         // The ten characters as shown, blanks kept in place ("08/12/2026", " 8/ 1/2026").
         s.buffer.setDate(edits_["MaskEdit19"]->displayText().toStdString());
         if (s.EditingExisting) {

@@ -53,8 +53,9 @@ public:
     void Panel27Click();
     void Panel28Click();
     void Panel29Click();
-    // The eight routines in their order, with check messages off.
-    void runChecksSilently();
+    // The eight routines in their order, with check messages off. False when
+    // an entry is not a number (its error is shown all the same).
+    bool runChecksSilently();
 
     void BitBtn1Click();   // "SUITE"
     void BitBtn11Click();  // "Menu": save
@@ -112,8 +113,8 @@ private:
     const ChoiceGroup* groupOf(Field<FieldType::U8> field) const;
 
     void openHelp(int page);
-    void runPanel(int index);
-    void runSilently(std::initializer_list<int> panels);
+    bool runPanel(int index);  // false on an entry that is not a number
+    bool runSilently(std::initializer_list<int> panels);
     void setPanelColour(QPushButton* panel, const QColor& c);
     void setBoxColour(QAbstractButton* b, bool chosen);
     void setUnitLabels();

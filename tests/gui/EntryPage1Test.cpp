@@ -352,3 +352,26 @@ TEST(EntryPage1, EveryEntryHasAFrenchAccessibleNameAndTabOrderFollowsTheSheet) {
     EXPECT_EQ(p.edit("Edit5")->toolTip(), "Saisie obligatoire");
     EXPECT_EQ(p.f->findChild<QPushButton*>("Panel23")->toolTip(), QString::fromUtf8("Contrôle"));
 }
+
+TEST(EntryPage1, EntryThatIsNotANumberIsNeverSavedHalfRead) {
+    Page p(5);
+    p.fillComplete();
+    p.type("MaskEdit6", "1m72");
+    const auto before = test::AppFixture::fileBytesOf("FIB.DAT");
+    p.app.fake.answers = {ui::Answer::Yes};
+    p.f->show();
+    p.f->BitBtn11Click();
+    ASSERT_EQ(p.app.fake.messages.size(), 2u);
+    EXPECT_EQ(p.app.fake.messages[0].text, QString::fromUtf8("'1m72' n'est pas une valeur en virgule flottante correcte"));
+    EXPECT_EQ(test::AppFixture::fileBytesOf("FIB.DAT"), before);
+    EXPECT_TRUE(p.f->isVisible());
+    EXPECT_EQ(p.app.state.CurrentFib, 5);
+
+    // Corrected, it saves.
+    p.type("MaskEdit6", "1.72");
+    p.app.fake.answers = {ui::Answer::Yes};
+    p.f->BitBtn11Click();
+    CentreHeader h;
+    ASSERT_FALSE(recordfile::readHeader("FIB.DAT", h));
+    EXPECT_EQ(h.nbFiches(), 6);
+}
