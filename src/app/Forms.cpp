@@ -53,8 +53,9 @@ void createForms(AppContext& ctx) {
     f.add(new TFPeval(ctx));
     f.add(new TFQual(ctx));
     f.add(new TFRisque(ctx));
-    f.add(new TFIB1(ctx));
-    f.add(new TFIB2(ctx));
+    auto* fib1 = f.add(new TFIB1(ctx));
+    auto* fib2 = f.add(new TFIB2(ctx));
+    connectEntryPages(*fib1, *fib2);
     f.add(new TTTexte3(ctx));
     f.add(new TTTexte4(ctx));
     f.add(new TTTexte5(ctx));

@@ -10,6 +10,7 @@
 
 #include "app/Navigation.h"
 #include "entry/Choices.h"
+#include "entry/Saisie2.h"
 #include "eval/Risque.h"
 #include "store/RecordFile.h"
 #include "store/Text.h"
@@ -782,7 +783,20 @@ void TFIB1::Button2Click() {
 }
 
 void TFIB1::BitBtn1Click() {
-    ui().information(u("La page 2 de la fiche n'est pas encore disponible."));
+    auto* page2 = ctx().forms.get<TFIB2>();
+    if (!page2) return;
+    RunState& s = state();
+    if (s.EditingExisting) {
+        // The values just loaded are tested as stored, not re-read from page 2.
+        const bool read = s.ReadPage2Entries;
+        s.ReadPage2Entries = false;
+        s.buffer.set(fld::EtatFiche, std::uint8_t{kComplete});
+        page2->runChecksSilently();
+        s.ReadPage2Entries = read;
+    } else {
+        page2->markPanelsUnchecked();
+    }
+    page2->showOver(this);
 }
 
 void TFIB1::openHelp(int page) { pelo::openHelp(ctx(), page); }

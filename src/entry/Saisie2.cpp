@@ -10,6 +10,7 @@
 #include <QRadioButton>
 
 #include "app/Navigation.h"
+#include "entry/Saisie1.h"
 #include "store/Text.h"
 
 namespace pelo {
@@ -597,6 +598,28 @@ void TFIB2::showOver(QWidget* page1) {
 bool TFIB2::eventFilter(QObject* watched, QEvent* event) {
     if (watched == page1_ && event->type() == QEvent::Hide) hide();
     return Form::eventFilter(watched, event);
+}
+
+void connectEntryPages(TFIB1& page1, TFIB2& page2) {
+    page1.loadPage2 = [&page2] { page2.VisuFib2(); };
+    page1.runPage2Checks = [&page2] { page2.runChecksSilently(); };
+    page2.runPage1ChecksSilently = [&page1] { page1.runChecksSilently(); };
+    page2.page1Date = [&page1] {
+        auto* e = page1.findChild<QLineEdit*>(QStringLiteral("MaskEdit19"));
+        return e ? e->text() : QString();
+    };
+    page2.page1UnitLabels = [&page1] {
+        FibUnitLabels u;
+        auto take = [&page1](const char* name, std::string& out) {
+            if (auto* l = page1.findChild<QLabel*>(QString::fromLatin1(name))) out = l->text().toStdString();
+        };
+        take("Label81", u.glycemie);
+        take("Label87", u.creatinine);
+        take("Label86", u.cholesterol);
+        take("Label90", u.hdl);
+        take("Label91", u.triglycerides);
+        return u;
+    };
 }
 
 }  // namespace pelo

@@ -24,6 +24,8 @@ class QPushButton;
 
 namespace pelo {
 
+class TFIB1;
+
 class TFIB2 : public Form {
     Q_OBJECT
 public:
@@ -114,5 +116,9 @@ private:
     QPushButton* BImp = nullptr;
     QPointer<QWidget> page1_;
 };
+
+// Lets the two entry pages reach each other: page 1 loads and checks page 2
+// with the sheet, page 2 checks page 1 and prints with its date and units.
+void connectEntryPages(TFIB1& page1, TFIB2& page2);
 
 }  // namespace pelo

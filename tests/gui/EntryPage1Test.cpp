@@ -8,6 +8,7 @@
 
 #include "FakeUi.h"
 #include "entry/Saisie1.h"
+#include "entry/Saisie2.h"
 #include "eval/Risque.h"
 #include "store/RecordFile.h"
 
@@ -237,6 +238,10 @@ TEST(EntryPage1, SaveOfANewSheetAppendsIt) {
     int told = 0;
     p.f->newSheetSaved = [&told](int n) { told = n; };
     p.fillComplete();
+    // The save checks page 2 as well: its two examinations answered.
+    auto* page2 = p.app.form<TFIB2>();
+    page2->findChild<QAbstractButton*>("RadioButton2")->click();
+    page2->findChild<QAbstractButton*>("RadioButton4")->click();
     p.app.fake.answers = {ui::Answer::Yes};
     p.f->BitBtn11Click();
     ASSERT_EQ(p.app.fake.messages.size(), 1u);

@@ -310,6 +310,7 @@ TEST(Page2, PrintRunsEveryCheckSilentlyThenPrintsOnePage) {
 
     // Without page 1, the sheet's own date and the run's units are used.
     t.p->page1Date = nullptr;
+    t.p->page1UnitLabels = nullptr;
     t.app.state.UnitCodes = {4, 3, 3, 3, 4, 3, 3};
     t.r().set(fld::Cholesterol, 2.1f);
     t.click("BImp");

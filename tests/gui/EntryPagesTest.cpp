@@ -1,0 +1,274 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "FakeUi.h"
+#include "entry/Saisie1.h"
+#include "entry/Saisie2.h"
+#include "store/Menu3.h"
+#include "store/RecordFile.h"
+
+using namespace pelo;
+using pelo::test::AppFixture;
+
+namespace {
+
+// A centre file with `n` empty FIBs, the run as "CENTRE" and "SAISIE" leave it.
+struct Entry {
+    AppFixture app;
+    TFIB1* p1;
+    TFIB2* p2;
+    CentreHeader header = headerTemplate();
+    explicit Entry(std::uint16_t n = 0) {
+        header.set(fld::NumCentre, 77);
+        header.setNbFiches(n);
+        std::vector<FibRecord> recs{header};
+        for (std::uint16_t k = 1; k <= n; ++k) {
+            FibRecord r = emptyFibFromHeader(header, "01/01/2026");
+            r.set(fld::NumFib, k);
+            recs.push_back(r);
+        }
+        EXPECT_FALSE(recordfile::replaceWith("FIB.DAT", recs));
+        RunState& s = app.state;
+        s.CurrentFile = "FIB.DAT";
+        s.CurrentYear = 2026;
+        s.CurrentCentre = 77;
+        s.CurrentFib = n;
+        s.SavedFibCount = n;
+        s.ShowCheckMessages = true;
+        s.ReadPage2Entries = true;
+        s.UnitCodes = {3, 3, 3, 3, 3, 3, 3};
+        s.Today = "08/12/2026";
+        s.buffer = header;
+        p1 = app.form<TFIB1>();
+        p2 = app.form<TFIB2>();
+    }
+    static void click(QWidget* page, const char* name) {
+        auto* b = page->findChild<QAbstractButton*>(name);
+        ASSERT_NE(b, nullptr) << name;
+        b->click();
+    }
+    static void type(QWidget* page, const char* name, const char* text) {
+        auto* e = page->findChild<QLineEdit*>(name);
+        ASSERT_NE(e, nullptr) << name;
+        e->setText(QString::fromUtf8(text));
+    }
+    static bool ticked(QWidget* page, const char* name) {
+        auto* b = page->findChild<QAbstractButton*>(name);
+        return b && b->isChecked();
+    }
+};
+
+}  // namespace
+
+TEST(EntryPages, SuiteOnANewSheetShowsPageTwoUnchecked) {
+    Entry t;
+    t.app.state.EditingExisting = false;
+    t.app.state.buffer = emptyFibFromHeader(t.header, "08/12/2026");
+    t.app.state.buffer.set(fld::EtatFiche, 1);
+    Entry::click(t.p1, "BitBtn1");
+    EXPECT_EQ(t.app.fake.modelessOpened, std::vector<QString>{"TFIB2"});
+    for (const char* panel : {"Panel13", "Panel15", "Panel16", "Panel17", "Panel18"})
+        EXPECT_EQ(t.p2->colourOf(panel), QColor(0, 255, 255)) << panel;
+    EXPECT_EQ(t.app.state.buffer.get(fld::EtatFiche), 1);  // nothing checked yet
+    EXPECT_TRUE(t.app.fake.messages.empty());
+}
+
+TEST(EntryPages, SuiteOnAnExistingSheetTestsItAsStored) {
+    Entry t(1);
+    FibRecord stored = emptyFibFromHeader(t.header, "02/02/2026");
+    stored.set(fld::NumFib, 1);
+    stored.set(fld::HypoNbAn, 40);
+    stored.set(fld::ExamYeux, 2);
+    stored.set(fld::ExamPieds, 2);
+    ASSERT_FALSE(recordfile::rewriteFib("FIB.DAT", 1, stored));
+    t.app.state.CurrentFib = 1;
+    t.app.fake.onModal["TFIB1"] = [&](QDialog*) {
+        Entry::type(t.p2, "Edit3", "3");  // typed but not yet checked
+        t.app.state.buffer.set(fld::EtatFiche, 1);
+        Entry::click(t.p1, "BitBtn1");
+        return 0;
+    };
+    t.app.form<TTMenu3>()->AppelFib();
+    ASSERT_EQ(t.app.fake.modalOpened, std::vector<QString>{"TFIB1"});
+    EXPECT_EQ(t.app.fake.modelessOpened, std::vector<QString>{"TFIB2"});
+    // The stored 40 is what was tested; the state starts again from 0.
+    EXPECT_EQ(t.app.state.buffer.get(fld::HypoNbAn), 40);
+    EXPECT_EQ(t.p2->colourOf("Panel16"), QColor(255, 0, 0));
+    EXPECT_EQ(t.p2->colourOf("Panel15"), QColor(0, 0, 128));
+    EXPECT_EQ(t.app.state.buffer.get(fld::EtatFiche), 2);
+    EXPECT_TRUE(t.app.state.ReadPage2Entries);
+    EXPECT_TRUE(t.app.state.ShowCheckMessages);
+    EXPECT_TRUE(t.app.fake.messages.empty());
+}
+
+TEST(EntryPages, FullSheetThroughBothPagesIsSavedAndReadBackWhole) {
+    Entry t;
+    t.app.fake.onModal["TFIB1"] = [&](QDialog*) {
+        QWidget* p1 = t.p1;
+        QWidget* p2 = t.p2;
+        Entry::type(p1, "Edit3", "d");
+        Entry::type(p1, "Edit4", "3");
+        Entry::type(p1, "Edit5", "1950");
+        Entry::click(p1, "RadioButton10");
+        Entry::click(p1, "RadioButton13");
+        Entry::type(p1, "MaskEdit1", "1990");
+        Entry::click(p1, "RadioButton1");
+        Entry::click(p1, "RadioButton3");
+        Entry::click(p1, "CheckBox4");
+        Entry::click(p1, "CheckBox5");
+        Entry::click(p1, "RadioButton16");
+        Entry::type(p1, "MaskEdit7", "80");
+        Entry::type(p1, "MaskEdit6", "1.72");
+        Entry::type(p1, "MaskEdit5", "90");
+        Entry::type(p1, "MaskEdit4", "100");
+        Entry::type(p1, "MaskEdit8", "130");
+        Entry::type(p1, "MaskEdit9", "80");
+        Entry::type(p1, "MaskEdit13", "6.5");
+        Entry::type(p1, "MaskEdit14", "7");
+        Entry::type(p1, "MaskEdit16", "90");
+        Entry::type(p1, "MaskEdit17", "20");
+        Entry::type(p1, "MaskEdit11", "5");
+        Entry::type(p1, "MaskEdit12", "1.2");
+        Entry::type(p1, "MaskEdit10", "1.5");
+        for (const char* b : {"CheckBox28", "CheckBox29", "CheckBox30", "CheckBox37", "CheckBox38", "CheckBox39"})
+            Entry::click(p1, b);
+
+        Entry::click(p1, "BitBtn1");  // SUITE
+        Entry::click(p2, "CheckBox3");
+        Entry::click(p2, "CheckBox5");
+        Entry::click(p2, "CheckBox10");
+        Entry::click(p2, "CheckBox4");
+        Entry::click(p2, "CheckBox8");
+        Entry::click(p2, "RadioButton1");
+        Entry::click(p2, "CheckBox16");
+        Entry::click(p2, "CheckBox18");
+        Entry::click(p2, "CheckBox26");  // proliférative droite: the save infers the rest
+        Entry::type(p2, "Edit1", "8");
+        Entry::type(p2, "Edit2", "9.6");
+        Entry::click(p2, "RadioButton3");
+        Entry::click(p2, "CheckBox13");
+        Entry::click(p2, "CheckBox87");
+        Entry::type(p2, "Edit3", "2");
+        Entry::type(p2, "Edit5", "0");
+        Entry::type(p2, "Edit6", "12");
+        Entry::click(p2, "CheckBox27");
+        Entry::type(p2, "MaskEdit1", "1995");
+        Entry::click(p2, "CheckBox30");
+        Entry::type(p2, "Edit9", "2001");
+        Entry::click(p2, "CheckBox95");
+        Entry::click(p2, "CheckBox96");
+        Entry::click(p2, "CheckBox35");
+        Entry::click(p2, "CheckBox36");
+        Entry::click(p2, "CheckBox48");
+        Entry::click(p2, "BitBtn1");  // DEBUT
+        t.p1->BitBtn11Click();        // "Menu": the save, answered Yes
+        return 0;
+    };
+    Entry::click(t.app.form<TTMenu3>(), "BCrea");
+    EXPECT_EQ(t.app.fake.texts(), (QStringList{QString::fromUtf8("Identification correcte ?"),
+                                               QString::fromUtf8("Sauvegarde de la Fiche ?")}));
+
+    FibRecord want = emptyFibFromHeader(t.header, "08/12/2026");
+    want.set(fld::NumFib, 1);
+    want.setInitiale("D");
+    want.set(fld::MoisNaissance, 3);
+    want.set(fld::AnNaissance, 1950);
+    want.set(fld::Sexe, 1);
+    want.set(fld::TypeDiabete, 2);
+    want.set(fld::AnDebutDiabete, 1990);
+    want.set(fld::ConsultHospit, 1);
+    want.set(fld::Motif, 1);
+    want.set(fld::Tabac, 2);
+    want.set(fld::Alcool, 2);
+    want.set(fld::AutoSurveillance, 2);
+    want.set(fld::Poids, 80);
+    want.set(fld::Taille, 172);
+    want.set(fld::TourTaille, 90);
+    want.set(fld::TourHanches, 100);
+    want.set(fld::TaSyst, 130);
+    want.set(fld::TaDiast, 80);
+    want.set(fld::GlyJeun, 6.5f);
+    want.set(fld::HbA1c, 7.0f);
+    want.set(fld::Creatinine, 90.0f);
+    want.set(fld::Microalb, 20.0f);
+    want.set(fld::Cholesterol, 5.0f);
+    want.set(fld::Hdl, 1.2f);
+    want.set(fld::Triglycerides, 1.5f);
+    for (auto f : {fld::Cecite, fld::Infarctus, fld::Avc, fld::InsufRenale, fld::AmputSup, fld::AmputInf})
+        want.set(f, 4);
+    want.set(fld::HypoTaOrtho, 2);
+    want.set(fld::Angor, 1);
+    want.set(fld::Anerection, 2);
+    want.set(fld::NeuropathiePeri, 2);
+    want.set(fld::Claudication, 2);
+    want.set(fld::ExamYeux, 1);
+    want.set(fld::PhotocoagD, 2);
+    want.set(fld::PhotocoagG, 2);
+    want.set(fld::RetinoProlifD, 1);
+    want.set(fld::RetinopathieD, 1);
+    want.set(fld::RetineVueD, 1);
+    want.set(fld::AcuiteD, 8);
+    want.set(fld::AcuiteG, 10);
+    want.set(fld::ExamPieds, 1);
+    want.set(fld::SensVibraG, 1);
+    want.set(fld::SensVibraD, 2);
+    want.set(fld::HypoNbAn, 2);
+    want.set(fld::JoursHosp, 0);
+    want.set(fld::JoursHorsHosp, 12);
+    want.set(fld::RegimeSeul, 1);
+    want.set(fld::AnBiguanides, 1995);
+    want.set(fld::Biguanides, 2);
+    want.set(fld::AnThiazolidinediones, 2001);
+    want.set(fld::Thiazolidinediones, 3);
+    want.set(fld::TrtHta, 3);
+    want.set(fld::TrtAutre, 2);
+    want.set(fld::EtatFiche, 0);
+
+    FibRecord saved;
+    ASSERT_FALSE(recordfile::readFib("FIB.DAT", 1, saved));
+    for (const auto& fi : kFibFields)
+        EXPECT_EQ(std::memcmp(saved.bytes.data() + fi.offset, want.bytes.data() + fi.offset, fi.width), 0) << fi.name;
+    EXPECT_EQ(saved, want);  // pad bytes included
+    const QByteArray fileAfterCreate = AppFixture::fileBytesOf("FIB.DAT");
+    EXPECT_EQ(fileAfterCreate.size(), 2 * 248);
+
+    // Called up again, both pages show it; saved again unchanged, the file is the same.
+    t.app.fake.messages.clear();
+    t.app.fake.onModal["TFIB1"] = [&](QDialog*) {
+        EXPECT_TRUE(Entry::ticked(t.p2, "CheckBox23"));
+        EXPECT_TRUE(Entry::ticked(t.p2, "CheckBox21"));
+        EXPECT_TRUE(Entry::ticked(t.p2, "CheckBox95"));
+        EXPECT_TRUE(Entry::ticked(t.p2, "CheckBox96"));
+        EXPECT_EQ(t.p2->findChild<QLineEdit*>("Edit2")->text(), "10");
+        EXPECT_EQ(t.p2->findChild<QLineEdit*>("Edit5")->text(), "0");
+        Entry::click(t.p1, "BitBtn1");
+        EXPECT_EQ(t.p2->colourOf("Panel15"), QColor(0, 0, 128));
+        t.p1->BitBtn11Click();
+        return 0;
+    };
+    t.app.state.CurrentFib = 1;
+    t.app.state.SavedFibCount = 1;
+    t.app.form<TTMenu3>()->AppelFib();
+    EXPECT_EQ(t.app.fake.texts(), QStringList{QString::fromUtf8("Sauvegarde de la Fiche ?")});
+    EXPECT_EQ(AppFixture::fileBytesOf("FIB.DAT"), fileAfterCreate);
+}
+
+TEST(EntryPages, PrintTakesPageOnesDateUnitsAndEntries) {
+    Entry t;
+    t.app.state.UnitCodes = {3, 3, 3, 3, 4, 3, 3};
+    t.app.state.buffer = emptyFibFromHeader(t.header, "08/12/2026");
+    t.p1->VisuFib1();
+    Entry::type(t.p1, "MaskEdit19", "09/12/2026");
+    Entry::type(t.p1, "MaskEdit11", "2,3");  // typed, not yet checked: the print's silent run stores it
+    Entry::click(t.p2, "BImp");
+    ASSERT_EQ(t.app.fake.printed.size(), 1u);
+    const auto texts = t.app.fake.printed[0].pages.at(0).texts();
+    auto has = [&](const char* s) { return std::find(texts.begin(), texts.end(), std::string(s)) != texts.end(); };
+    EXPECT_TRUE(has("09/12/2026"));
+    EXPECT_TRUE(has("Cholest.   2.30 g/l"));
+    EXPECT_TRUE(t.app.fake.messages.empty());
+    EXPECT_EQ(t.app.state.buffer.date(), "08/12/2026");  // the date reaches the record only when saved
+}
