@@ -14,7 +14,7 @@ namespace {
 // whose results differ between standard libraries).
 class Rng {
 public:
-    explicit Rng(std::uint64_t seed) : g_(seed) {}
+    explicit Rng(std::uint64_t start) : g_(start) {}
     double uniform() { return double(g_() >> 11) * (1.0 / 9007199254740992.0); }
     int range(int lo, int hi) { return lo + int(uniform() * (hi - lo + 1)); }  // inclusive
     bool chance(double p) { return uniform() < p; }
@@ -205,7 +205,7 @@ void fillFib(FibRecord& f, Rng& r, int year, const std::array<std::uint16_t, 7>&
 
 }  // namespace
 
-std::vector<FibRecord> demoRecords(const DemoCentre& c, std::uint32_t n, std::uint64_t seed) {
+std::vector<FibRecord> demoRecords(const DemoCentre& c, std::uint32_t n, std::uint64_t start) {
     const int year = c.year > 0 ? c.year : currentYear();
     CentreHeader h = headerTemplate();
     h.set(fld::NumCentre, c.centre);
@@ -218,7 +218,7 @@ std::vector<FibRecord> demoRecords(const DemoCentre& c, std::uint32_t n, std::ui
     std::vector<FibRecord> out;
     out.reserve(n + 1);
     out.push_back(h);
-    Rng r(seed);
+    Rng r(start);
     for (std::uint32_t k = 1; k <= n; ++k) {
         char date[32];
         std::snprintf(date, sizeof date, "01/01/%04d", year);

@@ -19,6 +19,6 @@ struct DemoCentre {
 };
 
 // The header and FIBs 1..n of a demonstration record file (record 0 first).
-std::vector<FibRecord> demoRecords(const DemoCentre& centre, std::uint32_t n, std::uint64_t seed);
+std::vector<FibRecord> demoRecords(const DemoCentre& centre, std::uint32_t n, std::uint64_t start);
 
 }  // namespace pelo

@@ -27,7 +27,7 @@ int cmdDemo(const Words& words) {
     std::string err;
     if (!parseArgs(words, {"fiches", "centres", "graine"}, {"remplacer"}, a, &err)) return usageError(err);
     if (!a.positional.empty()) return usageError("argument inattendu : " + a.positional[0]);
-    long fiches = 200, centres = 0, seed = 1998;
+    long fiches = 200, centres = 0, graine = 1998;
     if (auto v = a.value("fiches")) {
         auto n = parseLong(*v, 0, 65535);
         if (!n) return usageError("--fiches attend un nombre de 0 à 65535");
@@ -41,7 +41,7 @@ int cmdDemo(const Words& words) {
     if (auto v = a.value("graine")) {
         auto n = parseLong(*v, 0, 2147483647);
         if (!n) return usageError("--graine attend un nombre positif");
-        seed = *n;
+        graine = *n;
     }
     const bool replace = a.has("remplacer");
 
@@ -65,7 +65,7 @@ int cmdDemo(const Words& words) {
         // Centres of a collection differ in size around the requested count.
         std::uint32_t n = static_cast<std::uint32_t>(fiches);
         if (i > 0 && fiches > 0) n = static_cast<std::uint32_t>(std::max<long>(1, fiches / 2 + long((i * 7919) % std::max<long>(1, fiches))));
-        auto records = demoRecords(c, n, static_cast<std::uint64_t>(seed) * 1000003u + i);
+        auto records = demoRecords(c, n, static_cast<std::uint64_t>(graine) * 1000003u + i);
         if (auto e = recordfile::replaceWith(names[i], records)) return fileError(e->message());
         std::printf("%s : centre %u, %u fiches\n", names[i].c_str(), unsigned(c.centre), unsigned(records.size() - 1));
     }

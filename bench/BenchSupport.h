@@ -1,0 +1,51 @@
+#pragma once
+// What the benchmarks share: a demonstration record file made once in the
+// temporary folder, the plain sequential read that every measure is set
+// against, and a best-of timing for the closing ratio line.
+
+#include <benchmark/benchmark.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "store/Demo.h"
+#include "store/RecordFile.h"
+
+namespace pelo::bench {
+
+// A 65,535-FIB demonstration file under the given name in the temporary folder.
+inline std::string makeDemoFile(const std::string& name, std::uint32_t fibs = 65535) {
+    std::string p = (std::filesystem::temp_directory_path() / name).string();
+    recordfile::replaceWith(p, demoRecords(DemoCentre{}, fibs, 7));
+    return p;
+}
+
+// Reads the whole file in large blocks, touching one byte per record.
+inline std::uint64_t plainRead(const std::string& path) {
+    int fd = ::open(path.c_str(), O_RDONLY);
+    std::vector<char> buf(1 << 18);
+    std::uint64_t sum = 0;
+    ssize_t n;
+    while ((n = ::read(fd, buf.data(), buf.size())) > 0)
+        for (ssize_t i = 0; i < n; i += 248) sum += static_cast<unsigned char>(buf[i + 173]);
+    ::close(fd);
+    return sum;
+}
+
+// Best wall time of several runs, in seconds.
+template <class F> double bestOf(F f, int runs) {
+    double best = 1e30;
+    for (int i = 0; i < runs; ++i) {
+        auto t0 = std::chrono::steady_clock::now();
+        benchmark::DoNotOptimize(f());
+        best = std::min(best, std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count());
+    }
+    return best;
+}
+
+}  // namespace pelo::bench
