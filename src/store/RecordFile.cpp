@@ -13,9 +13,7 @@ std::string IoError::message() const {
     if (plain) return cause;
     return "Erreur d'entrée/sortie sur " + file + " : " + cause; }
 
-namespace {
-
-std::string causeOf(int err) {
+std::string ioCause(int err) {
     switch (err) {
     case ENOENT: return "fichier introuvable";
     case EACCES:
@@ -27,6 +25,10 @@ std::string causeOf(int err) {
     default: return std::strerror(err);
     }
 }
+
+namespace {
+
+std::string causeOf(int err) { return ioCause(err); }
 
 IoError errnoError(const std::string& path) { return IoError{path, causeOf(errno)}; }
 

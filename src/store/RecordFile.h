@@ -25,6 +25,9 @@ struct IoError {
 // Empty on success.
 using IoStatus = std::optional<IoError>;
 
+// French cause of a system error number ("fichier introuvable", "disque plein").
+std::string ioCause(int err);
+
 namespace recordfile {
 
 // Creates the file with the template header when it does not exist.
