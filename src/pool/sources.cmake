@@ -1,6 +1,7 @@
 list(APPEND PELO_CORE_SOURCES
   src/pool/PooledRecord.cpp
   src/pool/PoolFiles.cpp
+  src/pool/Variability.cpp
 )
 list(APPEND PELO_GUI_SOURCES
 )
