@@ -1,4 +1,5 @@
 list(APPEND PELO_CORE_SOURCES
+  src/ref/References.cpp
 )
 list(APPEND PELO_GUI_SOURCES
 )

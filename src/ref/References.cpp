@@ -1,0 +1,267 @@
+#include "ref/References.h"
+
+#include <algorithm>
+
+#include "store/Text.h"
+
+namespace pelo::ref {
+
+const std::array<Reference, kReferenceCount> kReferences{{
+    {"Button12", "Synthèse  FRANCE 97", "SynFr97.Atx", "France 1997"},
+    {"Button11", "Synthèse  Hopitaux", "SynHopi.Atx", "Hopitaux 1997"},
+    {"Button10", "Synthèse  Libéraux", "SynLibe.Atx", "Libéraux 1997"},
+    {"Button9", "Synthèse  Type 1", "SynTyp1.Atx", "Diabète Type 1"},
+    {"Button8", "Synthèse  Type 2", "SynTyp2.Atx", "Diabète Type 2"},
+    {"Button7", "Synthèse  Hommes", "SynHomm.Atx", "Hommes 1997"},
+    {"Button6", "Synthèse  Femmes", "SynFemm.Atx", "Femmes 1997"},
+    {"Button5", "Hopitaux et Type 1", "SynHoT1.Atx", "Hopitaux Type 1"},
+    {"Button4", "Libéraux et Type 1", "SynLiT1.Atx", "Libéraux Type 1"},
+    {"Button3", "Hopitaux et Type 2", "SynHoT2.Atx", "Hopitaux Type 2"},
+    {"Button2", "Libéraux et Type 2", "SynLiT2.Atx", "Libéraux Type 2"},
+    {"Button13", "Synthèse  VENEZUELA  98", "SynVz98.Atx", "Vénézuela 1998"},
+    {"Button14", "Synthèse  VENEZUELA  97", "SynVz97.Atx", "Vénézuela 1997"},
+    {"Button15", "Synthèse  ARGENTINA  97", "SynAg97.Atx", "Argentina 1997"},
+    {"BFr93", "FRANCE 93", "SynFr93.Atx", "France 1993"},
+    {"BFr94", "FRANCE 94", "SynFr94.Atx", "France 1994"},
+    {"BFr95", "FRANCE 95", "SynFr95.Atx", "France 1995"},
+    {"BFr96", "FRANCE 96", "SynFr96.Atx", "France 1996"},
+}};
+
+std::string titleOf(std::string_view name) {
+    const auto dot = name.find('.');
+    return std::string(dot == std::string_view::npos ? name : name.substr(0, dot));
+}
+
+std::vector<CentreCount> chartOrder(const std::vector<CentreCount>& centres) {
+    std::vector<CentreCount> out;
+    out.reserve(centres.size());
+    for (const auto& c : centres) {
+        auto pos = std::upper_bound(out.begin(), out.end(), c,
+                                    [](const CentreCount& a, const CentreCount& b) { return a.count > b.count; });
+        out.insert(pos, c);
+    }
+    return out;
+}
+
+std::string centreItem(std::uint16_t centre, std::uint16_t count) {
+    return " " + std::to_string(centre) + "   -   " + std::to_string(count) + " ";
+}
+
+bool readCentreItem(std::string_view item, std::int32_t& centre, std::int32_t& count) {
+    std::size_t i = 0;
+    auto skip = [&](char c) { while (i < item.size() && item[i] == c) ++i; };
+    auto number = [&](std::int32_t& out) {
+        const std::size_t b = i;
+        std::int64_t v = 0;
+        while (i < item.size() && item[i] >= '0' && item[i] <= '9' && i - b < 6) v = v * 10 + (item[i++] - '0');
+        out = static_cast<std::int32_t>(v);
+        return i > b && (i == item.size() || item[i] == ' ');
+    };
+    skip(' ');
+    if (!number(centre)) return false;
+    skip(' ');
+    skip('-');
+    skip(' ');
+    return number(count);
+}
+
+std::string centresSummary(std::uint16_t centres, std::uint16_t total) {
+    return " " + std::to_string(centres) + " Ctr - " + " " + std::to_string(total) + " Fib";
+}
+
+namespace {
+int nearest(double x) { return int(roundHalfEven(x)); }
+
+void outlined(Surface& s, int x1, int y1, int x2, int y2) {
+    s.fillRect(x1, y1, x2, y2);
+    s.line(x1, y1, x2, y1);
+    s.line(x2, y1, x2, y2);
+    s.line(x2, y2, x1, y2);
+    s.line(x1, y2, x1, y1);
+}
+
+std::uint16_t maxCount(const std::vector<CentreCount>& bars) {
+    std::uint16_t m = 0;
+    for (const auto& b : bars) m = std::max(m, b.count);
+    return m;
+}
+}  // namespace
+
+void drawRecordsChart(Surface& s, const std::vector<CentreCount>& bars, std::int32_t selected) {
+    FontSpec f;
+    f.size = 9;
+    f.bold = true;
+    f.color = colors::Navy;
+    s.setFont(f);
+    s.setBrush(colors::Aqua);
+    s.setPen(colors::Aqua);
+    const int n = int(bars.size());
+    if (n == 0) {
+        s.text(280, 200, "Aucun centre");
+        s.text(280, 370, "Nombre de fiches par centre");
+        return;
+    }
+    const double w = 530.0 / (n + 1);
+    const int y0 = 350;
+    const int m = maxCount(bars);
+    const int scale = m == 0 ? 0 : (350 - 100) * 10 / m;
+    auto height = [&](int k) { return k * scale / 10; };
+    s.text(nearest(w * 0.5) + 150, y0 - height(bars[0].count) - 25, std::to_string(bars[0].count) + " Fib");
+    for (int i = 1; i <= n; ++i) {
+        const CentreCount& b = bars[std::size_t(i - 1)];
+        if (selected > 0 && b.centre == selected) {
+            s.setBrush(colors::Red);
+        } else {
+            const int g = nearest(255.0 * i / n);
+            s.setBrush(Rgb{10, static_cast<std::uint8_t>(g), static_cast<std::uint8_t>(255 - g)});
+        }
+        const int x = nearest(w * i - w * 0.5);
+        outlined(s, x + 140, y0 - height(b.count), x + 210, y0);
+    }
+    s.setBrush(colors::Aqua);
+    s.text(nearest(w * (n + 1)) + 200, y0 - height(bars.back().count) - 25, std::to_string(bars.back().count) + " Fib");
+    s.text(280, 370, "Nombre de fiches par centre");
+}
+
+PrintDocument recordsPrintout(std::string_view title, const std::vector<CentreCount>& bars, std::int32_t selected) {
+    PrintDocument doc;
+    doc.title = "Fiches-par-centre";
+    doc.pages.emplace_back();
+    DrawList& p = doc.pages.back();
+    FontSpec f;
+    f.size = 12;
+    p.setFont(f);
+    p.text(1000, 150, std::string(title));
+    f.size = 10;
+    p.setFont(f);
+    p.text(900, 370, "Nombre de fiches par centre");
+    const int n = int(bars.size());
+    if (n == 0) {
+        p.text(900, 1000, "Aucun centre");
+        return doc;
+    }
+    const double w = 2000.0 / (n + 1);
+    const int y0 = 2300;
+    const int m = maxCount(bars);
+    const int scale = m == 0 ? 0 : 17000 / m;
+    auto height = [&](int k) { return k * scale / 10; };
+    p.setPen(colors::Black);
+    p.text(nearest(w * 0.5) + 150, y0 - height(bars[0].count) - 60, std::to_string(bars[0].count) + " Fib");
+    for (int i = 1; i <= n; ++i) {
+        const CentreCount& b = bars[std::size_t(i - 1)];
+        const int x = nearest(w * i - w * 0.5);
+        if (selected > 0 && b.centre == selected) {
+            p.text(x + 100, y0 + 15, std::to_string(b.count) + " Fib");
+            p.text(x + 100, y0 + 70, "Centre : " + std::to_string(selected));
+            p.setBrush(colors::Black);
+        } else {
+            p.setBrush(colors::White);
+        }
+        outlined(p, x + 100, y0 - height(b.count), x + 300, y0);
+    }
+    p.text(nearest(w * (n + 1)) + 300, y0 - height(bars.back().count) - 60, std::to_string(bars.back().count) + " Fib");
+    if (selected > 0) p.text(nearest(w * (n + 1) - w * 0.5) + 100, y0 + 60, "Centre : " + std::to_string(selected));
+    return doc;
+}
+
+std::string comparisonPercent(std::uint32_t count, std::uint32_t total) {
+    const Percent p = percentOf(count, total);
+    const std::int64_t r = p.rounded();
+    std::string s = " ";
+    if (r < 100) s += "  ";
+    if (r < 10) s += "  ";
+    return s + p.text() + " %";
+}
+
+void fillComparison(ComparisonGrid& g, int r, const ReferenceTotals& t) {
+    static const char* const labels[5] = {"      Hb <6.5", "      Hb 6.5 à < 8", "      Hb 8 à < 10",
+                                          "      Hb 10 à < 12", "      Hb >= 12"};
+    if (r < 0 || r > 2) return;
+    const int col = r * 3;
+    g[0][std::size_t(col + 1)] = std::to_string(t.total);
+    g[1][8] = " HbA1C      ";
+    for (int k = 0; k < 5; ++k) {
+        auto& row = g[std::size_t(k + 2)];
+        row[8] = labels[k];
+        row[std::size_t(col)] = "  " + std::to_string(t.counts[std::size_t(k)]);
+        row[std::size_t(col + 1)] = comparisonPercent(t.counts[std::size_t(k)], t.total);
+    }
+}
+
+const std::array<Indicator, kIndicatorCount> kIndicators{{
+    {"FUMEUR", 0},
+    {"Tension < 140/90", 100},
+    {"CHOLESTEROL < 6.5", 100},
+    {"TRIGLYCERIDES < 1.8", 100},
+    {"HbA1C < 8", 100},
+    {"BMI < 25", 100},
+    {"MICROALBUMIN. surveillée", 100},
+    {"YEUX surveillés", 100},
+    {"PIEDS surveillés", 100},
+}};
+
+std::array<std::int64_t, kIndicatorCount> indicatorTenths(const eval::BandCounts& c, std::uint32_t d) {
+    // The one-decimal value the objectives chart writes, in tenths (a half up).
+    auto tenths = [&](std::uint32_t count) -> std::int64_t {
+        if (d == 0) return 0;
+        const std::int64_t n = 1000 * std::int64_t(count);
+        return n / d + (2 * (n % d) >= std::int64_t(d) ? 1 : 0);
+    };
+    return {tenths(c[21]),
+            tenths(c[5]),
+            tenths(c[11]),
+            tenths(c[14]),
+            tenths(std::uint32_t(c[0]) + c[1]),
+            tenths(c[8]),
+            (100 - percentOf(c[182], d).rounded()) * 10,
+            tenths(c[68]),
+            tenths(c[69])};
+}
+
+void drawIndicators(Surface& s, std::string_view title, const std::array<std::int64_t, kIndicatorCount>& country,
+                    const std::optional<std::array<std::int64_t, kIndicatorCount>>& centre,
+                    std::int32_t centreNumber) {
+    // Nine rows, one per indicator: the ideal as a thin green bar, the country
+    // in blue and the centre in red, 3 pixels per percent from x 230.
+    constexpr int x0 = 230, rowHeight = 40, top = 70;
+    FontSpec f;
+    f.size = 10;
+    f.bold = true;
+    f.color = colors::Navy;
+    s.setFont(f);
+    s.setPen(colors::Navy);
+    s.text(20, 15, std::string(title));
+    f.size = 8;
+    s.setFont(f);
+    s.setBrush(colors::Green);
+    s.fillRect(230, 45, 242, 57);
+    s.text(246, 43, "Idéal");
+    s.setBrush(colors::Blue);
+    s.fillRect(300, 45, 312, 57);
+    s.text(316, 43, "Pays");
+    if (centre) {
+        s.setBrush(colors::Red);
+        s.fillRect(370, 45, 382, 57);
+        s.text(386, 43, "Centre " + std::to_string(centreNumber));
+    }
+    s.line(x0, top - 4, x0, top + kIndicatorCount * rowHeight);
+    for (int i = 0; i < kIndicatorCount; ++i) {
+        const int y = top + i * rowHeight;
+        f.size = 9;
+        s.setFont(f);
+        s.text(10, y + 10, kIndicators[std::size_t(i)].name);
+        auto bar = [&](int dy, int h, std::int64_t tenths, Rgb colour) {
+            const int len = int(Percent{tenths * 3, 10}.rounded());
+            s.setBrush(colour);
+            s.fillRect(x0, y + dy, x0 + len, y + dy + h);
+            s.text(x0 + len + 6, y + dy - 2, Percent{tenths * 10, 100}.text() + " %");
+        };
+        f.size = 8;
+        s.setFont(f);
+        bar(2, 6, kIndicators[std::size_t(i)].ideal * 10, colors::Green);
+        bar(10, 12, country[std::size_t(i)], colors::Blue);
+        if (centre) bar(24, 12, (*centre)[std::size_t(i)], colors::Red);
+    }
+}
+
+}  // namespace pelo::ref
