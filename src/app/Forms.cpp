@@ -7,6 +7,12 @@
 #include "app/Nreg.h"
 #include "app/Nspe.h"
 #include "app/Sauv.h"
+#include "pool/Varia.h"
+#include "ref/Compar.h"
+#include "ref/Indic.h"
+#include "ref/Nsynth.h"
+#include "ref/Vis97.h"
+#include "ref/Visi97.h"
 #include "app/Texte.h"
 #include "app/Unite.h"
 #include "store/Menu3.h"
@@ -40,6 +46,7 @@ void createForms(AppContext& ctx) {
     f.add(new TTAide6(ctx));
     f.add(new TTAide7(ctx));
     f.add(new TTAide8(ctx));
+    f.add(new TFCompar(ctx));
     f.add(new TFEval(ctx));
     f.add(new TTMenu2(ctx));
     f.add(new TTMenu3(ctx));
@@ -49,6 +56,7 @@ void createForms(AppContext& ctx) {
     f.add(new TNfibDlg(ctx));
     f.add(new TNRegDlg(ctx));
     f.add(new TNSpeDlg(ctx));
+    f.add(new TFNSynth(ctx));
     f.add(new TTObjectif(ctx));
     f.add(new TFPeval(ctx));
     f.add(new TFQual(ctx));
@@ -62,6 +70,10 @@ void createForms(AppContext& ctx) {
     f.add(new TTTexte6(ctx));
     f.add(new TTTexte7(ctx));
     f.add(new TFUnite(ctx));
+    f.add(new TFVaria(ctx));
+    f.add(new TFVis97(ctx));
+    f.add(new TFIndic(ctx));
+    f.add(new TFVisi97(ctx));
     f.add(new TFSauv(ctx));
 }
 
@@ -75,8 +87,6 @@ void openCountrySynthesis(AppContext& ctx) {
     ctx.ui.information(QString::fromUtf8("L'écran « SYNTHESE PAYS » n'est pas encore disponible."));
 }
 
-void openReferences(AppContext& ctx) {
-    ctx.ui.information(QString::fromUtf8("L'écran « REFERENCES » n'est pas encore disponible."));
-}
+void openReferences(AppContext& ctx) { ctx.ui.showModal(ctx.forms.get<TFVisi97>()); }
 
 }  // namespace pelo

@@ -4,4 +4,5 @@ list(APPEND PELO_CORE_SOURCES
   src/pool/Variability.cpp
 )
 list(APPEND PELO_GUI_SOURCES
+  src/pool/Varia.cpp
 )

@@ -39,6 +39,16 @@ struct RunState {
     std::uint8_t EvalFilter = 0;       // 0 all FIBs, 1 type 1, 2 type 2
     std::uint32_t EvaluatedCount = 0;  // FIBs counted by the last synthesis; 0 = none yet
 
+    // Reference syntheses and variability between centres.
+    std::string StoredSynthesis;           // index file of the synthesis shown ("SynFr97.Atx")
+    std::string StoredTitle;               // its title
+    std::int32_t ChosenCentre = 0;         // centre chosen on the records-per-centre chart (0: none)
+    std::int32_t ChosenCentreCount = -1;   // and its count there
+    std::uint8_t TwoCharts = 0;            // variability window: two-chart mode
+    std::uint8_t LowerChartNext = 0;       // the next chart replaces the lower half
+    std::uint16_t ChartOffset = 0;         // 0 or 200
+    bool ComparisonEnabled = false;        // the comparison table fills itself
+
     // Today's date as the sheets show it; tests may set it.
     std::string Today;
 };

@@ -1,0 +1,51 @@
+#pragma once
+// Variability between centres: the bands of a stored synthesis for the
+// country and the chosen centre, the chart of a section, the chart of one
+// band across all centres (two can be compared one above the other), and the
+// printed list.
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ui/Form.h"
+
+class QListWidget;
+class QPushButton;
+
+namespace pelo {
+namespace ui { class Canvas; }
+namespace ref { struct StoredSynthesis; }
+
+class TFVaria : public Form {
+    Q_OBJECT
+public:
+    explicit TFVaria(AppContext& ctx);
+    ~TFVaria() override;
+
+    void BitBtn2Click();  // rebuilds the list and draws the HbA1c section
+    void LVarClick();
+    void Graf(int h);
+    void BitBtn3Click();  // two-chart mode
+    void BImpClick();
+
+    ui::Canvas* canvas() const { return Canvas1; }
+    const std::vector<std::string>& lines() const { return lines_; }
+
+    QListWidget* LVar;
+    QPushButton* BitBtn1;
+    QPushButton* BitBtn2;
+    QPushButton* BitBtn3;
+    QPushButton* BImp;
+
+protected:
+    void showEvent(QShowEvent* e) override;
+
+private:
+    ui::Canvas* Canvas1;
+    std::unique_ptr<ref::StoredSynthesis> stored_;  // the records read last
+    std::vector<std::string> lines_;
+    int last_ = -1;
+};
+
+}  // namespace pelo

@@ -1,0 +1,60 @@
+#include "ref/Compar.h"
+
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTableWidget>
+
+#include "app/Look.h"
+#include "ref/StoredSynthesis.h"
+
+namespace pelo {
+
+TFCompar::TFCompar(AppContext& ctx) : Form(ctx, "TFCompar", "Tableau comparatif") {
+    setScalable(true);
+    setFixedSize(640, 300);
+    look::setBackground(this, look::kNavy);
+    SComp = new QTableWidget(200, ref::kComparisonColumns, this);
+    SComp->setObjectName("SComp");
+    SComp->setAccessibleName("Tableau comparatif");
+    SComp->setGeometry(8, 8, 624, 240);
+    SComp->horizontalHeader()->hide();
+    SComp->verticalHeader()->hide();
+    SComp->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    SComp->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    const int widths[ref::kComparisonColumns] = {68, 71, 5, 71, 72, 5, 69, 69, 172};
+    for (int c = 0; c < ref::kComparisonColumns; ++c) SComp->setColumnWidth(c, widths[c]);
+    SComp->verticalHeader()->setDefaultSectionSize(22);
+    BitBtn1 = addButton("BitBtn1", "Retour", 512, 258, 120, 32);
+    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::close);
+    setTabOrder(SComp, BitBtn1);
+}
+
+void TFCompar::showEvent(QShowEvent* e) {
+    Form::showEvent(e);
+    Activate();
+}
+
+void TFCompar::Activate() {
+    if (!state().ComparisonEnabled) return;
+    ref::ComparisonGrid g{};
+    auto write = [&] {
+        for (int r = 0; r < ref::kComparisonRows; ++r)
+            for (int c = 0; c < ref::kComparisonColumns; ++c) {
+                const auto& text = g[std::size_t(r)][std::size_t(c)];
+                if (text.empty()) continue;
+                SComp->setItem(r, c, new QTableWidgetItem(QString::fromStdString(text)));
+            }
+    };
+    for (int i = 0; i < 3; ++i) {
+        ref::ReferenceTotals t;
+        if (auto e = ref::readReferenceTotals("", ref::kCompared[std::size_t(i)], t)) {
+            // What was filled before the failing reference stays.
+            write();
+            return ioError(*e);
+        }
+        ref::fillComparison(g, i, t);
+    }
+    write();
+}
+
+}  // namespace pelo

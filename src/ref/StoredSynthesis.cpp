@@ -1,0 +1,74 @@
+#include "ref/StoredSynthesis.h"
+
+#include "pool/PoolFiles.h"
+
+namespace pelo::ref {
+
+const pool::SynCounters* StoredSynthesis::centre(std::int32_t number) const {
+    const std::uint16_t k = index.recordOf(number);
+    return k != 0 && k < records.size() ? &records[k] : nullptr;
+}
+
+IoStatus readStored(const std::string& folder, const std::string& name, StoredSynthesis& out) {
+    if (auto bad = pool::badFileName(name)) return IoError{name, *bad, true};
+    const std::string counters = pool::counterFileOf(name);
+    if (counters == name) return IoError{name, "nom de synthèse sans extension (par exemple SynFr97.Atx)"};
+    StoredSynthesis s;
+    s.name = name;
+    if (auto e = pool::readSynIndex(folder, name, s.index)) return e;
+    if (auto e = pool::readAllSynCounters(folder, counters, s.records)) return e;
+    for (int c = 1; c <= pool::SynIndex::kLastCentre; ++c) {
+        const std::uint16_t k = s.index.entries[std::size_t(c)];
+        if (k >= s.records.size()) return IoError{counters, "lecture au-delà de la fin du fichier"};
+    }
+    out = std::move(s);
+    return {};
+}
+
+std::vector<CentreCount> centreCounts(const StoredSynthesis& s) {
+    std::vector<CentreCount> out;
+    for (int c = 1; c <= pool::SynIndex::kLastCentre; ++c)
+        if (const auto* r = s.centre(c))
+            out.push_back({static_cast<std::uint16_t>(c), static_cast<std::uint16_t>(r->NbFichesCentre & 0xFFFF)});
+    return out;
+}
+
+pool::VariabilityInput variabilityInput(const StoredSynthesis& s, std::int32_t centre, std::int32_t shownCount) {
+    pool::VariabilityInput in;
+    in.name = s.name;
+    in.total = s.index.totalFibs();
+    in.country = s.records.at(0).counters;
+    if (centre > 0) {
+        pool::ChosenCentre c;
+        c.number = centre;
+        c.shownCount = shownCount;
+        if (const auto* r = s.centre(centre)) {
+            c.counts = r->counters;
+            c.denominator = static_cast<std::uint16_t>(r->NbFichesCentre & 0xFFFF);
+        }
+        in.centre = c;
+    }
+    return in;
+}
+
+std::vector<pool::CentreShare> bandShares(const StoredSynthesis& s, int counter) {
+    std::vector<pool::CentreShare> out;
+    if (counter < 0 || counter >= eval::kBandCount) return out;
+    for (int c = 1; c <= pool::SynIndex::kLastCentre; ++c)
+        if (const auto* r = s.centre(c))
+            out.push_back({static_cast<std::uint16_t>(c), r->counters[std::size_t(counter)],
+                           static_cast<std::uint16_t>(r->NbFichesCentre & 0xFFFF)});
+    return out;
+}
+
+IoStatus readReferenceTotals(const std::string& folder, const ComparedFile& f, ReferenceTotals& out) {
+    pool::SynIndex index;
+    if (auto e = pool::readSynIndex(folder, f.index, index)) return e;
+    pool::SynCounters total;
+    if (auto e = pool::readSynCounters(folder, f.counters, 0, total)) return e;
+    out.total = index.totalFibs();
+    out.counts = total.counters;
+    return {};
+}
+
+}  // namespace pelo::ref

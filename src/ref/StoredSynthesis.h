@@ -1,0 +1,46 @@
+#pragma once
+// Reading a stored synthesis (index and counter files in the working folder)
+// for the reference screens, the variability window, the comparison table and
+// fibtool. Each call opens, reads and closes its files; a failure names the
+// file and the cause, and nothing is returned in part.
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "pool/PooledRecord.h"
+#include "pool/Variability.h"
+#include "ref/References.h"
+#include "store/RecordFile.h"
+
+namespace pelo::ref {
+
+// A stored synthesis read whole: its index and its counter records.
+struct StoredSynthesis {
+    std::string name;                       // the index file, "SynFr97.Atx"
+    pool::SynIndex index;
+    std::vector<pool::SynCounters> records;  // record 0 the country
+
+    // The counter record of a centre; nullptr when it has none.
+    const pool::SynCounters* centre(std::int32_t number) const;
+};
+
+// Reads both files of a stored synthesis; the name must be a plain file name
+// with an extension (the counter file's name comes from it). An index that
+// names a counter record beyond the counter file is an error.
+IoStatus readStored(const std::string& folder, const std::string& name, StoredSynthesis& out);
+
+// Centres in increasing number with their FIB counts (low 16 bits).
+std::vector<CentreCount> centreCounts(const StoredSynthesis& s);
+
+// The variability list's input for a chosen centre (0: none) shown with its count.
+pool::VariabilityInput variabilityInput(const StoredSynthesis& s, std::int32_t centre, std::int32_t shownCount);
+
+// The shares of counter k in every centre, in increasing centre order.
+std::vector<pool::CentreShare> bandShares(const StoredSynthesis& s, int counter);
+
+// The totals compared for one reference: index entry 999 and counter record 0.
+IoStatus readReferenceTotals(const std::string& folder, const ComparedFile& f, ReferenceTotals& out);
+
+}  // namespace pelo::ref

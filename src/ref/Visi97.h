@@ -1,0 +1,34 @@
+#pragma once
+// Reference menu: the stored syntheses of earlier campaigns, of sub-populations
+// and of other countries, each opening the records-per-centre screen; any
+// other synthesis by name; the comparison table of three references.
+
+#include <array>
+
+#include "ref/References.h"
+#include "ui/Form.h"
+
+class QLabel;
+class QPushButton;
+
+namespace pelo {
+
+class TFVisi97 : public Form {
+    Q_OBJECT
+public:
+    explicit TFVisi97(AppContext& ctx);
+
+    // A reference button: its synthesis becomes the current one, then TFVis97.
+    void ReferenceClick(int i);
+    void Button1Click();  // "Autres Synthèses"
+    void BComparClick();
+    void BitBtn1Click();
+
+    std::array<QPushButton*, ref::kReferenceCount> Buttons{};
+    QPushButton* Button1;
+    QPushButton* BCompar;
+    QPushButton* BitBtn1;
+    std::array<QLabel*, 12> Panels{};
+};
+
+}  // namespace pelo
