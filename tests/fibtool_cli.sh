@@ -72,5 +72,30 @@ check "synthese filtre invalide" 2 "$FIBTOOL" synthese "$DATA/FIB.DAT" --filtre 
 check "synthese fichier absent" 1 "$FIBTOOL" -C "$WORK" synthese ABSENT.DAT
 grep -q "Erreur d'entrée/sortie sur ABSENT.DAT : fichier introuvable" "$WORK/err" || { echo "ÉCHEC message synthese"; fail=$((fail+1)); }
 
+# repartition and variabilite: golden outputs of a stored synthesis of three
+# centres (tests/data/repartition/synthese_stockee.py writes it).
+REP="$(cd "$(dirname "$0")" && pwd)/data/repartition"
+golden() {  # golden NAME FILE COMMAND...
+    local name=$1 file=$2; shift 2
+    check "$name" 0 "$@"
+    cmp -s "$WORK/out" "$REP/$file" || { echo "ÉCHEC $name : sortie différente"; diff "$WORK/out" "$REP/$file" | head; fail=$((fail+1)); }
+}
+golden "repartition" repartition.txt "$FIBTOOL" -C "$REP" repartition SynFr97.Atx
+golden "repartition --centre" repartition-centre12.txt "$FIBTOOL" -C "$REP" repartition SynFr97.Atx --centre 12
+golden "variabilite ligne 3" variabilite-ligne3.txt "$FIBTOOL" -C "$REP" variabilite SynFr97.Atx --ligne 3
+golden "variabilite ligne 256" variabilite-ligne256.txt "$FIBTOOL" -C "$REP" variabilite SynFr97.Atx --ligne 256
+check "repartition centre absent" 2 "$FIBTOOL" -C "$REP" repartition SynFr97.Atx --centre 5
+check "repartition centre invalide" 2 "$FIBTOOL" -C "$REP" repartition SynFr97.Atx --centre 0
+check "repartition sans nom" 2 "$FIBTOOL" -C "$REP" repartition
+check "repartition synthese absente" 1 "$FIBTOOL" -C "$WORK" repartition SynXx97.Atx
+grep -q "Erreur d'entrée/sortie sur SynXx97.Atx : fichier introuvable" "$WORK/err" || { echo "ÉCHEC message repartition"; fail=$((fail+1)); }
+cp "$REP/SynFr97.Atx" "$WORK/SynCo97.Atx"
+head -c 744 "$REP/SynFr97.Btx" > "$WORK/SynCo97.Btx"  # record 3 missing
+check "repartition compteurs tronqués" 1 "$FIBTOOL" -C "$WORK" repartition SynCo97.Atx
+[ ! -s "$WORK/out" ] || { echo "ÉCHEC repartition tronquée : sortie non vide"; fail=$((fail+1)); }
+check "variabilite ligne de titre" 2 "$FIBTOOL" -C "$REP" variabilite SynFr97.Atx --ligne 2
+check "variabilite ligne blanche" 2 "$FIBTOOL" -C "$REP" variabilite SynFr97.Atx --ligne 263
+check "variabilite sans ligne" 2 "$FIBTOOL" -C "$REP" variabilite SynFr97.Atx
+
 echo "fibtool: $passed passed, $fail failed"
 [ "$fail" -eq 0 ]

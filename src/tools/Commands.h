@@ -13,5 +13,7 @@ int cmdLire(const Words& w);
 int cmdControle(const Words& w);
 int cmdSynthese(const Words& w);
 int cmdObjectifs(const Words& w);
+int cmdRepartition(const Words& w);
+int cmdVariabilite(const Words& w);
 
 }  // namespace pelo::cli

@@ -43,12 +43,14 @@ const std::map<std::string, std::function<int(const Words&)>>& commands() {
         {"controle", cmdControle},
         {"synthese", cmdSynthese},
         {"objectifs", cmdObjectifs},
+        {"repartition", cmdRepartition},
+        {"variabilite", cmdVariabilite},
     };
     return table;
 }
 
 const char* kPlanned[] = {"collecte", "synthese-pays",
-                          "selection", "repartition", "variabilite"};
+                          "selection"};
 
 }  // namespace
 

@@ -5,4 +5,5 @@ list(APPEND PELO_TOOL_SOURCES
   src/tools/Lire.cpp
   src/tools/Controle.cpp
   src/tools/Synthese.cpp
+  src/tools/Repartition.cpp
 )

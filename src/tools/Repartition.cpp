@@ -1,0 +1,53 @@
+// fibtool repartition and variabilite: the variability window's list of a
+// stored synthesis, and the variability chart of one band line.
+#include <cstdio>
+
+#include "pool/Variability.h"
+#include "ref/StoredSynthesis.h"
+#include "tools/Cli.h"
+#include "tools/Commands.h"
+
+namespace pelo::cli {
+
+int cmdRepartition(const Words& words) {
+    Args a;
+    std::string err;
+    if (!parseArgs(words, {"centre"}, {}, a, &err)) return usageError(err);
+    if (a.positional.size() != 1) return usageError("repartition attend un nom de synthèse (SynFr97.Atx)");
+    std::int32_t centre = 0;
+    if (auto v = a.value("centre")) {
+        auto n = parseLong(*v, 1, 998);
+        if (!n) return usageError("--centre attend un numéro de centre de 1 à 998");
+        centre = std::int32_t(*n);
+    }
+    ref::StoredSynthesis s;
+    if (auto e = ref::readStored("", a.positional[0], s)) return fileError(e->message());
+    std::int32_t shown = -1;
+    if (centre > 0) {
+        const auto* r = s.centre(centre);
+        if (!r) return usageError("le centre " + std::to_string(centre) + " n'est pas dans la synthèse");
+        shown = std::int32_t(r->NbFichesCentre & 0xFFFF);
+    }
+    for (const auto& line : pool::variabilityLines(ref::variabilityInput(s, centre, shown)))
+        std::printf("%s\n", line.c_str());
+    return kOk;
+}
+
+int cmdVariabilite(const Words& words) {
+    Args a;
+    std::string err;
+    if (!parseArgs(words, {"ligne"}, {}, a, &err)) return usageError(err);
+    if (a.positional.size() != 1) return usageError("variabilite attend un nom de synthèse (SynFr97.Atx)");
+    const auto v = a.value("ligne");
+    if (!v) return usageError("variabilite attend --ligne L");
+    const auto line = parseLong(*v, 0, eval::kLineCount - 1);
+    if (!line || pool::counterOfLine(int(*line)) < 0)
+        return usageError("--ligne attend le numéro d'une ligne de bande de la liste (3 à 262)");
+    ref::StoredSynthesis s;
+    if (auto e = ref::readStored("", a.positional[0], s)) return fileError(e->message());
+    for (const auto& b : pool::variabilityBars(ref::bandShares(s, pool::counterOfLine(int(*line)))))
+        std::printf("%u\t%u\n", unsigned(b.centre), unsigned(b.percent));
+    return kOk;
+}
+
+}  // namespace pelo::cli
