@@ -1,0 +1,93 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "TestSupport.h"
+#include "pool/PoolFiles.h"
+#include "ref/StoredSynthesis.h"
+
+using namespace pelo;
+using pelo::test::TempDir;
+
+namespace {
+
+// Writes a stored synthesis of centres (number, FIBs, counter c0) in that order.
+void writeStored(const std::string& name, const std::vector<std::array<int, 3>>& centres) {
+    pool::SynIndex index;
+    std::vector<pool::SynCounters> recs(1);
+    int total = 0;
+    for (const auto& c : centres) {
+        pool::SynCounters r;
+        r.counters[0] = static_cast<std::uint16_t>(c[2]);
+        r.counters[182] = 1;
+        r.NbFichesCentre = static_cast<std::uint32_t>(c[1]);
+        recs[0].addCounters(r);
+        recs.push_back(r);
+        index.entries[std::size_t(c[0])] = static_cast<std::uint16_t>(recs.size() - 1);
+        total += c[1];
+    }
+    index.entries[0] = static_cast<std::uint16_t>(centres.size());
+    index.entries[999] = static_cast<std::uint16_t>(total);
+    std::ofstream(name, std::ios::binary).write(reinterpret_cast<const char*>(&index), sizeof index);
+    std::ofstream b(pool::counterFileOf(name), std::ios::binary);
+    b.write(reinterpret_cast<const char*>(recs.data()), std::streamsize(recs.size() * sizeof(pool::SynCounters)));
+}
+
+}  // namespace
+
+TEST(StoredSynthesis, CentresCountsAndShares) {
+    TempDir dir;
+    writeStored("SynFr97.Atx", {{5, 40, 4}, {7, 90, 9}, {9, 40, 20}});
+    ref::StoredSynthesis s;
+    ASSERT_FALSE(ref::readStored("", "SynFr97.Atx", s));
+    EXPECT_EQ(ref::centreCounts(s), (std::vector<ref::CentreCount>{{5, 40}, {7, 90}, {9, 40}}));
+    EXPECT_EQ(ref::chartOrder(ref::centreCounts(s)), (std::vector<ref::CentreCount>{{7, 90}, {5, 40}, {9, 40}}));
+    const auto shares = ref::bandShares(s, 0);
+    ASSERT_EQ(shares.size(), 3u);
+    EXPECT_EQ(shares[2].centre, 9);
+    EXPECT_EQ(shares[2].value, 20);
+    EXPECT_EQ(shares[2].denominator, 40);
+    EXPECT_EQ(pool::variabilityBars(shares), (std::vector<pool::VariabilityBar>{{50, 9}, {10, 5}, {10, 7}}));
+
+    const auto in = ref::variabilityInput(s, 7, 90);
+    EXPECT_EQ(in.total, 170);
+    EXPECT_EQ(in.country[0], 33);
+    ASSERT_TRUE(in.centre);
+    EXPECT_EQ(in.centre->denominator, 90);
+    EXPECT_EQ(in.centre->counts[0], 9);
+    EXPECT_FALSE(ref::variabilityInput(s, 0, -1).centre);
+}
+
+TEST(StoredSynthesis, BrokenOrMissingFilesAreErrorsNamingTheFile) {
+    TempDir dir;
+    ref::StoredSynthesis s;
+    auto e = ref::readStored("", "SynVz98.Atx", s);
+    ASSERT_TRUE(e);
+    EXPECT_EQ(e->message(), "Erreur d'entrée/sortie sur SynVz98.Atx : fichier introuvable");
+
+    writeStored("SynVz98.Atx", {{5, 40, 4}, {7, 90, 9}});
+    // The index names record 2, the counter file holds records 0 and 1 only.
+    std::filesystem::resize_file("SynVz98.Btx", 2 * sizeof(pool::SynCounters));
+    e = ref::readStored("", "SynVz98.Atx", s);
+    ASSERT_TRUE(e);
+    EXPECT_NE(e->message().find("SynVz98.Btx"), std::string::npos);
+
+    // Not whole records.
+    std::filesystem::resize_file("SynVz98.Btx", 100);
+    EXPECT_TRUE(ref::readStored("", "SynVz98.Atx", s));
+
+    // Names: no extension (the counter file would be the index), a folder, empty.
+    EXPECT_TRUE(ref::readStored("", "SynVz98", s));
+    EXPECT_TRUE(ref::readStored("", "../SynVz98.Atx", s));
+    EXPECT_TRUE(ref::readStored("", "", s));
+}
+
+TEST(StoredSynthesis, ComparisonTotals) {
+    TempDir dir;
+    writeStored("SYNFR97.ATX", {{1, 40, 10}, {2, 60, 20}});
+    ref::ReferenceTotals t;
+    ASSERT_FALSE(ref::readReferenceTotals("", ref::kCompared[0], t));
+    EXPECT_EQ(t.total, 100);
+    EXPECT_EQ(t.counts[0], 30);
+    EXPECT_TRUE(ref::readReferenceTotals("", ref::kCompared[1], t));
+}
