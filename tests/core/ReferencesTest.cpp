@@ -56,7 +56,9 @@ TEST(RecordsPerCentre, ScreenChartOneBarAndOverlappingBars) {
     int i = 0;
     for (const auto& it : many.items) {
         if (it.kind == DrawItem::Brush) brush = it.color;
-        if (it.kind == DrawItem::Rect && it.y2 == 350 && ++i == 3) EXPECT_EQ(brush, colors::Red);
+        if (it.kind == DrawItem::Rect && it.y2 == 350 && ++i == 3) {
+            EXPECT_EQ(brush, colors::Red);
+        }
     }
 
     DrawList none;

@@ -149,7 +149,9 @@ TEST(VariabilityChart, TwoChartModeUpperThenLowerHalf) {
     auto barOn = [](const DrawList& l, int base) {
         for (const auto& i : rects(l))
             if (i.y2 == base) return i;
-        return DrawItem{DrawItem::Pen};
+        DrawItem none{};
+        none.kind = DrawItem::Pen;
+        return none;
     };
     EXPECT_EQ(barOn(d, 170).kind, DrawItem::Rect);
     DrawList d2;
