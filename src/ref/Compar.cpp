@@ -16,21 +16,28 @@ TFCompar::TFCompar(AppContext& ctx) : Form(ctx, "TFCompar", "Tableau comparatif"
     SComp = new QTableWidget(200, ref::kComparisonColumns, this);
     SComp->setObjectName("SComp");
     SComp->setAccessibleName("Tableau comparatif");
-    SComp->setGeometry(8, 8, 624, 240);
+    SComp->setGeometry(4, 8, 632, 240);
+    SComp->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     SComp->horizontalHeader()->hide();
     SComp->verticalHeader()->hide();
     SComp->setEditTriggers(QAbstractItemView::NoEditTriggers);
     SComp->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    const int widths[ref::kComparisonColumns] = {68, 71, 5, 71, 72, 5, 69, 69, 172};
-    for (int c = 0; c < ref::kComparisonColumns; ++c) SComp->setColumnWidth(c, widths[c]);
-    SComp->verticalHeader()->setDefaultSectionSize(22);
+    sizeColumns(1.0);
     BitBtn1 = addButton("BitBtn1", "Retour", 512, 258, 120, 32);
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::close);
     setTabOrder(SComp, BitBtn1);
 }
 
+void TFCompar::sizeColumns(double f) {
+    // Column widths are pixels: they follow the form's scale like its fonts.
+    const int widths[ref::kComparisonColumns] = {68, 71, 5, 71, 72, 5, 69, 69, 172};
+    for (int c = 0; c < ref::kComparisonColumns; ++c) SComp->setColumnWidth(c, int(widths[c] * f + 0.5));
+    SComp->verticalHeader()->setDefaultSectionSize(int(22 * f + 0.5));
+}
+
 void TFCompar::showEvent(QShowEvent* e) {
     Form::showEvent(e);
+    sizeColumns(width() / 640.0);
     Activate();
 }
 

@@ -20,6 +20,9 @@ public:
 
 protected:
     void showEvent(QShowEvent* e) override;
+
+private:
+    void sizeColumns(double f);
 };
 
 }  // namespace pelo

@@ -80,6 +80,15 @@ void outlined(Surface& s, int x1, int y1, int x2, int y2) {
     s.line(x1, y2, x1, y1);
 }
 
+// Text on the brush's colour, as the toolkit writes it with an opaque brush.
+void textOn(Surface& s, int x, int y, const std::string& text, Rgb background) {
+    std::size_t chars = 0;
+    for (unsigned char c : text) chars += (c & 0xC0) != 0x80;
+    s.setBrush(background);
+    s.fillRect(x, y, x + int(chars) * 7 + 2, y + 15);
+    s.text(x, y, text);
+}
+
 std::uint16_t maxCount(const std::vector<CentreCount>& bars) {
     std::uint16_t m = 0;
     for (const auto& b : bars) m = std::max(m, b.count);
@@ -91,14 +100,14 @@ void drawRecordsChart(Surface& s, const std::vector<CentreCount>& bars, std::int
     FontSpec f;
     f.size = 9;
     f.bold = true;
-    f.color = colors::Navy;
+    f.color = colors::Black;
     s.setFont(f);
     s.setBrush(colors::Aqua);
     s.setPen(colors::Aqua);
     const int n = int(bars.size());
     if (n == 0) {
-        s.text(280, 200, "Aucun centre");
-        s.text(280, 370, "Nombre de fiches par centre");
+        textOn(s, 280, 200, "Aucun centre", colors::Aqua);
+        textOn(s, 280, 370, "Nombre de fiches par centre", colors::Aqua);
         return;
     }
     const double w = 530.0 / (n + 1);
@@ -106,7 +115,8 @@ void drawRecordsChart(Surface& s, const std::vector<CentreCount>& bars, std::int
     const int m = maxCount(bars);
     const int scale = m == 0 ? 0 : (350 - 100) * 10 / m;
     auto height = [&](int k) { return k * scale / 10; };
-    s.text(nearest(w * 0.5) + 150, y0 - height(bars[0].count) - 25, std::to_string(bars[0].count) + " Fib");
+    textOn(s, nearest(w * 0.5) + 150, y0 - height(bars[0].count) - 25, std::to_string(bars[0].count) + " Fib",
+           colors::Aqua);
     for (int i = 1; i <= n; ++i) {
         const CentreCount& b = bars[std::size_t(i - 1)];
         if (selected > 0 && b.centre == selected) {
@@ -118,9 +128,9 @@ void drawRecordsChart(Surface& s, const std::vector<CentreCount>& bars, std::int
         const int x = nearest(w * i - w * 0.5);
         outlined(s, x + 140, y0 - height(b.count), x + 210, y0);
     }
-    s.setBrush(colors::Aqua);
-    s.text(nearest(w * (n + 1)) + 200, y0 - height(bars.back().count) - 25, std::to_string(bars.back().count) + " Fib");
-    s.text(280, 370, "Nombre de fiches par centre");
+    textOn(s, nearest(w * (n + 1)) + 200, y0 - height(bars.back().count) - 25,
+           std::to_string(bars.back().count) + " Fib", colors::Aqua);
+    textOn(s, 280, 370, "Nombre de fiches par centre", colors::Aqua);
 }
 
 PrintDocument recordsPrintout(std::string_view title, const std::vector<CentreCount>& bars, std::int32_t selected) {
@@ -251,7 +261,8 @@ void drawIndicators(Surface& s, std::string_view title, const std::array<std::in
         s.setFont(f);
         s.text(10, y + 10, kIndicators[std::size_t(i)].name);
         auto bar = [&](int dy, int h, std::int64_t tenths, Rgb colour) {
-            const int len = int(Percent{tenths * 3, 10}.rounded());
+            // A bar never runs past 100 % (a corrupt counter could say more).
+            const int len = int(Percent{std::min<std::int64_t>(tenths, 1000) * 3, 10}.rounded());
             s.setBrush(colour);
             s.fillRect(x0, y + dy, x0 + len, y + dy + h);
             s.text(x0 + len + 6, y + dy - 2, Percent{tenths * 10, 100}.text() + " %");

@@ -21,10 +21,10 @@ TFVis97::TFVis97(AppContext& ctx) : Form(ctx, "TFVis97", "VISION ") {
     Canvas1 = new ui::Canvas(this);
     Canvas1->setObjectName("Canvas1");
     Canvas1->setAccessibleName(QString::fromUtf8("Nombre de fiches par centre"));
-    // The chart's bars run to x 740 for many centres: its space is shown
+    // The chart runs to x 790 for many centres: its space is shown
     // scaled to fit under the title.
     Canvas1->setGeometry(0, 56, 640, 380);
-    Canvas1->setLogicalSize(QSize(760, 400));
+    Canvas1->setLogicalSize(QSize(800, 400));
     Canvas1->clear(colors::Navy);
 
     Panel1 = addBanner("Panel1", QString(), 8, 6, 400, 44, look::kAqua);

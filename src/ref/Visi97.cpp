@@ -55,6 +55,7 @@ TFVisi97::TFVisi97(AppContext& ctx) : Form(ctx, "TFVisi97", "VISION ") {
     Panels[11]->setGeometry(258, 62 + 8 * 34 + 6, 14, 16);
     for (QPushButton* b : {Button1, BCompar, BitBtn1}) {
         QFont f = b->font();
+        f.setPointSize(10);
         f.setBold(true);
         b->setFont(f);
     }
