@@ -21,21 +21,22 @@ void keepMode(RunState& s, const pool::VariabilityChartMode& m) {
 
 TFVaria::TFVaria(AppContext& ctx) : Form(ctx, "TFVaria", QString::fromUtf8("Répartition par centre")) {
     setScalable(true);
-    // The chart area (x 0 to 480) stays clear of the list.
-    setFixedSize(800, 480);
+    // The chart area (x 0 to 480, y up to 494) is shown scaled to the left
+    // of the list, so that no chart hides under it.
+    setFixedSize(640, 480);
     look::setBackground(this, QColor(192, 192, 192));
 
     Canvas1 = new ui::Canvas(this);
     Canvas1->setObjectName("Canvas1");
     Canvas1->setAccessibleName(QString::fromUtf8("Graphique de répartition"));
-    Canvas1->setGeometry(0, 0, 480, 480);
+    Canvas1->setGeometry(0, 0, 360, 480);
     Canvas1->setLogicalSize(QSize(480, 500));
     Canvas1->clear(colors::Silver);
 
     LVar = new QListWidget(this);
     LVar->setObjectName("LVar");
     LVar->setAccessibleName(QString::fromUtf8("Synthèse par bande, pays et centre"));
-    LVar->setGeometry(488, 8, 305, 426);
+    LVar->setGeometry(364, 8, 272, 426);
     QFont lf("Arial");
     lf.setPointSize(8);
     lf.setBold(true);
@@ -45,9 +46,9 @@ TFVaria::TFVaria(AppContext& ctx) : Form(ctx, "TFVaria", QString::fromUtf8("Rép
     LVar->setPalette(lp);
     connect(LVar, &QListWidget::itemClicked, this, [this] { LVarClick(); });
 
-    BitBtn3 = addButton("BitBtn3", "2  Graphes", 488, 442, 96, 30);
-    BImp = addButton("BImp", "Impression", 590, 442, 96, 30);
-    BitBtn1 = addButton("BitBtn1", "Retour", 692, 442, 101, 30);
+    BitBtn3 = addButton("BitBtn3", "2  Graphes", 364, 442, 88, 30);
+    BImp = addButton("BImp", "Impression", 456, 442, 88, 30);
+    BitBtn1 = addButton("BitBtn1", "Retour", 548, 442, 88, 30);
     BitBtn2 = addButton("BitBtn2", "Variables", 0, 479, 1, 1);
     BitBtn2->setFocusPolicy(Qt::NoFocus);
     BitBtn2->setAccessibleName(QString::fromUtf8("Redessiner"));
