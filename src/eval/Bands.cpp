@@ -26,6 +26,9 @@ using V = BandView;
 using P = BandParams;
 
 constexpr BandMask bit(bool c, int k) { return BandMask(c) << k; }
+// The mask when the guard holds, else no band; without a branch, since the
+// guards depend on the data.
+constexpr BandMask only(bool guard, BandMask m) { return m & (0u - BandMask(guard)); }
 
 // A stored single in the mmol/l of the bands: converted in double precision
 // and rounded back to a single, or taken as stored.
@@ -80,55 +83,46 @@ template <std::uint16_t First, int N> [[gnu::always_inline]] inline BandMask yes
 
 // 0, 1 to 2, above 2 of a yearly count (only if 0 or more).
 inline BandMask yearlyEvents(std::int32_t n) {
-    if (n < 0) return 0;
-    return bit(n == 0, 0) | bit((n >= 1) & (n <= 2), 1) | bit(n > 2, 2);
+    return only(n >= 0, bit(n == 0, 0) | bit((n >= 1) & (n <= 2), 1) | bit(n > 2, 2));
 }
 // 0, 1 to 9, 10 to 30, above 30 days (only if 0 or more).
 inline BandMask days(std::int32_t n) {
-    if (n < 0) return 0;
-    return bit(n == 0, 0) | bit((n >= 1) & (n <= 9), 1) | bit((n >= 10) & (n <= 30), 2) | bit(n > 30, 3);
+    return only(n >= 0, bit(n == 0, 0) | bit((n >= 1) & (n <= 9), 1) | bit((n >= 10) & (n <= 30), 2) | bit(n > 30, 3));
 }
 // 1, 2, 3, more injections (only if neither 0 nor empty).
 inline BandMask injections(std::uint8_t n) {
-    if (n == 0 || n == kEmptyU8) return 0;
-    return bit(n == 1, 0) | bit(n == 2, 1) | bit(n == 3, 2) | bit(n > 3, 3);
+    return only(n != 0 && n != kEmptyU8, bit(n == 1, 0) | bit(n == 2, 1) | bit(n == 3, 2) | bit(n > 3, 3));
 }
 inline bool onInsulin(const V& v) { return v.get(fld::AnDebutInsuline) > 0 || v.get(fld::InjApres) != kEmptyU8; }
 // A year from 1900 to the year of the count.
 inline bool knownYear(std::int32_t y, const P& p) { return y >= 1900 && y <= p.year; }
 
-BandMask hba1c(const V& v, const P&) {
+[[gnu::always_inline]] inline BandMask hba1c(const V& v, const P&) {
     const float x = v.get(fld::HbA1c);
-    if (!greaterThan(x, 0)) return 0;
-    return bit(lessThan(x, 6.5), 0) | bit(atLeast(x, 6.5) & lessThan(x, 8), 1) | bit(atLeast(x, 8) & lessThan(x, 10), 2) |
-           bit(atLeast(x, 10) & atMost(x, 12), 3) | bit(greaterThan(x, 12), 4);
+    return only(greaterThan(x, 0), bit(lessThan(x, 6.5), 0) | bit(atLeast(x, 6.5) & lessThan(x, 8), 1) | bit(atLeast(x, 8) & lessThan(x, 10), 2) |
+           bit(atLeast(x, 10) & atMost(x, 12), 3) | bit(greaterThan(x, 12), 4));
 }
 [[gnu::always_inline]] inline BandMask tension(const V& v, const P&) {
     const std::int32_t s = v.get(fld::TaSyst), d = v.get(fld::TaDiast);
-    if (s < 1 || d < 1) return 0;
     const bool low = s <= 140 && d <= 90;
-    return bit(low, 0) | bit((!low) & ((s <= 160) | (d <= 100)), 1) | bit((s > 160) & (d > 100), 2);
+    return only(s >= 1 && d >= 1, bit(low, 0) | bit((!low) & ((s <= 160) | (d <= 100)), 1) | bit((s > 160) & (d > 100), 2));
 }
 [[gnu::always_inline]] inline BandMask masse(const V& v, const P&) {
     const std::int32_t w = v.get(fld::Poids), h = v.get(fld::Taille);
-    if (w < 1 || h < 1) return 0;
     const float bmi = toSingle(double(w) / ((double(h) * 0.01) * (double(h) * 0.01)));
-    return bit(lessThan(bmi, 25), 0) | bit(atLeast(bmi, 25) & atMost(bmi, 30), 1) | bit(greaterThan(bmi, 30), 2);
+    return only(w >= 1 && h >= 1, bit(lessThan(bmi, 25), 0) | bit(atLeast(bmi, 25) & atMost(bmi, 30), 1) | bit(greaterThan(bmi, 30), 2));
 }
 [[gnu::always_inline]] inline BandMask cholesterol(const V& v, const P& p) {
     const float x = v.get(fld::Cholesterol);
-    if (!greaterThan(x, 0)) return 0;
-    return threeBands(converted(x, p.cholFactor), 6.5, 7.5);
+    return only(greaterThan(x, 0), threeBands(converted(x, p.cholFactor), 6.5, 7.5));
 }
 [[gnu::always_inline]] inline BandMask triglycerides(const V& v, const P& p) {
     const float x = v.get(fld::Triglycerides);
-    if (!greaterThan(x, 0)) return 0;
-    return threeBands(converted(x, p.trigFactor), 1.8, 2.5);
+    return only(greaterThan(x, 0), threeBands(converted(x, p.trigFactor), 1.8, 2.5));
 }
 [[gnu::always_inline]] inline BandMask microalb(const V& v, const P&) {
     const float x = v.get(fld::Microalb);
-    if (lessThan(x, 0) || x != x) return 0;
-    return threeBands(x, 30, 300);
+    return only(atLeast(x, 0) && x == x, threeBands(x, 30, 300));
 }
 [[gnu::always_inline]] inline BandMask risque(const V& v, const P&) {
     static_assert(fld::Tabac.offset == fld::DiabeteFamille.offset + 1 && fld::Alcool.offset == fld::Tabac.offset + 1);
@@ -140,9 +134,8 @@ BandMask hba1c(const V& v, const P&) {
 }
 [[gnu::always_inline]] inline BandMask age(const V& v, const P& p) {
     const std::int32_t y = v.get(fld::AnNaissance);
-    if (!knownYear(y, p)) return 0;
-    const std::int32_t a = p.year - y;
-    return bit(a <= 35, 0) | bit((a >= 36) & (a <= 55), 1) | bit((a >= 56) & (a <= 75), 2) | bit(a > 75, 3);
+    const std::int64_t a = std::int64_t(p.year) - y;  // 64 bits: y is any stored value
+    return only(knownYear(y, p), bit(a <= 35, 0) | bit((a >= 36) & (a <= 55), 1) | bit((a >= 56) & (a <= 75), 2) | bit(a > 75, 3));
 }
 [[gnu::always_inline]] inline BandMask type(const V& v, const P&) {
     const std::uint8_t t = v.get(fld::TypeDiabete);
@@ -150,14 +143,13 @@ BandMask hba1c(const V& v, const P&) {
 }
 [[gnu::always_inline]] inline BandMask groupe(const V& v, const P&) {
     const std::int32_t start = v.get(fld::AnDebutDiabete);
-    if (start < 1) return 0;
     // In 64 bits: stored years are any 32-bit values.
     const std::int64_t onset = std::int64_t(start) - v.get(fld::AnNaissance);
     const std::uint8_t t = v.get(fld::TypeDiabete);
     const bool ins = onInsulin(v);
     const bool noInsulin = v.get(fld::AnDebutInsuline) == kEmptyI32 && v.get(fld::InjApres) == kEmptyU8;
-    return bit((t == 1) & (onset <= 35) & ins, 0) | bit((t == 2) & (onset > 35) & noInsulin, 1) |
-           bit((t == 2) & (onset > 35) & ins, 2);
+    return only(start >= 1, bit((t == 1) & (onset <= 35) & ins, 0) | bit((t == 2) & (onset > 35) & noInsulin, 1) |
+           bit((t == 2) & (onset > 35) & ins, 2));
 }
 [[gnu::always_inline]] inline BandMask traitement(const V& v, const P&) {
     const bool tablets = v.get(fld::Biguanides) != kEmptyU8 || v.get(fld::Sulfamides) != kEmptyU8 ||
@@ -166,9 +158,8 @@ BandMask hba1c(const V& v, const P&) {
 }
 [[gnu::always_inline]] inline BandMask duree(const V& v, const P& p) {
     const std::int32_t y = v.get(fld::AnDebutDiabete);
-    if (!knownYear(y, p)) return 0;
-    const std::int32_t d = p.year - y;
-    return bit(d <= 5, 0) | bit((d >= 6) & (d <= 10), 1) | bit((d >= 11) & (d <= 15), 2) | bit(d > 15, 3);
+    const std::int64_t d = std::int64_t(p.year) - y;
+    return only(knownYear(y, p), bit(d <= 5, 0) | bit((d >= 6) & (d <= 10), 1) | bit((d >= 11) & (d <= 15), 2) | bit(d > 15, 3));
 }
 [[gnu::always_inline]] inline BandMask mode(const V& v, const P&) {
     const std::uint8_t m = v.get(fld::ConsultHospit);
