@@ -1,8 +1,29 @@
 #include "ref/StoredSynthesis.h"
 
+#include <algorithm>
+#include <filesystem>
+
 #include "pool/PoolFiles.h"
 
 namespace pelo::ref {
+
+std::string resolveName(const std::string& folder, const std::string& name) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const fs::path dir = folder.empty() ? fs::path(".") : fs::path(folder);
+    if (fs::exists(dir / name, ec)) return name;
+    auto lower = [](std::string t) {
+        std::transform(t.begin(), t.end(), t.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+        return t;
+    };
+    const std::string wanted = lower(name);
+    std::string found;
+    for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string candidate = it->path().filename().string();
+        if (lower(candidate) == wanted && (found.empty() || candidate < found)) found = candidate;
+    }
+    return found.empty() ? name : found;
+}
 
 const pool::SynCounters* StoredSynthesis::centre(std::int32_t number) const {
     const std::uint16_t k = index.recordOf(number);
@@ -15,8 +36,8 @@ IoStatus readStored(const std::string& folder, const std::string& name, StoredSy
     if (counters == name) return IoError{name, "nom de synthèse sans extension (par exemple SynFr97.Atx)"};
     StoredSynthesis s;
     s.name = name;
-    if (auto e = pool::readSynIndex(folder, name, s.index)) return e;
-    if (auto e = pool::readAllSynCounters(folder, counters, s.records)) return e;
+    if (auto e = pool::readSynIndex(folder, resolveName(folder, name), s.index)) return e;
+    if (auto e = pool::readAllSynCounters(folder, resolveName(folder, counters), s.records)) return e;
     for (int c = 1; c <= pool::SynIndex::kLastCentre; ++c) {
         const std::uint16_t k = s.index.entries[std::size_t(c)];
         if (k >= s.records.size()) return IoError{counters, "lecture au-delà de la fin du fichier"};
@@ -63,9 +84,9 @@ std::vector<pool::CentreShare> bandShares(const StoredSynthesis& s, int counter)
 
 IoStatus readReferenceTotals(const std::string& folder, const ComparedFile& f, ReferenceTotals& out) {
     pool::SynIndex index;
-    if (auto e = pool::readSynIndex(folder, f.index, index)) return e;
+    if (auto e = pool::readSynIndex(folder, resolveName(folder, f.index), index)) return e;
     pool::SynCounters total;
-    if (auto e = pool::readSynCounters(folder, f.counters, 0, total)) return e;
+    if (auto e = pool::readSynCounters(folder, resolveName(folder, f.counters), 0, total)) return e;
     out.total = index.totalFibs();
     out.counts = total.counters;
     return {};

@@ -26,6 +26,12 @@ struct StoredSynthesis {
     const pool::SynCounters* centre(std::int32_t number) const;
 };
 
+// The name of a file of the folder, found whatever its case when no file has
+// exactly that name: the pooled synthesis writes "SYNFr97.ATX", the reference
+// menu asks for "SynFr97.Atx", as a case-blind file system would find it.
+// The name as given when nothing matches.
+std::string resolveName(const std::string& folder, const std::string& name);
+
 // Reads both files of a stored synthesis; the name must be a plain file name
 // with an extension (the counter file's name comes from it). An index that
 // names a counter record beyond the counter file is an error.

@@ -91,3 +91,21 @@ TEST(StoredSynthesis, ComparisonTotals) {
     EXPECT_EQ(t.counts[0], 30);
     EXPECT_TRUE(ref::readReferenceTotals("", ref::kCompared[1], t));
 }
+
+TEST(StoredSynthesis, FoundWhateverTheCaseOfItsName) {
+    TempDir dir;
+    // The pooled synthesis of FibFr97.Dat writes SYNFr97.ATX and SYNFr97.BTX.
+    writeStored("SYNFr97.ATX", {{1, 40, 10}});
+    ref::StoredSynthesis s;
+    ASSERT_FALSE(ref::readStored("", "SynFr97.Atx", s));
+    EXPECT_EQ(s.index.totalFibs(), 40);
+    EXPECT_EQ(s.name, "SynFr97.Atx");  // the country still comes from the name as given
+    ref::ReferenceTotals t;
+    ASSERT_FALSE(ref::readReferenceTotals("", ref::kCompared[0], t));  // asks for SYNFR97.ATX
+    EXPECT_EQ(t.total, 40);
+    // An exact name wins over another case.
+    writeStored("SynFr97.Atx", {{1, 7, 1}});
+    ASSERT_FALSE(ref::readStored("", "SynFr97.Atx", s));
+    EXPECT_EQ(s.index.totalFibs(), 7);
+    EXPECT_EQ(ref::resolveName("", "absent.atx"), "absent.atx");
+}
