@@ -13,6 +13,8 @@
 namespace pelo {
 
 TFSauv::TFSauv(AppContext& ctx) : Form(ctx, "TFSauv", "PELORAMIX") {
+    // Opened over the full-screen centre menu: scaled like it.
+    setScalable(true);
     setPaintsGradient(true);
     setFixedSize(640, 480);
     look::setBackground(this, look::kNavy);
