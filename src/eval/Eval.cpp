@@ -1,5 +1,6 @@
 #include "eval/Eval.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -65,6 +66,7 @@ TFEval::TFEval(AppContext& ctx) : Form(ctx, "TFEval", "EVALUATION") {
     lf.setPointSize(9);
     LVar->setFont(lf);
     connect(LVar, &QListWidget::itemClicked, this, [this] { LVarClick(); });
+    LVar->installEventFilter(this);
 
     for (int k = 0; k < 12; ++k) {
         auto* l = new QListWidget(this);
@@ -82,6 +84,7 @@ TFEval::TFEval(AppContext& ctx) : Form(ctx, "TFEval", "EVALUATION") {
         l->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         l->hide();
         connect(l, &QListWidget::itemClicked, this, [this, k] { LPatClick(k); });
+        l->installEventFilter(this);
         LPat[k] = l;
     }
 
@@ -112,6 +115,25 @@ TFEval::TFEval(AppContext& ctx) : Form(ctx, "TFEval", "EVALUATION") {
     setTabOrder(Button2, BImp);
     setTabOrder(BImp, BCsv);
     setTabOrder(BCsv, BitBtn1);
+}
+
+// Enter on a line of a list does what a click does, for the keyboard.
+bool TFEval::eventFilter(QObject* watched, QEvent* e) {
+    if (e->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(e)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            if (watched == LVar) {
+                LVarClick();
+                return true;
+            }
+            for (int k = 0; k < 12; ++k)
+                if (watched == LPat[k]) {
+                    LPatClick(k);
+                    return true;
+                }
+        }
+    }
+    return Form::eventFilter(watched, e);
 }
 
 void TFEval::hideClasses() {

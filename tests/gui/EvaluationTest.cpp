@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -134,6 +136,13 @@ TEST(Evaluation, BandClickListsTheFibsOfTheWholeSection) {
     e->Button3->click();
     EXPECT_TRUE(e->LPat[6]->isVisibleTo(e));
     EXPECT_FALSE(e->LPat[0]->isVisibleTo(e));
+
+    // Enter on a line does what a click does.
+    e->LVar->setCurrentRow(3);
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(e->LVar, &enter);
+    EXPECT_EQ(items(e->LPat[0]).size(), c.numbers[0].size() + 1);
+    EXPECT_TRUE(e->LPat[0]->isVisibleTo(e));
 
     // The eyes: examined FIBs in C1, every other one in " Non ".
     clickLine(e, 124);
