@@ -50,16 +50,6 @@ template <std::size_t N> [[gnu::always_inline]] inline BandMask yesBands(const V
     for (std::size_t k = 0; k < N; ++k) m |= bit(v.get(f[k]) == 1, int(k));
     return m;
 }
-// Before (1 or 3) or after (2 or 3) bands of treatment fields.
-template <std::size_t N> [[gnu::always_inline]] inline BandMask whenBands(const V& v, const Field<FieldType::U8> (&f)[N], std::uint8_t when) {
-    BandMask m = 0;
-#pragma GCC unroll 16
-    for (std::size_t k = 0; k < N; ++k) {
-        const std::uint8_t x = v.get(f[k]);
-        m |= bit((x == when) | (x == 3), int(k));
-    }
-    return m;
-}
 // Byte fields stored side by side from offset First: bit k set when field k
 // holds a or b. One 16-byte comparison on x86-64 instead of N tests.
 template <std::uint16_t First, int N>
