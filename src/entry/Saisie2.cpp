@@ -136,31 +136,43 @@ void TFIB2::byteEntry(QLineEdit* e, Field<FieldType::U8> f, int maxLength) {
     entries_.push_back({e, FieldType::U8, f.offset, maxLength});
 }
 
-// The group's caption at the left edge, its check panel and help button at the right.
+// The group's frame with its caption inside at the left, its check panel as a
+// strip at the right edge, then its help button, as on entry page 1.
 void TFIB2::groupFrame(int panelNo, int helpNo, int helpPage, const QString& caption, int y, int h) {
-    auto* l = text(this, caption, 2, y, 74, h);
-    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    QFont bf = l->font();
-    bf.setBold(true);
-    l->setFont(bf);
+    auto* fr = new QFrame(this);
+    fr->setObjectName(QStringLiteral("Group%1").arg(panelNo));
+    fr->setGeometry(1, y, 600, h);
+    fr->setFrameStyle(QFrame::Box | QFrame::Plain);
+    QPalette fp = fr->palette();
+    fp.setColor(QPalette::WindowText, QColor(160, 160, 200));
+    fr->setPalette(fp);
+    fr->lower();  // beneath the group's controls
 
+    auto* l = text(fr, caption, 3, 2, 72, h - 4);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QFont cf = l->font();
+    cf.setPointSize(7);
+    l->setFont(cf);
     const QString groupName = QString(caption).replace('\n', ' ');
+    l->setAccessibleName(groupName);
+
     auto* panel = new QPushButton(this);
     panel->setObjectName(QStringLiteral("Panel%1").arg(panelNo));
-    panel->setGeometry(570, y + 2, 30, 22);
-    panel->setAccessibleName(QString::fromUtf8("Contrôle ") + groupName);
-    panel->setToolTip(QString::fromUtf8("Contrôle du groupe"));
+    panel->setGeometry(603, y + 1, 10, h - 2);
+    panel->setAccessibleName(QString::fromUtf8("Contrôle : ") + groupName);
+    panel->setToolTip(QString::fromUtf8("Contrôle"));
+    panel->setFocusPolicy(Qt::NoFocus);
     panel->setAutoDefault(false);
     const int index = panelNo == 13 ? 0 : panelNo - 14;
     panels_[std::size_t(index)] = panel;
     setPanelColour(panel, kNavy);
     connect(panel, &QPushButton::clicked, this, [this, index] { runPanel(index); });
 
-    auto* help = addButton(QStringLiteral("BitBtn%1").arg(helpNo), QStringLiteral("?"), 604, y + 2, 30, 22);
-    help->setAccessibleName(QString::fromUtf8("Aide ") + groupName);
+    auto* help = addButton(QStringLiteral("BitBtn%1").arg(helpNo), QStringLiteral("?"), 618, y + 1, 22, std::min(h - 2, 22));
+    help->setAccessibleName(QString::fromUtf8("Aide : ") + groupName);
+    help->setToolTip(QString::fromUtf8("Aide"));
+    help->setFocusPolicy(Qt::NoFocus);
     connect(help, &QPushButton::clicked, this, [this, helpPage] { openHelp(ctx(), helpPage); });
-    tabOrder_.push_back(panel);
-    tabOrder_.push_back(help);
 }
 
 void TFIB2::buildPage() {
@@ -191,13 +203,13 @@ void TFIB2::buildPage() {
             auto* b = box(this, it.no, x + 122, y, label + " non");
             pair(Family::Pair, it.f, a, b);
         }
-        groupFrame(13, 3, 10, QString::fromUtf8("Symptômes\ndepuis 12\nmois"), y0, 48);
+        groupFrame(13, 3, 10, QString::fromUtf8("Symptômes\ndepuis 12\nmois"), 2, 52);
     }
 
     // Observation: the eyes in a light-yellow block, the feet beside it.
     {
         const int y0 = 56;
-        QFrame* eyes = block("PanelYeux", 80, y0, 250, 200, kLightYellow);
+        QFrame* eyes = block("PanelYeux", 80, y0 + 2, 250, 200, kLightYellow);
         const char* letters[] = {"Y", "E", "U", "X"};
         for (int i = 0; i < 4; ++i) text(eyes, letters[i], 3, 50 + i * 30, 10, 15, true);
         text(eyes, QString::fromUtf8("Examen < 12 mois"), 14, 2, 120, 15, true);
@@ -284,12 +296,12 @@ void TFIB2::buildPage() {
             pair(Family::Pair, left[i], gy, gn);
             pair(Family::Pair, right[i], dy, dn);
         }
-        groupFrame(15, 4, 11, QString::fromUtf8("Observation\n( bilan des\n12 derniers\nmois )"), y0, 70);
+        groupFrame(15, 4, 11, QString::fromUtf8("Observation\n( bilan des\n12 derniers\nmois )"), y0, 204);
     }
 
     // Quality of life.
     {
-        const int y0 = 260, y1 = y0 + 20;
+        const int y0 = 266, y1 = y0 + 18;
         text(this, QString::fromUtf8("Hypoglycémie"), 80, y0, 70);
         auto* e3 = entry(this, "Edit3", 150, y0, 28, 3, QString::fromUtf8("Hypoglycémies nb/an"));
         text(this, "nb/an", 181, y0, 34);
@@ -319,12 +331,12 @@ void TFIB2::buildPage() {
         intEntry(e6, fld::JoursHorsHosp, 3);
         byteEntry(e7, fld::InjAvant, 2);
         byteEntry(e8, fld::InjApres, 2);
-        groupFrame(16, 2, 12, QString::fromUtf8("Qualité\nde vie"), y0, 40);
+        groupFrame(16, 2, 12, QString::fromUtf8("Qualité\nde vie"), 262, 42);
     }
 
     // Treatment of the diabetes: tablets on the left, insulins in a light-yellow block.
     {
-        const int y0 = 304;
+        const int y0 = 308;
         text(this, QString::fromUtf8("début en:"), 166, y0, 48);
         text(this, avant, 218, y0, 30);
         text(this, apres, 254, y0, 30);
@@ -354,7 +366,7 @@ void TFIB2::buildPage() {
             intEntry(e, t.year, 4);
             y += 17;
         }
-        QFrame* ins = block("PanelInsuline", 290, y0, 274, 106, kLightYellow);
+        QFrame* ins = block("PanelInsuline", 296, y0, 274, 104, kLightYellow);
         text(ins, avant, 132, 1, 30, 13, true);
         text(ins, apres, 172, 1, 30, 13, true);
         struct Insulin { const char* label; int a, b; Field<FieldType::U8> code; };
@@ -375,12 +387,12 @@ void TFIB2::buildPage() {
             pair(Family::BeforeAfter, in.code, a, b, true);
             iy += 15;
         }
-        groupFrame(17, 5, 13, QString::fromUtf8("Traitement\ndu\ndiabète"), y0, 50);
+        groupFrame(17, 5, 13, QString::fromUtf8("Traitement\ndu\ndiabète"), 306, 108);
     }
 
     // Associated treatments: two rows of four columns.
     {
-        const int y0 = 414;
+        const int y0 = 418;
         struct Assoc { const char* label; int a, b; Field<FieldType::U8> code; };
         const Assoc items[] = {
             {"HTA", 35, 36, fld::TrtHta},          {"Insuf.card.", 37, 38, fld::TrtInsufCard},
@@ -400,12 +412,13 @@ void TFIB2::buildPage() {
             auto* b = box(this, QStringLiteral("CheckBox%1").arg(items[i].b), x + 100, y, label + QString::fromUtf8(" après"));
             pair(Family::BeforeAfter, items[i].code, a, b);
         }
-        groupFrame(18, 6, 14, QString::fromUtf8("Traitements\nassociés"), y0, 50);
+        groupFrame(18, 6, 14, QString::fromUtf8("Traitements\nassociés"), 416, 52);
     }
 
-    BitBtn1 = addButton("BitBtn1", "DEBUT", 570, 150, 64, 26);
-    Button2 = addButton("Button2", "CTRL", 570, 184, 64, 26);
-    BImp = addButton("BImp", "Imprim.", 570, 218, 64, 26);
+    // The page's buttons, under the feet.
+    BitBtn1 = addButton("BitBtn1", "DEBUT", 346, 228, 76, 26);
+    Button2 = addButton("Button2", "CTRL", 430, 228, 76, 26);
+    BImp = addButton("BImp", "Imprim.", 514, 228, 76, 26);
     connect(BitBtn1, &QPushButton::clicked, this, &TFIB2::BitBtn1Click);
     connect(Button2, &QPushButton::clicked, this, &TFIB2::Button2Click);
     connect(BImp, &QPushButton::clicked, this, &TFIB2::BImpClick);

@@ -345,14 +345,13 @@ TEST(Page2, TabOrderFollowsTheSheetAndEveryControlIsNamed) {
         EXPECT_NE(it, chain.end()) << n;
         return it - chain.begin();
     };
-    const char* sheetOrder[] = {"CheckBox1", "CheckBox3", "CheckBox5", "CheckBox9", "CheckBox2", "Panel13",
-                                "RadioButton1", "RadioButton2", "CheckBox15", "CheckBox16", "CheckBox17",
-                                "CheckBox19", "CheckBox26", "CheckBox70", "Edit1", "Edit2", "RadioButton3",
-                                "CheckBox13", "CheckBox75", "CheckBox81", "CheckBox92", "Panel15", "Edit3",
-                                "Edit4", "Edit7", "Edit8", "Edit5", "Edit6", "CheckBox93", "Panel16",
-                                "CheckBox27", "MaskEdit1", "CheckBox29", "Edit9", "CheckBox97", "CheckBox108",
-                                "Panel17", "CheckBox35", "CheckBox41", "CheckBox43", "CheckBox48", "Panel18",
-                                "BitBtn1", "Button2", "BImp"};
+    const char* sheetOrder[] = {"CheckBox1",  "CheckBox3",  "CheckBox5",   "CheckBox9",   "CheckBox2",  "RadioButton1",
+                                "RadioButton2", "CheckBox15", "CheckBox16", "CheckBox17",  "CheckBox19",  "CheckBox26",
+                                "CheckBox70", "Edit1",      "Edit2",       "RadioButton3", "CheckBox13", "CheckBox75",
+                                "CheckBox81", "CheckBox92", "Edit3",       "Edit4",       "Edit7",      "Edit8",
+                                "Edit5",      "Edit6",      "CheckBox93",  "CheckBox27",  "MaskEdit1",  "CheckBox29",
+                                "Edit9",      "CheckBox97", "CheckBox108", "CheckBox35",  "CheckBox41", "CheckBox43",
+                                "CheckBox48", "BitBtn1",    "Button2",     "BImp"};
     for (std::size_t i = 1; i < std::size(sheetOrder); ++i)
         EXPECT_LT(pos(sheetOrder[i - 1]), pos(sheetOrder[i])) << sheetOrder[i];
     EXPECT_EQ(t.b("CheckBox75")->accessibleName(), QString::fromUtf8("Sensibilité vibra. normale pied gauche non"));
