@@ -577,8 +577,10 @@ void TFIB2::markPanelsUnchecked() {
 void TFIB2::BitBtn1Click() {
     state().buffer.set(fld::EtatFiche, kComplete);
     if (runPage1ChecksSilently) runPage1ChecksSilently();
-    close();
+    done(QDialog::Rejected);
 }
+
+void TFIB2::reject() { BitBtn1Click(); }
 
 void TFIB2::Button2Click() {
     if (state().buffer.get(fld::EtatFiche) != kAnnulled) state().buffer.set(fld::EtatFiche, kComplete);

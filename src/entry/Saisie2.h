@@ -67,6 +67,8 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Escape or the window's close box return to page 1 as "DEBUT" does.
+    void reject() override;
 
 private:
     enum class Family { Pair, Radio, BeforeAfter };

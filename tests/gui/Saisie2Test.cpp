@@ -277,6 +277,14 @@ TEST(Page2, DebutRunsPageOneChecksAndCloses) {
     EXPECT_EQ(page1Runs, 1);
     EXPECT_EQ(t.r().get(fld::EtatFiche), 0);
     EXPECT_FALSE(t.p->isVisible());
+
+    // Closing the window goes back the same way.
+    t.p->show();
+    t.r().set(fld::EtatFiche, 2);
+    t.p->close();
+    EXPECT_EQ(page1Runs, 2);
+    EXPECT_EQ(t.r().get(fld::EtatFiche), 0);
+    EXPECT_FALSE(t.p->isVisible());
 }
 
 TEST(Page2, PrintRunsEveryCheckSilentlyThenPrintsOnePage) {
