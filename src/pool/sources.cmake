@@ -2,6 +2,10 @@ list(APPEND PELO_CORE_SOURCES
   src/pool/PooledRecord.cpp
   src/pool/PoolFiles.cpp
   src/pool/Variability.cpp
+  src/pool/Collection.cpp
+  src/pool/PoolSynthesis.cpp
+  src/pool/Groups.cpp
+  src/pool/Query.cpp
 )
 list(APPEND PELO_GUI_SOURCES
   src/pool/Varia.cpp

@@ -1,0 +1,102 @@
+#include "pool/Collection.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+namespace pelo::pool {
+
+SourceFormat sourceFormat(std::uint64_t size, std::uint16_t word2) {
+    if (word2 != 0 && size >= kRecordSize && size % kRecordSize == 0) return SourceFormat::Centre;
+    if (word2 == 0 && size >= kPooledSize && size % kPooledSize == 0) return SourceFormat::Pooled;
+    return SourceFormat::Unknown;
+}
+
+std::string collectionMessage(const CollectionResult& r) {
+    return std::to_string(r.centres) + " centres, " + std::to_string(r.fibs) + " fiches";
+}
+
+namespace {
+
+std::string sourceName(int n) { return "FIB" + std::to_string(n) + ".DAT"; }
+
+// Record k of a source file in the pooled format.
+PooledFibRecord sourceRecord(const std::vector<std::uint8_t>& bytes, SourceFormat f, std::uint32_t k) {
+    PooledFibRecord p;
+    if (f == SourceFormat::Pooled) {
+        std::memcpy(p.bytes.data(), bytes.data() + std::size_t(k) * kPooledSize, kPooledSize);
+    } else {
+        FibRecord r;
+        std::memcpy(r.bytes.data(), bytes.data() + std::size_t(k) * kRecordSize, kRecordSize);
+        p = widen(r);
+    }
+    return p;
+}
+
+}  // namespace
+
+IoStatus collect(const std::string& folder, const std::string& poolName, CollectionResult& out) {
+    CollectionResult r;
+    ReplacementFile pool;
+    bool first = true;
+    PooledHeader header;
+    std::vector<std::uint8_t> bytes;
+    std::vector<PooledFibRecord> batch;
+
+    for (int n = 1; n <= kLastSourceFile; ++n) {
+        const std::string name = sourceName(n);
+        if (auto e = readWholeFile(folder, name, bytes)) {
+            if (e->cause == ioCause(ENOENT)) continue;  // no such centre: skipped silently
+            r.warnings.push_back(name + " ignoré : " + e->cause);
+            continue;
+        }
+        std::uint16_t word2 = 0;
+        if (bytes.size() >= 4) std::memcpy(&word2, bytes.data() + 2, 2);
+        const SourceFormat format = sourceFormat(bytes.size(), word2);
+        if (format == SourceFormat::Unknown) {
+            r.warnings.push_back(name + " ignoré : ce n'est ni un fichier de centre ni un fichier de fiches collectées");
+            continue;
+        }
+        const std::size_t recordSize = format == SourceFormat::Pooled ? kPooledSize : kRecordSize;
+        const PooledFibRecord head = sourceRecord(bytes, format, 0);
+        const std::uint32_t m = head.nbFiches();
+        if (std::uint64_t(m) + 1 > bytes.size() / recordSize)
+            return IoError{name, "le nombre de fiches (" + std::to_string(m) + ") dépasse la fin du fichier"};
+        if (first) {
+            if (auto e = pool.create(folder, poolName)) return e;
+            header = head;
+            if (auto e = pool.write(header.bytes.data(), kPooledSize)) return e;
+            first = false;
+        }
+        batch.clear();
+        for (std::uint32_t i = 1; i <= m; ++i) {
+            PooledFibRecord rec = sourceRecord(bytes, format, i);
+            if (rec.get(pfld::NumCentre) <= 0) continue;
+            if (r.fibs + batch.size() >= kMaxPooledFibs)
+                return IoError{poolName,
+                               "Collection impossible : les fichiers FIB1.DAT à FIB999.DAT contiennent plus de 65535 "
+                               "fiches. " + poolName + " n'a pas été modifié.",
+                               true};
+            batch.push_back(rec);
+        }
+        if (!batch.empty())
+            if (auto e = pool.write(batch.data(), batch.size() * kPooledSize)) return e;
+        r.fibs += std::uint32_t(batch.size());
+        ++r.centres;
+    }
+    if (first)
+        return IoError{poolName,
+                       "Aucun fichier FIB1.DAT à FIB999.DAT dans le dossier de travail : " + poolName +
+                           " n'a pas été modifié.",
+                       true};
+    header.setNbFiches(std::int32_t(r.fibs));
+    header.set(pfld::NumCentre, kPoolCentre);
+    if (auto e = pool.writeAt(0, header.bytes.data(), kPooledSize)) return e;
+    if (auto e = pool.commit()) return e;
+    out = std::move(r);
+    return {};
+}
+
+}  // namespace pelo::pool

@@ -1,0 +1,134 @@
+#include "pool/Groups.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <set>
+
+#include "store/Text.h"
+
+namespace pelo::pool {
+
+IoStatus readGroups(const std::string& folder, std::vector<GroupeRecord>& out, bool createIfMissing) {
+    std::vector<std::uint8_t> bytes;
+    if (auto e = readWholeFile(folder, kGroupFile, bytes)) {
+        if (!createIfMissing || e->cause != ioCause(ENOENT)) return e;
+        if (auto c = replaceFile(folder, kGroupFile, nullptr, 0)) return c;
+        out.clear();
+        return {};
+    }
+    if (bytes.size() % sizeof(GroupeRecord) != 0)
+        return IoError{kGroupFile, "taille de fichier incorrecte (" + std::to_string(bytes.size()) +
+                                       " octets, pas un multiple de 1024)"};
+    std::vector<GroupeRecord> groups(bytes.size() / sizeof(GroupeRecord));
+    if (!bytes.empty()) std::memcpy(groups.data(), bytes.data(), bytes.size());
+    out = std::move(groups);
+    return {};
+}
+
+IoStatus writeGroups(const std::string& folder, const std::vector<GroupeRecord>& groups) {
+    return replaceFile(folder, kGroupFile, groups.data(), groups.size() * sizeof(GroupeRecord));
+}
+
+std::string centresText(const GroupeRecord& g) {
+    std::string s;
+    for (std::uint16_t c : g.centres()) {
+        if (!s.empty()) s += ",";
+        s += std::to_string(c);
+    }
+    return s + ";";
+}
+
+GroupRow rowOf(const GroupeRecord& g) { return {std::to_string(g.NumGroupe), g.name(), centresText(g)}; }
+
+namespace {
+
+std::string trim(const std::string& s) {
+    const auto b = s.find_first_not_of(' ');
+    if (b == std::string::npos) return {};
+    return s.substr(b, s.find_last_not_of(' ') - b + 1);
+}
+
+bool allDigits(const std::string& s) {
+    return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// Number of characters of a UTF-8 text.
+std::size_t characters(const std::string& s) {
+    return std::size_t(std::count_if(s.begin(), s.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+}
+
+}  // namespace
+
+std::variant<std::vector<std::uint16_t>, std::string> parseCentres(const std::string& text) {
+    std::string t = trim(text);
+    if (!t.empty() && t.back() == ';') t = trim(t.substr(0, t.size() - 1));
+    std::vector<std::uint16_t> out;
+    if (t.empty()) return out;
+    std::set<std::uint16_t> seen;
+    std::size_t pos = 0;
+    while (true) {
+        const auto comma = t.find(',', pos);
+        const std::string item = trim(t.substr(pos, comma == std::string::npos ? std::string::npos : comma - pos));
+        if (!allDigits(item)) return std::string("liste de centres incorrecte : « " + text + " » (Ex: 1,2,34;)");
+        const long n = item.size() > 5 ? 100000 : std::stol(item);
+        if (n < 1 || n > 9999) return "numéro de centre incorrect : " + item + " (1 à 9999)";
+        if (!seen.insert(std::uint16_t(n)).second) return "le centre " + item + " figure deux fois";
+        out.push_back(std::uint16_t(n));
+        if (out.size() > GroupeRecord::kMaxCentres) return std::string("plus de 506 centres");
+        if (comma == std::string::npos) break;
+        pos = comma + 1;
+    }
+    return out;
+}
+
+std::variant<std::vector<GroupeRecord>, std::string> groupsFromRows(const std::vector<GroupRow>& rows) {
+    std::vector<GroupeRecord> out;
+    std::set<long> numbers;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const GroupRow& r = rows[i];
+        const std::string num = trim(r.numero), nom = trim(r.nom), cen = trim(r.centres);
+        if (num.empty() && nom.empty() && (cen.empty() || cen == ";")) continue;
+        const std::string where = "Ligne " + std::to_string(i + 1) + " : ";
+        const long n = allDigits(num) && num.size() <= 5 ? std::stol(num) : -1;
+        if (n < 1 || n > 65535) return where + "numéro de groupe incorrect (1 à 65535)";
+        if (!numbers.insert(n).second) return where + "le numéro de groupe " + num + " est déjà utilisé";
+        if (characters(nom) > GroupeRecord::kNameSize) return where + "nom du groupe trop long (10 caractères au plus)";
+        auto centres = parseCentres(cen);
+        if (auto* msg = std::get_if<std::string>(&centres)) return where + *msg;
+        GroupeRecord g;
+        g.NumGroupe = std::uint16_t(n);
+        g.setName(nom);
+        g.setCentres(std::get<std::vector<std::uint16_t>>(centres));
+        out.push_back(g);
+    }
+    return out;
+}
+
+IoStatus groupSynthesis(const std::string& folder, const std::string& indexName, const GroupeRecord& g,
+                        GroupSynthesis& out) {
+    SynIndex index;
+    if (auto e = readSynIndex(folder, indexName, index)) return e;
+    const std::string counterName = counterFileOf(indexName);
+    std::vector<SynCounters> records;
+    if (auto e = readAllSynCounters(folder, counterName, records)) return e;
+    GroupSynthesis r;
+    r.country = records[0];
+    r.countryFibs = index.totalFibs();
+    for (std::uint16_t c : g.centres()) {
+        const std::uint16_t k = index.recordOf(c);
+        if (k == 0) {
+            r.missing.push_back(c);
+            continue;
+        }
+        if (k >= records.size())
+            return IoError{counterName, "l'enregistrement " + std::to_string(k) + " est au-delà de la fin du fichier"};
+        r.group.addCounters(records[k]);
+        r.groupFibs += records[k].NbFichesCentre;
+        r.found.push_back(c);
+    }
+    out = std::move(r);
+    return {};
+}
+
+}  // namespace pelo::pool

@@ -1,0 +1,96 @@
+#include "pool/PoolSynthesis.h"
+
+namespace pelo::pool {
+
+eval::BandParams pooledParams(std::int32_t referenceYear) {
+    eval::BandParams p;
+    p.year = referenceYear;
+    p.cholFactor = 1.0;
+    p.trigFactor = 1.0;
+    p.waistForC176 = true;
+    return p;
+}
+
+std::string poolSynthesisMessage(const PoolSynthesisResult& r) {
+    return std::to_string(r.centres) + " centres, " + std::to_string(r.fibs) + " fiches";
+}
+
+std::string withoutIndexWarning(const PoolSynthesisResult& r) {
+    if (r.withoutIndex == 0) return {};
+    return std::to_string(r.withoutIndex) +
+           " fiches de centres numérotés 999 et plus (ou 0) n'ont pas d'entrée dans l'index : elles ne comptent "
+           "que dans les totaux.";
+}
+
+namespace {
+
+bool hasIndexEntry(std::uint16_t centre) { return centre >= 1 && centre <= SynIndex::kLastCentre; }
+
+}  // namespace
+
+IoStatus poolSynthesis(const std::string& folder, const std::string& poolName, std::int32_t year,
+                       PoolSynthesisResult& out) {
+    auto names = synthesisNames(poolName);
+    if (!names)
+        return IoError{poolName,
+                       "Le nom " + poolName +
+                           " est trop court : il faut plus de 3 caractères pour nommer les fichiers de synthèse.",
+                       true};
+    PooledReader in;
+    if (auto e = in.open(folder, poolName)) return e;
+    ReplacementFile counters;
+    if (auto e = counters.create(folder, names->counters)) return e;
+
+    const eval::BandParams params = pooledParams(year);
+    PoolSynthesisResult r;
+    r.names = *names;
+    SynIndex index;
+    SynCounters current, total;
+    std::uint16_t centre = 0;
+    std::uint32_t k = 0;  // number of the record being counted; 0 until the first FIB
+    bool started = false;
+
+    // Writes the record of the centre just ended as record k.
+    auto closeRun = [&]() -> IoStatus {
+        if (auto e = counters.write(&current, sizeof current)) return e;
+        if (hasIndexEntry(centre)) index.entries[centre] = static_cast<std::uint16_t>(k);
+        total.addCounters(current);
+        return {};
+    };
+
+    IoStatus readError;
+    while (const PooledFibRecord* f = in.next(&readError)) {
+        const std::uint16_t c = f->centre();
+        if (!started || c != centre) {
+            // The all-zero record written first stands for record 0, rewritten with the total.
+            if (auto e = closeRun()) return e;
+            if (started) ++k; else k = 1;
+            started = true;
+            centre = c;
+            current = SynCounters{};
+        }
+        ++r.fibs;
+        if (!hasIndexEntry(c)) ++r.withoutIndex;
+        eval::countFib(f->bandView(), params, current.counters);
+        ++current.NbFichesCentre;
+    }
+    if (readError) return readError;
+    in.close();
+
+    if (auto e = closeRun()) return e;
+    total.NbFichesCentre = 0;
+    r.centres = k;
+    index.entries[0] = static_cast<std::uint16_t>(k);
+    index.entries[SynIndex::kTotalEntry] = static_cast<std::uint16_t>(r.fibs);
+    if (auto e = counters.writeAt(0, &total, sizeof total)) return e;
+
+    ReplacementFile indexFile;
+    if (auto e = indexFile.create(folder, names->index)) return e;
+    if (auto e = indexFile.write(&index, sizeof index)) return e;
+    if (auto e = counters.commit()) return e;
+    if (auto e = indexFile.commit()) return e;
+    out = r;
+    return {};
+}
+
+}  // namespace pelo::pool
