@@ -15,5 +15,8 @@ int cmdSynthese(const Words& w);
 int cmdObjectifs(const Words& w);
 int cmdRepartition(const Words& w);
 int cmdVariabilite(const Words& w);
+int cmdCollecte(const Words& w);
+int cmdSynthesePays(const Words& w);
+int cmdSelection(const Words& w);
 
 }  // namespace pelo::cli

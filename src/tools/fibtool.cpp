@@ -45,12 +45,13 @@ const std::map<std::string, std::function<int(const Words&)>>& commands() {
         {"objectifs", cmdObjectifs},
         {"repartition", cmdRepartition},
         {"variabilite", cmdVariabilite},
+        {"collecte", cmdCollecte},
+        {"synthese-pays", cmdSynthesePays},
+        {"selection", cmdSelection},
     };
     return table;
 }
 
-const char* kPlanned[] = {"collecte", "synthese-pays",
-                          "selection"};
 
 }  // namespace
 
@@ -75,7 +76,5 @@ int main(int argc, char** argv) {
     Words rest(words.begin() + static_cast<long>(i) + 1, words.end());
     auto it = commands().find(cmd);
     if (it != commands().end()) return it->second(rest);
-    for (const char* p : kPlanned)
-        if (cmd == p) return usageError("la commande « " + cmd + " » n'est pas encore disponible");
     return usageError("commande inconnue : " + cmd);
 }

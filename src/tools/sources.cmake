@@ -6,4 +6,5 @@ list(APPEND PELO_TOOL_SOURCES
   src/tools/Controle.cpp
   src/tools/Synthese.cpp
   src/tools/Repartition.cpp
+  src/tools/Pays.cpp
 )

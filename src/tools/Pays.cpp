@@ -1,0 +1,120 @@
+// fibtool collecte, synthese-pays and selection: the national level's batch
+// work, on the working folder as the country synthesis window works on it.
+#include <cstdio>
+
+#include "pool/Collection.h"
+#include "pool/PoolSynthesis.h"
+#include "pool/Query.h"
+#include "tools/Cli.h"
+#include "tools/Commands.h"
+
+namespace pelo::cli {
+
+namespace {
+
+// The file names are plain names of the working folder.
+bool plainName(const std::string& name, int& rc) {
+    if (auto bad = pool::badFileName(name)) {
+        rc = usageError(*bad);
+        return false;
+    }
+    return true;
+}
+
+std::optional<std::uint16_t> operatorOf(const std::string& s) {
+    if (s == "=") return pool::kEqual;
+    if (s == ">") return pool::kGreater;
+    if (s == "<") return pool::kLess;
+    return std::nullopt;
+}
+
+}  // namespace
+
+int cmdCollecte(const Words& words) {
+    Args a;
+    std::string err;
+    if (!parseArgs(words, {}, {"remplacer"}, a, &err)) return usageError(err);
+    if (a.positional.size() != 1) return usageError("collecte attend le nom du fichier de collection");
+    const std::string& name = a.positional[0];
+    int rc = kOk;
+    if (!plainName(name, rc)) return rc;
+    if (pool::fileExists("", name) && !a.has("remplacer"))
+        return usageError("le fichier " + name + " existe déjà (ajoutez --remplacer pour le remplacer)");
+    pool::CollectionResult r;
+    if (auto e = pool::collect("", name, r)) return fileError(e->message());
+    for (const auto& w : r.warnings) std::fprintf(stderr, "fibtool : %s\n", w.c_str());
+    std::printf("%s\n", pool::collectionMessage(r).c_str());
+    return kOk;
+}
+
+int cmdSynthesePays(const Words& words) {
+    Args a;
+    std::string err;
+    if (!parseArgs(words, {"annee-ref"}, {}, a, &err)) return usageError(err);
+    if (a.positional.size() != 1) return usageError("synthese-pays attend le nom du fichier de collection");
+    const std::string& name = a.positional[0];
+    int rc = kOk;
+    if (!plainName(name, rc)) return rc;
+    std::int32_t year = pool::kDefaultReferenceYear;
+    if (auto v = a.value("annee-ref")) {
+        auto n = parseLong(*v, 1, 9999);
+        if (!n) return usageError("--annee-ref attend une année de 1 à 9999");
+        year = std::int32_t(*n);
+    }
+    pool::PoolSynthesisResult r;
+    if (auto e = pool::poolSynthesis("", name, year, r)) return fileError(e->message());
+    std::printf("%s\n", pool::poolSynthesisMessage(r).c_str());
+    if (auto w = pool::withoutIndexWarning(r); !w.empty()) std::fprintf(stderr, "fibtool : %s\n", w.c_str());
+    return kOk;
+}
+
+int cmdSelection(const Words& words) {
+    Args a;
+    std::string err;
+    if (!parseArgs(words, {"variable", "op", "valeur", "relation", "op2", "valeur2"}, {"sauf"}, a, &err))
+        return usageError(err);
+    if (a.positional.size() != 2) return usageError("selection attend le fichier de collection et le fichier de sortie");
+    const std::string &pool = a.positional[0], &out = a.positional[1];
+    int rc = kOk;
+    if (!plainName(pool, rc) || !plainName(out, rc)) return rc;
+    pool::Criterion c;  // as the dialog starts: operators " =", values 0, no relation
+    auto var = a.value("variable");
+    if (!var) return usageError("selection attend --variable N (1 à 40)");
+    auto n = parseLong(*var, 1, pool::kQueryVariableCount);
+    if (!n) return usageError("--variable attend un numéro de 1 à 40");
+    c.variable = std::uint16_t(*n);
+    if (auto v = a.value("op")) {
+        auto op = operatorOf(*v);
+        if (!op) return usageError("--op attend =, > ou <");
+        c.op1 = *op;
+    }
+    if (a.has("sauf")) c.op1 = pool::kSauf;
+    if (auto v = a.value("op2")) {
+        auto op = operatorOf(*v);
+        if (!op) return usageError("--op2 attend =, > ou <");
+        c.op2 = *op;
+    }
+    if (auto v = a.value("relation")) {
+        if (*v == "et") c.relation = pool::kAnd;
+        else if (*v == "ou") c.relation = pool::kOr;
+        else return usageError("--relation attend et ou ou");
+    }
+    if (auto v = a.value("valeur")) {
+        auto q = pool::parseQueryValue(*v);
+        if (!q) return usageError(std::string(pool::kBadQueryValue) + " : " + *v);
+        c.real1 = q->real;
+        c.value1 = q->rounded;
+    }
+    if (auto v = a.value("valeur2")) {
+        auto q = pool::parseQueryValue(*v);
+        if (!q) return usageError(std::string(pool::kBadQueryValue) + " : " + *v);
+        c.real2 = q->real;
+        c.value2 = q->rounded;
+    }
+    std::uint32_t count = 0;
+    if (auto e = pool::selectSubCollection("", pool, out, c, count)) return fileError(e->message());
+    std::printf("%s\n", pool::selectionMessage(count).c_str());
+    return kOk;
+}
+
+}  // namespace pelo::cli

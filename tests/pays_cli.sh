@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# fibtool's national commands on three small centre files: the messages, the
+# exit codes and the files written, compared whole with their known digests.
+set -u
+FIBTOOL=$1
+DATA="$(cd "$(dirname "$0")" && pwd)/data/pays"
+WORK=$(mktemp -d)
+trap 'rm -rf "$WORK"' EXIT
+fail=0; passed=0
+check() {  # check NAME EXPECTED_EXIT EXPECTED_STDOUT COMMAND...
+    local name=$1 want=$2 out=$3; shift 3
+    "$@" >"$WORK/out" 2>"$WORK/err"
+    local got=$?
+    if [ "$got" -ne "$want" ]; then
+        echo "ÉCHEC $name : code $got au lieu de $want"; cat "$WORK/err"; fail=$((fail+1))
+    elif [ "$(cat "$WORK/out")" != "$out" ]; then
+        echo "ÉCHEC $name : sortie « $(cat "$WORK/out") » au lieu de « $out »"; fail=$((fail+1))
+    else
+        passed=$((passed+1))
+    fi
+}
+cp "$DATA"/FIB[123].DAT "$WORK/"
+T="$FIBTOOL -C $WORK"
+
+check "collecte" 0 "3 centres, 84 fiches" $T collecte FibFr97.Dat
+check "synthese-pays" 0 "3 centres, 84 fiches" $T synthese-pays FibFr97.Dat
+check "selection HbA1C entre 8 et 10" 0 "41 fiches sélectionnées" \
+    $T selection FibFr97.Dat Fibaaaa.Dat --variable 33 --op '>' --valeur 8 --relation et --op2 '<' --valeur2 10
+check "selection femmes" 0 "52 fiches sélectionnées" $T selection FibFr97.Dat FibF.Dat --variable 2 --valeur 2
+check "selection sauf femmes" 0 "32 fiches sélectionnées" $T selection FibFr97.Dat FibNF.Dat --variable 2 --valeur 2 --sauf
+(cd "$WORK" && sha256sum -c --quiet "$DATA/attendu.sha256") || { echo "ÉCHEC fichiers écrits différents"; fail=$((fail+1)); }
+
+# The existing pooled file stays as it is without --remplacer.
+cp "$WORK/FibFr97.Dat" "$WORK/avant"
+check "collecte sans --remplacer" 2 "" $T collecte FibFr97.Dat
+cmp -s "$WORK/FibFr97.Dat" "$WORK/avant" || { echo "ÉCHEC collecte a remplacé le fichier"; fail=$((fail+1)); }
+# A file of neither format is skipped with a warning naming it.
+head -c 300 /dev/urandom > "$WORK/FIB5.DAT"
+check "collecte --remplacer" 0 "3 centres, 84 fiches" $T collecte FibFr97.Dat --remplacer
+grep -q "FIB5.DAT ignoré" "$WORK/err" || { echo "ÉCHEC avertissement FIB5.DAT : $(cat "$WORK/err")"; fail=$((fail+1)); }
+cmp -s "$WORK/FibFr97.Dat" "$WORK/avant" || { echo "ÉCHEC collecte non reproductible"; fail=$((fail+1)); }
+# The pooled synthesis of a sub-collection takes its names from it.
+check "synthese-pays d'une sous-collection" 0 "3 centres, 52 fiches" $T synthese-pays FibF.Dat --annee-ref 2026
+[ -f "$WORK/SYNF.ATX" ] && [ -f "$WORK/SYNF.BTX" ] || { echo "ÉCHEC noms SYNF.ATX/BTX"; fail=$((fail+1)); }
+
+mkdir "$WORK/vide"
+check "collecte sans fichier de centre" 1 "" $FIBTOOL -C "$WORK/vide" collecte FibFr97.Dat
+grep -q "Aucun fichier FIB1.DAT à FIB999.DAT" "$WORK/err" || { echo "ÉCHEC message sans source"; fail=$((fail+1)); }
+[ ! -e "$WORK/vide/FibFr97.Dat" ] || { echo "ÉCHEC fichier créé sans source"; fail=$((fail+1)); }
+check "synthese-pays nom court" 1 "" $T synthese-pays Fib
+check "synthese-pays fichier absent" 1 "" $T synthese-pays Absent.Dat
+grep -q "Erreur d'entrée/sortie sur Absent.Dat : fichier introuvable" "$WORK/err" || { echo "ÉCHEC message absent"; fail=$((fail+1)); }
+check "synthese-pays année invalide" 2 "" $T synthese-pays FibFr97.Dat --annee-ref deux
+check "selection sans variable" 2 "" $T selection FibFr97.Dat X.Dat
+check "selection variable 41" 2 "" $T selection FibFr97.Dat X.Dat --variable 41
+check "selection valeur incorrecte" 2 "" $T selection FibFr97.Dat X.Dat --variable 33 --valeur huit
+check "selection opérateur incorrect" 2 "" $T selection FibFr97.Dat X.Dat --variable 33 --op '>='
+check "selection sur elle-même" 1 "" $T selection FibFr97.Dat FibFr97.Dat --variable 2 --valeur 1
+check "selection nom avec dossier" 2 "" $T selection FibFr97.Dat ../X.Dat --variable 2 --valeur 1
+cmp -s "$WORK/FibFr97.Dat" "$WORK/avant" || { echo "ÉCHEC la collection a changé"; fail=$((fail+1)); }
+
+echo "fibtool pays: $passed passed, $fail failed"
+[ "$fail" -eq 0 ]
