@@ -1,5 +1,8 @@
 #include "pool/PoolSynthesis.h"
 
+#include <memory>
+#include <vector>
+
 namespace pelo::pool {
 
 eval::BandParams pooledParams(std::int32_t referenceYear) {
@@ -50,8 +53,25 @@ IoStatus poolSynthesis(const std::string& folder, const std::string& poolName, s
     std::uint32_t k = 0;  // number of the record being counted; 0 until the first FIB
     bool started = false;
 
+    // The FIBs of the current run are kept until the centre changes, then
+    // counted: a long run through the tally of masks (a few updates per FIB),
+    // a short one FIB by FIB (no tally to clear for a centre of two FIBs).
+    std::vector<PooledFibRecord> run;
+    run.reserve(1024);
+    auto countRun = [&]() {
+        if (run.size() >= 16) {
+            auto tally = std::make_unique<eval::BandTally>();
+            for (const auto& f : run) tally->add(f.bandView(), params);
+            current.counters = tally->counts();
+        } else {
+            for (const auto& f : run) eval::countFib(f.bandView(), params, current.counters);
+        }
+        current.NbFichesCentre = std::uint32_t(run.size());
+        run.clear();
+    };
     // Writes the record of the centre just ended as record k.
     auto closeRun = [&]() -> IoStatus {
+        countRun();
         if (auto e = counters.write(&current, sizeof current)) return e;
         if (hasIndexEntry(centre)) index.entries[centre] = static_cast<std::uint16_t>(k);
         total.addCounters(current);
@@ -62,7 +82,7 @@ IoStatus poolSynthesis(const std::string& folder, const std::string& poolName, s
     while (const PooledFibRecord* f = in.next(&readError)) {
         const std::uint16_t c = f->centre();
         if (!started || c != centre) {
-            // The all-zero record written first stands for record 0, rewritten with the total.
+            // The first FIB closes an empty run: the zero record 0, rewritten with the total.
             if (auto e = closeRun()) return e;
             if (started) ++k; else k = 1;
             started = true;
@@ -71,8 +91,7 @@ IoStatus poolSynthesis(const std::string& folder, const std::string& poolName, s
         }
         ++r.fibs;
         if (!hasIndexEntry(c)) ++r.withoutIndex;
-        eval::countFib(f->bandView(), params, current.counters);
-        ++current.NbFichesCentre;
+        run.push_back(*f);
     }
     if (readError) return readError;
     in.close();
