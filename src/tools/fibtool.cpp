@@ -52,7 +52,6 @@ const std::map<std::string, std::function<int(const Words&)>>& commands() {
     return table;
 }
 
-
 }  // namespace
 
 int main(int argc, char** argv) {
