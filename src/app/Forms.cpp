@@ -8,6 +8,12 @@
 #include "app/Nspe.h"
 #include "app/Sauv.h"
 #include "pool/Varia.h"
+#include "pool/GrpSyn.h"
+#include "pool/Groupe.h"
+#include "pool/NPays.h"
+#include "pool/Quest.h"
+#include "pool/Synt1.h"
+#include "pool/Synt2.h"
 #include "ref/Compar.h"
 #include "ref/Indic.h"
 #include "ref/Nsynth.h"
@@ -54,12 +60,15 @@ void createForms(AppContext& ctx) {
     f.add(new TNDepDlg(ctx));
     f.add(new TFNews(ctx));
     f.add(new TNfibDlg(ctx));
+    f.add(new TFNPays(ctx));
     f.add(new TNRegDlg(ctx));
+    f.add(new TFNScoll(ctx));
     f.add(new TNSpeDlg(ctx));
     f.add(new TFNSynth(ctx));
     f.add(new TTObjectif(ctx));
     f.add(new TFPeval(ctx));
     f.add(new TFQual(ctx));
+    f.add(new TFQuest(ctx));
     f.add(new TFRisque(ctx));
     auto* fib1 = f.add(new TFIB1(ctx));
     auto* fib2 = f.add(new TFIB2(ctx));
@@ -75,6 +84,10 @@ void createForms(AppContext& ctx) {
     f.add(new TFIndic(ctx));
     f.add(new TFVisi97(ctx));
     f.add(new TFSauv(ctx));
+    f.add(new TForm1(ctx));
+    f.add(new TFSynt2(ctx));
+    f.add(new TFGroupe(ctx));
+    f.add(new TFGrpSyn(ctx));
 }
 
 void openCentreMenu(AppContext& ctx) { ctx.ui.showModal(ctx.forms.get<TTMenu2>()); }
@@ -83,9 +96,7 @@ void openEvaluationMenu(AppContext& ctx) { ctx.ui.showModal(ctx.forms.get<TFPeva
 
 void openBackup(AppContext& ctx) { ctx.ui.showModal(ctx.forms.get<TFSauv>()); }
 
-void openCountrySynthesis(AppContext& ctx) {
-    ctx.ui.information(QString::fromUtf8("L'écran « SYNTHESE PAYS » n'est pas encore disponible."));
-}
+void openCountrySynthesis(AppContext& ctx) { ctx.ui.showModal(ctx.forms.get<TForm1>()); }
 
 void openReferences(AppContext& ctx) { ctx.ui.showModal(ctx.forms.get<TFVisi97>()); }
 

@@ -9,4 +9,10 @@ list(APPEND PELO_CORE_SOURCES
 )
 list(APPEND PELO_GUI_SOURCES
   src/pool/Varia.cpp
+  src/pool/NPays.cpp
+  src/pool/Synt1.cpp
+  src/pool/Synt2.cpp
+  src/pool/Quest.cpp
+  src/pool/Groupe.cpp
+  src/pool/GrpSyn.cpp
 )

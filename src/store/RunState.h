@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "pool/Query.h"
 #include "store/FibRecord.h"
 
 namespace pelo {
@@ -48,6 +49,15 @@ struct RunState {
     std::uint8_t LowerChartNext = 0;       // the next chart replaces the lower half
     std::uint16_t ChartOffset = 0;         // 0 or 200
     bool ComparisonEnabled = false;        // the comparison table fills itself
+
+    // Country synthesis: the working folder the user picked ("" = the current
+    // folder), the names typed in the name dialogs, the reference year of the
+    // pooled synthesis and the criterion of the query dialog.
+    std::string PoolFolder;
+    std::string NomFichierPool;
+    std::string NomSousCollection;
+    std::int32_t AnneeReference = 0;
+    pool::Criterion Query;
 
     // Today's date as the sheets show it; tests may set it.
     std::string Today;

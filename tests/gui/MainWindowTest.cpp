@@ -135,11 +135,12 @@ TEST(Scaling, HappensOncePerRun) {
               QRect(before.x() * 2, before.y() * 2, before.width() * 2, before.height() * 2));
 }
 
-TEST(MainWindow, CountryButtonsSayTheScreenIsNotThereYet) {
+TEST(MainWindow, CountryButtonOpensTheCountrySynthesisTitlePage) {
     AppFixture app;
     click(app.form<TTMenu1>(), "BPays");
-    ASSERT_EQ(app.fake.messages.size(), 1u);
-    EXPECT_EQ(app.fake.messages[0].icon, ui::Icon::Information);
+    EXPECT_TRUE(app.fake.messages.empty());
+    ASSERT_FALSE(app.fake.modalOpened.empty());
+    EXPECT_EQ(app.fake.modalOpened.back(), "TForm1");
 }
 
 TEST(MainWindow, ReferencesOpenTheReferenceMenu) {

@@ -1,0 +1,41 @@
+#pragma once
+// Partial synthesis by group: a group chosen in the grid and a stored
+// synthesis named; the list shows, in the variability list's format, the
+// country beside the group, whose counters are the sums of its centres'
+// records and whose denominator is the sum of their FIB counts.
+
+#include <string>
+#include <vector>
+
+#include "pool/PooledRecord.h"
+#include "ui/Form.h"
+
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QTableWidget;
+
+namespace pelo {
+
+class TFGrpSyn : public Form {
+    Q_OBJECT
+public:
+    explicit TFGrpSyn(AppContext& ctx);
+
+    // Fills the grid with the groups and clears the list.
+    void load(const std::string& folder, const std::vector<pool::GroupeRecord>& groups);
+
+    void BSynthClick();
+
+    QTableWidget* SGroupe;
+    QLineEdit* ESynth;
+    QListWidget* LVar;
+    QPushButton* BSynth;
+    QPushButton* BitBtn1;
+
+private:
+    std::string folder_;
+    std::vector<pool::GroupeRecord> groups_;
+};
+
+}  // namespace pelo

@@ -1,0 +1,51 @@
+#include "pool/NPays.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace pelo {
+
+NameDialog::NameDialog(AppContext& ctx, const QString& className, const QString& caption, const QString& text,
+                       std::string RunState::*target)
+    : Form(ctx, className, caption), target_(target) {
+    setFixedSize(400, 150);
+    auto* prompt = addLabel("Label1", text, 20, 16, 360, 22);
+    NomP = new QLineEdit(this);
+    NomP->setObjectName("NomP");
+    NomP->setAccessibleName(caption);
+    NomP->setGeometry(20, 46, 240, 26);
+    NomP->setMaxLength(64);
+    prompt->setBuddy(NomP);
+    OKBtn = addButton("OKBtn", "OK", 170, 100, 100, 30);
+    CancelBtn = addButton("CancelBtn", "Annuler", 280, 100, 100, 30);
+    OKBtn->setDefault(true);
+    connect(OKBtn, &QPushButton::clicked, this, &NameDialog::OKBtnClick);
+    connect(CancelBtn, &QPushButton::clicked, this, &NameDialog::CancelBtnClick);
+    setTabOrder(NomP, OKBtn);
+    setTabOrder(OKBtn, CancelBtn);
+}
+
+void NameDialog::propose(const QString& name) {
+    state().*target_ = std::string();
+    NomP->setText(name);
+    NomP->selectAll();
+    NomP->setFocus();
+}
+
+void NameDialog::OKBtnClick() {
+    state().*target_ = NomP->text().trimmed().toStdString();
+    accept();
+}
+
+void NameDialog::CancelBtnClick() { reject(); }
+
+TFNPays::TFNPays(AppContext& ctx)
+    : NameDialog(ctx, "TFNPays", "Nom de la Collection de Fiches",
+                 QString::fromUtf8("FIB Pays Année . DAT    ( FIBFr97.DAT )"), &RunState::NomFichierPool) {}
+
+TFNScoll::TFNScoll(AppContext& ctx)
+    : NameDialog(ctx, "TFNScoll", "Nom de la Sous-Collection de Fiches",
+                 QString::fromUtf8("FIB Variable . DAT    ( FibNDID.Dat )"), &RunState::NomSousCollection) {}
+
+}  // namespace pelo

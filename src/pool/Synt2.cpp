@@ -1,0 +1,211 @@
+#include "pool/Synt2.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+
+#include "pool/Collection.h"
+#include "pool/GrpSyn.h"
+#include "pool/Groupe.h"
+#include "pool/Groups.h"
+#include "pool/NPays.h"
+#include "pool/PoolSynthesis.h"
+#include "pool/Quest.h"
+
+namespace pelo {
+
+namespace {
+
+QString q(const std::string& s) { return QString::fromStdString(s); }
+
+QPushButton* flowButton(QPushButton* b, const QColor& colour, bool bold) {
+    QFont f = b->font();
+    f.setBold(bold);
+    f.setPointSize(10);
+    b->setFont(f);
+    QPalette p = b->palette();
+    p.setColor(QPalette::ButtonText, colour);
+    b->setPalette(p);
+    b->setStyleSheet(QString("text-align: left; color: %1;").arg(colour.name()));
+    return b;
+}
+
+}  // namespace
+
+TFSynt2::TFSynt2(AppContext& ctx) : Form(ctx, "TFSynt2", "SYNTHESE par PAYS") {
+    setFixedSize(640, 480);
+    setScalable(true);
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(192, 192, 192));
+    setPalette(pal);
+
+    Panel1 = addBanner("Panel1", QString::fromUtf8("Synthèse des Fiches d'un Pays"), 20, 12, 600, 50, QColor(0, 255, 255));
+    QFont pf = Panel1->font();
+    pf.setPointSize(16);
+    pf.setBold(true);
+    Panel1->setFont(pf);
+
+    // The flow: collection, then sub-collections and synthesis; groups, then partial syntheses.
+    BitBtn2 = flowButton(addButton("BitBtn2", QString::fromUtf8("  Collection des Fiches de l'Année"), 30, 90, 270, 40),
+                         QColor(255, 0, 0), true);
+    BitBtn4 = flowButton(addButton("BitBtn4", QString::fromUtf8("  Sous-collections médicales"), 30, 170, 270, 40),
+                         QColor(0, 0, 0), false);
+    BitBtn3 = flowButton(addButton("BitBtn3", QString::fromUtf8("  Synthèse globale Pays-Année"), 30, 250, 270, 40),
+                         QColor(255, 0, 0), true);
+    BitBtn5 = flowButton(addButton("BitBtn5", QString::fromUtf8("  Dcl de Groupes de Centres"), 340, 90, 270, 40),
+                         QColor(0, 0, 0), false);
+    BitBtn6 = flowButton(addButton("BitBtn6", QString::fromUtf8("  Synthèses partielles par Groupe"), 340, 250, 270, 40),
+                         QColor(0, 0, 128), true);
+    // Lines and arrows of the diagram, without behaviour.
+    struct Line {
+        int x, y, w, h;
+    };
+    const Line lines[] = {{165, 130, 1, 40}, {165, 210, 1, 40}, {475, 130, 1, 120}, {300, 110, 40, 1}};
+    int n = 0;
+    for (const Line& l : lines) {
+        auto* b = addButton(QString("Button%1").arg(++n), QString(), l.x, l.y, l.w, l.h);
+        b->setEnabled(false);
+        b->setFocusPolicy(Qt::NoFocus);
+        b->setAccessibleName(QString::fromUtf8("Trait"));
+    }
+    const struct {
+        const char* text;
+        int x, y;
+    } arrows[] = {{"V", 160, 154}, {"V", 160, 234}, {"V", 470, 234}};
+    n = 0;
+    for (const auto& a : arrows) {
+        auto* l = addLabel(QString("Label%1").arg(++n), a.text, a.x, a.y, 12, 16);
+        l->setAccessibleName(QString::fromUtf8("Flèche"));
+    }
+
+    addLabel("Label10", QString::fromUtf8("Dossier de travail :"), 30, 322, 150, 22);
+    DirectoryListBox1 = addButton("DirectoryListBox1", QString::fromUtf8("Changer de dossier…"), 30, 346, 170, 32);
+    DirectoryListBox1->setAccessibleName(QString::fromUtf8("Changer de dossier de travail"));
+    QPalette dp = DirectoryListBox1->palette();
+    dp.setColor(QPalette::Button, QColor(0, 255, 255));
+    DirectoryListBox1->setPalette(dp);
+    LDossier = addLabel("LDossier", QString(), 210, 346, 400, 32);
+    LDossier->setWordWrap(true);
+    LDossier->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+
+    BitBtn1 = addButton("BitBtn1", "Fermer", 510, 420, 100, 36);
+    BitBtn1->setAccessibleName("Fermer");
+
+    connect(BitBtn2, &QPushButton::clicked, this, &TFSynt2::BitBtn2Click);
+    connect(BitBtn3, &QPushButton::clicked, this, &TFSynt2::BitBtn3Click);
+    connect(BitBtn4, &QPushButton::clicked, this, &TFSynt2::BitBtn4Click);
+    connect(BitBtn5, &QPushButton::clicked, this, &TFSynt2::BitBtn5Click);
+    connect(BitBtn6, &QPushButton::clicked, this, &TFSynt2::BitBtn6Click);
+    connect(DirectoryListBox1, &QPushButton::clicked, this, &TFSynt2::DirectoryListBox1Click);
+    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::reject);
+    setTabOrder(BitBtn2, BitBtn4);
+    setTabOrder(BitBtn4, BitBtn3);
+    setTabOrder(BitBtn3, BitBtn5);
+    setTabOrder(BitBtn5, BitBtn6);
+    setTabOrder(BitBtn6, DirectoryListBox1);
+    setTabOrder(DirectoryListBox1, BitBtn1);
+    showFolder();
+}
+
+void TFSynt2::showEvent(QShowEvent* e) {
+    showFolder();
+    Form::showEvent(e);
+}
+
+void TFSynt2::showFolder() {
+    const QString f = state().PoolFolder.empty() ? QDir::currentPath() : q(state().PoolFolder);
+    LDossier->setText(QDir::toNativeSeparators(f));
+}
+
+void TFSynt2::DirectoryListBox1Click() {
+    const QString start = state().PoolFolder.empty() ? QDir::currentPath() : q(state().PoolFolder);
+    const QString chosen = ui().chooseFolder(QString::fromUtf8("Dossier de travail"), start);
+    if (chosen.isEmpty()) return;
+    state().PoolFolder = chosen.toStdString();
+    showFolder();
+}
+
+bool TFSynt2::plainName(const std::string& name) {
+    if (auto bad = pool::badFileName(name)) {
+        ui().error(q(*bad));
+        return false;
+    }
+    return true;
+}
+
+std::string TFSynt2::askPoolName() {
+    auto* dlg = ctx().forms.get<TFNPays>();
+    dlg->propose("FibFr97.Dat");
+    ui().showModal(dlg);
+    const std::string name = state().NomFichierPool;
+    if (name.empty() || !plainName(name)) return {};
+    return name;
+}
+
+void TFSynt2::BitBtn2Click() {
+    const std::string name = askPoolName();
+    if (name.empty()) return;
+    if (pool::fileExists(folder(), name) &&
+        ui().confirm(QString::fromUtf8("Voulez-vous remplacer le fichier ") + q(name) + " ?") != ui::Answer::Yes)
+        return;
+    pool::CollectionResult r;
+    if (auto e = pool::collect(folder(), name, r)) return ioError(*e);
+    ui().information(q(pool::collectionMessage(r)));
+    if (!r.warnings.empty()) {
+        QString text = QString::fromUtf8("Fichiers laissés de côté :");
+        for (const auto& w : r.warnings) text += "\n" + q(w);
+        ui().warning(text);
+    }
+}
+
+void TFSynt2::BitBtn3Click() {
+    const std::string name = askPoolName();
+    if (name.empty()) return;
+    const std::int32_t year = state().AnneeReference > 0 ? state().AnneeReference : pool::kDefaultReferenceYear;
+    pool::PoolSynthesisResult r;
+    if (auto e = pool::poolSynthesis(folder(), name, year, r)) return ioError(*e);
+    ui().information(q(pool::poolSynthesisMessage(r)));
+    if (auto w = pool::withoutIndexWarning(r); !w.empty()) ui().warning(q(w));
+}
+
+void TFSynt2::BitBtn4Click() {
+    const std::string poolName = askPoolName();
+    if (poolName.empty()) return;
+    {
+        pool::PooledReader check;  // the pooled file must open before anything else is asked
+        if (auto e = check.open(folder(), poolName)) return ioError(*e);
+    }
+    auto* names = ctx().forms.get<TFNScoll>();
+    names->propose("Fibaaaa.Dat");
+    ui().showModal(names);
+    const std::string outName = state().NomSousCollection;
+    if (outName.empty() || !plainName(outName)) return;
+
+    auto* quest = ctx().forms.get<TFQuest>();
+    quest->prepare();
+    if (ui().showModal(quest) != QDialog::Accepted) return;
+
+    std::uint32_t count = 0;
+    if (auto e = pool::selectSubCollection(folder(), poolName, outName, state().Query, count)) return ioError(*e);
+    ui().information(q(pool::selectionMessage(count)));
+}
+
+void TFSynt2::BitBtn5Click() {
+    std::vector<pool::GroupeRecord> groups;
+    if (auto e = pool::readGroups(folder(), groups, true)) return ioError(*e);
+    auto* dlg = ctx().forms.get<TFGroupe>();
+    dlg->load(folder(), groups);
+    ui().showModal(dlg);
+}
+
+void TFSynt2::BitBtn6Click() {
+    if (!pool::fileExists(folder(), pool::kGroupFile)) return;
+    std::vector<pool::GroupeRecord> groups;
+    if (auto e = pool::readGroups(folder(), groups, false)) return ioError(*e);
+    auto* dlg = ctx().forms.get<TFGrpSyn>();
+    dlg->load(folder(), groups);
+    ui().showModal(dlg);
+}
+
+}  // namespace pelo

@@ -1,0 +1,52 @@
+#pragma once
+// Country synthesis window: the collection of the centres' files into a
+// pooled file, the pooled synthesis, sub-collections through the query
+// dialog, and the groups of centres. Every file is named without a folder and
+// found in the working folder the user picks here.
+
+#include <string>
+
+#include "ui/Form.h"
+
+class QLabel;
+class QPushButton;
+
+namespace pelo {
+
+class TFSynt2 : public Form {
+    Q_OBJECT
+public:
+    explicit TFSynt2(AppContext& ctx);
+
+    void BitBtn2Click();  // collection
+    void BitBtn3Click();  // pooled synthesis
+    void BitBtn4Click();  // sub-collection
+    void BitBtn5Click();  // declaration of groups
+    void BitBtn6Click();  // partial syntheses by group
+    void DirectoryListBox1Click();
+
+    // The working folder as the files are named in it.
+    const std::string& folder() { return state().PoolFolder; }
+
+    QLabel* Panel1;
+    QPushButton* BitBtn1;
+    QPushButton* BitBtn2;
+    QPushButton* BitBtn3;
+    QPushButton* BitBtn4;
+    QPushButton* BitBtn5;
+    QPushButton* BitBtn6;
+    QPushButton* DirectoryListBox1;
+    QLabel* LDossier;
+
+protected:
+    void showEvent(QShowEvent* e) override;
+
+private:
+    // Asks the pooled file's name; empty when cancelled or refused.
+    std::string askPoolName();
+    // A name the user typed is a plain name; otherwise says so and returns false.
+    bool plainName(const std::string& name);
+    void showFolder();
+};
+
+}  // namespace pelo
