@@ -29,8 +29,9 @@ TFGroupe::TFGroupe(AppContext& ctx) : Form(ctx, "TFGroupe", QString::fromUtf8("D
     SGroupe->setHorizontalHeaderLabels(
         {"  No", QString::fromUtf8(" Nom du groupe"), QString::fromUtf8(" Numéro des centres  (Ex: 1,2,34;)")});
     SGroupe->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    SGroupe->setColumnWidth(0, 70);
-    SGroupe->setColumnWidth(1, 150);
+    // Column widths follow their contents, so that a scaled font is not cut.
+    SGroupe->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    SGroupe->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     SGroupe->horizontalHeader()->setStretchLastSection(true);
     SGroupe->verticalHeader()->setVisible(false);
     SGroupe->setSelectionBehavior(QAbstractItemView::SelectRows);

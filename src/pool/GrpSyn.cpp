@@ -27,7 +27,7 @@ TFGrpSyn::TFGrpSyn(AppContext& ctx) : Form(ctx, "TFGrpSyn", QString::fromUtf8("S
     SGroupe->setGeometry(10, 30, 220, 250);
     SGroupe->setHorizontalHeaderLabels({"  No", QString::fromUtf8(" Nom du groupe")});
     SGroupe->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    SGroupe->setColumnWidth(0, 60);
+    SGroupe->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     SGroupe->horizontalHeader()->setStretchLastSection(true);
     SGroupe->verticalHeader()->setVisible(false);
     SGroupe->setEditTriggers(QAbstractItemView::NoEditTriggers);
