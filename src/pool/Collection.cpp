@@ -37,7 +37,20 @@ PooledFibRecord sourceRecord(const std::vector<std::uint8_t>& bytes, SourceForma
 
 }  // namespace
 
+bool isSourceName(const std::string& name) {
+    for (int n = 1; n <= kLastSourceFile; ++n)
+        if (name == sourceName(n)) return true;
+    return false;
+}
+
 IoStatus collect(const std::string& folder, const std::string& poolName, CollectionResult& out) {
+    // Collected into a centre's own file, the collection would replace that
+    // centre's FIBs and be read back as a source by the next collection.
+    if (isSourceName(poolName))
+        return IoError{poolName,
+                       "Le nom " + poolName + " est celui d'un fichier de centre : choisissez un autre nom pour la "
+                       "collection.",
+                       true};
     CollectionResult r;
     ReplacementFile pool;
     bool first = true;

@@ -31,10 +31,13 @@ struct CollectionResult {
 // "3 centres, 120 fiches"
 std::string collectionMessage(const CollectionResult& r);
 
+// True for FIB1.DAT ... FIB999.DAT, the names of the sources.
+bool isSourceName(const std::string& name);
+
 // Builds the pooled file `poolName` in the folder; an existing file of that
 // name is replaced only once the new one is whole. Nothing is replaced when
-// no source file is found or when the FIBs would exceed 65535 (a plain
-// IoError says why).
+// no source file is found, when the FIBs would exceed 65535, or when the name
+// is one of the sources' (a plain IoError says why).
 IoStatus collect(const std::string& folder, const std::string& poolName, CollectionResult& out);
 
 }  // namespace pelo::pool

@@ -95,6 +95,21 @@ TEST(Collection, FailuresLeaveTheOldPooledFileWhole) {
     EXPECT_FALSE(std::filesystem::exists("FibFr97.Dat.tmp"));
 }
 
+TEST(Collection, ASourceFileIsNeverTheCollection) {
+    TempDir dir;
+    writePooled("FIB1.DAT", {pooledFib(1)});
+    const auto before = readBytes("FIB1.DAT");
+    CollectionResult r;
+    auto e = collect("", "FIB1.DAT", r);
+    ASSERT_TRUE(e);
+    EXPECT_EQ(e->message(), "Le nom FIB1.DAT est celui d'un fichier de centre : choisissez un autre nom pour la collection.");
+    EXPECT_EQ(readBytes("FIB1.DAT"), before);
+    EXPECT_TRUE(isSourceName("FIB999.DAT"));
+    EXPECT_FALSE(isSourceName("FIB1000.DAT"));
+    EXPECT_FALSE(isSourceName("FIB01.DAT"));
+    EXPECT_FALSE(isSourceName("FibFr97.Dat"));
+}
+
 TEST(Collection, MoreThan65535FibsRefusedBeforeAnythingIsReplaced) {
     TempDir dir;
     writeBytes("FibFr97.Dat", {9});
