@@ -43,7 +43,8 @@ TFGrpSyn::TFGrpSyn(AppContext& ctx) : Form(ctx, "TFGrpSyn", QString::fromUtf8("S
     l->setBuddy(ESynth);
     BSynth = addButton("BSynth", QString::fromUtf8("Synthèse du groupe"), 10, 350, 220, 36);
     BSynth->setDefault(true);
-    BitBtn1 = addButton("BitBtn1", "Fermer", 10, 430, 220, 36);
+    BImp = addButton("BImp", "Impression", 10, 392, 220, 32);
+    BitBtn1 = addButton("BitBtn1", "Fermer", 10, 436, 220, 32);
 
     LVar = new QListWidget(this);
     LVar->setObjectName("LVar");
@@ -58,11 +59,13 @@ TFGrpSyn::TFGrpSyn(AppContext& ctx) : Form(ctx, "TFGrpSyn", QString::fromUtf8("S
     LVar->setFont(lf);
 
     connect(BSynth, &QPushButton::clicked, this, &TFGrpSyn::BSynthClick);
+    connect(BImp, &QPushButton::clicked, this, &TFGrpSyn::BImpClick);
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
     setTabOrder(SGroupe, ESynth);
     setTabOrder(ESynth, BSynth);
     setTabOrder(BSynth, LVar);
-    setTabOrder(LVar, BitBtn1);
+    setTabOrder(LVar, BImp);
+    setTabOrder(BImp, BitBtn1);
 }
 
 void TFGrpSyn::load(const std::string& folder, const std::vector<pool::GroupeRecord>& groups) {
@@ -77,6 +80,7 @@ void TFGrpSyn::load(const std::string& folder, const std::vector<pool::GroupeRec
     }
     if (!groups.empty()) SGroupe->setCurrentCell(0, 0);
     LVar->clear();
+    lines_.clear();
 }
 
 void TFGrpSyn::BSynthClick() {
@@ -110,11 +114,20 @@ void TFGrpSyn::BSynthClick() {
                std::to_string(s.groupFibs) + " fiches)";
     LVar->clear();
     for (const auto& line : lines) LVar->addItem(q(line));
+    lines_ = lines;
     if (!s.missing.empty()) {
         QString list;
         for (std::uint16_t m : s.missing) list += (list.isEmpty() ? "" : ", ") + QString::number(m);
         ui().warning(QString::fromUtf8("Centres du groupe absents de la synthèse ") + q(name) + " : " + list);
     }
+}
+
+void TFGrpSyn::BImpClick() {
+    if (lines_.empty()) {
+        ui().information(QString::fromUtf8("Choisissez un groupe et lancez sa synthèse avant de l'imprimer."));
+        return;
+    }
+    ui().print(pool::variabilityPrintout(lines_, int(lines_.size()) - 1));
 }
 
 }  // namespace pelo

@@ -26,16 +26,20 @@ public:
     void load(const std::string& folder, const std::vector<pool::GroupeRecord>& groups);
 
     void BSynthClick();
+    // Prints the list as the variability list is printed.
+    void BImpClick();
 
     QTableWidget* SGroupe;
     QLineEdit* ESynth;
     QListWidget* LVar;
     QPushButton* BSynth;
+    QPushButton* BImp;
     QPushButton* BitBtn1;
 
 private:
     std::string folder_;
     std::vector<pool::GroupeRecord> groups_;
+    std::vector<std::string> lines_;
 };
 
 }  // namespace pelo
