@@ -53,6 +53,20 @@ IoStatus setAside(const std::string& fibFile, std::uint32_t centre) {
     return copyRecordFile(fibFile, slash == std::string::npos ? name : fibFile.substr(0, slash + 1) + name);
 }
 
+IoStatus setAsideUnderItsCentre(const std::string& fibFile, std::uint16_t* centre) {
+    std::vector<FibRecord> records;
+    if (auto e = readWhole(fibFile, records)) return e;
+    const std::uint16_t number = records.front().get(fld::NumCentre);
+    if (number > 9999) return IoError{fibFile, "Numéro de centre incorrect", true};
+    const auto slash = fibFile.rfind('/');
+    const std::string name = centreFileName(number);
+    if (auto e = recordfile::replaceWith(slash == std::string::npos ? name : fibFile.substr(0, slash + 1) + name,
+                                         records))
+        return e;
+    if (centre) *centre = number;
+    return {};
+}
+
 IoStatus startNewCentre(const std::string& fibFile) { return recordfile::replaceWith(fibFile, {headerTemplate()}); }
 
 IoStatus takeBack(const std::string& centreFile, const std::string& fibFile, CentreHeader* header) {

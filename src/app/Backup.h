@@ -32,6 +32,13 @@ IoStatus backupCentre(const std::string& fibFile, const std::string& folder, Bac
 // Sets fibFile aside as the centre file of the given centre (in the working folder).
 IoStatus setAside(const std::string& fibFile, std::uint32_t centre);
 
+// Sets fibFile aside under the number of the centre its own header names, so
+// that the file written is always the one of the records it holds, whatever
+// centre the run was last told about (the practice file has a number of its
+// own). *centre receives that number. Nothing is written for a number of more
+// than four digits.
+IoStatus setAsideUnderItsCentre(const std::string& fibFile, std::uint16_t* centre = nullptr);
+
 // Starts an empty fibFile: the template header only.
 IoStatus startNewCentre(const std::string& fibFile);
 

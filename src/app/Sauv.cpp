@@ -61,7 +61,9 @@ void TFSauv::BEdyClick() {
 }
 
 bool TFSauv::setCurrentAside() {
-    if (auto e = backup::setAside(kFibFile, state().CurrentCentre)) {
+    // Named after the centre of the records set aside: the run's number may
+    // still be the practice file's after an entry training.
+    if (auto e = backup::setAsideUnderItsCentre(kFibFile)) {
         ioError(*e);
         return false;
     }

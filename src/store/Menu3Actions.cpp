@@ -77,7 +77,11 @@ void TTMenu3::BModifClick() {
 void TTMenu3::AppelFib() {
     RunState& s = state();
     FibRecord r;
-    if (auto e = recordfile::readFib(s.CurrentFile, s.CurrentFib, r)) return ioError(*e);
+    if (auto e = recordfile::readFib(s.CurrentFile, s.CurrentFib, r)) {
+        // No sheet opens: the run goes back to the count, as after an abandon.
+        s.CurrentFib = s.SavedFibCount;
+        return ioError(*e);
+    }
     auto* page = ctx().forms.get<TFIB1>();
     page->showNumbers(r.get(fld::NumCentre), s.CurrentFib);
     s.EditingExisting = true;

@@ -138,3 +138,28 @@ TEST(ChangeOfCentre, FailedWritesLeaveFibDatWhole) {
     EXPECT_TRUE(backup::takeBack("FIB7.DAT", "FIB.DAT"));
     EXPECT_EQ(readBytes("FIB.DAT"), current);
 }
+
+TEST(ChangeOfCentre, SetAsideTakesTheNumberOfTheRecordsItCopies) {
+    TempDir dir;
+    const auto centre3 = makeCentreFile("FIB.DAT", 3, 4, 1);
+    const auto centre9 = makeCentreFile("FIB9.DAT", 9, 2);
+    std::uint16_t number = 0;
+    ASSERT_FALSE(backup::setAsideUnderItsCentre("FIB.DAT", &number));
+    EXPECT_EQ(number, 3);
+    EXPECT_EQ(readBytes("FIB3.DAT"), centre3);
+    EXPECT_EQ(readBytes("FIB9.DAT"), centre9);
+
+    // An unidentified file goes under 0, never over another centre's file.
+    ASSERT_FALSE(backup::startNewCentre("FIB.DAT"));
+    ASSERT_FALSE(backup::setAsideUnderItsCentre("FIB.DAT", &number));
+    EXPECT_EQ(number, 0);
+    EXPECT_EQ(readBytes("FIB3.DAT"), centre3);
+    EXPECT_TRUE(std::filesystem::exists("FIB0.DAT"));
+
+    // A header number of five digits names no file.
+    makeCentreFile("FIB.DAT", 12345, 1);
+    auto e = backup::setAsideUnderItsCentre("FIB.DAT");
+    ASSERT_TRUE(e);
+    EXPECT_EQ(e->message(), "Numéro de centre incorrect");
+    EXPECT_FALSE(std::filesystem::exists("FIB12345.DAT"));
+}

@@ -153,3 +153,17 @@ TEST(BackupScreen, CancelledCentreDialogRestoresTheNumber) {
     EXPECT_EQ(app.state.CurrentCentre, 3);
     EXPECT_EQ(bytesOf("FIB.DAT"), c3);
 }
+
+TEST(BackupScreen, ChangeOfCentreNeverPutsTheRecordsOverAnotherCentresFile) {
+    // After an entry training the run's number is the practice file's (9),
+    // while FIB.DAT holds centre 3: centre 9's own file must survive.
+    AppFixture app;
+    const QByteArray c3 = writeCentre("FIB.DAT", 3, 4);
+    const QByteArray c9 = writeCentre("FIB9.DAT", 9, 2);
+    app.state.CurrentCentre = 9;
+    app.fake.answers = {Answer::Yes, Answer::Yes};
+    app.form<TFSauv>()->BLdyClick();
+    EXPECT_EQ(bytesOf("FIB9.DAT"), c9);
+    EXPECT_EQ(bytesOf("FIB3.DAT"), c3);
+    for (const auto& m : app.fake.messages) EXPECT_NE(m.icon, ui::Icon::Error) << m.text.toStdString();
+}

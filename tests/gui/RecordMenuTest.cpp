@@ -199,6 +199,21 @@ TEST(RecordMenu, CallUpOfAMissingRecordOpensNothing) {
     EXPECT_EQ(menu.app.state.buffer, before);
 }
 
+TEST(RecordMenu, FailedCallUpThroughTheChooserComesBackToTheCount) {
+    Menu menu({0, 0, 0});
+    ASSERT_EQ(::truncate("FIB.DAT", 2 * 248), 0);
+    menu.choose([](TNfibDlg* d) {
+        d->findChild<QScrollBar*>("ScrollBar1")->setValue(2);
+        d->OKBtnClick();
+    });
+    menu.m->BModifClick();
+    ASSERT_EQ(menu.app.fake.messages.size(), 1u);
+    EXPECT_EQ(menu.app.fake.messages[0].icon, ui::Icon::Error);
+    EXPECT_EQ(menu.app.state.CurrentFib, 3);
+    EXPECT_EQ(menu.app.state.SavedFibCount, 3);
+    EXPECT_EQ(menu.app.fake.modalOpened, (std::vector<QString>{"TNfibDlg"}));
+}
+
 TEST(QualityScreen, ListsCountsAndCallUpByClick) {
     Menu menu({0, 2, 1, 255, 0});
     menu.m->Button1Click();
