@@ -54,15 +54,6 @@ PanelResult Panel13Click(FibRecord& r, const Entries&, const Context&) {
 
 PanelResult Panel15Click(FibRecord& r, const Entries& e, const Context& c) {
     Run run(r, "Panel15");
-    if (c.readPage2Entries) {
-        auto right = run.roundedByte(e, "Edit1");
-        if (!right) return run.take();
-        r.set(fld::AcuiteD, *right);
-        auto left = run.roundedByte(e, "Edit2");
-        if (!left) return run.take();
-        r.set(fld::AcuiteG, *left);
-    }
-
     eyeRules(run, r, fld::RetinoNonProlifD, fld::RetinoPreprolifD, fld::RetinoProlifD, fld::RetinopathieD,
              "CheckBox23", "Rétinopathie droite oui ou non ?", fld::MaculopathieD, fld::RetineVueD, "CheckBox21",
              "Rétine droite vue oui ou non ?");
@@ -81,8 +72,20 @@ PanelResult Panel15Click(FibRecord& r, const Entries& e, const Context& c) {
     }
     if (isEmpty(r.get(fld::ExamYeux))) run.report(Kind::Error, "Pas d'examen récent des yeux ?");
 
+    // Each acuity is read and tested in turn, after the eye rules: an unreadable
+    // entry stops the routine only there, as the findings before it stand.
     auto acuity = [](std::uint8_t v) { return v >= 11 && v <= 254; };
+    if (c.readPage2Entries) {
+        auto right = run.roundedByte(e, "Edit1");
+        if (!right) return run.take();
+        r.set(fld::AcuiteD, *right);
+    }
     if (acuity(r.get(fld::AcuiteD))) run.report(Kind::Error, "Acuité droite > 10 ?", kEyeBox);
+    if (c.readPage2Entries) {
+        auto left = run.roundedByte(e, "Edit2");
+        if (!left) return run.take();
+        r.set(fld::AcuiteG, *left);
+    }
     if (acuity(r.get(fld::AcuiteG))) run.report(Kind::Error, "Acuité gauche > 10 ?", kEyeBox);
 
     if (anyFilled(r, {fld::SensVibraG, fld::SensDoulG, fld::PoulsG, fld::UlcereCicatG, fld::UlcereAiguG,

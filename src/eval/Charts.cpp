@@ -30,16 +30,26 @@ void chartSettings(Surface& s) {
     s.setPen(colors::Blue);
 }
 
+namespace {
+// Band lines that follow heading h, up to the end of its section.
+int barCount(const std::vector<std::string>& lines, int h) {
+    int n = 0;
+    while (h + n + 1 < int(lines.size()) && lines[h + n + 1].size() > 10) ++n;
+    return n;
+}
+}  // namespace
+
 void drawSectionChart(Surface& s, const std::vector<std::string>& lines, int h, int tx, int ty, int x0, int yb,
-                      BarColour colour) {
+                      BarColour colour, int step) {
     if (h < 0 || h >= int(lines.size())) return;
     s.text(tx, ty, lines[h]);
+    const int textOffset = step * 15 / 45;
     for (int k = 1; h + k < int(lines.size()) && lines[h + k].size() > 10; ++k) {
         LinePercent p;
         if (!readLinePercent(lines[h + k], p)) break;
         const int v = p.height;
-        const int x1 = x0 + (k - 1) * 45, x2 = x0 + k * 45;
-        s.text(x0 + 15 + (k - 1) * 45, yb - 20 - v, p.text);
+        const int x1 = x0 + (k - 1) * step, x2 = x0 + k * step;
+        s.text(x0 + textOffset + (k - 1) * step, yb - 20 - v, p.text);
         s.setBrush(colour(k));
         s.fillRect(x1, yb - v, x2, yb);
         // The outline of the bar, in the pen's blue.
@@ -64,7 +74,11 @@ void drawFirstCharts(Surface& s, const std::vector<std::string>& lines) {
 
 void drawHeadingChart(Surface& s, const std::vector<std::string>& lines, int h) {
     chartSettings(s);
-    drawSectionChart(s, lines, h, 50, 140, 5, 300, headingChartColour);
+    // Bars 45 wide, narrower for a section of more bands than the space left
+    // of the list holds, so that none is hidden behind it.
+    const int n = barCount(lines, h);
+    const int step = n > 0 && 5 + n * 45 > kChartRight ? (kChartRight - 5) / n : 45;
+    drawSectionChart(s, lines, h, 50, 140, 5, 300, headingChartColour, step);
 }
 
 void drawClassesTitle(Surface& s) {

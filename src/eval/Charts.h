@@ -20,10 +20,13 @@ Rgb headingChartColour(int k); // red 250 - 35k, green 35k + 5, blue 10, each mo
 void chartSettings(Surface& s);
 
 // The chart of the section whose heading is line h: its title at (tx, ty), then
-// one bar 45 wide per band line, on the base line yb, until a line of 10
+// one bar `step` wide per band line, on the base line yb, until a line of 10
 // characters or fewer.
 void drawSectionChart(Surface& s, const std::vector<std::string>& lines, int h, int tx, int ty, int x0, int yb,
-                      BarColour colour);
+                      BarColour colour, int step = 45);
+
+// Right edge of the charts of a clicked heading: the synthesis list starts just after it.
+inline constexpr int kChartRight = 380;
 
 // The four first charts (HbA1c, blood pressure, body mass, cholesterol) and the three hints.
 void drawFirstCharts(Surface& s, const std::vector<std::string>& lines);

@@ -160,6 +160,22 @@ TEST(Page2Checks, VisualAcuity) {
     EXPECT_EQ(s.r.get(fld::AcuiteD), 255);
 }
 
+TEST(Page2Checks, UnreadableAcuityStopsAfterTheFindingsBeforeIt) {
+    Sheet s;
+    s.r.set(fld::ExamYeux, kEmptyU8);
+    s.r.set(fld::RetinoProlifD, 1);
+    s.e["Edit1"] = "12";
+    s.e["Edit2"] = "dix";
+    auto p = Panel15Click(s.r, s.e, s.c);
+    // The eye rules ran, the right acuity was read and tested, then the left entry stopped the routine.
+    EXPECT_EQ(s.r.get(fld::RetinopathieD), 1);
+    EXPECT_EQ(s.r.get(fld::ExamYeux), 1);
+    EXPECT_EQ(s.r.get(fld::AcuiteD), 12);
+    EXPECT_EQ(messages(p), (Msgs{"Acuité droite > 10 ?", "'dix' n'est pas une valeur en virgule flottante correcte"}));
+    EXPECT_EQ(p.findings[1].kind, Kind::Conversion);
+    EXPECT_EQ(s.r.get(fld::AcuiteG), 255);
+}
+
 TEST(Page2Checks, QualityOfLifeLimits) {
     Sheet s;
     s.e["Edit3"] = "30";

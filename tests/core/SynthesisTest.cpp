@@ -480,6 +480,26 @@ TEST(Charts, HeadingChartStopsAtTheBlankLineAndWrapsColours) {
     DrawList d;
     drawHeadingChart(d, lines, 104);  // the patient's role: 9 bars before the blank line
     EXPECT_EQ(std::count_if(d.items.begin(), d.items.end(), [](auto& i) { return i.kind == DrawItem::Rect; }), 9);
+    // Nine bars of 45 would end at 410, under the list at 384: they are narrowed to 41.
+    std::vector<DrawItem> rects;
+    for (const auto& i : d.items)
+        if (i.kind == DrawItem::Rect) rects.push_back(i);
+    EXPECT_EQ(rects[0], (DrawItem{DrawItem::Rect, 5, 300, 46, 300, {}, {}, {}}));
+    EXPECT_EQ(rects[8].x2, 374);
+    // The twelve answers' quality bars all stand left of the list.
+    DrawList q;
+    drawHeadingChart(q, lines, 250);
+    int bars = 0, right = 0;
+    for (const auto& i : q.items)
+        if (i.kind == DrawItem::Rect) ++bars, right = std::max(right, i.x2);
+    EXPECT_EQ(bars, 12);
+    EXPECT_LE(right, kChartRight);
+    // A section that fits keeps its 45-wide bars.
+    DrawList m;
+    drawHeadingChart(m, lines, 73);  // the seven motives
+    for (const auto& i : m.items) {
+        if (i.kind == DrawItem::Rect) EXPECT_EQ(i.x2 - i.x1, 45);
+    }
     EXPECT_EQ(headingChartColour(1), (Rgb{215, 40, 10}));
     EXPECT_EQ(headingChartColour(8), (Rgb{226, 29, 10}));  // -30 and 285 modulo 256
 }
