@@ -107,6 +107,7 @@ TFRisque::TFRisque(AppContext& ctx) : Form(ctx, "TFRisque", u("Facteurs de risqu
     connect(BitBtn1, &QPushButton::clicked, this, &TFRisque::BitBtn1Click);
     connect(BitBtn2, &QPushButton::clicked, this, &TFRisque::BitBtn2Click);
     setTabOrder(BitBtn2, BitBtn1);
+    BitBtn1->setDefault(true);
 }
 
 void TFRisque::fill(const FibRecord& r, const std::array<std::uint16_t, 7>& units, int fibNumber) {
@@ -126,7 +127,13 @@ void TFRisque::showLabels(const std::vector<std::string>& shown, int count, int 
     Edit1->setText(QString::number(fibNumber));
 }
 
-void TFRisque::setReviewing(bool on) { BitBtn2->setEnabled(on); }
+// During the review of all FIBs, Enter goes on to the next FIB; otherwise it closes.
+void TFRisque::setReviewing(bool on) {
+    BitBtn2->setEnabled(on);
+    BitBtn2->setDefault(on);
+    BitBtn1->setDefault(!on);
+    (on ? BitBtn2 : BitBtn1)->setFocus();
+}
 
 void TFRisque::BitBtn1Click() { done(QDialog::Rejected); }
 

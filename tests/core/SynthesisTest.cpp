@@ -498,7 +498,9 @@ TEST(Charts, HeadingChartStopsAtTheBlankLineAndWrapsColours) {
     DrawList m;
     drawHeadingChart(m, lines, 73);  // the seven motives
     for (const auto& i : m.items) {
-        if (i.kind == DrawItem::Rect) EXPECT_EQ(i.x2 - i.x1, 45);
+        if (i.kind == DrawItem::Rect) {
+            EXPECT_EQ(i.x2 - i.x1, 45);
+        }
     }
     EXPECT_EQ(headingChartColour(1), (Rgb{215, 40, 10}));
     EXPECT_EQ(headingChartColour(8), (Rgb{226, 29, 10}));  // -30 and 285 modulo 256

@@ -64,10 +64,16 @@ TEST(RiskScreen, RisksInRedAndTheGaugeStopsAtTen) {
     EXPECT_EQ(r->findChild<QProgressBar*>("Gauge1")->value(), 10);
 
     // In the review of all FIBs, "FIB Suivant" goes on and "Retour" ends it.
+    EXPECT_TRUE(r->findChild<QPushButton*>("BitBtn1")->isDefault());
     r->setReviewing(true);
     EXPECT_TRUE(r->findChild<QPushButton*>("BitBtn2")->isEnabled());
+    // Enter walks the review from the keyboard.
+    EXPECT_TRUE(r->findChild<QPushButton*>("BitBtn2")->isDefault());
+    EXPECT_FALSE(r->findChild<QPushButton*>("BitBtn1")->isDefault());
     r->BitBtn2Click();
     EXPECT_EQ(r->result(), QDialog::Accepted);
     r->BitBtn1Click();
     EXPECT_EQ(r->result(), QDialog::Rejected);
+    r->setReviewing(false);
+    EXPECT_TRUE(r->findChild<QPushButton*>("BitBtn1")->isDefault());
 }
