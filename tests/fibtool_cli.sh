@@ -97,5 +97,18 @@ check "variabilite ligne de titre" 2 "$FIBTOOL" -C "$REP" variabilite SynFr97.At
 check "variabilite ligne blanche" 2 "$FIBTOOL" -C "$REP" variabilite SynFr97.Atx --ligne 263
 check "variabilite sans ligne" 2 "$FIBTOOL" -C "$REP" variabilite SynFr97.Atx
 
+# Output that cannot be written (a full disk) is a file error, not a success.
+if [ -w /dev/full ]; then
+    for cmd in "synthese $DATA/FIB.DAT --annee 2026" "objectifs $DATA/FIB.DAT --annee 2026" "controle $DATA/FIB.DAT --annee 2026" "aide"; do
+        # shellcheck disable=SC2086
+        "$FIBTOOL" $cmd >/dev/full 2>"$WORK/err"; rc=$?
+        if [ "$rc" -ne 1 ] || ! grep -q "Erreur d'entrée/sortie sur la sortie standard : disque plein" "$WORK/err"; then
+            echo "ÉCHEC ${cmd%% *} vers un disque plein : code $rc, $(cat "$WORK/err")"; fail=$((fail+1))
+        else
+            passed=$((passed+1))
+        fi
+    done
+fi
+
 echo "fibtool: $passed passed, $fail failed"
 [ "$fail" -eq 0 ]

@@ -9,6 +9,7 @@
 #include <map>
 #include <string>
 
+#include "store/RecordFile.h"
 #include "tools/Cli.h"
 #include "tools/Commands.h"
 
@@ -52,6 +53,16 @@ const std::map<std::string, std::function<int(const Words&)>>& commands() {
     return table;
 }
 
+// Output that did not reach its destination (a full disk) makes the command fail.
+int flushed(int rc) {
+    errno = 0;
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        const int err = errno != 0 ? errno : EIO;
+        return fileError(pelo::IoError{"la sortie standard", pelo::ioCause(err)}.message());
+    }
+    return rc;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -70,10 +81,10 @@ int main(int argc, char** argv) {
     const std::string cmd = words[i];
     if (cmd == "aide" || cmd == "--help" || cmd == "-h") {
         std::fputs(kUsageText, stdout);
-        return kOk;
+        return flushed(kOk);
     }
     Words rest(words.begin() + static_cast<long>(i) + 1, words.end());
     auto it = commands().find(cmd);
-    if (it != commands().end()) return it->second(rest);
+    if (it != commands().end()) return flushed(it->second(rest));
     return usageError("commande inconnue : " + cmd);
 }
