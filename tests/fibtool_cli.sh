@@ -28,6 +28,14 @@ check "demo sans --remplacer" 2 "$FIBTOOL" -C "$WORK" demo --fiches 10
 cmp -s "$WORK/FIB.DAT" "$WORK/avant" || { echo "ÉCHEC FIB.DAT écrasé"; fail=$((fail+1)); }
 check "demo --remplacer, même graine" 0 "$FIBTOOL" -C "$WORK" demo --fiches 50 --graine 3 --remplacer
 cmp -s "$WORK/FIB.DAT" "$WORK/avant" || { echo "ÉCHEC demo non reproductible"; fail=$((fail+1)); }
+# The demonstration sheets carry the state that the save's checks give them.
+"$FIBTOOL" -C "$WORK" controle FIB.DAT | cut -f1,2 > "$WORK/etats-controle"
+"$FIBTOOL" -C "$WORK" lire FIB.DAT --fiche 7 | grep -q "^EtatFiche" || { echo "ÉCHEC lire EtatFiche"; fail=$((fail+1)); }
+for k in $(seq 1 50); do
+    etat=$("$FIBTOOL" -C "$WORK" lire FIB.DAT --fiche "$k" | awk -F'\t' '$1=="EtatFiche"{print $2}')
+    [ "$etat" = "255" ] && continue
+    grep -qx "$k	$etat" "$WORK/etats-controle" || { echo "ÉCHEC demo : fiche $k stockée $etat, $(grep "^$k	" "$WORK/etats-controle")"; fail=$((fail+1)); break; }
+done
 check "demo --centres" 0 "$FIBTOOL" -C "$WORK" demo --fiches 20 --centres 3 --remplacer
 for k in 1 2 3; do [ -f "$WORK/FIB$k.DAT" ] || { echo "ÉCHEC FIB$k.DAT absent"; fail=$((fail+1)); }; done
 check "demo --fiches invalide" 2 "$FIBTOOL" -C "$WORK" demo --fiches abc --remplacer

@@ -1,6 +1,7 @@
 // fibtool demo: demonstration record files.
 #include <sys/stat.h>
 
+#include "entry/CallUp.h"
 #include "store/Demo.h"
 #include "store/RecordFile.h"
 #include "tools/Cli.h"
@@ -66,6 +67,14 @@ int cmdDemo(const Words& words) {
         std::uint32_t n = static_cast<std::uint32_t>(fiches);
         if (i > 0 && fiches > 0) n = static_cast<std::uint32_t>(std::max<long>(1, fiches / 2 + long((i * 7919) % std::max<long>(1, fiches))));
         auto records = demoRecords(c, n, static_cast<std::uint64_t>(graine) * 1000003u + i);
+        // Each sheet stored as the program's save leaves it, so that its state
+        // is the one its panels show when it is called up.
+        checks::Context ctx;
+        ctx.currentYear = c.year > 0 ? c.year : currentYear();
+        ctx.units = checks::unitCodesFromHeader(records[0]);
+        ctx.readPage2Entries = true;
+        for (std::size_t k = 1; k < records.size(); ++k)
+            if (records[k].get(fld::EtatFiche) != kAnnulled) records[k] = checks::checkAsSaved(records[k], ctx).record;
         if (auto e = recordfile::replaceWith(names[i], records)) return fileError(e->message());
         std::printf("%s : centre %u, %u fiches\n", names[i].c_str(), unsigned(c.centre), unsigned(records.size() - 1));
     }
