@@ -561,3 +561,30 @@ TEST(Units, TheFileHeaderGivesTheUnits) {
     EXPECT_EQ(centreParams(2026, {3, 3, 3, 3, 5, 3, 5}).cholFactor, 0.0258);
     EXPECT_EQ(centreParams(2026, {3, 3, 3, 3, 5, 3, 5}).trigFactor, 0.0114);
 }
+
+// Each class list of a section holds exactly the FIBs that its band counts, for
+// every section and every filter: a click on a band never disagrees with its line.
+TEST(ClassLists, AgreeWithTheCountsOfEverySection) {
+    test::TempDir dir;
+    DemoCentre dc;
+    dc.year = kYear;
+    dc.units = {3, 3, 3, 3, 4, 3, 4};
+    ASSERT_FALSE(recordfile::replaceWith("FIB.DAT", demoRecords(dc, 300, 17)));
+    for (int filter = 0; filter <= 2; ++filter) {
+        SynthesisResult r;
+        ASSERT_FALSE(runCentreSynthesis("FIB.DAT", filter, kYear, r));
+        ASSERT_GT(r.evaluated, 0u);
+        for (int s = 0; s < kSectionCount; ++s) {
+            ClassLists c;
+            ASSERT_FALSE(centreClassLists("FIB.DAT", filter, kYear, s, c));
+            for (int k = 0; k < kSections[s].size; ++k)
+                EXPECT_EQ(c.numbers[k].size(), r.counts[kSections[s].bands[k].counter])
+                    << kSections[s].heading << " band " << k << " filter " << filter;
+            if (kSections[s].examClasses) {
+                EXPECT_EQ(c.numbers[0].size() + c.numbers[1].size(), r.evaluated);
+            } else {
+                for (int k = kSections[s].size; k < 12; ++k) EXPECT_TRUE(c.numbers[k].empty());
+            }
+        }
+    }
+}
