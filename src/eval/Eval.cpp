@@ -154,7 +154,11 @@ void TFEval::showSynthesis(const eval::SynthesisResult& r) {
     Edit1->setText(QString::number(r.toReview));
     lines_ = eval::synthesisLines(r);
     LVar->clear();
-    for (const auto& l : lines_) LVar->addItem(u8(l));
+    // The list is narrower than its longest labels: each line also reads whole in its tooltip.
+    for (const auto& l : lines_) {
+        LVar->addItem(u8(l));
+        LVar->item(LVar->count() - 1)->setToolTip(u8(l).simplified());
+    }
     lastIndex_ = int(lines_.size()) - 1;
 }
 

@@ -84,6 +84,9 @@ TEST(Evaluation, GlobalEvaluationFromTheCentreMenu) {
         EXPECT_EQ(e->LVar->count(), 264);
         EXPECT_EQ(e->LVar->item(0)->text(), QString(" SYNTHESE des %1 FIB du Centre 1234").arg(expected.evaluated));
         EXPECT_EQ(e->LVar->item(3)->text().toStdString(), eval::bandLine(expected.counts[0], expected.evaluated, "Hb <6.5"));
+        // A label cut by the narrow list reads whole in the line's tooltip.
+        EXPECT_TRUE(e->LVar->item(262)->toolTip().endsWith("% Pas de Microalbuminurie"));
+        EXPECT_TRUE(e->LVar->item(263)->toolTip().isEmpty());
         EXPECT_EQ(e->Edit3->text(), QString::number(expected.complete));
         EXPECT_EQ(e->Edit2->text(), QString::number(expected.incomplete));
         EXPECT_EQ(e->Edit1->text(), QString::number(expected.toReview));
