@@ -1,5 +1,6 @@
 #include "eval/Peval.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 
@@ -30,12 +31,15 @@ TFPeval::TFPeval(AppContext& ctx) : Form(ctx, "TFPeval", "EVALUATION") {
     Button6 = addButton("Button6", "SUIVI  d'OBJECTIFS", 392, 120, 217, 81);
     Button7 = addButton("Button7", "RISQUES INDIVIDUELS", 352, 184, 217, 81);
     Button8 = addButton("Button8", "QUALITE des FICHES", 312, 248, 217, 81);
-    for (QPushButton* b : {Button2, Button3, Button4, Button6, Button7, Button8}) {
-        QFont f("Arial");
-        f.setPointSize(13);
-        f.setBold(true);
-        b->setFont(f);
-    }
+    // One size for the six, smaller when a caption would touch its button's
+    // edges (a substitute font wider than Arial).
+    QFont big("Arial");
+    big.setPointSize(13);
+    big.setBold(true);
+    for (QPushButton* b : {Button2, Button3, Button4, Button6, Button7, Button8})
+        while (big.pointSizeF() > 8 && QFontMetrics(big).horizontalAdvance(b->text()) > b->width() - 12)
+            big.setPointSizeF(big.pointSizeF() - 0.5);
+    for (QPushButton* b : {Button2, Button3, Button4, Button6, Button7, Button8}) b->setFont(big);
     BitBtn1 = addButton("BitBtn1", "Retour", 24, 400, 89, 33);
 
     connect(Button4, &QPushButton::clicked, this, &TFPeval::Button4Click);

@@ -321,3 +321,16 @@ TEST(Evaluation, ReviewsOfTheFibsFromTheMenu) {
     EXPECT_EQ(app.fake.messages[0].icon, ui::Icon::Error);
     EXPECT_EQ(app.fake.modalOpened.size(), opened);
 }
+
+// The six large captions of the evaluation menu keep clear of their buttons' edges.
+TEST(Evaluation, MenuCaptionsFitTheirButtons) {
+    AppFixture app;
+    auto* menu = app.form<TFPeval>();
+    for (const char* name : {"Button2", "Button3", "Button4", "Button6", "Button7", "Button8"}) {
+        auto* b = menu->findChild<QPushButton*>(name);
+        ASSERT_NE(b, nullptr);
+        EXPECT_LE(b->fontMetrics().horizontalAdvance(b->text()), b->width() - 12) << name;
+        EXPECT_TRUE(b->font().bold());
+        EXPECT_EQ(b->font(), menu->findChild<QPushButton*>("Button4")->font()) << name;
+    }
+}
