@@ -807,11 +807,11 @@ void TFIB1::BitBtn11Click() {
     // An entry that is not a number leaves the entries after it unread: such a
     // sheet is not saved without them, it stays on screen to be corrected
     // (or is abandoned with No).
-    const bool readable = runChecksSilently();
+    bool readable = runChecksSilently();
     if (runPage2Checks) {
         const bool was = s.ShowCheckMessages;
         s.ShowCheckMessages = false;
-        runPage2Checks();
+        readable = runPage2Checks() && readable;
         s.ShowCheckMessages = was;
     }
 

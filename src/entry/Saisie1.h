@@ -70,7 +70,7 @@ public:
     // Set by entry page 2: loads it from the current record (with this page's
     // loading), and runs its checks (the save runs them silently).
     std::function<void()> loadPage2;
-    std::function<void()> runPage2Checks;
+    std::function<bool()> runPage2Checks;  // false on an unreadable entry of page 2
     // Told the number of a new sheet once it is saved (the record menu shows the count).
     std::function<void(int)> newSheetSaved;
 

@@ -533,7 +533,7 @@ void TFIB2::syncChoice(const ChoiceGroup& g) {
     if (g.radios) g.radios->setExclusive(true);
 }
 
-void TFIB2::runPanel(int index) {
+bool TFIB2::runPanel(int index) {
     QPushButton* panel = panels_[std::size_t(index)];
     setPanelColour(panel, kNavy);
     const checks::PanelResult res = kRoutines[std::size_t(index)](state().buffer, entries(), checkContext());
@@ -544,7 +544,9 @@ void TFIB2::runPanel(int index) {
             if (g.boxes[0]->objectName().toStdString() == name || g.boxes[1]->objectName().toStdString() == name)
                 syncChoice(g);
     setPanelColour(panel, panelColour(res.colour));
+    bool converted = true;
     for (const auto& f : res.findings) {
+        if (f.kind == checks::Kind::Conversion) converted = false;
         if (!state().ShowCheckMessages && f.kind != checks::Kind::Conversion) continue;
         const QString text = QString::fromStdString(f.message);
         std::optional<QPoint> pos;
@@ -553,6 +555,7 @@ void TFIB2::runPanel(int index) {
         if (warning && !f.errorIcon) ui().warning(text, pos);
         else ui().error(text, pos);
     }
+    return converted;
 }
 
 void TFIB2::Panel13Click() { runPanel(0); }
@@ -561,13 +564,15 @@ void TFIB2::Panel16Click() { runPanel(2); }
 void TFIB2::Panel17Click() { runPanel(3); }
 void TFIB2::Panel18Click() { runPanel(4); }
 
-void TFIB2::runChecksSilently() {
+bool TFIB2::runChecksSilently() {
     // Messages are off for the run and as they were afterwards, so that a
     // silent run inside another one stays silent.
     const bool shown = state().ShowCheckMessages;
     state().ShowCheckMessages = false;
-    for (int i = 0; i < 5; ++i) runPanel(i);
+    bool converted = true;
+    for (int i = 0; i < 5; ++i) converted = runPanel(i) && converted;
     state().ShowCheckMessages = shown;
+    return converted;
 }
 
 void TFIB2::markPanelsUnchecked() {
@@ -592,9 +597,12 @@ void TFIB2::BImpClick() {
     const bool shown = s.ShowCheckMessages;
     s.ShowCheckMessages = false;
     if (s.buffer.get(fld::EtatFiche) != kAnnulled) s.buffer.set(fld::EtatFiche, kComplete);
-    if (runPage1ChecksSilently) runPage1ChecksSilently();
-    runChecksSilently();
+    bool readable = runPage1ChecksSilently ? runPage1ChecksSilently() : true;
+    readable = runChecksSilently() && readable;
     s.ShowCheckMessages = shown;
+    // An entry that is not a number was shown as an error and left the entries
+    // after it unread: the sheet is not printed with values other than those typed.
+    if (!readable) return;
 
     const std::string date = page1Date ? page1Date().toStdString() : s.buffer.date();
     const FibUnitLabels units = page1UnitLabels ? page1UnitLabels() : unitLabelsFor(s.UnitCodes);
@@ -617,8 +625,8 @@ bool TFIB2::eventFilter(QObject* watched, QEvent* event) {
 
 void connectEntryPages(TFIB1& page1, TFIB2& page2) {
     page1.loadPage2 = [&page2] { page2.VisuFib2(); };
-    page1.runPage2Checks = [&page2] { page2.runChecksSilently(); };
-    page2.runPage1ChecksSilently = [&page1] { page1.runChecksSilently(); };
+    page1.runPage2Checks = [&page2] { return page2.runChecksSilently(); };
+    page2.runPage1ChecksSilently = [&page1] { return page1.runChecksSilently(); };
     page2.page1Date = [&page1] {
         auto* e = page1.findChild<QLineEdit*>(QStringLiteral("MaskEdit19"));
         return e ? e->text() : QString();

@@ -43,7 +43,7 @@ public:
     void Panel17Click();
     void Panel18Click();
     // The five routines in their order, with check messages off.
-    void runChecksSilently();
+    bool runChecksSilently();  // false when an entry is not a number
     // Colours the five panels aqua (a new sheet).
     void markPanelsUnchecked();
 
@@ -61,7 +61,7 @@ public:
     QColor colourOf(const QString& controlName) const;
 
     // What the page needs from entry page 1, set when both pages exist.
-    std::function<void()> runPage1ChecksSilently;  // the eight checks of page 1, silently
+    std::function<bool()> runPage1ChecksSilently;  // the eight checks of page 1, silently; false on an unreadable entry
     std::function<QString()> page1Date;            // the date text of the sheet
     std::function<FibUnitLabels()> page1UnitLabels;  // units shown beside the laboratory values
 
@@ -106,7 +106,7 @@ private:
     void setBoxColour(QAbstractButton* b, bool chosen, bool yellow);
     void setPanelColour(QPushButton* panel, const QColor& c);
     void syncChoice(const ChoiceGroup& g);
-    void runPanel(int index);
+    bool runPanel(int index);  // false on an entry that is not a number
     checks::Context checkContext();
 
     std::vector<ChoiceGroup> choices_;

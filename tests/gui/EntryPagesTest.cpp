@@ -272,3 +272,42 @@ TEST(EntryPages, PrintTakesPageOnesDateUnitsAndEntries) {
     EXPECT_TRUE(t.app.fake.messages.empty());
     EXPECT_EQ(t.app.state.buffer.date(), "08/12/2026");  // the date reaches the record only when saved
 }
+
+// An entry of page 2 that is not a number leaves the entries after it unread:
+// the sheet is neither saved nor printed until it is corrected.
+TEST(EntryPages, UnreadablePageTwoEntryBlocksTheSaveAndThePrint) {
+    Entry t(2);
+    t.app.state.buffer = emptyFibFromHeader(t.header, "08/12/2026");
+    t.app.state.EditingExisting = false;
+    t.p1->VisuFib1();
+    Entry::type(t.p2, "Edit4", "3x");
+    Entry::type(t.p2, "Edit5", "12");
+    const auto before = test::AppFixture::fileBytesOf("FIB.DAT");
+    const QString error = QString::fromUtf8("'3x' n'est pas une valeur entière correcte");
+
+    Entry::click(t.p2, "BImp");
+    EXPECT_TRUE(t.app.fake.printed.empty());
+    ASSERT_EQ(t.app.fake.messages.size(), 1u);
+    EXPECT_EQ(t.app.fake.messages[0].text, error);
+
+    t.app.fake.messages.clear();
+    t.app.fake.answers = {ui::Answer::Yes};
+    t.p1->show();
+    t.p1->BitBtn11Click();
+    EXPECT_EQ(test::AppFixture::fileBytesOf("FIB.DAT"), before);
+    EXPECT_TRUE(t.p1->isVisible());
+    ASSERT_FALSE(t.app.fake.messages.empty());
+    EXPECT_EQ(t.app.fake.messages[0].text, error);
+
+    // Corrected, the sheet prints and saves with the entries typed after it.
+    Entry::type(t.p2, "Edit4", "3");
+    t.app.fake.messages.clear();
+    Entry::click(t.p2, "BImp");
+    EXPECT_EQ(t.app.fake.printed.size(), 1u);
+    t.app.fake.answers = {ui::Answer::Yes};
+    t.p1->BitBtn11Click();
+    FibRecord saved;
+    ASSERT_FALSE(recordfile::readFib("FIB.DAT", 3, saved));
+    EXPECT_EQ(saved.get(fld::HyperNbAn), 3);
+    EXPECT_EQ(saved.get(fld::JoursHosp), 12);
+}

@@ -270,7 +270,10 @@ TEST(Page2, CtrlKeepsAnAnnulledSheetAndStaysSilent) {
 TEST(Page2, DebutRunsPageOneChecksAndCloses) {
     Page2 t;
     int page1Runs = 0;
-    t.p->runPage1ChecksSilently = [&] { ++page1Runs; };
+    t.p->runPage1ChecksSilently = [&] {
+        ++page1Runs;
+        return true;
+    };
     t.p->show();
     t.r().set(fld::EtatFiche, 2);
     t.click("BitBtn1");
@@ -293,6 +296,7 @@ TEST(Page2, PrintRunsEveryCheckSilentlyThenPrintsOnePage) {
     t.p->runPage1ChecksSilently = [&] {
         EXPECT_FALSE(t.app.state.ShowCheckMessages);
         ++page1Runs;
+        return true;
     };
     t.p->page1Date = [] { return QStringLiteral("07/12/2026"); };
     t.r().set(fld::EtatFiche, 255);
