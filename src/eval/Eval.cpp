@@ -21,6 +21,8 @@ QLineEdit* countField(QWidget* parent, const char* name, const QString& accessib
     e->setObjectName(name);
     e->setAccessibleName(accessible);
     e->setReadOnly(true);
+    // Out of the Tab chain: the keyboard starts on the list.
+    e->setFocusPolicy(Qt::ClickFocus);
     e->setAlignment(Qt::AlignCenter);
     e->setGeometry(x, 42, 60, 24);
     QPalette pal = e->palette();
@@ -160,6 +162,7 @@ void TFEval::showSynthesis(const eval::SynthesisResult& r) {
         LVar->item(LVar->count() - 1)->setToolTip(u8(l).simplified());
     }
     lastIndex_ = int(lines_.size()) - 1;
+    LVar->setFocus();
 }
 
 void TFEval::paintEvent(QPaintEvent* e) {

@@ -84,6 +84,11 @@ TEST(Evaluation, GlobalEvaluationFromTheCentreMenu) {
         EXPECT_EQ(e->LVar->count(), 264);
         EXPECT_EQ(e->LVar->item(0)->text(), QString(" SYNTHESE des %1 FIB du Centre 1234").arg(expected.evaluated));
         EXPECT_EQ(e->LVar->item(3)->text().toStdString(), eval::bandLine(expected.counts[0], expected.evaluated, "Hb <6.5"));
+        // The keyboard starts on the list, not on the read-only counts.
+        EXPECT_EQ(e->LVar->focusPolicy() & Qt::TabFocus, Qt::TabFocus);
+        for (const char* name : {"Edit1", "Edit2", "Edit3"})
+            EXPECT_EQ(e->findChild<QLineEdit*>(name)->focusPolicy() & Qt::TabFocus, 0) << name;
+        EXPECT_EQ(e->focusWidget(), e->LVar);
         // A label cut by the narrow list reads whole in the line's tooltip.
         EXPECT_TRUE(e->LVar->item(262)->toolTip().endsWith("% Pas de Microalbuminurie"));
         EXPECT_TRUE(e->LVar->item(263)->toolTip().isEmpty());
