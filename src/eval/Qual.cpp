@@ -83,6 +83,7 @@ TFQual::TFQual(AppContext& ctx) : Form(ctx, "TFQual", u("Qualité des fiches")) 
         auto* e = new QLineEdit(this);
         e->setObjectName(ename);
         e->setReadOnly(true);
+        e->setFocusPolicy(Qt::ClickFocus);  // the Tab chain goes from list to list, then to "Retour"
         e->setGeometry(565, y, 55, 24);
         e->setAlignment(Qt::AlignRight);
         e->setAccessibleName(u(text).remove(':').trimmed());

@@ -96,6 +96,7 @@ TFRisque::TFRisque(AppContext& ctx) : Form(ctx, "TFRisque", u("Facteurs de risqu
     Edit1 = new QLineEdit(this);
     Edit1->setObjectName("Edit1");
     Edit1->setReadOnly(true);
+    Edit1->setFocusPolicy(Qt::ClickFocus);  // the keyboard goes between the two buttons
     // Wide enough for any FIB number: a number of more than 3 digits is never cut.
     Edit1->setMaxLength(5);
     Edit1->setGeometry(545, 420, 60, 24);

@@ -15,6 +15,7 @@
 #include "eval/Eval.h"
 #include "eval/Objectif.h"
 #include "eval/Peval.h"
+#include "eval/Qual.h"
 #include "eval/Risque.h"
 #include "store/Demo.h"
 #include "store/RecordFile.h"
@@ -317,6 +318,9 @@ TEST(Evaluation, ReviewsOfTheFibsFromTheMenu) {
     menu->Button8Click();
     EXPECT_EQ(app.fake.modalOpened.back(), "TFQual");
     EXPECT_TRUE(app.fake.messages.empty());
+    // Tab goes from list to list and to "Retour", past the read-only counts.
+    for (auto* e : app.form<TFQual>()->findChildren<QLineEdit*>())
+        EXPECT_EQ(e->focusPolicy() & Qt::TabFocus, 0) << e->objectName().toStdString();
 
     // The file gone: one error box and no screen.
     ASSERT_TRUE(QFile::remove(app.path("FIB.DAT")));

@@ -40,6 +40,7 @@ TEST(RiskScreen, EmptySheetShowsTheNineMissingLabels) {
     // A number of four digits is shown whole.
     EXPECT_EQ(r->findChild<QLineEdit*>("Edit1")->text(), "1234");
     EXPECT_FALSE(r->findChild<QPushButton*>("BitBtn2")->isEnabled());
+    EXPECT_EQ(r->findChild<QLineEdit*>("Edit1")->focusPolicy() & Qt::TabFocus, 0);
 }
 
 TEST(RiskScreen, RisksInRedAndTheGaugeStopsAtTen) {
