@@ -122,4 +122,11 @@ void TTMenu3::clearIdentification() {
 
 void TTMenu3::BitBtn1Click() { close(); }
 
+// Each opening starts on the first action, not on an identification field:
+// Enter creates a sheet, Tab goes on to the other actions.
+void TTMenu3::showEvent(QShowEvent* e) {
+    Form::showEvent(e);
+    BCrea->setFocus();
+}
+
 }  // namespace pelo

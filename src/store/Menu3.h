@@ -46,6 +46,9 @@ public:
     QPushButton* Button1;
     QPushButton* BitBtn1;
 
+protected:
+    void showEvent(QShowEvent* e) override;
+
 private:
     QLabel* Panel1;
     QLineEdit* EReg;

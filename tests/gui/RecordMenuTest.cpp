@@ -278,3 +278,13 @@ TEST(RecordMenu, DateKeepsItsTenCharacters) {
     ASSERT_FALSE(recordfile::readFib("FIB.DAT", 2, r));
     EXPECT_EQ(r.date(), " 8/ 1/2026");
 }
+
+TEST(RecordMenu, EachOpeningStartsOnCreation) {
+    Menu menu({0});
+    menu.m->show();
+    menu.m->findChild<QLineEdit*>("ESpe")->setFocus();
+    menu.m->hide();
+    menu.m->show();
+    EXPECT_EQ(menu.m->focusWidget(), menu.m->BCrea);
+    menu.m->hide();
+}
