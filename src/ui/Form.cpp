@@ -1,6 +1,7 @@
 #include "ui/Form.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -57,6 +58,22 @@ void Form::ioError(const IoError& e) { ui().error(QString::fromStdString(e.messa
 void Form::showEvent(QShowEvent* e) {
     scaleOnce();
     QDialog::showEvent(e);
+}
+
+// Buttons are not auto-default, so that Enter in an entry never clicks one by
+// surprise; but a clerk who goes from button to button with Tab expects Enter
+// to press the one that has the focus, not the form's default button.
+void Form::keyPressEvent(QKeyEvent* e) {
+    const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+    if (enter && (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        auto* b = qobject_cast<QPushButton*>(focusWidget());
+        if (b && b->window() == this && b->isVisible() && b->isEnabled()) {
+            e->accept();
+            b->click();
+            return;
+        }
+    }
+    QDialog::keyPressEvent(e);
 }
 
 void Form::paintEvent(QPaintEvent* e) {

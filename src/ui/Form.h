@@ -52,6 +52,8 @@ public:
 protected:
     void showEvent(QShowEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
+    // Enter presses the button that has the focus.
+    void keyPressEvent(QKeyEvent* e) override;
 
     // Controls placed in design coordinates.
     QLabel* addLabel(const QString& name, const QString& text, int x, int y, int w, int h);

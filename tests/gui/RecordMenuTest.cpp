@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -286,5 +288,15 @@ TEST(RecordMenu, EachOpeningStartsOnCreation) {
     menu.m->hide();
     menu.m->show();
     EXPECT_EQ(menu.m->focusWidget(), menu.m->BCrea);
+    menu.m->hide();
+}
+
+TEST(RecordMenu, EnterPressesTheButtonThatHasTheFocus) {
+    Menu menu({0, 1});
+    menu.m->show();
+    menu.m->Button1->setFocus();
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(menu.m, &enter);
+    EXPECT_EQ(menu.app.fake.modalOpened, (std::vector<QString>{"TFQual"}));
     menu.m->hide();
 }
