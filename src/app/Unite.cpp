@@ -1,6 +1,7 @@
 #include "app/Unite.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
@@ -114,5 +115,18 @@ void TFUnite::Button1Click() {
 }
 
 void TFUnite::BitBtn1Click() { reject(); }
+
+// Without the mouse: the arrows go to a unit and Enter chooses it, as a click
+// does, instead of pressing "Sauver" on a grid half filled.
+void TFUnite::keyPressEvent(QKeyEvent* e) {
+    const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+    if (enter && focusWidget() == SUni) {
+        e->accept();
+        if (SUni->currentRow() >= 0 && SUni->currentColumn() >= 0)
+            SUniMouseUp(SUni->currentRow(), SUni->currentColumn());
+        return;
+    }
+    Form::keyPressEvent(e);
+}
 
 }  // namespace pelo

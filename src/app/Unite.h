@@ -33,6 +33,9 @@ public:
     QPushButton* Button1;
     QPushButton* BitBtn1;
 
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+
 private:
     QString lastChosen_;
 };

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
@@ -506,4 +508,21 @@ TEST(CentreTraining, APracticeFileWithItsOwnCentreOrAnUnidentifiedCentreIsLeftAl
     EXPECT_EQ(practice, own);
     EXPECT_EQ(app.state.CurrentCentre, 9);
     EXPECT_TRUE(app.fake.messages.empty());
+}
+
+TEST(CentreUnits, EnterOnAUnitChoosesItWithoutSaving) {
+    AppFixture app;
+    auto* u = app.form<TFUnite>();
+    u->prepare(12);
+    u->show();
+    auto* t = u->findChild<QTableWidget*>("SUni");
+    t->setFocus();
+    t->setCurrentCell(2, 4);
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(u, &enter);
+    EXPECT_EQ(cell(u, 2, 1), " mg/l");
+    EXPECT_EQ(cell(u, 2, 2), "4");
+    EXPECT_TRUE(app.fake.messages.empty());
+    EXPECT_TRUE(u->isVisible());
+    u->hide();
 }
