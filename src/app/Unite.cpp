@@ -43,6 +43,8 @@ TFUnite::TFUnite(AppContext& ctx) : Form(ctx, "TFUnite", "UNITES") {
     for (int c = 0; c < kCols; ++c) SUni->setColumnWidth(c, widths[c]);
     SUni->horizontalHeader()->setStretchLastSection(true);
     SUni->setSelectionMode(QAbstractItemView::SingleSelection);
+    // The arrows move from unit to unit; Tab leaves the grid for "Sauver".
+    SUni->setTabKeyNavigation(false);
     SUni->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                           QAbstractItemView::AnyKeyPressed);
     for (int r = 0; r < kRows; ++r)

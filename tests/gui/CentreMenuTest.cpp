@@ -526,3 +526,18 @@ TEST(CentreUnits, EnterOnAUnitChoosesItWithoutSaving) {
     EXPECT_TRUE(u->isVisible());
     u->hide();
 }
+
+TEST(CentreUnits, TabLeavesTheGridForSauver) {
+    AppFixture app;
+    auto* u = app.form<TFUnite>();
+    u->prepare(12);
+    u->show();
+    auto* t = u->findChild<QTableWidget*>("SUni");
+    t->setFocus();
+    t->setCurrentCell(7, 3);
+    QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+    QApplication::sendEvent(t, &tab);
+    EXPECT_EQ(u->focusWidget(), u->Button1);
+    EXPECT_EQ(cell(u, 7, 2), QString());
+    u->hide();
+}
