@@ -1,5 +1,7 @@
 #include "ui/QtAdapter.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
@@ -42,7 +44,9 @@ QString captionFor(Icon i) {
 void place(QMessageBox& box, std::optional<QPoint> pos) {
     if (!pos) return;
     box.adjustSize();
-    box.move(*pos);
+    QScreen* screen = QGuiApplication::screenAt(*pos);
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    box.move(screen ? fitOnScreen(*pos, box.size(), screen->availableGeometry()) : *pos);
 }
 
 void paintPages(const PrintDocument& doc, QPagedPaintDevice& device, QPainter& p, double dpi) {
@@ -54,6 +58,14 @@ void paintPages(const PrintDocument& doc, QPagedPaintDevice& device, QPainter& p
     }
 }
 }  // namespace
+
+QPoint fitOnScreen(QPoint pos, QSize size, const QRect& area) {
+    // Room for the title bar and borders that the window manager adds.
+    const QSize whole = size + QSize(16, 40);
+    const int x = std::max(area.left(), std::min(pos.x(), area.left() + area.width() - whole.width()));
+    const int y = std::max(area.top(), std::min(pos.y(), area.top() + area.height() - whole.height()));
+    return {x, y};
+}
 
 void QtAdapter::message(Icon icon, const QString& text, std::optional<QPoint> pos) {
     QMessageBox box(qtIcon(icon), captionFor(icon), text, QMessageBox::Ok, QApplication::activeWindow());

@@ -1,6 +1,8 @@
 #pragma once
 #include "ui/Adapter.h"
 
+#include <QRect>
+
 namespace pelo::ui {
 
 class QtAdapter : public Adapter {
@@ -14,6 +16,11 @@ public:
     bool print(const PrintDocument& doc) override;
     QSize screenSize() const override;
 };
+
+// Where a box asked for at pos goes so that the whole of it, frame included,
+// stays within area: a box placed near the bottom or the right edge of the
+// screen moves up or left instead of hiding its buttons.
+QPoint fitOnScreen(QPoint pos, QSize size, const QRect& area);
 
 // Writes the pages to a PDF file; false with *error set on failure.
 bool writePdf(const PrintDocument& doc, const QString& path, QString* error);

@@ -13,6 +13,7 @@
 #include "store/Menu3.h"
 #include "store/Nfib.h"
 #include "store/RecordFile.h"
+#include "ui/QtAdapter.h"
 
 using namespace pelo;
 using pelo::test::AppFixture;
@@ -299,4 +300,19 @@ TEST(RecordMenu, EnterPressesTheButtonThatHasTheFocus) {
     QApplication::sendEvent(menu.m, &enter);
     EXPECT_EQ(menu.app.fake.modalOpened, (std::vector<QString>{"TFQual"}));
     menu.m->hide();
+}
+
+TEST(RecordMenu, IdentificationQuestionKeepsItsButtonsOnScreen) {
+    // Asked at (280, 440) of a 640 x 480 screen, a box of 200 x 100 would
+    // hide its Yes and No below the screen's edge: it moves up, not left.
+    const QRect screen(0, 0, 640, 480);
+    const QPoint p = ui::fitOnScreen(QPoint(280, 440), QSize(200, 100), screen);
+    EXPECT_EQ(p.x(), 280);
+    EXPECT_LE(p.y() + 100 + 40, 480);
+    EXPECT_GE(p.y(), 0);
+    // A box that fits stays where it was asked; one wider than the screen keeps its left edge on it.
+    EXPECT_EQ(ui::fitOnScreen(QPoint(350, 100), QSize(200, 100), screen), QPoint(350, 100));
+    EXPECT_EQ(ui::fitOnScreen(QPoint(600, 10), QSize(900, 100), screen).x(), 0);
+    EXPECT_EQ(ui::fitOnScreen(QPoint(1500, 990), QSize(200, 100), QRect(0, 0, 1920, 1080)),
+              QPoint(1500, 940));
 }
