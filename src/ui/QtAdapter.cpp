@@ -77,6 +77,9 @@ Answer QtAdapter::confirm(const QString& text, bool withRetry, std::optional<QPo
     QMessageBox box(QMessageBox::Question, QStringLiteral("Confirmation"), text,
                     QMessageBox::Yes | QMessageBox::No | (withRetry ? QMessageBox::Retry : QMessageBox::NoButton),
                     QApplication::activeWindow());
+    // Escape is the harmless answer: with Retry on offer it is Retry (stay where
+    // one was, e.g. the sheet on screen), not No (leave it unsaved).
+    if (withRetry) box.setEscapeButton(QMessageBox::Retry);
     place(box, pos);
     switch (box.exec()) {
     case QMessageBox::Yes: return Answer::Yes;

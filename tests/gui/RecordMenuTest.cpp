@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QTimer>
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
@@ -315,4 +317,21 @@ TEST(RecordMenu, IdentificationQuestionKeepsItsButtonsOnScreen) {
     EXPECT_EQ(ui::fitOnScreen(QPoint(600, 10), QSize(900, 100), screen).x(), 0);
     EXPECT_EQ(ui::fitOnScreen(QPoint(1500, 990), QSize(200, 100), QRect(0, 0, 1920, 1080)),
               QPoint(1500, 940));
+}
+
+TEST(SaveQuestion, EscapeKeepsTheSheetOnScreen) {
+    ui::QtAdapter real;
+    auto pressEscape = [] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+            QApplication::sendEvent(box, &esc);
+        }
+    };
+    QTimer::singleShot(50, pressEscape);
+    // Never left waiting: a box still open later is closed as No.
+    QTimer::singleShot(3000, [] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) box->done(QMessageBox::No);
+    });
+    EXPECT_EQ(real.confirm(QString::fromUtf8("Sauvegarde de la Fiche ?"), true), ui::Answer::Retry);
 }
