@@ -341,8 +341,9 @@ TEST(EntryPage1, RisksOfTheSheet) {
 TEST(EntryPage1, EveryEntryHasAFrenchAccessibleNameAndTabOrderFollowsTheSheet) {
     Page p;
     for (auto* w : p.f->findChildren<QWidget*>()) {
-        if (qobject_cast<QLineEdit*>(w) || qobject_cast<QAbstractButton*>(w))
+        if (qobject_cast<QLineEdit*>(w) || qobject_cast<QAbstractButton*>(w)) {
             EXPECT_FALSE(w->accessibleName().isEmpty()) << w->objectName().toStdString();
+        }
     }
     // From the date, Tab goes through the identification in the sheet's order.
     QWidget* x = p.edit("MaskEdit19");
