@@ -5,6 +5,12 @@
 
 namespace pelo::risk {
 
+std::vector<RiskLabel> riskLabels() {
+    auto labels = riskProfile(headerTemplate(), {3, 3, 3, 3, 3, 3, 3}).labels;
+    for (auto& l : labels) l.shown = false;
+    return labels;
+}
+
 const RiskLabel* RiskProfile::find(const std::string& name) const {
     for (const auto& l : labels)
         if (name == l.name) return &l;

@@ -30,6 +30,9 @@ struct RiskProfile {
 
 inline constexpr int kGaugeMax = 10;
 
+// The 17 labels in screen order with their texts, none shown: what the screen lays out.
+std::vector<RiskLabel> riskLabels();
+
 // units: the run's UnitCodes (cholesterol entry 4, triglycerides entry 6).
 RiskProfile riskProfile(const FibRecord& r, const std::array<std::uint16_t, 7>& units);
 

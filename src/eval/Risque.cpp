@@ -13,32 +13,8 @@ namespace pelo {
 namespace {
 QString u(const char* s) { return QString::fromUtf8(s); }
 
-struct LabelDef {
-    const char* name;
-    const char* text;
-    int top;
-    bool risk;  // red text; white for a missing measurement or examination
-};
-
-const LabelDef kLabels[] = {
-    {"Label1", " FUMEUR ", 80, true},
-    {"Label2", " TA systolique > 160 ", 112, true},
-    {"Label16", " Tension systolique non surveillée ", 112, false},
-    {"Label3", " TA diastolique > 90 ", 144, true},
-    {"Label17", " Tension diastolique non surveillée ", 144, false},
-    {"Label4", " CHOLESTEROL > 6.5  mmol/l ", 184, true},
-    {"Label14", " CHOLESTEROL non surveillé ", 184, false},
-    {"Label5", " TRIGLYCERIDES > 2  mmol/l ", 216, true},
-    {"Label13", " TRIGLYCERIDES non surveillés ", 216, false},
-    {"Label6", " HbA1C > 8  ", 248, true},
-    {"Label12", " HbA1C non surveillée ", 248, false},
-    {"Label7", " BMI > 27 ", 280, true},
-    {"Label15", " BMI non surveillé ", 280, false},
-    {"Label11", " ATTEINTE RENALE ", 312, true},
-    {"Label19", " Microalbuminurie non dosée ", 312, false},
-    {"Label8", " Examen des YEUX  non fait ", 344, false},
-    {"Label10", " Examen des PIEDS non fait ", 376, false},
-};
+// Top of each label, in the order of the core's list: the two labels of a pair share a spot.
+constexpr int kTops[] = {80, 112, 112, 144, 144, 184, 184, 216, 216, 248, 248, 280, 280, 312, 312, 344, 376};
 
 void colourText(QWidget* w, const QColor& c) {
     QPalette pal = w->palette();
@@ -67,8 +43,10 @@ TFRisque::TFRisque(AppContext& ctx) : Form(ctx, "TFRisque", u("Facteurs de risqu
     QFont lf = font();
     lf.setPointSize(11);
     lf.setBold(true);
-    for (const auto& d : kLabels) {
-        auto* l = addLabel(d.name, u(d.text), 90, d.top, 380, 26);
+    const auto defs = risk::riskLabels();
+    for (std::size_t i = 0; i < defs.size() && i < std::size(kTops); ++i) {
+        const auto& d = defs[i];
+        auto* l = addLabel(d.name, u(d.text), 90, kTops[i], 380, 26);
         l->setFont(lf);
         l->setAutoFillBackground(true);
         QPalette lp = l->palette();

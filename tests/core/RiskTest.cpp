@@ -1,6 +1,8 @@
 // The risk profile of a FIB.
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "eval/Risk.h"
 
 using namespace pelo;
@@ -159,4 +161,20 @@ TEST(Risk, EveryRiskAtOnceFillsTheGauge) {
     for (const auto& l : p.labels) {
         if (l.shown && std::string(l.name) != "Label8" && std::string(l.name) != "Label10") { EXPECT_TRUE(l.risk); }
     }
+}
+
+TEST(RiskLabels, TheScreenLaysOutSeventeenLabelsEightOfThemRisks) {
+    const auto labels = riskLabels();
+    ASSERT_EQ(labels.size(), 17u);
+    int risks = 0;
+    std::set<std::string> names;
+    for (const auto& l : labels) {
+        EXPECT_FALSE(l.shown);
+        risks += l.risk;
+        names.insert(l.name);
+    }
+    EXPECT_EQ(risks, 8);
+    EXPECT_EQ(names.size(), 17u);
+    EXPECT_STREQ(labels.front().text, " FUMEUR ");
+    EXPECT_STREQ(labels.back().text, " Examen des PIEDS non fait ");
 }
