@@ -369,8 +369,13 @@ static_assert(countersAreAPermutation(kSections));
 
 namespace {
 void addMask(const Section& s, BandMask m, std::uint32_t times, BandCounts& c) {
-    for (int k = 0; k < s.size; ++k)
-        if (m & (1u << k)) c[s.bands[k].counter] = static_cast<std::uint16_t>(c[s.bands[k].counter] + times);
+    m &= (BandMask(1) << s.size) - 1;
+    // Only the bands the FIB falls in: a few per section.
+    while (m) {
+        const int k = __builtin_ctz(m);
+        c[s.bands[k].counter] = static_cast<std::uint16_t>(c[s.bands[k].counter] + times);
+        m &= m - 1;
+    }
 }
 
 // First tally bin of each section: one bin per possible mask.
@@ -418,8 +423,15 @@ const std::array<LineInfo, kLineCount>& lineTable() { return kLayout.lines; }
 int headingLine(int section) { return kLayout.heading[section]; }
 int bandLineOf(int section, int band) { return kLayout.band[section][band]; }
 
+namespace {
+template <std::size_t... I>
+inline void countAll(const BandView& v, const BandParams& p, BandCounts& c, std::index_sequence<I...>) {
+    (addMask(kSections[I], kSections[I].rule(v, p), 1, c), ...);
+}
+}  // namespace
+
 void countFib(const BandView& v, const BandParams& p, BandCounts& counts) {
-    for (const Section& s : kSections) addMask(s, s.rule(v, p), 1, counts);
+    countAll(v, p, counts, std::make_index_sequence<kSectionCount>{});
 }
 
 static_assert(kBinStart[kSectionCount] == BandTally::kBins, "one tally bin per mask of every section");
