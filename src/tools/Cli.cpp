@@ -1,4 +1,4 @@
-#include "tools/Cli.h"
+#include "Cli.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -5,8 +5,8 @@
 
 #include "entry/CallUp.h"
 #include "store/RecordFile.h"
-#include "tools/Cli.h"
-#include "tools/Commands.h"
+#include "Cli.h"
+#include "Commands.h"
 
 namespace pelo::cli {
 

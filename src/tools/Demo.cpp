@@ -4,8 +4,8 @@
 #include "entry/CallUp.h"
 #include "store/Demo.h"
 #include "store/RecordFile.h"
-#include "tools/Cli.h"
-#include "tools/Commands.h"
+#include "Cli.h"
+#include "Commands.h"
 
 namespace pelo::cli {
 

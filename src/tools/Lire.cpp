@@ -3,8 +3,8 @@
 
 #include "store/RecordFile.h"
 #include "store/Text.h"
-#include "tools/Cli.h"
-#include "tools/Commands.h"
+#include "Cli.h"
+#include "Commands.h"
 
 namespace pelo::cli {
 

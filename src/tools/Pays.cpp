@@ -5,8 +5,8 @@
 #include "pool/Collection.h"
 #include "pool/PoolSynthesis.h"
 #include "pool/Query.h"
-#include "tools/Cli.h"
-#include "tools/Commands.h"
+#include "Cli.h"
+#include "Commands.h"
 
 namespace pelo::cli {
 

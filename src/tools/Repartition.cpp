@@ -4,8 +4,8 @@
 
 #include "pool/Variability.h"
 #include "ref/StoredSynthesis.h"
-#include "tools/Cli.h"
-#include "tools/Commands.h"
+#include "Cli.h"
+#include "Commands.h"
 
 namespace pelo::cli {
 

@@ -10,8 +10,8 @@
 #include <string>
 
 #include "store/RecordFile.h"
-#include "tools/Cli.h"
-#include "tools/Commands.h"
+#include "Cli.h"
+#include "Commands.h"
 
 using namespace pelo::cli;
 

@@ -1,0 +1,76 @@
+#include "app/Aide.h"
+
+#include <QPushButton>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextEdit>
+
+#include "ui/Navigation.h"
+#include "entry/PageTexts.h"
+
+namespace pelo {
+
+HelpPage::HelpPage(AppContext& ctx, int page)
+    : Form(ctx, QStringLiteral("TTAide%1").arg(page), QString::fromStdString(pages::helpCaption(page))),
+      page_(page) {
+    setFixedSize(600, 450);
+
+    Memo1 = new QTextEdit(this);
+    Memo1->setObjectName("Memo1");
+    Memo1->setAccessibleName(windowTitle());
+    Memo1->setReadOnly(true);
+    Memo1->setGeometry(10, 10, 580, 380);
+    Memo1->setLineWrapMode(QTextEdit::WidgetWidth);
+    QFont f = Memo1->font();
+    f.setPointSize(10);
+    Memo1->setFont(f);
+    Memo1->setPlainText(QString::fromStdString(pages::helpText(page)));
+
+    // The legend in the colours it describes.
+    QTextCursor c(Memo1->document());
+    const QColor colours[2] = {QColor(224, 112, 0), QColor(208, 0, 0)};
+    for (int i = 0; i < 2; ++i) {
+        QTextBlock b = Memo1->document()->findBlockByNumber(i);
+        c.setPosition(b.position());
+        c.setPosition(b.position() + b.length() - 1, QTextCursor::KeepAnchor);
+        QTextCharFormat fmt;
+        fmt.setForeground(colours[i]);
+        fmt.setFontWeight(QFont::Bold);
+        c.mergeCharFormat(fmt);
+    }
+
+    Button1 = addButton("Button1", "Retour", 480, 404, 110, 34);
+    Button1->setDefault(true);
+    connect(Button1, &QPushButton::clicked, this, &HelpPage::Button1Click);
+    setTabOrder(Memo1, Button1);
+}
+
+QString HelpPage::text() const { return Memo1->toPlainText(); }
+
+void HelpPage::Button1Click() { close(); }
+
+HelpPage* helpPage(AppContext& ctx, int page) {
+    Forms& f = ctx.forms;
+    switch (page) {
+    case 1: return f.get<TTAide1>();
+    case 2: return f.get<TTAide2>();
+    case 3: return f.get<TTAide3>();
+    case 4: return f.get<TTAide4>();
+    case 5: return f.get<TTAide5>();
+    case 6: return f.get<TTAide6>();
+    case 7: return f.get<TTAide7>();
+    case 8: return f.get<TTAide8>();
+    case 10: return f.get<TTAide10>();
+    case 11: return f.get<TTAide11>();
+    case 12: return f.get<TTAide12>();
+    case 13: return f.get<TTAide13>();
+    case 14: return f.get<TTAide14>();
+    default: return nullptr;
+    }
+}
+
+void openHelp(AppContext& ctx, int page) {
+    if (HelpPage* p = helpPage(ctx, page)) ctx.ui.showModal(p);
+}
+
+}  // namespace pelo

@@ -1,0 +1,58 @@
+#include "app/Nctr.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "store/Centre.h"
+
+namespace pelo {
+
+TNctrDlg::TNctrDlg(AppContext& ctx) : Form(ctx, "TNctrDlg", QString::fromUtf8("Numéro de Centre")) {
+    setFixedSize(380, 150);
+    auto* prompt = addLabel("Label1", QString::fromUtf8("Indiquez votre numéro de centre :"), 20, 16, 340, 22);
+    QFont f = prompt->font();
+    f.setPointSize(10);
+    prompt->setFont(f);
+
+    NEdit = new QLineEdit(this);
+    NEdit->setObjectName("NEdit");
+    NEdit->setAccessibleName(QString::fromUtf8("Numéro de centre"));
+    NEdit->setGeometry(20, 44, 120, 26);
+    NEdit->setMaxLength(4);
+    NEdit->setFont(f);
+    QPalette pal = NEdit->palette();
+    pal.setColor(QPalette::Base, QColor(0, 255, 255));
+    NEdit->setPalette(pal);
+    prompt->setBuddy(NEdit);
+
+    OKBtn = addButton("OKBtn", "OK", 150, 100, 100, 30);
+    CancelBtn = addButton("CancelBtn", "Annuler", 260, 100, 100, 30);
+    OKBtn->setDefault(true);
+    connect(OKBtn, &QPushButton::clicked, this, &TNctrDlg::OKBtnClick);
+    connect(CancelBtn, &QPushButton::clicked, this, &TNctrDlg::CancelBtnClick);
+    setTabOrder(NEdit, OKBtn);
+    setTabOrder(OKBtn, CancelBtn);
+}
+
+void TNctrDlg::clear() { NEdit->clear(); }
+
+QString TNctrDlg::typedText() const { return NEdit->text().trimmed(); }
+
+void TNctrDlg::OKBtnClick() {
+    const auto parsed = centre::parseCentreNumber(NEdit->text().toStdString());
+    switch (parsed.kind) {
+    case centre::CentreEntry::Empty: break;
+    case centre::CentreEntry::Invalid:
+        ui().error(QString::fromUtf8("Numéro de centre incorrect"));
+        NEdit->setFocus();
+        NEdit->selectAll();
+        return;
+    case centre::CentreEntry::Number: state().CurrentCentre = parsed.number; break;
+    }
+    accept();
+}
+
+void TNctrDlg::CancelBtnClick() { reject(); }
+
+}  // namespace pelo

@@ -1,0 +1,15 @@
+#include "app/Ndep.h"
+
+#include "store/Centre.h"
+
+namespace pelo {
+
+TNDepDlg::TNDepDlg(AppContext& ctx)
+    : ChoiceDlg(ctx, "TNDepDlg", QString::fromUtf8("Département"), QString::fromUtf8("Choisir un Département :"),
+                "CDep", 9) {}
+
+void TNDepDlg::choose(int, const QString& text) {
+    state().DepartmentCode = centre::departmentCode(text.toStdString()).value_or(0);
+}
+
+}  // namespace pelo

@@ -1,0 +1,134 @@
+#include "app/Unite.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+
+#include "store/Centre.h"
+#include "store/Text.h"
+
+namespace pelo {
+
+namespace {
+constexpr int kCols = 7, kRows = 8;
+
+QString cellText(QTableWidget* t, int r, int c) {
+    auto* it = t->item(r, c);
+    return it ? it->text() : QString();
+}
+}  // namespace
+
+TFUnite::TFUnite(AppContext& ctx) : Form(ctx, "TFUnite", "UNITES") {
+    setFixedSize(600, 330);
+    auto* prompt = addLabel("Label1",
+                            QString::fromUtf8("Choisir les unités ligne par ligne en cliquant sur les unités proposées"),
+                            20, 12, 560, 22);
+    QFont f = prompt->font();
+    f.setPointSize(10);
+    f.setBold(true);
+    prompt->setFont(f);
+
+    SUni = new QTableWidget(kRows, kCols, this);
+    SUni->setObjectName("SUni");
+    SUni->setAccessibleName(QString::fromUtf8("Unités"));
+    SUni->setGeometry(20, 42, 560, 226);
+    SUni->horizontalHeader()->hide();
+    SUni->verticalHeader()->hide();
+    SUni->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    SUni->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    SUni->verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    const int widths[kCols] = {130, 100, 70, 75, 75, 75, 31};
+    for (int c = 0; c < kCols; ++c) SUni->setColumnWidth(c, widths[c]);
+    SUni->horizontalHeader()->setStretchLastSection(true);
+    SUni->setSelectionMode(QAbstractItemView::SingleSelection);
+    // The arrows move from unit to unit; Tab leaves the grid for "Sauver".
+    SUni->setTabKeyNavigation(false);
+    SUni->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                          QAbstractItemView::AnyKeyPressed);
+    for (int r = 0; r < kRows; ++r)
+        for (int c = 0; c < kCols; ++c) {
+            auto* it = new QTableWidgetItem;
+            if (r == 0 || c == 0) {
+                // Fixed row and column: neither typed into nor chosen.
+                it->setFlags(Qt::ItemIsEnabled);
+                it->setBackground(QColor(192, 192, 192));
+            }
+            SUni->setItem(r, c, it);
+        }
+
+    Button1 = addButton("Button1", "Sauver", 340, 284, 110, 32);
+    BitBtn1 = addButton("BitBtn1", "Fermer", 470, 284, 110, 32);
+    Button1->setDefault(true);
+    connect(SUni, &QTableWidget::cellClicked, this, &TFUnite::SUniMouseUp);
+    connect(Button1, &QPushButton::clicked, this, &TFUnite::Button1Click);
+    connect(BitBtn1, &QPushButton::clicked, this, &TFUnite::BitBtn1Click);
+    setTabOrder(SUni, Button1);
+    setTabOrder(Button1, BitBtn1);
+    prepare(0);
+    SUni->setCurrentItem(nullptr);
+}
+
+void TFUnite::prepare(std::uint16_t centreNumber) {
+    SUni->item(0, 0)->setText(" UNITES");
+    SUni->item(0, 1)->setText(" Centre " + QString::number(centreNumber));
+    SUni->item(0, 2)->setText(QString::fromUtf8(" No unité"));
+    SUni->item(0, 3)->setText(" O M S");
+    for (int r = 1; r < kRows; ++r) {
+        SUni->item(r, 0)->setText(QString::fromStdString(centre::unitRowName(r - 1)));
+        for (int code = 3; code <= 5; ++code)
+            SUni->item(r, code)->setText(QString::fromStdString(centre::unitText(r - 1, code)));
+    }
+}
+
+void TFUnite::SUniMouseUp(int row, int col) {
+    if (row < 0 || row >= kRows || col < 0 || col >= kCols) return;
+    const QString text = cellText(SUni, row, col);
+    // Only an offered unit of a value row is a choice: the headers and the
+    // empty cells change nothing.
+    if (row < 1 || col <= 2 || text.trimmed().isEmpty()) return;
+    lastChosen_ = text;
+    SUni->item(row, 1)->setText(text);
+    SUni->item(row, 2)->setText(QString::number(col));
+}
+
+void TFUnite::Button1Click() {
+    bool complete = true;
+    for (int r = 1; r < kRows; ++r) {
+        const QString typed = cellText(SUni, r, 2);
+        if (!typed.trimmed().isEmpty()) {
+            const auto parsed = parseIntegerEntry(typed.toStdString());
+            if (!ok(parsed)) {
+                ui().error(QString::fromStdString(std::get<ConversionError>(parsed).message));
+                return;
+            }
+            const int code = std::get<std::int32_t>(parsed);
+            // A typed code that the row does not offer is no unit at all.
+            if (centre::unitOffered(r - 1, code)) {
+                state().UnitCodes[r - 1] = static_cast<std::uint16_t>(code);
+                continue;
+            }
+        }
+        complete = false;
+        ui().information(QString::fromUtf8("Unités incomplètes"));
+    }
+    if (complete) accept();
+}
+
+void TFUnite::BitBtn1Click() { reject(); }
+
+// Without the mouse: the arrows go to a unit and Enter chooses it, as a click
+// does, instead of pressing "Sauver" on a grid half filled.
+void TFUnite::keyPressEvent(QKeyEvent* e) {
+    const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+    if (enter && focusWidget() == SUni) {
+        e->accept();
+        if (SUni->currentRow() >= 0 && SUni->currentColumn() >= 0)
+            SUniMouseUp(SUni->currentRow(), SUni->currentColumn());
+        return;
+    }
+    Form::keyPressEvent(e);
+}
+
+}  // namespace pelo

@@ -1,0 +1,254 @@
+#include "eval/Eval.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "ui/Look.h"
+#include "ui/Navigation.h"
+#include "eval/Charts.h"
+#include "ui/Canvas.h"
+
+namespace pelo {
+
+namespace {
+QString u8(const std::string& s) { return QString::fromStdString(s); }
+
+QLineEdit* countField(QWidget* parent, const char* name, const QString& accessible, int x, const QColor& bg) {
+    auto* e = new QLineEdit(parent);
+    e->setObjectName(name);
+    e->setAccessibleName(accessible);
+    e->setReadOnly(true);
+    // Out of the Tab chain: the keyboard starts on the list.
+    e->setFocusPolicy(Qt::ClickFocus);
+    e->setAlignment(Qt::AlignCenter);
+    e->setGeometry(x, 42, 60, 24);
+    QPalette pal = e->palette();
+    pal.setColor(QPalette::Base, bg);
+    pal.setColor(QPalette::Text, Qt::black);
+    e->setPalette(pal);
+    QFont f = e->font();
+    f.setPointSize(10);
+    f.setBold(true);
+    e->setFont(f);
+    return e;
+}
+}  // namespace
+
+TFEval::TFEval(AppContext& ctx) : Form(ctx, "TFEval", "EVALUATION") {
+    setScalable(true);
+    setFixedSize(633, 453);
+    look::setBackground(this, look::kNavy);
+
+    // The charts are drawn in the form's own coordinates, under every control.
+    Canvas1 = new ui::Canvas(this);
+    Canvas1->setObjectName("Canvas1");
+    Canvas1->setGeometry(0, 0, 633, 453);
+    Canvas1->setLogicalSize(QSize(633, 500));
+    Canvas1->clear(colors::Navy);
+
+    Panel1 = addBanner("Panel1", "PELORAMIX", 8, 6, 360, 28, look::kAqua);
+    QFont pf = Panel1->font();
+    pf.setPointSize(12);
+    pf.setBold(true);
+    Panel1->setFont(pf);
+    Label1 = addLabel("Label1", QString::fromUtf8("Qualité des fiches"), 8, 44, 130, 20);
+    look::whiteText(Label1, 9, true);
+    Edit3 = countField(this, "Edit3", QString::fromUtf8("Fiches complètes"), 140, QColor(0, 255, 255));
+    Edit2 = countField(this, "Edit2", QString::fromUtf8("Fiches incomplètes"), 206, QColor(255, 128, 0));
+    Edit1 = countField(this, "Edit1", QString::fromUtf8("Fiches à réviser"), 272, QColor(255, 0, 0));
+
+    LVar = new QListWidget(this);
+    LVar->setObjectName("LVar");
+    LVar->setAccessibleName(QString::fromUtf8("Synthèse du centre"));
+    LVar->setGeometry(384, 8, 241, 385);
+    QFont lf("Arial");
+    lf.setPointSize(9);
+    LVar->setFont(lf);
+    connect(LVar, &QListWidget::itemClicked, this, [this] { LVarClick(); });
+    LVar->installEventFilter(this);
+
+    for (int k = 0; k < 12; ++k) {
+        auto* l = new QListWidget(this);
+        l->setObjectName(QString("LPat%1").arg(k + 1));
+        l->setAccessibleName(QString("Classe C%1").arg(k + 1));
+        // Wide enough for a five-digit number beside the scroll bar.
+        l->setGeometry(8 + 56 * (k % 6), 110, 53, 305);
+        l->setTextElideMode(Qt::ElideNone);
+        QFont cf("Arial");
+        cf.setPointSize(8);
+        l->setFont(cf);
+        QPalette pal = l->palette();
+        pal.setColor(QPalette::Base, QColor(0, 255, 255));
+        l->setPalette(pal);
+        l->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        l->hide();
+        connect(l, &QListWidget::itemClicked, this, [this, k] { LPatClick(k); });
+        l->installEventFilter(this);
+        LPat[k] = l;
+    }
+
+    Button3 = addButton("Button3", "<<  >>", 338, 248, 42, 28);
+    QFont bf3 = Button3->font();
+    bf3.setPointSize(8);
+    Button3->setFont(bf3);
+    Button3->setAccessibleName(QString::fromUtf8("Autres classes"));
+    Button3->hide();
+    Button2 = addButton("Button2", "Histogrammes", 384, 398, 104, 24);
+    BImp = addButton("BImp", QString::fromUtf8("Impression Synthèse"), 492, 398, 133, 24);
+    BCsv = addButton("BCsv", "Export tableur", 384, 424, 104, 24);
+    BitBtn1 = addButton("BitBtn1", "Retour", 492, 424, 133, 24);
+    Button1 = addButton("Button1", QString(), 0, 452, 1, 1);
+    Button1->setAccessibleName(QString::fromUtf8("Redessiner"));
+    Button1->setFocusPolicy(Qt::NoFocus);
+
+    connect(Button1, &QPushButton::clicked, this, &TFEval::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &TFEval::Button2Click);
+    connect(Button3, &QPushButton::clicked, this, &TFEval::Button3Click);
+    connect(BImp, &QPushButton::clicked, this, &TFEval::BImpClick);
+    connect(BCsv, &QPushButton::clicked, this, &TFEval::BCsvClick);
+    connect(BitBtn1, &QPushButton::clicked, this, &TFEval::BitBtn1Click);
+    setTabOrder(LVar, LPat[0]);
+    for (int k = 0; k < 11; ++k) setTabOrder(LPat[k], LPat[k + 1]);
+    setTabOrder(LPat[11], Button3);
+    setTabOrder(Button3, Button2);
+    setTabOrder(Button2, BImp);
+    setTabOrder(BImp, BCsv);
+    setTabOrder(BCsv, BitBtn1);
+}
+
+// Enter on a line of a list does what a click does, for the keyboard.
+bool TFEval::eventFilter(QObject* watched, QEvent* e) {
+    if (e->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(e)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            if (watched == LVar) {
+                LVarClick();
+                return true;
+            }
+            for (int k = 0; k < 12; ++k)
+                if (watched == LPat[k]) {
+                    LPatClick(k);
+                    return true;
+                }
+        }
+    }
+    return Form::eventFilter(watched, e);
+}
+
+void TFEval::hideClasses() {
+    for (auto* l : LPat) l->hide();
+}
+
+void TFEval::clearDrawings() { Canvas1->clear(colors::Navy); }
+
+void TFEval::prepareForSynthesis() {
+    hideClasses();
+    firstPaint_ = true;
+}
+
+void TFEval::showSynthesis(const eval::SynthesisResult& r) {
+    result_ = r;
+    Edit3->setText(QString::number(r.complete));
+    Edit2->setText(QString::number(r.incomplete));
+    Edit1->setText(QString::number(r.toReview));
+    lines_ = eval::synthesisLines(r);
+    LVar->clear();
+    // The list is narrower than its longest labels: each line also reads whole in its tooltip.
+    for (const auto& l : lines_) {
+        LVar->addItem(u8(l));
+        LVar->item(LVar->count() - 1)->setToolTip(u8(l).simplified());
+    }
+    lastIndex_ = int(lines_.size()) - 1;
+    LVar->setFocus();
+}
+
+void TFEval::paintEvent(QPaintEvent* e) {
+    Form::paintEvent(e);
+    if (firstPaint_) Button1Click();
+}
+
+void TFEval::Button1Click() {
+    if (!firstPaint_) return;
+    firstPaint_ = false;
+    Button2Click();
+}
+
+void TFEval::Button2Click() {
+    hideClasses();
+    Button3->hide();
+    clearDrawings();
+    eval::drawFirstCharts(Canvas1->surface(), lines_);
+}
+
+void TFEval::Button3Click() {
+    halfFlag_ = !halfFlag_;
+    for (int k = 0; k < 12; ++k) LPat[k]->setVisible((k < 6) == halfFlag_);
+}
+
+void TFEval::LVarClick() {
+    hideClasses();
+    clearDrawings();
+    lastClicked_ = LVar->currentRow();
+    const int i = lastClicked_;
+    if (i < 0 || i >= eval::kLineCount || i >= int(lines_.size())) return;
+    const eval::LineInfo& li = eval::lineTable()[i];
+    if (li.kind == eval::LineInfo::Heading) {
+        Button3->hide();
+        eval::drawHeadingChart(Canvas1->surface(), lines_, i);
+        return;
+    }
+    if (li.kind != eval::LineInfo::BandLine) return;
+
+    eval::drawClassesTitle(Canvas1->surface());
+    const auto titles = eval::classTitles(li.section);
+    for (int k = 0; k < 12; ++k) {
+        LPat[k]->clear();
+        LPat[k]->addItem(u8(titles[k]));
+        LPat[k]->setVisible(k < 6);
+    }
+    Button3->show();
+
+    RunState& s = state();
+    eval::ClassLists c;
+    const std::int32_t year = s.CurrentYear > 0 ? s.CurrentYear : currentYear();
+    if (auto e = eval::centreClassLists(kFibFile, s.EvalFilter, year, li.section, c)) return ioError(*e);
+    s.CurrentCentre = c.centre;
+    s.CurrentFib = c.nbFiches;
+    // The count to come back to after a FIB called up from the lists is corrected.
+    s.SavedFibCount = c.nbFiches;
+    for (int k = 0; k < 12; ++k)
+        for (std::uint16_t n : c.numbers[k]) LPat[k]->addItem(QString::number(n));
+}
+
+void TFEval::LPatClick(int k) {
+    if (k < 0 || k >= 12) return;
+    const QListWidgetItem* item = LPat[k]->currentItem();
+    if (!item) return;
+    bool ok = false;
+    const uint n = item->text().trimmed().toUInt(&ok);
+    if (!ok || n < 1 || n > 65535) return;
+    state().CurrentFib = static_cast<std::uint16_t>(n);
+    callUpFib(ctx());
+}
+
+void TFEval::BImpClick() {
+    if (lines_.empty()) return;
+    ui().print(eval::synthesisPrintout(lines_, lastIndex_, "SYNTHESE-" + std::to_string(result_.centre)));
+}
+
+void TFEval::BCsvClick() {
+    if (lines_.empty()) return;
+    const QString suggested = QString("SYNTHESE-%1.csv").arg(result_.centre);
+    const QString path = ui().chooseSaveFile(QString::fromUtf8("Exporter la synthèse"), suggested,
+                                             QString::fromUtf8("Tableur, séparateur point-virgule (*.csv)"));
+    if (path.isEmpty()) return;
+    if (auto e = eval::writeSynthesisCsv(path.toStdString(), result_)) return ioError(*e);
+    ui().information(QString::fromUtf8("Synthèse exportée dans ") + path.section('/', -1));
+}
+
+void TFEval::BitBtn1Click() { accept(); }
+
+}  // namespace pelo

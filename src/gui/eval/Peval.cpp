@@ -1,0 +1,135 @@
+#include "eval/Peval.h"
+
+#include <QFontMetrics>
+#include <QLabel>
+#include <QPushButton>
+
+#include "ui/Look.h"
+#include "eval/Eval.h"
+#include "entry/CallUp.h"
+#include "eval/Objectif.h"
+#include "eval/Qual.h"
+#include "eval/Risque.h"
+#include "eval/Synthesis.h"
+#include "store/RecordFile.h"
+
+namespace pelo {
+
+TFPeval::TFPeval(AppContext& ctx) : Form(ctx, "TFPeval", "EVALUATION") {
+    setScalable(true);
+    setPaintsGradient(true);
+    setFixedSize(632, 453);
+    look::setBackground(this, look::kNavy);
+
+    Panel1 = addBanner("Panel1", QString::fromUtf8("EVALUATION du CENTRE"), 0, 0, 632, 65, look::kAqua);
+    look::bannerFont(Panel1);
+
+    // Two staggered columns of three.
+    Button2 = addButton("Button2", "EVALUATION  Type 2", 112, 120, 201, 81);
+    Button3 = addButton("Button3", "EVALUATION  Type 1", 72, 184, 201, 81);
+    Button4 = addButton("Button4", "EVALUATION  GLOBALE", 32, 248, 201, 81);
+    Button6 = addButton("Button6", "SUIVI  d'OBJECTIFS", 392, 120, 217, 81);
+    Button7 = addButton("Button7", "RISQUES INDIVIDUELS", 352, 184, 217, 81);
+    Button8 = addButton("Button8", "QUALITE des FICHES", 312, 248, 217, 81);
+    // One size for the six, smaller when a caption would touch its button's
+    // edges (a substitute font wider than Arial).
+    QFont big("Arial");
+    big.setPointSize(13);
+    big.setBold(true);
+    for (QPushButton* b : {Button2, Button3, Button4, Button6, Button7, Button8})
+        while (big.pointSizeF() > 8 && QFontMetrics(big).horizontalAdvance(b->text()) > b->width() - 12)
+            big.setPointSizeF(big.pointSizeF() - 0.5);
+    for (QPushButton* b : {Button2, Button3, Button4, Button6, Button7, Button8}) b->setFont(big);
+    BitBtn1 = addButton("BitBtn1", "Retour", 24, 400, 89, 33);
+
+    connect(Button4, &QPushButton::clicked, this, &TFPeval::Button4Click);
+    connect(Button3, &QPushButton::clicked, this, &TFPeval::Button3Click);
+    connect(Button2, &QPushButton::clicked, this, &TFPeval::Button2Click);
+    connect(Button6, &QPushButton::clicked, this, &TFPeval::Button6Click);
+    connect(Button7, &QPushButton::clicked, this, &TFPeval::Button7Click);
+    connect(Button8, &QPushButton::clicked, this, &TFPeval::Button8Click);
+    connect(BitBtn1, &QPushButton::clicked, this, &TFPeval::BitBtn1Click);
+    // Down the left column, then down the right one.
+    setTabOrder(Button2, Button3);
+    setTabOrder(Button3, Button4);
+    setTabOrder(Button4, Button6);
+    setTabOrder(Button6, Button7);
+    setTabOrder(Button7, Button8);
+    setTabOrder(Button8, BitBtn1);
+    Button4->setDefault(true);
+}
+
+void TFPeval::Button4Click() {
+    state().EvalFilter = 0;
+    Synthese();
+}
+
+void TFPeval::Button3Click() {
+    state().EvalFilter = 1;
+    Synthese();
+}
+
+void TFPeval::Button2Click() {
+    state().EvalFilter = 2;
+    Synthese();
+}
+
+void TFPeval::Synthese() {
+    RunState& s = state();
+    auto* screen = ctx().forms.get<TFEval>();
+    screen->prepareForSynthesis();
+    s.EvaluatedCount = 0;
+
+    eval::SynthesisResult r;
+    const std::int32_t year = s.CurrentYear > 0 ? s.CurrentYear : currentYear();
+    if (auto e = eval::runCentreSynthesis(kFibFile, s.EvalFilter, year, r)) return ioError(*e);
+    s.CurrentCentre = r.centre;
+    s.CurrentFib = r.nbFiches;
+    s.EvaluatedCount = r.evaluated;
+    if (r.evaluated == 0) return;
+
+    screen->showSynthesis(r);
+    eval::ObjectivesGrid g;
+    eval::writeObjectiveResults(r, g);
+    ctx().forms.get<TTObjectif>()->writeCells(g);
+    ui().showModal(screen);
+}
+
+void TFPeval::Button6Click() {
+    auto* chart = ctx().forms.get<TTObjectif>();
+    eval::ObjectivesGrid g;
+    eval::writeObjectiveHeadings(g);
+    chart->writeCells(g);
+    if (state().EvaluatedCount == 0) chart->setCell(10, 2, QString::fromUtf8(eval::kNoEvaluation));
+    ui().showModal(chart);
+}
+
+// Every FIB of the file in turn, annulled ones included, until "Retour".
+void TFPeval::Button7Click() {
+    RunState& s = state();
+    const std::string file = s.CurrentFile.empty() ? kFibFile : s.CurrentFile;
+    CentreHeader h;
+    if (auto e = recordfile::readHeader(file, h)) return ioError(*e);
+    const auto units = checks::unitCodesFromHeader(h);
+    const std::uint16_t c = h.nbFiches();
+    s.CurrentFib = c;
+    auto* screen = ctx().forms.get<TFRisque>();
+    screen->setReviewing(true);
+    for (std::uint32_t n = 1; n <= c; ++n) {
+        FibRecord r;
+        if (auto e = recordfile::readFib(file, n, r)) {
+            ioError(*e);
+            break;
+        }
+        s.buffer = r;
+        screen->fill(r, units, int(n));
+        if (ui().showModal(screen) != QDialog::Accepted) break;
+    }
+    screen->setReviewing(false);
+}
+
+void TFPeval::Button8Click() { ctx().forms.get<TFQual>()->review(); }
+
+void TFPeval::BitBtn1Click() { accept(); }
+
+}  // namespace pelo

@@ -1,0 +1,153 @@
+#include "eval/Qual.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QShortcut>
+
+#include "ui/Navigation.h"
+
+namespace pelo {
+
+namespace {
+QString u(const char* s) { return QString::fromUtf8(s); }
+
+void paint(QWidget* w, const QColor& bg, const QColor& fg = Qt::black) {
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Base, bg);
+    pal.setColor(QPalette::Window, bg);
+    pal.setColor(QPalette::Text, fg);
+    w->setPalette(pal);
+    w->setAutoFillBackground(true);
+}
+
+void whiteText(QLabel* l) {
+    QPalette pal = l->palette();
+    pal.setColor(QPalette::WindowText, Qt::white);
+    l->setPalette(pal);
+}
+
+const QColor kAqua(0, 255, 255), kOrange(255, 159, 64), kRed(255, 0, 0), kOlive(128, 128, 0);
+}  // namespace
+
+TFQual::TFQual(AppContext& ctx) : Form(ctx, "TFQual", u("Qualité des fiches")) {
+    setScalable(true);
+    setPaintsGradient(true);
+    setFixedSize(640, 480);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(0, 0, 128));
+    setPalette(pal);
+    setAutoFillBackground(true);
+
+    auto* Label7 = addLabel("Label7", u(" Listes des numéros de fiches "), 20, 12, 330, 26);
+    QFont tf = Label7->font();
+    tf.setPointSize(12);
+    tf.setBold(true);
+    Label7->setFont(tf);
+    whiteText(Label7);
+
+    // Heads of the three lists, one label as on the sheet, each list below its word.
+    auto* Label5 = addLabel("Label5", u(" complètes       incomplètes       à réviser "), 20, 44, 330, 20);
+    Label5->setVisible(false);
+    const char* heads[] = {"complètes", "incomplètes", "à réviser"};
+    for (int i = 0; i < 3; ++i) {
+        auto* h = addLabel(QString("Label5_%1").arg(i), u(heads[i]), 20 + i * 110, 44, 100, 20);
+        h->setAlignment(Qt::AlignCenter);
+        whiteText(h);
+    }
+
+    auto makeList = [this](const char* name, int x, const QColor& c, const char* acc) {
+        auto* l = new QListWidget(this);
+        l->setObjectName(name);
+        l->setGeometry(x, 66, 100, 330);
+        paint(l, c);
+        l->setAccessibleName(u(acc));
+        return l;
+    };
+    LVal = makeList("LVal", 20, kAqua, "Fiches complètes");
+    LSus = makeList("LSus", 130, kOrange, "Fiches incomplètes");
+    LInc = makeList("LInc", 240, kRed, "Fiches à réviser");
+    // A click calls the FIB up; Enter does the same from the keyboard.
+    connect(LVal, &QListWidget::itemClicked, this, &TFQual::LValClick);
+    connect(LSus, &QListWidget::itemClicked, this, &TFQual::LSusClick);
+    connect(LInc, &QListWidget::itemClicked, this, &TFQual::LIncClick);
+    for (QListWidget* l : {LVal, LSus, LInc}) {
+        auto* enter = new QShortcut(QKeySequence(Qt::Key_Return), l, nullptr, nullptr, Qt::WidgetShortcut);
+        connect(enter, &QShortcut::activated, this, [this, l] { callUp(l); });
+    }
+
+    auto countRow = [this](const char* lname, const char* text, const char* ename, int y, const QColor& c) {
+        auto* l = addLabel(lname, u(text), 370, y, 190, 24);
+        whiteText(l);
+        auto* e = new QLineEdit(this);
+        e->setObjectName(ename);
+        e->setReadOnly(true);
+        e->setFocusPolicy(Qt::ClickFocus);  // the Tab chain goes from list to list, then to "Retour"
+        e->setGeometry(565, y, 55, 24);
+        e->setAlignment(Qt::AlignRight);
+        e->setAccessibleName(u(text).remove(':').trimmed());
+        paint(e, c, c == kOlive ? Qt::white : Qt::black);
+        return e;
+    };
+    Edit5 = countRow("Label6", "Nbr total de fiches saisies :", "Edit5", 80, kOlive);
+    Edit1 = countRow("Label1", "Nbr de fiches complètes :", "Edit1", 130, kAqua);
+    Edit3 = countRow("Label3", "Nbr de fiches incomplètes :", "Edit3", 170, kOrange);
+    Edit2 = countRow("Label2", "Nbr de fiches incorrectes :", "Edit2", 210, kRed);
+
+    auto* Label4 = addLabel("Label4", u("-- Clicquez sur un numéro pour voir la fiche et la corriger "), 20, 404, 600,
+                            22);
+    whiteText(Label4);
+
+    auto* BitBtn1 = addButton("BitBtn1", "Retour", 490, 430, 120, 32);
+    connect(BitBtn1, &QPushButton::clicked, this, &TFQual::BitBtn1Click);
+    setTabOrder(LVal, LSus);
+    setTabOrder(LSus, LInc);
+    setTabOrder(LInc, BitBtn1);
+}
+
+void TFQual::fill(const QualityLists& q) {
+    auto put = [](QListWidget* l, const std::vector<std::uint32_t>& nums) {
+        l->clear();
+        for (auto n : nums) l->addItem(QString::number(n));
+    };
+    put(LVal, q.complete);
+    put(LSus, q.incomplete);
+    put(LInc, q.toReview);
+    Edit1->setText(QString::number(q.complete.size()));
+    Edit2->setText(QString::number(q.toReview.size()));
+    Edit3->setText(QString::number(q.incomplete.size()));
+    Edit5->setText(QString::number(q.scanned));
+}
+
+bool TFQual::review() {
+    RunState& s = state();
+    QualityLists q;
+    if (auto e = qualityLists(s.CurrentFile, q)) {
+        ioError(*e);
+        return false;
+    }
+    // The count scanned is the count to come back to after a correction.
+    s.CurrentFib = static_cast<std::uint16_t>(q.scanned);
+    s.SavedFibCount = s.CurrentFib;
+    fill(q);
+    ui().showModal(this);
+    return true;
+}
+
+void TFQual::callUp(QListWidget* list) {
+    QListWidgetItem* it = list->currentItem();
+    if (!it) return;
+    bool ok = false;
+    const int n = it->text().toInt(&ok);
+    if (!ok) return;
+    state().CurrentFib = static_cast<std::uint16_t>(n);
+    callUpFib(ctx());
+}
+
+void TFQual::LValClick() { callUp(LVal); }
+void TFQual::LSusClick() { callUp(LSus); }
+void TFQual::LIncClick() { callUp(LInc); }
+void TFQual::BitBtn1Click() { done(QDialog::Accepted); }
+
+}  // namespace pelo

@@ -1,0 +1,43 @@
+#include "ref/Indic.h"
+
+#include <QPushButton>
+
+#include "ui/Look.h"
+#include "ref/StoredSynthesis.h"
+#include "ui/Canvas.h"
+
+namespace pelo {
+
+TFIndic::TFIndic(AppContext& ctx) : Form(ctx, "TFIndic", "Indicateurs standards") {
+    setScalable(true);
+    setFixedSize(640, 480);
+    look::setBackground(this, QColor(192, 192, 192));
+    Canvas1 = new ui::Canvas(this);
+    Canvas1->setObjectName("Canvas1");
+    Canvas1->setAccessibleName("Indicateurs standards");
+    Canvas1->setGeometry(0, 0, 640, 440);
+    Canvas1->setLogicalSize(QSize(640, 440));
+    Canvas1->clear(colors::Silver);
+    BitBtn1 = addButton("BitBtn1", "Retour", 512, 444, 120, 30);
+    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::close);
+}
+
+void TFIndic::showEvent(QShowEvent* e) {
+    Form::showEvent(e);
+    Activate();
+}
+
+void TFIndic::Activate() {
+    Canvas1->clear(colors::Silver);
+    ref::StoredSynthesis s;
+    if (auto e = ref::readStored("", state().StoredSynthesis, s)) return ioError(*e);
+    const auto country = ref::indicatorTenths(s.records.at(0).counters, s.index.totalFibs());
+    std::optional<std::array<std::int64_t, ref::kIndicatorCount>> centre;
+    const std::int32_t c = state().ChosenCentre;
+    if (c > 0)
+        if (const auto* r = s.centre(c)) centre = ref::indicatorTenths(r->counters, r->NbFichesCentre & 0xFFFF);
+    const std::string title = state().StoredTitle + " : " + std::to_string(s.index.totalFibs()) + " fiches";
+    ref::drawIndicators(Canvas1->surface(), title, country, centre, c);
+}
+
+}  // namespace pelo

@@ -1,0 +1,124 @@
+#include "ref/Varia.h"
+
+#include <QListWidget>
+#include <QPushButton>
+
+#include "ui/Look.h"
+#include "pool/Variability.h"
+#include "ref/StoredSynthesis.h"
+#include "ui/Canvas.h"
+
+namespace pelo {
+
+namespace {
+pool::VariabilityChartMode modeOf(const RunState& s) { return {s.TwoCharts, s.LowerChartNext, s.ChartOffset}; }
+void keepMode(RunState& s, const pool::VariabilityChartMode& m) {
+    s.TwoCharts = m.twoCharts;
+    s.LowerChartNext = m.lowerNext;
+    s.ChartOffset = m.offset;
+}
+}  // namespace
+
+TFVaria::TFVaria(AppContext& ctx) : Form(ctx, "TFVaria", QString::fromUtf8("Répartition par centre")) {
+    setScalable(true);
+    // The chart area (x 0 to 480, y up to 494) is shown scaled to the left
+    // of the list, so that no chart hides under it.
+    setFixedSize(640, 480);
+    look::setBackground(this, QColor(192, 192, 192));
+
+    Canvas1 = new ui::Canvas(this);
+    Canvas1->setObjectName("Canvas1");
+    Canvas1->setAccessibleName(QString::fromUtf8("Graphique de répartition"));
+    Canvas1->setGeometry(0, 0, 360, 480);
+    Canvas1->setLogicalSize(QSize(480, 500));
+    Canvas1->clear(colors::Silver);
+
+    LVar = new QListWidget(this);
+    LVar->setObjectName("LVar");
+    LVar->setAccessibleName(QString::fromUtf8("Synthèse par bande, pays et centre"));
+    LVar->setGeometry(364, 8, 272, 426);
+    QFont lf("Arial");
+    lf.setPointSize(8);
+    lf.setBold(true);
+    LVar->setFont(lf);
+    QPalette lp = LVar->palette();
+    lp.setColor(QPalette::Base, look::kAqua);
+    LVar->setPalette(lp);
+    connect(LVar, &QListWidget::itemClicked, this, [this] { LVarClick(); });
+
+    BitBtn3 = addButton("BitBtn3", "2  Graphes", 364, 442, 88, 30);
+    BImp = addButton("BImp", "Impression", 456, 442, 88, 30);
+    BitBtn1 = addButton("BitBtn1", "Retour", 548, 442, 88, 30);
+    BitBtn2 = addButton("BitBtn2", "Variables", 0, 479, 1, 1);
+    BitBtn2->setFocusPolicy(Qt::NoFocus);
+    BitBtn2->setAccessibleName(QString::fromUtf8("Redessiner"));
+    connect(BitBtn2, &QPushButton::clicked, this, &TFVaria::BitBtn2Click);
+    connect(BitBtn3, &QPushButton::clicked, this, &TFVaria::BitBtn3Click);
+    connect(BImp, &QPushButton::clicked, this, &TFVaria::BImpClick);
+    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::close);
+    setTabOrder(LVar, BitBtn3);
+    setTabOrder(BitBtn3, BImp);
+    setTabOrder(BImp, BitBtn1);
+}
+
+TFVaria::~TFVaria() = default;
+
+void TFVaria::showEvent(QShowEvent* e) {
+    Form::showEvent(e);
+    BitBtn2Click();
+}
+
+void TFVaria::BitBtn2Click() {
+    LVar->clear();
+    auto s = std::make_unique<ref::StoredSynthesis>();
+    if (auto e = ref::readStored("", state().StoredSynthesis, *s)) {
+        // The list is built from the records read last, if any.
+        ioError(*e);
+    } else {
+        stored_ = std::move(s);
+    }
+    Canvas1->clear(colors::Silver);
+    if (!stored_) {
+        lines_.clear();
+        last_ = -1;
+        return;
+    }
+    lines_ = pool::variabilityLines(
+        ref::variabilityInput(*stored_, state().ChosenCentre, state().ChosenCentreCount));
+    for (const auto& l : lines_) LVar->addItem(QString::fromStdString(l));
+    last_ = int(lines_.size()) - 1;
+    Graf(2);
+}
+
+void TFVaria::Graf(int h) { pool::drawVariabilitySectionChart(Canvas1->surface(), lines_, h, state().ChosenCentre); }
+
+void TFVaria::LVarClick() {
+    const int line = LVar->currentRow();
+    if (line < 0 || !stored_) return;
+    auto mode = modeOf(state());
+    pool::clearChartArea(Canvas1->surface(), mode);
+    if (line >= 2 && line < int(lines_.size()) - 1) {
+        const int counter = pool::counterOfLine(line);
+        if (counter >= 0) {
+            const auto bars = pool::variabilityBars(ref::bandShares(*stored_, counter));
+            pool::drawVariabilityChart(Canvas1->surface(), pool::variabilityTitle(line), bars, state().ChosenCentre,
+                                       mode);
+        } else if (lines_[std::size_t(line)] != " ") {
+            Graf(line);
+        }
+    }
+    keepMode(state(), mode);
+}
+
+void TFVaria::BitBtn3Click() {
+    auto mode = modeOf(state());
+    pool::switchTwoCharts(Canvas1->surface(), mode);
+    keepMode(state(), mode);
+}
+
+void TFVaria::BImpClick() {
+    if (lines_.empty()) return;
+    ui().print(pool::variabilityPrintout(lines_, last_));
+}
+
+}  // namespace pelo

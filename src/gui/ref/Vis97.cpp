@@ -1,0 +1,146 @@
+#include "ref/Vis97.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "ui/Look.h"
+#include "ref/Varia.h"
+#include "ref/Indic.h"
+#include "ref/StoredSynthesis.h"
+#include "ui/Canvas.h"
+
+namespace pelo {
+
+TFVis97::TFVis97(AppContext& ctx) : Form(ctx, "TFVis97", "VISION ") {
+    setScalable(true);
+    setFixedSize(640, 480);
+    look::setBackground(this, look::kNavy);
+
+    Canvas1 = new ui::Canvas(this);
+    Canvas1->setObjectName("Canvas1");
+    Canvas1->setAccessibleName(QString::fromUtf8("Nombre de fiches par centre"));
+    // The chart runs to x 790 for many centres: its space is shown
+    // scaled to fit under the title.
+    Canvas1->setGeometry(0, 56, 640, 380);
+    Canvas1->setLogicalSize(QSize(800, 400));
+    Canvas1->clear(colors::Navy);
+
+    Panel1 = addBanner("Panel1", QString(), 8, 6, 400, 44, look::kAqua);
+    QFont pf = Panel1->font();
+    pf.setPointSize(18);
+    pf.setBold(true);
+    Panel1->setFont(pf);
+    QPalette pp = Panel1->palette();
+    pp.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    Panel1->setPalette(pp);
+
+    Nctr = new QLineEdit(this);
+    Nctr->setObjectName("Nctr");
+    Nctr->setAccessibleName(QString::fromUtf8("Centres et fiches de la synthèse"));
+    Nctr->setReadOnly(true);
+    Nctr->setGeometry(420, 6, 212, 24);
+    LCtr = new QListWidget(this);
+    LCtr->setObjectName("LCtr");
+    LCtr->setAccessibleName(QString::fromUtf8("Centres : numéro - nombre de fiches"));
+    LCtr->setGeometry(420, 34, 212, 110);
+    QPalette lp = LCtr->palette();
+    lp.setColor(QPalette::Base, look::kAqua);
+    LCtr->setPalette(lp);
+    connect(LCtr, &QListWidget::itemClicked, this, [this] { LCtrClick(); });
+
+    BitBtn2 = addButton("BitBtn2", "Variables ", 8, 440, 120, 30);
+    BGraph = addButton("BGraph", "Indicateurs standards", 134, 440, 160, 30);
+    BitBtn3 = addButton("BitBtn3", "Rosaces", 300, 440, 90, 30);
+    BImp = addButton("BImp", "Impression", 396, 440, 110, 30);
+    BitBtn1 = addButton("BitBtn1", "Retour", 512, 440, 120, 30);
+    connect(BitBtn2, &QPushButton::clicked, this, &TFVis97::BitBtn2Click);
+    connect(BGraph, &QPushButton::clicked, this, &TFVis97::BGraphClick);
+    connect(BitBtn3, &QPushButton::clicked, this, &TFVis97::BitBtn3Click);
+    connect(BImp, &QPushButton::clicked, this, &TFVis97::BImpClick);
+    connect(BitBtn1, &QPushButton::clicked, this, &TFVis97::BitBtn1Click);
+    setTabOrder(LCtr, BitBtn2);
+    setTabOrder(BitBtn2, BGraph);
+    setTabOrder(BGraph, BitBtn3);
+    setTabOrder(BitBtn3, BImp);
+    setTabOrder(BImp, BitBtn1);
+}
+
+void TFVis97::showEvent(QShowEvent* e) {
+    Form::showEvent(e);
+    Activate();
+}
+
+void TFVis97::Activate() {
+    state().ChosenCentre = 0;
+    state().ChosenCentreCount = -1;
+    bars_.clear();
+    Panel1->setText(QString::fromStdString(state().StoredTitle));
+    Panel1->show();
+    build();
+}
+
+bool TFVis97::build() {
+    Canvas1->clear(colors::Navy);
+    ref::StoredSynthesis s;
+    if (auto e = ref::readStored("", state().StoredSynthesis, s)) {
+        LCtr->clear();
+        bars_.clear();
+        ioError(*e);
+        return false;
+    }
+    Nctr->setText(QString::fromStdString(ref::centresSummary(s.index.centreRecords(), s.index.totalFibs())));
+    LCtr->clear();
+    const auto centres = ref::centreCounts(s);
+    for (const auto& c : centres) LCtr->addItem(QString::fromStdString(ref::centreItem(c.centre, c.count)));
+    bars_ = ref::chartOrder(centres);
+    ref::drawRecordsChart(Canvas1->surface(), bars_, state().ChosenCentre);
+    return true;
+}
+
+void TFVis97::reselect() {
+    for (int i = 0; i < LCtr->count(); ++i) {
+        std::int32_t c = 0, k = 0;
+        if (ref::readCentreItem(LCtr->item(i)->text().toStdString(), c, k) && c == state().ChosenCentre) {
+            LCtr->setCurrentRow(i);
+            return;
+        }
+    }
+}
+
+void TFVis97::LCtrClick() {
+    auto* item = LCtr->currentItem();
+    if (!item) return;
+    std::int32_t c = 0, k = 0;
+    if (!ref::readCentreItem(item->text().toStdString(), c, k)) return;
+    state().ChosenCentre = c;
+    state().ChosenCentreCount = k;
+    if (build()) reselect();
+}
+
+void TFVis97::BitBtn2Click() {
+    state().TwoCharts = 0;
+    state().LowerChartNext = 0;
+    state().ChartOffset = 0;
+    ui().showModal(ctx().forms.get<TFVaria>());
+    if (build()) reselect();
+}
+
+void TFVis97::BGraphClick() {
+    ui().showModal(ctx().forms.get<TFIndic>());
+    Panel1->show();
+    if (build()) reselect();
+}
+
+void TFVis97::BitBtn3Click() {}
+
+void TFVis97::BImpClick() {
+    ref::StoredSynthesis s;
+    if (auto e = ref::readStored("", state().StoredSynthesis, s)) return ioError(*e);
+    ui().print(ref::recordsPrintout(state().StoredTitle, ref::chartOrder(ref::centreCounts(s)), state().ChosenCentre));
+}
+
+void TFVis97::BitBtn1Click() { close(); }
+
+}  // namespace pelo

@@ -1,0 +1,108 @@
+#include "ref/Visi97.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "ui/Look.h"
+#include "pool/PoolFiles.h"
+#include "ref/Compar.h"
+#include "ref/Nsynth.h"
+#include "ref/Vis97.h"
+
+namespace pelo {
+
+namespace {
+void colour(QLabel* p, const QColor& c) {
+    QPalette pal = p->palette();
+    pal.setColor(QPalette::Window, c);
+    p->setPalette(pal);
+    p->setAutoFillBackground(true);
+}
+}  // namespace
+
+TFVisi97::TFVisi97(AppContext& ctx) : Form(ctx, "TFVisi97", "VISION ") {
+    setScalable(true);
+    setFixedSize(640, 480);
+    look::setBackground(this, look::kNavy);
+
+    auto* banner = addBanner("Titre", QString::fromUtf8("Synthèses de référence"), 0, 0, 640, 50, look::kAqua);
+    look::bannerFont(banner);
+
+    // Three columns: the French campaign and its sub-populations, the other
+    // countries and years, then the choice by name and the comparison.
+    for (int i = 0; i < ref::kReferenceCount; ++i) {
+        const auto& r = ref::kReferences[std::size_t(i)];
+        const int col = i < 11 ? 0 : 1;
+        const int row = i < 11 ? i : i - 11;
+        const int x = col == 0 ? 40 : 280;
+        const int y = 62 + row * 34;
+        auto* b = addButton(r.control, QString::fromUtf8(r.caption), x, y, 200, 28);
+        b->setAccessibleName(QString::fromUtf8(r.caption).simplified());
+        connect(b, &QPushButton::clicked, this, [this, i] { ReferenceClick(i); });
+        Buttons[std::size_t(i)] = b;
+        if (i < 12) {
+            auto* p = addLabel(QString("Panel%1").arg(i + 1), QString(), x - 22, y + 6, 14, 16);
+            p->setAccessibleName(QString());
+            colour(p, look::kAqua);
+            Panels[std::size_t(i)] = p;
+        }
+    }
+    Button1 = addButton("Button1", QString::fromUtf8("Autres Synthèses"), 280, 62 + 8 * 34, 200, 28);
+    BCompar = addButton("BCompar", "Tableau comparatif", 280, 62 + 9 * 34, 200, 28);
+    BitBtn1 = addButton("BitBtn1", "Retour", 500, 420, 110, 34);
+    // Panel12 lights up while a synthesis is asked by name.
+    Panels[11]->setGeometry(258, 62 + 8 * 34 + 6, 14, 16);
+    for (QPushButton* b : {Button1, BCompar, BitBtn1}) {
+        QFont f = b->font();
+        f.setPointSize(10);
+        f.setBold(true);
+        b->setFont(f);
+    }
+    connect(Button1, &QPushButton::clicked, this, &TFVisi97::Button1Click);
+    connect(BCompar, &QPushButton::clicked, this, &TFVisi97::BComparClick);
+    connect(BitBtn1, &QPushButton::clicked, this, &TFVisi97::BitBtn1Click);
+    QWidget* prev = Buttons[0];
+    for (int i = 1; i < ref::kReferenceCount; ++i) {
+        setTabOrder(prev, Buttons[std::size_t(i)]);
+        prev = Buttons[std::size_t(i)];
+    }
+    setTabOrder(prev, Button1);
+    setTabOrder(Button1, BCompar);
+    setTabOrder(BCompar, BitBtn1);
+}
+
+void TFVisi97::ReferenceClick(int i) {
+    if (i < 0 || i >= ref::kReferenceCount) return;
+    state().StoredSynthesis = ref::kReferences[std::size_t(i)].file;
+    state().StoredTitle = ref::kReferences[std::size_t(i)].title;
+    ui().showModal(ctx().forms.get<TFVis97>());
+}
+
+void TFVisi97::Button1Click() {
+    colour(Panels[11], QColor(0, 128, 128));
+    state().StoredSynthesis.clear();
+    auto* dlg = ctx().forms.get<TFNSynth>();
+    dlg->NomP->setText("SynFr97.Atx");
+    dlg->NomP->selectAll();
+    ui().showModal(dlg);
+    // Whichever button closed the dialog, the edit's text is the synthesis.
+    const std::string name = dlg->NomP->text().trimmed().toStdString();
+    if (auto bad = pool::badFileName(name)) {
+        ui().error(QString::fromStdString(*bad));
+    } else {
+        state().StoredSynthesis = name;
+        state().StoredTitle = ref::titleOf(name);
+        ui().showModal(ctx().forms.get<TFVis97>());
+    }
+    colour(Panels[11], look::kAqua);
+}
+
+void TFVisi97::BComparClick() {
+    state().ComparisonEnabled = true;
+    ui().showModal(ctx().forms.get<TFCompar>());
+}
+
+void TFVisi97::BitBtn1Click() { close(); }
+
+}  // namespace pelo

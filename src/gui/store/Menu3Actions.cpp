@@ -1,0 +1,103 @@
+// Actions of the record menu: creation of a sheet, call-up of a sheet by
+// number, the quality list.
+#include <QPoint>
+
+#include "ui/Navigation.h"
+#include "entry/Saisie1.h"
+#include "eval/Qual.h"
+#include "store/Menu3.h"
+#include "store/Nfib.h"
+#include "store/RecordFile.h"
+#include "store/Text.h"
+
+namespace pelo {
+
+namespace {
+QString u(const char* s) { return QString::fromUtf8(s); }
+
+// A position of the 640 x 480 design on the real screen.
+QPoint onScreen(const ui::Adapter& ui, int x, int y) {
+    const QSize scr = ui.screenSize();
+    return QPoint(int(roundHalfEven(scr.width() / 640.0 * x)), int(roundHalfEven(scr.height() / 480.0 * y)));
+}
+}  // namespace
+
+void TTMenu3::BCreaClick() {
+    RunState& s = state();
+    // A file without FIB, nothing shown since its header was read: the
+    // identification is confirmed once. The practice file has none to confirm.
+    if (!s.Training && s.buffer.get(fld::NumFib) == 0) {
+        if (ui().confirm(u("Identification correcte ?"), false, onScreen(ui(), 280, 440)) == ui::Answer::No) {
+            CentreHeader h;
+            if (auto e = recordfile::readHeader(s.CurrentFile, h)) return ioError(*e);
+            h.set(fld::Specialite, std::uint8_t{0});
+            h.set(fld::RegionDep, std::uint16_t{0});
+            h.set(fld::NumCentre, std::uint16_t{0});
+            if (auto e = recordfile::writeHeader(s.CurrentFile, h)) return ioError(*e);
+            s.buffer = h;
+            s.RegionCode = s.DepartmentCode = s.StructureCode = 0;
+            s.CurrentCentre = 0;
+            clearIdentification();
+        }
+    }
+    if (!s.Training && s.buffer.get(fld::NumCentre) == 0) return;
+
+    CentreHeader h;
+    if (auto e = recordfile::readHeader(s.CurrentFile, h)) return ioError(*e);
+    s.CurrentCentre = h.get(fld::NumCentre);
+    s.CurrentFib = h.nbFiches();
+    s.buffer = emptyFibFromHeader(h, s.Today.empty() ? todayText() : s.Today);
+
+    auto* page = ctx().forms.get<TFIB1>();
+    page->showNumbers(s.CurrentCentre, h.nbFiches() + 1);
+    page->VisuFib1();
+    if (page->loadPage2) page->loadPage2();
+    s.EditingExisting = false;
+    page->newSheetSaved = [this](int count) { setFibCount(count); };
+    ui().showModal(page);
+}
+
+void TTMenu3::BModifClick() {
+    RunState& s = state();
+    if (s.CurrentFib == 0) return;
+    s.SavedFibCount = s.CurrentFib;
+    auto* dlg = ctx().forms.get<TNfibDlg>();
+    dlg->prepare(s.SavedFibCount);
+    s.CurrentFib = 0;
+    ui().showModal(dlg);
+    const std::uint16_t n = dlg->chosen();
+    if (n >= 1 && n <= s.SavedFibCount) {
+        s.CurrentFib = n;
+        AppelFib();
+    } else {
+        s.CurrentFib = s.SavedFibCount;
+    }
+}
+
+void TTMenu3::AppelFib() {
+    RunState& s = state();
+    FibRecord r;
+    if (auto e = recordfile::readFib(s.CurrentFile, s.CurrentFib, r)) {
+        // No sheet opens: the run goes back to the count, as after an abandon.
+        s.CurrentFib = s.SavedFibCount;
+        return ioError(*e);
+    }
+    auto* page = ctx().forms.get<TFIB1>();
+    page->showNumbers(r.get(fld::NumCentre), s.CurrentFib);
+    s.EditingExisting = true;
+    s.buffer = r;
+    if (r.get(fld::EtatFiche) == kAnnulled) ui().information(u("Fiche marquée: Annulée ?"));
+    else s.buffer.set(fld::EtatFiche, std::uint8_t{kComplete});
+    page->VisuFib1();
+    if (page->loadPage2) page->loadPage2();
+    page->runChecksSilently();
+    ui().showModal(page);
+}
+
+void TTMenu3::Button1Click() { ctx().forms.get<TFQual>()->review(); }
+
+void callUpFib(AppContext& ctx) {
+    if (auto* m = ctx.forms.get<TTMenu3>()) m->AppelFib();
+}
+
+}  // namespace pelo

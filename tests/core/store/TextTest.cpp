@@ -1,0 +1,117 @@
+#include <gtest/gtest.h>
+
+#include "print/Background.h"
+#include "store/FibRecord.h"
+#include "store/Text.h"
+
+using namespace pelo;
+
+TEST(Display, EmptyValuesShowNothing) {
+    EXPECT_EQ(displayU8(255), "");
+    EXPECT_EQ(displayU8(0), "0");
+    EXPECT_EQ(displayI32(-1), "");
+    EXPECT_EQ(displayI32(-2), "-2");
+    EXPECT_EQ(displayF32(-1.0f), "");
+    EXPECT_EQ(displayF32(-0.99f), "-0.99");  // compared with -1.0 exactly
+    EXPECT_EQ(displayF32(-0.999f), "-1.00");  // not empty either
+    EXPECT_EQ(displayF32(7.5f), "7.50");
+    EXPECT_EQ(displayF32(0.0f), "0.00");
+    EXPECT_EQ(displayF32(123.456f), "123.46");
+}
+
+TEST(Entries, IntegerEntries) {
+    EXPECT_EQ(std::get<std::int32_t>(parseIntegerEntry("")), -1);
+    EXPECT_EQ(std::get<std::int32_t>(parseIntegerEntry("   ")), -1);
+    EXPECT_EQ(std::get<std::int32_t>(parseIntegerEntry(" 1950 ")), 1950);
+    EXPECT_EQ(std::get<std::int32_t>(parseIntegerEntry("-12")), -12);
+    EXPECT_EQ(std::get<std::int32_t>(parseIntegerEntry("+7")), 7);
+    EXPECT_EQ(std::get<std::int32_t>(parseIntegerEntry("2147483647")), 2147483647);
+    EXPECT_EQ(std::get<ConversionError>(parseIntegerEntry("12a")).message,
+              "'12a' n'est pas une valeur entière correcte");
+    for (auto bad : {"1.5", "-", "2147483648", "1 2", "abc", "0x10"})
+        EXPECT_FALSE(ok(parseIntegerEntry(bad))) << bad;
+}
+
+TEST(Entries, DecimalEntries) {
+    EXPECT_EQ(std::get<float>(parseDecimalEntry("")), -1.0f);
+    EXPECT_EQ(std::get<float>(parseDecimalEntry("7,5")), 7.5f);
+    EXPECT_EQ(std::get<float>(parseDecimalEntry(" 7.5 ")), 7.5f);
+    EXPECT_EQ(std::get<float>(parseDecimalEntry("12")), 12.0f);
+    EXPECT_EQ(std::get<float>(parseDecimalEntry(".5")), 0.5f);
+    EXPECT_EQ(std::get<ConversionError>(parseDecimalEntry("1,2,3")).message,
+              "'1,2,3' n'est pas une valeur en virgule flottante correcte");
+    for (auto bad : {"1e5", "abc", ".", "1.2.3", "nan", "inf"}) EXPECT_FALSE(ok(parseDecimalEntry(bad))) << bad;
+}
+
+TEST(Percent, OneDecimalHalfUp) {
+    EXPECT_EQ(percentOf(1, 16).text(), "6.3");   // 6.25
+    EXPECT_EQ(percentOf(0, 16).text(), "0.0");
+    EXPECT_EQ(percentOf(16, 16).text(), "100.0");
+    EXPECT_EQ(percentOf(1, 3).text(), "33.3");
+    EXPECT_EQ(percentOf(2, 3).text(), "66.7");
+    EXPECT_EQ(percentOf(5, 0).text(), "0.0");
+    EXPECT_EQ(percentOf(1, 8).text(), "12.5");
+    EXPECT_EQ(percentOf(1, 80).text(), "1.3");   // 1.25
+}
+
+TEST(Percent, IntegerHalfToEven) {
+    EXPECT_EQ(percentOf(1, 8).rounded(), 12);    // 12.5
+    EXPECT_EQ(percentOf(67, 200).rounded(), 34); // 33.5
+    EXPECT_EQ(percentOf(1, 3).rounded(), 33);
+    EXPECT_EQ(percentOf(5, 0).rounded(), 0);
+    EXPECT_EQ(roundHalfEven(2.5), 2);
+    EXPECT_EQ(roundHalfEven(3.5), 4);
+}
+
+TEST(SinglePrecision, BoundTypedExactlyPasses) {
+    const float typed = std::get<float>(parseDecimalEntry("1.8"));
+    EXPECT_FALSE(lessThan(typed, 1.8));
+    EXPECT_FALSE(greaterThan(typed, 1.8));
+    const float gly = std::get<float>(parseDecimalEntry("0,7"));
+    EXPECT_FALSE(lessThan(gly, 0.7));
+}
+
+TEST(Cp1252, RoundTripsFrenchLetters) {
+    const std::string utf8 = "éÉèàçœŒ€";
+    const std::string raw = utf8ToCp1252(utf8);
+    EXPECT_EQ(raw, std::string("\xE9\xC9\xE8\xE0\xE7\x9C\x8C\x80"));
+    EXPECT_EQ(cp1252ToUtf8(raw), utf8);
+    EXPECT_EQ(utf8ToCp1252("日"), "?");
+    EXPECT_EQ(utf8ToCp1252(std::string("\xC3", 1)), "?");  // cut sequence
+}
+
+TEST(Initiale, StoredUpperCaseInWindows1252) {
+    FibRecord r;
+    r.setInitiale("é");
+    EXPECT_EQ(r.bytes[16], 0xC9);
+    EXPECT_EQ(r.initiale(), "É");
+    r.setInitiale("m");
+    EXPECT_EQ(r.initiale(), "M");
+    r.setInitiale("");
+    EXPECT_EQ(r.bytes[16], 0);
+    EXPECT_EQ(r.initiale(), "");
+}
+
+TEST(Background, GradientLinesForA480PixelScreen) {
+    auto lines = backgroundGradient(480);
+    ASSERT_EQ(lines.size(), 416u);
+    EXPECT_EQ(lines.front().y, 65);
+    EXPECT_EQ(lines.back().y, 480);
+    EXPECT_EQ(lines[300].color, (Rgb{0, 150, 105}));
+    EXPECT_EQ(lines[0].color, (Rgb{0, 0, 255}));
+    auto big = backgroundGradient(1080);  // 933.75 -> 934 lines + 1, top 146.25 -> 146
+    EXPECT_EQ(big.size(), 935u);
+    EXPECT_EQ(big.front().y, 146);
+    DrawList d;
+    drawBackground(d, 640, 480);
+    EXPECT_EQ(d.items.size(), 2u * 416);
+    EXPECT_EQ(d.items[1], (DrawItem{DrawItem::Line, 0, 65, 640, 65, {}, {}, {}}));
+}
+
+TEST(Entries, DecimalEntriesSignsAndOverflow) {
+    EXPECT_EQ(std::get<float>(parseDecimalEntry("+1.5")), 1.5f);
+    EXPECT_EQ(std::get<float>(parseDecimalEntry("-,5")), -0.5f);
+    EXPECT_EQ(std::get<float>(parseDecimalEntry("5.")), 5.0f);
+    EXPECT_FALSE(ok(parseDecimalEntry(std::string(400, '9'))));
+    EXPECT_EQ(displayF32(0.125f), "0.12");  // the exact binary value rounds half to even
+}

@@ -1,0 +1,267 @@
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTableWidget>
+#include <fstream>
+
+#include "FakeUi.h"
+#include "pool/PoolFiles.h"
+#include "ref/Varia.h"
+#include "ref/Compar.h"
+#include "ref/Indic.h"
+#include "ref/Nsynth.h"
+#include "ref/Vis97.h"
+#include "ref/Visi97.h"
+#include "ui/Canvas.h"
+
+using namespace pelo;
+using pelo::test::AppFixture;
+
+namespace {
+
+// A stored synthesis of centres (number, FIBs, counter c0), written in the working folder.
+void writeStored(const std::string& name, const std::vector<std::array<int, 3>>& centres) {
+    pool::SynIndex index;
+    std::vector<pool::SynCounters> recs(1);
+    int total = 0;
+    for (const auto& c : centres) {
+        pool::SynCounters r;
+        r.counters[0] = static_cast<std::uint16_t>(c[2]);
+        r.NbFichesCentre = static_cast<std::uint32_t>(c[1]);
+        recs[0].addCounters(r);
+        recs.push_back(r);
+        index.entries[std::size_t(c[0])] = static_cast<std::uint16_t>(recs.size() - 1);
+        total += c[1];
+    }
+    index.entries[0] = static_cast<std::uint16_t>(centres.size());
+    index.entries[999] = static_cast<std::uint16_t>(total);
+    std::ofstream(name, std::ios::binary).write(reinterpret_cast<const char*>(&index), sizeof index);
+    std::ofstream b(pool::counterFileOf(name), std::ios::binary);
+    b.write(reinterpret_cast<const char*>(recs.data()), std::streamsize(recs.size() * sizeof(pool::SynCounters)));
+}
+
+QStringList items(QListWidget* l) {
+    QStringList out;
+    for (int i = 0; i < l->count(); ++i) out << l->item(i)->text();
+    return out;
+}
+
+// Brush colours of the filled rectangles standing on a base line.
+std::vector<Rgb> barColours(const DrawList& d, int base, std::size_t from = 0) {
+    std::vector<Rgb> out;
+    Rgb brush{};
+    for (std::size_t k = from; k < d.items.size(); ++k) {
+        const DrawItem& i = d.items[k];
+        if (i.kind == DrawItem::Brush) brush = i.color;
+        if (i.kind == DrawItem::Rect && i.y2 == base) out.push_back(brush);
+    }
+    return out;
+}
+
+void clickRow(QListWidget* l, int row) {
+    l->setCurrentRow(row);
+    emit l->itemClicked(l->item(row));
+}
+
+}  // namespace
+
+TEST(ReferenceMenu, EachButtonOpensItsSynthesis) {
+    AppFixture app;
+    auto* m = app.form<TFVisi97>();
+    std::vector<std::string> seen;
+    app.fake.onModal["TFVis97"] = [&](QDialog*) {
+        seen.push_back(app.state.StoredSynthesis + "|" + app.state.StoredTitle);
+        return int(QDialog::Rejected);
+    };
+    m->findChild<QPushButton*>("Button12")->click();
+    m->findChild<QPushButton*>("Button13")->click();
+    m->findChild<QPushButton*>("BFr96")->click();
+    EXPECT_EQ(seen, (std::vector<std::string>{"SynFr97.Atx|France 1997", "SynVz98.Atx|Vénézuela 1998",
+                                              "SynFr96.Atx|France 1996"}));
+}
+
+TEST(ReferenceMenu, OtherSynthesisByNameEvenWhenCancelled) {
+    AppFixture app;
+    auto* m = app.form<TFVisi97>();
+    app.fake.onModal["TFNSynth"] = [](QDialog* d) {
+        static_cast<TFNSynth*>(d)->NomP->setText("SynVz98.Atx");
+        return int(QDialog::Rejected);
+    };
+    m->Button1Click();
+    EXPECT_EQ(app.fake.modalOpened.back(), "TFVis97");
+    EXPECT_EQ(app.state.StoredSynthesis, "SynVz98.Atx");
+    EXPECT_EQ(app.state.StoredTitle, "SynVz98");
+
+    app.fake.onModal["TFNSynth"] = [](QDialog* d) {
+        static_cast<TFNSynth*>(d)->NomP->setText("Synthese");
+        return int(QDialog::Accepted);
+    };
+    m->Button1Click();
+    EXPECT_EQ(app.state.StoredTitle, "Synthese");
+
+    // A name with a folder is refused and opens nothing.
+    app.fake.onModal["TFNSynth"] = [](QDialog* d) {
+        static_cast<TFNSynth*>(d)->NomP->setText("../SynFr97.Atx");
+        return int(QDialog::Accepted);
+    };
+    const auto opened = app.fake.modalOpened.size();
+    m->Button1Click();
+    EXPECT_EQ(app.fake.modalOpened.size(), opened + 1);  // the dialog only
+    EXPECT_EQ(app.fake.messages.back().icon, ui::Icon::Error);
+}
+
+TEST(RecordsScreen, ListSummaryChartAndSelection) {
+    AppFixture app;
+    writeStored("SynFr97.Atx", {{5, 40, 4}, {7, 90, 9}, {9, 40, 20}});
+    app.state.StoredSynthesis = "SynFr97.Atx";
+    app.state.StoredTitle = "France 1997";
+    auto* v = app.form<TFVis97>();
+    v->Activate();
+    EXPECT_EQ(v->Panel1->text(), "France 1997");
+    EXPECT_EQ(v->Nctr->text(), " 3 Ctr -  170 Fib");
+    EXPECT_EQ(items(v->LCtr), (QStringList{" 5   -   40 ", " 7   -   90 ", " 9   -   40 "}));
+    ASSERT_EQ(v->bars().size(), 3u);
+    EXPECT_EQ(v->bars()[0].centre, 7);
+
+    clickRow(v->LCtr, 2);
+    EXPECT_EQ(app.state.ChosenCentre, 9);
+    EXPECT_EQ(app.state.ChosenCentreCount, 40);
+    EXPECT_EQ(v->LCtr->currentRow(), 2);
+    const auto colours = barColours(v->canvas()->recorded(), 350);
+    ASSERT_EQ(colours.size(), 3u);
+    EXPECT_EQ(colours[2], colors::Red);
+    EXPECT_NE(colours[0], colors::Red);
+
+    v->BImpClick();
+    ASSERT_EQ(app.fake.printed.size(), 1u);
+    const auto t = app.fake.printed[0].pages[0].texts();
+    EXPECT_NE(std::find(t.begin(), t.end(), "Centre : 9"), t.end());
+
+    // Variables: the chart modes start from 0 and the variability window opens.
+    app.state.TwoCharts = 1;
+    app.state.ChartOffset = 200;
+    v->BitBtn2Click();
+    EXPECT_EQ(app.fake.modalOpened.back(), "TFVaria");
+    EXPECT_EQ(app.state.TwoCharts, 0);
+    EXPECT_EQ(app.state.ChartOffset, 0);
+    EXPECT_EQ(v->LCtr->currentRow(), 2);
+}
+
+TEST(RecordsScreen, MissingSynthesisShowsOneErrorAndNothing) {
+    AppFixture app;
+    app.state.StoredSynthesis = "SynAg97.Atx";
+    auto* v = app.form<TFVis97>();
+    v->Activate();
+    ASSERT_EQ(app.fake.messages.size(), 1u);
+    EXPECT_EQ(app.fake.messages[0].text,
+              QString::fromUtf8("Erreur d'entrée/sortie sur SynAg97.Atx : fichier introuvable"));
+    EXPECT_EQ(v->LCtr->count(), 0);
+    EXPECT_TRUE(v->canvas()->recorded().items.empty());
+}
+
+TEST(VariabilityWindow, ListChartsAndPrint) {
+    AppFixture app;
+    writeStored("SynFr97.Atx", {{4, 10, 5}, {9, 10, 2}, {12, 20, 10}});
+    app.state.StoredSynthesis = "SynFr97.Atx";
+    app.state.ChosenCentre = 9;
+    app.state.ChosenCentreCount = 10;
+    auto* w = app.form<TFVaria>();
+    w->BitBtn2Click();
+    ASSERT_EQ(w->LVar->count(), 264);
+    EXPECT_EQ(w->LVar->item(1)->text(), "      FRANCE   |    Centre : 9  (10 fiches)");
+    EXPECT_EQ(w->LVar->item(3)->text(), QString::fromUtf8("      17    42.5% |         2    20.0%      Hb < 6.5"));
+    // The HbA1c section is drawn at once: five blue bars and five red ones.
+    EXPECT_EQ(barColours(w->canvas()->recorded(), 350).size(), 10u);
+
+    clickRow(w->LVar, 3);
+    const auto colours = barColours(w->canvas()->recorded(), 350);
+    ASSERT_GE(colours.size(), 3u);
+    // 50 % (centre 4), 50 % (centre 12), then the chosen centre 9 in red.
+    EXPECT_EQ(colours[colours.size() - 1], colors::Red);
+    const auto texts = w->canvas()->recorded().texts();
+    EXPECT_EQ(texts[texts.size() - 4], "Hb < 6.5");
+    EXPECT_EQ(texts[texts.size() - 3], "50 %");
+
+    // A blank line only clears the area.
+    const auto before = w->canvas()->recorded().items.size();
+    clickRow(w->LVar, 8);
+    const auto& after = w->canvas()->recorded().items;
+    ASSERT_GT(after.size(), before);
+    for (auto i = before; i < after.size(); ++i) EXPECT_NE(after[i].kind, DrawItem::Text);
+
+    // Two charts: the upper one, then the lower one.
+    w->BitBtn3->click();
+    auto from = w->canvas()->recorded().items.size();
+    clickRow(w->LVar, 3);
+    EXPECT_EQ(barColours(w->canvas()->recorded(), 170, from).size(), 3u);
+    from = w->canvas()->recorded().items.size();
+    clickRow(w->LVar, 4);
+    EXPECT_EQ(barColours(w->canvas()->recorded(), 370, from).size(), 3u);
+    EXPECT_EQ(app.state.ChartOffset, 200);
+
+    w->BImp->click();
+    ASSERT_EQ(app.fake.printed.size(), 1u);
+    EXPECT_EQ(app.fake.printed[0].pages.size(), 3u);
+}
+
+TEST(VariabilityWindow, CounterFileLostAfterwardsKeepsTheListReadLast) {
+    AppFixture app;
+    writeStored("SynFr97.Atx", {{4, 10, 5}});
+    app.state.StoredSynthesis = "SynFr97.Atx";
+    auto* w = app.form<TFVaria>();
+    w->BitBtn2Click();
+    ASSERT_EQ(w->LVar->count(), 264);
+    std::remove("SynFr97.Btx");
+    w->BitBtn2Click();
+    EXPECT_EQ(w->LVar->count(), 264);
+    EXPECT_EQ(app.fake.messages.back().icon, ui::Icon::Error);
+    EXPECT_EQ(w->LVar->item(1)->text(), "      FRANCE ");
+}
+
+TEST(ComparisonTable, ThreeReferencesSideBySide) {
+    AppFixture app;
+    writeStored("SYNFR97.ATX", {{1, 150, 30}, {2, 50, 10}});
+    writeStored("SYNHopi.ATX", {{1, 40, 4}});
+    auto* c = app.form<TFCompar>();
+    c->Activate();
+    EXPECT_EQ(c->SComp->item(0, 1), nullptr);  // not enabled: nothing filled
+    app.state.ComparisonEnabled = true;
+    c->Activate();
+    EXPECT_EQ(c->SComp->item(0, 1)->text(), "200");
+    EXPECT_EQ(c->SComp->item(2, 0)->text(), "  40");
+    EXPECT_EQ(c->SComp->item(2, 1)->text(), "   20.0 %");
+    EXPECT_EQ(c->SComp->item(2, 3)->text(), "  4");
+    EXPECT_EQ(c->SComp->item(2, 4)->text(), "   10.0 %");
+    EXPECT_EQ(c->SComp->item(2, 8)->text(), "      Hb <6.5");
+    // The private-practice reference is missing: its error, the others kept.
+    ASSERT_EQ(app.fake.messages.size(), 1u);
+    EXPECT_TRUE(app.fake.messages[0].text.contains("SYNLibe.ATX"));
+    EXPECT_EQ(c->SComp->item(2, 6), nullptr);
+}
+
+TEST(ComparisonTable, OpenedFromTheReferenceMenuEnabled) {
+    AppFixture app;
+    app.form<TFVisi97>()->findChild<QPushButton*>("BCompar")->click();
+    EXPECT_EQ(app.fake.modalOpened.back(), "TFCompar");
+    EXPECT_TRUE(app.state.ComparisonEnabled);
+}
+
+TEST(StandardIndicators, CountryAndChosenCentre) {
+    AppFixture app;
+    writeStored("SynFr97.Atx", {{4, 10, 5}, {9, 10, 2}});
+    app.state.StoredSynthesis = "SynFr97.Atx";
+    app.state.StoredTitle = "France 1997";
+    app.state.ChosenCentre = 9;
+    auto* f = app.form<TFIndic>();
+    f->Activate();
+    const auto t = f->canvas()->recorded().texts();
+    EXPECT_EQ(t.front(), "France 1997 : 20 fiches");
+    EXPECT_NE(std::find(t.begin(), t.end(), "Centre 9"), t.end());
+    EXPECT_NE(std::find(t.begin(), t.end(), "HbA1C < 8"), t.end());
+    app.fake.onModal["TFIndic"] = [](QDialog*) { return int(QDialog::Rejected); };
+    app.form<TFVis97>()->BGraphClick();
+    EXPECT_EQ(app.fake.modalOpened.back(), "TFIndic");
+}
