@@ -5,6 +5,7 @@
 
 #include "entry/CallUp.h"
 #include "store/RecordFile.h"
+#include "store/Units.h"
 #include "Cli.h"
 #include "Commands.h"
 
@@ -34,7 +35,7 @@ int cmdControle(const Words& words) {
 
     RecordReader reader;
     if (auto e = reader.open(path)) return fileError(e->message());
-    ctx.units = checks::unitCodesFromHeader(reader.header());
+    ctx.units = units::fromHeader(reader.header());
     if (only > reader.count()) {
         reader.close();
         return fileError("la fiche " + std::to_string(only) + " n'existe pas dans " + path);

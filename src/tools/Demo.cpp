@@ -4,6 +4,7 @@
 #include "entry/CallUp.h"
 #include "store/Demo.h"
 #include "store/RecordFile.h"
+#include "store/Units.h"
 #include "Cli.h"
 #include "Commands.h"
 
@@ -71,7 +72,7 @@ int cmdDemo(const Words& words) {
         // is the one its panels show when it is called up.
         checks::Context ctx;
         ctx.currentYear = c.year > 0 ? c.year : currentYear();
-        ctx.units = checks::unitCodesFromHeader(records[0]);
+        ctx.units = units::fromHeader(records[0]);
         ctx.readPage2Entries = true;
         for (std::size_t k = 1; k < records.size(); ++k)
             if (records[k].get(fld::EtatFiche) != kAnnulled) records[k] = checks::checkAsSaved(records[k], ctx).record;

@@ -1,14 +1,8 @@
 #include "entry/CallUp.h"
 
-#include "store/Centre.h"
 #include "store/Text.h"
 
 namespace pelo::checks {
-
-std::array<std::uint16_t, 7> unitCodesFromHeader(const CentreHeader& header) {
-    CentreHeader copy = header;  // the centre menu's loading also empties the buffer's slots
-    return centre::loadUnitCodes(copy);
-}
 
 Entries page1Entries(const FibRecord& r) {
     Entries e;

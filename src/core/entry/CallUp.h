@@ -13,11 +13,6 @@
 
 namespace pelo::checks {
 
-// UnitCodes from a header as the centre menu loads them: all 3 when units were
-// never chosen (first slot exactly -1.0), otherwise each slot's nearest
-// integer (a half to even) as an unsigned 16-bit code (a slot of -1.0 gives 65535).
-std::array<std::uint16_t, 7> unitCodesFromHeader(const CentreHeader& header);
-
 // The texts of the entries once the record is loaded: each number in full
 // (never cut to the entry's length), empty for an empty value, singles with
 // two decimals.

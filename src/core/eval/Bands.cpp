@@ -6,17 +6,15 @@
 #endif
 
 #include "store/Text.h"
+#include "store/Units.h"
 
 namespace pelo::eval {
-
-double cholesterolFactor(std::uint16_t code) { return code == 4 ? 2.58 : code == 5 ? 0.0258 : 1.0; }
-double triglyceridesFactor(std::uint16_t code) { return code == 4 ? 1.14 : code == 5 ? 0.0114 : 1.0; }
 
 BandParams centreParams(std::int32_t year, const std::array<std::uint16_t, 7>& u) {
     BandParams p;
     p.year = year;
-    p.cholFactor = cholesterolFactor(u[4]);
-    p.trigFactor = triglyceridesFactor(u[6]);
+    p.cholFactor = units::toMmol(kUnitChol, u[kUnitChol]);
+    p.trigFactor = units::toMmol(kUnitTrig, u[kUnitTrig]);
     return p;
 }
 

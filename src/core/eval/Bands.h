@@ -52,10 +52,6 @@ struct BandParams {
     bool waistForC176 = false;   // pooled synthesis: c176 counts a missing waist
 };
 
-// Factors of the centre's unit codes: 4 is g/l, 5 is mg/dl; any other code
-// means the value is used as stored.
-double cholesterolFactor(std::uint16_t unitCode);
-double triglyceridesFactor(std::uint16_t unitCode);
 // Rule parameters of a centre synthesis: this year and the header's units.
 BandParams centreParams(std::int32_t year, const std::array<std::uint16_t, 7>& unitCodes);
 

@@ -33,19 +33,14 @@ RiskProfile riskProfile(const FibRecord& r, const std::array<std::uint16_t, 7>& 
 
     // Cholesterol: 6.5 mmol/l, 2.6 g/l, 260 mg/dl; no limit for another unit code.
     const float chol = r.get(fld::Cholesterol);
-    bool cholHigh = false;
-    switch (units[kUnitChol]) {
-    case 3: cholHigh = greaterThan(chol, 6.5); break;
-    case 4: cholHigh = greaterThan(chol, 2.6); break;
-    case 5: cholHigh = greaterThan(chol, 260); break;
-    default: break;
-    }
+    const auto cholLimit = units::cholesterolRiskLimit(units[kUnitChol]);
+    const bool cholHigh = cholLimit && greaterThan(chol, *cholLimit);
     add("Label4", " CHOLESTEROL > 6.5  mmol/l ", true, cholHigh);
     add("Label14", " CHOLESTEROL non surveillé ", false, isEmpty(chol));
 
     // Triglycerides compared as stored, except mg/dl brought to mmol/l first.
     const float trig = r.get(fld::Triglycerides);
-    const float trigMmol = units[kUnitTrig] == 5 && !isEmpty(trig) ? toSingle(double(trig) * 0.0114) : trig;
+    const float trigMmol = units[kUnitTrig] == 5 && !isEmpty(trig) ? toSingle(double(trig) * units::toMmol(kUnitTrig, 5)) : trig;
     add("Label5", " TRIGLYCERIDES > 2  mmol/l ", true, greaterThan(trigMmol, 2.0));
     add("Label13", " TRIGLYCERIDES non surveillés ", false, isEmpty(trig));
 

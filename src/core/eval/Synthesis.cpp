@@ -4,8 +4,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include "entry/CallUp.h"
 #include "store/Text.h"
+#include "store/Units.h"
 
 namespace pelo::eval {
 
@@ -38,7 +38,7 @@ namespace {
 IoStatus headerParams(const std::string& path, std::int32_t year, BandParams& p) {
     CentreHeader h;
     if (auto e = recordfile::readHeader(path, h)) return e;
-    p = centreParams(year, checks::unitCodesFromHeader(h));
+    p = centreParams(year, units::fromHeader(h));
     return {};
 }
 }  // namespace

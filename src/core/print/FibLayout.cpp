@@ -1,5 +1,7 @@
 #include "print/FibLayout.h"
 
+#include "store/Units.h"
+
 #include <cstdio>
 
 namespace pelo {
@@ -60,17 +62,11 @@ void codeWord(Page& p, int y, std::uint8_t code, const std::array<std::pair<int,
 
 FibUnitLabels unitLabelsFor(const std::array<std::uint16_t, 7>& u) {
     FibUnitLabels l;
-    auto pick = [](std::uint16_t code, const char* intl, const char* alt) -> std::string {
-        if (code == 4) return alt;
-        if (code == 5) return "mg/dl";
-        return intl;
-    };
-    l.glycemie = pick(u[0], "mmol/l", "g/l");
-    l.creatinine = pick(u[1], "µmol/l", "mg/l");
-    if (u[1] == 5) l.creatinine = "µmol/l";  // creatinine has no mg/dl unit
-    l.cholesterol = pick(u[4], "mmol/l", "g/l");
-    l.hdl = pick(u[5], "mmol/l", "g/l");
-    l.triglycerides = pick(u[6], "mmol/l", "g/l");
+    l.glycemie = units::label(kUnitGly, u[kUnitGly]);
+    l.creatinine = units::label(kUnitCreat, u[kUnitCreat]);
+    l.cholesterol = units::label(kUnitChol, u[kUnitChol]);
+    l.hdl = units::label(kUnitHdl, u[kUnitHdl]);
+    l.triglycerides = units::label(kUnitTrig, u[kUnitTrig]);
     return l;
 }
 

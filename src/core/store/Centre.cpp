@@ -89,14 +89,6 @@ constexpr std::string_view kStructuresShort[kStructureCount] = {
     "Généraliste", "Endocrinologue libéral", "Autre spécialiste libéral", "Service spécialisé diabète",
     "Service non spécialisé diabète"};
 
-constexpr std::string_view kUnitRowNames[kUnitRows] = {" Glycémie",    " Créatinine", " Microalbuminurie",
-                                                       " Protéinurie", " Cholestérol", " HDL",
-                                                       " Triglycérides"};
-// Units of codes 3, 4 and 5 per row; empty where the row offers none.
-constexpr std::string_view kUnits[kUnitRows][3] = {
-    {" mmol/l", " g/l", " mg/dl"}, {" µmol/l", " mg/l", ""},       {" mg/j", "", ""}, {" g/j", "", ""},
-    {" mmol/l", " g/l", " mg/dl"}, {" mmol/l", " g/l", " mg/dl"}, {" mmol/l", " g/l", " mg/dl"},
-};
 }  // namespace
 
 std::string structureName(int code) {
@@ -109,55 +101,11 @@ std::string structureShortName(int code) {
     return std::string(kStructuresShort[code - 1]);
 }
 
-std::string unitRowName(int row) {
-    if (row < 0 || row >= kUnitRows) return {};
-    return std::string(kUnitRowNames[row]);
-}
-
-std::string unitText(int row, int code) {
-    if (row < 0 || row >= kUnitRows || code < 3 || code > 5) return {};
-    return std::string(kUnits[row][code - 3]);
-}
-
-bool unitOffered(int row, int code) { return !unitText(row, code).empty(); }
-
-std::string unitLabel(int row, int code) {
-    std::string t = unitText(row, code);
-    return t.empty() ? t : t.substr(1);
-}
-
-std::array<std::uint16_t, kUnitRows> loadUnitCodes(CentreHeader& header) {
-    std::array<std::uint16_t, kUnitRows> codes{};
-    if (header.get(kUnitSlots[0]) == -1.0f) {
-        codes.fill(kDefaultUnit);
-    } else {
-        for (int i = 0; i < kUnitRows; ++i) {
-            const float v = header.get(kUnitSlots[i]);
-            // A slot that is not a number at all converts nothing, like any other unknown code.
-            const std::int64_t n = std::isfinite(v) ? roundHalfEven(v) : 0;
-            codes[i] = static_cast<std::uint16_t>(n & 0xFFFF);
-        }
-        for (auto slot : kUnitSlots) header.set(slot, kEmptyF32);
-    }
-    return codes;
-}
-
-void storeUnitCodes(CentreHeader& header, const std::array<std::uint16_t, kUnitRows>& codes) {
-    for (int i = 0; i < kUnitRows; ++i) header.set(kUnitSlots[i], static_cast<float>(codes[i]));
-}
-
 void copyIdentification(const CentreHeader& from, CentreHeader& to) {
     to.set(fld::NumCentre, from.get(fld::NumCentre));
     to.set(fld::RegionDep, from.get(fld::RegionDep));
     to.set(fld::Specialite, from.get(fld::Specialite));
     for (auto slot : kUnitSlots) to.set(slot, from.get(slot));
-}
-
-std::array<std::uint16_t, kUnitRows> unitCodesOrDefault(const std::array<std::uint16_t, kUnitRows>& codes) {
-    auto out = codes;
-    for (int i = 0; i < kUnitRows; ++i)
-        if (!unitOffered(i, out[i])) out[i] = kDefaultUnit;
-    return out;
 }
 
 ParsedCentre parseCentreNumber(std::string_view text) {

@@ -1,17 +1,14 @@
 #pragma once
-// The centre's identification and laboratory units: the regions and their
-// departments, the structures of care, the units offered for the seven
-// laboratory values, and how the header stores them.
+// The centre's identification: the regions and their departments, the
+// structures of care, and how the header stores them (the laboratory units
+// are in store/Units.h).
 //
 // Stored codes:
 //   - region: position in the region list, 1 to 26 (0 = not chosen);
 //   - department: the number of its text, except "2A" 101, "2B" 102,
 //     "971" 96, "972" 97, "973" 98, "974" 99, so that every code fits a byte;
 //   - structure of care: 1 to 5 (0 = not chosen);
-//   - RegionDep (header bytes 242-243) = region x 256 + department;
-//   - unit codes: 3 the international unit (default), 4 and 5 the alternatives,
-//     kept in the header as singles 3.0 / 4.0 / 5.0 in the slots where a FIB
-//     holds the value itself; -1.0 in the first slot = units never chosen.
+//   - RegionDep (header bytes 242-243) = region x 256 + department.
 
 #include <array>
 #include <cstdint>
@@ -21,13 +18,12 @@
 #include <vector>
 
 #include "store/FibRecord.h"
+#include "store/Units.h"
 
 namespace pelo::centre {
 
 inline constexpr int kRegionCount = 26;
 inline constexpr int kStructureCount = 5;
-inline constexpr int kUnitRows = 7;  // Glycémie ... Triglycérides, the order of UnitCodes
-inline constexpr std::uint16_t kDefaultUnit = 3;
 
 struct Region {
     std::string_view name;                      // "Corse"
@@ -62,40 +58,10 @@ inline std::uint16_t regionDep(std::uint16_t region, std::uint16_t department) {
 std::string structureName(int code);       // "Service spécialisé diabète (hopital ou clinique)"
 std::string structureShortName(int code);  // "Service spécialisé diabète"
 
-// The units grid, texts as the grids show them, with their leading space.
-std::string unitRowName(int row);            // row 0..6: " Glycémie" ...
-std::string unitText(int row, int code);     // " mmol/l"; empty when the row offers no unit for that code
-// True when the row offers a unit for that code.
-bool unitOffered(int row, int code);
-
-// The plain label of a laboratory value in the centre's unit, for the entry
-// pages and the printout: row 0..6 in the order of UnitCodes (kUnitGly ...),
-// code 3/4/5 as loaded. For example unitLabel(kUnitGly, 4) == "g/l",
-// unitLabel(kUnitCreat, 4) == "mg/l", unitLabel(kUnitChol, 5) == "mg/dl".
-// Empty when the code gives no unit for that value (a code other than 3, 4
-// or 5, or 4/5 for a value that has only one unit).
-std::string unitLabel(int row, int code);
-
-// Unit codes as a run loads them from a header. When the first slot holds
-// exactly -1.0 the units were never chosen and every code is 3. Otherwise each
-// code is the nearest integer of its slot, a half to even, kept to 16 bits as
-// stored (a -1.0 slot gives 65535, a code that converts nothing). The slots
-// of the record given are then set back to -1.0, so that the buffer becomes
-// the template of an empty FIB.
-std::array<std::uint16_t, kUnitRows> loadUnitCodes(CentreHeader& header);
-
-// Writes seven unit codes into the header's slots as singles (3 -> 3.0).
-void storeUnitCodes(CentreHeader& header, const std::array<std::uint16_t, kUnitRows>& codes);
-
 // Copies the identification of a centre (number, region and department,
 // structure of care, unit slots) from one header into another; the other's
 // FIB count and everything else stay.
 void copyIdentification(const CentreHeader& from, CentreHeader& to);
-
-// The codes to offer as "in effect" when the units are asked: a code that its
-// row does not offer (0 at the start of a run) becomes the default 3, so that
-// leaving the units dialog without saving never stores a unit that does not exist.
-std::array<std::uint16_t, kUnitRows> unitCodesOrDefault(const std::array<std::uint16_t, kUnitRows>& codes);
 
 // The centre number typed in its dialog: 1 to 4 digits, 1 to 9999, spaces
 // around allowed.

@@ -1,5 +1,7 @@
 #include "store/Demo.h"
 
+#include "store/Units.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -113,9 +115,9 @@ void fillFib(FibRecord& f, Rng& r, int year, const std::array<std::uint16_t, 7>&
     auto lipid = [&](double mmol, double factor, std::uint16_t code) {
         return round2(code == 4 ? mmol / factor : code == 5 ? mmol / factor * 100.0 : mmol);
     };
-    f.set(Cholesterol, lipid(chol, 2.58, units[4]));
-    f.set(Hdl, lipid(hdl, 2.58, units[5]));
-    f.set(Triglycerides, lipid(trig, 1.14, units[6]));
+    f.set(Cholesterol, lipid(chol, units::toMmol(kUnitChol, 4), units[kUnitChol]));
+    f.set(Hdl, lipid(hdl, units::toMmol(kUnitHdl, 4), units[kUnitHdl]));
+    f.set(Triglycerides, lipid(trig, units::toMmol(kUnitTrig, 4), units[kUnitTrig]));
     f.set(TrigAJeun, r.yesNo(0.85));
 
     f.set(Cecite, event(r, 0.005, 0.01, true));

@@ -113,11 +113,11 @@ bool TTMenu2::identify() {
             s.buffer.set(fld::NumCentre, s.CurrentCentre);
             // Leaving the units without saving keeps the codes in effect; a
             // code that is no unit of its row (none chosen yet) is the default.
-            s.UnitCodes = centre::unitCodesOrDefault(s.UnitCodes);
+            s.UnitCodes = units::orDefault(s.UnitCodes);
             auto* units = forms.get<TFUnite>();
             units->prepare(s.CurrentCentre);
             ui().showModal(units);
-            centre::storeUnitCodes(s.buffer, s.UnitCodes);
+            units::store(s.buffer, s.UnitCodes);
             if (!writeBack()) return false;
         }
     }
@@ -136,7 +136,7 @@ void TTMenu2::Button2Click() {
     s.StructureCode = h.get(fld::Specialite);
 
     if (!identify()) return;
-    s.UnitCodes = centre::loadUnitCodes(s.buffer);
+    s.UnitCodes = units::load(s.buffer);
 
     auto* menu = ctx().forms.get<TTMenu3>();
     menu->fillIdentification();

@@ -76,9 +76,9 @@ void TFUnite::prepare(std::uint16_t centreNumber) {
     SUni->item(0, 2)->setText(QString::fromUtf8(" No unité"));
     SUni->item(0, 3)->setText(" O M S");
     for (int r = 1; r < kRows; ++r) {
-        SUni->item(r, 0)->setText(QString::fromStdString(centre::unitRowName(r - 1)));
+        SUni->item(r, 0)->setText(QString::fromStdString(units::rowName(r - 1)));
         for (int code = 3; code <= 5; ++code)
-            SUni->item(r, code)->setText(QString::fromStdString(centre::unitText(r - 1, code)));
+            SUni->item(r, code)->setText(QString::fromStdString(units::text(r - 1, code)));
     }
 }
 
@@ -105,7 +105,7 @@ void TFUnite::Button1Click() {
             }
             const int code = std::get<std::int32_t>(parsed);
             // A typed code that the row does not offer is no unit at all.
-            if (centre::unitOffered(r - 1, code)) {
+            if (units::offered(r - 1, code)) {
                 state().UnitCodes[r - 1] = static_cast<std::uint16_t>(code);
                 continue;
             }

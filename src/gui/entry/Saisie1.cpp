@@ -14,6 +14,7 @@
 #include "eval/Risque.h"
 #include "store/RecordFile.h"
 #include "store/Text.h"
+#include "store/Units.h"
 
 namespace pelo {
 
@@ -633,17 +634,12 @@ void TFIB1::showNumbers(int centre, int fib) {
 
 void TFIB1::setUnitLabels() {
     const auto& units = state().UnitCodes;
-    auto label = [](std::uint16_t code, const char* designed, const char* grams) {
-        if (code == 4) return u(grams);
-        if (code == 5) return QString("mg/dl");
-        return u(designed);
-    };
-    Label81->setText(label(units[kUnitGly], "mmol/l", "g/l"));
-    // Creatinine has no mg/dl unit.
-    Label87->setText(units[kUnitCreat] == 4 ? QString("mg/l") : u("µmol/l"));
-    Label86->setText(label(units[kUnitChol], "mmol/l", "g/l"));
-    Label90->setText(label(units[kUnitHdl], "mmol/l", "g/l"));
-    Label91->setText(label(units[kUnitTrig], "mmol/l", "g/l"));
+    auto label = [&units](UnitIndex row) { return QString::fromStdString(units::label(row, units[row])); };
+    Label81->setText(label(kUnitGly));
+    Label87->setText(label(kUnitCreat));
+    Label86->setText(label(kUnitChol));
+    Label90->setText(label(kUnitHdl));
+    Label91->setText(label(kUnitTrig));
 }
 
 void TFIB1::VisuFib1() {

@@ -6,12 +6,12 @@
 
 #include "ui/Look.h"
 #include "eval/Eval.h"
-#include "entry/CallUp.h"
 #include "eval/Objectif.h"
 #include "eval/Qual.h"
 #include "eval/Risque.h"
 #include "eval/Synthesis.h"
 #include "store/RecordFile.h"
+#include "store/Units.h"
 
 namespace pelo {
 
@@ -110,7 +110,7 @@ void TFPeval::Button7Click() {
     const std::string file = s.CurrentFile.empty() ? kFibFile : s.CurrentFile;
     CentreHeader h;
     if (auto e = recordfile::readHeader(file, h)) return ioError(*e);
-    const auto units = checks::unitCodesFromHeader(h);
+    const auto units = units::fromHeader(h);
     const std::uint16_t c = h.nbFiches();
     s.CurrentFib = c;
     auto* screen = ctx().forms.get<TFRisque>();

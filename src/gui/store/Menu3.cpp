@@ -69,7 +69,7 @@ TTMenu3::TTMenu3(AppContext& ctx) : Form(ctx, "TTMenu3", "PELORAMIX") {
             SUni->setItem(r, c, it);
         }
     SUni->item(0, 0)->setText(" UNITES");
-    for (int r = 1; r <= 7; ++r) SUni->item(r, 0)->setText(u8(centre::unitRowName(r - 1)));
+    for (int r = 1; r <= 7; ++r) SUni->item(r, 0)->setText(u8(units::rowName(r - 1)));
 
     // Actions on the FIBs of the current file.
     BCrea = addButton("BCrea", QString::fromUtf8("Création nouvelle fiche"), 360, 190, 250, 44);
@@ -106,7 +106,7 @@ void TTMenu3::fillIdentification() {
     setFibCount(s.CurrentFib);
     ESpe->setText(u8(centre::structureShortName(s.StructureCode)));
     SUni->item(0, 1)->setText(" Centre " + QString::number(s.CurrentCentre));
-    for (int r = 1; r <= 7; ++r) SUni->item(r, 1)->setText(u8(centre::unitText(r - 1, s.UnitCodes[r - 1])));
+    for (int r = 1; r <= 7; ++r) SUni->item(r, 1)->setText(u8(units::text(r - 1, s.UnitCodes[r - 1])));
 }
 
 void TTMenu3::setCentreText(const QString& text) { Ectr->setText(text); }

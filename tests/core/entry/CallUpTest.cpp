@@ -49,23 +49,6 @@ const Context kCtx{2026, {3, 3, 3, 3, 3, 3, 3}, true};
 
 }  // namespace
 
-TEST(CallUp, UnitCodesFromTheHeader) {
-    CentreHeader h = headerTemplate();
-    h.set(fld::UniteCholesterol, 4.0f);  // ignored: the first slot says never chosen
-    auto codes = unitCodesFromHeader(h);
-    EXPECT_EQ(codes, (std::array<std::uint16_t, 7>{3, 3, 3, 3, 3, 3, 3}));
-
-    h.set(fld::UniteGlycemie, 5.0f);
-    h.set(fld::UniteCreatinine, 3.5f);  // nearest, a half to even
-    h.set(fld::UniteMicroalb, 4.5f);
-    h.set(fld::UniteProteinurie, 2.6f);
-    h.set(fld::UniteHdl, 7.0f);
-    const CentreHeader before = h;
-    codes = unitCodesFromHeader(h);  // triglycerides still -1.0
-    EXPECT_EQ(codes, (std::array<std::uint16_t, 7>{5, 4, 4, 3, 4, 7, 65535}));
-    EXPECT_EQ(h, before);
-}
-
 TEST(CallUp, EntriesShowTheStoredValuesUncut) {
     FibRecord r = goodFib();
     r.set(fld::Cigarettes, 12345);

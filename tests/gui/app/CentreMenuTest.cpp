@@ -395,7 +395,7 @@ TEST(CentreTraining, PracticeFileThenSaisieOnTheCentreFileAgain) {
     h.set(fld::NumCentre, 55);
     h.set(fld::RegionDep, 8 * 256 + 101);
     h.set(fld::Specialite, 2);
-    centre::storeUnitCodes(h, {4, 4, 3, 3, 4, 4, 4});
+    units::store(h, {4, 4, 3, 3, 4, 4, 4});
     FibRecord fib = emptyFibFromHeader(h, "01/02/2026");
     ASSERT_FALSE(recordfile::replaceWith("FIB.DAT", {h}));
     CentreHeader p = headerTemplate();
