@@ -53,11 +53,6 @@ bool allDigits(const std::string& s) {
     return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
-// Number of characters of a UTF-8 text.
-std::size_t characters(const std::string& s) {
-    return std::size_t(std::count_if(s.begin(), s.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
-}
-
 }  // namespace
 
 std::variant<std::vector<std::uint16_t>, std::string> parseCentres(const std::string& text) {
@@ -93,7 +88,7 @@ std::variant<std::vector<GroupeRecord>, std::string> groupsFromRows(const std::v
         const long n = allDigits(num) && num.size() <= 5 ? std::stol(num) : -1;
         if (n < 1 || n > 65535) return where + "numéro de groupe incorrect (1 à 65535)";
         if (!numbers.insert(n).second) return where + "le numéro de groupe " + num + " est déjà utilisé";
-        if (characters(nom) > GroupeRecord::kNameSize) return where + "nom du groupe trop long (10 caractères au plus)";
+        if (utf8Length(nom) > GroupeRecord::kNameSize) return where + "nom du groupe trop long (10 caractères au plus)";
         auto centres = parseCentres(cen);
         if (auto* msg = std::get_if<std::string>(&centres)) return where + *msg;
         GroupeRecord g;
