@@ -164,12 +164,6 @@ IoStatus classLists(const std::string& path, int filter, const BandParams& param
 }
 
 namespace {
-std::string trim(std::string_view s) {
-    const auto b = s.find_first_not_of(' ');
-    if (b == std::string_view::npos) return {};
-    const auto e = s.find_last_not_of(' ');
-    return std::string(s.substr(b, e - b + 1));
-}
 std::string csvField(const std::string& s) {
     if (s.find_first_of(";\"\r\n") == std::string::npos) return s;
     std::string q = "\"";
@@ -183,7 +177,7 @@ std::string synthesisCsv(const SynthesisResult& r) {
     out += csvField(titleLine(r.evaluated, r.centre).substr(1)) + "\r\n";
     out += "Section;Libellé;Nombre;Pourcentage\r\n";
     for (const Section& s : kSections) {
-        const std::string heading = csvField(trim(s.heading));
+        const std::string heading = csvField(trimSpaces(s.heading));
         for (int k = 0; k < s.size; ++k) {
             std::string pct = percentOf(r.counts[s.bands[k].counter], r.evaluated).text();
             for (char& ch : pct)

@@ -43,12 +43,6 @@ GroupRow rowOf(const GroupeRecord& g) { return {std::to_string(g.NumGroupe), g.n
 
 namespace {
 
-std::string trim(const std::string& s) {
-    const auto b = s.find_first_not_of(' ');
-    if (b == std::string::npos) return {};
-    return s.substr(b, s.find_last_not_of(' ') - b + 1);
-}
-
 bool allDigits(const std::string& s) {
     return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
@@ -56,15 +50,15 @@ bool allDigits(const std::string& s) {
 }  // namespace
 
 std::variant<std::vector<std::uint16_t>, std::string> parseCentres(const std::string& text) {
-    std::string t = trim(text);
-    if (!t.empty() && t.back() == ';') t = trim(t.substr(0, t.size() - 1));
+    std::string t = trimSpaces(text);
+    if (!t.empty() && t.back() == ';') t = trimSpaces(t.substr(0, t.size() - 1));
     std::vector<std::uint16_t> out;
     if (t.empty()) return out;
     std::set<std::uint16_t> seen;
     std::size_t pos = 0;
     while (true) {
         const auto comma = t.find(',', pos);
-        const std::string item = trim(t.substr(pos, comma == std::string::npos ? std::string::npos : comma - pos));
+        const std::string item = trimSpaces(t.substr(pos, comma == std::string::npos ? std::string::npos : comma - pos));
         if (!allDigits(item)) return std::string("liste de centres incorrecte : « " + text + " » (Ex: 1,2,34;)");
         const long n = item.size() > 5 ? 100000 : std::stol(item);
         if (n < 1 || n > 9999) return "numéro de centre incorrect : " + item + " (1 à 9999)";
@@ -82,7 +76,7 @@ std::variant<std::vector<GroupeRecord>, std::string> groupsFromRows(const std::v
     std::set<long> numbers;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const GroupRow& r = rows[i];
-        const std::string num = trim(r.numero), nom = trim(r.nom), cen = trim(r.centres);
+        const std::string num = trimSpaces(r.numero), nom = trimSpaces(r.nom), cen = trimSpaces(r.centres);
         if (num.empty() && nom.empty() && (cen.empty() || cen == ";")) continue;
         const std::string where = "Ligne " + std::to_string(i + 1) + " : ";
         const long n = allDigits(num) && num.size() <= 5 ? std::stol(num) : -1;

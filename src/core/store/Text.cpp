@@ -89,6 +89,12 @@ namespace {
 bool continuesCharacter(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
 }  // namespace
 
+std::string trimSpaces(std::string_view s) {
+    const auto b = s.find_first_not_of(' ');
+    if (b == std::string_view::npos) return {};
+    return std::string(s.substr(b, s.find_last_not_of(' ') - b + 1));
+}
+
 std::size_t utf8Length(std::string_view utf8) {
     std::size_t n = 0;
     for (char c : utf8) n += !continuesCharacter(c);

@@ -17,6 +17,9 @@ std::string utf8ToCp1252(std::string_view utf8);
 // Upper case of one Windows-1252 character (accented letters included).
 char cp1252Upper(char c);
 
+// The text without its leading and trailing spaces.
+std::string trimSpaces(std::string_view text);
+
 // Number of characters of a UTF-8 text (the bytes that do not continue a character).
 std::size_t utf8Length(std::string_view utf8);
 // The first n characters of a UTF-8 text.

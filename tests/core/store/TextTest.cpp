@@ -146,3 +146,10 @@ TEST(PercentText, AlignedTextAndTenthsReadBack) {
     EXPECT_FALSE(parseTenths("1.x", t));
     EXPECT_EQ(t, -1);
 }
+
+TEST(TrimSpaces, BothEndsOnlySpaces) {
+    EXPECT_EQ(trimSpaces("  Groupe A  "), "Groupe A");
+    EXPECT_EQ(trimSpaces("   "), "");
+    EXPECT_EQ(trimSpaces(""), "");
+    EXPECT_EQ(trimSpaces("\tx "), "\tx");  // only spaces are trimmed
+}
