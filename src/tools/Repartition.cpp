@@ -2,7 +2,8 @@
 // stored synthesis, and the variability chart of one band line.
 #include <cstdio>
 
-#include "pool/Variability.h"
+#include "pool/VariabilityCharts.h"
+#include "pool/VariabilityList.h"
 #include "ref/StoredSynthesis.h"
 #include "Cli.h"
 #include "Commands.h"

@@ -247,20 +247,28 @@ template <std::uint8_t When> [[gnu::always_inline]] inline BandMask trtWhen(cons
 
 constexpr std::array<Section, kSectionCount> makeSections() {
     return {{
-        {"      HbA1C      ", 5, {{{0, "Hb <6.5"}, {1, "Hb 6.5 à <8"}, {2, "Hb 8 à <10"}, {3, "Hb 10 à <12"}, {4, "Hb >=12"}}}, hba1c},
-        {" Tension Artérielle ", 3, {{{5, "TA <140/90"}, {6, "TA <160/100"}, {7, "TA >160/100"}}}, tension},
-        {" Masse corporelle ", 3, {{{8, "BMI <25"}, {9, "BMI 25 à 30"}, {10, "BMI >30"}}}, masse},
-        {" Cholestérol ", 3, {{{11, "Chol. <6.5"}, {12, "Chol. 6.5 à 7.5"}, {13, "Chol. >7.5"}}}, cholesterol},
-        {" Triglycérides ", 3, {{{14, "Trigly <1.8"}, {15, "Trigly 1.8 à 2.5"}, {16, "Trigly >2.5"}}}, triglycerides},
-        {" Microalbuminurie ", 3, {{{17, "Micro <30"}, {18, "Micro 30 à 300"}, {19, "Micro >300"}}}, microalb},
+        {"      HbA1C      ", 5,
+         {{{0, "Hb <6.5", false, "Hb < 6.5", "Hb <6.5"},
+           {1, "Hb 6.5 à <8", false, "Hb 6.5 à < 8"},
+           {2, "Hb 8 à <10", false, "Hb 8 à < 10"},
+           {3, "Hb 10 à <12", false, "Hb 10 à < 12"},
+           {4, "Hb >=12", false, "Hb >= 12"}}},
+         hba1c, false, " HbA1C      "},
+        {" Tension Artérielle ", 3, {{{5, "TA <140/90", false, "TA < 140/90"}, {6, "TA <160/100", false, "TA < 160/100"}, {7, "TA >160/100", false, "TA > 160/100"}}}, tension},
+        {" Masse corporelle ", 3, {{{8, "BMI <25", false, "BMI < 25"}, {9, "BMI 25 à 30"}, {10, "BMI >30", false, "BMI > 30"}}}, masse},
+        {" Cholestérol ", 3, {{{11, "Chol. <6.5", false, "Chol. < 6.5"}, {12, "Chol. 6.5 à 7.5"}, {13, "Chol. >7.5", false, "Chol. > 7.5"}}}, cholesterol},
+        {" Triglycérides ", 3, {{{14, "Trigly <1.8", false, "Trigly < 1.8"}, {15, "Trigly 1.8 à 2.5"}, {16, "Trigly >2.5", false, "Trigly > 2.5"}}}, triglycerides},
+        {" Microalbuminurie ", 3, {{{17, "Micro <30", false, "Micro < 30"}, {18, "Micro 30 à 300"}, {19, "Micro >300", false, "Micro > 300"}}}, microalb},
         {" Facteurs de risque ", 3, {{{20, "Diabète familial"}, {21, "Tabac"}, {22, "Alcool"}}}, risque},
         {" Sexe :", 2, {{{23, "Homme"}, {24, "Femme"}}}, sexe},
-        {"  Age du patient  ", 4, {{{25, "Age <=35"}, {26, "Age 36 à 55"}, {27, "Age 56 à 75"}, {28, "Age >=76"}}}, age},
+        {"  Age du patient  ", 4, {{{25, "Age <=35", false, "Age <= 35"}, {26, "Age 36 à 55"}, {27, "Age 56 à 75"}, {28, "Age >=76", false, "Age >= 76"}}}, age},
         {"  Type de Diabète  ", 3, {{{29, "Type 1"}, {30, "Type 2"}, {31, "Autre"}}}, type},
-        {"  Groupe  ", 3, {{{32, "Grp 1"}, {33, "Grp 2"}, {34, "Grp 3"}}}, groupe},
+        {"  Groupe  ", 3, {{{32, "Grp 1", false, "Groupe 1"}, {33, "Grp 2", false, "Groupe 2"}, {34, "Grp 3", false, "Groupe 3"}}}, groupe},
         {"  Traitement  ", 2, {{{35, "Comprimés"}, {36, "Insuline"}}}, traitement},
         {"  Durée du Diabète  ", 4,
-         {{{37, "Durée <5 ans"}, {38, "Durée 6 à 10 ans"}, {39, "Durée 11 à 15 ans"}, {40, "Durée >15 ans"}}}, duree},
+         {{{37, "Durée <5 ans", false, "Durée < 5 ans"}, {38, "Durée 6 à 10 ans"}, {39, "Durée 11 à 15 ans"},
+           {40, "Durée >15 ans", false, "Durée > 15 ans"}}},
+         duree},
         {" Mode ", 2, {{{41, "Consultation"}, {42, "Hospitalisation"}}}, mode},
         {" Motif ", 7,
          {{{43, "Surveillance"}, {44, "Déséquilibre"}, {45, "Complication"}, {46, "Urgence"}, {47, "Diag. récent"},
@@ -322,9 +330,13 @@ constexpr std::array<Section, kSectionCount> makeSections() {
            {134, "Stylo"}}},
          injApres},
         {" Traitement du diabète avant ", 5,
-         {{{135, "Régime"}, {137, "Biguanides"}, {139, "Sulfamides"}, {141, "Inib Gluco"}, {143, "Thiazo"}}}, trtAvant},
+         {{{135, "Régime"}, {137, "Biguanides"}, {139, "Sulfamides"}, {141, "Inib Gluco", false, "Inib. Gluco"},
+           {143, "Thiazo", false, "Thiazo."}}},
+         trtAvant},
         {" Traitement du diabète après ", 5,
-         {{{136, "Régime"}, {138, "Biguanides"}, {140, "Sulfamides"}, {142, "Inib Gluco"}, {144, "Thiazo"}}}, trtApres},
+         {{{136, "Régime"}, {138, "Biguanides"}, {140, "Sulfamides"}, {142, "Inib Gluco", false, "Inib. Gluco"},
+           {144, "Thiazo", false, "Thiazo."}}},
+         trtApres},
         {" Type d'insuline avant ", 6,
          {{{147, "Analogue"}, {148, "Rapide"}, {149, "NPH"}, {150, "Mélanges fixes"}, {151, "Lente"}, {145, "Pompe"}}},
          insAvant},
@@ -341,7 +353,7 @@ constexpr std::array<Section, kSectionCount> makeSections() {
          assocApres},
         {" Qualité des réponses FIB ", 12,
          {{{171, "Pas d'année de naissance"}, {172, "Pas de sexe"}, {173, "Pas de type de diabète"},
-           {174, "Pas d'année de début diabète"}, {175, "Les 3 dates vides"}, {176, "Pas de taille"},
+           {174, "Pas d'année de début diabète"}, {175, "Les 3 dates vides"}, {176, "Pas de taille", false, "Pas de tour de taille"},
            {177, "Pas de tour de hanches"}, {178, "Pas de HbA1C"}, {179, "Pas de Cholestérol"},
            {180, "Pas de triglycérides"}, {181, "Pas de Tension"}, {182, "Pas de Microalbuminurie"}}},
          qualite},
@@ -361,6 +373,21 @@ constexpr bool countersAreAPermutation(const std::array<Section, kSectionCount>&
 }
 
 }  // namespace
+
+const char* labelOf(const Band& b, LabelUse use) {
+    switch (use) {
+    case LabelUse::Synthesis: return b.label;
+    case LabelUse::Comparison:
+        if (b.comparedLabel) return b.comparedLabel;
+        [[fallthrough]];
+    case LabelUse::Variability: return b.pooledLabel ? b.pooledLabel : b.label;
+    }
+    return b.label;
+}
+
+const char* headingOf(const Section& s, LabelUse use) {
+    return use != LabelUse::Synthesis && s.pooledHeading ? s.pooledHeading : s.heading;
+}
 
 constexpr std::array<Section, kSectionCount> kSections = makeSections();
 static_assert(countersAreAPermutation(kSections));

@@ -32,9 +32,7 @@ public:
     static BandView of(const FibRecord& r) { return BandView(r.bytes.data() + kOrigin); }
 
     template <FieldType T> typename FieldValue<T>::type get(Field<T> f) const {
-        typename FieldValue<T>::type v;
-        std::memcpy(&v, base_ + (f.offset - kOrigin), sizeof v);
-        return v;
+        return fieldAt<T>(base_ + (f.offset - kOrigin));
     }
 
     // The bytes of the record from a field offset on.
@@ -55,10 +53,15 @@ struct BandParams {
 // Rule parameters of a centre synthesis: this year and the header's units.
 BandParams centreParams(std::int32_t year, const std::array<std::uint16_t, 7>& unitCodes);
 
+// A band's label comes in three variants: the centre synthesis's, the
+// variability list's (more room around the signs; counter 176 is the waist
+// there) and the comparison table's (the variability list's, but for c0).
 struct Band {
     std::uint8_t counter;
     const char* label;       // without the six leading spaces
     bool blankBefore = false;  // a blank list line stands before this band
+    const char* pooledLabel = nullptr;    // the variability list's, when it differs
+    const char* comparedLabel = nullptr;  // the comparison table's, when it differs from that
 };
 
 // Bit k of a section's mask is set when the FIB falls in the section's band k (from 0).
@@ -71,10 +74,17 @@ struct Section {
     std::array<Band, 12> bands;
     SectionRule rule;
     bool examClasses = false;  // " YEUX ", " PIEDS ": classes are "done" and " Non "
+    const char* pooledHeading = nullptr;  // the variability list's and comparison's, when it differs
 };
 
 inline constexpr int kSectionCount = 39;
 extern const std::array<Section, kSectionCount> kSections;
+
+// Where a label is shown.
+enum class LabelUse : std::uint8_t { Synthesis, Variability, Comparison };
+// The band's label (without the six leading spaces) and the section's heading for that use.
+const char* labelOf(const Band& b, LabelUse use);
+const char* headingOf(const Section& s, LabelUse use);
 
 // Positions of the list lines.
 struct LineInfo {

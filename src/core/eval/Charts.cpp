@@ -1,6 +1,7 @@
 #include "eval/Charts.h"
 
 #include "eval/Synthesis.h"
+#include "store/Text.h"
 
 namespace pelo::eval {
 
@@ -20,12 +21,30 @@ Rgb headingChartColour(int k) {
     return Rgb{mod(250 - 35 * k), mod(35 * k + 5), 10};
 }
 
-void chartSettings(Surface& s) {
+FontSpec boldFont(int size, Rgb colour) {
     FontSpec f;
-    f.size = 10;
+    f.size = size;
     f.bold = true;
-    f.color = colors::White;
-    s.setFont(f);
+    f.color = colour;
+    return f;
+}
+
+void outlined(Surface& s, int x1, int y1, int x2, int y2) {
+    s.fillRect(x1, y1, x2, y2);
+    s.line(x1, y1, x2, y1);
+    s.line(x2, y1, x2, y2);
+    s.line(x2, y2, x1, y2);
+    s.line(x1, y2, x1, y1);
+}
+
+void textOn(Surface& s, int x, int y, const std::string& text, Rgb background) {
+    s.setBrush(background);
+    s.fillRect(x, y, x + int(utf8Length(text)) * 7 + 2, y + 15);
+    s.text(x, y, text);
+}
+
+void chartSettings(Surface& s) {
+    s.setFont(boldFont(10, colors::White));
     s.setBrush(colors::Navy);
     s.setPen(colors::Blue);
 }
@@ -51,12 +70,7 @@ void drawSectionChart(Surface& s, const std::vector<std::string>& lines, int h, 
         const int x1 = x0 + (k - 1) * step, x2 = x0 + k * step;
         s.text(x0 + textOffset + (k - 1) * step, yb - 20 - v, p.text);
         s.setBrush(colour(k));
-        s.fillRect(x1, yb - v, x2, yb);
-        // The outline of the bar, in the pen's blue.
-        s.line(x1, yb - v, x2, yb - v);
-        s.line(x2, yb - v, x2, yb);
-        s.line(x2, yb, x1, yb);
-        s.line(x1, yb, x1, yb - v);
+        outlined(s, x1, yb - v, x2, yb);  // the outline in the pen's blue
         s.setBrush(colors::Navy);
     }
 }

@@ -16,6 +16,15 @@ Rgb firstChartColour(int k);   // aqua, orange, red, then navy
 Rgb hba1cChartColour(int k);   // the same with a fourth red bar
 Rgb headingChartColour(int k); // red 250 - 35k, green 35k + 5, blue 10, each modulo 256
 
+// The bold font of the charts' texts.
+FontSpec boldFont(int size, Rgb colour);
+
+// A rectangle filled with the brush and outlined with the pen.
+void outlined(Surface& s, int x1, int y1, int x2, int y2);
+// Text on a background of its own, as the toolkit writes it with an opaque
+// brush: a box of 7 pixels per character plus 2, 15 high, under the text.
+void textOn(Surface& s, int x, int y, const std::string& text, Rgb background);
+
 // White bold size-10 font, navy brush, blue pen: the settings of every chart.
 void chartSettings(Surface& s);
 

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "eval/Objectives.h"
 #include "store/Text.h"
 #include "store/Units.h"
 
@@ -66,7 +67,7 @@ std::string pad(std::int64_t v) { return std::string(v < 100 ? (v < 10 ? 4 : 2) 
 
 std::string bandLine(std::uint32_t count, std::uint32_t denominator, std::string_view label) {
     const Percent p = percentOf(count, denominator);
-    std::string s = "      " + pad(count) + std::to_string(count) + "      " + pad(p.rounded()) + p.text() + "%";
+    std::string s = "      " + pad(count) + std::to_string(count) + "      " + p.alignedText() + "%";
     s += "      ";
     s += label;
     return s;
@@ -95,49 +96,36 @@ bool readLinePercent(std::string_view line, LinePercent& out) {
     const std::size_t end = line.find('%', i);
     if (end == std::string_view::npos) return false;
     out.text = std::string(line.substr(i, end - i));
-    // "12.5": whole and tenths, taken to the nearest integer, a half to even.
-    std::int64_t whole = 0, tenth = 0;
-    std::size_t k = 0;
-    bool digits = false;
-    for (; k < out.text.size() && out.text[k] >= '0' && out.text[k] <= '9'; ++k, digits = true)
-        whole = whole * 10 + (out.text[k] - '0');
-    if (k < out.text.size() && out.text[k] == '.') {
-        ++k;
-        if (k < out.text.size() && out.text[k] >= '0' && out.text[k] <= '9') tenth = out.text[k++] - '0';
-        while (k < out.text.size() && out.text[k] >= '0' && out.text[k] <= '9') ++k;
-    }
-    if (!digits || k != out.text.size()) return false;
-    out.height = int(Percent{whole * 10 + tenth, 10}.rounded());
+    // "12.5" taken to the nearest integer, a half to even.
+    std::int64_t tenths = 0;
+    if (!parseTenths(out.text, tenths)) return false;
+    out.height = int(Percent{tenths, 10}.rounded());
     return true;
 }
 
 void writeObjectiveHeadings(ObjectivesGrid& g) {
-    static const char* const names[11] = {"         RISQUES",       "  FUMEUR",
-                                          "  Tension < 140/90",      "  CHOLESTEROL < 6.5",
-                                          "  TRIGLYCERIDES < 1.8",   "  HbA1C < 8",
-                                          "  BMI < 25",              "  MICROALBUMIN. surveillée",
-                                          "  YEUX surveillés",       "  PIEDS surveillés",
-                                          "  Nbr de patients suivis"};
-    for (int row = 0; row < 11; ++row) g[row][0] = names[row];
+    g[0][0] = "         RISQUES";
     g[0][1] = "     IDEAL";
     g[0][2] = "   REALITE";
-    g[1][1] = "      0 %";
-    for (int row = 2; row <= 9; ++row) g[row][1] = "    100 %";
+    for (int i = 0; i < kObjectiveCount; ++i) {
+        const Objective& o = kObjectives[std::size_t(i)];
+        const std::string ideal = std::to_string(o.ideal);
+        g[i + 1][0] = std::string("  ") + o.name;
+        g[i + 1][1] = std::string(7 - ideal.size(), ' ') + ideal + " %";
+    }
+    g[10][0] = "  Nbr de patients suivis";
 }
 
 void writeObjectiveResults(const SynthesisResult& r, ObjectivesGrid& g) {
-    auto cell = [&](std::uint32_t count) { return "    " + percentOf(count, r.evaluated).text() + " %"; };
-    g[1][2] = cell(r.counts[21]);
-    g[2][2] = cell(r.counts[5]);
-    g[3][2] = cell(r.counts[11]);
-    g[4][2] = cell(r.counts[14]);
-    // "HbA1C < 8": every FIB below 8, the two first bands together.
-    g[5][2] = cell(std::uint32_t(r.counts[0]) + r.counts[1]);
-    g[6][2] = cell(r.counts[8]);
-    const std::int64_t measured = 100 - percentOf(r.counts[182], r.evaluated).rounded();
-    g[7][2] = "  " + pad(measured) + std::to_string(measured) + " %";
-    g[8][2] = cell(r.counts[68]);
-    g[9][2] = cell(r.counts[69]);
+    for (int i = 0; i < kObjectiveCount; ++i) {
+        const Objective& o = kObjectives[std::size_t(i)];
+        if (o.measured) {
+            const std::int64_t whole = objectiveTenths(o, r.counts, r.evaluated) / 10;
+            g[i + 1][2] = "  " + pad(whole) + std::to_string(whole) + " %";
+        } else {
+            g[i + 1][2] = "    " + percentOf(objectiveCount(o, r.counts), r.evaluated).text() + " %";
+        }
+    }
     static const char* const types[3] = {"Tous Diabètes", "  Type 1", "  Type 2"};
     if (r.filter >= 0 && r.filter <= 2) g[10][1] = types[r.filter];
     g[10][2] = "         " + std::to_string(r.evaluated);
@@ -176,12 +164,6 @@ IoStatus classLists(const std::string& path, int filter, const BandParams& param
 }
 
 namespace {
-std::string trim(std::string_view s) {
-    const auto b = s.find_first_not_of(' ');
-    if (b == std::string_view::npos) return {};
-    const auto e = s.find_last_not_of(' ');
-    return std::string(s.substr(b, e - b + 1));
-}
 std::string csvField(const std::string& s) {
     if (s.find_first_of(";\"\r\n") == std::string::npos) return s;
     std::string q = "\"";
@@ -195,7 +177,7 @@ std::string synthesisCsv(const SynthesisResult& r) {
     out += csvField(titleLine(r.evaluated, r.centre).substr(1)) + "\r\n";
     out += "Section;Libellé;Nombre;Pourcentage\r\n";
     for (const Section& s : kSections) {
-        const std::string heading = csvField(trim(s.heading));
+        const std::string heading = csvField(trimSpaces(s.heading));
         for (int k = 0; k < s.size; ++k) {
             std::string pct = percentOf(r.counts[s.bands[k].counter], r.evaluated).text();
             for (char& ch : pct)

@@ -43,33 +43,22 @@ GroupRow rowOf(const GroupeRecord& g) { return {std::to_string(g.NumGroupe), g.n
 
 namespace {
 
-std::string trim(const std::string& s) {
-    const auto b = s.find_first_not_of(' ');
-    if (b == std::string::npos) return {};
-    return s.substr(b, s.find_last_not_of(' ') - b + 1);
-}
-
 bool allDigits(const std::string& s) {
     return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
-// Number of characters of a UTF-8 text.
-std::size_t characters(const std::string& s) {
-    return std::size_t(std::count_if(s.begin(), s.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
 }  // namespace
 
 std::variant<std::vector<std::uint16_t>, std::string> parseCentres(const std::string& text) {
-    std::string t = trim(text);
-    if (!t.empty() && t.back() == ';') t = trim(t.substr(0, t.size() - 1));
+    std::string t = trimSpaces(text);
+    if (!t.empty() && t.back() == ';') t = trimSpaces(t.substr(0, t.size() - 1));
     std::vector<std::uint16_t> out;
     if (t.empty()) return out;
     std::set<std::uint16_t> seen;
     std::size_t pos = 0;
     while (true) {
         const auto comma = t.find(',', pos);
-        const std::string item = trim(t.substr(pos, comma == std::string::npos ? std::string::npos : comma - pos));
+        const std::string item = trimSpaces(t.substr(pos, comma == std::string::npos ? std::string::npos : comma - pos));
         if (!allDigits(item)) return std::string("liste de centres incorrecte : « " + text + " » (Ex: 1,2,34;)");
         const long n = item.size() > 5 ? 100000 : std::stol(item);
         if (n < 1 || n > 9999) return "numéro de centre incorrect : " + item + " (1 à 9999)";
@@ -87,13 +76,13 @@ std::variant<std::vector<GroupeRecord>, std::string> groupsFromRows(const std::v
     std::set<long> numbers;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const GroupRow& r = rows[i];
-        const std::string num = trim(r.numero), nom = trim(r.nom), cen = trim(r.centres);
+        const std::string num = trimSpaces(r.numero), nom = trimSpaces(r.nom), cen = trimSpaces(r.centres);
         if (num.empty() && nom.empty() && (cen.empty() || cen == ";")) continue;
         const std::string where = "Ligne " + std::to_string(i + 1) + " : ";
         const long n = allDigits(num) && num.size() <= 5 ? std::stol(num) : -1;
         if (n < 1 || n > 65535) return where + "numéro de groupe incorrect (1 à 65535)";
         if (!numbers.insert(n).second) return where + "le numéro de groupe " + num + " est déjà utilisé";
-        if (characters(nom) > GroupeRecord::kNameSize) return where + "nom du groupe trop long (10 caractères au plus)";
+        if (utf8Length(nom) > GroupeRecord::kNameSize) return where + "nom du groupe trop long (10 caractères au plus)";
         auto centres = parseCentres(cen);
         if (auto* msg = std::get_if<std::string>(&centres)) return where + *msg;
         GroupeRecord g;

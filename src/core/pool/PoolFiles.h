@@ -19,8 +19,7 @@
 
 namespace pelo::pool {
 
-// folder + "/" + name (name alone when the folder is empty).
-std::string inFolder(const std::string& folder, const std::string& name);
+using recordio::inFolder;
 
 // A name typed by the user must be a plain name: not empty, no folder
 // separator, not "." or "..". The refusal text, or nothing when it is fine.
@@ -48,53 +47,21 @@ IoStatus readAllSynCounters(const std::string& folder, const std::string& name, 
 // Sequential reading of a pooled file: the header, then FIBs 1..NbFiches
 // (low 16 bits). A count past the end of the file, or a file that is not made
 // of whole 252-byte records, is an error.
-class PooledReader {
+class PooledReader : public recordio::RecordSequence<PooledHeader, PooledFibRecord, 2048> {
 public:
-    PooledReader() = default;
-    ~PooledReader();
-    PooledReader(const PooledReader&) = delete;
-    PooledReader& operator=(const PooledReader&) = delete;
-
-    IoStatus open(const std::string& folder, const std::string& name);
-    const PooledHeader& header() const { return header_; }
-    std::uint16_t count() const { return header_.nbFiches(); }
-    // Next FIB, nullptr after the last; *error is set on a read failure.
-    const PooledFibRecord* next(IoStatus* error);
-    void close();
-
-private:
-    int fd_ = -1;
-    std::string name_;
-    PooledHeader header_;
-    std::vector<PooledFibRecord> chunk_;
-    std::size_t pos_ = 0, have_ = 0;
-    std::uint32_t number_ = 0;
+    IoStatus open(const std::string& folder, const std::string& name) {
+        return RecordSequence::open(inFolder(folder, name), name);
+    }
 };
 
 // A file written whole under a temporary name and renamed over `name` by
 // commit(); dropped (and the old file left as it was) otherwise.
-class ReplacementFile {
+class ReplacementFile : public recordio::AtomicWriter {
 public:
-    ReplacementFile() = default;
-    ~ReplacementFile();
-    ReplacementFile(const ReplacementFile&) = delete;
-    ReplacementFile& operator=(const ReplacementFile&) = delete;
-
-    IoStatus create(const std::string& folder, const std::string& name);
-    // Appends bytes (buffered).
-    IoStatus write(const void* data, std::size_t n);
-    // Overwrites bytes already written (the buffer is flushed first).
-    IoStatus writeAt(std::uint64_t offset, const void* data, std::size_t n);
-    IoStatus commit();
-    void abandon();
-    const std::string& name() const { return name_; }
-
-private:
-    IoStatus flush();
-    int fd_ = -1;
-    std::string name_, path_, tmp_;
-    std::vector<std::uint8_t> buf_;
-    std::uint64_t written_ = 0;
+    IoStatus create(const std::string& folder, const std::string& name) {
+        return AtomicWriter::create(inFolder(folder, name), name);
+    }
+    const std::string& name() const { return label(); }
 };
 
 // Whole-file helpers for the small files (GROUPE.DAT): the bytes of a file, or

@@ -62,17 +62,7 @@ inline constexpr FieldInfo kPooledFields[] = {
 #undef PELO_POOLED_INFO
 };
 
-struct PooledFibRecord {
-    std::array<std::uint8_t, kPooledSize> bytes{};
-
-    template <FieldType T> typename FieldValue<T>::type get(Field<T> f) const {
-        typename FieldValue<T>::type v;
-        std::memcpy(&v, bytes.data() + f.offset, sizeof v);
-        return v;
-    }
-    template <FieldType T> void set(Field<T> f, typename FieldValue<T>::type v) {
-        std::memcpy(bytes.data() + f.offset, &v, sizeof v);
-    }
+struct PooledFibRecord : RecordBytes<kPooledSize> {
 
     // Centre number and FIB count as the readers use them: the low 16 bits.
     std::uint16_t centre() const { return static_cast<std::uint16_t>(get(pfld::NumCentre)); }

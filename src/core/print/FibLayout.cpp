@@ -58,6 +58,17 @@ void codeWord(Page& p, int y, std::uint8_t code, const std::array<std::pair<int,
     if (code >= 1 && code <= N && words[code - 1].second) p.text(words[code - 1].first, y, words[code - 1].second);
 }
 
+// Rows of yes answers for the two eyes or feet: one label per row, the first
+// side's answer in column 2, the second side's in column 4.
+template <std::size_t N>
+void twoSides(Page& p, const FibRecord& r, int y, const char* const* rows,
+              const Field<FieldType::U8> (&first)[N], const Field<FieldType::U8> (&second)[N]) {
+    for (std::size_t i = 0; i < N; ++i) {
+        p.yes(kCol2, y + int(i) * kRow, r, first[i], rows[i]);
+        p.yes(kCol4, y + int(i) * kRow, r, second[i], rows[i]);
+    }
+}
+
 }  // namespace
 
 FibUnitLabels unitLabelsFor(const std::array<std::uint16_t, 7>& u) {
@@ -215,10 +226,7 @@ PrintDocument fibPrintLayout(const FibRecord& r, const std::string& dateText, co
                                               fld::RetineVueD, fld::MaculopathieD, fld::RetinopathieD};
         const Field<FieldType::U8> left[] = {fld::PhotocoagG, fld::VitrectomieG, fld::CataracteG,
                                              fld::RetineVueG, fld::MaculopathieG, fld::RetinopathieG};
-        for (int i = 0; i < 6; ++i) {
-            p.yes(kCol2, 1550 + i * kRow, r, right[i], rows[i]);
-            p.yes(kCol4, 1550 + i * kRow, r, left[i], rows[i]);
-        }
+        twoSides(p, r, 1550, rows, right, left);
         // The three kinds share one place, each drawn over the one before on an
         // opaque cell, so that the last one answered is the one that reads.
         const char* kinds[] = {"Non Prolif.", "PréProlif.", "Prolif."};
@@ -247,10 +255,7 @@ PrintDocument fibPrintLayout(const FibRecord& r, const std::string& dateText, co
                                              fld::UlcereCicatG, fld::UlcereAiguG, fld::PontageG};
         const Field<FieldType::U8> right[] = {fld::SensVibraD, fld::SensDoulD, fld::PoulsD,
                                               fld::UlcereCicatD, fld::UlcereAiguD, fld::PontageD};
-        for (int i = 0; i < 6; ++i) {
-            p.yes(kCol2, 2050 + i * kRow, r, left[i], rows[i]);
-            p.yes(kCol4, 2050 + i * kRow, r, right[i], rows[i]);
-        }
+        twoSides(p, r, 2050, rows, left, right);
     }
 
     // Quality of life.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "eval/Charts.h"
 #include "store/Text.h"
 
 namespace pelo::ref {
@@ -70,24 +71,10 @@ std::string centresSummary(std::uint16_t centres, std::uint16_t total) {
 }
 
 namespace {
+using eval::outlined;
+using eval::textOn;
+
 int nearest(double x) { return int(roundHalfEven(x)); }
-
-void outlined(Surface& s, int x1, int y1, int x2, int y2) {
-    s.fillRect(x1, y1, x2, y2);
-    s.line(x1, y1, x2, y1);
-    s.line(x2, y1, x2, y2);
-    s.line(x2, y2, x1, y2);
-    s.line(x1, y2, x1, y1);
-}
-
-// Text on the brush's colour, as the toolkit writes it with an opaque brush.
-void textOn(Surface& s, int x, int y, const std::string& text, Rgb background) {
-    std::size_t chars = 0;
-    for (unsigned char c : text) chars += (c & 0xC0) != 0x80;
-    s.setBrush(background);
-    s.fillRect(x, y, x + int(chars) * 7 + 2, y + 15);
-    s.text(x, y, text);
-}
 
 std::uint16_t maxCount(const std::vector<CentreCount>& bars) {
     std::uint16_t m = 0;
@@ -97,11 +84,7 @@ std::uint16_t maxCount(const std::vector<CentreCount>& bars) {
 }  // namespace
 
 void drawRecordsChart(Surface& s, const std::vector<CentreCount>& bars, std::int32_t selected) {
-    FontSpec f;
-    f.size = 9;
-    f.bold = true;
-    f.color = colors::Black;
-    s.setFont(f);
+    s.setFont(eval::boldFont(9, colors::Black));
     s.setBrush(colors::Aqua);
     s.setPen(colors::Aqua);
     const int n = int(bars.size());
@@ -175,57 +158,30 @@ PrintDocument recordsPrintout(std::string_view title, const std::vector<CentreCo
 }
 
 std::string comparisonPercent(std::uint32_t count, std::uint32_t total) {
-    const Percent p = percentOf(count, total);
-    const std::int64_t r = p.rounded();
-    std::string s = " ";
-    if (r < 100) s += "  ";
-    if (r < 10) s += "  ";
-    return s + p.text() + " %";
+    return " " + percentOf(count, total).alignedText() + " %";
 }
 
 void fillComparison(ComparisonGrid& g, int r, const ReferenceTotals& t) {
-    static const char* const labels[5] = {"      Hb <6.5", "      Hb 6.5 à < 8", "      Hb 8 à < 10",
-                                          "      Hb 10 à < 12", "      Hb >= 12"};
     if (r < 0 || r > 2) return;
+    // The HbA1c section of the band table, with the comparison's labels.
+    const eval::Section& hba1c = eval::kSections[0];
     const int col = r * 3;
     g[0][std::size_t(col + 1)] = std::to_string(t.total);
-    g[1][8] = " HbA1C      ";
-    for (int k = 0; k < 5; ++k) {
+    g[1][8] = eval::headingOf(hba1c, eval::LabelUse::Comparison);
+    for (int k = 0; k < hba1c.size; ++k) {
+        const eval::Band& b = hba1c.bands[std::size_t(k)];
         auto& row = g[std::size_t(k + 2)];
-        row[8] = labels[k];
-        row[std::size_t(col)] = "  " + std::to_string(t.counts[std::size_t(k)]);
-        row[std::size_t(col + 1)] = comparisonPercent(t.counts[std::size_t(k)], t.total);
+        row[8] = std::string("      ") + eval::labelOf(b, eval::LabelUse::Comparison);
+        row[std::size_t(col)] = "  " + std::to_string(t.counts[b.counter]);
+        row[std::size_t(col + 1)] = comparisonPercent(t.counts[b.counter], t.total);
     }
 }
 
-const std::array<Indicator, kIndicatorCount> kIndicators{{
-    {"FUMEUR", 0},
-    {"Tension < 140/90", 100},
-    {"CHOLESTEROL < 6.5", 100},
-    {"TRIGLYCERIDES < 1.8", 100},
-    {"HbA1C < 8", 100},
-    {"BMI < 25", 100},
-    {"MICROALBUMIN. surveillée", 100},
-    {"YEUX surveillés", 100},
-    {"PIEDS surveillés", 100},
-}};
-
 std::array<std::int64_t, kIndicatorCount> indicatorTenths(const eval::BandCounts& c, std::uint32_t d) {
-    // The one-decimal value the objectives chart writes, in tenths (a half up).
-    auto tenths = [&](std::uint32_t count) -> std::int64_t {
-        if (d == 0) return 0;
-        const std::int64_t n = 1000 * std::int64_t(count);
-        return n / d + (2 * (n % d) >= std::int64_t(d) ? 1 : 0);
-    };
-    return {tenths(c[21]),
-            tenths(c[5]),
-            tenths(c[11]),
-            tenths(c[14]),
-            tenths(std::uint32_t(c[0]) + c[1]),
-            tenths(c[8]),
-            (100 - percentOf(c[182], d).rounded()) * 10,
-            tenths(c[68]),
-            tenths(c[69])};
+    std::array<std::int64_t, kIndicatorCount> out{};
+    for (int i = 0; i < kIndicatorCount; ++i)
+        out[std::size_t(i)] = eval::objectiveTenths(eval::kObjectives[std::size_t(i)], c, d);
+    return out;
 }
 
 void drawIndicators(Surface& s, std::string_view title, const std::array<std::int64_t, kIndicatorCount>& country,
@@ -234,10 +190,7 @@ void drawIndicators(Surface& s, std::string_view title, const std::array<std::in
     // Nine rows, one per indicator: the ideal as a thin green bar, the country
     // in blue and the centre in red, 3 pixels per percent from x 230.
     constexpr int x0 = 230, rowHeight = 40, top = 70;
-    FontSpec f;
-    f.size = 10;
-    f.bold = true;
-    f.color = colors::Navy;
+    FontSpec f = eval::boldFont(10, colors::Navy);
     s.setFont(f);
     s.setPen(colors::Navy);
     s.text(20, 15, std::string(title));
@@ -259,7 +212,7 @@ void drawIndicators(Surface& s, std::string_view title, const std::array<std::in
         const int y = top + i * rowHeight;
         f.size = 9;
         s.setFont(f);
-        s.text(10, y + 10, kIndicators[std::size_t(i)].name);
+        s.text(10, y + 10, eval::kObjectives[std::size_t(i)].name);
         auto bar = [&](int dy, int h, std::int64_t tenths, Rgb colour) {
             // A bar never runs past 100 % (a corrupt counter could say more).
             const int len = int(Percent{std::min<std::int64_t>(tenths, 1000) * 3, 10}.rounded());
@@ -269,7 +222,7 @@ void drawIndicators(Surface& s, std::string_view title, const std::array<std::in
         };
         f.size = 8;
         s.setFont(f);
-        bar(2, 6, kIndicators[std::size_t(i)].ideal * 10, colors::Green);
+        bar(2, 6, eval::kObjectives[std::size_t(i)].ideal * 10, colors::Green);
         bar(10, 12, country[std::size_t(i)], colors::Blue);
         if (centre) bar(24, 12, (*centre)[std::size_t(i)], colors::Red);
     }

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "eval/Bands.h"
+#include "eval/Objectives.h"
 #include "print/Surface.h"
 
 namespace pelo::ref {
@@ -77,16 +78,11 @@ void fillComparison(ComparisonGrid& g, int r, const ReferenceTotals& t);
 
 // ---- Standard indicators ----
 
-inline constexpr int kIndicatorCount = 9;
-struct Indicator {
-    const char* name;     // " FUMEUR", the objectives chart's row text
-    std::uint8_t ideal;   // 0 or 100
-};
-extern const std::array<Indicator, kIndicatorCount> kIndicators;
+// The nine objectives of the centre synthesis's chart (eval::kObjectives).
+inline constexpr int kIndicatorCount = eval::kObjectiveCount;
 
-// Tenths of a percent of the nine indicators for counters over a denominator
-// (rows 1..9 of the objectives chart; row 7 is the share with a
-// microalbuminuria, as the chart shows it, to the whole percent).
+// Tenths of a percent of the nine indicators for counters over a denominator,
+// as the objectives chart writes them (rows 1..9).
 std::array<std::int64_t, kIndicatorCount> indicatorTenths(const eval::BandCounts& c, std::uint32_t denominator);
 
 // The chart: per indicator the ideal, the country and (centre > 0) the centre.

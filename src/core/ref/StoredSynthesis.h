@@ -10,7 +10,8 @@
 #include <vector>
 
 #include "pool/PooledRecord.h"
-#include "pool/Variability.h"
+#include "pool/VariabilityCharts.h"
+#include "pool/VariabilityList.h"
 #include "ref/References.h"
 #include "store/RecordFile.h"
 

@@ -18,9 +18,10 @@ IoStatus readWhole(const std::string& path, std::vector<FibRecord>& records) {
     return {};
 }
 
-std::string inFolder(const std::string& folder, const std::string& name) {
-    if (folder.empty()) return name;
-    return folder.back() == '/' ? folder + name : folder + "/" + name;
+// A file of the same folder as fibFile, whatever folder that is.
+std::string beside(const std::string& fibFile, const std::string& name) {
+    const auto slash = fibFile.rfind('/');
+    return slash == std::string::npos ? name : fibFile.substr(0, slash + 1) + name;
 }
 }  // namespace
 
@@ -40,17 +41,12 @@ IoStatus backupCentre(const std::string& fibFile, const std::string& folder, Bac
     if (out.centre > 9999) return IoError{fibFile, "Numéro de centre incorrect", true};
     out.records = static_cast<std::uint32_t>(records.size());
     const std::string name = centreFileName(out.centre);
-    if (auto e = recordfile::replaceWith(inFolder(folder, name), records)) return e;
-    // Beside FIB.DAT, whatever folder it is in.
-    const auto slash = fibFile.rfind('/');
-    const std::string here = slash == std::string::npos ? name : fibFile.substr(0, slash + 1) + name;
-    return recordfile::replaceWith(here, records);
+    if (auto e = recordfile::replaceWith(recordio::inFolder(folder, name), records)) return e;
+    return recordfile::replaceWith(beside(fibFile, name), records);
 }
 
 IoStatus setAside(const std::string& fibFile, std::uint32_t centre) {
-    const auto slash = fibFile.rfind('/');
-    const std::string name = centreFileName(centre);
-    return copyRecordFile(fibFile, slash == std::string::npos ? name : fibFile.substr(0, slash + 1) + name);
+    return copyRecordFile(fibFile, beside(fibFile, centreFileName(centre)));
 }
 
 IoStatus setAsideUnderItsCentre(const std::string& fibFile, std::uint16_t* centre) {
@@ -58,11 +54,7 @@ IoStatus setAsideUnderItsCentre(const std::string& fibFile, std::uint16_t* centr
     if (auto e = readWhole(fibFile, records)) return e;
     const std::uint16_t number = records.front().get(fld::NumCentre);
     if (number > 9999) return IoError{fibFile, "Numéro de centre incorrect", true};
-    const auto slash = fibFile.rfind('/');
-    const std::string name = centreFileName(number);
-    if (auto e = recordfile::replaceWith(slash == std::string::npos ? name : fibFile.substr(0, slash + 1) + name,
-                                         records))
-        return e;
+    if (auto e = recordfile::replaceWith(beside(fibFile, centreFileName(number)), records)) return e;
     if (centre) *centre = number;
     return {};
 }

@@ -162,6 +162,27 @@ template <FieldType T> struct Field {
     const char* name;
 };
 
+// The value of a field whose first byte is at p, and its writing (any alignment).
+template <FieldType T> typename FieldValue<T>::type fieldAt(const std::uint8_t* p) {
+    typename FieldValue<T>::type v;
+    std::memcpy(&v, p, sizeof v);
+    return v;
+}
+template <FieldType T> void putField(std::uint8_t* p, typename FieldValue<T>::type v) { std::memcpy(p, &v, sizeof v); }
+
+// The bytes of a fixed-size record, as stored on disk, with typed access to its fields.
+template <std::size_t N> struct RecordBytes {
+    std::array<std::uint8_t, N> bytes{};
+
+    template <FieldType T> typename FieldValue<T>::type get(Field<T> f) const {
+        return fieldAt<T>(bytes.data() + f.offset);
+    }
+    template <FieldType T> void set(Field<T> f, typename FieldValue<T>::type v) {
+        putField<T>(bytes.data() + f.offset, v);
+    }
+    bool operator==(const RecordBytes&) const = default;
+};
+
 namespace fld {
 #define PELO_DECLARE_FIELD(n, off, t) inline constexpr Field<FieldType::t> n{off, #n};
 PELO_FIB_FIELDS(PELO_DECLARE_FIELD)
@@ -224,17 +245,7 @@ inline constexpr std::uint16_t kCodeFixe = 33;
 inline constexpr std::uint16_t kMaxFibs = 65535;
 
 // One 248-byte record, little-endian, as stored on disk.
-struct FibRecord {
-    std::array<std::uint8_t, kRecordSize> bytes{};
-
-    template <FieldType T> typename FieldValue<T>::type get(Field<T> f) const {
-        typename FieldValue<T>::type v;
-        std::memcpy(&v, bytes.data() + f.offset, sizeof v);
-        return v;
-    }
-    template <FieldType T> void set(Field<T> f, typename FieldValue<T>::type v) {
-        std::memcpy(bytes.data() + f.offset, &v, sizeof v);
-    }
+struct FibRecord : RecordBytes<kRecordSize> {
 
     // DateFib as UTF-8 text (the 10 stored bytes up to the first #0).
     std::string date() const;

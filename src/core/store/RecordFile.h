@@ -6,27 +6,13 @@
 // it was.
 
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <vector>
 
 #include "store/FibRecord.h"
+#include "store/RecordIo.h"
 
 namespace pelo {
-
-struct IoError {
-    std::string file;
-    std::string cause;
-    bool plain = false;  // the cause is the whole message ("Fichier plein")
-    // "Erreur d'entrée/sortie sur FIB.DAT : fichier introuvable"
-    std::string message() const;
-};
-
-// Empty on success.
-using IoStatus = std::optional<IoError>;
-
-// French cause of a system error number ("fichier introuvable", "disque plein").
-std::string ioCause(int err);
 
 namespace recordfile {
 
@@ -58,30 +44,10 @@ IoStatus recordCount(const std::string& path, std::uint32_t& out);
 // Sequential reading of a whole record file through a large buffer: the
 // header first, then FIBs 1..NbFiches. A NbFiches past the end of the file, a
 // file shorter than its header or not made of whole records is an error.
-class RecordReader {
+// Errors name the file by its path.
+class RecordReader : public recordio::RecordSequence<CentreHeader, FibRecord, 1024> {
 public:
-    RecordReader() = default;
-    ~RecordReader();
-    RecordReader(const RecordReader&) = delete;
-    RecordReader& operator=(const RecordReader&) = delete;
-
-    IoStatus open(const std::string& path);
-    const CentreHeader& header() const { return header_; }
-    std::uint16_t count() const { return header_.nbFiches(); }
-    // Next FIB, nullptr after the last; *error is set on a read failure.
-    const FibRecord* next(IoStatus* error);
-    // Number of the FIB last returned by next().
-    std::uint32_t number() const { return number_; }
-    void close();
-
-private:
-    bool fill(IoStatus* error);
-    int fd_ = -1;
-    std::string path_;
-    CentreHeader header_;
-    std::vector<FibRecord> chunk_;
-    std::size_t pos_ = 0, have_ = 0;
-    std::uint32_t number_ = 0;
+    IoStatus open(const std::string& path) { return RecordSequence::open(path, path); }
 };
 
 // Reads all FIBs 1..NbFiches at once.

@@ -85,6 +85,32 @@ std::string utf8ToCp1252(std::string_view s) {
     return out;
 }
 
+namespace {
+bool continuesCharacter(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+}  // namespace
+
+std::string trimSpaces(std::string_view s) {
+    const auto b = s.find_first_not_of(' ');
+    if (b == std::string_view::npos) return {};
+    return std::string(s.substr(b, s.find_last_not_of(' ') - b + 1));
+}
+
+std::size_t utf8Length(std::string_view utf8) {
+    std::size_t n = 0;
+    for (char c : utf8) n += !continuesCharacter(c);
+    return n;
+}
+
+std::string_view utf8Prefix(std::string_view utf8, std::size_t n) {
+    std::size_t chars = 0, i = 0;
+    for (; i < utf8.size(); ++i) {
+        if (continuesCharacter(utf8[i])) continue;
+        if (chars == n) break;
+        ++chars;
+    }
+    return utf8.substr(0, i);
+}
+
 char cp1252Upper(char c) {
     unsigned char b = static_cast<unsigned char>(c);
     if (b >= 'a' && b <= 'z') return static_cast<char>(b - 32);
@@ -177,14 +203,39 @@ Parsed<std::uint8_t> parseByteEntry(std::string_view text) {
     return static_cast<std::uint8_t>(*v);
 }
 
+std::int64_t Percent::tenths() const {
+    if (den == 0) return 0;
+    // round(1000 * c / d), half up, with integers (non-negative counts).
+    const std::int64_t n = num * 10;  // 1000 * c
+    std::int64_t q = n / den;
+    if (2 * (n % den) >= den) ++q;
+    return q;
+}
+
 std::string Percent::text() const {
-    if (den == 0) return "0.0";
-    // tenths = round(1000 * c / d), half up, with integers (non-negative counts).
-    std::int64_t n = num * 10;  // 1000 * c
-    std::int64_t q = n / den, r = n % den;
-    if (2 * r >= den) ++q;
-    std::string s = std::to_string(q / 10) + "." + std::to_string(q % 10);
-    return s;
+    const std::int64_t q = tenths();
+    return std::to_string(q / 10) + "." + std::to_string(q % 10);
+}
+
+std::string Percent::alignedText() const {
+    const std::int64_t r = rounded();
+    return std::string(r < 100 ? (r < 10 ? 4 : 2) : 0, ' ') + text();
+}
+
+bool parseTenths(std::string_view text, std::int64_t& tenths) {
+    std::int64_t whole = 0, tenth = 0;
+    std::size_t k = 0;
+    bool digits = false;
+    auto digit = [&](std::size_t i) { return i < text.size() && text[i] >= '0' && text[i] <= '9'; };
+    for (; digit(k); ++k, digits = true) whole = whole * 10 + (text[k] - '0');
+    if (k < text.size() && text[k] == '.') {
+        ++k;
+        if (digit(k)) tenth = text[k++] - '0';
+        while (digit(k)) ++k;  // a second decimal (not written by the lists) is dropped
+    }
+    if (!digits || k != text.size()) return false;
+    tenths = whole * 10 + tenth;
+    return true;
 }
 
 std::int64_t Percent::rounded() const {

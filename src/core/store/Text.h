@@ -17,6 +17,14 @@ std::string utf8ToCp1252(std::string_view utf8);
 // Upper case of one Windows-1252 character (accented letters included).
 char cp1252Upper(char c);
 
+// The text without its leading and trailing spaces.
+std::string trimSpaces(std::string_view text);
+
+// Number of characters of a UTF-8 text (the bytes that do not continue a character).
+std::size_t utf8Length(std::string_view utf8);
+// The first n characters of a UTF-8 text.
+std::string_view utf8Prefix(std::string_view utf8, std::size_t n);
+
 // Display of a numeric field: empty text for the empty value.
 std::string displayU8(std::uint8_t v);
 std::string displayI32(std::int32_t v);
@@ -39,13 +47,23 @@ template <class T> bool ok(const Parsed<T>& p) { return std::holds_alternative<T
 struct Percent {
     std::int64_t num;  // 100 * c
     std::int64_t den;  // d (0 means 0 %)
+    // One-decimal value in tenths, a half going up (0 for a denominator of 0).
+    std::int64_t tenths() const;
     // One-decimal text, a half going up, at least 3 characters ("0.0", "6.3", "100.0").
     std::string text() const;
+    // The text after two spaces per missing digit of the rounded value below
+    // 100, as the lists align it ("    6.3", "  12.5", "100.0").
+    std::string alignedText() const;
     // Nearest integer, a half going to the even integer.
     std::int64_t rounded() const;
     double value() const { return den == 0 ? 0.0 : double(num) / double(den); }
 };
 inline Percent percentOf(std::int64_t c, std::int64_t d) { return Percent{100 * c, d}; }
+
+// A percentage written by a list, read back in tenths: digits, then
+// optionally a point and one digit (further digits dropped). False for
+// anything else.
+bool parseTenths(std::string_view text, std::int64_t& tenths);
 
 // Nearest integer of x, a half going to the even integer.
 std::int64_t roundHalfEven(double x);

@@ -8,7 +8,8 @@
 #include <QTableWidget>
 
 #include "pool/Groups.h"
-#include "pool/Variability.h"
+#include "pool/VariabilityList.h"
+#include "pool/VariabilityPrint.h"
 
 namespace pelo {
 

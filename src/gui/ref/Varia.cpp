@@ -4,7 +4,9 @@
 #include <QPushButton>
 
 #include "ui/Look.h"
-#include "pool/Variability.h"
+#include "pool/VariabilityCharts.h"
+#include "pool/VariabilityList.h"
+#include "pool/VariabilityPrint.h"
 #include "ref/StoredSynthesis.h"
 #include "ui/Canvas.h"
 

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "pool/Variability.h"
+#include "pool/VariabilityCharts.h"
+#include "pool/VariabilityList.h"
+#include "pool/VariabilityPrint.h"
 
 using namespace pelo;
 using namespace pelo::pool;

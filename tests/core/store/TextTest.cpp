@@ -115,3 +115,41 @@ TEST(Entries, DecimalEntriesSignsAndOverflow) {
     EXPECT_FALSE(ok(parseDecimalEntry(std::string(400, '9'))));
     EXPECT_EQ(displayF32(0.125f), "0.12");  // the exact binary value rounds half to even
 }
+
+TEST(Utf8Length, CountsCharactersNotBytes) {
+    EXPECT_EQ(utf8Length(""), 0u);
+    EXPECT_EQ(utf8Length("Durée"), 5u);
+    EXPECT_EQ(utf8Length("àéîõü€"), 6u);
+    EXPECT_EQ(utf8Prefix("Répartition", 2), "Ré");
+    EXPECT_EQ(utf8Prefix("éé", 5), "éé");
+    EXPECT_EQ(utf8Prefix("abc", 0), "");
+}
+
+TEST(PercentText, AlignedTextAndTenthsReadBack) {
+    EXPECT_EQ(percentOf(1, 16).alignedText(), "    6.3");
+    EXPECT_EQ(percentOf(1, 8).alignedText(), "  12.5");
+    EXPECT_EQ(percentOf(199, 200).alignedText(), "99.5");  // 99.5 rounds to the even 100: no room
+    EXPECT_EQ(percentOf(2, 2).alignedText(), "100.0");
+    EXPECT_EQ(percentOf(5, 0).alignedText(), "    0.0");
+    EXPECT_EQ(percentOf(1, 16).tenths(), 63);
+    std::int64_t t = -1;
+    EXPECT_TRUE(parseTenths("12.5", t));
+    EXPECT_EQ(t, 125);
+    EXPECT_TRUE(parseTenths("7", t));
+    EXPECT_EQ(t, 70);
+    EXPECT_TRUE(parseTenths("3.14", t));
+    EXPECT_EQ(t, 31);
+    t = -1;
+    EXPECT_FALSE(parseTenths("", t));
+    EXPECT_FALSE(parseTenths(".5", t));
+    EXPECT_FALSE(parseTenths("1..", t));
+    EXPECT_FALSE(parseTenths("1.x", t));
+    EXPECT_EQ(t, -1);
+}
+
+TEST(TrimSpaces, BothEndsOnlySpaces) {
+    EXPECT_EQ(trimSpaces("  Groupe A  "), "Groupe A");
+    EXPECT_EQ(trimSpaces("   "), "");
+    EXPECT_EQ(trimSpaces(""), "");
+    EXPECT_EQ(trimSpaces("\tx "), "\tx");  // only spaces are trimmed
+}
