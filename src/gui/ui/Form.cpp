@@ -8,7 +8,8 @@
 #include <QScreen>
 
 #include "print/Background.h"
-#include "store/RecordFile.h"
+#include "store/IoError.h"
+#include "ui/Look.h"
 #include "ui/PainterSurface.h"
 
 namespace pelo {
@@ -111,6 +112,20 @@ QLabel* Form::addBanner(const QString& name, const QString& text, int x, int y, 
     l->setPalette(pal);
     l->setFrameStyle(QFrame::Panel | QFrame::Raised);
     return l;
+}
+
+void Form::setFullScreenNavy() {
+    setScalable(true);
+    setPaintsGradient(true);
+    setFixedSize(640, 480);
+    look::setBackground(this, look::kNavy);
+}
+
+QLabel* Form::setFullScreenWithBanner(const QString& text) {
+    setFullScreenNavy();
+    QLabel* banner = addBanner("Panel1", text, 0, 0, 640, 65, look::kAqua);
+    look::bannerFont(banner);
+    return banner;
 }
 
 Forms::~Forms() {
