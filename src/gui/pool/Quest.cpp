@@ -48,10 +48,7 @@ TFQuest::TFQuest(AppContext& ctx) : Form(ctx, "TFQuest", "QUESTIONS MEDICALES") 
         addLabel(QString("Label%1").arg(n), caption, 398, y, 140, 20);
         ops = list(this, listName, listAccessible, 398, y + 22, 60, 64);
         addLabel(QString("Label%1").arg(n + 1), QString::fromUtf8("Valeur numérique"), 398, y + 92, 140, 20);
-        value = new QLineEdit(this);
-        value->setObjectName(editName);
-        value->setAccessibleName(editAccessible);
-        value->setGeometry(398, y + 114, 140, 26);
+        value = addEdit(editName, editAccessible, 398, y + 114, 140, 26);
     };
     comparison(3, 8, "Comparaison", "LCmp", "Comparaison", "EValeur", QString::fromUtf8("Valeur numérique"), LCmp,
                EValeur);

@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
@@ -101,6 +102,14 @@ QPushButton* Form::addButton(const QString& name, const QString& text, int x, in
     b->setGeometry(x, y, w, h);
     b->setAutoDefault(false);
     return b;
+}
+
+QLineEdit* Form::addEdit(const QString& name, const QString& accessible, int x, int y, int w, int h) {
+    auto* e = new QLineEdit(this);
+    e->setObjectName(name);
+    e->setAccessibleName(accessible);
+    e->setGeometry(x, y, w, h);
+    return e;
 }
 
 QLabel* Form::addBanner(const QString& name, const QString& text, int x, int y, int w, int h, const QColor& bg) {

@@ -22,6 +22,13 @@ inline void setBackground(QWidget* w, const QColor& c) {
     w->setAutoFillBackground(true);
 }
 
+// The background of an edit or a list.
+inline void setBase(QWidget* w, const QColor& c) {
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Base, c);
+    w->setPalette(pal);
+}
+
 inline void setFont(QWidget* w, int points, bool bold) {
     QFont f = w->font();
     f.setPointSize(points);
