@@ -48,8 +48,9 @@ TEST(Navigation, EachDoorOpensItsScreenModally) {
         {openVariability, "TFVaria"},
         {openStandardIndicators, "TFIndic"},
     };
+    AppFixture app;
     for (const auto& [open, name] : doors) {
-        AppFixture app;
+        app.fake.modalOpened.clear();
         open(app.ctx);
         EXPECT_EQ(app.fake.modalOpened, std::vector<QString>{name}) << name.toStdString();
         EXPECT_TRUE(app.fake.modelessOpened.empty()) << name.toStdString();
