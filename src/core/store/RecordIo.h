@@ -18,18 +18,9 @@
 #include <string_view>
 #include <vector>
 
+#include "store/IoError.h"
+
 namespace pelo {
-
-struct IoError {
-    std::string file;
-    std::string cause;
-    bool plain = false;  // the cause is the whole message ("Fichier plein")
-    // "Erreur d'entrée/sortie sur FIB.DAT : fichier introuvable"
-    std::string message() const;
-};
-
-// Empty on success.
-using IoStatus = std::optional<IoError>;
 
 // French cause of a system error number ("fichier introuvable", "disque plein").
 std::string ioCause(int err);

@@ -5,7 +5,6 @@
 #include <QTextCursor>
 #include <QTextEdit>
 
-#include "ui/Navigation.h"
 #include "entry/PageTexts.h"
 
 namespace pelo {
@@ -50,27 +49,9 @@ QString HelpPage::text() const { return Memo1->toPlainText(); }
 void HelpPage::Button1Click() { close(); }
 
 HelpPage* helpPage(AppContext& ctx, int page) {
-    Forms& f = ctx.forms;
-    switch (page) {
-    case 1: return f.get<TTAide1>();
-    case 2: return f.get<TTAide2>();
-    case 3: return f.get<TTAide3>();
-    case 4: return f.get<TTAide4>();
-    case 5: return f.get<TTAide5>();
-    case 6: return f.get<TTAide6>();
-    case 7: return f.get<TTAide7>();
-    case 8: return f.get<TTAide8>();
-    case 10: return f.get<TTAide10>();
-    case 11: return f.get<TTAide11>();
-    case 12: return f.get<TTAide12>();
-    case 13: return f.get<TTAide13>();
-    case 14: return f.get<TTAide14>();
-    default: return nullptr;
-    }
-}
-
-void openHelp(AppContext& ctx, int page) {
-    if (HelpPage* p = helpPage(ctx, page)) ctx.ui.showModal(p);
+    for (QWidget* w : ctx.forms.ordered())
+        if (auto* h = qobject_cast<HelpPage*>(w); h && h->page() == page) return h;
+    return nullptr;
 }
 
 }  // namespace pelo

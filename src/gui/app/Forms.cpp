@@ -33,6 +33,10 @@
 #include "eval/Risque.h"
 #include "store/Nfib.h"
 
+#include <QLineEdit>
+
+#include "store/Centre.h"
+
 namespace pelo {
 
 void createForms(AppContext& ctx) {
@@ -90,13 +94,159 @@ void createForms(AppContext& ctx) {
     f.add(new TFGrpSyn(ctx));
 }
 
+// Main window and centre menu.
+
 void openCentreMenu(AppContext& ctx) { ctx.ui.showModal(ctx.forms.get<TTMenu2>()); }
 
 void openEvaluationMenu(AppContext& ctx) { ctx.ui.showModal(ctx.forms.get<TFPeval>()); }
 
 void openBackup(AppContext& ctx) { ctx.ui.showModal(ctx.forms.get<TFSauv>()); }
 
+void openNews(AppContext& ctx) { ctx.ui.showModal(ctx.forms.get<TFNews>()); }
+
+void openTextPage(AppContext& ctx, int page) {
+    Forms& f = ctx.forms;
+    QWidget* w = nullptr;
+    switch (page) {
+    case 3: w = f.get<TTTexte3>(); break;
+    case 4: w = f.get<TTTexte4>(); break;
+    case 5: w = f.get<TTTexte5>(); break;
+    case 6: w = f.get<TTTexte6>(); break;
+    case 7: w = f.get<TTTexte7>(); break;
+    default: return;
+    }
+    ctx.ui.showModeless(w);
+}
+
+void askRegion(AppContext& ctx) {
+    auto* dlg = ctx.forms.get<TNRegDlg>();
+    dlg->clearSelection();
+    ctx.ui.showModal(dlg);
+}
+
+void askDepartment(AppContext& ctx, int regionCode) {
+    auto* dlg = ctx.forms.get<TNDepDlg>();
+    dlg->setItems(centre::departmentTexts(regionCode));
+    ctx.ui.showModal(dlg);
+}
+
+void askStructure(AppContext& ctx) {
+    auto* dlg = ctx.forms.get<TNSpeDlg>();
+    dlg->clearSelection();
+    ctx.ui.showModal(dlg);
+}
+
+void askCentreNumber(AppContext& ctx) {
+    auto* dlg = ctx.forms.get<TNctrDlg>();
+    dlg->clear();
+    ctx.ui.showModal(dlg);
+}
+
+void openUnits(AppContext& ctx, std::uint16_t centreNumber) {
+    auto* units = ctx.forms.get<TFUnite>();
+    units->prepare(centreNumber);
+    ctx.ui.showModal(units);
+}
+
+// Entry pages and record menu.
+
+void openRecordMenu(AppContext& ctx) {
+    auto* menu = ctx.forms.get<TTMenu3>();
+    menu->fillIdentification();
+    ctx.ui.showModal(menu);
+}
+
+void openPracticeRecordMenu(AppContext& ctx) {
+    auto* menu = ctx.forms.get<TTMenu3>();
+    menu->fillPractice();
+    ctx.ui.showModal(menu);
+}
+
+void openHelp(AppContext& ctx, int page) {
+    if (HelpPage* p = helpPage(ctx, page)) ctx.ui.showModal(p);
+}
+
+// Evaluation.
+
+void showEvaluation(AppContext& ctx, const eval::SynthesisResult& r) {
+    auto* screen = ctx.forms.get<TFEval>();
+    screen->prepareForSynthesis();
+    screen->showSynthesis(r);
+    ctx.forms.get<TTObjectif>()->writeResults(r);
+    ctx.ui.showModal(screen);
+}
+
+void openObjectives(AppContext& ctx) {
+    auto* chart = ctx.forms.get<TTObjectif>();
+    chart->writeHeadings();
+    ctx.ui.showModal(chart);
+}
+
+void openRiskReview(AppContext& ctx) { ctx.forms.get<TFRisque>()->reviewAll(); }
+
+void openQualityReview(AppContext& ctx) { ctx.forms.get<TFQual>()->review(); }
+
+// Country synthesis.
+
 void openCountrySynthesis(AppContext& ctx) { ctx.ui.showModal(ctx.forms.get<TForm1>()); }
+
+void openCountrySynthesisWindow(AppContext& ctx) { ctx.ui.showModal(ctx.forms.get<TFSynt2>()); }
+
+namespace {
+std::string askName(AppContext& ctx, NameDialog* dlg, const std::string& proposed, std::string RunState::*typed) {
+    dlg->propose(QString::fromStdString(proposed));
+    ctx.ui.showModal(dlg);
+    return ctx.state.*typed;
+}
+}  // namespace
+
+std::string askPoolFileName(AppContext& ctx, const std::string& proposed) {
+    return askName(ctx, ctx.forms.get<TFNPays>(), proposed, &RunState::NomFichierPool);
+}
+
+std::string askSubCollectionName(AppContext& ctx, const std::string& proposed) {
+    return askName(ctx, ctx.forms.get<TFNScoll>(), proposed, &RunState::NomSousCollection);
+}
+
+bool askQuery(AppContext& ctx) {
+    auto* quest = ctx.forms.get<TFQuest>();
+    quest->prepare();
+    return ctx.ui.showModal(quest) == QDialog::Accepted;
+}
+
+void openGroups(AppContext& ctx, const std::string& folder, const std::vector<pool::GroupeRecord>& groups) {
+    auto* dlg = ctx.forms.get<TFGroupe>();
+    dlg->load(folder, groups);
+    ctx.ui.showModal(dlg);
+}
+
+void openGroupSyntheses(AppContext& ctx, const std::string& folder, const std::vector<pool::GroupeRecord>& groups) {
+    auto* dlg = ctx.forms.get<TFGrpSyn>();
+    dlg->load(folder, groups);
+    ctx.ui.showModal(dlg);
+}
+
+// References.
+
+void openStoredSynthesis(AppContext& ctx, const std::string& file, const std::string& title) {
+    ctx.state.StoredSynthesis = file;
+    ctx.state.StoredTitle = title;
+    ctx.ui.showModal(ctx.forms.get<TFVis97>());
+}
+
+std::string askSynthesisName(AppContext& ctx, const std::string& proposed) {
+    auto* dlg = ctx.forms.get<TFNSynth>();
+    dlg->NomP->setText(QString::fromStdString(proposed));
+    dlg->NomP->selectAll();
+    ctx.ui.showModal(dlg);
+    return dlg->NomP->text().trimmed().toStdString();
+}
+
+void openComparison(AppContext& ctx) { ctx.ui.showModal(ctx.forms.get<TFCompar>()); }
+
+void openVariability(AppContext& ctx) { ctx.ui.showModal(ctx.forms.get<TFVaria>()); }
+
+void openStandardIndicators(AppContext& ctx) { ctx.ui.showModal(ctx.forms.get<TFIndic>()); }
 
 void openReferences(AppContext& ctx) { ctx.ui.showModal(ctx.forms.get<TFVisi97>()); }
 

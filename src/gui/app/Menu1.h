@@ -22,9 +22,6 @@ public:
     void BRefClick();
     void FinClick();
 
-    // The picture of Image2, drawn by the program.
-    static QPixmap drawPicture(QSize size);
-
 protected:
     void reject() override;  // Escape does not close the program
 

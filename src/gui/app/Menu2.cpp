@@ -6,26 +6,12 @@
 #include "store/Centre.h"
 #include "ui/Look.h"
 #include "ui/Navigation.h"
-#include "app/Nctr.h"
-#include "app/Ndep.h"
-#include "app/Nreg.h"
-#include "app/Nspe.h"
-#include "app/Texte.h"
-#include "app/News.h"
-#include "app/Unite.h"
-#include "store/Menu3.h"
 #include "store/RecordFile.h"
 
 namespace pelo {
 
 TTMenu2::TTMenu2(AppContext& ctx) : Form(ctx, "TTMenu2", "PELORAMIX") {
-    setScalable(true);
-    setPaintsGradient(true);
-    setFixedSize(640, 480);
-    look::setBackground(this, look::kNavy);
-
-    Panel1 = addBanner("Panel1", "PELORAMIX", 0, 0, 640, 65, look::kAqua);
-    look::bannerFont(Panel1);
+    Panel1 = setFullScreenWithBanner();
     Label1 = addLabel("Label1", "Menu du centre", 170, 76, 300, 26);
     look::whiteText(Label1, 12, true);
     Label1->setAlignment(Qt::AlignCenter);
@@ -37,18 +23,8 @@ TTMenu2::TTMenu2(AppContext& ctx) : Form(ctx, "TTMenu2", "PELORAMIX") {
     Button4 = addButton("Button4", "NEWS", 350, 180, 230, 44);
     Button5 = addButton("Button5", "Sauvegarde / Echanges", 350, 240, 230, 44);
     BFin = addButton("BFin", "Retour", 410, 400, 170, 40);
-    for (QPushButton* b : {Button2, Button1}) {
-        QFont f = b->font();
-        f.setPointSize(13);
-        f.setBold(true);
-        b->setFont(f);
-    }
-    for (QPushButton* b : {Button6, Button3, Button4, Button5, BFin}) {
-        QFont f = b->font();
-        f.setPointSize(10);
-        f.setBold(true);
-        b->setFont(f);
-    }
+    for (QPushButton* b : {Button2, Button1}) look::boldFont(b, 13);
+    for (QPushButton* b : {Button6, Button3, Button4, Button5, BFin}) look::boldFont(b, 10);
     Button2->setDefault(true);
 
     connect(Button2, &QPushButton::clicked, this, &TTMenu2::Button2Click);
@@ -68,7 +44,6 @@ TTMenu2::TTMenu2(AppContext& ctx) : Form(ctx, "TTMenu2", "PELORAMIX") {
 
 bool TTMenu2::identify() {
     RunState& s = state();
-    Forms& forms = ctx().forms;
     const std::string file = s.CurrentFile;
     auto writeBack = [&]() -> bool {
         if (auto e = recordfile::writeHeader(file, s.buffer)) {
@@ -79,44 +54,34 @@ bool TTMenu2::identify() {
     };
 
     if (s.RegionCode == 0) {
-        auto* dlg = forms.get<TNRegDlg>();
-        dlg->clearSelection();
-        ui().showModal(dlg);
+        askRegion(ctx());
         if (s.RegionCode != 0) {
             s.buffer.set(fld::RegionDep, centre::regionDep(s.RegionCode, s.DepartmentCode));
             if (!writeBack()) return false;
         }
     }
     if (s.DepartmentCode == 0) {
-        auto* dlg = forms.get<TNDepDlg>();
-        dlg->setItems(centre::departmentTexts(s.RegionCode));
-        ui().showModal(dlg);
+        askDepartment(ctx(), s.RegionCode);
         if (s.DepartmentCode != 0) {
             s.buffer.set(fld::RegionDep, centre::regionDep(s.RegionCode, s.DepartmentCode));
             if (!writeBack()) return false;
         }
     }
     if (s.StructureCode == 0) {
-        auto* dlg = forms.get<TNSpeDlg>();
-        dlg->clearSelection();
-        ui().showModal(dlg);
+        askStructure(ctx());
         if (s.StructureCode != 0) {
             s.buffer.set(fld::Specialite, static_cast<std::uint8_t>(s.StructureCode));
             if (!writeBack()) return false;
         }
     }
     if (s.CurrentCentre == 0) {
-        auto* dlg = forms.get<TNctrDlg>();
-        dlg->clear();
-        ui().showModal(dlg);
+        askCentreNumber(ctx());
         if (s.CurrentCentre > 0) {
             s.buffer.set(fld::NumCentre, s.CurrentCentre);
             // Leaving the units without saving keeps the codes in effect; a
             // code that is no unit of its row (none chosen yet) is the default.
             s.UnitCodes = units::orDefault(s.UnitCodes);
-            auto* units = forms.get<TFUnite>();
-            units->prepare(s.CurrentCentre);
-            ui().showModal(units);
+            openUnits(ctx(), s.CurrentCentre);
             units::store(s.buffer, s.UnitCodes);
             if (!writeBack()) return false;
         }
@@ -138,9 +103,7 @@ void TTMenu2::Button2Click() {
     if (!identify()) return;
     s.UnitCodes = units::load(s.buffer);
 
-    auto* menu = ctx().forms.get<TTMenu3>();
-    menu->fillIdentification();
-    ui().showModal(menu);
+    openRecordMenu(ctx());
 }
 
 void TTMenu2::Button1Click() {
@@ -184,16 +147,13 @@ void TTMenu2::Button6Click() {
     s.CurrentCentre = h.get(fld::NumCentre);
     s.CurrentFib = h.nbFiches();
 
-    auto* menu = ctx().forms.get<TTMenu3>();
-    menu->setFibCount(s.CurrentFib);
-    menu->setCentreText("  TEST");
-    ui().showModal(menu);
+    openPracticeRecordMenu(ctx());
     leave();
 }
 
-void TTMenu2::Button3Click() { ui().showModeless(ctx().forms.get<TTTexte7>()); }
+void TTMenu2::Button3Click() { openTextPage(ctx(), 7); }
 
-void TTMenu2::Button4Click() { ui().showModal(ctx().forms.get<TFNews>()); }
+void TTMenu2::Button4Click() { openNews(ctx()); }
 
 void TTMenu2::Button5Click() { openBackup(ctx()); }
 

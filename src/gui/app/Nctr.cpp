@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "store/Centre.h"
+#include "ui/Look.h"
 
 namespace pelo {
 
@@ -15,15 +16,10 @@ TNctrDlg::TNctrDlg(AppContext& ctx) : Form(ctx, "TNctrDlg", QString::fromUtf8("N
     f.setPointSize(10);
     prompt->setFont(f);
 
-    NEdit = new QLineEdit(this);
-    NEdit->setObjectName("NEdit");
-    NEdit->setAccessibleName(QString::fromUtf8("Numéro de centre"));
-    NEdit->setGeometry(20, 44, 120, 26);
+    NEdit = addEdit("NEdit", QString::fromUtf8("Numéro de centre"), 20, 44, 120, 26);
     NEdit->setMaxLength(4);
     NEdit->setFont(f);
-    QPalette pal = NEdit->palette();
-    pal.setColor(QPalette::Base, QColor(0, 255, 255));
-    NEdit->setPalette(pal);
+    look::setBase(NEdit, look::kAqua);
     prompt->setBuddy(NEdit);
 
     OKBtn = addButton("OKBtn", "OK", 150, 100, 100, 30);

@@ -7,20 +7,14 @@
 
 #include "store/Backup.h"
 #include "ui/Look.h"
-#include "app/Nctr.h"
 #include "store/RecordFile.h"
+#include "ui/Navigation.h"
 
 namespace pelo {
 
 TFSauv::TFSauv(AppContext& ctx) : Form(ctx, "TFSauv", "PELORAMIX") {
     // Opened over the full-screen centre menu: scaled like it.
-    setScalable(true);
-    setPaintsGradient(true);
-    setFixedSize(640, 480);
-    look::setBackground(this, look::kNavy);
-
-    Panel1 = addBanner("Panel1", "PELORAMIX", 0, 0, 640, 65, look::kAqua);
-    look::bannerFont(Panel1);
+    Panel1 = setFullScreenWithBanner();
     auto* title = addLabel("Label1", "Sauvegarde / Echanges", 170, 80, 300, 26);
     look::whiteText(title, 12, true);
     title->setAlignment(Qt::AlignCenter);
@@ -28,12 +22,7 @@ TFSauv::TFSauv(AppContext& ctx) : Form(ctx, "TFSauv", "PELORAMIX") {
     BEdy = addButton("BEdy", "Sauvegarde disquette FIBctr.DAT", 170, 140, 300, 56);
     BLdy = addButton("BLdy", "Changement de Centre", 170, 230, 300, 56);
     BitBtn1 = addButton("BitBtn1", "Retour", 410, 400, 170, 40);
-    for (QPushButton* b : {BEdy, BLdy, BitBtn1}) {
-        QFont f = b->font();
-        f.setPointSize(11);
-        f.setBold(true);
-        b->setFont(f);
-    }
+    for (QPushButton* b : {BEdy, BLdy, BitBtn1}) look::boldFont(b, 11);
     // The change of centre overwrites FIB.DAT: it is reached by a double click
     // on the screen's background only, never by a stray key press.
     BLdy->setEnabled(false);
@@ -92,9 +81,7 @@ void TFSauv::BLdyClick() {
     }
     const std::uint16_t remembered = s.CurrentCentre;
     s.CurrentCentre = 0;
-    auto* dlg = ctx().forms.get<TNctrDlg>();
-    dlg->clear();
-    ui().showModal(dlg);
+    askCentreNumber(ctx());
     if (s.CurrentCentre == 0) {
         s.CurrentCentre = remembered;
         return;

@@ -11,13 +11,7 @@ namespace pelo {
 
 TextPage::TextPage(AppContext& ctx, int page)
     : Form(ctx, QStringLiteral("TTTexte%1").arg(page), QString::fromStdString(pages::textPageTitle(page))) {
-    setScalable(true);
-    setPaintsGradient(true);
-    setFixedSize(640, 480);
-    look::setBackground(this, look::kNavy);
-
-    Panel1 = addBanner("Panel1", "PELORAMIX", 0, 0, 640, 65, look::kAqua);
-    look::bannerFont(Panel1);
+    Panel1 = setFullScreenWithBanner();
     Label1 = addLabel("Label1", windowTitle(), 20, 72, 600, 26);
     look::whiteText(Label1, 12, true);
     Label1->setAlignment(Qt::AlignCenter);
@@ -34,10 +28,7 @@ TextPage::TextPage(AppContext& ctx, int page)
     Memo1->setPlainText(QString::fromStdString(pages::textPageText(page)));
 
     BitBtn1 = addButton("BitBtn1", "Retour", 470, 420, 130, 40);
-    QFont bf = BitBtn1->font();
-    bf.setPointSize(10);
-    bf.setBold(true);
-    BitBtn1->setFont(bf);
+    look::boldFont(BitBtn1, 10);
     BitBtn1->setDefault(true);
     connect(BitBtn1, &QPushButton::clicked, this, &TextPage::BitBtn1Click);
     setTabOrder(Memo1, BitBtn1);

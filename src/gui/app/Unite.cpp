@@ -8,6 +8,7 @@
 
 #include "store/Centre.h"
 #include "store/Text.h"
+#include "ui/Look.h"
 
 namespace pelo {
 
@@ -25,10 +26,7 @@ TFUnite::TFUnite(AppContext& ctx) : Form(ctx, "TFUnite", "UNITES") {
     auto* prompt = addLabel("Label1",
                             QString::fromUtf8("Choisir les unités ligne par ligne en cliquant sur les unités proposées"),
                             20, 12, 560, 22);
-    QFont f = prompt->font();
-    f.setPointSize(10);
-    f.setBold(true);
-    prompt->setFont(f);
+    look::boldFont(prompt, 10);
 
     SUni = new QTableWidget(kRows, kCols, this);
     SUni->setObjectName("SUni");

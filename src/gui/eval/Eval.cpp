@@ -17,22 +17,10 @@ namespace {
 QString u8(const std::string& s) { return QString::fromStdString(s); }
 
 QLineEdit* countField(QWidget* parent, const char* name, const QString& accessible, int x, const QColor& bg) {
-    auto* e = new QLineEdit(parent);
-    e->setObjectName(name);
-    e->setAccessibleName(accessible);
-    e->setReadOnly(true);
+    auto* e = look::readOnlyField(parent, name, accessible, QRect(x, 42, 60, 24), bg);
     // Out of the Tab chain: the keyboard starts on the list.
     e->setFocusPolicy(Qt::ClickFocus);
     e->setAlignment(Qt::AlignCenter);
-    e->setGeometry(x, 42, 60, 24);
-    QPalette pal = e->palette();
-    pal.setColor(QPalette::Base, bg);
-    pal.setColor(QPalette::Text, Qt::black);
-    e->setPalette(pal);
-    QFont f = e->font();
-    f.setPointSize(10);
-    f.setBold(true);
-    e->setFont(f);
     return e;
 }
 }  // namespace
@@ -50,10 +38,7 @@ TFEval::TFEval(AppContext& ctx) : Form(ctx, "TFEval", "EVALUATION") {
     Canvas1->clear(colors::Navy);
 
     Panel1 = addBanner("Panel1", "PELORAMIX", 8, 6, 360, 28, look::kAqua);
-    QFont pf = Panel1->font();
-    pf.setPointSize(12);
-    pf.setBold(true);
-    Panel1->setFont(pf);
+    look::boldFont(Panel1, 12);
     Label1 = addLabel("Label1", QString::fromUtf8("Qualité des fiches"), 8, 44, 130, 20);
     look::whiteText(Label1, 9, true);
     Edit3 = countField(this, "Edit3", QString::fromUtf8("Fiches complètes"), 140, QColor(0, 255, 255));

@@ -10,13 +10,7 @@
 namespace pelo {
 
 TTObjectif::TTObjectif(AppContext& ctx) : Form(ctx, "TTObjectif", "OBJECTIFS") {
-    setScalable(true);
-    setPaintsGradient(true);
-    setFixedSize(640, 480);
-    look::setBackground(this, look::kNavy);
-
-    Panel1 = addBanner("Panel1", "OBJECTIFS", 0, 0, 640, 65, look::kAqua);
-    look::bannerFont(Panel1);
+    Panel1 = setFullScreenWithBanner("OBJECTIFS");
 
     Gril = new QTableWidget(11, 3, this);
     Gril->setObjectName("Gril");
@@ -55,6 +49,19 @@ void TTObjectif::writeCells(const eval::ObjectivesGrid& g) {
     for (int r = 0; r < 11; ++r)
         for (int c = 0; c < 3; ++c)
             if (!g[r][c].empty()) setCell(r, c, QString::fromStdString(g[r][c]));
+}
+
+void TTObjectif::writeResults(const eval::SynthesisResult& r) {
+    eval::ObjectivesGrid g;
+    eval::writeObjectiveResults(r, g);
+    writeCells(g);
+}
+
+void TTObjectif::writeHeadings() {
+    eval::ObjectivesGrid g;
+    eval::writeObjectiveHeadings(g);
+    writeCells(g);
+    if (state().EvaluatedCount == 0) setCell(10, 2, QString::fromUtf8(eval::kNoEvaluation));
 }
 
 void TTObjectif::BitBtn1Click() { accept(); }

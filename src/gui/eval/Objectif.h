@@ -19,6 +19,11 @@ public:
     void setCell(int row, int col, const QString& text);
     // Writes the cells of a grid that are not empty.
     void writeCells(const eval::ObjectivesGrid& g);
+    // The centre's results of a synthesis, in their column.
+    void writeResults(const eval::SynthesisResult& r);
+    // The headings and ideals; "no evaluation" in the results column while
+    // the run has evaluated no FIB.
+    void writeHeadings();
 
     void BitBtn1Click();
 

@@ -4,14 +4,10 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "ui/Look.h"
-#include "eval/Eval.h"
-#include "eval/Objectif.h"
-#include "eval/Qual.h"
-#include "eval/Risque.h"
 #include "eval/Synthesis.h"
 #include "store/RecordFile.h"
-#include "store/Units.h"
+#include "ui/Look.h"
+#include "ui/Navigation.h"
 
 namespace pelo {
 
@@ -76,8 +72,6 @@ void TFPeval::Button2Click() {
 
 void TFPeval::Synthese() {
     RunState& s = state();
-    auto* screen = ctx().forms.get<TFEval>();
-    screen->prepareForSynthesis();
     s.EvaluatedCount = 0;
 
     eval::SynthesisResult r;
@@ -87,48 +81,14 @@ void TFPeval::Synthese() {
     s.CurrentFib = r.nbFiches;
     s.EvaluatedCount = r.evaluated;
     if (r.evaluated == 0) return;
-
-    screen->showSynthesis(r);
-    eval::ObjectivesGrid g;
-    eval::writeObjectiveResults(r, g);
-    ctx().forms.get<TTObjectif>()->writeCells(g);
-    ui().showModal(screen);
+    showEvaluation(ctx(), r);
 }
 
-void TFPeval::Button6Click() {
-    auto* chart = ctx().forms.get<TTObjectif>();
-    eval::ObjectivesGrid g;
-    eval::writeObjectiveHeadings(g);
-    chart->writeCells(g);
-    if (state().EvaluatedCount == 0) chart->setCell(10, 2, QString::fromUtf8(eval::kNoEvaluation));
-    ui().showModal(chart);
-}
+void TFPeval::Button6Click() { openObjectives(ctx()); }
 
-// Every FIB of the file in turn, annulled ones included, until "Retour".
-void TFPeval::Button7Click() {
-    RunState& s = state();
-    const std::string file = s.CurrentFile.empty() ? kFibFile : s.CurrentFile;
-    CentreHeader h;
-    if (auto e = recordfile::readHeader(file, h)) return ioError(*e);
-    const auto units = units::fromHeader(h);
-    const std::uint16_t c = h.nbFiches();
-    s.CurrentFib = c;
-    auto* screen = ctx().forms.get<TFRisque>();
-    screen->setReviewing(true);
-    for (std::uint32_t n = 1; n <= c; ++n) {
-        FibRecord r;
-        if (auto e = recordfile::readFib(file, n, r)) {
-            ioError(*e);
-            break;
-        }
-        s.buffer = r;
-        screen->fill(r, units, int(n));
-        if (ui().showModal(screen) != QDialog::Accepted) break;
-    }
-    screen->setReviewing(false);
-}
+void TFPeval::Button7Click() { openRiskReview(ctx()); }
 
-void TFPeval::Button8Click() { ctx().forms.get<TFQual>()->review(); }
+void TFPeval::Button8Click() { openQualityReview(ctx()); }
 
 void TFPeval::BitBtn1Click() { accept(); }
 

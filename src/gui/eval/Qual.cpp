@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QShortcut>
 
+#include "ui/Look.h"
 #include "ui/Navigation.h"
 
 namespace pelo {
@@ -32,19 +33,10 @@ const QColor kAqua(0, 255, 255), kOrange(255, 159, 64), kRed(255, 0, 0), kOlive(
 }  // namespace
 
 TFQual::TFQual(AppContext& ctx) : Form(ctx, "TFQual", u("Qualité des fiches")) {
-    setScalable(true);
-    setPaintsGradient(true);
-    setFixedSize(640, 480);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(0, 0, 128));
-    setPalette(pal);
-    setAutoFillBackground(true);
+    setFullScreenNavy();
 
     auto* Label7 = addLabel("Label7", u(" Listes des numéros de fiches "), 20, 12, 330, 26);
-    QFont tf = Label7->font();
-    tf.setPointSize(12);
-    tf.setBold(true);
-    Label7->setFont(tf);
+    look::boldFont(Label7, 12);
     whiteText(Label7);
 
     // Heads of the three lists, one label as on the sheet, each list below its word.

@@ -7,6 +7,9 @@
 #include <algorithm>
 
 #include "eval/Risk.h"
+#include "store/RecordFile.h"
+#include "store/Units.h"
+#include "ui/Look.h"
 
 namespace pelo {
 
@@ -24,19 +27,10 @@ void colourText(QWidget* w, const QColor& c) {
 }  // namespace
 
 TFRisque::TFRisque(AppContext& ctx) : Form(ctx, "TFRisque", u("Facteurs de risques")) {
-    setScalable(true);
-    setPaintsGradient(true);
-    setFixedSize(640, 480);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(0, 0, 128));
-    setPalette(pal);
-    setAutoFillBackground(true);
+    setFullScreenNavy();
 
     auto* Label9 = addLabel("Label9", "FACTEURS de RISQUES du PATIENT", 80, 16, 480, 30);
-    QFont tf = Label9->font();
-    tf.setPointSize(14);
-    tf.setBold(true);
-    Label9->setFont(tf);
+    look::boldFont(Label9, 14);
     Label9->setAlignment(Qt::AlignCenter);
     colourText(Label9, Qt::yellow);
 
@@ -112,6 +106,28 @@ void TFRisque::setReviewing(bool on) {
     BitBtn2->setDefault(on);
     BitBtn1->setDefault(!on);
     (on ? BitBtn2 : BitBtn1)->setFocus();
+}
+
+void TFRisque::reviewAll() {
+    RunState& s = state();
+    const std::string file = s.CurrentFile.empty() ? kFibFile : s.CurrentFile;
+    CentreHeader h;
+    if (auto e = recordfile::readHeader(file, h)) return ioError(*e);
+    const auto units = units::fromHeader(h);
+    const std::uint16_t c = h.nbFiches();
+    s.CurrentFib = c;
+    setReviewing(true);
+    for (std::uint32_t n = 1; n <= c; ++n) {
+        FibRecord r;
+        if (auto e = recordfile::readFib(file, n, r)) {
+            ioError(*e);
+            break;
+        }
+        s.buffer = r;
+        fill(r, units, int(n));
+        if (ui().showModal(this) != QDialog::Accepted) break;
+    }
+    setReviewing(false);
 }
 
 void TFRisque::BitBtn1Click() { done(QDialog::Rejected); }

@@ -30,6 +30,8 @@ public:
 
     // "FIB Suivant" is usable only while all FIBs are reviewed.
     void setReviewing(bool on);
+    // Every FIB of the current file in turn, annulled ones included, until "Retour".
+    void reviewAll();
 
     // "Retour" closes the screen with Rejected (a review ends), "FIB Suivant"
     // with Accepted (the review goes on).

@@ -11,10 +11,7 @@ NameDialog::NameDialog(AppContext& ctx, const QString& className, const QString&
     : Form(ctx, className, caption), target_(target) {
     setFixedSize(400, 150);
     auto* prompt = addLabel("Label1", text, 20, 16, 360, 22);
-    NomP = new QLineEdit(this);
-    NomP->setObjectName("NomP");
-    NomP->setAccessibleName(caption);
-    NomP->setGeometry(20, 46, 240, 26);
+    NomP = addEdit("NomP", caption, 20, 46, 240, 26);
     NomP->setMaxLength(64);
     prompt->setBuddy(NomP);
     OKBtn = addButton("OKBtn", "OK", 170, 100, 100, 30);

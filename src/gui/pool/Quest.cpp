@@ -42,13 +42,16 @@ TFQuest::TFQuest(AppContext& ctx) : Form(ctx, "TFQuest", "QUESTIONS MEDICALES") 
     Sauf->setAccessibleName("Sauf");
     Sauf->setGeometry(232, 186, 100, 22);
 
-    addLabel("Label3", "Comparaison", 398, 8, 140, 20);
-    LCmp = list(this, "LCmp", QString::fromUtf8("Comparaison"), 398, 30, 60, 64);
-    addLabel("Label4", QString::fromUtf8("Valeur numérique"), 398, 100, 140, 20);
-    EValeur = new QLineEdit(this);
-    EValeur->setObjectName("EValeur");
-    EValeur->setAccessibleName(QString::fromUtf8("Valeur numérique"));
-    EValeur->setGeometry(398, 122, 140, 26);
+    // A comparison from y down: its caption and operator list, then its value's caption and edit.
+    auto comparison = [this](int n, int y, const QString& caption, const char* listName, const QString& listAccessible,
+                             const char* editName, const QString& editAccessible, QListWidget*& ops, QLineEdit*& value) {
+        addLabel(QString("Label%1").arg(n), caption, 398, y, 140, 20);
+        ops = list(this, listName, listAccessible, 398, y + 22, 60, 64);
+        addLabel(QString("Label%1").arg(n + 1), QString::fromUtf8("Valeur numérique"), 398, y + 92, 140, 20);
+        value = addEdit(editName, editAccessible, 398, y + 114, 140, 26);
+    };
+    comparison(3, 8, "Comparaison", "LCmp", "Comparaison", "EValeur", QString::fromUtf8("Valeur numérique"), LCmp,
+               EValeur);
 
     Rel = new QGroupBox("Rel", this);
     Rel->setObjectName("Rel");
@@ -63,13 +66,8 @@ TFQuest::TFQuest(AppContext& ctx) : Form(ctx, "TFQuest", "QUESTIONS MEDICALES") 
     Ou->setAccessibleName("Ou");
     Ou->setGeometry(80, 26, 60, 24);
 
-    addLabel("Label5", "Comparaison 2", 398, 160, 140, 20);
-    LCmp2 = list(this, "LCmp2", QString::fromUtf8("Seconde comparaison"), 398, 182, 60, 64);
-    addLabel("Label6", QString::fromUtf8("Valeur numérique"), 398, 252, 140, 20);
-    EValeur2 = new QLineEdit(this);
-    EValeur2->setObjectName("EValeur2");
-    EValeur2->setAccessibleName(QString::fromUtf8("Seconde valeur numérique"));
-    EValeur2->setGeometry(398, 274, 140, 26);
+    comparison(5, 160, "Comparaison 2", "LCmp2", "Seconde comparaison", "EValeur2",
+               QString::fromUtf8("Seconde valeur numérique"), LCmp2, EValeur2);
 
     Button1 = addButton("Button1", "Valider", 430, 330, 108, 34);
     Button1->setDefault(true);

@@ -3,21 +3,19 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "app/Menu1.h"
 #include "pool/PoolSynthesis.h"
-#include "pool/Synt2.h"
+#include "ui/Look.h"
+#include "ui/Navigation.h"
+#include "ui/Picture.h"
 
 namespace pelo {
 
 TForm1::TForm1(AppContext& ctx) : Form(ctx, "TForm1", "SYNTHESE") {
     setFixedSize(640, 480);
     setScalable(true);
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(192, 192, 192));
-    setPalette(pal);
+    look::setBackground(this, look::kGrey);
 
-    Panel1 = addBanner("Panel1", QString::fromUtf8("Synthèse des fiches d'un Pays"), 40, 24, 560, 70, QColor(0, 255, 255));
+    Panel1 = addBanner("Panel1", QString::fromUtf8("Synthèse des fiches d'un Pays"), 40, 24, 560, 70, look::kAqua);
     QFont f("URW Chancery L");
     f.setStyleHint(QFont::Cursive);
     f.setPointSize(27);
@@ -28,9 +26,7 @@ TForm1::TForm1(AppContext& ctx) : Form(ctx, "TForm1", "SYNTHESE") {
     Panel1->setPalette(pp);
 
     Image1 = addLabel("Image1", QString(), 200, 116, 240, 220);
-    Image1->setScaledContents(true);
-    Image1->setPixmap(TTMenu1::drawPicture(QSize(480, 440)));
-    Image1->setAccessibleName(QString::fromUtf8("Cercle bleu du diabète"));
+    look::showDiabetesPicture(Image1);
 
     BitBtn2 = addButton("BitBtn2", "SUITE ", 200, 370, 110, 40);
     BitBtn1 = addButton("BitBtn1", "Fermer", 330, 370, 110, 40);
@@ -46,7 +42,7 @@ TForm1::TForm1(AppContext& ctx) : Form(ctx, "TForm1", "SYNTHESE") {
 
 void TForm1::BitBtn2Click() {
     state().AnneeReference = pool::kDefaultReferenceYear;
-    ui().showModal(ctx().forms.get<TFSynt2>());
+    openCountrySynthesisWindow(ctx());
 }
 
 }  // namespace pelo

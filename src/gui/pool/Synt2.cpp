@@ -5,12 +5,10 @@
 #include <QPushButton>
 
 #include "pool/Collection.h"
-#include "pool/GrpSyn.h"
-#include "pool/Groupe.h"
 #include "pool/Groups.h"
-#include "pool/NPays.h"
 #include "pool/PoolSynthesis.h"
-#include "pool/Quest.h"
+#include "ui/Look.h"
+#include "ui/Navigation.h"
 
 namespace pelo {
 
@@ -35,16 +33,10 @@ QPushButton* flowButton(QPushButton* b, const QColor& colour, bool bold) {
 TFSynt2::TFSynt2(AppContext& ctx) : Form(ctx, "TFSynt2", "SYNTHESE par PAYS") {
     setFixedSize(640, 480);
     setScalable(true);
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(192, 192, 192));
-    setPalette(pal);
+    look::setBackground(this, look::kGrey);
 
-    Panel1 = addBanner("Panel1", QString::fromUtf8("Synthèse des Fiches d'un Pays"), 20, 12, 600, 50, QColor(0, 255, 255));
-    QFont pf = Panel1->font();
-    pf.setPointSize(16);
-    pf.setBold(true);
-    Panel1->setFont(pf);
+    Panel1 = addBanner("Panel1", QString::fromUtf8("Synthèse des Fiches d'un Pays"), 20, 12, 600, 50, look::kAqua);
+    look::boldFont(Panel1, 16);
 
     // The flow: collection, then sub-collections and synthesis; groups, then partial syntheses.
     BitBtn2 = flowButton(addButton("BitBtn2", QString::fromUtf8("  Collection des Fiches de l'Année"), 30, 90, 270, 40),
@@ -135,10 +127,7 @@ bool TFSynt2::plainName(const std::string& name) {
 }
 
 std::string TFSynt2::askPoolName() {
-    auto* dlg = ctx().forms.get<TFNPays>();
-    dlg->propose("FibFr97.Dat");
-    ui().showModal(dlg);
-    const std::string name = state().NomFichierPool;
+    const std::string name = askPoolFileName(ctx(), "FibFr97.Dat");
     if (name.empty() || !plainName(name)) return {};
     return name;
 }
@@ -176,15 +165,9 @@ void TFSynt2::BitBtn4Click() {
         pool::PooledReader check;  // the pooled file must open before anything else is asked
         if (auto e = check.open(folder(), poolName)) return ioError(*e);
     }
-    auto* names = ctx().forms.get<TFNScoll>();
-    names->propose("Fibaaaa.Dat");
-    ui().showModal(names);
-    const std::string outName = state().NomSousCollection;
+    const std::string outName = askSubCollectionName(ctx(), "Fibaaaa.Dat");
     if (outName.empty() || !plainName(outName)) return;
-
-    auto* quest = ctx().forms.get<TFQuest>();
-    quest->prepare();
-    if (ui().showModal(quest) != QDialog::Accepted) return;
+    if (!askQuery(ctx())) return;
 
     std::uint32_t count = 0;
     if (auto e = pool::selectSubCollection(folder(), poolName, outName, state().Query, count)) return ioError(*e);
@@ -194,18 +177,14 @@ void TFSynt2::BitBtn4Click() {
 void TFSynt2::BitBtn5Click() {
     std::vector<pool::GroupeRecord> groups;
     if (auto e = pool::readGroups(folder(), groups, true)) return ioError(*e);
-    auto* dlg = ctx().forms.get<TFGroupe>();
-    dlg->load(folder(), groups);
-    ui().showModal(dlg);
+    openGroups(ctx(), folder(), groups);
 }
 
 void TFSynt2::BitBtn6Click() {
     if (!pool::fileExists(folder(), pool::kGroupFile)) return;
     std::vector<pool::GroupeRecord> groups;
     if (auto e = pool::readGroups(folder(), groups, false)) return ioError(*e);
-    auto* dlg = ctx().forms.get<TFGrpSyn>();
-    dlg->load(folder(), groups);
-    ui().showModal(dlg);
+    openGroupSyntheses(ctx(), folder(), groups);
 }
 
 }  // namespace pelo

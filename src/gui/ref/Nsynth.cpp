@@ -12,10 +12,7 @@ TFNSynth::TFNSynth(AppContext& ctx) : Form(ctx, "TFNSynth", QString::fromUtf8("S
     QFont f = prompt->font();
     f.setPointSize(10);
     prompt->setFont(f);
-    NomP = new QLineEdit(this);
-    NomP->setObjectName("NomP");
-    NomP->setAccessibleName(QString::fromUtf8("Nom du fichier de synthèse"));
-    NomP->setGeometry(20, 44, 200, 26);
+    NomP = addEdit("NomP", QString::fromUtf8("Nom du fichier de synthèse"), 20, 44, 200, 26);
     NomP->setFont(f);
     prompt->setBuddy(NomP);
     OKBtn = addButton("OKBtn", "OK", 150, 100, 100, 30);

@@ -5,11 +5,10 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "ui/Look.h"
-#include "ref/Varia.h"
-#include "ref/Indic.h"
 #include "ref/StoredSynthesis.h"
 #include "ui/Canvas.h"
+#include "ui/Look.h"
+#include "ui/Navigation.h"
 
 namespace pelo {
 
@@ -28,10 +27,7 @@ TFVis97::TFVis97(AppContext& ctx) : Form(ctx, "TFVis97", "VISION ") {
     Canvas1->clear(colors::Navy);
 
     Panel1 = addBanner("Panel1", QString(), 8, 6, 400, 44, look::kAqua);
-    QFont pf = Panel1->font();
-    pf.setPointSize(18);
-    pf.setBold(true);
-    Panel1->setFont(pf);
+    look::boldFont(Panel1, 18);
     QPalette pp = Panel1->palette();
     pp.setColor(QPalette::WindowText, QColor(0, 0, 255));
     Panel1->setPalette(pp);
@@ -123,12 +119,12 @@ void TFVis97::BitBtn2Click() {
     state().TwoCharts = 0;
     state().LowerChartNext = 0;
     state().ChartOffset = 0;
-    ui().showModal(ctx().forms.get<TFVaria>());
+    openVariability(ctx());
     if (build()) reselect();
 }
 
 void TFVis97::BGraphClick() {
-    ui().showModal(ctx().forms.get<TFIndic>());
+    openStandardIndicators(ctx());
     Panel1->show();
     if (build()) reselect();
 }

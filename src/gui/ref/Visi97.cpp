@@ -4,22 +4,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "ui/Look.h"
 #include "pool/PoolFiles.h"
-#include "ref/Compar.h"
-#include "ref/Nsynth.h"
-#include "ref/Vis97.h"
+#include "ui/Look.h"
+#include "ui/Navigation.h"
 
 namespace pelo {
-
-namespace {
-void colour(QLabel* p, const QColor& c) {
-    QPalette pal = p->palette();
-    pal.setColor(QPalette::Window, c);
-    p->setPalette(pal);
-    p->setAutoFillBackground(true);
-}
-}  // namespace
 
 TFVisi97::TFVisi97(AppContext& ctx) : Form(ctx, "TFVisi97", "VISION ") {
     setScalable(true);
@@ -44,7 +33,7 @@ TFVisi97::TFVisi97(AppContext& ctx) : Form(ctx, "TFVisi97", "VISION ") {
         if (i < 12) {
             auto* p = addLabel(QString("Panel%1").arg(i + 1), QString(), x - 22, y + 6, 14, 16);
             p->setAccessibleName(QString());
-            colour(p, look::kAqua);
+            look::setBackground(p, look::kAqua);
             Panels[std::size_t(i)] = p;
         }
     }
@@ -53,12 +42,7 @@ TFVisi97::TFVisi97(AppContext& ctx) : Form(ctx, "TFVisi97", "VISION ") {
     BitBtn1 = addButton("BitBtn1", "Retour", 500, 420, 110, 34);
     // Panel12 lights up while a synthesis is asked by name.
     Panels[11]->setGeometry(258, 62 + 8 * 34 + 6, 14, 16);
-    for (QPushButton* b : {Button1, BCompar, BitBtn1}) {
-        QFont f = b->font();
-        f.setPointSize(10);
-        f.setBold(true);
-        b->setFont(f);
-    }
+    for (QPushButton* b : {Button1, BCompar, BitBtn1}) look::boldFont(b, 10);
     connect(Button1, &QPushButton::clicked, this, &TFVisi97::Button1Click);
     connect(BCompar, &QPushButton::clicked, this, &TFVisi97::BComparClick);
     connect(BitBtn1, &QPushButton::clicked, this, &TFVisi97::BitBtn1Click);
@@ -74,33 +58,23 @@ TFVisi97::TFVisi97(AppContext& ctx) : Form(ctx, "TFVisi97", "VISION ") {
 
 void TFVisi97::ReferenceClick(int i) {
     if (i < 0 || i >= ref::kReferenceCount) return;
-    state().StoredSynthesis = ref::kReferences[std::size_t(i)].file;
-    state().StoredTitle = ref::kReferences[std::size_t(i)].title;
-    ui().showModal(ctx().forms.get<TFVis97>());
+    const auto& r = ref::kReferences[std::size_t(i)];
+    openStoredSynthesis(ctx(), r.file, r.title);
 }
 
 void TFVisi97::Button1Click() {
-    colour(Panels[11], QColor(0, 128, 128));
+    look::setBackground(Panels[11], QColor(0, 128, 128));
     state().StoredSynthesis.clear();
-    auto* dlg = ctx().forms.get<TFNSynth>();
-    dlg->NomP->setText("SynFr97.Atx");
-    dlg->NomP->selectAll();
-    ui().showModal(dlg);
     // Whichever button closed the dialog, the edit's text is the synthesis.
-    const std::string name = dlg->NomP->text().trimmed().toStdString();
-    if (auto bad = pool::badFileName(name)) {
-        ui().error(QString::fromStdString(*bad));
-    } else {
-        state().StoredSynthesis = name;
-        state().StoredTitle = ref::titleOf(name);
-        ui().showModal(ctx().forms.get<TFVis97>());
-    }
-    colour(Panels[11], look::kAqua);
+    const std::string name = askSynthesisName(ctx(), "SynFr97.Atx");
+    if (auto bad = pool::badFileName(name)) ui().error(QString::fromStdString(*bad));
+    else openStoredSynthesis(ctx(), name, ref::titleOf(name));
+    look::setBackground(Panels[11], look::kAqua);
 }
 
 void TFVisi97::BComparClick() {
     state().ComparisonEnabled = true;
-    ui().showModal(ctx().forms.get<TFCompar>());
+    openComparison(ctx());
 }
 
 void TFVisi97::BitBtn1Click() { close(); }

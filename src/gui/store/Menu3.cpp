@@ -22,13 +22,7 @@ QLabel* caption(QLabel* l) {
 }  // namespace
 
 TTMenu3::TTMenu3(AppContext& ctx) : Form(ctx, "TTMenu3", "PELORAMIX") {
-    setScalable(true);
-    setPaintsGradient(true);
-    setFixedSize(640, 480);
-    look::setBackground(this, look::kNavy);
-
-    Panel1 = addBanner("Panel1", "PELORAMIX", 0, 0, 640, 65, look::kAqua);
-    look::bannerFont(Panel1);
+    Panel1 = setFullScreenWithBanner();
 
     // Identification of the centre.
     auto* lReg = caption(addLabel("LReg", QString::fromUtf8("Région :"), 10, 84, 80, 24));
@@ -76,12 +70,7 @@ TTMenu3::TTMenu3(AppContext& ctx) : Form(ctx, "TTMenu3", "PELORAMIX") {
     BModif = addButton("BModif", QString::fromUtf8("Modification ancienne fiche"), 360, 250, 250, 44);
     Button1 = addButton("Button1", QString::fromUtf8("Qualité des fiches"), 360, 310, 250, 44);
     BitBtn1 = addButton("BitBtn1", "Retour", 440, 400, 170, 40);
-    for (QPushButton* b : {BCrea, BModif, Button1, BitBtn1}) {
-        QFont f = b->font();
-        f.setPointSize(10);
-        f.setBold(true);
-        b->setFont(f);
-    }
+    for (QPushButton* b : {BCrea, BModif, Button1, BitBtn1}) look::boldFont(b, 10);
     BCrea->setDefault(true);
     connect(BitBtn1, &QPushButton::clicked, this, &TTMenu3::BitBtn1Click);
     connect(BCrea, &QPushButton::clicked, this, &TTMenu3::BCreaClick);
@@ -112,6 +101,11 @@ void TTMenu3::fillIdentification() {
 void TTMenu3::setCentreText(const QString& text) { Ectr->setText(text); }
 
 void TTMenu3::setFibCount(int count) { Efib->setText(QString::number(count)); }
+
+void TTMenu3::fillPractice() {
+    setFibCount(state().CurrentFib);
+    setCentreText("  TEST");
+}
 
 void TTMenu3::clearIdentification() {
     EReg->clear();

@@ -25,6 +25,8 @@ public:
     void setCentreText(const QString& text);
     // Number of FIBs saved in the current file.
     void setFibCount(int count);
+    // The practice file's: centre "  TEST" and its number of FIBs (CurrentFib).
+    void fillPractice();
     // Empties the region, department, structure and centre fields (an
     // identification declared wrong).
     void clearIdentification();

@@ -6,6 +6,7 @@
 #include <QScrollBar>
 
 #include "store/FibChoice.h"
+#include "ui/Look.h"
 
 namespace pelo {
 
@@ -16,13 +17,16 @@ QString u(const char* s) { return QString::fromUtf8(s); }
 TNfibDlg::TNfibDlg(AppContext& ctx) : Form(ctx, "TNfibDlg", "Choix FIB") {
     setFixedSize(330, 170);
 
-    Edit1 = new QLineEdit("1", this);
-    Edit1->setObjectName("Edit1");
-    Edit1->setReadOnly(true);
-    Edit1->setFocusPolicy(Qt::NoFocus);
-    Edit1->setAlignment(Qt::AlignCenter);
-    Edit1->setGeometry(10, 20, 50, 24);
-    Edit1->setAccessibleName(u("Premier numéro"));
+    // The bounds on either side of the scroll bar, out of the keyboard's way.
+    auto bound = [this](const char* name, const char* accessible, int x) {
+        QLineEdit* e = addEdit(name, u(accessible), x, 20, 50, 24);
+        e->setReadOnly(true);
+        e->setFocusPolicy(Qt::NoFocus);
+        e->setAlignment(Qt::AlignCenter);
+        return e;
+    };
+    Edit1 = bound("Edit1", "Premier numéro", 10);
+    Edit1->setText("1");
 
     ScrollBar1 = new QScrollBar(Qt::Horizontal, this);
     ScrollBar1->setObjectName("ScrollBar1");
@@ -31,23 +35,12 @@ TNfibDlg::TNfibDlg(AppContext& ctx) : Form(ctx, "TNfibDlg", "Choix FIB") {
     ScrollBar1->setGeometry(65, 22, 200, 20);
     ScrollBar1->setAccessibleName(u("Numéro de fiche"));
 
-    Edit2 = new QLineEdit(this);
-    Edit2->setObjectName("Edit2");
-    Edit2->setReadOnly(true);
-    Edit2->setFocusPolicy(Qt::NoFocus);
-    Edit2->setAlignment(Qt::AlignCenter);
-    Edit2->setGeometry(270, 20, 50, 24);
-    Edit2->setAccessibleName(u("Dernier numéro"));
+    Edit2 = bound("Edit2", "Dernier numéro", 270);
 
     auto* lab = addLabel("Label1", u("ou Saisir No FIB :"), 60, 66, 130, 24);
-    NEdit = new QLineEdit(this);
-    NEdit->setObjectName("NEdit");
+    NEdit = addEdit("NEdit", u("Numéro de fiche à saisir"), 195, 66, 70, 24);
     NEdit->setMaxLength(5);
-    NEdit->setGeometry(195, 66, 70, 24);
-    NEdit->setAccessibleName(u("Numéro de fiche à saisir"));
-    QPalette pal = NEdit->palette();
-    pal.setColor(QPalette::Base, QColor(0, 255, 255));
-    NEdit->setPalette(pal);
+    look::setBase(NEdit, look::kAqua);
     lab->setBuddy(NEdit);
 
     OKBtn = addButton("OKBtn", "OK", 60, 120, 90, 30);

@@ -3,12 +3,14 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 
 #include "print/Background.h"
-#include "store/RecordFile.h"
+#include "store/IoError.h"
+#include "ui/Look.h"
 #include "ui/PainterSurface.h"
 
 namespace pelo {
@@ -102,6 +104,14 @@ QPushButton* Form::addButton(const QString& name, const QString& text, int x, in
     return b;
 }
 
+QLineEdit* Form::addEdit(const QString& name, const QString& accessible, int x, int y, int w, int h) {
+    auto* e = new QLineEdit(this);
+    e->setObjectName(name);
+    e->setAccessibleName(accessible);
+    e->setGeometry(x, y, w, h);
+    return e;
+}
+
 QLabel* Form::addBanner(const QString& name, const QString& text, int x, int y, int w, int h, const QColor& bg) {
     auto* l = addLabel(name, text, x, y, w, h);
     l->setAlignment(Qt::AlignCenter);
@@ -111,6 +121,20 @@ QLabel* Form::addBanner(const QString& name, const QString& text, int x, int y, 
     l->setPalette(pal);
     l->setFrameStyle(QFrame::Panel | QFrame::Raised);
     return l;
+}
+
+void Form::setFullScreenNavy() {
+    setScalable(true);
+    setPaintsGradient(true);
+    setFixedSize(640, 480);
+    look::setBackground(this, look::kNavy);
+}
+
+QLabel* Form::setFullScreenWithBanner(const QString& text) {
+    setFullScreenNavy();
+    QLabel* banner = addBanner("Panel1", text, 0, 0, 640, 65, look::kAqua);
+    look::bannerFont(banner);
+    return banner;
 }
 
 Forms::~Forms() {

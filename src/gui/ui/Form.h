@@ -15,6 +15,7 @@
 #include "ui/Adapter.h"
 
 class QLabel;
+class QLineEdit;
 class QPushButton;
 
 namespace pelo {
@@ -58,8 +59,14 @@ protected:
     // Controls placed in design coordinates.
     QLabel* addLabel(const QString& name, const QString& text, int x, int y, int w, int h);
     QPushButton* addButton(const QString& name, const QString& text, int x, int y, int w, int h);
+    QLineEdit* addEdit(const QString& name, const QString& accessible, int x, int y, int w, int h);
     // A banner panel with a centred caption ("PELORAMIX").
     QLabel* addBanner(const QString& name, const QString& text, int x, int y, int w, int h, const QColor& bg);
+    // The look of the centre's full-screen forms: 640 x 480 scaled with the
+    // screen, navy under the background gradient.
+    void setFullScreenNavy();
+    // The same with the aqua banner "Panel1" across the top, in large bold type.
+    QLabel* setFullScreenWithBanner(const QString& text = QStringLiteral("PELORAMIX"));
 
 private:
     AppContext& ctx_;

@@ -1,16 +1,70 @@
 #pragma once
-// Where the main window's buttons lead. Kept apart so that the main window
-// does not depend on every screen it opens.
+// The one way from a form to another: each function opens a screen or asks
+// through a dialog, handing over what the screen needs and returning what was
+// chosen. Implemented where every form is known (app/Forms.cpp), so that no
+// form depends on the screens it opens.
+
+#include <cstdint>
+#include <string>
+#include <vector>
 
 namespace pelo {
 struct AppContext;
+namespace eval { struct SynthesisResult; }
+namespace pool { struct GroupeRecord; }
 
+// Main window.
 void openCentreMenu(AppContext& ctx);
 void openCountrySynthesis(AppContext& ctx);
 void openReferences(AppContext& ctx);
+
 // Centre menu: "EVALUATION" (after EvaluatedCount is set to 0) and "Sauvegarde / Echanges".
 void openEvaluationMenu(AppContext& ctx);
 void openBackup(AppContext& ctx);
+void openNews(AppContext& ctx);
+// Text page 3 to 7 (TTTexte3 ... TTTexte7), shown without blocking. Other numbers open nothing.
+void openTextPage(AppContext& ctx, int page);
+// The identification dialogs: each choice is written into the run-wide state
+// (RegionCode, DepartmentCode among those of the region given, StructureCode,
+// CurrentCentre); a dialog left without a choice leaves it as it stood.
+void askRegion(AppContext& ctx);
+void askDepartment(AppContext& ctx, int regionCode);
+void askStructure(AppContext& ctx);
+void askCentreNumber(AppContext& ctx);
+// The units grid of that centre, choosing UnitCodes.
+void openUnits(AppContext& ctx, std::uint16_t centreNumber);
+// The record menu with the identification in effect, or as the practice file's ("  TEST").
+void openRecordMenu(AppContext& ctx);
+void openPracticeRecordMenu(AppContext& ctx);
+
+// Evaluation menu: the evaluation screen and the objectives chart showing a
+// synthesis (the screen modal), the objectives chart alone, the review of the
+// risks of every FIB of the current file, the quality lists.
+void showEvaluation(AppContext& ctx, const eval::SynthesisResult& r);
+void openObjectives(AppContext& ctx);
+void openRiskReview(AppContext& ctx);
+void openQualityReview(AppContext& ctx);
+
+// Country synthesis: its window, the two name dialogs (the proposed name in
+// the edit; the name typed, empty when cancelled), the query dialog (true when
+// validated; the criterion is the run's Query) and the groups' windows.
+void openCountrySynthesisWindow(AppContext& ctx);
+std::string askPoolFileName(AppContext& ctx, const std::string& proposed);
+std::string askSubCollectionName(AppContext& ctx, const std::string& proposed);
+bool askQuery(AppContext& ctx);
+void openGroups(AppContext& ctx, const std::string& folder, const std::vector<pool::GroupeRecord>& groups);
+void openGroupSyntheses(AppContext& ctx, const std::string& folder, const std::vector<pool::GroupeRecord>& groups);
+
+// References: a stored synthesis's records-per-centre screen (the synthesis
+// and its title become the run's), the name of another synthesis (what the
+// edit holds when the dialog closes, trimmed), the comparison table, and from
+// the records screen the variability window and the standard indicators.
+void openStoredSynthesis(AppContext& ctx, const std::string& file, const std::string& title);
+std::string askSynthesisName(AppContext& ctx, const std::string& proposed);
+void openComparison(AppContext& ctx);
+void openVariability(AppContext& ctx);
+void openStandardIndicators(AppContext& ctx);
+
 // Help page of a section of the FIB, modal: 1 to 8 for entry page 1, 10 to 14
 // for entry page 2 (TTAide1 ... TTAide14). Other numbers open nothing.
 void openHelp(AppContext& ctx, int page);

@@ -1,0 +1,188 @@
+// The navigation between forms: each door opens the screen it names, the way
+// it should be shown, with what it is handed, and brings back what was chosen.
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <functional>
+
+#include "FakeUi.h"
+#include "eval/Objectif.h"
+#include "eval/Synthesis.h"
+#include "pool/NPays.h"
+#include "ref/Nsynth.h"
+#include "store/Centre.h"
+#include "store/Demo.h"
+#include "store/RecordFile.h"
+#include "ui/Navigation.h"
+
+using namespace pelo;
+using pelo::test::AppFixture;
+
+TEST(Navigation, EachDoorOpensItsScreenModally) {
+    const std::vector<std::pair<std::function<void(AppContext&)>, QString>> doors = {
+        {openCentreMenu, "TTMenu2"},
+        {openCountrySynthesis, "TForm1"},
+        {openReferences, "TFVisi97"},
+        {openEvaluationMenu, "TFPeval"},
+        {openBackup, "TFSauv"},
+        {openNews, "TFNews"},
+        {askRegion, "TNRegDlg"},
+        {[](AppContext& c) { askDepartment(c, 1); }, "TNDepDlg"},
+        {askStructure, "TNSpeDlg"},
+        {askCentreNumber, "TNctrDlg"},
+        {[](AppContext& c) { openUnits(c, 12); }, "TFUnite"},
+        {openRecordMenu, "TTMenu3"},
+        {openPracticeRecordMenu, "TTMenu3"},
+        {openObjectives, "TTObjectif"},
+        {openCountrySynthesisWindow, "TFSynt2"},
+        {[](AppContext& c) { askPoolFileName(c, "FibFr97.Dat"); }, "TFNPays"},
+        {[](AppContext& c) { askSubCollectionName(c, "Fibaaaa.Dat"); }, "TFNScoll"},
+        {[](AppContext& c) { askQuery(c); }, "TFQuest"},
+        {[](AppContext& c) { openGroups(c, "", {}); }, "TFGroupe"},
+        {[](AppContext& c) { openGroupSyntheses(c, "", {}); }, "TFGrpSyn"},
+        {[](AppContext& c) { openStoredSynthesis(c, "SynFr97.Atx", "France 97"); }, "TFVis97"},
+        {[](AppContext& c) { askSynthesisName(c, "SynFr97.Atx"); }, "TFNSynth"},
+        {openComparison, "TFCompar"},
+        {openVariability, "TFVaria"},
+        {openStandardIndicators, "TFIndic"},
+    };
+    AppFixture app;
+    for (const auto& [open, name] : doors) {
+        app.fake.modalOpened.clear();
+        open(app.ctx);
+        EXPECT_EQ(app.fake.modalOpened, std::vector<QString>{name}) << name.toStdString();
+        EXPECT_TRUE(app.fake.modelessOpened.empty()) << name.toStdString();
+        EXPECT_TRUE(app.fake.messages.empty()) << name.toStdString();
+    }
+}
+
+TEST(Navigation, TextPagesOpenWithoutBlockingAndOnlyThoseThatExist) {
+    AppFixture app;
+    for (int page : {2, 3, 4, 5, 6, 7, 8}) openTextPage(app.ctx, page);
+    EXPECT_EQ(app.fake.modelessOpened, (std::vector<QString>{"TTTexte3", "TTTexte4", "TTTexte5", "TTTexte6", "TTTexte7"}));
+    EXPECT_TRUE(app.fake.modalOpened.empty());
+}
+
+TEST(Navigation, IdentificationDialogsStartWithoutAChoice) {
+    AppFixture app;
+    std::vector<int> listed;
+    auto noSelection = [&](QDialog* d) {
+        auto* list = d->findChild<QComboBox*>();
+        EXPECT_EQ(list->currentIndex(), -1) << d->objectName().toStdString();
+        listed.push_back(list->count());
+        return int(QDialog::Rejected);
+    };
+    for (const char* name : {"TNRegDlg", "TNDepDlg", "TNSpeDlg"}) app.fake.onModal[name] = noSelection;
+    askRegion(app.ctx);
+    askDepartment(app.ctx, 7);
+    askDepartment(app.ctx, 1);
+    askStructure(app.ctx);
+    ASSERT_EQ(listed.size(), 4u);
+    // The department list is the region's.
+    EXPECT_EQ(listed[1], int(centre::departmentTexts(7).size()));
+    EXPECT_EQ(listed[2], int(centre::departmentTexts(1).size()));
+    EXPECT_EQ(app.state.RegionCode, 0);
+    EXPECT_EQ(app.state.DepartmentCode, 0);
+
+    // The centre number: an earlier text is gone; OK with a number sets it.
+    app.fake.onModal["TNctrDlg"] = [](QDialog* d) {
+        auto* edit = d->findChild<QLineEdit*>("NEdit");
+        EXPECT_TRUE(edit->text().isEmpty());
+        edit->setText("321");
+        d->findChild<QPushButton*>("OKBtn")->click();
+        edit->setText("999");  // left in the edit for the next opening
+        return int(QDialog::Accepted);
+    };
+    askCentreNumber(app.ctx);
+    EXPECT_EQ(app.state.CurrentCentre, 321);
+    askCentreNumber(app.ctx);
+    EXPECT_EQ(app.state.CurrentCentre, 321);
+}
+
+TEST(Navigation, NameDialogsProposeAndBringBackWhatWasTyped) {
+    AppFixture app;
+    app.state.NomFichierPool = "Ancien.Dat";
+    app.fake.onModal["TFNPays"] = [](QDialog* d) {
+        auto* dlg = static_cast<TFNPays*>(d);
+        EXPECT_EQ(dlg->NomP->text(), "FibFr97.Dat");
+        dlg->NomP->setText(" FibBe98.Dat ");
+        dlg->OKBtn->click();
+        return int(QDialog::Accepted);
+    };
+    EXPECT_EQ(askPoolFileName(app.ctx, "FibFr97.Dat"), "FibBe98.Dat");
+    EXPECT_EQ(app.state.NomFichierPool, "FibBe98.Dat");
+    // Cancel brings back nothing, not the name of an earlier opening.
+    app.fake.onModal["TFNScoll"] = [](QDialog* d) {
+        static_cast<TFNScoll*>(d)->CancelBtn->click();
+        return int(QDialog::Rejected);
+    };
+    app.state.NomSousCollection = "Vieux.Dat";
+    EXPECT_EQ(askSubCollectionName(app.ctx, "Fibaaaa.Dat"), "");
+
+    // The stored synthesis's name is what the edit holds, whichever button closed it.
+    app.fake.onModal["TFNSynth"] = [](QDialog* d) {
+        auto* dlg = static_cast<TFNSynth*>(d);
+        EXPECT_EQ(dlg->NomP->text(), "SynFr97.Atx");
+        EXPECT_EQ(dlg->NomP->selectedText(), "SynFr97.Atx");
+        dlg->NomP->setText("  SynBe98.Atx ");
+        return int(QDialog::Rejected);
+    };
+    EXPECT_EQ(askSynthesisName(app.ctx, "SynFr97.Atx"), "SynBe98.Atx");
+}
+
+TEST(Navigation, QueryAnswersWhetherItWasValidated) {
+    AppFixture app;
+    int answer = QDialog::Accepted;
+    app.fake.onModal["TFQuest"] = [&](QDialog*) { return answer; };
+    EXPECT_TRUE(askQuery(app.ctx));
+    answer = QDialog::Rejected;
+    EXPECT_FALSE(askQuery(app.ctx));
+}
+
+TEST(Navigation, StoredSynthesisIsTheRunsWhenItsScreenOpens) {
+    AppFixture app;
+    app.fake.onModal["TFVis97"] = [&](QDialog*) {
+        EXPECT_EQ(app.state.StoredSynthesis, "SynBe98.Atx");
+        EXPECT_EQ(app.state.StoredTitle, "Belgique 98");
+        return int(QDialog::Rejected);
+    };
+    openStoredSynthesis(app.ctx, "SynBe98.Atx", "Belgique 98");
+    EXPECT_EQ(app.fake.modalOpened, std::vector<QString>{"TFVis97"});
+}
+
+TEST(Navigation, EvaluationShowsTheSynthesisOnTheScreenAndTheObjectivesChart) {
+    AppFixture app;
+    ASSERT_FALSE(recordfile::replaceWith("FIB.DAT", demoRecords(DemoCentre{}, 40, 3)));
+    eval::SynthesisResult r;
+    ASSERT_FALSE(eval::runCentreSynthesis("FIB.DAT", 0, 2000, r));
+    eval::ObjectivesGrid expected;
+    eval::writeObjectiveResults(r, expected);
+    showEvaluation(app.ctx, r);
+    EXPECT_EQ(app.fake.modalOpened, std::vector<QString>{"TFEval"});
+    auto* chart = app.form<TTObjectif>();
+    int written = 0;
+    for (int row = 0; row < 11; ++row)
+        for (int col = 0; col < 3; ++col)
+            if (!expected[row][col].empty()) {
+                EXPECT_EQ(chart->cell(row, col).toStdString(), expected[row][col]) << row << "," << col;
+                ++written;
+            }
+    EXPECT_GT(written, 0);
+}
+
+TEST(Navigation, ReviewsReadTheCurrentFile) {
+    AppFixture app;
+    app.state.CurrentFile = "FIB.DAT";
+    ASSERT_FALSE(recordfile::replaceWith("FIB.DAT", demoRecords(DemoCentre{}, 3, 3)));
+    // The risk review shows each FIB while "FIB Suivant" is pressed.
+    app.fake.onModal["TFRisque"] = [](QDialog*) { return int(QDialog::Accepted); };
+    openRiskReview(app.ctx);
+    EXPECT_EQ(app.fake.modalOpened, (std::vector<QString>{"TFRisque", "TFRisque", "TFRisque"}));
+    EXPECT_EQ(app.state.CurrentFib, 3);
+    app.fake.modalOpened.clear();
+    openQualityReview(app.ctx);
+    EXPECT_EQ(app.fake.modalOpened, std::vector<QString>{"TFQual"});
+    EXPECT_TRUE(app.fake.messages.empty());
+}
