@@ -3,8 +3,6 @@
 #include <QPoint>
 
 #include "ui/Navigation.h"
-#include "entry/Saisie1.h"
-#include "eval/Qual.h"
 #include "store/Menu3.h"
 #include "store/Nfib.h"
 #include "store/RecordFile.h"
@@ -48,13 +46,7 @@ void TTMenu3::BCreaClick() {
     s.CurrentFib = h.nbFiches();
     s.buffer = emptyFibFromHeader(h, s.Today.empty() ? todayText() : s.Today);
 
-    auto* page = ctx().forms.get<TFIB1>();
-    page->showNumbers(s.CurrentCentre, h.nbFiches() + 1);
-    page->VisuFib1();
-    if (page->loadPage2) page->loadPage2();
-    s.EditingExisting = false;
-    page->newSheetSaved = [this](int count) { setFibCount(count); };
-    ui().showModal(page);
+    openNewSheet(ctx(), s.CurrentCentre, h.nbFiches() + 1, [this](int count) { setFibCount(count); });
 }
 
 void TTMenu3::BModifClick() {
@@ -82,19 +74,14 @@ void TTMenu3::AppelFib() {
         s.CurrentFib = s.SavedFibCount;
         return ioError(*e);
     }
-    auto* page = ctx().forms.get<TFIB1>();
-    page->showNumbers(r.get(fld::NumCentre), s.CurrentFib);
     s.EditingExisting = true;
     s.buffer = r;
     if (r.get(fld::EtatFiche) == kAnnulled) ui().information(u("Fiche marquée: Annulée ?"));
     else s.buffer.set(fld::EtatFiche, std::uint8_t{kComplete});
-    page->VisuFib1();
-    if (page->loadPage2) page->loadPage2();
-    page->runChecksSilently();
-    ui().showModal(page);
+    openCalledUpSheet(ctx(), r.get(fld::NumCentre), s.CurrentFib);
 }
 
-void TTMenu3::Button1Click() { ctx().forms.get<TFQual>()->review(); }
+void TTMenu3::Button1Click() { openQualityReview(ctx()); }
 
 void callUpFib(AppContext& ctx) {
     if (auto* m = ctx.forms.get<TTMenu3>()) m->AppelFib();
