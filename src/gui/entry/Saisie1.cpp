@@ -423,12 +423,14 @@ void TFIB1::buildPage() {
 // Colours
 
 void TFIB1::setPanelColour(QPushButton* p, const QColor& c) {
+    if (p->property("colour") == c) return;  // restyling is slow; the page loads many sheets
     p->setProperty("colour", c);
     p->setStyleSheet(QString("QPushButton { background-color: %1; border: 1px solid #8080a0; }").arg(c.name()));
 }
 
 void TFIB1::setBoxColour(QAbstractButton* b, bool chosen, bool) {
     const QColor& c = chosen ? colours::Aqua : colours::Light;
+    if (b->property("colour") == c) return;
     b->setProperty("colour", c);
     QPalette pal = b->palette();
     pal.setColor(QPalette::Window, c);

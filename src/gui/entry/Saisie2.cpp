@@ -340,6 +340,7 @@ void TFIB2::buildPage() {
 
 void TFIB2::setBoxColour(QAbstractButton* b, bool chosen, bool yellow) {
     const QColor c = chosen ? colours::Aqua : (yellow ? colours::LightYellow : colours::Light);
+    if (b->property("colour") == c) return;  // repainting is slow; the page loads many sheets
     QPalette pal = b->palette();
     pal.setColor(QPalette::Window, c);
     pal.setColor(QPalette::Base, c);  // the box itself takes the colour
@@ -349,6 +350,7 @@ void TFIB2::setBoxColour(QAbstractButton* b, bool chosen, bool yellow) {
 }
 
 void TFIB2::setPanelColour(QPushButton* panel, const QColor& c) {
+    if (panel->property("colour") == c) return;
     panel->setStyleSheet(QStringLiteral("background-color: %1;").arg(c.name()));
     panel->setProperty("colour", c);
 }
