@@ -143,4 +143,11 @@ void showRiskProfile(AppContext& ctx, int number) {
 
 void openQualityReview(AppContext& ctx) { ctx.forms.get<TFQual>()->review(); }
 
+std::uint16_t chooseFibNumber(AppContext& ctx, std::uint16_t count) {
+    auto* dlg = ctx.forms.get<TNfibDlg>();
+    dlg->prepare(count);
+    ctx.ui.showModal(dlg);
+    return dlg->chosen();
+}
+
 }  // namespace pelo

@@ -4,7 +4,6 @@
 
 #include "ui/Navigation.h"
 #include "store/Menu3.h"
-#include "store/Nfib.h"
 #include "store/RecordFile.h"
 #include "store/Text.h"
 
@@ -53,11 +52,8 @@ void TTMenu3::BModifClick() {
     RunState& s = state();
     if (s.CurrentFib == 0) return;
     s.SavedFibCount = s.CurrentFib;
-    auto* dlg = ctx().forms.get<TNfibDlg>();
-    dlg->prepare(s.SavedFibCount);
     s.CurrentFib = 0;
-    ui().showModal(dlg);
-    const std::uint16_t n = dlg->chosen();
+    const std::uint16_t n = chooseFibNumber(ctx(), s.SavedFibCount);
     if (n >= 1 && n <= s.SavedFibCount) {
         s.CurrentFib = n;
         AppelFib();

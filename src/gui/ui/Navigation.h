@@ -22,6 +22,7 @@ void callUpFib(AppContext& ctx);
 // both pages: a new sheet, shown with the number it will get and whose save
 // tells `saved` its number; or FIB CurrentFib called up, its page-1 checks run
 // silently. The pages reach each other and the risk screen through these.
+#include <cstdint>
 #include <functional>
 
 class QString;
@@ -45,4 +46,6 @@ FibUnitLabels entryPage1UnitLabels(AppContext& ctx);
 void showRiskProfile(AppContext& ctx, int number);
 // The record menu's "Qualité des fiches": the FIBs of the file by state.
 void openQualityReview(AppContext& ctx);
+// The chooser of a FIB number among `count` (modal); 0 when none was chosen.
+std::uint16_t chooseFibNumber(AppContext& ctx, std::uint16_t count);
 }  // namespace pelo
