@@ -46,8 +46,9 @@ SavedCheck checkAsSaved(const FibRecord& stored, const Context& c) {
     loadPage(2, r, p2, c);
     runPage1(r, p1, c);
 
-    // The save.
+    // The save, which stores the date as its entry shows it.
     out.panels = runSave(r, p1, p2, c);
+    r.setDate(entry::maskedDate(stored.date()));
     return out;
 }
 

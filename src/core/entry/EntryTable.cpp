@@ -169,10 +169,70 @@ std::string loadedText(const Control& c, const FibRecord& r) {
     }
 }
 
+namespace {
+
+bool isSeparatorPlace(std::size_t i) { return kDateMask[i] != '0' && kDateMask[i] != '9'; }
+
+// Code points of a UTF-8 text; a byte that starts no valid sequence counts as one.
+std::vector<char32_t> codePoints(std::string_view s) {
+    std::vector<char32_t> out;
+    for (std::size_t i = 0; i < s.size();) {
+        const auto b = static_cast<unsigned char>(s[i]);
+        const std::size_t len = b < 0x80 ? 1 : (b >> 5) == 6 ? 2 : (b >> 4) == 14 ? 3 : (b >> 3) == 30 ? 4 : 1;
+        char32_t c = len == 1 ? b : b & (0x3F >> (len - 1));
+        std::size_t k = 1;
+        for (; k < len && i + k < s.size() && (static_cast<unsigned char>(s[i + k]) & 0xC0) == 0x80; ++k)
+            c = (c << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
+        out.push_back(k == len ? c : b);
+        i += k == len ? len : 1;
+    }
+    return out;
+}
+
+}  // namespace
+
+std::string maskedDate(std::string_view text) {
+    const std::size_t places = std::string_view(kDateMask).size();
+    // A digit anywhere; a blank only where the digit is optional ('0', not '9').
+    auto takes = [](char32_t c, std::size_t i) { return (c >= '0' && c <= '9') || (c == ' ' && kDateMask[i] == '0'); };
+    const std::vector<char32_t> in = codePoints(text);
+    std::string out;
+    std::size_t i = 0;
+    for (std::size_t k = 0; i < places && k < in.size(); ++k) {
+        const char32_t c = in[k];
+        if (isSeparatorPlace(i)) {
+            // The separator is shown; the character goes on to the next place unless it is that separator.
+            out += kDateMask[i++];
+            if (c != char32_t(kDateMask[i - 1])) --k;
+        } else if (takes(c, i)) {
+            out += static_cast<char>(c);
+            ++i;
+        } else {
+            // A separator typed early leaves the places before it blank.
+            std::size_t j = i;
+            while (j < places && !(isSeparatorPlace(j) && c == char32_t(kDateMask[j]))) ++j;
+            if (j < places) {
+                for (; i <= j; ++i) out += isSeparatorPlace(i) ? kDateMask[i] : ' ';
+            }
+        }
+    }
+    for (; i < places; ++i) out += isSeparatorPlace(i) ? kDateMask[i] : ' ';
+    return out;
+}
+
+std::string strippedDate(std::string_view shown) {
+    std::string out;
+    for (std::size_t i = 0; i < shown.size(); ++i)
+        if (!(shown[i] == ' ' && i < std::string_view(kDateMask).size() && !isSeparatorPlace(i))) out += shown[i];
+    return out;
+}
+
 checks::Entries loadedEntries(std::span<const Control> page, const FibRecord& r) {
     checks::Entries e;
-    for (const Control& c : page)
-        if (!c.isChoice()) e[c.name] = loadedText(c, r);
+    for (const Control& c : page) {
+        if (c.kind == Kind::Date) e[c.name] = strippedDate(maskedDate(loadedText(c, r)));
+        else if (!c.isChoice()) e[c.name] = loadedText(c, r);
+    }
     return e;
 }
 

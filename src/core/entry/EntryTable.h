@@ -11,6 +11,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "entry/Checks.h"
@@ -72,8 +73,19 @@ std::span<const Control> page2Controls();
 // two decimals.
 std::string loadedText(const Control& c, const FibRecord& r);
 
-// The texts of every entry of a page once the record is loaded, by control name.
+// The texts of every entry of a page once the record is loaded, by control
+// name, as read from the entries (the date through its mask).
 checks::Entries loadedEntries(std::span<const Control> page, const FibRecord& r);
+
+// The date entry's mask: day and month digits may stay blank, the year's
+// four are required; the separators are fixed.
+inline constexpr const char* kDateMask = "00/00/9999";
+// What the date entry shows once `text` is set into it, its 10 characters
+// (unfilled places blank): each character a place takes is kept, a separator
+// typed early skips to its place, anything else is dropped. The save stores it.
+std::string maskedDate(std::string_view text);
+// The entry's text as read from it: the shown text without its blanks.
+std::string strippedDate(std::string_view shown);
 
 // The check panels of a page in the order of its full run.
 using Routine = checks::PanelResult (*)(FibRecord&, const checks::Entries&, const checks::Context&);

@@ -160,7 +160,7 @@ void TFIB1::buildPage() {
     next(Edit13, 14);
     auto* MaskEdit19 = entry(g, "MaskEdit19", x, y, 70);
     // Day and month digits may stay blank, the year's four are required.
-    MaskEdit19->setInputMask("00/00/9999");
+    MaskEdit19->setInputMask(entry::kDateMask);
     next(MaskEdit19, 14);
     next(text(g, "LabN", "N", x, y));
     auto* Edit3 = entry(g, "Edit3", x, y, 18);

@@ -115,3 +115,14 @@ TEST(EntryTable, LoadingClicksOfTheChoiceCodes) {
     EXPECT_STREQ(page1Panels()[1].name, "Panel22");
     EXPECT_STREQ(page2Panels()[0].name, "Panel13");
 }
+
+TEST(EntryTable, DateThroughTheEntrysMask) {
+    EXPECT_EQ(maskedDate("08/12/2026"), "08/12/2026");
+    EXPECT_EQ(maskedDate("8/1/2026"), "8 /1 /2026");      // a separator typed early
+    EXPECT_EQ(maskedDate(" 8/ 1/2026"), " 8/ 1/2026");    // day and month may stay blank
+    EXPECT_EQ(maskedDate("08/12/20 6"), "08/12/206 ");    // the year's places take digits only
+    EXPECT_EQ(maskedDate(""), "  /  /    ");
+    EXPECT_EQ(maskedDate("é8-1x2026"), "81/20/26  ");
+    EXPECT_EQ(strippedDate("8 /1 /2026"), "8/1/2026");
+    EXPECT_EQ(strippedDate("  /  /    "), "//");
+}

@@ -141,6 +141,9 @@ std::vector<FibRecord> edgeCases(const FibRecord& header, const std::vector<FibR
     add(19, [](FibRecord& r) { r.set(fld::GlyJeun, std::numeric_limits<float>::quiet_NaN()); });
     add(20, [](FibRecord& r) { r.setInitiale(""); r.set(fld::DiabeteFamille, 2); });
     add(21, [](FibRecord& r) { r.set(fld::EtatFiche, 2); r.set(fld::TypeDiabete, 1); r.set(fld::AnDebutInsuline, -1); });
+    add(22, [](FibRecord& r) { r.setDate("8/1/2026"); });
+    add(23, [](FibRecord& r) { r.setDate(""); });
+    add(24, [](FibRecord& r) { r.setDate(" 8/ 1/2026"); });
     CentreHeader& h = out[0];
     h.setNbFiches(static_cast<std::uint16_t>(out.size() - 1));
     return out;
