@@ -102,18 +102,20 @@ void TFIB2::groupFrame(int panelNo, int helpNo, int helpPage, const QString& cap
     QFont cf = l->font();
     cf.setPointSize(7);
     l->setFont(cf);
-    const QString groupName = QString(caption).replace('\n', ' ');
-    l->setAccessibleName(groupName);
+    l->setAccessibleName(QString(caption).replace('\n', ' '));
 
+    const int index = panelNo == 13 ? 0 : panelNo - 14;
+    const entry::Panel& def = entry::page2Panels()[std::size_t(index)];
+    const QString groupName = QString::fromUtf8(def.group);
     auto* panel = new QPushButton(this);
-    panel->setObjectName(QStringLiteral("Panel%1").arg(panelNo));
+    panel->setObjectName(QString::fromLatin1(def.name));
     panel->setGeometry(603, y + 1, 10, h - 2);
     panel->setAccessibleName(QString::fromUtf8("Contrôle : ") + groupName);
     panel->setToolTip(QString::fromUtf8("Contrôle"));
     panel->setFocusPolicy(Qt::NoFocus);
     panel->setAutoDefault(false);
     setPanelColour(panel, colours::Navy);
-    addPanel(panelNo == 13 ? 0 : panelNo - 14, panel);
+    addPanel(index, panel);
 
     auto* help = addButton(QStringLiteral("BitBtn%1").arg(helpNo), QStringLiteral("?"), 618, y + 1, 22, std::min(h - 2, 22));
     help->setAccessibleName(QString::fromUtf8("Aide : ") + groupName);

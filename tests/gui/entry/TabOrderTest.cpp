@@ -73,3 +73,21 @@ TEST(EntryTabOrder, PageTwoRunsThroughTheSheetThenItsButtons) {
     };
     EXPECT_EQ(tabChain(p->findChild<QWidget*>("CheckBox1")), expected);
 }
+
+TEST(EntryPanels, NamedAfterTheirGroups) {
+    AppFixture app;
+    for (QWidget* page : {static_cast<QWidget*>(app.form<TFIB1>()), static_cast<QWidget*>(app.form<TFIB2>())}) {
+        const bool first = page == app.form<TFIB1>();
+        for (const auto& def : first ? entry::page1Panels() : entry::page2Panels()) {
+            auto* p = page->findChild<QWidget*>(def.name);
+            ASSERT_NE(p, nullptr) << def.name;
+            EXPECT_EQ(p->accessibleName(), QString::fromUtf8("Contrôle : ") + QString::fromUtf8(def.group));
+        }
+    }
+    // Page 2's groups are named as their captions read.
+    EXPECT_NE(app.form<TFIB2>()->findChildren<QWidget*>().size(), 0);
+    bool found = false;
+    for (auto* w : app.form<TFIB2>()->findChildren<QWidget*>())
+        found = found || w->accessibleName() == QString::fromUtf8("Observation ( bilan des 12 derniers mois )");
+    EXPECT_TRUE(found);
+}
