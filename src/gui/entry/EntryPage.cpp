@@ -46,9 +46,11 @@ QLineEdit* EntryPage::edit(const char* name) const { return findChild<QLineEdit*
 void EntryPage::bindControls(const std::vector<QWidget*>& buttons) {
     // Tab order: the table's controls by their place, a group's boxes one after the other.
     std::vector<std::pair<int, std::vector<QWidget*>>> stops;
-    for (const entry::Control& row : table_) {
+    edits_.assign(table_.size(), nullptr);
+    for (std::size_t r = 0; r < table_.size(); ++r) {
+        const entry::Control& row = table_[r];
         if (!row.isChoice()) {
-            QLineEdit* e = edit(row.name);
+            QLineEdit* e = edits_[r] = edit(row.name);
             if (row.length > 0) e->setMaxLength(row.length);
             e->setAccessibleName(QString::fromUtf8(row.accessible));
             stops.push_back({row.tab, {e}});
@@ -186,12 +188,13 @@ void EntryPage::loadChoice(const ChoiceGroup& g) {
 
 void EntryPage::loadRecord() {
     std::size_t gi = 0;
-    for (const entry::Control& row : table_) {
+    for (std::size_t r = 0; r < table_.size(); ++r) {
+        const entry::Control& row = table_[r];
         if (row.isChoice()) {
             loadChoice(choices_[gi++]);
             continue;
         }
-        QLineEdit* e = edit(row.name);
+        QLineEdit* e = edits_[r];
         const QString t = QString::fromStdString(entry::loadedText(row, state().buffer));
         // The length limits typing only: a longer stored value is shown whole.
         if (row.length > 0 && row.kind != entry::Kind::Date) e->setMaxLength(std::max(row.length, int(t.size())));
@@ -204,8 +207,8 @@ void EntryPage::loadRecord() {
 
 checks::Entries EntryPage::entries() const {
     checks::Entries out;
-    for (const entry::Control& row : table_)
-        if (!row.isChoice()) out[row.name] = edit(row.name)->text().toStdString();
+    for (std::size_t r = 0; r < table_.size(); ++r)
+        if (edits_[r]) out[table_[r].name] = edits_[r]->text().toStdString();
     return out;
 }
 

@@ -108,6 +108,7 @@ private:
 
     int page_;
     std::span<const entry::Control> table_;
+    std::vector<QLineEdit*> edits_;  // per row of the table; null for a choice
     std::span<const entry::Panel> routines_;
 };
 
