@@ -13,9 +13,10 @@
 
 namespace pelo::checks {
 
-// The texts of the entries once the record is loaded: each number in full
-// (never cut to the entry's length), empty for an empty value, singles with
-// two decimals.
+// The texts of the entries once the record is loaded, from the pages' tables
+// (entry/EntryTable.h): each number in full (never cut to the entry's
+// length), empty for an empty value, singles with two decimals, the date as
+// its mask reads it.
 Entries page1Entries(const FibRecord& r);
 Entries page2Entries(const FibRecord& r);
 
@@ -25,7 +26,8 @@ struct SavedCheck {
 };
 
 // The FIB called up (the silent checks that loading and the call-up run
-// included) and then saved: the state it would get and the save's findings.
+// included) and then saved: the state it would get, the record as the save
+// would write it (its date as the date entry shows it) and the save's findings.
 SavedCheck checkAsSaved(const FibRecord& stored, const Context& c);
 
 // E error, A warning, S silent warning, R red notice, C conversion error.

@@ -74,9 +74,8 @@ void createForms(AppContext& ctx) {
     f.add(new TFQual(ctx));
     f.add(new TFQuest(ctx));
     f.add(new TFRisque(ctx));
-    auto* fib1 = f.add(new TFIB1(ctx));
-    auto* fib2 = f.add(new TFIB2(ctx));
-    connectEntryPages(*fib1, *fib2);
+    f.add(new TFIB1(ctx));
+    f.add(new TFIB2(ctx));
     f.add(new TTTexte3(ctx));
     f.add(new TTTexte4(ctx));
     f.add(new TTTexte5(ctx));
@@ -249,5 +248,54 @@ void openVariability(AppContext& ctx) { ctx.ui.showModal(ctx.forms.get<TFVaria>(
 void openStandardIndicators(AppContext& ctx) { ctx.ui.showModal(ctx.forms.get<TFIndic>()); }
 
 void openReferences(AppContext& ctx) { ctx.ui.showModal(ctx.forms.get<TFVisi97>()); }
+
+}  // namespace pelo
+
+// Entry pages.
+#include "print/FibLayout.h"
+
+namespace pelo {
+
+void openNewSheet(AppContext& ctx, int centre, int number, std::function<void(int)> saved) {
+    auto* page = ctx.forms.get<TFIB1>();
+    page->showNumbers(centre, number);
+    page->VisuFib1();
+    ctx.forms.get<TFIB2>()->VisuFib2();
+    ctx.state.EditingExisting = false;
+    page->newSheetSaved = std::move(saved);
+    ctx.ui.showModal(page);
+}
+
+void openCalledUpSheet(AppContext& ctx, int centre, int number) {
+    auto* page = ctx.forms.get<TFIB1>();
+    page->showNumbers(centre, number);
+    page->VisuFib1();
+    ctx.forms.get<TFIB2>()->VisuFib2();
+    page->runChecksSilently();
+    ctx.ui.showModal(page);
+}
+
+void openEntryPage2(AppContext& ctx, QWidget* page1) { ctx.forms.get<TFIB2>()->enterFrom(page1); }
+
+bool runEntryPage1Checks(AppContext& ctx) { return ctx.forms.get<TFIB1>()->runChecksSilently(); }
+
+bool runEntryPage2Checks(AppContext& ctx) { return ctx.forms.get<TFIB2>()->runChecksSilently(); }
+
+QString entryPage1Date(AppContext& ctx) { return ctx.forms.get<TFIB1>()->dateText(); }
+
+FibUnitLabels entryPage1UnitLabels(AppContext& ctx) { return ctx.forms.get<TFIB1>()->unitLabels(); }
+
+void showRiskProfile(AppContext& ctx, int number) {
+    auto* r = ctx.forms.get<TFRisque>();
+    r->fill(ctx.state.buffer, ctx.state.UnitCodes, number);
+    ctx.ui.showModal(r);
+}
+
+std::uint16_t chooseFibNumber(AppContext& ctx, std::uint16_t count) {
+    auto* dlg = ctx.forms.get<TNfibDlg>();
+    dlg->prepare(count);
+    ctx.ui.showModal(dlg);
+    return dlg->chosen();
+}
 
 }  // namespace pelo

@@ -1,6 +1,5 @@
 #include "entry/Saisie2.h"
 
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QEvent>
 #include <QFrame>
@@ -9,51 +8,30 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "print/FibLayout.h"
 #include "ui/Navigation.h"
-#include "entry/Saisie1.h"
-#include "store/Text.h"
 
 namespace pelo {
 
 namespace {
-
-const QColor kAqua(0, 255, 255);
-const QColor kLight(227, 255, 255);
-const QColor kLightYellow(255, 255, 217);
-const QColor kNavy(0, 0, 128);
-const QColor kOrange(255, 159, 64);
-const QColor kRed(255, 0, 0);
-
 constexpr int kRowH = 15;
-
-QColor panelColour(checks::Colour c) {
-    switch (c) {
-    case checks::Colour::Navy: return kNavy;
-    case checks::Colour::Orange: return kOrange;
-    case checks::Colour::Red: return kRed;
-    }
-    return kNavy;
-}
-
-// The routines of the five panels, in their order.
-using Routine = checks::PanelResult (*)(FibRecord&, const checks::Entries&, const checks::Context&);
-const std::array<Routine, 5> kRoutines{checks::Panel13Click, checks::Panel15Click, checks::Panel16Click,
-                                       checks::Panel17Click, checks::Panel18Click};
-
 }  // namespace
 
-TFIB2::TFIB2(AppContext& ctx) : Form(ctx, "TFIB2", QString::fromUtf8("Fiche d'Information de Base (2)")) {
+TFIB2::TFIB2(AppContext& ctx) : EntryPage(ctx, "TFIB2", QString::fromUtf8("Fiche d'Information de Base (2)"), 2) {
     setScalable(true);
     setPaintsGradient(true);
     setFixedSize(640, 480);
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, kNavy);
+    pal.setColor(QPalette::Window, colours::Navy);
     setPalette(pal);
     setAutoFillBackground(true);
     QFont f(QStringLiteral("Arial"));
     f.setPointSize(8);
     setFont(f);
     buildPage();
+    runPage1ChecksSilently = [this] { return runEntryPage1Checks(this->ctx()); };
+    page1Date = [this] { return entryPage1Date(this->ctx()); };
+    page1UnitLabels = [this] { return entryPage1UnitLabels(this->ctx()); };
 }
 
 QFrame* TFIB2::block(const QString& name, int x, int y, int w, int h, const QColor& bg) {
@@ -78,15 +56,12 @@ QLabel* TFIB2::text(QWidget* parent, const QString& t, int x, int y, int w, int 
     return l;
 }
 
-QLineEdit* TFIB2::entry(QWidget* parent, const QString& name, int x, int y, int w, int maxLength,
-                        const QString& accessible) {
+// An entry; its length and accessible name come from the page's table.
+QLineEdit* TFIB2::entry(QWidget* parent, const QString& name, int x, int y, int w) {
     auto* e = new QLineEdit(parent);
     e->setObjectName(name);
     e->setGeometry(x, y, w, kRowH + 1);
-    e->setMaxLength(maxLength);
-    e->setAccessibleName(accessible);
     e->setTextMargins(0, 0, 0, 0);
-    tabOrder_.push_back(e);
     return e;
 }
 
@@ -97,7 +72,6 @@ QAbstractButton* TFIB2::box(QWidget* parent, const QString& name, int x, int y, 
     b->setGeometry(x, y, caption.isEmpty() ? 16 : 44, kRowH);
     b->setAccessibleName(accessible);
     b->setAutoFillBackground(true);
-    tabOrder_.push_back(b);
     return b;
 }
 
@@ -108,32 +82,7 @@ QAbstractButton* TFIB2::radio(QWidget* parent, const QString& name, const QStrin
     b->setGeometry(x, y, 40, kRowH);
     b->setAccessibleName(accessible);
     b->setAutoFillBackground(true);
-    tabOrder_.push_back(b);
     return b;
-}
-
-void TFIB2::pair(Family family, Field<FieldType::U8> field, QAbstractButton* a, QAbstractButton* b, bool yellow) {
-    ChoiceGroup g{family, field, {a, b}, yellow, nullptr};
-    if (family == Family::Radio) {
-        g.radios = new QButtonGroup(this);
-        g.radios->addButton(a);
-        g.radios->addButton(b);
-    }
-    const std::size_t gi = choices_.size();
-    choices_.push_back(g);
-    for (std::size_t bi = 0; bi < 2; ++bi) {
-        QAbstractButton* w = g.boxes[bi];
-        setBoxColour(w, false, yellow);
-        connect(w, &QAbstractButton::clicked, this, [this, gi, bi] { choiceClicked(gi, bi); });
-    }
-}
-
-void TFIB2::intEntry(QLineEdit* e, Field<FieldType::I32> f, int maxLength) {
-    entries_.push_back({e, FieldType::I32, f.offset, maxLength});
-}
-
-void TFIB2::byteEntry(QLineEdit* e, Field<FieldType::U8> f, int maxLength) {
-    entries_.push_back({e, FieldType::U8, f.offset, maxLength});
 }
 
 // The group's frame with its caption inside at the left, its check panel as a
@@ -153,20 +102,20 @@ void TFIB2::groupFrame(int panelNo, int helpNo, int helpPage, const QString& cap
     QFont cf = l->font();
     cf.setPointSize(7);
     l->setFont(cf);
-    const QString groupName = QString(caption).replace('\n', ' ');
-    l->setAccessibleName(groupName);
+    l->setAccessibleName(QString(caption).replace('\n', ' '));
 
+    const int index = panelNo == 13 ? 0 : panelNo - 14;
+    const entry::Panel& def = entry::page2Panels()[std::size_t(index)];
+    const QString groupName = QString::fromUtf8(def.group);
     auto* panel = new QPushButton(this);
-    panel->setObjectName(QStringLiteral("Panel%1").arg(panelNo));
+    panel->setObjectName(QString::fromLatin1(def.name));
     panel->setGeometry(603, y + 1, 10, h - 2);
     panel->setAccessibleName(QString::fromUtf8("Contrôle : ") + groupName);
     panel->setToolTip(QString::fromUtf8("Contrôle"));
     panel->setFocusPolicy(Qt::NoFocus);
     panel->setAutoDefault(false);
-    const int index = panelNo == 13 ? 0 : panelNo - 14;
-    panels_[std::size_t(index)] = panel;
-    setPanelColour(panel, kNavy);
-    connect(panel, &QPushButton::clicked, this, [this, index] { runPanel(index); });
+    setPanelColour(panel, colours::Navy);
+    addPanel(index, panel);
 
     auto* help = addButton(QStringLiteral("BitBtn%1").arg(helpNo), QStringLiteral("?"), 618, y + 1, 22, std::min(h - 2, 22));
     help->setAccessibleName(QString::fromUtf8("Aide : ") + groupName);
@@ -182,13 +131,13 @@ void TFIB2::buildPage() {
     // Symptoms: two rows of three columns, each a yes/no pair.
     {
         const int y0 = 4;
-        struct Item { const char* label; const char* yes; const char* no; Field<FieldType::U8> f; int col, row; };
+        struct Item { const char* label; const char* yes; const char* no; int col, row; };
         const Item items[] = {
-            {"Hypo TA ortho", "CheckBox1", "CheckBox3", fld::HypoTaOrtho, 0, 0},
-            {"Angor", "CheckBox5", "CheckBox7", fld::Angor, 1, 0},
-            {"Anérection", "CheckBox9", "CheckBox10", fld::Anerection, 2, 0},
-            {"Neuropathie péri.", "CheckBox2", "CheckBox4", fld::NeuropathiePeri, 0, 1},
-            {"Claudication", "CheckBox6", "CheckBox8", fld::Claudication, 1, 1},
+            {"Hypo TA ortho", "CheckBox1", "CheckBox3", 0, 0},
+            {"Angor", "CheckBox5", "CheckBox7", 1, 0},
+            {"Anérection", "CheckBox9", "CheckBox10", 2, 0},
+            {"Neuropathie péri.", "CheckBox2", "CheckBox4", 0, 1},
+            {"Claudication", "CheckBox6", "CheckBox8", 1, 1},
         };
         const int colX[] = {80, 250, 420};
         for (int c = 0; c < 3; ++c) {
@@ -199,9 +148,8 @@ void TFIB2::buildPage() {
             const int x = colX[it.col], y = y0 + 15 + it.row * 17;
             const QString label = QString::fromUtf8(it.label);
             text(this, label, x, y, 96);
-            auto* a = box(this, it.yes, x + 100, y, label + " oui");
-            auto* b = box(this, it.no, x + 122, y, label + " non");
-            pair(Family::Pair, it.f, a, b);
+            box(this, it.yes, x + 100, y, label + " oui");
+            box(this, it.no, x + 122, y, label + " non");
         }
         groupFrame(13, 3, 10, QString::fromUtf8("Symptômes\ndepuis 12\nmois"), 2, 52);
     }
@@ -209,35 +157,29 @@ void TFIB2::buildPage() {
     // Observation: the eyes in a light-yellow block, the feet beside it.
     {
         const int y0 = 56;
-        QFrame* eyes = block("PanelYeux", 80, y0 + 2, 250, 200, kLightYellow);
+        QFrame* eyes = block("PanelYeux", 80, y0 + 2, 250, 200, colours::LightYellow);
         const char* letters[] = {"Y", "E", "U", "X"};
         for (int i = 0; i < 4; ++i) text(eyes, letters[i], 3, 50 + i * 30, 10, 15, true);
         text(eyes, QString::fromUtf8("Examen < 12 mois"), 14, 2, 120, 15, true);
-        auto* r1 = radio(eyes, "RadioButton1", oui, 150, 2, QString::fromUtf8("Examen des yeux < 12 mois oui"));
-        auto* r2 = radio(eyes, "RadioButton2", non, 196, 2, QString::fromUtf8("Examen des yeux < 12 mois non"));
-        pair(Family::Radio, fld::ExamYeux, r1, r2, true);
+        radio(eyes, "RadioButton1", oui, 150, 2, QString::fromUtf8("Examen des yeux < 12 mois oui"));
+        radio(eyes, "RadioButton2", non, 196, 2, QString::fromUtf8("Examen des yeux < 12 mois non"));
         text(eyes, "D", 164, 19, 14, 14, true);
         text(eyes, "G", 212, 19, 14, 14, true);
         for (int x : {150, 198}) {
             text(eyes, oui, x, 31, 20, 13, true);
             text(eyes, non, x + 20, 31, 20, 13, true);
         }
-        struct Row { const char* label; const char *dy, *dn, *gy, *gn; Field<FieldType::U8> d, g; };
+        struct Row { const char* label; const char *dy, *dn, *gy, *gn; };
         const Row rows[] = {
-            {"Photocoagulation", "CheckBox15", "CheckBox16", "CheckBox17", "CheckBox18", fld::PhotocoagD, fld::PhotocoagG},
-            {"Vitrectomie", "CheckBox19", "CheckBox11", "CheckBox55", "CheckBox63", fld::VitrectomieD, fld::VitrectomieG},
-            {"Cataracte", "CheckBox20", "CheckBox12", "CheckBox56", "CheckBox64", fld::CataracteD, fld::CataracteG},
-            {"Rétine vue", "CheckBox21", "CheckBox49", "CheckBox57", "CheckBox65", fld::RetineVueD, fld::RetineVueG},
-            {"Si oui: Maculopathie", "CheckBox22", "CheckBox50", "CheckBox58", "CheckBox66", fld::MaculopathieD,
-             fld::MaculopathieG},
-            {"Rétinopathie", "CheckBox23", "CheckBox51", "CheckBox59", "CheckBox67", fld::RetinopathieD,
-             fld::RetinopathieG},
-            {"laquelle: non proliférative", "CheckBox24", "CheckBox52", "CheckBox60", "CheckBox68",
-             fld::RetinoNonProlifD, fld::RetinoNonProlifG},
-            {"préproliférative", "CheckBox25", "CheckBox53", "CheckBox61", "CheckBox69", fld::RetinoPreprolifD,
-             fld::RetinoPreprolifG},
-            {"proliférative", "CheckBox26", "CheckBox54", "CheckBox62", "CheckBox70", fld::RetinoProlifD,
-             fld::RetinoProlifG},
+            {"Photocoagulation", "CheckBox15", "CheckBox16", "CheckBox17", "CheckBox18"},
+            {"Vitrectomie", "CheckBox19", "CheckBox11", "CheckBox55", "CheckBox63"},
+            {"Cataracte", "CheckBox20", "CheckBox12", "CheckBox56", "CheckBox64"},
+            {"Rétine vue", "CheckBox21", "CheckBox49", "CheckBox57", "CheckBox65"},
+            {"Si oui: Maculopathie", "CheckBox22", "CheckBox50", "CheckBox58", "CheckBox66"},
+            {"Rétinopathie", "CheckBox23", "CheckBox51", "CheckBox59", "CheckBox67"},
+            {"laquelle: non proliférative", "CheckBox24", "CheckBox52", "CheckBox60", "CheckBox68"},
+            {"préproliférative", "CheckBox25", "CheckBox53", "CheckBox61", "CheckBox69"},
+            {"proliférative", "CheckBox26", "CheckBox54", "CheckBox62", "CheckBox70"},
         };
         int y = 45;
         for (const Row& r : rows) {
@@ -245,30 +187,25 @@ void TFIB2::buildPage() {
             auto* l = text(eyes, label, 14, y, 134, kRowH, true);
             l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             const QString d = label + QString::fromUtf8(" œil droit "), g = label + QString::fromUtf8(" œil gauche ");
-            auto* dy = box(eyes, r.dy, 152, y, d + oui);
-            auto* dn = box(eyes, r.dn, 172, y, d + non);
-            auto* gy = box(eyes, r.gy, 200, y, g + oui);
-            auto* gn = box(eyes, r.gn, 220, y, g + non);
-            pair(Family::Pair, r.d, dy, dn, true);
-            pair(Family::Pair, r.g, gy, gn, true);
+            box(eyes, r.dy, 152, y, d + oui);
+            box(eyes, r.dn, 172, y, d + non);
+            box(eyes, r.gy, 200, y, g + oui);
+            box(eyes, r.gn, 220, y, g + non);
             y += 15;
         }
         text(eyes, QString::fromUtf8("Acuité visuelle"), 14, y + 4, 120, kRowH, true);
-        auto* e1 = entry(eyes, "Edit1", 150, y + 3, 24, 3, QString::fromUtf8("Acuité visuelle œil droit"));
+        entry(eyes, "Edit1", 150, y + 3, 24);
         text(eyes, "/10", 176, y + 4, 20, kRowH, true);
-        auto* e2 = entry(eyes, "Edit2", 198, y + 3, 24, 3, QString::fromUtf8("Acuité visuelle œil gauche"));
+        entry(eyes, "Edit2", 198, y + 3, 24);
         text(eyes, "/10", 224, y + 4, 20, kRowH, true);
-        byteEntry(e1, fld::AcuiteD, 3);
-        byteEntry(e2, fld::AcuiteG, 3);
 
         // Feet.
         const int fx = 334;
         const char* feet[] = {"P", "I", "E", "D", "S"};
         for (int i = 0; i < 5; ++i) text(this, feet[i], fx, y0 + 40 + i * 24, 10);
         text(this, QString::fromUtf8("Examen < 12 mois"), fx + 12, y0 + 2, 110);
-        auto* r3 = radio(this, "RadioButton3", oui, fx + 136, y0 + 2, QString::fromUtf8("Examen des pieds < 12 mois oui"));
-        auto* r4 = radio(this, "RadioButton4", non, fx + 182, y0 + 2, QString::fromUtf8("Examen des pieds < 12 mois non"));
-        pair(Family::Radio, fld::ExamPieds, r3, r4);
+        radio(this, "RadioButton3", oui, fx + 136, y0 + 2, QString::fromUtf8("Examen des pieds < 12 mois oui"));
+        radio(this, "RadioButton4", non, fx + 182, y0 + 2, QString::fromUtf8("Examen des pieds < 12 mois non"));
         text(this, "G", fx + 148, y0 + 19, 14, 14);
         text(this, "D", fx + 196, y0 + 19, 14, 14);
         for (int x : {fx + 136, fx + 184}) {
@@ -277,10 +214,6 @@ void TFIB2::buildPage() {
         }
         const char* footRows[] = {"Sensibilité vibra. normale", "Sensibilité doul. normale", "Pouls présents",
                                   "Ulcère cicatrisé", "Ulcère aigu", "Pontage / Angioplastie"};
-        const Field<FieldType::U8> left[] = {fld::SensVibraG, fld::SensDoulG, fld::PoulsG,
-                                             fld::UlcereCicatG, fld::UlcereAiguG, fld::PontageG};
-        const Field<FieldType::U8> right[] = {fld::SensVibraD, fld::SensDoulD, fld::PoulsD,
-                                              fld::UlcereCicatD, fld::UlcereAiguD, fld::PontageD};
         const int leftYes[] = {13, 14, 71, 72, 73, 74};
         const int leftNo[] = {75, 76, 77, 78, 79, 80};
         for (int i = 0; i < 6; ++i) {
@@ -289,12 +222,10 @@ void TFIB2::buildPage() {
             auto* l = text(this, label, fx + 12, ry, 122);
             l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             const QString g = label + " pied gauche ", d = label + " pied droit ";
-            auto* gy = box(this, QStringLiteral("CheckBox%1").arg(leftYes[i]), fx + 138, ry, g + oui);
-            auto* gn = box(this, QStringLiteral("CheckBox%1").arg(leftNo[i]), fx + 158, ry, g + non);
-            auto* dy = box(this, QStringLiteral("CheckBox%1").arg(81 + i), fx + 186, ry, d + oui);
-            auto* dn = box(this, QStringLiteral("CheckBox%1").arg(87 + i), fx + 206, ry, d + non);
-            pair(Family::Pair, left[i], gy, gn);
-            pair(Family::Pair, right[i], dy, dn);
+            box(this, QStringLiteral("CheckBox%1").arg(leftYes[i]), fx + 138, ry, g + oui);
+            box(this, QStringLiteral("CheckBox%1").arg(leftNo[i]), fx + 158, ry, g + non);
+            box(this, QStringLiteral("CheckBox%1").arg(81 + i), fx + 186, ry, d + oui);
+            box(this, QStringLiteral("CheckBox%1").arg(87 + i), fx + 206, ry, d + non);
         }
         groupFrame(15, 4, 11, QString::fromUtf8("Observation\n( bilan des\n12 derniers\nmois )"), y0, 204);
     }
@@ -303,34 +234,26 @@ void TFIB2::buildPage() {
     {
         const int y0 = 266, y1 = y0 + 18;
         text(this, QString::fromUtf8("Hypoglycémie"), 80, y0, 70);
-        auto* e3 = entry(this, "Edit3", 150, y0, 28, 3, QString::fromUtf8("Hypoglycémies nb/an"));
+        entry(this, "Edit3", 150, y0, 28);
         text(this, "nb/an", 181, y0, 34);
         text(this, "Hyper", 222, y0, 54);
-        auto* e4 = entry(this, "Edit4", 278, y0, 28, 3, QString::fromUtf8("Hyperglycémies nb/an"));
+        entry(this, "Edit4", 278, y0, 28);
         text(this, "nb/an", 309, y0, 34);
         text(this, "Insuline", 350, y0, 44);
         text(this, "Nb inj/jour", 394, y0, 56);
         text(this, avant, 452, y0, 30);
-        auto* e7 = entry(this, "Edit7", 482, y0, 22, 2, QString::fromUtf8("Insuline nb inj/jour avant"));
+        entry(this, "Edit7", 482, y0, 22);
         text(this, apres, 510, y0, 30);
-        auto* e8 = entry(this, "Edit8", 540, y0, 22, 2, QString::fromUtf8("Insuline nb inj/jour après"));
+        entry(this, "Edit8", 540, y0, 22);
         text(this, "J. Mal. Hosp.", 80, y1, 70);
-        auto* e5 = entry(this, "Edit5", 150, y1, 28, 3, QString::fromUtf8("Jours de maladie à l'hôpital par an"));
+        entry(this, "Edit5", 150, y1, 28);
         text(this, "J/an", 181, y1, 34);
         text(this, "Hors hosp.", 222, y1, 54);
-        auto* e6 = entry(this, "Edit6", 278, y1, 28, 3, QString::fromUtf8("Jours de maladie hors hôpital par an"));
+        entry(this, "Edit6", 278, y1, 28);
         text(this, "J/an", 309, y1, 34);
         text(this, "Stylo : ", 350, y1, 44);
-        auto* s1 = box(this, "CheckBox93", 452, y1, "Stylo oui", oui);
-        auto* s2 = box(this, "CheckBox94", 510, y1, "Stylo non", non);
-        pair(Family::Pair, fld::Stylo, s1, s2);
-        // Entries in record order for the loading.
-        intEntry(e3, fld::HypoNbAn, 3);
-        intEntry(e4, fld::HyperNbAn, 3);
-        intEntry(e5, fld::JoursHosp, 3);
-        intEntry(e6, fld::JoursHorsHosp, 3);
-        byteEntry(e7, fld::InjAvant, 2);
-        byteEntry(e8, fld::InjApres, 2);
+        box(this, "CheckBox93", 452, y1, "Stylo oui", oui);
+        box(this, "CheckBox94", 510, y1, "Stylo non", non);
         groupFrame(16, 2, 12, QString::fromUtf8("Qualité\nde vie"), 262, 42);
     }
 
@@ -342,38 +265,32 @@ void TFIB2::buildPage() {
         text(this, apres, 254, y0, 30);
         const int ry0 = y0 + 15;
         text(this, QString::fromUtf8("Régime seul"), 80, ry0, 84);
-        auto* r1 = box(this, "CheckBox27", 222, ry0, QString::fromUtf8("Régime seul avant"));
-        auto* r2 = box(this, "CheckBox28", 258, ry0, QString::fromUtf8("Régime seul après"));
-        pair(Family::BeforeAfter, fld::RegimeSeul, r1, r2);
-        struct Tablet { const char* label; const char* edit; const char *a, *b; Field<FieldType::I32> year;
-                        Field<FieldType::U8> code; };
+        box(this, "CheckBox27", 222, ry0, QString::fromUtf8("Régime seul avant"));
+        box(this, "CheckBox28", 258, ry0, QString::fromUtf8("Régime seul après"));
+        struct Tablet { const char* label; const char* edit; const char *a, *b; };
         const Tablet tablets[] = {
-            {"Biguanides", "MaskEdit1", "CheckBox29", "CheckBox30", fld::AnBiguanides, fld::Biguanides},
-            {"Sulfamides", "MaskEdit2", "CheckBox31", "CheckBox32", fld::AnSulfamides, fld::Sulfamides},
-            {"Inib Glucosidase", "MaskEdit3", "CheckBox33", "CheckBox34", fld::AnInhibGlucosidase,
-             fld::InhibGlucosidase},
-            {"Thiazolidinedines", "Edit9", "CheckBox95", "CheckBox96", fld::AnThiazolidinediones,
-             fld::Thiazolidinediones},
+            {"Biguanides", "MaskEdit1", "CheckBox29", "CheckBox30"},
+            {"Sulfamides", "MaskEdit2", "CheckBox31", "CheckBox32"},
+            {"Inib Glucosidase", "MaskEdit3", "CheckBox33", "CheckBox34"},
+            {"Thiazolidinedines", "Edit9", "CheckBox95", "CheckBox96"},
         };
         int y = ry0 + 17;
         for (const Tablet& t : tablets) {
             const QString label = QString::fromUtf8(t.label);
             text(this, label, 80, y, 84);
-            auto* e = entry(this, t.edit, 168, y, 36, 4, label + QString::fromUtf8(" début en"));
-            auto* a = box(this, t.a, 222, y, label + " avant");
-            auto* b = box(this, t.b, 258, y, label + QString::fromUtf8(" après"));
-            pair(Family::BeforeAfter, t.code, a, b);
-            intEntry(e, t.year, 4);
+            entry(this, t.edit, 168, y, 36);
+            box(this, t.a, 222, y, label + " avant");
+            box(this, t.b, 258, y, label + QString::fromUtf8(" après"));
             y += 17;
         }
-        QFrame* ins = block("PanelInsuline", 296, y0, 274, 104, kLightYellow);
+        QFrame* ins = block("PanelInsuline", 296, y0, 274, 104, colours::LightYellow);
         text(ins, avant, 132, 1, 30, 13, true);
         text(ins, apres, 172, 1, 30, 13, true);
-        struct Insulin { const char* label; int a, b; Field<FieldType::U8> code; };
+        struct Insulin { const char* label; int a, b; };
         const Insulin insulins[] = {
-            {"Analogue :", 97, 103, fld::InsAnalogue}, {"Rapide :", 98, 104, fld::InsRapide},
-            {"NPH :", 99, 105, fld::InsNph},           {"Mélanges fixes :", 100, 106, fld::InsMelanges},
-            {"Lente :", 101, 107, fld::InsLente},      {"Insuline pompe :", 102, 108, fld::InsPompe},
+            {"Analogue :", 97, 103}, {"Rapide :", 98, 104},
+            {"NPH :", 99, 105},           {"Mélanges fixes :", 100, 106},
+            {"Lente :", 101, 107},      {"Insuline pompe :", 102, 108},
         };
         int iy = 15;
         for (const Insulin& in : insulins) {
@@ -381,10 +298,9 @@ void TFIB2::buildPage() {
             auto* l = text(ins, label, 8, iy, 116, kRowH, true);
             l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             const QString name = QString(label).remove(':').trimmed();
-            auto* a = box(ins, QStringLiteral("CheckBox%1").arg(in.a), 136, iy, QString::fromUtf8("Insuline ") + name + " avant");
-            auto* b = box(ins, QStringLiteral("CheckBox%1").arg(in.b), 176, iy,
+            box(ins, QStringLiteral("CheckBox%1").arg(in.a), 136, iy, QString::fromUtf8("Insuline ") + name + " avant");
+            box(ins, QStringLiteral("CheckBox%1").arg(in.b), 176, iy,
                           QString::fromUtf8("Insuline ") + name + QString::fromUtf8(" après"));
-            pair(Family::BeforeAfter, in.code, a, b, true);
             iy += 15;
         }
         groupFrame(17, 5, 13, QString::fromUtf8("Traitement\ndu\ndiabète"), 306, 108);
@@ -393,12 +309,12 @@ void TFIB2::buildPage() {
     // Associated treatments: two rows of four columns.
     {
         const int y0 = 418;
-        struct Assoc { const char* label; int a, b; Field<FieldType::U8> code; };
+        struct Assoc { const char* label; int a, b; };
         const Assoc items[] = {
-            {"HTA", 35, 36, fld::TrtHta},          {"Insuf.card.", 37, 38, fld::TrtInsufCard},
-            {"Card.ischém.", 39, 40, fld::TrtCardIschem}, {"Dyslipidémie", 41, 42, fld::TrtDyslipidemie},
-            {"Néphro.", 43, 44, fld::TrtNephro},    {"Neuro.", 45, 46, fld::TrtNeuro},
-            {"Autre", 47, 48, fld::TrtAutre},
+            {"HTA", 35, 36},          {"Insuf.card.", 37, 38},
+            {"Card.ischém.", 39, 40}, {"Dyslipidémie", 41, 42},
+            {"Néphro.", 43, 44},    {"Neuro.", 45, 46},
+            {"Autre", 47, 48},
         };
         for (int c = 0; c < 4; ++c) {
             text(this, avant, 80 + c * 122 + 66, y0, 30, 13);
@@ -408,9 +324,8 @@ void TFIB2::buildPage() {
             const int x = 80 + (i % 4) * 122, y = y0 + 15 + (i / 4) * 18;
             const QString label = QString::fromUtf8(items[i].label);
             text(this, label, x, y, 68);
-            auto* a = box(this, QStringLiteral("CheckBox%1").arg(items[i].a), x + 70, y, label + " avant");
-            auto* b = box(this, QStringLiteral("CheckBox%1").arg(items[i].b), x + 100, y, label + QString::fromUtf8(" après"));
-            pair(Family::BeforeAfter, items[i].code, a, b);
+            box(this, QStringLiteral("CheckBox%1").arg(items[i].a), x + 70, y, label + " avant");
+            box(this, QStringLiteral("CheckBox%1").arg(items[i].b), x + 100, y, label + QString::fromUtf8(" après"));
         }
         groupFrame(18, 6, 14, QString::fromUtf8("Traitements\nassociés"), 416, 52);
     }
@@ -422,15 +337,12 @@ void TFIB2::buildPage() {
     connect(BitBtn1, &QPushButton::clicked, this, &TFIB2::BitBtn1Click);
     connect(Button2, &QPushButton::clicked, this, &TFIB2::Button2Click);
     connect(BImp, &QPushButton::clicked, this, &TFIB2::BImpClick);
-    tabOrder_.push_back(BitBtn1);
-    tabOrder_.push_back(Button2);
-    tabOrder_.push_back(BImp);
-
-    for (std::size_t i = 1; i < tabOrder_.size(); ++i) setTabOrder(tabOrder_[i - 1], tabOrder_[i]);
+    bindControls({BitBtn1, Button2, BImp});
 }
 
 void TFIB2::setBoxColour(QAbstractButton* b, bool chosen, bool yellow) {
-    const QColor c = chosen ? kAqua : (yellow ? kLightYellow : kLight);
+    const QColor c = chosen ? colours::Aqua : (yellow ? colours::LightYellow : colours::Light);
+    if (b->property("colour") == c) return;  // repainting is slow; the page loads many sheets
     QPalette pal = b->palette();
     pal.setColor(QPalette::Window, c);
     pal.setColor(QPalette::Base, c);  // the box itself takes the colour
@@ -440,122 +352,17 @@ void TFIB2::setBoxColour(QAbstractButton* b, bool chosen, bool yellow) {
 }
 
 void TFIB2::setPanelColour(QPushButton* panel, const QColor& c) {
+    if (panel->property("colour") == c) return;
     panel->setStyleSheet(QStringLiteral("background-color: %1;").arg(c.name()));
     panel->setProperty("colour", c);
 }
 
-QColor TFIB2::colourOf(const QString& controlName) const {
-    auto* w = findChild<QWidget*>(controlName);
-    return w ? w->property("colour").value<QColor>() : QColor();
-}
+void TFIB2::VisuFib2() { loadRecord(); }
 
-void TFIB2::choiceClicked(std::size_t gi, std::size_t bi) {
-    const ChoiceGroup& g = choices_[gi];
-    FibRecord& r = state().buffer;
-    QAbstractButton* clicked = g.boxes[bi];
-    QAbstractButton* partner = g.boxes[1 - bi];
-    switch (g.family) {
-    case Family::Pair:
-        partner->setChecked(false);
-        setBoxColour(partner, false, g.yellow);
-        setBoxColour(clicked, clicked->isChecked(), g.yellow);
-        r.set(g.field, clicked->isChecked() ? std::uint8_t(bi + 1) : kEmptyU8);
-        break;
-    case Family::Radio:
-        // The eye examination "oui" tests the symptoms first.
-        if (g.field.offset == fld::ExamYeux.offset && bi == 0) Panel13Click();
-        r.set(g.field, std::uint8_t(bi + 1));
-        setBoxColour(clicked, true, g.yellow);
-        setBoxColour(partner, false, g.yellow);
-        break;
-    case Family::BeforeAfter: {
-        setBoxColour(clicked, clicked->isChecked(), g.yellow);
-        const bool before = g.boxes[0]->isChecked(), after = g.boxes[1]->isChecked();
-        r.set(g.field, before && after ? 3 : before ? 1 : after ? 2 : kEmptyU8);
-        break;
-    }
-    }
-}
-
-void TFIB2::loadChoice(const ChoiceGroup& g) {
-    syncChoice(g);
-    const std::uint8_t v = state().buffer.get(g.field);
-    // Ticking the eye examination "oui" does what its click does.
-    if (g.family == Family::Radio && g.field.offset == fld::ExamYeux.offset && v == 1) Panel13Click();
-}
-
-void TFIB2::VisuFib2() {
-    // Choices and entries together, in the order of their fields in the record.
-    struct Step { std::uint16_t offset; const ChoiceGroup* choice; const EntryField* entry; };
-    std::vector<Step> steps;
-    for (const auto& g : choices_) steps.push_back({g.field.offset, &g, nullptr});
-    for (const auto& e : entries_) steps.push_back({e.offset, nullptr, &e});
-    std::stable_sort(steps.begin(), steps.end(), [](const Step& a, const Step& b) { return a.offset < b.offset; });
-    const FibRecord& r = state().buffer;
-    for (const Step& s : steps) {
-        if (s.choice) {
-            loadChoice(*s.choice);
-            continue;
-        }
-        const EntryField& e = *s.entry;
-        QString t = e.type == FieldType::U8 ? QString::fromStdString(displayU8(r.get(Field<FieldType::U8>{e.offset, ""})))
-                                            : QString::fromStdString(displayI32(r.get(Field<FieldType::I32>{e.offset, ""})));
-        // The length limits typing only: a longer stored value is shown whole.
-        e.edit->setMaxLength(std::max(e.maxLength, int(t.size())));
-        e.edit->setText(t);
-    }
-}
-
-checks::Entries TFIB2::entries() const {
-    checks::Entries out;
-    for (const auto& e : entries_) out[e.edit->objectName().toStdString()] = e.edit->text().toStdString();
-    return out;
-}
-
-checks::Context TFIB2::checkContext() {
-    checks::Context c;
-    c.currentYear = state().CurrentYear;
-    c.units = state().UnitCodes;
-    c.readPage2Entries = state().ReadPage2Entries;
-    return c;
-}
-
-void TFIB2::syncChoice(const ChoiceGroup& g) {
-    const std::uint8_t v = state().buffer.get(g.field);
-    std::array<bool, 2> ticks{};
-    if (g.family == Family::BeforeAfter) ticks = {v == 1 || v == 3, v == 2 || v == 3};
-    else ticks = {v == 1, v == 2};
-    if (g.radios) g.radios->setExclusive(false);
-    for (std::size_t i = 0; i < 2; ++i) {
-        g.boxes[i]->setChecked(ticks[i]);
-        setBoxColour(g.boxes[i], ticks[i], g.yellow);
-    }
-    if (g.radios) g.radios->setExclusive(true);
-}
-
-bool TFIB2::runPanel(int index) {
-    QPushButton* panel = panels_[std::size_t(index)];
-    setPanelColour(panel, kNavy);
-    const checks::PanelResult res = kRoutines[std::size_t(index)](state().buffer, entries(), checkContext());
+void TFIB2::beforeFindings(const checks::PanelResult& res) {
     // Answers the check gave itself are ticked on screen, without their own
     // click checks; a field the check cleared keeps its boxes as they are.
-    for (const std::string& name : res.ticked)
-        for (const ChoiceGroup& g : choices_)
-            if (g.boxes[0]->objectName().toStdString() == name || g.boxes[1]->objectName().toStdString() == name)
-                syncChoice(g);
-    setPanelColour(panel, panelColour(res.colour));
-    bool converted = true;
-    for (const auto& f : res.findings) {
-        if (f.kind == checks::Kind::Conversion) converted = false;
-        if (!state().ShowCheckMessages && f.kind != checks::Kind::Conversion) continue;
-        const QString text = QString::fromStdString(f.message);
-        std::optional<QPoint> pos;
-        if (f.pos) pos = QPoint(f.pos->first, f.pos->second);
-        const bool warning = f.kind == checks::Kind::Warning || f.kind == checks::Kind::SilentWarning;
-        if (warning && !f.errorIcon) ui().warning(text, pos);
-        else ui().error(text, pos);
-    }
-    return converted;
+    for (const std::string& name : res.ticked) syncGroupOf(name);
 }
 
 void TFIB2::Panel13Click() { runPanel(0); }
@@ -564,19 +371,25 @@ void TFIB2::Panel16Click() { runPanel(2); }
 void TFIB2::Panel17Click() { runPanel(3); }
 void TFIB2::Panel18Click() { runPanel(4); }
 
-bool TFIB2::runChecksSilently() {
-    // Messages are off for the run and as they were afterwards, so that a
-    // silent run inside another one stays silent.
-    const bool shown = state().ShowCheckMessages;
-    state().ShowCheckMessages = false;
-    bool converted = true;
-    for (int i = 0; i < 5; ++i) converted = runPanel(i) && converted;
-    state().ShowCheckMessages = shown;
-    return converted;
-}
+bool TFIB2::runChecksSilently() { return runAllSilently(); }
 
 void TFIB2::markPanelsUnchecked() {
-    for (QPushButton* p : panels_) setPanelColour(p, kAqua);
+    for (QPushButton* p : panels_) setPanelColour(p, colours::Aqua);
+}
+
+void TFIB2::enterFrom(QWidget* page1) {
+    RunState& s = state();
+    if (s.EditingExisting) {
+        // The values just loaded are tested as stored, not re-read from the entries.
+        const bool read = s.ReadPage2Entries;
+        s.ReadPage2Entries = false;
+        s.buffer.set(fld::EtatFiche, std::uint8_t{kComplete});
+        runChecksSilently();
+        s.ReadPage2Entries = read;
+    } else {
+        markPanelsUnchecked();
+    }
+    showOver(page1);
 }
 
 void TFIB2::BitBtn1Click() {
@@ -594,12 +407,13 @@ void TFIB2::Button2Click() {
 
 void TFIB2::BImpClick() {
     RunState& s = state();
-    const bool shown = s.ShowCheckMessages;
-    s.ShowCheckMessages = false;
-    if (s.buffer.get(fld::EtatFiche) != kAnnulled) s.buffer.set(fld::EtatFiche, kComplete);
-    bool readable = runPage1ChecksSilently ? runPage1ChecksSilently() : true;
-    readable = runChecksSilently() && readable;
-    s.ShowCheckMessages = shown;
+    bool readable = true;
+    {
+        SilentChecks quiet(s);
+        if (s.buffer.get(fld::EtatFiche) != kAnnulled) s.buffer.set(fld::EtatFiche, kComplete);
+        if (runPage1ChecksSilently) readable = runPage1ChecksSilently();
+        readable = runChecksSilently() && readable;
+    }
     // An entry that is not a number was shown as an error and left the entries
     // after it unread: the sheet is not printed with values other than those typed.
     if (!readable) return;
@@ -621,28 +435,6 @@ void TFIB2::showOver(QWidget* page1) {
 bool TFIB2::eventFilter(QObject* watched, QEvent* event) {
     if (watched == page1_ && event->type() == QEvent::Hide) hide();
     return Form::eventFilter(watched, event);
-}
-
-void connectEntryPages(TFIB1& page1, TFIB2& page2) {
-    page1.loadPage2 = [&page2] { page2.VisuFib2(); };
-    page1.runPage2Checks = [&page2] { return page2.runChecksSilently(); };
-    page2.runPage1ChecksSilently = [&page1] { return page1.runChecksSilently(); };
-    page2.page1Date = [&page1] {
-        auto* e = page1.findChild<QLineEdit*>(QStringLiteral("MaskEdit19"));
-        return e ? e->text() : QString();
-    };
-    page2.page1UnitLabels = [&page1] {
-        FibUnitLabels u;
-        auto take = [&page1](const char* name, std::string& out) {
-            if (auto* l = page1.findChild<QLabel*>(QString::fromLatin1(name))) out = l->text().toStdString();
-        };
-        take("Label81", u.glycemie);
-        take("Label87", u.creatinine);
-        take("Label86", u.cholesterol);
-        take("Label90", u.hdl);
-        take("Label91", u.triglycerides);
-        return u;
-    };
 }
 
 }  // namespace pelo

@@ -3,10 +3,7 @@
 #include <QPoint>
 
 #include "ui/Navigation.h"
-#include "entry/Saisie1.h"
-#include "eval/Qual.h"
 #include "store/Menu3.h"
-#include "store/Nfib.h"
 #include "store/RecordFile.h"
 #include "store/Text.h"
 
@@ -48,24 +45,15 @@ void TTMenu3::BCreaClick() {
     s.CurrentFib = h.nbFiches();
     s.buffer = emptyFibFromHeader(h, s.Today.empty() ? todayText() : s.Today);
 
-    auto* page = ctx().forms.get<TFIB1>();
-    page->showNumbers(s.CurrentCentre, h.nbFiches() + 1);
-    page->VisuFib1();
-    if (page->loadPage2) page->loadPage2();
-    s.EditingExisting = false;
-    page->newSheetSaved = [this](int count) { setFibCount(count); };
-    ui().showModal(page);
+    openNewSheet(ctx(), s.CurrentCentre, h.nbFiches() + 1, [this](int count) { setFibCount(count); });
 }
 
 void TTMenu3::BModifClick() {
     RunState& s = state();
     if (s.CurrentFib == 0) return;
     s.SavedFibCount = s.CurrentFib;
-    auto* dlg = ctx().forms.get<TNfibDlg>();
-    dlg->prepare(s.SavedFibCount);
     s.CurrentFib = 0;
-    ui().showModal(dlg);
-    const std::uint16_t n = dlg->chosen();
+    const std::uint16_t n = chooseFibNumber(ctx(), s.SavedFibCount);
     if (n >= 1 && n <= s.SavedFibCount) {
         s.CurrentFib = n;
         AppelFib();
@@ -82,19 +70,14 @@ void TTMenu3::AppelFib() {
         s.CurrentFib = s.SavedFibCount;
         return ioError(*e);
     }
-    auto* page = ctx().forms.get<TFIB1>();
-    page->showNumbers(r.get(fld::NumCentre), s.CurrentFib);
     s.EditingExisting = true;
     s.buffer = r;
     if (r.get(fld::EtatFiche) == kAnnulled) ui().information(u("Fiche marquée: Annulée ?"));
     else s.buffer.set(fld::EtatFiche, std::uint8_t{kComplete});
-    page->VisuFib1();
-    if (page->loadPage2) page->loadPage2();
-    page->runChecksSilently();
-    ui().showModal(page);
+    openCalledUpSheet(ctx(), r.get(fld::NumCentre), s.CurrentFib);
 }
 
-void TTMenu3::Button1Click() { ctx().forms.get<TFQual>()->review(); }
+void TTMenu3::Button1Click() { openQualityReview(ctx()); }
 
 void callUpFib(AppContext& ctx) {
     if (auto* m = ctx.forms.get<TTMenu3>()) m->AppelFib();

@@ -158,3 +158,12 @@ TEST(CallUp, UnitsAndYearOfTheContext) {
     old.currentYear = 1989;  // diabetes of 1990 has not begun yet
     EXPECT_EQ(controlLine(1, checkAsSaved(goodFib(), old)), "1\t2\tE:Erreur sur l'année de début du diabète");
 }
+
+TEST(CallUp, TheSaveStoresTheDateAsItsEntryShowsIt) {
+    FibRecord r = goodFib();
+    EXPECT_EQ(checkAsSaved(r, kCtx).record.date(), "08/12/2026");
+    r.setDate("8/1/2026");
+    EXPECT_EQ(checkAsSaved(r, kCtx).record.date(), "8 /1 /2026");
+    r.setDate("");
+    EXPECT_EQ(checkAsSaved(r, kCtx).record.date(), "  /  /    ");
+}

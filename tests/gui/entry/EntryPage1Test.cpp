@@ -233,6 +233,32 @@ TEST(EntryPage1, LoadingShowsStoredValues) {
     EXPECT_EQ(p.f->findChild<QLabel*>("Label86")->text(), "mmol/l");
 }
 
+TEST(EntryPage1, StoredValuesLongerThanTheirEntryAreShownAndSavedWhole) {
+    Page p(1);
+    FibRecord& r = p.app.state.buffer;
+    r.set(fld::NumFib, std::uint16_t{1});
+    r.set(fld::Cigarettes, 12345);      // the entry takes 2 characters when typed
+    r.set(fld::GrossFC, std::uint8_t{200});
+    r.set(fld::GlycemiesSemaine, 140);
+    p.f->VisuFib1();
+    EXPECT_EQ(p.edit("Edit10")->text(), "12345");
+    EXPECT_EQ(p.edit("Edit8")->text(), "200");
+    EXPECT_EQ(p.edit("MaskEdit2")->text(), "140");
+    p.app.state.EditingExisting = true;
+    p.app.state.CurrentFib = 1;
+    p.f->BitBtn11Click();
+    FibRecord saved;
+    ASSERT_FALSE(recordfile::readFib("FIB.DAT", 1, saved));
+    EXPECT_EQ(saved.get(fld::Cigarettes), 12345);
+    EXPECT_EQ(saved.get(fld::GrossFC), 200);
+    EXPECT_EQ(saved.get(fld::GlycemiesSemaine), 140);
+
+    // Typing is still limited to the entry's length once a short value is loaded.
+    r.set(fld::Cigarettes, 5);
+    p.f->VisuFib1();
+    EXPECT_EQ(p.edit("Edit10")->maxLength(), 2);
+}
+
 TEST(EntryPage1, SaveOfANewSheetAppendsIt) {
     Page p(5);
     int told = 0;

@@ -1,0 +1,256 @@
+#include "entry/EntryPage.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QLineEdit>
+#include <QPushButton>
+#include <algorithm>
+
+#include "entry/Choices.h"
+
+namespace pelo {
+
+namespace {
+
+QColor toQColor(checks::Colour c) {
+    switch (c) {
+    case checks::Colour::Navy: return colours::Navy;
+    case checks::Colour::Orange: return colours::Orange;
+    case checks::Colour::Red: return colours::Red;
+    }
+    return colours::Navy;
+}
+
+bool insideYellowBlock(const QWidget* w) {
+    const QString n = w->parentWidget() ? w->parentWidget()->objectName() : QString();
+    return n == "PanelYeux" || n == "PanelInsuline";
+}
+
+}  // namespace
+
+EntryPage::EntryPage(AppContext& ctx, const QString& className, const QString& caption, int page)
+    : Form(ctx, className, caption),
+      page_(page),
+      table_(page == 1 ? entry::page1Controls() : entry::page2Controls()),
+      routines_(page == 1 ? entry::page1Panels() : entry::page2Panels()) {
+    panels_.resize(routines_.size(), nullptr);
+}
+
+void EntryPage::addPanel(int index, QPushButton* panel) {
+    panels_[std::size_t(index)] = panel;
+    connect(panel, &QPushButton::clicked, this, [this, index] { runPanel(index); });
+}
+
+QLineEdit* EntryPage::edit(const char* name) const { return findChild<QLineEdit*>(QString::fromLatin1(name)); }
+
+void EntryPage::bindControls(const std::vector<QWidget*>& buttons) {
+    // Tab order: the table's controls by their place, a group's boxes one after the other.
+    std::vector<std::pair<int, std::vector<QWidget*>>> stops;
+    edits_.assign(table_.size(), nullptr);
+    for (std::size_t r = 0; r < table_.size(); ++r) {
+        const entry::Control& row = table_[r];
+        if (!row.isChoice()) {
+            QLineEdit* e = edits_[r] = edit(row.name);
+            if (row.length > 0) e->setMaxLength(row.length);
+            e->setAccessibleName(QString::fromUtf8(row.accessible));
+            stops.push_back({row.tab, {e}});
+            continue;
+        }
+        ChoiceGroup g{&row, {}, nullptr, false};
+        for (std::size_t i = 0; i < row.boxCount(); ++i)
+            g.boxes.push_back(findChild<QAbstractButton*>(QString::fromLatin1(row.boxes[i])));
+        g.yellow = insideYellowBlock(g.boxes[0]);
+        if (row.family == entry::Family::Radio) {
+            g.radios = new QButtonGroup(this);
+            for (auto* b : g.boxes) g.radios->addButton(b);
+        }
+        const std::size_t gi = choices_.size();
+        for (std::size_t i = 0; i < g.boxes.size(); ++i) {
+            setBoxColour(g.boxes[i], false, g.yellow);
+            connect(g.boxes[i], &QAbstractButton::clicked, this, [this, gi, i] { choiceClicked(gi, i); });
+        }
+        stops.push_back({row.tab, {g.boxes.begin(), g.boxes.end()}});
+        choices_.push_back(std::move(g));
+    }
+    std::stable_sort(stops.begin(), stops.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<QWidget*> order;
+    for (const auto& s : stops) order.insert(order.end(), s.second.begin(), s.second.end());
+    order.insert(order.end(), buttons.begin(), buttons.end());
+    for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+}
+
+// ---------------------------------------------------------------------------
+// Colours and choices
+
+QColor EntryPage::colourOf(const QString& controlName) const {
+    auto* w = findChild<QWidget*>(controlName);
+    return w ? w->property("colour").value<QColor>() : QColor();
+}
+
+void EntryPage::syncGroup(const ChoiceGroup& g) {
+    using entry::Family;
+    const entry::Control& row = *g.row;
+    const std::uint8_t v = state().buffer.get(Field<FieldType::U8>{row.field.offset, row.field.name});
+    std::vector<bool> on(g.boxes.size(), false);
+    switch (row.family) {
+    case Family::Radio:
+    case Family::Single:
+    case Family::None:
+        if (v >= 1 && v <= g.boxes.size()) on[v - 1] = true;
+        break;
+    case Family::Pair: {
+        auto t = choices::pairTicks(v);
+        on = {t[0], t[1]};
+        break;
+    }
+    case Family::BeforeAfter: on = {v == 1 || v == 3, v == 2 || v == 3}; break;
+    case Family::Complication: {
+        auto t = choices::complicationTicks(v);
+        on = {t[0], t[1], t[2]};
+        break;
+    }
+    }
+    if (g.radios) g.radios->setExclusive(false);
+    for (std::size_t i = 0; i < g.boxes.size(); ++i) {
+        g.boxes[i]->setChecked(on[i]);
+        setBoxColour(g.boxes[i], on[i], g.yellow);
+    }
+    if (g.radios) g.radios->setExclusive(true);
+}
+
+void EntryPage::syncAllChoices() {
+    for (const auto& g : choices_) syncGroup(g);
+}
+
+void EntryPage::syncGroupOf(const std::string& boxName) {
+    for (const ChoiceGroup& g : choices_)
+        for (std::size_t i = 0; i < g.row->boxCount(); ++i)
+            if (boxName == g.row->boxes[i]) return syncGroup(g);
+}
+
+void EntryPage::runClickChecks(const entry::ClickChecks& c) {
+    if (c.panels.empty()) return;
+    if (c.silent) {
+        runSilently(c.panels);
+    } else {
+        for (int p : c.panels) runPanel(p);
+    }
+}
+
+void EntryPage::choiceClicked(std::size_t gi, std::size_t bi) {
+    using entry::Family;
+    const ChoiceGroup& g = choices_[gi];
+    const Field<FieldType::U8> field{g.row->field.offset, g.row->field.name};
+    QAbstractButton* b = g.boxes[bi];
+    const auto code = static_cast<std::uint8_t>(bi + 1);
+    switch (g.row->family) {
+    case Family::Radio:
+        runClickChecks(entry::clickChecks(page_, g.row->boxes[bi]));
+        state().buffer.set(field, code);
+        b->setChecked(true);
+        break;
+    case Family::None:
+    case Family::Single:
+    case Family::Pair: state().buffer.set(field, choices::clickedCode(code, b->isChecked())); break;
+    case Family::BeforeAfter: {
+        const bool before = g.boxes[0]->isChecked(), after = g.boxes[1]->isChecked();
+        state().buffer.set(field, before && after ? 3 : before ? 1 : after ? 2 : kEmptyU8);
+        break;
+    }
+    case Family::Complication: {
+        choices::RowTicks t{};
+        for (int i = 0; i < 3; ++i) t[i] = g.boxes[i]->isChecked();
+        state().buffer.set(field, choices::complicationClick(g.row->exclusive, t, static_cast<choices::Box>(bi)).value);
+        break;
+    }
+    }
+    syncGroup(g);
+    if (g.row->family == Family::Radio) afterRadio(g, b);
+}
+
+// ---------------------------------------------------------------------------
+// Loading
+
+void EntryPage::loadChoice(const ChoiceGroup& g) {
+    syncGroup(g);
+    if (g.row->family != entry::Family::Radio) return;
+    const Field<FieldType::U8> field{g.row->field.offset, g.row->field.name};
+    const std::uint8_t v = state().buffer.get(field);
+    if (v < 1 || v > g.boxes.size()) return afterRadio(g, nullptr);
+    if (auto click = entry::loadingClick(page_, *g.row, v)) {
+        runClickChecks(click->checks);
+        // The checks may have changed other fields, never this one.
+        state().buffer.set(field, v);
+        syncGroup(g);
+    }
+    afterRadio(g, g.boxes[v - 1]);
+}
+
+void EntryPage::loadRecord() {
+    std::size_t gi = 0;
+    for (std::size_t r = 0; r < table_.size(); ++r) {
+        const entry::Control& row = table_[r];
+        if (row.isChoice()) {
+            loadChoice(choices_[gi++]);
+            continue;
+        }
+        QLineEdit* e = edits_[r];
+        const QString t = QString::fromStdString(entry::loadedText(row, state().buffer));
+        // The length limits typing only: a longer stored value is shown whole.
+        if (row.length > 0 && row.kind != entry::Kind::Date) e->setMaxLength(std::max(row.length, int(t.size())));
+        e->setText(t);
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Checks
+
+checks::Entries EntryPage::entries() const {
+    checks::Entries out;
+    for (std::size_t r = 0; r < table_.size(); ++r)
+        if (edits_[r]) out[table_[r].name] = edits_[r]->text().toStdString();
+    return out;
+}
+
+checks::Context EntryPage::checkContext() {
+    checks::Context c;
+    c.currentYear = state().CurrentYear;
+    c.units = state().UnitCodes;
+    c.readPage2Entries = state().ReadPage2Entries;
+    return c;
+}
+
+bool EntryPage::runPanel(int index) {
+    const checks::PanelResult res = routines_[std::size_t(index)].routine(state().buffer, entries(), checkContext());
+    beforeFindings(res);
+    setPanelColour(panels_[std::size_t(index)], toQColor(res.colour));
+    bool converted = true;
+    for (const auto& f : res.findings) {
+        const bool conversion = f.kind == checks::Kind::Conversion;
+        if (conversion) converted = false;
+        if (!state().ShowCheckMessages && !conversion) continue;
+        std::optional<QPoint> pos;
+        if (f.pos) pos = QPoint(f.pos->first, f.pos->second);
+        const QString msg = QString::fromStdString(f.message);
+        const bool warning = f.kind == checks::Kind::Warning || f.kind == checks::Kind::SilentWarning;
+        if (warning && !f.errorIcon) ui().warning(msg, pos);
+        else ui().error(msg, pos);
+    }
+    afterFindings(res);
+    return converted;
+}
+
+bool EntryPage::runSilently(const std::vector<int>& panels) {
+    SilentChecks quiet(state());
+    bool converted = true;
+    for (int p : panels) converted = runPanel(p) && converted;
+    return converted;
+}
+
+bool EntryPage::runAllSilently() {
+    std::vector<int> all(routines_.size());
+    for (std::size_t i = 0; i < all.size(); ++i) all[i] = int(i);
+    return runSilently(all);
+}
+
+}  // namespace pelo
