@@ -183,6 +183,8 @@ void openObjectives(AppContext& ctx) {
 
 void openRiskReview(AppContext& ctx) { ctx.forms.get<TFRisque>()->reviewAll(); }
 
+void callUpFib(AppContext& ctx) { ctx.forms.get<TTMenu3>()->AppelFib(); }
+
 void openQualityReview(AppContext& ctx) { ctx.forms.get<TFQual>()->review(); }
 
 // Country synthesis.

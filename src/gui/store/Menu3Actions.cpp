@@ -79,8 +79,4 @@ void TTMenu3::AppelFib() {
 
 void TTMenu3::Button1Click() { openQualityReview(ctx()); }
 
-void callUpFib(AppContext& ctx) {
-    if (auto* m = ctx.forms.get<TTMenu3>()) m->AppelFib();
-}
-
 }  // namespace pelo
