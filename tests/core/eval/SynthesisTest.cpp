@@ -506,6 +506,9 @@ TEST(Charts, HeadingChartStopsAtTheBlankLineAndWrapsColours) {
     EXPECT_EQ(headingChartColour(8), (Rgb{226, 29, 10}));  // -30 and 285 modulo 256
 }
 
+// GCC 12 in Release takes the empty fonts of the expected items for uninitialised (a known false positive).
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
 TEST(Printout, TwoColumnsAndThreePages) {
     SynthesisResult r;
     r.evaluated = 3;
@@ -528,6 +531,7 @@ TEST(Printout, TwoColumnsAndThreePages) {
     // Exactly 102 lines make one page, no empty second one.
     EXPECT_EQ(synthesisPrintout(lines, 103, "x").pages.size(), 1u);
 }
+#pragma GCC diagnostic pop
 
 TEST(Csv, OneRowPerBandForASpreadsheet) {
     SynthesisResult r;

@@ -1,0 +1,25 @@
+# Options every target of the project sets on itself (nothing is added globally, so a target
+# from elsewhere, a found package or a test framework, is built as its authors meant).
+#   pelo_target_options(<target>)   warnings (errors with PELO_WERROR), sanitizers with PELO_ASAN
+
+set(PELO_WARNINGS -Wall -Wextra)
+if(PELO_WERROR)
+  list(APPEND PELO_WARNINGS -Werror)
+endif()
+
+set(PELO_SANITIZE_COMPILE -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+set(PELO_SANITIZE_LINK -fsanitize=address,undefined)
+
+function(pelo_target_options target)
+  target_compile_options(${target} PRIVATE ${PELO_WARNINGS})
+  if(PELO_ASAN)
+    target_compile_options(${target} PRIVATE ${PELO_SANITIZE_COMPILE})
+    # A static library passes the runtime on to whatever links it.
+    get_target_property(type ${target} TYPE)
+    if(type STREQUAL "STATIC_LIBRARY")
+      target_link_options(${target} INTERFACE ${PELO_SANITIZE_LINK})
+    else()
+      target_link_options(${target} PRIVATE ${PELO_SANITIZE_LINK})
+    endif()
+  endif()
+endfunction()
