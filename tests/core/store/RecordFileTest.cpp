@@ -193,7 +193,8 @@ TEST(RecordFileFailures, MissingFile) {
 
 TEST(RecordFileFailures, TruncatedAndWrongSizes) {
     TempDir d;
-    auto bytes = std::vector<unsigned char>(headerTemplate().bytes.begin(), headerTemplate().bytes.end());
+    const CentreHeader tmpl = headerTemplate();  // one header: begin and end of the same bytes
+    auto bytes = std::vector<unsigned char>(tmpl.bytes.begin(), tmpl.bytes.end());
     writeBytes("SHORT.DAT", std::vector<unsigned char>(bytes.begin(), bytes.begin() + 100));
     CentreHeader h;
     auto e = recordfile::readHeader("SHORT.DAT", h);
