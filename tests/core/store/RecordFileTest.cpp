@@ -193,7 +193,7 @@ TEST(RecordFileFailures, MissingFile) {
 
 TEST(RecordFileFailures, TruncatedAndWrongSizes) {
     TempDir d;
-    const CentreHeader tmpl = headerTemplate();
+    const CentreHeader tmpl = headerTemplate();  // one header: begin and end of the same bytes
     auto bytes = std::vector<unsigned char>(tmpl.bytes.begin(), tmpl.bytes.end());
     writeBytes("SHORT.DAT", std::vector<unsigned char>(bytes.begin(), bytes.begin() + 100));
     CentreHeader h;
