@@ -44,8 +44,9 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     const double plain = pelo::bench::bestOf(plainRead, 30), api = pelo::bench::bestOf(apiRead, 30);
-    std::printf("\nLecture de 65535 fiches : lecture brute %.2f ms, API des fichiers %.2f ms, rapport %.2f (objectif <= 1.5)\n",
-                plain * 1e3, api * 1e3, api / plain);
+    std::printf(
+        "\nLecture de 65535 fiches : lecture brute %.2f ms, API des fichiers %.2f ms, rapport %.2f (objectif <= 1.5)\n",
+        plain * 1e3, api * 1e3, api / plain);
     benchmark::Shutdown();
     std::filesystem::remove(benchFile());
     return 0;

@@ -42,12 +42,16 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     const double plain = pelo::bench::bestOf(plainRead, 30), synth = pelo::bench::bestOf(synthesis, 30);
-    std::printf("\nSynthèse de 65535 fiches, fichier en mémoire : lecture brute %.2f ms, synthèse %.2f ms, rapport %.2f\n",
-                plain * 1e3, synth * 1e3, synth / plain);
+    std::printf(
+        "\nSynthèse de 65535 fiches, fichier en mémoire : lecture brute %.2f ms, synthèse %.2f ms, rapport %.2f\n",
+        plain * 1e3, synth * 1e3, synth / plain);
     const std::string& f = benchFile();
-    const double coldPlain = pelo::bench::bestOfCold(plainRead, 10, f), coldSynth = pelo::bench::bestOfCold(synthesis, 10, f);
-    std::printf("Synthèse de 65535 fiches, fichier lu sur le disque : lecture brute %.2f ms, synthèse %.2f ms, rapport %.2f (objectif <= 1.5)\n",
-                coldPlain * 1e3, coldSynth * 1e3, coldSynth / coldPlain);
+    const double coldPlain = pelo::bench::bestOfCold(plainRead, 10, f),
+                 coldSynth = pelo::bench::bestOfCold(synthesis, 10, f);
+    std::printf(
+        "Synthèse de 65535 fiches, fichier lu sur le disque : lecture brute %.2f ms, synthèse %.2f ms, rapport %.2f "
+        "(objectif <= 1.5)\n",
+        coldPlain * 1e3, coldSynth * 1e3, coldSynth / coldPlain);
     benchmark::Shutdown();
     std::filesystem::remove(benchFile());
     return 0;

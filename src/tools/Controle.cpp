@@ -3,11 +3,11 @@
 #include <cstdio>
 #include <string>
 
+#include "Cli.h"
+#include "Commands.h"
 #include "entry/CallUp.h"
 #include "store/RecordFile.h"
 #include "store/Units.h"
-#include "Cli.h"
-#include "Commands.h"
 
 namespace pelo::cli {
 

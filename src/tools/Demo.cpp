@@ -1,18 +1,18 @@
 // fibtool demo: demonstration record files.
 #include <sys/stat.h>
 
+#include "Cli.h"
+#include "Commands.h"
 #include "entry/CallUp.h"
 #include "store/Demo.h"
 #include "store/RecordFile.h"
 #include "store/Units.h"
-#include "Cli.h"
-#include "Commands.h"
 
 namespace pelo::cli {
 
 namespace {
 bool exists(const std::string& path) {
-    struct stat st{};
+    struct stat st {};
     return ::stat(path.c_str(), &st) == 0;
 }
 
@@ -51,8 +51,7 @@ int cmdDemo(const Words& words) {
     for (long k = 1; k <= centres; ++k) names.push_back("FIB" + std::to_string(k) + ".DAT");
     if (!replace)
         for (const auto& n : names)
-            if (exists(n))
-                return usageError("le fichier " + n + " existe déjà (ajoutez --remplacer pour l'écraser)");
+            if (exists(n)) return usageError("le fichier " + n + " existe déjà (ajoutez --remplacer pour l'écraser)");
 
     for (std::size_t i = 0; i < names.size(); ++i) {
         DemoCentre c;
@@ -66,7 +65,9 @@ int cmdDemo(const Words& words) {
         }
         // Centres of a collection differ in size around the requested count.
         std::uint32_t n = static_cast<std::uint32_t>(fiches);
-        if (i > 0 && fiches > 0) n = static_cast<std::uint32_t>(std::max<long>(1, fiches / 2 + long((i * 7919) % std::max<long>(1, fiches))));
+        if (i > 0 && fiches > 0)
+            n = static_cast<std::uint32_t>(
+                std::max<long>(1, fiches / 2 + long((i * 7919) % std::max<long>(1, fiches))));
         auto records = demoRecords(c, n, static_cast<std::uint64_t>(graine) * 1000003u + i);
         // Each sheet stored as the program's save leaves it, so that its state
         // is the one its panels show when it is called up.

@@ -1,10 +1,10 @@
 // fibtool lire: the header of a record file, or every field of one FIB.
 #include <cstdio>
 
-#include "store/RecordFile.h"
-#include "store/Text.h"
 #include "Cli.h"
 #include "Commands.h"
+#include "store/RecordFile.h"
+#include "store/Text.h"
 
 namespace pelo::cli {
 
@@ -41,11 +41,12 @@ int cmdLire(const Words& words) {
         if (k > h.nbFiches()) return fileError("la fiche " + std::to_string(k) + " n'existe pas dans " + path);
     }
     if (k == 0) {
-        std::printf("Centre\t%u\nFiches\t%u\nRégion\t%u\nDépartement\t%u\nStructure\t%u\n", unsigned(h.get(fld::NumCentre)),
-                    unsigned(h.nbFiches()), unsigned(h.region()), unsigned(h.department()),
-                    unsigned(h.get(fld::Specialite)));
+        std::printf("Centre\t%u\nFiches\t%u\nRégion\t%u\nDépartement\t%u\nStructure\t%u\n",
+                    unsigned(h.get(fld::NumCentre)), unsigned(h.nbFiches()), unsigned(h.region()),
+                    unsigned(h.department()), unsigned(h.get(fld::Specialite)));
         std::printf("Unités");
-        for (auto slot : kUnitSlots) std::printf("\t%s", fieldText(h, FieldInfo{slot.name, slot.offset, 4, FieldType::F32}).c_str());
+        for (auto slot : kUnitSlots)
+            std::printf("\t%s", fieldText(h, FieldInfo{slot.name, slot.offset, 4, FieldType::F32}).c_str());
         std::printf("\n");
         return kOk;
     }

@@ -2,11 +2,11 @@
 // work, on the working folder as the country synthesis window works on it.
 #include <cstdio>
 
+#include "Cli.h"
+#include "Commands.h"
 #include "pool/Collection.h"
 #include "pool/PoolSynthesis.h"
 #include "pool/Query.h"
-#include "Cli.h"
-#include "Commands.h"
 
 namespace pelo::cli {
 
@@ -73,7 +73,8 @@ int cmdSelection(const Words& words) {
     std::string err;
     if (!parseArgs(words, {"variable", "op", "valeur", "relation", "op2", "valeur2"}, {"sauf"}, a, &err))
         return usageError(err);
-    if (a.positional.size() != 2) return usageError("selection attend le fichier de collection et le fichier de sortie");
+    if (a.positional.size() != 2)
+        return usageError("selection attend le fichier de collection et le fichier de sortie");
     const std::string &pool = a.positional[0], &out = a.positional[1];
     int rc = kOk;
     if (!plainName(pool, rc) || !plainName(out, rc)) return rc;

@@ -2,11 +2,11 @@
 // stored synthesis, and the variability chart of one band line.
 #include <cstdio>
 
+#include "Cli.h"
+#include "Commands.h"
 #include "pool/VariabilityCharts.h"
 #include "pool/VariabilityList.h"
 #include "ref/StoredSynthesis.h"
-#include "Cli.h"
-#include "Commands.h"
 
 namespace pelo::cli {
 

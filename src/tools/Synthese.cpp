@@ -2,10 +2,10 @@
 // evaluation screen lists it, and the objectives chart that follows it.
 #include <cstdio>
 
-#include "eval/Synthesis.h"
-#include "store/RecordFile.h"
 #include "Cli.h"
 #include "Commands.h"
+#include "eval/Synthesis.h"
+#include "store/RecordFile.h"
 
 namespace pelo::cli {
 

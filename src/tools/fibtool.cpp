@@ -9,9 +9,9 @@
 #include <map>
 #include <string>
 
-#include "store/RecordFile.h"
 #include "Cli.h"
 #include "Commands.h"
+#include "store/RecordFile.h"
 
 using namespace pelo::cli;
 

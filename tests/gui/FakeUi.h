@@ -28,8 +28,8 @@ struct Message {
 class FakeUi : public ui::Adapter {
 public:
     std::vector<Message> messages;
-    std::deque<ui::Answer> answers;          // answers to confirm(), in order (default Yes)
-    std::vector<QString> modalOpened;        // object names of forms shown modally
+    std::deque<ui::Answer> answers;    // answers to confirm(), in order (default Yes)
+    std::vector<QString> modalOpened;  // object names of forms shown modally
     std::vector<QString> modelessOpened;
     std::map<QString, std::function<int(QDialog*)>> onModal;  // by object name
     std::vector<PrintDocument> printed;

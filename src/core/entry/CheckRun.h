@@ -40,9 +40,7 @@ public:
         case Kind::SilentWarning:
             if (res_.colour != Colour::Red) res_.colour = Colour::Orange;
             break;
-        case Kind::RedNotice:
-            res_.colour = Colour::Red;
-            break;
+        case Kind::RedNotice: res_.colour = Colour::Red; break;
         }
         res_.findings.push_back(Finding{kind, std::move(message), pos, errorIcon});
     }

@@ -30,9 +30,9 @@ enum class Colour { Navy, Orange, Red };
 
 struct Finding {
     Kind kind;
-    std::string message;                       // exactly as the user reads it
-    std::optional<std::pair<int, int>> pos;    // screen position of the box, when placed
-    bool errorIcon = false;                    // shown with the error icon whatever its kind
+    std::string message;                     // exactly as the user reads it
+    std::optional<std::pair<int, int>> pos;  // screen position of the box, when placed
+    bool errorIcon = false;                  // shown with the error icon whatever its kind
     bool operator==(const Finding&) const = default;
 };
 
@@ -47,7 +47,7 @@ struct Context {
 
 // What one routine did.
 struct PanelResult {
-    std::string panel;              // "Panel23"
+    std::string panel;  // "Panel23"
     Colour colour = Colour::Navy;
     std::vector<Finding> findings;  // in order
     // Controls the routine ticked itself (aqua, partner made light), e.g.

@@ -55,18 +55,14 @@ PanelResult Panel23Click(FibRecord& r, const Entries& e, const Context& c) {
     auto month = run.byte(e, "Edit4");
     if (!month) return run.take();
     r.set(fld::MoisNaissance, *month);
-    if (isEmpty(*month))
-        run.report(Kind::Warning, "Pas de mois de naissance");
-    else if (*month < 1 || *month > 12)
-        run.report(Kind::Warning, "Erreur sur le mois de naissance");
+    if (isEmpty(*month)) run.report(Kind::Warning, "Pas de mois de naissance");
+    else if (*month < 1 || *month > 12) run.report(Kind::Warning, "Erreur sur le mois de naissance");
 
     auto born = run.integer(e, "Edit5");
     if (!born) return run.take();
     r.set(fld::AnNaissance, *born);
-    if (isEmpty(*born))
-        run.report(Kind::Error, "Pas d'année de naissance");
-    else if (outside(*born, 1900, c.currentYear))
-        run.report(Kind::Error, "Erreur sur l'année de naissance");
+    if (isEmpty(*born)) run.report(Kind::Error, "Pas d'année de naissance");
+    else if (outside(*born, 1900, c.currentYear)) run.report(Kind::Error, "Erreur sur l'année de naissance");
 
     if (isEmpty(r.get(fld::Sexe))) run.report(Kind::Error, "Pas de Sexe");
     if (isEmpty(r.get(fld::TypeDiabete))) run.report(Kind::Error, "Pas de Type de Diabète");
@@ -198,10 +194,8 @@ PanelResult Panel28Click(FibRecord& r, const Entries& e, const Context& c) {
         auto v = run.roundedDecimal(e, m.control, m.metres);
         if (!v) return run.take();
         r.set(m.field, *v);
-        if (blank)
-            run.report(m.emptyKind, m.emptyMessage);
-        else if (outside(*v, m.lo, m.hi))
-            run.report(m.rangeKind, m.rangeMessage);
+        if (blank) run.report(m.emptyKind, m.emptyMessage);
+        else if (outside(*v, m.lo, m.hi)) run.report(m.rangeKind, m.rangeMessage);
     }
 
     const std::tuple<const char*, Field<FieldType::I32>, std::int32_t, std::int32_t> pressures[] = {
@@ -211,10 +205,8 @@ PanelResult Panel28Click(FibRecord& r, const Entries& e, const Context& c) {
         auto v = run.integer(e, control);
         if (!v) return run.take();
         r.set(field, *v);
-        if (blank)
-            run.report(Kind::Error, "TA non renseignée");
-        else if (outside(*v, lo, hi))
-            run.report(Kind::Error, "TA hors limites");
+        if (blank) run.report(Kind::Error, "TA non renseignée");
+        else if (outside(*v, lo, hi)) run.report(Kind::Error, "TA hors limites");
     }
 
     // Laboratory values, stored as singles. No empty finding when emptyMessage
@@ -240,8 +232,8 @@ PanelResult Panel28Click(FibRecord& r, const Entries& e, const Context& c) {
         {"MaskEdit16", fld::Creatinine, Kind::SilentWarning, "Créatinine non renseignée",
          limitsFor(u[kUnitCreat], Limits{4, 1000}, Limits{0.45, 113}, none), Kind::Warning,
          "Créatinine : bonnes unités ?"},
-        {"MaskEdit17", fld::Microalb, Kind::Error, "Microalbuminurie non renseignée", Limits{0, 600},
-         Kind::Error, "Microalbuminurie hors limites"},
+        {"MaskEdit17", fld::Microalb, Kind::Error, "Microalbuminurie non renseignée", Limits{0, 600}, Kind::Error,
+         "Microalbuminurie hors limites"},
         {"MaskEdit18", fld::Proteinurie, Kind::Error, nullptr, none, Kind::Error, nullptr},
         {"MaskEdit11", fld::Cholesterol, Kind::Error, "Cholestérol non renseigné",
          limitsFor(u[kUnitChol], Limits{2, 20}, Limits{0.78, 7.8}, Limits{78, 780}), Kind::Error,

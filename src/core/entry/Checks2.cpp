@@ -21,9 +21,9 @@ bool anyFilled(const FibRecord& r, std::initializer_list<U8> fields) {
 
 // Retinopathy kinds imply retinopathy, which with maculopathy implies the
 // retina was seen; a "non" already given there is an error instead.
-void eyeRules(Run& run, FibRecord& r, U8 nonProlif, U8 preprolif, U8 prolif, U8 retinopathy,
-              const char* retinopathyBox, const char* retinopathyMessage, U8 maculopathy, U8 retinaSeen,
-              const char* retinaBox, const char* retinaMessage) {
+void eyeRules(Run& run, FibRecord& r, U8 nonProlif, U8 preprolif, U8 prolif, U8 retinopathy, const char* retinopathyBox,
+              const char* retinopathyMessage, U8 maculopathy, U8 retinaSeen, const char* retinaBox,
+              const char* retinaMessage) {
     if (r.get(nonProlif) == 1 || r.get(preprolif) == 1 || r.get(prolif) == 1) {
         if (isEmpty(r.get(retinopathy))) {
             r.set(retinopathy, 1);
@@ -54,11 +54,11 @@ PanelResult Panel13Click(FibRecord& r, const Entries&, const Context&) {
 
 PanelResult Panel15Click(FibRecord& r, const Entries& e, const Context& c) {
     Run run(r, "Panel15");
-    eyeRules(run, r, fld::RetinoNonProlifD, fld::RetinoPreprolifD, fld::RetinoProlifD, fld::RetinopathieD,
-             "CheckBox23", "Rétinopathie droite oui ou non ?", fld::MaculopathieD, fld::RetineVueD, "CheckBox21",
+    eyeRules(run, r, fld::RetinoNonProlifD, fld::RetinoPreprolifD, fld::RetinoProlifD, fld::RetinopathieD, "CheckBox23",
+             "Rétinopathie droite oui ou non ?", fld::MaculopathieD, fld::RetineVueD, "CheckBox21",
              "Rétine droite vue oui ou non ?");
-    eyeRules(run, r, fld::RetinoNonProlifG, fld::RetinoPreprolifG, fld::RetinoProlifG, fld::RetinopathieG,
-             "CheckBox59", "Rétinopathie gauche oui ou non ?", fld::MaculopathieG, fld::RetineVueG, "CheckBox57",
+    eyeRules(run, r, fld::RetinoNonProlifG, fld::RetinoPreprolifG, fld::RetinoProlifG, fld::RetinopathieG, "CheckBox59",
+             "Rétinopathie gauche oui ou non ?", fld::MaculopathieG, fld::RetineVueG, "CheckBox57",
              "Rétine gauche vue oui ou non ?");
 
     if (anyFilled(r, {fld::PhotocoagD, fld::VitrectomieD, fld::CataracteD, fld::RetineVueD, fld::PhotocoagG,
@@ -88,9 +88,9 @@ PanelResult Panel15Click(FibRecord& r, const Entries& e, const Context& c) {
     }
     if (acuity(r.get(fld::AcuiteG))) run.report(Kind::Error, "Acuité gauche > 10 ?", kEyeBox);
 
-    if (anyFilled(r, {fld::SensVibraG, fld::SensDoulG, fld::PoulsG, fld::UlcereCicatG, fld::UlcereAiguG,
-                      fld::PontageG, fld::SensVibraD, fld::SensDoulD, fld::PoulsD, fld::UlcereCicatD,
-                      fld::UlcereAiguD, fld::PontageD})) {
+    if (anyFilled(r,
+                  {fld::SensVibraG, fld::SensDoulG, fld::PoulsG, fld::UlcereCicatG, fld::UlcereAiguG, fld::PontageG,
+                   fld::SensVibraD, fld::SensDoulD, fld::PoulsD, fld::UlcereCicatD, fld::UlcereAiguD, fld::PontageD})) {
         if (isEmpty(r.get(fld::ExamPieds))) {
             r.set(fld::ExamPieds, 1);
             run.tick("RadioButton3");

@@ -8,8 +8,7 @@ namespace pelo::entry {
 
 namespace {
 
-constexpr Control choice(FieldRef f, Family family, int tab, std::array<const char*, 7> boxes,
-                         bool exclusive = false) {
+constexpr Control choice(FieldRef f, Family family, int tab, std::array<const char*, 7> boxes, bool exclusive = false) {
     return Control{boxes[0], f, Kind::Choice, 0, "", tab, family, exclusive, boxes};
 }
 
@@ -27,7 +26,9 @@ const Control kPage1[] = {
     {"Edit1", ref(fld::AnDebutComprimes), Kind::Year, 4, "Début des comprimés", 10},
     {"Edit2", ref(fld::AnDebutInsuline), Kind::Year, 4, "Début de l'insuline", 11},
     choice(ref(fld::ConsultHospit), Family::Radio, 12, {"RadioButton1", "RadioButton2"}),
-    choice(ref(fld::Motif), Family::Radio, 14, {"RadioButton3", "RadioButton4", "RadioButton5", "RadioButton6", "RadioButton7", "RadioButton8", "RadioButton9"}),
+    choice(ref(fld::Motif), Family::Radio, 14,
+           {"RadioButton3", "RadioButton4", "RadioButton5", "RadioButton6", "RadioButton7", "RadioButton8",
+            "RadioButton9"}),
     {"Edit9", ref(fld::GrossEnfantNormal), Kind::Integer, 1, "Grossesse : Enfant normal", 21},
     {"Edit8", ref(fld::GrossFC), Kind::Integer, 1, "Grossesse : F.C.", 22},
     {"Edit7", ref(fld::GrossMalformation), Kind::Integer, 1, "Grossesse : Malformation", 23},

@@ -48,16 +48,16 @@ enum class Family : std::uint8_t {
 };
 
 struct Control {
-    const char* name;        // object name of the entry, or of the group's first box
+    const char* name;  // object name of the entry, or of the group's first box
     FieldRef field;
     Kind kind;
-    int length = 0;          // longest text typed; 0 for no limit
+    int length = 0;               // longest text typed; 0 for no limit
     const char* accessible = "";  // French accessible name of an entry
-    int tab = 0;             // place of the control (of a group's first box) in the Tab order
+    int tab = 0;                  // place of the control (of a group's first box) in the Tab order
     Family family = Family::None;
-    bool exclusive = false;  // a complication row whose three boxes exclude each other
+    bool exclusive = false;              // a complication row whose three boxes exclude each other
     std::array<const char*, 7> boxes{};  // a choice group's boxes in code order
-                                          // (a complication row: recent, old, non)
+                                         // (a complication row: recent, old, non)
 
     bool isChoice() const { return kind == Kind::Choice; }
     std::size_t boxCount() const;
@@ -90,7 +90,7 @@ std::string strippedDate(std::string_view shown);
 // The check panels of a page in the order of its full run.
 using Routine = checks::PanelResult (*)(FibRecord&, const checks::Entries&, const checks::Context&);
 struct Panel {
-    const char* name;   // "Panel23"
+    const char* name;  // "Panel23"
     Routine routine;
     const char* group;  // French name of its group
 };

@@ -42,7 +42,8 @@ inline BandMask threeBands(float x, double a, double b) {
 }
 
 // Bands of yes answers (value 1), one per field, in order.
-template <std::size_t N> [[gnu::always_inline]] inline BandMask yesBands(const V& v, const Field<FieldType::U8> (&f)[N]) {
+template <std::size_t N>
+[[gnu::always_inline]] inline BandMask yesBands(const V& v, const Field<FieldType::U8> (&f)[N]) {
     BandMask m = 0;
 #pragma GCC unroll 16
     for (std::size_t k = 0; k < N; ++k) m |= bit(v.get(f[k]) == 1, int(k));
@@ -57,7 +58,8 @@ template <std::uint16_t First, int N>
     // A 16-byte window that stays inside the 248-byte record.
     constexpr std::uint16_t window = First + 16 <= kRecordSize ? First : kRecordSize - 16;
     const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(v.at(window)));
-    const __m128i hit = _mm_or_si128(_mm_cmpeq_epi8(x, _mm_set1_epi8(char(a))), _mm_cmpeq_epi8(x, _mm_set1_epi8(char(b))));
+    const __m128i hit =
+        _mm_or_si128(_mm_cmpeq_epi8(x, _mm_set1_epi8(char(a))), _mm_cmpeq_epi8(x, _mm_set1_epi8(char(b))));
     return (BandMask(_mm_movemask_epi8(hit)) >> (First - window)) & ((1u << N) - 1);
 #else
     BandMask m = 0;
@@ -87,18 +89,21 @@ inline bool knownYear(std::int32_t y, const P& p) { return y >= 1900 && y <= p.y
 
 [[gnu::always_inline]] inline BandMask hba1c(const V& v, const P&) {
     const float x = v.get(fld::HbA1c);
-    return only(greaterThan(x, 0), bit(lessThan(x, 6.5), 0) | bit(atLeast(x, 6.5) & lessThan(x, 8), 1) | bit(atLeast(x, 8) & lessThan(x, 10), 2) |
-           bit(atLeast(x, 10) & atMost(x, 12), 3) | bit(greaterThan(x, 12), 4));
+    return only(greaterThan(x, 0), bit(lessThan(x, 6.5), 0) | bit(atLeast(x, 6.5) & lessThan(x, 8), 1) |
+                                       bit(atLeast(x, 8) & lessThan(x, 10), 2) |
+                                       bit(atLeast(x, 10) & atMost(x, 12), 3) | bit(greaterThan(x, 12), 4));
 }
 [[gnu::always_inline]] inline BandMask tension(const V& v, const P&) {
     const std::int32_t s = v.get(fld::TaSyst), d = v.get(fld::TaDiast);
     const bool low = s <= 140 && d <= 90;
-    return only(s >= 1 && d >= 1, bit(low, 0) | bit((!low) & ((s <= 160) | (d <= 100)), 1) | bit((s > 160) & (d > 100), 2));
+    return only(s >= 1 && d >= 1,
+                bit(low, 0) | bit((!low) & ((s <= 160) | (d <= 100)), 1) | bit((s > 160) & (d > 100), 2));
 }
 [[gnu::always_inline]] inline BandMask masse(const V& v, const P&) {
     const std::int32_t w = v.get(fld::Poids), h = v.get(fld::Taille);
     const float bmi = toSingle(double(w) / ((double(h) * 0.01) * (double(h) * 0.01)));
-    return only(w >= 1 && h >= 1, bit(lessThan(bmi, 25), 0) | bit(atLeast(bmi, 25) & atMost(bmi, 30), 1) | bit(greaterThan(bmi, 30), 2));
+    return only(w >= 1 && h >= 1,
+                bit(lessThan(bmi, 25), 0) | bit(atLeast(bmi, 25) & atMost(bmi, 30), 1) | bit(greaterThan(bmi, 30), 2));
 }
 [[gnu::always_inline]] inline BandMask cholesterol(const V& v, const P& p) {
     const float x = v.get(fld::Cholesterol);
@@ -123,7 +128,8 @@ inline bool knownYear(std::int32_t y, const P& p) { return y >= 1900 && y <= p.y
 [[gnu::always_inline]] inline BandMask age(const V& v, const P& p) {
     const std::int32_t y = v.get(fld::AnNaissance);
     const std::int64_t a = std::int64_t(p.year) - y;  // 64 bits: y is any stored value
-    return only(knownYear(y, p), bit(a <= 35, 0) | bit((a >= 36) & (a <= 55), 1) | bit((a >= 56) & (a <= 75), 2) | bit(a > 75, 3));
+    return only(knownYear(y, p),
+                bit(a <= 35, 0) | bit((a >= 36) & (a <= 55), 1) | bit((a >= 56) & (a <= 75), 2) | bit(a > 75, 3));
 }
 [[gnu::always_inline]] inline BandMask type(const V& v, const P&) {
     const std::uint8_t t = v.get(fld::TypeDiabete);
@@ -137,7 +143,7 @@ inline bool knownYear(std::int32_t y, const P& p) { return y >= 1900 && y <= p.y
     const bool ins = onInsulin(v);
     const bool noInsulin = v.get(fld::AnDebutInsuline) == kEmptyI32 && v.get(fld::InjApres) == kEmptyU8;
     return only(start >= 1, bit((t == 1) & (onset <= 35) & ins, 0) | bit((t == 2) & (onset > 35) & noInsulin, 1) |
-           bit((t == 2) & (onset > 35) & ins, 2));
+                                bit((t == 2) & (onset > 35) & ins, 2));
 }
 [[gnu::always_inline]] inline BandMask traitement(const V& v, const P&) {
     const bool tablets = v.get(fld::Biguanides) != kEmptyU8 || v.get(fld::Sulfamides) != kEmptyU8 ||
@@ -147,7 +153,8 @@ inline bool knownYear(std::int32_t y, const P& p) { return y >= 1900 && y <= p.y
 [[gnu::always_inline]] inline BandMask duree(const V& v, const P& p) {
     const std::int32_t y = v.get(fld::AnDebutDiabete);
     const std::int64_t d = std::int64_t(p.year) - y;
-    return only(knownYear(y, p), bit(d <= 5, 0) | bit((d >= 6) & (d <= 10), 1) | bit((d >= 11) & (d <= 15), 2) | bit(d > 15, 3));
+    return only(knownYear(y, p),
+                bit(d <= 5, 0) | bit((d >= 6) & (d <= 10), 1) | bit((d >= 11) & (d <= 15), 2) | bit(d > 15, 3));
 }
 [[gnu::always_inline]] inline BandMask mode(const V& v, const P&) {
     const std::uint8_t m = v.get(fld::ConsultHospit);
@@ -176,8 +183,8 @@ inline bool knownYear(std::int32_t y, const P& p) { return y >= 1900 && y <= p.y
 }
 [[gnu::always_inline]] inline BandMask patient(const V& v, const P&) {
     static constexpr Field<FieldType::U8> f[] = {
-        fld::AutoSurveillance, fld::EducAutosurveillance, fld::ExamYeux,          fld::ExamPieds,
-        fld::EducSoinsPieds,   fld::EducComplications,    fld::EducAlimentation,  fld::EducHypoglycemies,
+        fld::AutoSurveillance,  fld::EducAutosurveillance, fld::ExamYeux,         fld::ExamPieds,
+        fld::EducSoinsPieds,    fld::EducComplications,    fld::EducAlimentation, fld::EducHypoglycemies,
         fld::EducAjustInsuline, fld::Association};
     return yesBands(v, f);
 }
@@ -217,8 +224,9 @@ constexpr Field<FieldType::U8> kTrtDiabete[] = {fld::RegimeSeul, fld::Biguanides
                                                 fld::InhibGlucosidase, fld::Thiazolidinediones};
 constexpr Field<FieldType::U8> kInsulines[] = {fld::InsAnalogue, fld::InsRapide, fld::InsNph,
                                                fld::InsMelanges, fld::InsLente,  fld::InsPompe};
-constexpr Field<FieldType::U8> kAssocies[] = {fld::TrtHta,    fld::TrtInsufCard, fld::TrtCardIschem, fld::TrtDyslipidemie,
-                                              fld::TrtNephro, fld::TrtNeuro,     fld::TrtAutre};
+constexpr Field<FieldType::U8> kAssocies[] = {fld::TrtHta,          fld::TrtInsufCard, fld::TrtCardIschem,
+                                              fld::TrtDyslipidemie, fld::TrtNephro,    fld::TrtNeuro,
+                                              fld::TrtAutre};
 // The treatments after RegimeSeul, the insulins and the associated treatments stand side by side.
 static_assert(kTrtDiabete[4].offset == kTrtDiabete[1].offset + 3 && kInsulines[5].offset == kInsulines[0].offset + 5 &&
               kAssocies[6].offset == kAssocies[0].offset + 6);
@@ -228,14 +236,22 @@ template <std::uint8_t When> [[gnu::always_inline]] inline BandMask trtWhen(cons
 }
 [[gnu::always_inline]] inline BandMask trtAvant(const V& v, const P&) { return trtWhen<1>(v); }
 [[gnu::always_inline]] inline BandMask trtApres(const V& v, const P&) { return trtWhen<2>(v); }
-[[gnu::always_inline]] inline BandMask insAvant(const V& v, const P&) { return sideBySide<fld::InsAnalogue.offset, 6>(v, 1, 3); }
-[[gnu::always_inline]] inline BandMask insApres(const V& v, const P&) { return sideBySide<fld::InsAnalogue.offset, 6>(v, 2, 3); }
-[[gnu::always_inline]] inline BandMask assocAvant(const V& v, const P&) { return sideBySide<fld::TrtHta.offset, 7>(v, 1, 3); }
-[[gnu::always_inline]] inline BandMask assocApres(const V& v, const P&) { return sideBySide<fld::TrtHta.offset, 7>(v, 2, 3); }
+[[gnu::always_inline]] inline BandMask insAvant(const V& v, const P&) {
+    return sideBySide<fld::InsAnalogue.offset, 6>(v, 1, 3);
+}
+[[gnu::always_inline]] inline BandMask insApres(const V& v, const P&) {
+    return sideBySide<fld::InsAnalogue.offset, 6>(v, 2, 3);
+}
+[[gnu::always_inline]] inline BandMask assocAvant(const V& v, const P&) {
+    return sideBySide<fld::TrtHta.offset, 7>(v, 1, 3);
+}
+[[gnu::always_inline]] inline BandMask assocApres(const V& v, const P&) {
+    return sideBySide<fld::TrtHta.offset, 7>(v, 2, 3);
+}
 [[gnu::always_inline]] inline BandMask qualite(const V& v, const P& p) {
     const std::int32_t a = v.get(fld::AnDebutDiabete);
-    const bool noDates = a == kEmptyI32 && v.get(fld::AnDebutComprimes) == kEmptyI32 &&
-                         v.get(fld::AnDebutInsuline) == kEmptyI32;
+    const bool noDates =
+        a == kEmptyI32 && v.get(fld::AnDebutComprimes) == kEmptyI32 && v.get(fld::AnDebutInsuline) == kEmptyI32;
     const std::int32_t c176 = p.waistForC176 ? v.get(fld::TourTaille) : v.get(fld::Taille);
     return bit(v.get(fld::AnNaissance) == kEmptyI32, 0) | bit(v.get(fld::Sexe) == kEmptyU8, 1) |
            bit(v.get(fld::TypeDiabete) == kEmptyU8, 2) | bit(a < 1, 3) | bit(noDates, 4) | bit(c176 == kEmptyI32, 5) |
@@ -247,115 +263,253 @@ template <std::uint8_t When> [[gnu::always_inline]] inline BandMask trtWhen(cons
 
 constexpr std::array<Section, kSectionCount> makeSections() {
     return {{
-        {"      HbA1C      ", 5,
+        {"      HbA1C      ",
+         5,
          {{{0, "Hb <6.5", false, "Hb < 6.5", "Hb <6.5"},
            {1, "Hb 6.5 à <8", false, "Hb 6.5 à < 8"},
            {2, "Hb 8 à <10", false, "Hb 8 à < 10"},
            {3, "Hb 10 à <12", false, "Hb 10 à < 12"},
            {4, "Hb >=12", false, "Hb >= 12"}}},
-         hba1c, false, " HbA1C      "},
-        {" Tension Artérielle ", 3, {{{5, "TA <140/90", false, "TA < 140/90"}, {6, "TA <160/100", false, "TA < 160/100"}, {7, "TA >160/100", false, "TA > 160/100"}}}, tension},
-        {" Masse corporelle ", 3, {{{8, "BMI <25", false, "BMI < 25"}, {9, "BMI 25 à 30"}, {10, "BMI >30", false, "BMI > 30"}}}, masse},
-        {" Cholestérol ", 3, {{{11, "Chol. <6.5", false, "Chol. < 6.5"}, {12, "Chol. 6.5 à 7.5"}, {13, "Chol. >7.5", false, "Chol. > 7.5"}}}, cholesterol},
-        {" Triglycérides ", 3, {{{14, "Trigly <1.8", false, "Trigly < 1.8"}, {15, "Trigly 1.8 à 2.5"}, {16, "Trigly >2.5", false, "Trigly > 2.5"}}}, triglycerides},
-        {" Microalbuminurie ", 3, {{{17, "Micro <30", false, "Micro < 30"}, {18, "Micro 30 à 300"}, {19, "Micro >300", false, "Micro > 300"}}}, microalb},
+         hba1c,
+         false,
+         " HbA1C      "},
+        {" Tension Artérielle ",
+         3,
+         {{{5, "TA <140/90", false, "TA < 140/90"},
+           {6, "TA <160/100", false, "TA < 160/100"},
+           {7, "TA >160/100", false, "TA > 160/100"}}},
+         tension},
+        {" Masse corporelle ",
+         3,
+         {{{8, "BMI <25", false, "BMI < 25"}, {9, "BMI 25 à 30"}, {10, "BMI >30", false, "BMI > 30"}}},
+         masse},
+        {" Cholestérol ",
+         3,
+         {{{11, "Chol. <6.5", false, "Chol. < 6.5"},
+           {12, "Chol. 6.5 à 7.5"},
+           {13, "Chol. >7.5", false, "Chol. > 7.5"}}},
+         cholesterol},
+        {" Triglycérides ",
+         3,
+         {{{14, "Trigly <1.8", false, "Trigly < 1.8"},
+           {15, "Trigly 1.8 à 2.5"},
+           {16, "Trigly >2.5", false, "Trigly > 2.5"}}},
+         triglycerides},
+        {" Microalbuminurie ",
+         3,
+         {{{17, "Micro <30", false, "Micro < 30"}, {18, "Micro 30 à 300"}, {19, "Micro >300", false, "Micro > 300"}}},
+         microalb},
         {" Facteurs de risque ", 3, {{{20, "Diabète familial"}, {21, "Tabac"}, {22, "Alcool"}}}, risque},
         {" Sexe :", 2, {{{23, "Homme"}, {24, "Femme"}}}, sexe},
-        {"  Age du patient  ", 4, {{{25, "Age <=35", false, "Age <= 35"}, {26, "Age 36 à 55"}, {27, "Age 56 à 75"}, {28, "Age >=76", false, "Age >= 76"}}}, age},
+        {"  Age du patient  ",
+         4,
+         {{{25, "Age <=35", false, "Age <= 35"},
+           {26, "Age 36 à 55"},
+           {27, "Age 56 à 75"},
+           {28, "Age >=76", false, "Age >= 76"}}},
+         age},
         {"  Type de Diabète  ", 3, {{{29, "Type 1"}, {30, "Type 2"}, {31, "Autre"}}}, type},
-        {"  Groupe  ", 3, {{{32, "Grp 1", false, "Groupe 1"}, {33, "Grp 2", false, "Groupe 2"}, {34, "Grp 3", false, "Groupe 3"}}}, groupe},
+        {"  Groupe  ",
+         3,
+         {{{32, "Grp 1", false, "Groupe 1"}, {33, "Grp 2", false, "Groupe 2"}, {34, "Grp 3", false, "Groupe 3"}}},
+         groupe},
         {"  Traitement  ", 2, {{{35, "Comprimés"}, {36, "Insuline"}}}, traitement},
-        {"  Durée du Diabète  ", 4,
-         {{{37, "Durée <5 ans", false, "Durée < 5 ans"}, {38, "Durée 6 à 10 ans"}, {39, "Durée 11 à 15 ans"},
+        {"  Durée du Diabète  ",
+         4,
+         {{{37, "Durée <5 ans", false, "Durée < 5 ans"},
+           {38, "Durée 6 à 10 ans"},
+           {39, "Durée 11 à 15 ans"},
            {40, "Durée >15 ans", false, "Durée > 15 ans"}}},
          duree},
         {" Mode ", 2, {{{41, "Consultation"}, {42, "Hospitalisation"}}}, mode},
-        {" Motif ", 7,
-         {{{43, "Surveillance"}, {44, "Déséquilibre"}, {45, "Complication"}, {46, "Urgence"}, {47, "Diag. récent"},
-           {48, "Grossesse"}, {49, "Autre"}}},
+        {" Motif ",
+         7,
+         {{{43, "Surveillance"},
+           {44, "Déséquilibre"},
+           {45, "Complication"},
+           {46, "Urgence"},
+           {47, "Diag. récent"},
+           {48, "Grossesse"},
+           {49, "Autre"}}},
          motif},
-        {" St-Vincent Objectifs récents ", 6,
-         {{{50, "Cécité récente"}, {51, "Infarctus récent"}, {52, "AVC récent"}, {53, "Insuffisance rénale récente"},
-           {54, "Amput. sup. cheville récente"}, {55, "Amput. inf. cheville récente"}}},
+        {" St-Vincent Objectifs récents ",
+         6,
+         {{{50, "Cécité récente"},
+           {51, "Infarctus récent"},
+           {52, "AVC récent"},
+           {53, "Insuffisance rénale récente"},
+           {54, "Amput. sup. cheville récente"},
+           {55, "Amput. inf. cheville récente"}}},
          recents},
-        {" St-Vincent Objectifs anciens ", 6,
-         {{{56, "Cécité ancienne"}, {57, "Infarctus ancien"}, {58, "AVC ancien"}, {59, "Insuffisance rénale ancienne"},
-           {60, "Amput. sup. cheville ancienne"}, {61, "Amput. inf. cheville ancienne"}}},
+        {" St-Vincent Objectifs anciens ",
+         6,
+         {{{56, "Cécité ancienne"},
+           {57, "Infarctus ancien"},
+           {58, "AVC ancien"},
+           {59, "Insuffisance rénale ancienne"},
+           {60, "Amput. sup. cheville ancienne"},
+           {61, "Amput. inf. cheville ancienne"}}},
          anciens},
-        {" Rôle du spécialiste ", 4,
-         {{{62, "1ère mise à l'insuline"}, {63, "Mise à l'insuline Type 1"}, {64, "Mise à l'insuline Type 2"},
+        {" Rôle du spécialiste ",
+         4,
+         {{{62, "1ère mise à l'insuline"},
+           {63, "Mise à l'insuline Type 1"},
+           {64, "Mise à l'insuline Type 2"},
            {65, "Modif. nombre d'injections"}}},
          specialiste},
-        {" Rôle du patient ", 10,
-         {{{66, "Autosurveillance"}, {67, "Educ. autosurveillance"}, {68, "Examen des yeux"}, {69, "Examen des pieds"},
-           {70, "Educ. Soins des pieds"}, {71, "Educ. complications"}, {72, "Educ. alimentation"},
-           {73, "Educ. hypoglycémie"}, {74, "Educ. ajustement insuline"}, {75, "Membre d'une association", true}}},
+        {" Rôle du patient ",
+         10,
+         {{{66, "Autosurveillance"},
+           {67, "Educ. autosurveillance"},
+           {68, "Examen des yeux"},
+           {69, "Examen des pieds"},
+           {70, "Educ. Soins des pieds"},
+           {71, "Educ. complications"},
+           {72, "Educ. alimentation"},
+           {73, "Educ. hypoglycémie"},
+           {74, "Educ. ajustement insuline"},
+           {75, "Membre d'une association", true}}},
          patient},
-        {" Symptômes ", 4,
-         {{{76, "Hypotension ortho"}, {77, "Angor"}, {78, "Neuropathie péri."}, {79, "Claudication"}}}, symptomes},
+        {" Symptômes ",
+         4,
+         {{{76, "Hypotension ortho"}, {77, "Angor"}, {78, "Neuropathie péri."}, {79, "Claudication"}}},
+         symptomes},
         {" YEUX ", 1, {{{80, "Examen des Yeux"}}}, yeux, true},
-        {" Oeil Droit ", 9,
-         {{{81, "Photocoagulation"}, {82, "Vitrectomie"}, {83, "Cataracte"}, {84, "Rétine vue"}, {85, "Maculopathie"},
-           {86, "Rétinopathie"}, {87, "Rét. non prolif."}, {88, "Rét. préprolif."}, {89, "Rét. prolif."}}},
+        {" Oeil Droit ",
+         9,
+         {{{81, "Photocoagulation"},
+           {82, "Vitrectomie"},
+           {83, "Cataracte"},
+           {84, "Rétine vue"},
+           {85, "Maculopathie"},
+           {86, "Rétinopathie"},
+           {87, "Rét. non prolif."},
+           {88, "Rét. préprolif."},
+           {89, "Rét. prolif."}}},
          oeilDroit},
-        {" Oeil Gauche ", 9,
-         {{{90, "Photocoagulation"}, {91, "Vitrectomie"}, {92, "Cataracte"}, {93, "Rétine vue"}, {94, "Maculopathie"},
-           {95, "Rétinopathie"}, {96, "Rét. non prolif."}, {97, "Rét. préprolif."}, {98, "Rét. prolif."}}},
+        {" Oeil Gauche ",
+         9,
+         {{{90, "Photocoagulation"},
+           {91, "Vitrectomie"},
+           {92, "Cataracte"},
+           {93, "Rétine vue"},
+           {94, "Maculopathie"},
+           {95, "Rétinopathie"},
+           {96, "Rét. non prolif."},
+           {97, "Rét. préprolif."},
+           {98, "Rét. prolif."}}},
          oeilGauche},
         {" PIEDS ", 1, {{{99, "Examen des Pieds"}}}, pieds, true},
-        {" Pied Gauche ", 6,
-         {{{100, "Sensib. Vibra. normale"}, {101, "Sensib. Doul. normale"}, {102, "Pouls présents"},
-           {103, "Ulcère cicatrisé"}, {104, "Ulcère aigu"}, {105, "Pontage / Angio"}}},
+        {" Pied Gauche ",
+         6,
+         {{{100, "Sensib. Vibra. normale"},
+           {101, "Sensib. Doul. normale"},
+           {102, "Pouls présents"},
+           {103, "Ulcère cicatrisé"},
+           {104, "Ulcère aigu"},
+           {105, "Pontage / Angio"}}},
          piedGauche},
-        {" Pied Droit ", 6,
-         {{{106, "Sensib. Vibra. normale"}, {107, "Sensib. Doul. normale"}, {108, "Pouls présents"},
-           {109, "Ulcère cicatrisé"}, {110, "Ulcère aigu"}, {111, "Pontage / Angio"}}},
+        {" Pied Droit ",
+         6,
+         {{{106, "Sensib. Vibra. normale"},
+           {107, "Sensib. Doul. normale"},
+           {108, "Pouls présents"},
+           {109, "Ulcère cicatrisé"},
+           {110, "Ulcère aigu"},
+           {111, "Pontage / Angio"}}},
          piedDroit},
-        {" Hypoglycémie ", 3,
-         {{{112, "Pas d'hypoglycémie"}, {113, "1 à 2 Hypoglycémies"}, {114, "Plus de 2 Hypoglycémies"}}}, hypo},
-        {" Hyperglycémie ", 3,
-         {{{115, "Pas d'hyperglycémie"}, {116, "1 à 2 Hyperglycémies"}, {117, "Plus de 2 Hyperglycémies"}}}, hyper},
-        {" Journées d'hospitalisation ", 4,
-         {{{118, "Pas d'hospitalisation"}, {119, "1 à 9 Jours d'hospit."}, {120, "10 à 30 Jours d'hospit."},
+        {" Hypoglycémie ",
+         3,
+         {{{112, "Pas d'hypoglycémie"}, {113, "1 à 2 Hypoglycémies"}, {114, "Plus de 2 Hypoglycémies"}}},
+         hypo},
+        {" Hyperglycémie ",
+         3,
+         {{{115, "Pas d'hyperglycémie"}, {116, "1 à 2 Hyperglycémies"}, {117, "Plus de 2 Hyperglycémies"}}},
+         hyper},
+        {" Journées d'hospitalisation ",
+         4,
+         {{{118, "Pas d'hospitalisation"},
+           {119, "1 à 9 Jours d'hospit."},
+           {120, "10 à 30 Jours d'hospit."},
            {121, "Plus de 30 Jours d'hospit."}}},
          joursHosp},
-        {" Journées d'incapacité Hors hospitalisation ", 4,
-         {{{122, "Pas de jour d'incapacité"}, {123, "1 à 9 Jours Hors hospit."}, {124, "10 à 30 Jours Hors hospit."},
+        {" Journées d'incapacité Hors hospitalisation ",
+         4,
+         {{{122, "Pas de jour d'incapacité"},
+           {123, "1 à 9 Jours Hors hospit."},
+           {124, "10 à 30 Jours Hors hospit."},
            {125, "Plus de 30 Jours Hors hospit."}}},
          joursHors},
-        {" Injections d'insuline avant ", 4,
-         {{{126, "1 injection"}, {127, "2 injections"}, {128, "3 injections"}, {129, "Plus de 3 injections"}}}, injAvant},
-        {" Injections d'insuline après ", 5,
-         {{{130, "1 injection"}, {131, "2 injections"}, {132, "3 injections"}, {133, "Plus de 3 injections"},
+        {" Injections d'insuline avant ",
+         4,
+         {{{126, "1 injection"}, {127, "2 injections"}, {128, "3 injections"}, {129, "Plus de 3 injections"}}},
+         injAvant},
+        {" Injections d'insuline après ",
+         5,
+         {{{130, "1 injection"},
+           {131, "2 injections"},
+           {132, "3 injections"},
+           {133, "Plus de 3 injections"},
            {134, "Stylo"}}},
          injApres},
-        {" Traitement du diabète avant ", 5,
-         {{{135, "Régime"}, {137, "Biguanides"}, {139, "Sulfamides"}, {141, "Inib Gluco", false, "Inib. Gluco"},
+        {" Traitement du diabète avant ",
+         5,
+         {{{135, "Régime"},
+           {137, "Biguanides"},
+           {139, "Sulfamides"},
+           {141, "Inib Gluco", false, "Inib. Gluco"},
            {143, "Thiazo", false, "Thiazo."}}},
          trtAvant},
-        {" Traitement du diabète après ", 5,
-         {{{136, "Régime"}, {138, "Biguanides"}, {140, "Sulfamides"}, {142, "Inib Gluco", false, "Inib. Gluco"},
+        {" Traitement du diabète après ",
+         5,
+         {{{136, "Régime"},
+           {138, "Biguanides"},
+           {140, "Sulfamides"},
+           {142, "Inib Gluco", false, "Inib. Gluco"},
            {144, "Thiazo", false, "Thiazo."}}},
          trtApres},
-        {" Type d'insuline avant ", 6,
+        {" Type d'insuline avant ",
+         6,
          {{{147, "Analogue"}, {148, "Rapide"}, {149, "NPH"}, {150, "Mélanges fixes"}, {151, "Lente"}, {145, "Pompe"}}},
          insAvant},
-        {" Type d'insuline après ", 6,
+        {" Type d'insuline après ",
+         6,
          {{{152, "Analogue"}, {153, "Rapide"}, {154, "NPH"}, {155, "Mélanges fixes"}, {156, "Lente"}, {146, "Pompe"}}},
          insApres},
-        {" Traitements associés avant ", 7,
-         {{{157, "HTA"}, {159, "Insuffisance Cardio"}, {161, "Cardio-ischémique"}, {163, "Dyslipidémie"},
-           {165, "Néphropathie"}, {167, "Neuropathie"}, {169, "Autre"}}},
+        {" Traitements associés avant ",
+         7,
+         {{{157, "HTA"},
+           {159, "Insuffisance Cardio"},
+           {161, "Cardio-ischémique"},
+           {163, "Dyslipidémie"},
+           {165, "Néphropathie"},
+           {167, "Neuropathie"},
+           {169, "Autre"}}},
          assocAvant},
-        {" Traitements associés après ", 7,
-         {{{158, "HTA"}, {160, "Insuffisance Cardio"}, {162, "Cardio-ischémique"}, {164, "Dyslipidémie"},
-           {166, "Néphropathie"}, {168, "Neuropathie"}, {170, "Autre"}}},
+        {" Traitements associés après ",
+         7,
+         {{{158, "HTA"},
+           {160, "Insuffisance Cardio"},
+           {162, "Cardio-ischémique"},
+           {164, "Dyslipidémie"},
+           {166, "Néphropathie"},
+           {168, "Neuropathie"},
+           {170, "Autre"}}},
          assocApres},
-        {" Qualité des réponses FIB ", 12,
-         {{{171, "Pas d'année de naissance"}, {172, "Pas de sexe"}, {173, "Pas de type de diabète"},
-           {174, "Pas d'année de début diabète"}, {175, "Les 3 dates vides"}, {176, "Pas de taille", false, "Pas de tour de taille"},
-           {177, "Pas de tour de hanches"}, {178, "Pas de HbA1C"}, {179, "Pas de Cholestérol"},
-           {180, "Pas de triglycérides"}, {181, "Pas de Tension"}, {182, "Pas de Microalbuminurie"}}},
+        {" Qualité des réponses FIB ",
+         12,
+         {{{171, "Pas d'année de naissance"},
+           {172, "Pas de sexe"},
+           {173, "Pas de type de diabète"},
+           {174, "Pas d'année de début diabète"},
+           {175, "Les 3 dates vides"},
+           {176, "Pas de taille", false, "Pas de tour de taille"},
+           {177, "Pas de tour de hanches"},
+           {178, "Pas de HbA1C"},
+           {179, "Pas de Cholestérol"},
+           {180, "Pas de triglycérides"},
+           {181, "Pas de Tension"},
+           {182, "Pas de Microalbuminurie"}}},
          qualite},
     }};
 }
@@ -411,8 +565,8 @@ constexpr std::array<std::size_t, kSectionCount + 1> makeBinStarts() {
 }
 constexpr auto kBinStart = makeBinStarts();
 
-template <std::size_t... I> inline void tallyAll(const BandView& v, const BandParams& p, std::uint32_t* bins,
-                                                 std::index_sequence<I...>) {
+template <std::size_t... I>
+inline void tallyAll(const BandView& v, const BandParams& p, std::uint32_t* bins, std::index_sequence<I...>) {
     ((++bins[kBinStart[I] + kSections[I].rule(v, p)]), ...);
 }
 

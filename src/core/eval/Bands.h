@@ -44,10 +44,10 @@ private:
 
 // What the rules need besides the FIB.
 struct BandParams {
-    std::int32_t year = 0;       // ages and durations are counted from this year
-    double cholFactor = 1.0;     // stored cholesterol x factor = mmol/l (1: as stored)
-    double trigFactor = 1.0;     // stored triglycerides x factor = mmol/l
-    bool waistForC176 = false;   // pooled synthesis: c176 counts a missing waist
+    std::int32_t year = 0;      // ages and durations are counted from this year
+    double cholFactor = 1.0;    // stored cholesterol x factor = mmol/l (1: as stored)
+    double trigFactor = 1.0;    // stored triglycerides x factor = mmol/l
+    bool waistForC176 = false;  // pooled synthesis: c176 counts a missing waist
 };
 
 // Rule parameters of a centre synthesis: this year and the header's units.
@@ -58,8 +58,8 @@ BandParams centreParams(std::int32_t year, const std::array<std::uint16_t, 7>& u
 // there) and the comparison table's (the variability list's, but for c0).
 struct Band {
     std::uint8_t counter;
-    const char* label;       // without the six leading spaces
-    bool blankBefore = false;  // a blank list line stands before this band
+    const char* label;                    // without the six leading spaces
+    bool blankBefore = false;             // a blank list line stands before this band
     const char* pooledLabel = nullptr;    // the variability list's, when it differs
     const char* comparedLabel = nullptr;  // the comparison table's, when it differs from that
 };
@@ -73,7 +73,7 @@ struct Section {
     std::uint8_t size;    // number of bands
     std::array<Band, 12> bands;
     SectionRule rule;
-    bool examClasses = false;  // " YEUX ", " PIEDS ": classes are "done" and " Non "
+    bool examClasses = false;             // " YEUX ", " PIEDS ": classes are "done" and " Non "
     const char* pooledHeading = nullptr;  // the variability list's and comparison's, when it differs
 };
 

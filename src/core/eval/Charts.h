@@ -12,9 +12,9 @@ namespace pelo::eval {
 
 // Colour of bar k (from 1) of a chart.
 using BarColour = Rgb (*)(int k);
-Rgb firstChartColour(int k);   // aqua, orange, red, then navy
-Rgb hba1cChartColour(int k);   // the same with a fourth red bar
-Rgb headingChartColour(int k); // red 250 - 35k, green 35k + 5, blue 10, each modulo 256
+Rgb firstChartColour(int k);    // aqua, orange, red, then navy
+Rgb hba1cChartColour(int k);    // the same with a fourth red bar
+Rgb headingChartColour(int k);  // red 250 - 35k, green 35k + 5, blue 10, each modulo 256
 
 // The bold font of the charts' texts.
 FontSpec boldFont(int size, Rgb colour);

@@ -13,11 +13,11 @@
 namespace pelo::eval {
 
 struct Objective {
-    const char* name;            // "FUMEUR"
-    std::uint8_t ideal;          // 0 or 100 (%)
-    std::uint8_t counter;        // the band counted
-    std::int16_t alsoCounter;    // a second band added to it, or -1
-    bool measured = false;       // the share of FIBs outside the band, to the whole percent
+    const char* name;          // "FUMEUR"
+    std::uint8_t ideal;        // 0 or 100 (%)
+    std::uint8_t counter;      // the band counted
+    std::int16_t alsoCounter;  // a second band added to it, or -1
+    bool measured = false;     // the share of FIBs outside the band, to the whole percent
 };
 inline constexpr int kObjectiveCount = 9;
 extern const std::array<Objective, kObjectiveCount> kObjectives;

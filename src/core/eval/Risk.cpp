@@ -1,7 +1,7 @@
 #include "eval/Risk.h"
 
-#include "store/Units.h"
 #include "store/Text.h"
+#include "store/Units.h"
 
 namespace pelo::risk {
 
@@ -40,7 +40,8 @@ RiskProfile riskProfile(const FibRecord& r, const std::array<std::uint16_t, 7>& 
 
     // Triglycerides compared as stored, except mg/dl brought to mmol/l first.
     const float trig = r.get(fld::Triglycerides);
-    const float trigMmol = units[kUnitTrig] == 5 && !isEmpty(trig) ? toSingle(double(trig) * units::toMmol(kUnitTrig, 5)) : trig;
+    const float trigMmol =
+        units[kUnitTrig] == 5 && !isEmpty(trig) ? toSingle(double(trig) * units::toMmol(kUnitTrig, 5)) : trig;
     add("Label5", " TRIGLYCERIDES > 2  mmol/l ", true, greaterThan(trigMmol, 2.0));
     add("Label13", " TRIGLYCERIDES non surveillés ", false, isEmpty(trig));
 

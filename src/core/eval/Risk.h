@@ -22,9 +22,9 @@ struct RiskLabel {
 struct RiskProfile {
     // The 17 labels, pair by pair from the top of the screen (risk label first).
     std::vector<RiskLabel> labels;
-    int count = 0;              // labels shown
-    int gauge = 0;              // count, stopped at the gauge's maximum of 10
-    std::optional<float> bmi;   // computed when weight and height are known (height not 0)
+    int count = 0;             // labels shown
+    int gauge = 0;             // count, stopped at the gauge's maximum of 10
+    std::optional<float> bmi;  // computed when weight and height are known (height not 0)
     const RiskLabel* find(const std::string& name) const;
 };
 

@@ -132,7 +132,7 @@ void writeObjectiveResults(const SynthesisResult& r, ObjectivesGrid& g) {
 }
 
 std::array<std::string, 12> classTitles(int section) {
-    std::array<std::string, 12> t{"   C1 ", "  C2 ", "   C3 ", "   C4 ", "   C5 ", "   C6 ",
+    std::array<std::string, 12> t{"   C1 ", "  C2 ",  "   C3 ", "   C4 ", "   C5 ", "   C6 ",
                                   "   C7 ", "   C8 ", "   C9 ", "  C10 ", "  C11 ", "  C12 "};
     if (section >= 0 && section < kSectionCount && kSections[section].examClasses) t[1] = " Non ";
     return t;
@@ -182,8 +182,8 @@ std::string synthesisCsv(const SynthesisResult& r) {
             std::string pct = percentOf(r.counts[s.bands[k].counter], r.evaluated).text();
             for (char& ch : pct)
                 if (ch == '.') ch = ',';
-            out += heading + ";" + csvField(s.bands[k].label) + ";" + std::to_string(r.counts[s.bands[k].counter]) + ";" +
-                   pct + "\r\n";
+            out += heading + ";" + csvField(s.bands[k].label) + ";" + std::to_string(r.counts[s.bands[k].counter]) +
+                   ";" + pct + "\r\n";
         }
     }
     return out;

@@ -18,8 +18,8 @@ struct SynthesisResult {
     BandCounts counts{};
     std::uint32_t evaluated = 0;  // selected FIBs: the denominator of every percentage
     std::uint32_t complete = 0, incomplete = 0, toReview = 0;
-    std::uint16_t centre = 0;     // NumCentre of the header
-    std::uint16_t nbFiches = 0;   // NbFiches of the header
+    std::uint16_t centre = 0;    // NumCentre of the header
+    std::uint16_t nbFiches = 0;  // NbFiches of the header
     int filter = 0;
 };
 

@@ -48,8 +48,9 @@ IoStatus collect(const std::string& folder, const std::string& poolName, Collect
     // centre's FIBs and be read back as a source by the next collection.
     if (isSourceName(poolName))
         return IoError{poolName,
-                       "Le nom " + poolName + " est celui d'un fichier de centre : choisissez un autre nom pour la "
-                       "collection.",
+                       "Le nom " + poolName +
+                           " est celui d'un fichier de centre : choisissez un autre nom pour la "
+                           "collection.",
                        true};
     CollectionResult r;
     ReplacementFile pool;
@@ -69,7 +70,8 @@ IoStatus collect(const std::string& folder, const std::string& poolName, Collect
         if (bytes.size() >= 4) std::memcpy(&word2, bytes.data() + 2, 2);
         const SourceFormat format = sourceFormat(bytes.size(), word2);
         if (format == SourceFormat::Unknown) {
-            r.warnings.push_back(name + " ignoré : ce n'est ni un fichier de centre ni un fichier de fiches collectées");
+            r.warnings.push_back(name +
+                                 " ignoré : ce n'est ni un fichier de centre ni un fichier de fiches collectées");
             continue;
         }
         const std::size_t recordSize = format == SourceFormat::Pooled ? kPooledSize : kRecordSize;
@@ -90,7 +92,8 @@ IoStatus collect(const std::string& folder, const std::string& poolName, Collect
             if (r.fibs + batch.size() >= kMaxPooledFibs)
                 return IoError{poolName,
                                "Collection impossible : les fichiers FIB1.DAT à FIB999.DAT contiennent plus de 65535 "
-                               "fiches. " + poolName + " n'a pas été modifié.",
+                               "fiches. " +
+                                   poolName + " n'a pas été modifié.",
                                true};
             batch.push_back(rec);
         }
@@ -100,10 +103,10 @@ IoStatus collect(const std::string& folder, const std::string& poolName, Collect
         ++r.centres;
     }
     if (first)
-        return IoError{poolName,
-                       "Aucun fichier FIB1.DAT à FIB999.DAT dans le dossier de travail : " + poolName +
-                           " n'a pas été modifié.",
-                       true};
+        return IoError{
+            poolName,
+            "Aucun fichier FIB1.DAT à FIB999.DAT dans le dossier de travail : " + poolName + " n'a pas été modifié.",
+            true};
     header.setNbFiches(std::int32_t(r.fibs));
     header.set(pfld::NumCentre, kPoolCentre);
     if (auto e = pool.writeAt(0, header.bytes.data(), kPooledSize)) return e;

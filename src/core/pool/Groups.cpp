@@ -58,7 +58,8 @@ std::variant<std::vector<std::uint16_t>, std::string> parseCentres(const std::st
     std::size_t pos = 0;
     while (true) {
         const auto comma = t.find(',', pos);
-        const std::string item = trimSpaces(t.substr(pos, comma == std::string::npos ? std::string::npos : comma - pos));
+        const std::string item =
+            trimSpaces(t.substr(pos, comma == std::string::npos ? std::string::npos : comma - pos));
         if (!allDigits(item)) return std::string("liste de centres incorrecte : « " + text + " » (Ex: 1,2,34;)");
         const long n = item.size() > 5 ? 100000 : std::stol(item);
         if (n < 1 || n > 9999) return "numéro de centre incorrect : " + item + " (1 à 9999)";

@@ -38,12 +38,12 @@ std::variant<std::vector<std::uint16_t>, std::string> parseCentres(const std::st
 // Partial synthesis of a group: its centres' counter records summed
 // (modulo 65536), beside the country's total.
 struct GroupSynthesis {
-    SynCounters country;                   // record 0 of the counter file
-    std::uint32_t countryFibs = 0;         // index entry 999
-    SynCounters group;                     // the sum of the centres' records
-    std::uint32_t groupFibs = 0;           // the sum of their NbFichesCentre
-    std::vector<std::uint16_t> found;      // centres of the group present in the synthesis
-    std::vector<std::uint16_t> missing;    // centres of the group absent from it
+    SynCounters country;                 // record 0 of the counter file
+    std::uint32_t countryFibs = 0;       // index entry 999
+    SynCounters group;                   // the sum of the centres' records
+    std::uint32_t groupFibs = 0;         // the sum of their NbFichesCentre
+    std::vector<std::uint16_t> found;    // centres of the group present in the synthesis
+    std::vector<std::uint16_t> missing;  // centres of the group absent from it
 };
 // indexName is the stored synthesis as the user names it ("SYNFr97.ATX"); its
 // counter file is derived from it.

@@ -71,7 +71,7 @@ IoStatus replaceFile(const std::string& folder, const std::string& name, const v
 }
 
 bool fileExists(const std::string& folder, const std::string& name) {
-    struct stat st{};
+    struct stat st {};
     return ::stat(inFolder(folder, name).c_str(), &st) == 0;
 }
 

@@ -84,7 +84,8 @@ IoStatus poolSynthesis(const std::string& folder, const std::string& poolName, s
         if (!started || c != centre) {
             // The first FIB closes an empty run: the zero record 0, rewritten with the total.
             if (auto e = closeRun()) return e;
-            if (started) ++k; else k = 1;
+            if (started) ++k;
+            else k = 1;
             started = true;
             centre = c;
             current = SynCounters{};

@@ -40,14 +40,11 @@ constexpr std::uint16_t pooledOffset(std::uint16_t fibOffset) {
     }
 }
 // The three leading words become signed 32-bit values.
-constexpr FieldType pooledType(FieldType t, std::uint16_t fibOffset) {
-    return fibOffset < 6 ? FieldType::I32 : t;
-}
+constexpr FieldType pooledType(FieldType t, std::uint16_t fibOffset) { return fibOffset < 6 ? FieldType::I32 : t; }
 
 // pfld::Sexe is the field Sexe of a pooled record (byte 28), pfld::NumCentre a 32-bit value at 4.
 namespace pfld {
-#define PELO_DECLARE_POOLED(n, off, t) \
-    inline constexpr Field<pooledType(FieldType::t, off)> n{pooledOffset(off), #n};
+#define PELO_DECLARE_POOLED(n, off, t) inline constexpr Field<pooledType(FieldType::t, off)> n{pooledOffset(off), #n};
 PELO_FIB_FIELDS(PELO_DECLARE_POOLED)
 #undef PELO_DECLARE_POOLED
 // In the header, NumFib holds the number of FIB records that follow it.
@@ -63,7 +60,6 @@ inline constexpr FieldInfo kPooledFields[] = {
 };
 
 struct PooledFibRecord : RecordBytes<kPooledSize> {
-
     // Centre number and FIB count as the readers use them: the low 16 bits.
     std::uint16_t centre() const { return static_cast<std::uint16_t>(get(pfld::NumCentre)); }
     std::uint16_t nbFiches() const { return static_cast<std::uint16_t>(get(pfld::NbFiches)); }
@@ -110,7 +106,8 @@ struct SynCounters {
 
     // Adds the counters of another record, modulo 65536.
     void addCounters(const SynCounters& o) {
-        for (int k = 0; k < eval::kBandCount; ++k) counters[k] = static_cast<std::uint16_t>(counters[k] + o.counters[k]);
+        for (int k = 0; k < eval::kBandCount; ++k)
+            counters[k] = static_cast<std::uint16_t>(counters[k] + o.counters[k]);
     }
     bool operator==(const SynCounters&) const = default;
 };
@@ -121,7 +118,7 @@ struct GroupeRecord {
     static constexpr std::size_t kNameSize = 10;
     static constexpr std::size_t kMaxCentres = 506;
     std::uint16_t NumGroupe = 0;
-    char NomGroupe[kNameSize] = {};               // Windows-1252, ends at the first #0
+    char NomGroupe[kNameSize] = {};                 // Windows-1252, ends at the first #0
     std::uint16_t CentresGroupe[kMaxCentres] = {};  // ends at the first 0
 
     // Name as UTF-8, up to its first zero byte.

@@ -19,8 +19,8 @@ namespace pelo::pool {
 enum class VarKind : std::uint8_t { List, Small, Integer, Real };
 
 struct QueryVariable {
-    const char* label;       // the item of the variables' list
-    std::uint16_t offset;    // byte in the pooled record
+    const char* label;     // the item of the variables' list
+    std::uint16_t offset;  // byte in the pooled record
     VarKind kind;
     std::vector<const char*> values;  // a list variable's values, code = position + 1
 };

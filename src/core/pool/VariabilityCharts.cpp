@@ -21,16 +21,17 @@ std::vector<VariabilityBar> variabilityBars(const std::vector<CentreShare>& shar
     for (const auto& s : shares) {
         VariabilityBar b{static_cast<std::uint16_t>(percentOf(s.value, s.denominator).rounded()), s.centre};
         // Insertion into the sorted bars: after every bar of an equal or higher share.
-        auto pos = std::upper_bound(bars.begin(), bars.end(), b,
-                                    [](const VariabilityBar& x, const VariabilityBar& y) { return x.percent > y.percent; });
+        auto pos = std::upper_bound(bars.begin(), bars.end(), b, [](const VariabilityBar& x, const VariabilityBar& y) {
+            return x.percent > y.percent;
+        });
         bars.insert(pos, b);
     }
     return bars;
 }
 
 namespace {
-constexpr int kAreaRight = 481;  // the chart area runs from x 0 to 480
-constexpr int kAreaBottom = 495; // and down to y 494
+constexpr int kAreaRight = 481;   // the chart area runs from x 0 to 480
+constexpr int kAreaBottom = 495;  // and down to y 494
 
 FontSpec chartFont(Rgb colour) { return eval::boldFont(9, colour); }
 

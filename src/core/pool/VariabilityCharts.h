@@ -35,9 +35,9 @@ std::vector<VariabilityBar> variabilityBars(const std::vector<CentreShare>& shar
 // The chart modes shared with the records-per-centre screen, which sets them
 // to 0 before each opening.
 struct VariabilityChartMode {
-    std::uint8_t twoCharts = 0;   // two-chart mode
-    std::uint8_t lowerNext = 0;   // the next variability chart goes to the lower half
-    std::uint16_t offset = 0;     // 0 or 200
+    std::uint8_t twoCharts = 0;  // two-chart mode
+    std::uint8_t lowerNext = 0;  // the next variability chart goes to the lower half
+    std::uint16_t offset = 0;    // 0 or 200
 };
 
 // Clears the chart area before a click's chart (the lower half only when the

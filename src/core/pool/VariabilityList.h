@@ -29,16 +29,16 @@ std::string variabilityLabel(int line);
 int counterOfLine(int line);
 
 struct ChosenCentre {
-    std::int32_t number = 0;          // the centre's number
-    eval::BandCounts counts{};        // its counter record
-    std::uint16_t denominator = 0;    // its NbFichesCentre, low 16 bits
-    std::int32_t shownCount = 0;      // its count on the records-per-centre chart
+    std::int32_t number = 0;        // the centre's number
+    eval::BandCounts counts{};      // its counter record
+    std::uint16_t denominator = 0;  // its NbFichesCentre, low 16 bits
+    std::int32_t shownCount = 0;    // its count on the records-per-centre chart
 };
 
 struct VariabilityInput {
-    std::string name;                 // "SynFr97.Atx"
-    std::uint16_t total = 0;          // FIBs of the synthesis (index entry 999)
-    eval::BandCounts country{};       // counter record 0
+    std::string name;            // "SynFr97.Atx"
+    std::uint16_t total = 0;     // FIBs of the synthesis (index entry 999)
+    eval::BandCounts country{};  // counter record 0
     std::optional<ChosenCentre> centre;
 };
 

@@ -61,8 +61,8 @@ void codeWord(Page& p, int y, std::uint8_t code, const std::array<std::pair<int,
 // Rows of yes answers for the two eyes or feet: one label per row, the first
 // side's answer in column 2, the second side's in column 4.
 template <std::size_t N>
-void twoSides(Page& p, const FibRecord& r, int y, const char* const* rows,
-              const Field<FieldType::U8> (&first)[N], const Field<FieldType::U8> (&second)[N]) {
+void twoSides(Page& p, const FibRecord& r, int y, const char* const* rows, const Field<FieldType::U8> (&first)[N],
+              const Field<FieldType::U8> (&second)[N]) {
     for (std::size_t i = 0; i < N; ++i) {
         p.yes(kCol2, y + int(i) * kRow, r, first[i], rows[i]);
         p.yes(kCol4, y + int(i) * kRow, r, second[i], rows[i]);
@@ -116,8 +116,9 @@ PrintDocument fibPrintLayout(const FibRecord& r, const std::string& dateText, co
     d.setFont(bold);
     p.text(kLabelX, 100, "PELORAMIX");
     d.setFont(regular);
-    p.text(800, 100, "Centre : " + std::to_string(r.get(fld::NumCentre)) + "   Fiche : " +
-                         std::to_string(r.get(fld::NumFib)) + "   Nom : " + r.initiale());
+    p.text(800, 100,
+           "Centre : " + std::to_string(r.get(fld::NumCentre)) + "   Fiche : " + std::to_string(r.get(fld::NumFib)) +
+               "   Nom : " + r.initiale());
     p.text(1900, 100, dateText);
 
     // Identification and contact.
@@ -137,8 +138,13 @@ PrintDocument fibPrintLayout(const FibRecord& r, const std::string& dateText, co
     p.i32(kCol4, 250, r, fld::AnDebutInsuline, "Insuline en ");
     codeWord<2>(p, 300, r.get(fld::ConsultHospit), {{{kLabelX, "Consultation :"}, {kLabelX, "Hospitalisation :"}}});
     codeWord<7>(p, 300, r.get(fld::Motif),
-                {{{kCol1, "Surveillance"}, {kCol1, "Déséquilibre"}, {kCol1, "Complication"},
-                  {kCol1, "Urgence"}, {kCol1, "Diagnostic récent"}, {kCol1, "Grossesse"}, {kCol1, "Autre"}}});
+                {{{kCol1, "Surveillance"},
+                  {kCol1, "Déséquilibre"},
+                  {kCol1, "Complication"},
+                  {kCol1, "Urgence"},
+                  {kCol1, "Diagnostic récent"},
+                  {kCol1, "Grossesse"},
+                  {kCol1, "Autre"}}});
     if (r.get(fld::Sexe) == 2) {
         p.text(kLabelX, 350, "Grossesse :");
         p.u8(kCol1, 350, r, fld::GrossEnfantNormal, "Enfant normal : ");
@@ -172,8 +178,8 @@ PrintDocument fibPrintLayout(const FibRecord& r, const std::string& dateText, co
     p.i32(kCol3, 700, r, fld::TourTaille, "Tour Taille  ", " cm");
     p.i32(kCol4, 700, r, fld::TourHanches, "Tour hanches  ", " cm");
     // The blood pressure row is always printed, a missing value as its -1.
-    p.text(kCol1, 750, "Tension  " + std::to_string(r.get(fld::TaSyst)) + " / " + std::to_string(r.get(fld::TaDiast)) +
-                           " mmHg");
+    p.text(kCol1, 750,
+           "Tension  " + std::to_string(r.get(fld::TaSyst)) + " / " + std::to_string(r.get(fld::TaDiast)) + " mmHg");
     p.lab(kCol1, 800, r, fld::GlyJeun, "Glycém. ", " " + units.glycemie);
     p.lab(kCol2, 800, r, fld::HbA1c, "HbA1C  ", " %");
     p.lab(kCol3, 800, r, fld::Fructosamine, "Fructose  ");
@@ -189,23 +195,30 @@ PrintDocument fibPrintLayout(const FibRecord& r, const std::string& dateText, co
     // St-Vincent complications.
     p.text(kLabelX, 1000, "St-Vincent :");
     codeWord<4>(p, 1000, r.get(fld::Cecite),
-                {{{kCol1, "Cécité récente"}, {kCol2, "Cécité ancienne"},
-                  {kCol1, nullptr}, {kCol3, "Pas de Cécité"}}});
+                {{{kCol1, "Cécité récente"}, {kCol2, "Cécité ancienne"}, {kCol1, nullptr}, {kCol3, "Pas de Cécité"}}});
     codeWord<4>(p, 1050, r.get(fld::Infarctus),
-                {{{kCol1, "Infarctus récent"}, {kCol2, "Infarctus ancien"},
-                  {kCol1, "Infarctus récent et ancien"}, {kCol3, "Pas d'Infarctus"}}});
-    codeWord<4>(p, 1100, r.get(fld::Avc),
-                {{{kCol1, "AVC récente"}, {kCol2, "AVC ancienne"}, {kCol1, "AVC récente et ancienne"},
-                  {kCol3, "Pas d'AVC"}}});
+                {{{kCol1, "Infarctus récent"},
+                  {kCol2, "Infarctus ancien"},
+                  {kCol1, "Infarctus récent et ancien"},
+                  {kCol3, "Pas d'Infarctus"}}});
+    codeWord<4>(
+        p, 1100, r.get(fld::Avc),
+        {{{kCol1, "AVC récente"}, {kCol2, "AVC ancienne"}, {kCol1, "AVC récente et ancienne"}, {kCol3, "Pas d'AVC"}}});
     codeWord<4>(p, 1150, r.get(fld::InsufRenale),
-                {{{kCol1, "Ins.Rén. récente"}, {kCol2, "Ins.Rén. ancienne"}, {kCol1, nullptr},
+                {{{kCol1, "Ins.Rén. récente"},
+                  {kCol2, "Ins.Rén. ancienne"},
+                  {kCol1, nullptr},
                   {kCol3, "Pas d'Insuf. rénale"}}});
     codeWord<4>(p, 1200, r.get(fld::AmputSup),
-                {{{kCol1, "Amput.sup. récente"}, {kCol2, "Amput.sup. ancienne"},
-                  {kCol1, "Amput.sup. récente et ancienne"}, {kCol3, "Pas d'Amput.sup. cheville"}}});
+                {{{kCol1, "Amput.sup. récente"},
+                  {kCol2, "Amput.sup. ancienne"},
+                  {kCol1, "Amput.sup. récente et ancienne"},
+                  {kCol3, "Pas d'Amput.sup. cheville"}}});
     codeWord<4>(p, 1250, r.get(fld::AmputInf),
-                {{{kCol1, "Amput.inf. récente"}, {kCol2, "Amput.inf. ancienne"},
-                  {kCol1, "Amput.inf. récente et ancienne"}, {kCol3, "Pas d'Amput.inf. cheville"}}});
+                {{{kCol1, "Amput.inf. récente"},
+                  {kCol2, "Amput.inf. ancienne"},
+                  {kCol1, "Amput.inf. récente et ancienne"},
+                  {kCol3, "Pas d'Amput.inf. cheville"}}});
 
     // Symptoms.
     p.text(kLabelX, 1350, "Symptômes :");
@@ -222,9 +235,9 @@ PrintDocument fibPrintLayout(const FibRecord& r, const std::string& dateText, co
     p.text(kCol3, 1550, "Oeil gauche :");
     {
         const char* rows[] = {"Photocoag", "Vitrec", "Cataracte", "Rétine vue", "Maculo", "Rétino"};
-        const Field<FieldType::U8> right[] = {fld::PhotocoagD, fld::VitrectomieD, fld::CataracteD,
+        const Field<FieldType::U8> right[] = {fld::PhotocoagD, fld::VitrectomieD,  fld::CataracteD,
                                               fld::RetineVueD, fld::MaculopathieD, fld::RetinopathieD};
-        const Field<FieldType::U8> left[] = {fld::PhotocoagG, fld::VitrectomieG, fld::CataracteG,
+        const Field<FieldType::U8> left[] = {fld::PhotocoagG, fld::VitrectomieG,  fld::CataracteG,
                                              fld::RetineVueG, fld::MaculopathieG, fld::RetinopathieG};
         twoSides(p, r, 1550, rows, right, left);
         // The three kinds share one place, each drawn over the one before on an
@@ -250,10 +263,10 @@ PrintDocument fibPrintLayout(const FibRecord& r, const std::string& dateText, co
     p.text(kCol3, 2050, "Pied droit :");
     {
         const char* rows[] = {"Sensibilité vibr.", "Sensibilité doul.", "Pouls présent",
-                              "Ulcère cicatrisé", "Ulcère aigu", "Pontage"};
-        const Field<FieldType::U8> left[] = {fld::SensVibraG, fld::SensDoulG, fld::PoulsG,
+                              "Ulcère cicatrisé",  "Ulcère aigu",       "Pontage"};
+        const Field<FieldType::U8> left[] = {fld::SensVibraG,   fld::SensDoulG,   fld::PoulsG,
                                              fld::UlcereCicatG, fld::UlcereAiguG, fld::PontageG};
-        const Field<FieldType::U8> right[] = {fld::SensVibraD, fld::SensDoulD, fld::PoulsD,
+        const Field<FieldType::U8> right[] = {fld::SensVibraD,   fld::SensDoulD,   fld::PoulsD,
                                               fld::UlcereCicatD, fld::UlcereAiguD, fld::PontageD};
         twoSides(p, r, 2050, rows, left, right);
     }
@@ -288,7 +301,7 @@ PrintDocument fibPrintLayout(const FibRecord& r, const std::string& dateText, co
     {
         const char* rows[] = {"Analogue :", "Rapide :", "NPH :", "Mel :", "Lent :", "Pompe :"};
         const Field<FieldType::U8> codes[] = {fld::InsAnalogue, fld::InsRapide, fld::InsNph,
-                                              fld::InsMelanges, fld::InsLente, fld::InsPompe};
+                                              fld::InsMelanges, fld::InsLente,  fld::InsPompe};
         for (int i = 0; i < 6; ++i) {
             const int y = 2550 + i * kRow;
             p.text(kCol4, y, rows[i]);
@@ -300,8 +313,7 @@ PrintDocument fibPrintLayout(const FibRecord& r, const std::string& dateText, co
     p.text(kLabelX, 2900, "Trait. associés :");
     {
         const char* rows[] = {"HTA :", "Insuf.Card. :", "Cardio.Isch. :", "Dyslipidémie :"};
-        const Field<FieldType::U8> codes[] = {fld::TrtHta, fld::TrtInsufCard, fld::TrtCardIschem,
-                                              fld::TrtDyslipidemie};
+        const Field<FieldType::U8> codes[] = {fld::TrtHta, fld::TrtInsufCard, fld::TrtCardIschem, fld::TrtDyslipidemie};
         for (int i = 0; i < 4; ++i) {
             p.text(kCol1, 2900 + i * kRow, rows[i]);
             p.treatment(kCol2, 2900 + i * kRow, r, codes[i]);

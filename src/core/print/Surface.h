@@ -80,7 +80,9 @@ public:
     void setPen(Rgb c) override { items.push_back({DrawItem::Pen, 0, 0, 0, 0, c, {}, {}}); }
     void setBrush(Rgb c) override { items.push_back({DrawItem::Brush, 0, 0, 0, 0, c, {}, {}}); }
     void setFont(const FontSpec& f) override { items.push_back({DrawItem::Font, 0, 0, 0, 0, f.color, f, {}}); }
-    void line(int x1, int y1, int x2, int y2) override { items.push_back({DrawItem::Line, x1, y1, x2, y2, {}, {}, {}}); }
+    void line(int x1, int y1, int x2, int y2) override {
+        items.push_back({DrawItem::Line, x1, y1, x2, y2, {}, {}, {}});
+    }
     void fillRect(int x1, int y1, int x2, int y2) override {
         items.push_back({DrawItem::Rect, x1, y1, x2, y2, {}, {}, {}});
     }
@@ -94,7 +96,7 @@ public:
 
 // One printed page or more: each page is a DrawList in 300-dpi device units.
 struct PrintDocument {
-    std::string title;        // names the PDF file when no printer exists
+    std::string title;  // names the PDF file when no printer exists
     std::vector<DrawList> pages;
 };
 

@@ -54,7 +54,9 @@ std::string centreItem(std::uint16_t centre, std::uint16_t count) {
 
 bool readCentreItem(std::string_view item, std::int32_t& centre, std::int32_t& count) {
     std::size_t i = 0;
-    auto skip = [&](char c) { while (i < item.size() && item[i] == c) ++i; };
+    auto skip = [&](char c) {
+        while (i < item.size() && item[i] == c) ++i;
+    };
     auto number = [&](std::int32_t& out) {
         const std::size_t b = i;
         std::int64_t v = 0;
@@ -193,8 +195,7 @@ std::array<std::int64_t, kIndicatorCount> indicatorTenths(const eval::BandCounts
 }
 
 void drawIndicators(Surface& s, std::string_view title, const std::array<std::int64_t, kIndicatorCount>& country,
-                    const std::optional<std::array<std::int64_t, kIndicatorCount>>& centre,
-                    std::int32_t centreNumber) {
+                    const std::optional<std::array<std::int64_t, kIndicatorCount>>& centre, std::int32_t centreNumber) {
     // Nine rows, one per indicator: the ideal as a thin green bar, the country
     // in blue and the centre in red, 3 pixels per percent from x 230.
     constexpr int x0 = 230, rowHeight = 40, top = 70;

@@ -55,17 +55,16 @@ PrintDocument recordsPrintout(std::string_view title, const std::vector<CentreCo
 // ---- Comparison of three references ----
 
 struct ReferenceTotals {
-    std::uint16_t total = 0;          // FIBs of the synthesis (index entry 999)
-    eval::BandCounts counts{};        // counter record 0
+    std::uint16_t total = 0;    // FIBs of the synthesis (index entry 999)
+    eval::BandCounts counts{};  // counter record 0
 };
 // The three references compared, in column order.
 struct ComparedFile {
     const char* index;
     const char* counters;
 };
-inline constexpr std::array<ComparedFile, 3> kCompared{{{"SYNFR97.ATX", "SYNFR97.BTX"},
-                                                        {"SYNHopi.ATX", "SYNHopi.BTX"},
-                                                        {"SYNLibe.ATX", "SYNLibe.BTX"}}};
+inline constexpr std::array<ComparedFile, 3> kCompared{
+    {{"SYNFR97.ATX", "SYNFR97.BTX"}, {"SYNHopi.ATX", "SYNHopi.BTX"}, {"SYNLibe.ATX", "SYNLibe.BTX"}}};
 
 // A percentage cell: " " + two spaces per missing digit + p + " %"; 0.0 % when total is 0.
 std::string comparisonPercent(std::uint32_t count, std::uint32_t total);

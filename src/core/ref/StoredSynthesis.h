@@ -19,7 +19,7 @@ namespace pelo::ref {
 
 // A stored synthesis read whole: its index and its counter records.
 struct StoredSynthesis {
-    std::string name;                       // the index file, "SynFr97.Atx"
+    std::string name;  // the index file, "SynFr97.Atx"
     pool::SynIndex index;
     std::vector<pool::SynCounters> records;  // record 0 the country
 

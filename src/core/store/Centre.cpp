@@ -56,8 +56,7 @@ struct SpecialDepartment {
     std::string_view text;
     std::uint8_t code;
 };
-constexpr SpecialDepartment kSpecial[] = {{"2A", 101}, {"2B", 102}, {"971", 96},
-                                          {"972", 97}, {"973", 98}, {"974", 99}};
+constexpr SpecialDepartment kSpecial[] = {{"2A", 101}, {"2B", 102}, {"971", 96}, {"972", 97}, {"973", 98}, {"974", 99}};
 }  // namespace
 
 std::optional<std::uint8_t> departmentCode(std::string_view text) {

@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <string>
 #include <random>
+#include <string>
 
 namespace pelo {
 
@@ -64,7 +64,10 @@ void fillFib(FibRecord& f, Rng& r, int year, const std::array<std::uint16_t, 7>&
     std::uint8_t motif = 7;
     for (int i = 0; i < 7; ++i) {
         acc += motifW[i];
-        if (u < acc) { motif = static_cast<std::uint8_t>(i + 1); break; }
+        if (u < acc) {
+            motif = static_cast<std::uint8_t>(i + 1);
+            break;
+        }
     }
     if (motif == 6 && (sex == 1 || age > 45)) motif = 1;
     f.set(Motif, motif);
@@ -147,7 +150,8 @@ void fillFib(FibRecord& f, Rng& r, int year, const std::array<std::uint16_t, 7>&
             if (retino) {
                 const int stage = r.range(0, 9);
                 f.set(d ? RetinoNonProlifD : RetinoNonProlifG, static_cast<std::uint8_t>(stage < 6 ? 1 : 2));
-                f.set(d ? RetinoPreprolifD : RetinoPreprolifG, static_cast<std::uint8_t>(stage >= 6 && stage < 9 ? 1 : 2));
+                f.set(d ? RetinoPreprolifD : RetinoPreprolifG,
+                      static_cast<std::uint8_t>(stage >= 6 && stage < 9 ? 1 : 2));
                 f.set(d ? RetinoProlifD : RetinoProlifG, static_cast<std::uint8_t>(stage == 9 ? 1 : 2));
             }
             f.set(d ? AcuiteD : AcuiteG, static_cast<std::uint8_t>(std::clamp(r.range(4, 12), 0, 10)));
@@ -167,7 +171,8 @@ void fillFib(FibRecord& f, Rng& r, int year, const std::array<std::uint16_t, 7>&
 
     const bool insulin = type == 1 || r.chance(0.3);
     if (insulin) {
-        f.set(AnDebutInsuline, type == 1 ? f.get(AnDebutDiabete) : std::min(year, f.get(AnDebutDiabete) + r.range(2, 15)));
+        f.set(AnDebutInsuline,
+              type == 1 ? f.get(AnDebutDiabete) : std::min(year, f.get(AnDebutDiabete) + r.range(2, 15)));
         const auto inj = static_cast<std::uint8_t>(type == 1 ? r.range(3, 5) : r.range(1, 3));
         f.set(InjAvant, inj);
         f.set(InjApres, inj);

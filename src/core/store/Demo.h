@@ -11,11 +11,11 @@ namespace pelo {
 
 struct DemoCentre {
     std::uint16_t centre = 1234;
-    std::uint8_t region = 10;      // Ile de France
+    std::uint8_t region = 10;  // Ile de France
     std::uint8_t department = 75;
-    std::uint8_t structure = 4;    // hospital diabetes service
+    std::uint8_t structure = 4;  // hospital diabetes service
     std::array<std::uint16_t, 7> units{3, 3, 3, 3, 3, 3, 3};
-    int year = 0;                  // year of the sheets; 0 = this year
+    int year = 0;  // year of the sheets; 0 = this year
 };
 
 // The header and FIBs 1..n of a demonstration record file (record 0 first).

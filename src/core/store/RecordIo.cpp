@@ -70,7 +70,7 @@ IoStatus File::open(const std::string& path, const std::string& label, Mode mode
 }
 
 IoStatus File::size(std::uint64_t& out) const {
-    struct stat st{};
+    struct stat st {};
     if (::fstat(fd_, &st) != 0) return errorOf(errno);
     if (S_ISDIR(st.st_mode)) return IoError{label_, "c'est un dossier"};
     out = static_cast<std::uint64_t>(st.st_size);
@@ -244,8 +244,7 @@ IoStatus replaceWhole(const std::string& path, const std::string& label, const v
 
 // ---- SequentialFile
 
-IoStatus SequentialFile::open(const std::string& path, const std::string& label, std::size_t recordSize,
-                              void* header) {
+IoStatus SequentialFile::open(const std::string& path, const std::string& label, std::size_t recordSize, void* header) {
     records_ = 0;
     if (auto e = file_.open(path, label, File::Mode::Read)) return e;
     IoStatus err = recordsOf(file_, recordSize, records_);
@@ -256,8 +255,7 @@ IoStatus SequentialFile::open(const std::string& path, const std::string& label,
 
 IoStatus SequentialFile::checkCount(std::uint32_t count) const {
     if (std::uint64_t(count) + 1 > records_)
-        return IoError{file_.label(),
-                       "le nombre de fiches (" + std::to_string(count) + ") dépasse la fin du fichier"};
+        return IoError{file_.label(), "le nombre de fiches (" + std::to_string(count) + ") dépasse la fin du fichier"};
     return {};
 }
 

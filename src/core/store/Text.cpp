@@ -11,10 +11,9 @@ namespace pelo {
 
 namespace {
 // Code points of Windows-1252 bytes 0x80..0x9F; 0 marks an undefined byte.
-constexpr char32_t kHigh[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-                                0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
-                                0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-                                0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+constexpr char32_t kHigh[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+                                0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+                                0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
 void appendUtf8(std::string& out, char32_t cp) {
     if (cp < 0x80) {
@@ -59,19 +58,41 @@ std::string utf8ToCp1252(std::string_view s) {
         unsigned char c = static_cast<unsigned char>(s[i]);
         char32_t cp;
         int len;
-        if (c < 0x80) { cp = c; len = 1; }
-        else if ((c & 0xE0) == 0xC0) { cp = c & 0x1F; len = 2; }
-        else if ((c & 0xF0) == 0xE0) { cp = c & 0x0F; len = 3; }
-        else if ((c & 0xF8) == 0xF0) { cp = c & 0x07; len = 4; }
-        else { out += '?'; ++i; continue; }
-        if (i + len > s.size()) { out += '?'; break; }
+        if (c < 0x80) {
+            cp = c;
+            len = 1;
+        } else if ((c & 0xE0) == 0xC0) {
+            cp = c & 0x1F;
+            len = 2;
+        } else if ((c & 0xF0) == 0xE0) {
+            cp = c & 0x0F;
+            len = 3;
+        } else if ((c & 0xF8) == 0xF0) {
+            cp = c & 0x07;
+            len = 4;
+        } else {
+            out += '?';
+            ++i;
+            continue;
+        }
+        if (i + len > s.size()) {
+            out += '?';
+            break;
+        }
         bool bad = false;
         for (int k = 1; k < len; ++k) {
             unsigned char cc = static_cast<unsigned char>(s[i + k]);
-            if ((cc & 0xC0) != 0x80) { bad = true; break; }
+            if ((cc & 0xC0) != 0x80) {
+                bad = true;
+                break;
+            }
             cp = (cp << 6) | (cc & 0x3F);
         }
-        if (bad) { out += '?'; ++i; continue; }
+        if (bad) {
+            out += '?';
+            ++i;
+            continue;
+        }
         i += len;
         if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) {
             out += static_cast<char>(cp);
@@ -79,7 +100,10 @@ std::string utf8ToCp1252(std::string_view s) {
         }
         char found = '?';
         for (int k = 0; k < 32; ++k)
-            if (kHigh[k] == cp && cp != 0) { found = static_cast<char>(0x80 + k); break; }
+            if (kHigh[k] == cp && cp != 0) {
+                found = static_cast<char>(0x80 + k);
+                break;
+            }
         out += found;
     }
     return out;
@@ -146,9 +170,13 @@ std::optional<double> parseNumber(std::string_view text, bool allowDecimal, bool
     bool sep = false;
     for (; i < s.size(); ++i) {
         char c = s[i];
-        if (c >= '0' && c <= '9') { clean += c; ++digits; }
-        else if (allowDecimal && !sep && (c == '.' || c == ',')) { clean += '.'; sep = true; }
-        else return std::nullopt;
+        if (c >= '0' && c <= '9') {
+            clean += c;
+            ++digits;
+        } else if (allowDecimal && !sep && (c == '.' || c == ',')) {
+            clean += '.';
+            sep = true;
+        } else return std::nullopt;
     }
     if (digits == 0) return std::nullopt;
     if (!allowDecimal) {
@@ -202,8 +230,7 @@ Parsed<std::uint8_t> parseByteEntry(std::string_view text) {
     if (trimmed(text).empty()) return std::uint8_t{255};
     bool range = false;
     auto v = parseNumber(text, false, &range);
-    if (!v || *v < 0 || *v > 254)
-        return ConversionError{quoted(text) + " n'est pas une valeur entière correcte"};
+    if (!v || *v < 0 || *v > 254) return ConversionError{quoted(text) + " n'est pas une valeur entière correcte"};
     return static_cast<std::uint8_t>(*v);
 }
 

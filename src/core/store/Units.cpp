@@ -12,8 +12,13 @@ constexpr std::string_view kRowNames[kRows] = {" Glycémie",    " Créatinine", 
                                                " Cholestérol", " HDL",        " Triglycérides"};
 // Units of codes 3, 4 and 5 per row; empty where the row offers none.
 constexpr std::string_view kTexts[kRows][3] = {
-    {" mmol/l", " g/l", " mg/dl"}, {" µmol/l", " mg/l", ""},       {" mg/j", "", ""}, {" g/j", "", ""},
-    {" mmol/l", " g/l", " mg/dl"}, {" mmol/l", " g/l", " mg/dl"}, {" mmol/l", " g/l", " mg/dl"},
+    {" mmol/l", " g/l", " mg/dl"},
+    {" µmol/l", " mg/l", ""},
+    {" mg/j", "", ""},
+    {" g/j", "", ""},
+    {" mmol/l", " g/l", " mg/dl"},
+    {" mmol/l", " g/l", " mg/dl"},
+    {" mmol/l", " g/l", " mg/dl"},
 };
 // Factors to mmol/l of the lipids from g/l and from mg/dl (written out: 1.14 / 100
 // is not the double nearest 0.0114); 0 where the row converts nothing.

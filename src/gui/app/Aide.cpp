@@ -10,8 +10,7 @@
 namespace pelo {
 
 HelpPage::HelpPage(AppContext& ctx, int page)
-    : Form(ctx, QStringLiteral("TTAide%1").arg(page), QString::fromStdString(pages::helpCaption(page))),
-      page_(page) {
+    : Form(ctx, QStringLiteral("TTAide%1").arg(page), QString::fromStdString(pages::helpCaption(page))), page_(page) {
     setFixedSize(600, 450);
 
     Memo1 = new QTextEdit(this);

@@ -28,7 +28,8 @@ TTMenu1::TTMenu1(AppContext& ctx) : Form(ctx, "TTMenu1", "PELORAMIX") {
                        look::kAqua);
     look::boldFont(Panel1, 14);
 
-    Label3 = addLabel("Label3", QString::fromUtf8("Audit national de la qualité des soins du diabète"), 150, 78, 340, 22);
+    Label3 =
+        addLabel("Label3", QString::fromUtf8("Audit national de la qualité des soins du diabète"), 150, 78, 340, 22);
     caption(Label3, 10, false);
 
     Image2 = addLabel("Image2", QString(), 200, 104, 240, 220);
@@ -37,8 +38,8 @@ TTMenu1::TTMenu1(AppContext& ctx) : Form(ctx, "TTMenu1", "PELORAMIX") {
     Label1 = addLabel("Label1", " TELMORIS / VORNAPEX ", 150, 332, 340, 28);
     caption(Label1, 14, true);
 
-    Label2 = addLabel("Label2", QString::fromUtf8("Fiche d'Information de Base et évaluation des centres"), 130, 366, 380,
-                      22);
+    Label2 = addLabel("Label2", QString::fromUtf8("Fiche d'Information de Base et évaluation des centres"), 130, 366,
+                      380, 22);
     caption(Label2, 10, false);
 
     MENU = addButton("MENU", "CENTRE", 30, 120, 130, 40);

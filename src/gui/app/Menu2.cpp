@@ -4,9 +4,9 @@
 #include <QPushButton>
 
 #include "store/Centre.h"
+#include "store/RecordFile.h"
 #include "ui/Look.h"
 #include "ui/Navigation.h"
-#include "store/RecordFile.h"
 
 namespace pelo {
 

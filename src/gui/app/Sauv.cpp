@@ -6,8 +6,8 @@
 #include <QPushButton>
 
 #include "store/Backup.h"
-#include "ui/Look.h"
 #include "store/RecordFile.h"
+#include "ui/Look.h"
 #include "ui/Navigation.h"
 
 namespace pelo {

@@ -4,8 +4,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "ui/Look.h"
 #include "entry/PageTexts.h"
+#include "ui/Look.h"
 
 namespace pelo {
 

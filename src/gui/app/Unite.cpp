@@ -23,9 +23,9 @@ QString cellText(QTableWidget* t, int r, int c) {
 
 TFUnite::TFUnite(AppContext& ctx) : Form(ctx, "TFUnite", "UNITES") {
     setFixedSize(600, 330);
-    auto* prompt = addLabel("Label1",
-                            QString::fromUtf8("Choisir les unités ligne par ligne en cliquant sur les unités proposées"),
-                            20, 12, 560, 22);
+    auto* prompt =
+        addLabel("Label1", QString::fromUtf8("Choisir les unités ligne par ligne en cliquant sur les unités proposées"),
+                 20, 12, 560, 22);
     look::boldFont(prompt, 10);
 
     SUni = new QTableWidget(kRows, kCols, this);

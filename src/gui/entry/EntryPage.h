@@ -59,7 +59,7 @@ protected:
         const entry::Control* row;
         std::vector<QAbstractButton*> boxes;  // in code order
         QButtonGroup* radios = nullptr;
-        bool yellow = false;                  // inside a light-yellow block of page 2
+        bool yellow = false;  // inside a light-yellow block of page 2
     };
 
     // After the layout: the table's entries get their length and accessible

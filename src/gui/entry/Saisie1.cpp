@@ -211,7 +211,7 @@ void TFIB1::buildPage() {
     y = rowY(1);
     x = kContentX;
     const char* motifTexts[] = {"Surveillance", "Déséquilibre", "Complication", "Urgence",
-                                "Diag. récent", "Grossesse", "Autre"};
+                                "Diag. récent", "Grossesse",    "Autre"};
     for (int i = 0; i < 7; ++i) {
         const QString t = u(motifTexts[i]);
         next(radio(g, QString("RadioButton%1").arg(3 + i), t, x, y, i == 6 ? u("Motif autre") : u("Motif ") + t), 2);
@@ -362,7 +362,6 @@ void TFIB1::buildPage() {
     next(entry(g, "MaskEdit18", x, y, 36));
     text(g, "LabGJ", "g/j", x, y);
 
-
     // St-Vincent objectives.
     g = group("GroupeStVincent", u("Objectifs\nde\nSt-Vincent"), 372, 14 + 3 * kRowPitch + 5, 7, 7);
     struct Row {
@@ -386,8 +385,8 @@ void TFIB1::buildPage() {
     int colX = kContentX;
     for (int c = 0; c < 2; ++c) {
         for (int h = 0; h < 3; ++h) {
-            auto* hl = text(g, QString("LabStV%1_%2").arg(c).arg(h), u(heads[h]), colX + labW[c] + h * boxW - 6, 2,
-                            boxW + 12);
+            auto* hl =
+                text(g, QString("LabStV%1_%2").arg(c).arg(h), u(heads[h]), colX + labW[c] + h * boxW - 6, 2, boxW + 12);
             hl->setFont(small);
             hl->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
             hl->setFixedHeight(13);

@@ -117,7 +117,8 @@ void TFIB2::groupFrame(int panelNo, int helpNo, int helpPage, const QString& cap
     setPanelColour(panel, colours::Navy);
     addPanel(index, panel);
 
-    auto* help = addButton(QStringLiteral("BitBtn%1").arg(helpNo), QStringLiteral("?"), 618, y + 1, 22, std::min(h - 2, 22));
+    auto* help =
+        addButton(QStringLiteral("BitBtn%1").arg(helpNo), QStringLiteral("?"), 618, y + 1, 22, std::min(h - 2, 22));
     help->setAccessibleName(QString::fromUtf8("Aide : ") + groupName);
     help->setToolTip(QString::fromUtf8("Aide"));
     help->setFocusPolicy(Qt::NoFocus);
@@ -131,12 +132,15 @@ void TFIB2::buildPage() {
     // Symptoms: two rows of three columns, each a yes/no pair.
     {
         const int y0 = 4;
-        struct Item { const char* label; const char* yes; const char* no; int col, row; };
+        struct Item {
+            const char* label;
+            const char* yes;
+            const char* no;
+            int col, row;
+        };
         const Item items[] = {
-            {"Hypo TA ortho", "CheckBox1", "CheckBox3", 0, 0},
-            {"Angor", "CheckBox5", "CheckBox7", 1, 0},
-            {"Anérection", "CheckBox9", "CheckBox10", 2, 0},
-            {"Neuropathie péri.", "CheckBox2", "CheckBox4", 0, 1},
+            {"Hypo TA ortho", "CheckBox1", "CheckBox3", 0, 0}, {"Angor", "CheckBox5", "CheckBox7", 1, 0},
+            {"Anérection", "CheckBox9", "CheckBox10", 2, 0},   {"Neuropathie péri.", "CheckBox2", "CheckBox4", 0, 1},
             {"Claudication", "CheckBox6", "CheckBox8", 1, 1},
         };
         const int colX[] = {80, 250, 420};
@@ -169,7 +173,10 @@ void TFIB2::buildPage() {
             text(eyes, oui, x, 31, 20, 13, true);
             text(eyes, non, x + 20, 31, 20, 13, true);
         }
-        struct Row { const char* label; const char *dy, *dn, *gy, *gn; };
+        struct Row {
+            const char* label;
+            const char *dy, *dn, *gy, *gn;
+        };
         const Row rows[] = {
             {"Photocoagulation", "CheckBox15", "CheckBox16", "CheckBox17", "CheckBox18"},
             {"Vitrectomie", "CheckBox19", "CheckBox11", "CheckBox55", "CheckBox63"},
@@ -212,8 +219,12 @@ void TFIB2::buildPage() {
             text(this, oui, x, y0 + 31, 20, 13);
             text(this, non, x + 20, y0 + 31, 20, 13);
         }
-        const char* footRows[] = {"Sensibilité vibra. normale", "Sensibilité doul. normale", "Pouls présents",
-                                  "Ulcère cicatrisé", "Ulcère aigu", "Pontage / Angioplastie"};
+        const char* footRows[] = {"Sensibilité vibra. normale",
+                                  "Sensibilité doul. normale",
+                                  "Pouls présents",
+                                  "Ulcère cicatrisé",
+                                  "Ulcère aigu",
+                                  "Pontage / Angioplastie"};
         const int leftYes[] = {13, 14, 71, 72, 73, 74};
         const int leftNo[] = {75, 76, 77, 78, 79, 80};
         for (int i = 0; i < 6; ++i) {
@@ -267,7 +278,11 @@ void TFIB2::buildPage() {
         text(this, QString::fromUtf8("Régime seul"), 80, ry0, 84);
         box(this, "CheckBox27", 222, ry0, QString::fromUtf8("Régime seul avant"));
         box(this, "CheckBox28", 258, ry0, QString::fromUtf8("Régime seul après"));
-        struct Tablet { const char* label; const char* edit; const char *a, *b; };
+        struct Tablet {
+            const char* label;
+            const char* edit;
+            const char *a, *b;
+        };
         const Tablet tablets[] = {
             {"Biguanides", "MaskEdit1", "CheckBox29", "CheckBox30"},
             {"Sulfamides", "MaskEdit2", "CheckBox31", "CheckBox32"},
@@ -286,11 +301,13 @@ void TFIB2::buildPage() {
         QFrame* ins = block("PanelInsuline", 296, y0, 274, 104, colours::LightYellow);
         text(ins, avant, 132, 1, 30, 13, true);
         text(ins, apres, 172, 1, 30, 13, true);
-        struct Insulin { const char* label; int a, b; };
+        struct Insulin {
+            const char* label;
+            int a, b;
+        };
         const Insulin insulins[] = {
-            {"Analogue :", 97, 103}, {"Rapide :", 98, 104},
-            {"NPH :", 99, 105},           {"Mélanges fixes :", 100, 106},
-            {"Lente :", 101, 107},      {"Insuline pompe :", 102, 108},
+            {"Analogue :", 97, 103},        {"Rapide :", 98, 104}, {"NPH :", 99, 105},
+            {"Mélanges fixes :", 100, 106}, {"Lente :", 101, 107}, {"Insuline pompe :", 102, 108},
         };
         int iy = 15;
         for (const Insulin& in : insulins) {
@@ -300,7 +317,7 @@ void TFIB2::buildPage() {
             const QString name = QString(label).remove(':').trimmed();
             box(ins, QStringLiteral("CheckBox%1").arg(in.a), 136, iy, QString::fromUtf8("Insuline ") + name + " avant");
             box(ins, QStringLiteral("CheckBox%1").arg(in.b), 176, iy,
-                          QString::fromUtf8("Insuline ") + name + QString::fromUtf8(" après"));
+                QString::fromUtf8("Insuline ") + name + QString::fromUtf8(" après"));
             iy += 15;
         }
         groupFrame(17, 5, 13, QString::fromUtf8("Traitement\ndu\ndiabète"), 306, 108);
@@ -309,12 +326,13 @@ void TFIB2::buildPage() {
     // Associated treatments: two rows of four columns.
     {
         const int y0 = 418;
-        struct Assoc { const char* label; int a, b; };
+        struct Assoc {
+            const char* label;
+            int a, b;
+        };
         const Assoc items[] = {
-            {"HTA", 35, 36},          {"Insuf.card.", 37, 38},
-            {"Card.ischém.", 39, 40}, {"Dyslipidémie", 41, 42},
-            {"Néphro.", 43, 44},    {"Neuro.", 45, 46},
-            {"Autre", 47, 48},
+            {"HTA", 35, 36},     {"Insuf.card.", 37, 38}, {"Card.ischém.", 39, 40}, {"Dyslipidémie", 41, 42},
+            {"Néphro.", 43, 44}, {"Neuro.", 45, 46},      {"Autre", 47, 48},
         };
         for (int c = 0; c < 4; ++c) {
             text(this, avant, 80 + c * 122 + 66, y0, 30, 13);

@@ -6,10 +6,10 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "ui/Look.h"
-#include "ui/Navigation.h"
 #include "eval/Charts.h"
 #include "ui/Canvas.h"
+#include "ui/Look.h"
+#include "ui/Navigation.h"
 
 namespace pelo {
 

@@ -87,8 +87,8 @@ TFQual::TFQual(AppContext& ctx) : Form(ctx, "TFQual", u("Qualité des fiches")) 
     Edit3 = countRow("Label3", "Nbr de fiches incomplètes :", "Edit3", 170, kOrange);
     Edit2 = countRow("Label2", "Nbr de fiches incorrectes :", "Edit2", 210, kRed);
 
-    auto* Label4 = addLabel("Label4", u("-- Clicquez sur un numéro pour voir la fiche et la corriger "), 20, 404, 600,
-                            22);
+    auto* Label4 =
+        addLabel("Label4", u("-- Clicquez sur un numéro pour voir la fiche et la corriger "), 20, 404, 600, 22);
     whiteText(Label4);
 
     auto* BitBtn1 = addButton("BitBtn1", "Retour", 490, 430, 120, 32);

@@ -60,8 +60,9 @@ TFRisque::TFRisque(AppContext& ctx) : Form(ctx, "TFRisque", u("Facteurs de risqu
     Gauge1->setTextVisible(false);
     Gauge1->setGeometry(510, 80, 40, 320);
     Gauge1->setAccessibleName(u("Nombre de facteurs de risques"));
-    Gauge1->setStyleSheet("QProgressBar { background-color: #00ffff; border: 1px solid white; }"
-                          "QProgressBar::chunk { background-color: #ff0000; }");
+    Gauge1->setStyleSheet(
+        "QProgressBar { background-color: #00ffff; border: 1px solid white; }"
+        "QProgressBar::chunk { background-color: #ff0000; }");
 
     auto* Label18 = addLabel("Label18", u("  FIB n°  "), 470, 420, 70, 24);
     colourText(Label18, Qt::white);

@@ -80,7 +80,8 @@ void TFGroupe::BSuppClick() {
     const int row = SGroupe->currentRow();
     if (row < 0) return;
     const std::string name = text(SGroupe, row, 1), num = text(SGroupe, row, 0);
-    const QString what = num.empty() ? QString::fromUtf8("cette ligne") : "le groupe " + q(num) + (name.empty() ? "" : " " + q(name));
+    const QString what =
+        num.empty() ? QString::fromUtf8("cette ligne") : "le groupe " + q(num) + (name.empty() ? "" : " " + q(name));
     if (ui().confirm("Supprimer " + what + " ?") != ui::Answer::Yes) return;
     SGroupe->removeRow(row);
     changed_ = true;
@@ -88,7 +89,8 @@ void TFGroupe::BSuppClick() {
 
 void TFGroupe::BEnregClick() {
     std::vector<pool::GroupRow> rows;
-    for (int r = 0; r < SGroupe->rowCount(); ++r) rows.push_back({text(SGroupe, r, 0), text(SGroupe, r, 1), text(SGroupe, r, 2)});
+    for (int r = 0; r < SGroupe->rowCount(); ++r)
+        rows.push_back({text(SGroupe, r, 0), text(SGroupe, r, 1), text(SGroupe, r, 2)});
     auto checked = pool::groupsFromRows(rows);
     if (auto* msg = std::get_if<std::string>(&checked)) {
         ui().error(q(*msg));
@@ -102,7 +104,8 @@ void TFGroupe::BEnregClick() {
 
 void TFGroupe::BitBtn1Click() {
     if (changed_) {
-        const auto a = ui().confirm(QString::fromUtf8("Les groupes modifiés ne sont pas enregistrés. Les enregistrer ?"));
+        const auto a =
+            ui().confirm(QString::fromUtf8("Les groupes modifiés ne sont pas enregistrés. Les enregistrer ?"));
         if (a == ui::Answer::Yes) {
             BEnregClick();
             if (changed_) return;  // refused or not written: the grid stays open

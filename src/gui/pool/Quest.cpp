@@ -44,7 +44,8 @@ TFQuest::TFQuest(AppContext& ctx) : Form(ctx, "TFQuest", "QUESTIONS MEDICALES") 
 
     // A comparison from y down: its caption and operator list, then its value's caption and edit.
     auto comparison = [this](int n, int y, const QString& caption, const char* listName, const QString& listAccessible,
-                             const char* editName, const QString& editAccessible, QListWidget*& ops, QLineEdit*& value) {
+                             const char* editName, const QString& editAccessible, QListWidget*& ops,
+                             QLineEdit*& value) {
         addLabel(QString("Label%1").arg(n), caption, 398, y, 140, 20);
         ops = list(this, listName, listAccessible, 398, y + 22, 60, 64);
         addLabel(QString("Label%1").arg(n + 1), QString::fromUtf8("Valeur numérique"), 398, y + 92, 140, 20);

@@ -47,8 +47,9 @@ TFSynt2::TFSynt2(AppContext& ctx) : Form(ctx, "TFSynt2", "SYNTHESE par PAYS") {
                          QColor(255, 0, 0), true);
     BitBtn5 = flowButton(addButton("BitBtn5", QString::fromUtf8("  Dcl de Groupes de Centres"), 340, 90, 270, 40),
                          QColor(0, 0, 0), false);
-    BitBtn6 = flowButton(addButton("BitBtn6", QString::fromUtf8("  Synthèses partielles par Groupe"), 340, 250, 270, 40),
-                         QColor(0, 0, 128), true);
+    BitBtn6 =
+        flowButton(addButton("BitBtn6", QString::fromUtf8("  Synthèses partielles par Groupe"), 340, 250, 270, 40),
+                   QColor(0, 0, 128), true);
     // Lines and arrows of the diagram, without behaviour.
     struct Line {
         int x, y, w, h;

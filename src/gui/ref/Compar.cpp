@@ -4,8 +4,8 @@
 #include <QPushButton>
 #include <QTableWidget>
 
-#include "ui/Look.h"
 #include "ref/StoredSynthesis.h"
+#include "ui/Look.h"
 
 namespace pelo {
 

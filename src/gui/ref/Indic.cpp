@@ -2,9 +2,9 @@
 
 #include <QPushButton>
 
-#include "ui/Look.h"
 #include "ref/StoredSynthesis.h"
 #include "ui/Canvas.h"
+#include "ui/Look.h"
 
 namespace pelo {
 

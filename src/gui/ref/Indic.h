@@ -7,7 +7,9 @@
 class QPushButton;
 
 namespace pelo {
-namespace ui { class Canvas; }
+namespace ui {
+class Canvas;
+}
 
 class TFIndic : public Form {
     Q_OBJECT

@@ -3,12 +3,12 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "ui/Look.h"
 #include "pool/VariabilityCharts.h"
 #include "pool/VariabilityList.h"
 #include "pool/VariabilityPrint.h"
 #include "ref/StoredSynthesis.h"
 #include "ui/Canvas.h"
+#include "ui/Look.h"
 
 namespace pelo {
 
@@ -85,8 +85,7 @@ void TFVaria::BitBtn2Click() {
         last_ = -1;
         return;
     }
-    lines_ = pool::variabilityLines(
-        ref::variabilityInput(*stored_, state().ChosenCentre, state().ChosenCentreCount));
+    lines_ = pool::variabilityLines(ref::variabilityInput(*stored_, state().ChosenCentre, state().ChosenCentreCount));
     for (const auto& l : lines_) LVar->addItem(QString::fromStdString(l));
     last_ = int(lines_.size()) - 1;
     Graf(2);

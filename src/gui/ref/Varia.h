@@ -14,8 +14,12 @@ class QListWidget;
 class QPushButton;
 
 namespace pelo {
-namespace ui { class Canvas; }
-namespace ref { struct StoredSynthesis; }
+namespace ui {
+class Canvas;
+}
+namespace ref {
+struct StoredSynthesis;
+}
 
 class TFVaria : public Form {
     Q_OBJECT

@@ -15,7 +15,9 @@ class QListWidget;
 class QPushButton;
 
 namespace pelo {
-namespace ui { class Canvas; }
+namespace ui {
+class Canvas;
+}
 
 class TFVis97 : public Form {
     Q_OBJECT

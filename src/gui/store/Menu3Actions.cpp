@@ -2,10 +2,10 @@
 // number, the quality list.
 #include <QPoint>
 
-#include "ui/Navigation.h"
 #include "store/Menu3.h"
 #include "store/RecordFile.h"
 #include "store/Text.h"
+#include "ui/Navigation.h"
 
 namespace pelo {
 

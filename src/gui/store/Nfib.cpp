@@ -12,7 +12,7 @@ namespace pelo {
 
 namespace {
 QString u(const char* s) { return QString::fromUtf8(s); }
-}
+}  // namespace
 
 TNfibDlg::TNfibDlg(AppContext& ctx) : Form(ctx, "TNfibDlg", "Choix FIB") {
     setFixedSize(330, 170);

@@ -10,12 +10,31 @@ namespace pelo::ui {
 class Canvas::Tee : public Surface {
 public:
     explicit Tee(Canvas& c) : c_(c) {}
-    void setPen(Rgb x) override { c_.recorded_.setPen(x); pen_ = x; }
-    void setBrush(Rgb x) override { c_.recorded_.setBrush(x); brush_ = x; }
-    void setFont(const FontSpec& f) override { c_.recorded_.setFont(f); font_ = f; hasFont_ = true; }
-    void line(int x1, int y1, int x2, int y2) override { c_.recorded_.line(x1, y1, x2, y2); draw([&](Surface& s) { s.line(x1, y1, x2, y2); }); }
-    void fillRect(int x1, int y1, int x2, int y2) override { c_.recorded_.fillRect(x1, y1, x2, y2); draw([&](Surface& s) { s.fillRect(x1, y1, x2, y2); }); }
-    void text(int x, int y, const std::string& t) override { c_.recorded_.text(x, y, t); draw([&](Surface& s) { s.text(x, y, t); }); }
+    void setPen(Rgb x) override {
+        c_.recorded_.setPen(x);
+        pen_ = x;
+    }
+    void setBrush(Rgb x) override {
+        c_.recorded_.setBrush(x);
+        brush_ = x;
+    }
+    void setFont(const FontSpec& f) override {
+        c_.recorded_.setFont(f);
+        font_ = f;
+        hasFont_ = true;
+    }
+    void line(int x1, int y1, int x2, int y2) override {
+        c_.recorded_.line(x1, y1, x2, y2);
+        draw([&](Surface& s) { s.line(x1, y1, x2, y2); });
+    }
+    void fillRect(int x1, int y1, int x2, int y2) override {
+        c_.recorded_.fillRect(x1, y1, x2, y2);
+        draw([&](Surface& s) { s.fillRect(x1, y1, x2, y2); });
+    }
+    void text(int x, int y, const std::string& t) override {
+        c_.recorded_.text(x, y, t);
+        draw([&](Surface& s) { s.text(x, y, t); });
+    }
 
 private:
     template <class F> void draw(F f) {

@@ -11,8 +11,8 @@
 #include <typeindex>
 #include <vector>
 
-#include "ui/RunState.h"
 #include "ui/Adapter.h"
+#include "ui/RunState.h"
 
 class QLabel;
 class QLineEdit;

@@ -64,7 +64,8 @@ inline QLineEdit* readOnlyField(QWidget* parent, const QString& name, const QStr
 }
 
 // A read-only field with an aqua background, as the record menu shows the centre.
-inline QLineEdit* aquaField(QWidget* parent, const QString& name, const QString& accessible, int x, int y, int w, int h) {
+inline QLineEdit* aquaField(QWidget* parent, const QString& name, const QString& accessible, int x, int y, int w,
+                            int h) {
     return readOnlyField(parent, name, accessible, QRect(x, y, w, h), kAqua);
 }
 

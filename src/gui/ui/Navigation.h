@@ -10,8 +10,12 @@
 
 namespace pelo {
 struct AppContext;
-namespace eval { struct SynthesisResult; }
-namespace pool { struct GroupeRecord; }
+namespace eval {
+struct SynthesisResult;
+}
+namespace pool {
+struct GroupeRecord;
+}
 
 // Main window.
 void openCentreMenu(AppContext& ctx);

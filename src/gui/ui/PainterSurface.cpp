@@ -26,8 +26,7 @@ void PainterSurface::line(int x1, int y1, int x2, int y2) {
 }
 
 void PainterSurface::fillRect(int x1, int y1, int x2, int y2) {
-    p_.fillRect(QRect(QPoint(std::min(x1, x2), std::min(y1, y2)), QSize(std::abs(x2 - x1), std::abs(y2 - y1))),
-                brush_);
+    p_.fillRect(QRect(QPoint(std::min(x1, x2), std::min(y1, y2)), QSize(std::abs(x2 - x1), std::abs(y2 - y1))), brush_);
 }
 
 void PainterSurface::text(int x, int y, const std::string& utf8) {

@@ -168,10 +168,12 @@ bool QtAdapter::print(const PrintDocument& doc) {
     }
     message(Icon::Information,
             (doc.pages.size() > 1
-                 ? QStringLiteral("Aucune imprimante n'est installée : les %1 pages ont été enregistrées dans le fichier %2")
+                 ? QStringLiteral(
+                       "Aucune imprimante n'est installée : les %1 pages ont été enregistrées dans le fichier %2")
                        .arg(doc.pages.size())
                        .arg(name)
-                 : QStringLiteral("Aucune imprimante n'est installée : la page a été enregistrée dans le fichier %1").arg(name)));
+                 : QStringLiteral("Aucune imprimante n'est installée : la page a été enregistrée dans le fichier %1")
+                       .arg(name)));
     return true;
 }
 

@@ -17,18 +17,18 @@ inline const std::string kFibFile = "FIB.DAT";
 inline const std::string kPracticeFile = "ESSAIFIB.DAT";
 
 struct RunState {
-    FibRecord buffer{};                // the one record in memory: the header or a FIB
-    std::string CurrentFile;           // "FIB.DAT", or "ESSAIFIB.DAT" in training
+    FibRecord buffer{};       // the one record in memory: the header or a FIB
+    std::string CurrentFile;  // "FIB.DAT", or "ESSAIFIB.DAT" in training
     std::int32_t CurrentYear = 0;
     std::uint16_t CurrentCentre = 0;
-    std::uint16_t CurrentFib = 0;      // NbFiches, or the number of the FIB being edited
-    std::uint16_t SavedFibCount = 0;   // NbFiches put aside while a FIB is edited
+    std::uint16_t CurrentFib = 0;     // NbFiches, or the number of the FIB being edited
+    std::uint16_t SavedFibCount = 0;  // NbFiches put aside while a FIB is edited
     bool ShowCheckMessages = false;
     bool ReadPage2Entries = false;
     bool EditingExisting = false;
     bool ColourPreference = false;
     bool CardReaderOn = false;
-    bool Training = false;             // entry training on the practice file
+    bool Training = false;  // entry training on the practice file
 
     // Centre identification (centre menu).
     std::uint16_t RegionCode = 0;
@@ -42,14 +42,14 @@ struct RunState {
     std::uint32_t EvaluatedCount = 0;  // FIBs counted by the last synthesis; 0 = none yet
 
     // Reference syntheses and variability between centres.
-    std::string StoredSynthesis;           // index file of the synthesis shown ("SynFr97.Atx")
-    std::string StoredTitle;               // its title
-    std::int32_t ChosenCentre = 0;         // centre chosen on the records-per-centre chart (0: none)
-    std::int32_t ChosenCentreCount = -1;   // and its count there
-    std::uint8_t TwoCharts = 0;            // variability window: two-chart mode
-    std::uint8_t LowerChartNext = 0;       // the next chart replaces the lower half
-    std::uint16_t ChartOffset = 0;         // 0 or 200
-    bool ComparisonEnabled = false;        // the comparison table fills itself
+    std::string StoredSynthesis;          // index file of the synthesis shown ("SynFr97.Atx")
+    std::string StoredTitle;              // its title
+    std::int32_t ChosenCentre = 0;        // centre chosen on the records-per-centre chart (0: none)
+    std::int32_t ChosenCentreCount = -1;  // and its count there
+    std::uint8_t TwoCharts = 0;           // variability window: two-chart mode
+    std::uint8_t LowerChartNext = 0;      // the next chart replaces the lower half
+    std::uint16_t ChartOffset = 0;        // 0 or 200
+    bool ComparisonEnabled = false;       // the comparison table fills itself
 
     // Country synthesis: the working folder the user picked ("" = the current
     // folder), the names typed in the name dialogs, the reference year of the

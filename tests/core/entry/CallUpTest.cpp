@@ -82,7 +82,7 @@ TEST(CallUp, GoodFibIsComplete) {
 
 TEST(CallUp, ValuesReadBackAsThePagesShowThem) {
     FibRecord r = goodFib();
-    r.set(fld::Taille, 1);  // below 2: read back in metres
+    r.set(fld::Taille, 1);          // below 2: read back in metres
     r.set(fld::Microalb, -0.999f);  // shows "-1.00": typed, so tested
     r.set(fld::HbA1c, 6.456f);      // shows "6.46"
     auto s = checkAsSaved(r, kCtx);
@@ -125,10 +125,10 @@ TEST(CallUp, EyeExaminationOuiClearsTheAnswerWhileLoading) {
 
 TEST(CallUp, EveryKindHasItsLetter) {
     FibRecord r = goodFib();
-    r.set(fld::AnNaissance, -1);                                   // E
-    r.set(fld::MoisNaissance, 255);                                // A
-    r.set(fld::TourTaille, -1);                                    // S
-    r.set(fld::InsRapide, 1);                                      // R (no insulin year)
+    r.set(fld::AnNaissance, -1);                                        // E
+    r.set(fld::MoisNaissance, 255);                                     // A
+    r.set(fld::TourTaille, -1);                                         // S
+    r.set(fld::InsRapide, 1);                                           // R (no insulin year)
     r.set(fld::Fructosamine, std::numeric_limits<float>::quiet_NaN());  // C: " nan" is no number
     auto s = checkAsSaved(r, kCtx);
     EXPECT_EQ(controlLine(3, s),

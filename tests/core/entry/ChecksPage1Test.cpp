@@ -12,13 +12,13 @@ namespace {
 // A sheet of a type 2 woman answered everywhere, with entries that pass.
 struct Sheet {
     FibRecord r = emptyFibFromHeader(headerTemplate(), "08/12/2026");
-    Entries e{{"Edit3", "d"},        {"Edit4", "5"},         {"Edit5", "1950"},     {"MaskEdit1", "1990"},
-              {"Edit1", "1992"},     {"Edit2", ""},          {"Edit9", "1"},        {"Edit8", ""},
-              {"Edit7", ""},         {"Edit6", ""},          {"Edit10", ""},        {"Edit11", ""},
-              {"MaskEdit2", "7"},    {"MaskEdit3", ""},      {"MaskEdit7", "72"},   {"MaskEdit6", "165"},
-              {"MaskEdit5", "88"},   {"MaskEdit4", "100"},   {"MaskEdit8", "130"},  {"MaskEdit9", "80"},
-              {"MaskEdit13", "6.1"}, {"MaskEdit14", "7.2"},  {"MaskEdit15", ""},    {"MaskEdit16", "80"},
-              {"MaskEdit17", "12"},  {"MaskEdit18", ""},     {"MaskEdit11", "5.2"}, {"MaskEdit12", "1.3"},
+    Entries e{{"Edit3", "d"},        {"Edit4", "5"},        {"Edit5", "1950"},     {"MaskEdit1", "1990"},
+              {"Edit1", "1992"},     {"Edit2", ""},         {"Edit9", "1"},        {"Edit8", ""},
+              {"Edit7", ""},         {"Edit6", ""},         {"Edit10", ""},        {"Edit11", ""},
+              {"MaskEdit2", "7"},    {"MaskEdit3", ""},     {"MaskEdit7", "72"},   {"MaskEdit6", "165"},
+              {"MaskEdit5", "88"},   {"MaskEdit4", "100"},  {"MaskEdit8", "130"},  {"MaskEdit9", "80"},
+              {"MaskEdit13", "6.1"}, {"MaskEdit14", "7.2"}, {"MaskEdit15", ""},    {"MaskEdit16", "80"},
+              {"MaskEdit17", "12"},  {"MaskEdit18", ""},    {"MaskEdit11", "5.2"}, {"MaskEdit12", "1.3"},
               {"MaskEdit10", "1.4"}};
     Context c{2026, {3, 3, 3, 3, 3, 3, 3}, true};
     Sheet() {
@@ -52,7 +52,8 @@ TEST(Page1Checks, CompleteSheetHasNoFindingAndStoresItsEntries) {
     for (std::size_t i = 0; i < 8; ++i) {
         EXPECT_EQ(all[i].panel, order[i]);
         EXPECT_EQ(all[i].colour, Colour::Navy) << order[i];
-        EXPECT_TRUE(all[i].findings.empty()) << order[i] << ": " << (all[i].findings.empty() ? "" : all[i].findings[0].message);
+        EXPECT_TRUE(all[i].findings.empty())
+            << order[i] << ": " << (all[i].findings.empty() ? "" : all[i].findings[0].message);
     }
     EXPECT_EQ(s.etat(), 0);
     EXPECT_EQ(s.r.initiale(), "D");
@@ -162,7 +163,7 @@ TEST(Page1Checks, ConversionErrorStopsTheRoutineAndLeavesTheSheetToReview) {
     ASSERT_EQ(p.findings.size(), 1u);
     EXPECT_EQ(p.findings[0].kind, Kind::Conversion);
     EXPECT_EQ(p.findings[0].message, "'19a5' n'est pas une valeur entière correcte");
-    EXPECT_EQ(s.r.get(fld::AnDebutDiabete), 1990);   // stored before the bad entry
+    EXPECT_EQ(s.r.get(fld::AnDebutDiabete), 1990);    // stored before the bad entry
     EXPECT_EQ(s.r.get(fld::AnDebutComprimes), 1970);  // left as it was
     EXPECT_EQ(s.r.get(fld::MoisNaissance), 255);      // never reached
     EXPECT_EQ(p.colour, Colour::Red);
@@ -279,17 +280,16 @@ TEST(Page1Checks, Education) {
 
 TEST(Page1Checks, MeasuresAllEmpty) {
     Sheet s;
-    for (const char* c : {"MaskEdit7", "MaskEdit6", "MaskEdit5", "MaskEdit4", "MaskEdit8", "MaskEdit9", "MaskEdit13",
-                          "MaskEdit14", "MaskEdit15", "MaskEdit16", "MaskEdit17", "MaskEdit18", "MaskEdit11",
-                          "MaskEdit12", "MaskEdit10"})
+    for (const char* c :
+         {"MaskEdit7", "MaskEdit6", "MaskEdit5", "MaskEdit4", "MaskEdit8", "MaskEdit9", "MaskEdit13", "MaskEdit14",
+          "MaskEdit15", "MaskEdit16", "MaskEdit17", "MaskEdit18", "MaskEdit11", "MaskEdit12", "MaskEdit10"})
         s.e[c] = "";
     auto p = Panel28Click(s.r, s.e, s.c);
-    EXPECT_EQ(messages(p),
-              (Msgs{"Poids non renseigné", "Taille non renseignée", "Tour de taille non renseigné",
-                    "Tour de hanches non renseigné", "TA non renseignée", "TA non renseignée",
-                    "Glycémie non renseignée", "HbA1C non renseignée", "Créatinine non renseignée",
-                    "Microalbuminurie non renseignée", "Cholestérol non renseigné", "HDL non renseigné",
-                    "Triglycérides non renseignés"}));
+    EXPECT_EQ(messages(p), (Msgs{"Poids non renseigné", "Taille non renseignée", "Tour de taille non renseigné",
+                                 "Tour de hanches non renseigné", "TA non renseignée", "TA non renseignée",
+                                 "Glycémie non renseignée", "HbA1C non renseignée", "Créatinine non renseignée",
+                                 "Microalbuminurie non renseignée", "Cholestérol non renseigné", "HDL non renseigné",
+                                 "Triglycérides non renseignés"}));
     std::vector<Kind> kinds;
     for (const auto& f : p.findings) kinds.push_back(f.kind);
     const Kind E = Kind::Error, S = Kind::SilentWarning;
@@ -367,8 +367,8 @@ TEST(Page1Checks, LaboratoryBoundsInInternationalUnits) {
     s.e["MaskEdit10"] = "10.01";
     auto p = Panel28Click(s.r, s.e, s.c);
     EXPECT_EQ(messages(p), (Msgs{"Glycémie : bonnes unités ?", "HbA1C hors limites", "Créatinine : bonnes unités ?",
-                                 "Microalbuminurie hors limites", "Cholestérol hors limites",
-                                 "HDL : bonnes unités ?", "Triglycérides hors limites"}));
+                                 "Microalbuminurie hors limites", "Cholestérol hors limites", "HDL : bonnes unités ?",
+                                 "Triglycérides hors limites"}));
     std::vector<Kind> kinds;
     for (const auto& f : p.findings) kinds.push_back(f.kind);
     const Kind E = Kind::Error, W = Kind::Warning;
@@ -420,9 +420,8 @@ TEST(Page1Checks, LaboratoryBoundsInMilligramsPerDecilitre) {
     s.e["MaskEdit11"] = "77";
     s.e["MaskEdit12"] = "271";
     s.e["MaskEdit10"] = "43";
-    EXPECT_EQ(messages(Panel28Click(s.r, s.e, s.c)),
-              (Msgs{"Glycémie : bonnes unités ?", "Cholestérol hors limites", "HDL : bonnes unités ?",
-                    "Triglycérides hors limites"}));
+    EXPECT_EQ(messages(Panel28Click(s.r, s.e, s.c)), (Msgs{"Glycémie : bonnes unités ?", "Cholestérol hors limites",
+                                                           "HDL : bonnes unités ?", "Triglycérides hors limites"}));
 }
 
 TEST(Page1Checks, OtherUnitCodesSkipTheRangeTest) {

@@ -16,9 +16,9 @@ const std::pair<int, int> kEye{304, 120}, kFoot{75, 120};
 // Page 2 of a man with both examinations done and nothing odd.
 struct Sheet {
     FibRecord r = emptyFibFromHeader(headerTemplate(), "08/12/2026");
-    Entries e{{"Edit1", "8"}, {"Edit2", "9"}, {"Edit3", "2"},     {"Edit4", ""},      {"Edit5", "0"}, {"Edit6", ""},
-              {"Edit7", "4"}, {"Edit8", "4"}, {"MaskEdit1", "1995"}, {"MaskEdit2", ""}, {"MaskEdit3", ""},
-              {"Edit9", ""}};
+    Entries e{{"Edit1", "8"},        {"Edit2", "9"},    {"Edit3", "2"},    {"Edit4", ""},
+              {"Edit5", "0"},        {"Edit6", ""},     {"Edit7", "4"},    {"Edit8", "4"},
+              {"MaskEdit1", "1995"}, {"MaskEdit2", ""}, {"MaskEdit3", ""}, {"Edit9", ""}};
     Context c{2026, {3, 3, 3, 3, 3, 3, 3}, true};
     Sheet() {
         r.set(fld::EtatFiche, 0);

@@ -29,15 +29,58 @@ const Control& rowOf(std::span<const Control> page, const char* field) {
 TEST(EntryTable, PageOneLoadsInTheOrderOfTheSheet) {
     // The silent checks run by the contact and self-monitoring codes must see
     // the identification, pregnancy and risk entries already loaded.
-    const std::vector<std::string> expected{
-        "DateFib", "Initiale", "MoisNaissance", "AnNaissance", "Sexe", "TypeDiabete", "AnDebutDiabete",
-        "AnDebutComprimes", "AnDebutInsuline", "ConsultHospit", "Motif", "GrossEnfantNormal", "GrossFC",
-        "GrossMalformation", "GrossMortPerinatale", "DiabeteFamille", "Tabac", "Alcool", "Cigarettes",
-        "AlcoolGrSemaine", "AutoSurveillance", "GlycemiesSemaine", "GlycosuriesSemaine", "EducAlimentation",
-        "EducAutosurveillance", "EducSoinsPieds", "EducHypoglycemies", "EducComplications", "EducAjustInsuline",
-        "Association", "Poids", "Taille", "TourTaille", "TourHanches", "TaSyst", "TaDiast", "GlyJeun", "HbA1c",
-        "Fructosamine", "Creatinine", "Microalb", "Proteinurie", "Cholesterol", "Hdl", "Triglycerides",
-        "TrigAJeun", "Cecite", "Infarctus", "Avc", "InsufRenale", "AmputSup", "AmputInf"};
+    const std::vector<std::string> expected{"DateFib",
+                                            "Initiale",
+                                            "MoisNaissance",
+                                            "AnNaissance",
+                                            "Sexe",
+                                            "TypeDiabete",
+                                            "AnDebutDiabete",
+                                            "AnDebutComprimes",
+                                            "AnDebutInsuline",
+                                            "ConsultHospit",
+                                            "Motif",
+                                            "GrossEnfantNormal",
+                                            "GrossFC",
+                                            "GrossMalformation",
+                                            "GrossMortPerinatale",
+                                            "DiabeteFamille",
+                                            "Tabac",
+                                            "Alcool",
+                                            "Cigarettes",
+                                            "AlcoolGrSemaine",
+                                            "AutoSurveillance",
+                                            "GlycemiesSemaine",
+                                            "GlycosuriesSemaine",
+                                            "EducAlimentation",
+                                            "EducAutosurveillance",
+                                            "EducSoinsPieds",
+                                            "EducHypoglycemies",
+                                            "EducComplications",
+                                            "EducAjustInsuline",
+                                            "Association",
+                                            "Poids",
+                                            "Taille",
+                                            "TourTaille",
+                                            "TourHanches",
+                                            "TaSyst",
+                                            "TaDiast",
+                                            "GlyJeun",
+                                            "HbA1c",
+                                            "Fructosamine",
+                                            "Creatinine",
+                                            "Microalb",
+                                            "Proteinurie",
+                                            "Cholesterol",
+                                            "Hdl",
+                                            "Triglycerides",
+                                            "TrigAJeun",
+                                            "Cecite",
+                                            "Infarctus",
+                                            "Avc",
+                                            "InsufRenale",
+                                            "AmputSup",
+                                            "AmputInf"};
     EXPECT_EQ(fieldOrder(page1Controls()), expected);
 }
 
@@ -46,7 +89,8 @@ TEST(EntryTable, PageTwoLoadsInRecordOrderFromSymptomsToAssociatedTreatments) {
     ASSERT_FALSE(page.empty());
     EXPECT_EQ(page.front().field.offset, fld::HypoTaOrtho.offset);
     EXPECT_EQ(page.back().field.offset, fld::TrtAutre.offset);
-    for (std::size_t i = 1; i < page.size(); ++i) EXPECT_LT(page[i - 1].field.offset, page[i].field.offset) << page[i].name;
+    for (std::size_t i = 1; i < page.size(); ++i)
+        EXPECT_LT(page[i - 1].field.offset, page[i].field.offset) << page[i].name;
 }
 
 TEST(EntryTable, NamesAndTabPlacesAreOnePerControl) {
@@ -118,9 +162,9 @@ TEST(EntryTable, LoadingClicksOfTheChoiceCodes) {
 
 TEST(EntryTable, DateThroughTheEntrysMask) {
     EXPECT_EQ(maskedDate("08/12/2026"), "08/12/2026");
-    EXPECT_EQ(maskedDate("8/1/2026"), "8 /1 /2026");      // a separator typed early
-    EXPECT_EQ(maskedDate(" 8/ 1/2026"), " 8/ 1/2026");    // day and month may stay blank
-    EXPECT_EQ(maskedDate("08/12/20 6"), "08/12/206 ");    // the year's places take digits only
+    EXPECT_EQ(maskedDate("8/1/2026"), "8 /1 /2026");    // a separator typed early
+    EXPECT_EQ(maskedDate(" 8/ 1/2026"), " 8/ 1/2026");  // day and month may stay blank
+    EXPECT_EQ(maskedDate("08/12/20 6"), "08/12/206 ");  // the year's places take digits only
     EXPECT_EQ(maskedDate(""), "  /  /    ");
     EXPECT_EQ(maskedDate("é8-1x2026"), "81/20/26  ");
     EXPECT_EQ(strippedDate("8 /1 /2026"), "8/1/2026");

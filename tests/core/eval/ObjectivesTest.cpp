@@ -32,7 +32,8 @@ TEST(Objectives, ChartAndStandardIndicatorsShowTheSameNineValues) {
     for (std::uint32_t d : denominators) {
         SynthesisResult r;
         r.evaluated = d;
-        for (int k = 0; k < kBandCount; ++k) r.counts[std::size_t(k)] = std::uint16_t(d == 0 ? 0 : (k * 7 + 3) % (d + 1));
+        for (int k = 0; k < kBandCount; ++k)
+            r.counts[std::size_t(k)] = std::uint16_t(d == 0 ? 0 : (k * 7 + 3) % (d + 1));
         r.counts[182] = std::uint16_t(d / 8);  // 12.5 %: a half, taken to the even 12
         ObjectivesGrid g;
         writeObjectiveHeadings(g);

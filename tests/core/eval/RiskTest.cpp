@@ -46,7 +46,9 @@ TEST(Risk, AllEmptyShowsTheNineWhiteLabels) {
     EXPECT_EQ(shown(p), (Names{"Label16", "Label17", "Label14", "Label13", "Label12", "Label15", "Label19", "Label8",
                                "Label10"}));
     for (const auto& l : p.labels) {
-        if (l.shown) { EXPECT_FALSE(l.risk) << l.name; }
+        if (l.shown) {
+            EXPECT_FALSE(l.risk) << l.name;
+        }
     }
     EXPECT_EQ(p.count, 9);
     EXPECT_EQ(p.gauge, 9);
@@ -159,7 +161,9 @@ TEST(Risk, EveryRiskAtOnceFillsTheGauge) {
     EXPECT_EQ(p.count, 10);
     EXPECT_EQ(p.gauge, 10);
     for (const auto& l : p.labels) {
-        if (l.shown && std::string(l.name) != "Label8" && std::string(l.name) != "Label10") { EXPECT_TRUE(l.risk); }
+        if (l.shown && std::string(l.name) != "Label8" && std::string(l.name) != "Label10") {
+            EXPECT_TRUE(l.risk);
+        }
     }
 }
 

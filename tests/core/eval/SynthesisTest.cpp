@@ -81,9 +81,7 @@ TEST(BandTable, LinesFallWhereTheListExpectsThem) {
     EXPECT_EQ(t[0].kind, LineInfo::Title);
     for (int blank : {1, 8, 103, 114, 116, 249, 263}) EXPECT_EQ(t[blank].kind, LineInfo::Blank) << blank;
     // A few lines whose counters are not in sequence.
-    auto counterAt = [&](int line) {
-        return kSections[t[line].section].bands[t[line].band].counter;
-    };
+    auto counterAt = [&](int line) { return kSections[t[line].section].bands[t[line].band].counter; };
     EXPECT_EQ(counterAt(115), 75);
     EXPECT_EQ(counterAt(200), 134);
     EXPECT_EQ(counterAt(204), 137);
@@ -365,7 +363,7 @@ TEST(Objectives, RowsFromASynthesis) {
     SynthesisResult r;
     r.evaluated = 16;
     r.filter = 1;
-    r.counts[21] = 1;   // 6.25 % -> 6.3
+    r.counts[21] = 1;  // 6.25 % -> 6.3
     r.counts[0] = 3;
     r.counts[1] = 5;    // below 8: 8 of 16
     r.counts[182] = 2;  // 12.5 % -> 12, so 88
@@ -539,7 +537,8 @@ TEST(Csv, OneRowPerBandForASpreadsheet) {
     r.centre = 5;
     r.counts[0] = 1;
     const std::string csv = synthesisCsv(r);
-    EXPECT_EQ(csv.rfind("\xEF\xBB\xBFSYNTHESE des 16 FIB du Centre 5\r\nSection;Libellé;Nombre;Pourcentage\r\n", 0), 0u);
+    EXPECT_EQ(csv.rfind("\xEF\xBB\xBFSYNTHESE des 16 FIB du Centre 5\r\nSection;Libellé;Nombre;Pourcentage\r\n", 0),
+              0u);
     EXPECT_NE(csv.find("\r\nHbA1C;Hb <6.5;1;6,3\r\n"), std::string::npos);
     EXPECT_NE(csv.find("\r\nTension Artérielle;TA <140/90;0;0,0\r\n"), std::string::npos);
     EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 2 + kBandCount);

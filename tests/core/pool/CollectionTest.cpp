@@ -41,7 +41,7 @@ TEST(Collection, CentreFilesWidenedAndUnknownFilesSkippedWithAWarning) {
     writeCentreFile("FIB2.DAT", 2, 3, 2);
     writePooled("FIB4.DAT", {pooledFib(4)});
     writeBytes("FIB5.DAT", std::vector<unsigned char>(300, 1));  // neither format
-    writeBytes("FIB6.DAT", {});                                    // empty
+    writeBytes("FIB6.DAT", {});                                  // empty
     CollectionResult r;
     ASSERT_FALSE(collect("", "POOL.DAT", r));
     EXPECT_EQ(r.centres, 2u);
@@ -102,7 +102,8 @@ TEST(Collection, ASourceFileIsNeverTheCollection) {
     CollectionResult r;
     auto e = collect("", "FIB1.DAT", r);
     ASSERT_TRUE(e);
-    EXPECT_EQ(e->message(), "Le nom FIB1.DAT est celui d'un fichier de centre : choisissez un autre nom pour la collection.");
+    EXPECT_EQ(e->message(),
+              "Le nom FIB1.DAT est celui d'un fichier de centre : choisissez un autre nom pour la collection.");
     EXPECT_EQ(readBytes("FIB1.DAT"), before);
     EXPECT_TRUE(isSourceName("FIB999.DAT"));
     EXPECT_FALSE(isSourceName("FIB1000.DAT"));
@@ -121,7 +122,8 @@ TEST(Collection, MoreThan65535FibsRefusedBeforeAnythingIsReplaced) {
         std::vector<unsigned char> bytes(std::size_t(40001) * kRecordSize);
         FibRecord f = emptyFibFromHeader(h, "01/01/1997");
         std::memcpy(bytes.data(), h.bytes.data(), kRecordSize);
-        for (std::size_t k = 1; k <= 40000; ++k) std::memcpy(bytes.data() + k * kRecordSize, f.bytes.data(), kRecordSize);
+        for (std::size_t k = 1; k <= 40000; ++k)
+            std::memcpy(bytes.data() + k * kRecordSize, f.bytes.data(), kRecordSize);
         writeBytes("FIB" + std::to_string(n) + ".DAT", bytes);
     }
     CollectionResult r;

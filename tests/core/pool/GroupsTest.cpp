@@ -53,7 +53,9 @@ TEST(Groups, FileCreatedEmptyReadAndReplacedWhole) {
     writeBytes("GROUPE.DAT", std::vector<unsigned char>(1000, 0));
     auto e = readGroups("", gs, true);
     ASSERT_TRUE(e);
-    EXPECT_EQ(e->message(), "Erreur d'entrée/sortie sur GROUPE.DAT : taille de fichier incorrecte (1000 octets, pas un multiple de 1024)");
+    EXPECT_EQ(
+        e->message(),
+        "Erreur d'entrée/sortie sur GROUPE.DAT : taille de fichier incorrecte (1000 octets, pas un multiple de 1024)");
 }
 
 TEST(Groups, GridChecks) {
@@ -119,5 +121,6 @@ TEST(Groups, PartialSynthesisSumsTheGroupsCentres) {
     ASSERT_FALSE(replaceFile("", "SynFr97.Atx", &ix, sizeof ix));
     auto e = groupSynthesis("", "SynFr97.Atx", group(1, "A", {4}), g);
     ASSERT_TRUE(e);
-    EXPECT_EQ(e->message(), "Erreur d'entrée/sortie sur SynFr97.Btx : l'enregistrement 7 est au-delà de la fin du fichier");
+    EXPECT_EQ(e->message(),
+              "Erreur d'entrée/sortie sur SynFr97.Btx : l'enregistrement 7 est au-delà de la fin du fichier");
 }

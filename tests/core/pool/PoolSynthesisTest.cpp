@@ -88,12 +88,12 @@ TEST(PoolSynthesis, RulesOfThePooledCount) {
     PooledFibRecord born98 = pooledFib(3);
     born98.set(pfld::AnNaissance, 1998);
     PooledFibRecord born62 = pooledFib(3);
-    born62.set(pfld::AnNaissance, 1962);  // 35 in 1997
+    born62.set(pfld::AnNaissance, 1962);     // 35 in 1997
     born62.set(pfld::AnDebutDiabete, 1986);  // 11 years
     PooledFibRecord chol = pooledFib(3);
-    chol.set(pfld::Cholesterol, 2.6f);   // as stored: below 6.5 even for a g/l centre
+    chol.set(pfld::Cholesterol, 2.6f);  // as stored: below 6.5 even for a g/l centre
     chol.set(pfld::Triglycerides, 2.0f);
-    chol.set(pfld::TourTaille, 90);      // the waist is there, the hips are not
+    chol.set(pfld::TourTaille, 90);  // the waist is there, the hips are not
     writePooled("FibTest.Dat", {annulled, born98, born62, chol});
     PoolSynthesisResult r;
     ASSERT_FALSE(poolSynthesis("", "FibTest.Dat", 1997, r));
@@ -101,8 +101,8 @@ TEST(PoolSynthesis, RulesOfThePooledCount) {
     ASSERT_EQ(recs.size(), 2u);
     const auto& c = recs[1].counters;
     EXPECT_EQ(recs[1].NbFichesCentre, 4u);
-    EXPECT_EQ(c[31], 1);   // the annulled FIB counts: "Autre"
-    EXPECT_EQ(c[25], 1);   // age <= 35: only the FIB born in 1962
+    EXPECT_EQ(c[31], 1);  // the annulled FIB counts: "Autre"
+    EXPECT_EQ(c[25], 1);  // age <= 35: only the FIB born in 1962
     EXPECT_EQ(c[26] + c[27] + c[28], 0);
     EXPECT_EQ(c[39], 1);   // duration 11 to 15
     EXPECT_EQ(c[11], 1);   // cholesterol 2.6 as stored
@@ -138,7 +138,8 @@ TEST(PoolSynthesis, RefusalsAndFileErrorsLeaveTheOldSynthesis) {
     PoolSynthesisResult r;
     auto e = poolSynthesis("", "Fib", 1997, r);
     ASSERT_TRUE(e);
-    EXPECT_EQ(e->message(), "Le nom Fib est trop court : il faut plus de 3 caractères pour nommer les fichiers de synthèse.");
+    EXPECT_EQ(e->message(),
+              "Le nom Fib est trop court : il faut plus de 3 caractères pour nommer les fichiers de synthèse.");
     writeBytes("SYNFr97.ATX", {4});
     writeBytes("SYNFr97.BTX", {5});
     e = poolSynthesis("", "FibFr97.Dat", 1997, r);
@@ -147,7 +148,8 @@ TEST(PoolSynthesis, RefusalsAndFileErrorsLeaveTheOldSynthesis) {
     writePooled("FibFr97.Dat", {pooledFib(1)}, 2);  // count past the end
     e = poolSynthesis("", "FibFr97.Dat", 1997, r);
     ASSERT_TRUE(e);
-    EXPECT_EQ(e->message(), "Erreur d'entrée/sortie sur FibFr97.Dat : le nombre de fiches (2) dépasse la fin du fichier");
+    EXPECT_EQ(e->message(),
+              "Erreur d'entrée/sortie sur FibFr97.Dat : le nombre de fiches (2) dépasse la fin du fichier");
     writeBytes("FibFr97.Dat", std::vector<unsigned char>(253, 0));
     e = poolSynthesis("", "FibFr97.Dat", 1997, r);
     ASSERT_TRUE(e);

@@ -162,7 +162,8 @@ TEST(StoredSynthesisFiles, ReadByRecordWithErrorsNamingTheFile) {
     EXPECT_EQ(got, b);
     auto e = readSynCounters("", "SYNFr97.BTX", 2, got);
     ASSERT_TRUE(e);
-    EXPECT_EQ(e->message(), "Erreur d'entrée/sortie sur SYNFr97.BTX : l'enregistrement 2 est au-delà de la fin du fichier");
+    EXPECT_EQ(e->message(),
+              "Erreur d'entrée/sortie sur SYNFr97.BTX : l'enregistrement 2 est au-delà de la fin du fichier");
     EXPECT_EQ(got, b);  // left as it was
     std::vector<SynCounters> all;
     ASSERT_FALSE(readAllSynCounters(dir.path().string(), "SYNFr97.BTX", all));

@@ -50,8 +50,8 @@ TEST(Query, VariablesTestTheirPooledFields) {
     const auto& v = queryVariables();
     EXPECT_STREQ(v[0].label, "Naissance");
     EXPECT_EQ(v[0].offset, 24);
-    EXPECT_EQ(v[14].offset, 56);  // Quantité tabac: Cigarettes
-    EXPECT_EQ(v[16].offset, 60);  // Quantité alcool
+    EXPECT_EQ(v[14].offset, 56);   // Quantité tabac: Cigarettes
+    EXPECT_EQ(v[16].offset, 60);   // Quantité alcool
     EXPECT_EQ(v[30].offset, 100);  // Tension diastol.
     EXPECT_EQ(v[38].offset, 140);  // Triglycérides
     EXPECT_EQ(v[39].offset, 79);   // A jeun
@@ -69,7 +69,7 @@ TEST(Query, ListVariablesWithAndWithoutSauf) {
     const Criterion sauf = on(kSexe, kSauf, 2);
     EXPECT_FALSE(matches(sauf, femme));
     EXPECT_TRUE(matches(sauf, homme));
-    EXPECT_FALSE(matches(sauf, none));  // no answer stays out, Sauf included
+    EXPECT_FALSE(matches(sauf, none));                     // no answer stays out, Sauf included
     EXPECT_FALSE(matches(on(kSexe, kGreater, 1), femme));  // a list compares only by = and Sauf
     EXPECT_TRUE(matches(on(kAJeun, kEqual, 1), withU8(pfld::TrigAJeun, 1)));
 }
@@ -158,7 +158,8 @@ TEST(Query, SelectionRefusalsAndErrors) {
     std::uint32_t n = 0;
     auto e = selectSubCollection("", "FibFr97.Dat", "FibFr97.Dat", on(kSexe, kEqual, 1), n);
     ASSERT_TRUE(e);
-    EXPECT_EQ(e->message(), "La sous-collection doit porter un autre nom que la collection FibFr97.Dat : celle-ci serait remplacée.");
+    EXPECT_EQ(e->message(),
+              "La sous-collection doit porter un autre nom que la collection FibFr97.Dat : celle-ci serait remplacée.");
     EXPECT_EQ(readPooled("FibFr97.Dat").size(), 2u);
     e = selectSubCollection("", "Absent.Dat", "Fibaaaa.Dat", on(kSexe, kEqual, 1), n);
     ASSERT_TRUE(e);

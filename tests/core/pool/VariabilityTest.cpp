@@ -37,11 +37,11 @@ std::vector<DrawItem> rects(const DrawList& d) {
 }  // namespace
 
 TEST(VariabilityLines, CountAndPercentAlignedTwoSpacesPerMissingDigit) {
-    EXPECT_EQ(variabilityPart(5, 40), "        5    12.5");     // 12.5 counts as 12 for the spaces
+    EXPECT_EQ(variabilityPart(5, 40), "        5    12.5");  // 12.5 counts as 12 for the spaces
     EXPECT_EQ(variabilityPart(1234, 1234), "  1234  100.0");
-    EXPECT_EQ(variabilityPart(99, 1000), "      99    9.9");      // 9.9 counts as 10
-    EXPECT_EQ(variabilityPart(3, 0), "        3      0.0");      // no FIB: 0.0, never a division by zero
-    EXPECT_EQ(variabilityPart(19, 200), "      19    9.5");      // 9.5 counts as 10 (to the even)
+    EXPECT_EQ(variabilityPart(99, 1000), "      99    9.9");  // 9.9 counts as 10
+    EXPECT_EQ(variabilityPart(3, 0), "        3      0.0");   // no FIB: 0.0, never a division by zero
+    EXPECT_EQ(variabilityPart(19, 200), "      19    9.5");   // 9.5 counts as 10 (to the even)
 }
 
 TEST(VariabilityLines, CountryAloneOrBesideTheChosenCentre) {
@@ -187,7 +187,7 @@ TEST(VariabilityChart, SectionChartBlueCountryRedCentre) {
     EXPECT_EQ(blue[0].y1, 349);  // 0.4 % x 2.5 = 1
     EXPECT_EQ(red[0].x1, 25);
     EXPECT_EQ(red[0].x2, 40);
-    EXPECT_EQ(red[0].y1, 344);   // 2.5 % x 2.5 = 6.25 -> 6
+    EXPECT_EQ(red[0].y1, 344);  // 2.5 % x 2.5 = 6.25 -> 6
     EXPECT_EQ(blue[4].x1, 145);
     const auto t = d.texts();
     EXPECT_EQ(t[0], "PAYS");

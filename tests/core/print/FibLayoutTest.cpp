@@ -166,33 +166,33 @@ TEST(FibLayout, FullSheetPutsEveryAnswerInItsCell) {
     r.set(fld::TrigAJeun, 1);
 
     PrintDocument doc = layout(r);
-    EXPECT_EQ(textsAtRow(doc, 100), (std::vector<std::string>{"100:PELORAMIX", "800:Centre : 12   Fiche : 34   Nom : É",
-                                                             "1900:08/12/2026"}));
+    EXPECT_EQ(textsAtRow(doc, 100),
+              (std::vector<std::string>{"100:PELORAMIX", "800:Centre : 12   Fiche : 34   Nom : É", "1900:08/12/2026"}));
     EXPECT_EQ(textsAtRow(doc, 200),
               (std::vector<std::string>{"100:Données de base : Naissance : 1950          Sexe : Femme"}));
     EXPECT_EQ(textsAtRow(doc, 250), (std::vector<std::string>{"430:Autre ", "830:Début en 1980",
-                                                             "1230:Comprimés en 1985", "1630:Insuline en 1990"}));
+                                                              "1230:Comprimés en 1985", "1630:Insuline en 1990"}));
     EXPECT_EQ(textsAtRow(doc, 300), (std::vector<std::string>{"100:Hospitalisation :", "430:Diagnostic récent"}));
     EXPECT_EQ(textsAtRow(doc, 350), (std::vector<std::string>{"100:Grossesse :", "430:Enfant normal : 1",
-                                                             "830:Fausse couche : 0", "1630:Mort périnatale : 2"}));
+                                                              "830:Fausse couche : 0", "1630:Mort périnatale : 2"}));
     // Tobacco answered without a count keeps its words around the empty number.
     EXPECT_EQ(textsAtRow(doc, 450), (std::vector<std::string>{"100:Facteurs de risque:", "430:Diabète familial",
-                                                             "830:Tabac   cig/j", "1230:Alcool  140 gr/s"}));
+                                                              "830:Tabac   cig/j", "1230:Alcool  140 gr/s"}));
     EXPECT_EQ(textsAtRow(doc, 500), (std::vector<std::string>{"100:Autosurveillance :", "430:Oui",
-                                                             "830:Glycémie  14 /s", "1230:Glycosurie  0 /s"}));
+                                                              "830:Glycémie  14 /s", "1230:Glycosurie  0 /s"}));
     EXPECT_EQ(textsAtRow(doc, 550), (std::vector<std::string>{"100:Education :", "430:Alimentation",
-                                                             "1230:Complications", "1630:Autosurveillance"}));
-    EXPECT_EQ(textsAtRow(doc, 600), (std::vector<std::string>{"430:Hypoglycémie", "830:Ajustement insuline",
-                                                             "1630:Association"}));
+                                                              "1230:Complications", "1630:Autosurveillance"}));
+    EXPECT_EQ(textsAtRow(doc, 600),
+              (std::vector<std::string>{"430:Hypoglycémie", "830:Ajustement insuline", "1630:Association"}));
     EXPECT_EQ(textsAtRow(doc, 700), (std::vector<std::string>{"100:Données :", "430:Poids  72 Kg", "830:Taille  165 cm",
-                                                             "1630:Tour hanches  101 cm"}));
+                                                              "1630:Tour hanches  101 cm"}));
     EXPECT_EQ(textsAtRow(doc, 750), (std::vector<std::string>{"430:Tension  135 / 85 mmHg"}));
-    EXPECT_EQ(textsAtRow(doc, 800), (std::vector<std::string>{"430:Glycém. 7.50 mmol/l", "830:HbA1C  6.50 %",
-                                                             "1230:Fructose  0.00"}));
+    EXPECT_EQ(textsAtRow(doc, 800),
+              (std::vector<std::string>{"430:Glycém. 7.50 mmol/l", "830:HbA1C  6.50 %", "1230:Fructose  0.00"}));
     EXPECT_EQ(textsAtRow(doc, 850), (std::vector<std::string>{"430:Créatin.  88.00 µmol/l", "830:Microalb.  25.25 mg/j",
-                                                             "1230:Protéinurie  0.150 g/j"}));
+                                                              "1230:Protéinurie  0.150 g/j"}));
     EXPECT_EQ(textsAtRow(doc, 900), (std::vector<std::string>{"430:Cholest.   5.20 mmol/l", "830:HDL  1.35 mmol/l",
-                                                             "1230:Trigly.  1.80 mmol/l", "1630:  à Jeun"}));
+                                                              "1230:Trigly.  1.80 mmol/l", "1630:  à Jeun"}));
 }
 
 TEST(FibLayout, PregnancyRowOnlyForAWoman) {
@@ -211,8 +211,8 @@ TEST(FibLayout, PregnancyRowOnlyForAWoman) {
     EXPECT_EQ(textsAtRow(layout(r), 200),
               (std::vector<std::string>{"100:Données de base : Naissance :           Sexe : Homme"}));
     r.set(fld::Sexe, 2);
-    EXPECT_EQ(textsAtRow(layout(r), 350), (std::vector<std::string>{"100:Grossesse :", "430:Enfant normal : 2",
-                                                                   "1230:Malformation : 1"}));
+    EXPECT_EQ(textsAtRow(layout(r), 350),
+              (std::vector<std::string>{"100:Grossesse :", "430:Enfant normal : 2", "1230:Malformation : 1"}));
 }
 
 TEST(FibLayout, LaboratoryValuesPrintOnlyWhenKnown) {
@@ -242,7 +242,8 @@ TEST(FibLayout, UnitLabelsFollowTheCentreUnits) {
     FibUnitLabels u = unitLabelsFor({4, 4, 3, 3, 4, 3, 5});
     PrintDocument doc = layout(r, u);
     // Printed as stored, with the unit of entry.
-    EXPECT_EQ(textsAtRow(doc, 900), (std::vector<std::string>{"430:Cholest.   2.30 g/l", "1230:Trigly.  150.00 mg/dl"}));
+    EXPECT_EQ(textsAtRow(doc, 900),
+              (std::vector<std::string>{"430:Cholest.   2.30 g/l", "1230:Trigly.  150.00 mg/dl"}));
     EXPECT_EQ(textsAtRow(doc, 850), (std::vector<std::string>{"430:Créatin.  9.50 mg/l"}));
     EXPECT_EQ(textsAtRow(doc, 800), (std::vector<std::string>{"430:Glycém. 1.10 g/l"}));
     FibUnitLabels intl = unitLabelsFor({3, 3, 3, 3, 3, 3, 3});
@@ -253,7 +254,7 @@ TEST(FibLayout, UnitLabelsFollowTheCentreUnits) {
 
 TEST(FibLayout, ComplicationCodes) {
     FibRecord r = blankFib();
-    r.set(fld::Cecite, 3);       // cannot be entered: prints nothing
+    r.set(fld::Cecite, 3);  // cannot be entered: prints nothing
     r.set(fld::InsufRenale, 3);
     r.set(fld::Infarctus, 3);
     r.set(fld::Avc, 2);
@@ -315,8 +316,7 @@ TEST(FibLayout, RetinopathyKindsShareOneOpaqueCell) {
     r.set(fld::RetinoPreprolifG, 1);
     r.set(fld::RetinoProlifG, 2);
     PrintDocument doc = layout(r);
-    EXPECT_EQ(textsAtRow(doc, 1850),
-              (std::vector<std::string>{"830:Non Prolif.", "830:Prolif.", "1630:PréProlif."}));
+    EXPECT_EQ(textsAtRow(doc, 1850), (std::vector<std::string>{"830:Non Prolif.", "830:Prolif.", "1630:PréProlif."}));
     // Each kind blanks its cell before it is drawn, so the last one reads whole.
     const auto& items = doc.pages[0].items;
     int rects = 0;
@@ -343,8 +343,9 @@ TEST(FibLayout, TreatmentWords) {
     r.set(fld::TrtHta, 2);
     r.set(fld::TrtAutre, 3);
     PrintDocument doc = layout(r);
-    EXPECT_EQ(textsAtRow(doc, 2550), (std::vector<std::string>{"100:Trait. diabète :", "430:Régime :",
-                                                              "1230:Avant et Après", "1630:Analogue :"}));
+    EXPECT_EQ(
+        textsAtRow(doc, 2550),
+        (std::vector<std::string>{"100:Trait. diabète :", "430:Régime :", "1230:Avant et Après", "1630:Analogue :"}));
     EXPECT_EQ(textsAtRow(doc, 2600),
               (std::vector<std::string>{"430:Biguanides :", "830:1990", "1230:Avant", "1630:Rapide :"}));
     EXPECT_EQ(textsAtRow(doc, 2650), (std::vector<std::string>{"430:Sulfamides :", "1630:NPH :"}));

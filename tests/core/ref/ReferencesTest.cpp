@@ -120,12 +120,12 @@ TEST(Comparison, CellsOfThreeReferences) {
 
 TEST(Indicators, NineRowsOfTheObjectivesChart) {
     eval::BandCounts c{};
-    c[21] = 30;   // smokers
-    c[5] = 50;    // TA < 140/90
+    c[21] = 30;  // smokers
+    c[5] = 50;   // TA < 140/90
     c[11] = 1;
     c[14] = 2;
     c[0] = 10;
-    c[1] = 15;    // HbA1c < 8: 25
+    c[1] = 15;  // HbA1c < 8: 25
     c[8] = 40;
     c[182] = 25;  // no microalbuminuria: 12.5 % -> 12, 88 % measured
     c[68] = 199;

@@ -10,9 +10,8 @@ using namespace pelo;
 using namespace pelo::centre;
 
 TEST(Departments, SpecialTextsAndNumbersConvertBothWays) {
-    const std::pair<const char*, int> cases[] = {{"2A", 101}, {"2B", 102}, {"971", 96}, {"972", 97},
-                                                 {"973", 98}, {"974", 99}, {"03", 3},   {"95", 95},
-                                                 {"67", 67},  {"01", 1}};
+    const std::pair<const char*, int> cases[] = {{"2A", 101}, {"2B", 102}, {"971", 96}, {"972", 97}, {"973", 98},
+                                                 {"974", 99}, {"03", 3},   {"95", 95},  {"67", 67},  {"01", 1}};
     for (auto [text, code] : cases) {
         ASSERT_EQ(departmentCode(text), std::optional<std::uint8_t>(code)) << text;
         EXPECT_EQ(departmentText(static_cast<std::uint8_t>(code)), text) << code;

@@ -25,24 +25,30 @@ TEST(HeaderTemplate, IsByteExact) {
     // Every u8 field 255, i32 -1, f32 -1.0; pad bytes and the zero fields 0.
     for (const auto& f : kFibFields) {
         if (f.type == FieldType::U8) expected[f.offset] = 255;
-        if (f.type == FieldType::I32) for (int i = 0; i < 4; ++i) expected[f.offset + i] = 0xFF;
+        if (f.type == FieldType::I32)
+            for (int i = 0; i < 4; ++i) expected[f.offset + i] = 0xFF;
         if (f.type == FieldType::F32) {
-            expected[f.offset] = 0; expected[f.offset + 1] = 0; expected[f.offset + 2] = 0x80; expected[f.offset + 3] = 0xBF;
+            expected[f.offset] = 0;
+            expected[f.offset + 1] = 0;
+            expected[f.offset + 2] = 0x80;
+            expected[f.offset + 3] = 0xBF;
         }
     }
     expected[0] = 33;  // CodeFixe
     const char* date = "01/04/1998";
     for (int i = 0; i < 10; ++i) expected[6 + i] = static_cast<unsigned char>(date[i]);
-    expected[173] = 0;                            // EtatFiche
+    expected[173] = 0;                                // EtatFiche
     for (int i = 100; i < 104; ++i) expected[i] = 0;  // Reserve
-    expected[241] = 0;                            // Specialite
+    expected[241] = 0;                                // Specialite
     EXPECT_EQ(std::vector<unsigned char>(h.bytes.begin(), h.bytes.end()), expected);
     // Spot checks against the layout, independent of the table.
-    EXPECT_EQ(h.bytes[18], 0); EXPECT_EQ(h.bytes[19], 0);      // pad
-    EXPECT_EQ(h.bytes[17], 255);                              // MoisNaissance
-    EXPECT_EQ(u32At(expected, 20), 0xFFFFFFFFu);              // AnNaissance
-    EXPECT_EQ(u32At(expected, 104), 0xBF800000u);             // GlyJeun / UniteGlycemie
-    EXPECT_EQ(h.bytes[246], 0); EXPECT_EQ(h.bytes[247], 0);
+    EXPECT_EQ(h.bytes[18], 0);
+    EXPECT_EQ(h.bytes[19], 0);                     // pad
+    EXPECT_EQ(h.bytes[17], 255);                   // MoisNaissance
+    EXPECT_EQ(u32At(expected, 20), 0xFFFFFFFFu);   // AnNaissance
+    EXPECT_EQ(u32At(expected, 104), 0xBF800000u);  // GlyJeun / UniteGlycemie
+    EXPECT_EQ(h.bytes[246], 0);
+    EXPECT_EQ(h.bytes[247], 0);
 }
 
 TEST(FieldTable, CoversTheRecordWithoutOverlap) {
@@ -57,7 +63,8 @@ TEST(FieldTable, CoversTheRecordWithoutOverlap) {
     }
     // Only the four pad pairs and the last pad are left.
     std::vector<int> free;
-    for (int b = 0; b < 248; ++b) if (owner[b] == -1) free.push_back(b);
+    for (int b = 0; b < 248; ++b)
+        if (owner[b] == -1) free.push_back(b);
     EXPECT_EQ(free, (std::vector<int>{18, 19, 26, 27, 50, 51, 186, 187, 246, 247}));
     EXPECT_EQ(findField("TaDiast")->offset, 96);
     EXPECT_EQ(findField("Nope"), nullptr);
@@ -107,7 +114,7 @@ TEST(RecordFile, AppendOverwritesARecordLeftByAnInterruptedSave) {
     auto recs = demoRecords(DemoCentre{}, 2, 1);
     FibRecord stray = recs[2];
     stray.set(fld::Poids, 999);
-    recs.push_back(stray);                    // record 3 written, count still 2
+    recs.push_back(stray);  // record 3 written, count still 2
     ASSERT_FALSE(recordfile::replaceWith("FIB.DAT", recs));
     std::uint16_t count = 2;
     FibRecord buf = recs[1];

@@ -104,8 +104,7 @@ TEST(RecordIo, RecordShapeAndRecordsPastTheEnd) {
     EXPECT_EQ(readRecord(f, 4, 2, out.data(), "la fiche")->cause, "la fiche 2 est au-delà de la fin du fichier");
     EXPECT_EQ(readRecord(f, 3, 0, out.data(), "l'enregistrement")->cause,
               "taille de fichier incorrecte (8 octets, pas un multiple de 3)");
-    EXPECT_EQ(readRecord(f, 16, 0, out.data(), "la fiche")->cause,
-              "fichier trop court, il ne contient pas d'en-tête");
+    EXPECT_EQ(readRecord(f, 16, 0, out.data(), "la fiche")->cause, "fichier trop court, il ne contient pas d'en-tête");
     EXPECT_EQ(out, (std::array<std::uint8_t, 4>{5, 6, 7, 8}));
     EXPECT_EQ(shapeError("X", 0, 248).cause, "fichier trop court, il ne contient pas d'en-tête");
 }

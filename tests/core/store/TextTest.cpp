@@ -12,7 +12,7 @@ TEST(Display, EmptyValuesShowNothing) {
     EXPECT_EQ(displayI32(-1), "");
     EXPECT_EQ(displayI32(-2), "-2");
     EXPECT_EQ(displayF32(-1.0f), "");
-    EXPECT_EQ(displayF32(-0.99f), "-0.99");  // compared with -1.0 exactly
+    EXPECT_EQ(displayF32(-0.99f), "-0.99");   // compared with -1.0 exactly
     EXPECT_EQ(displayF32(-0.999f), "-1.00");  // not empty either
     EXPECT_EQ(displayF32(7.5f), "7.50");
     EXPECT_EQ(displayF32(0.0f), "0.00");
@@ -28,8 +28,7 @@ TEST(Entries, IntegerEntries) {
     EXPECT_EQ(std::get<std::int32_t>(parseIntegerEntry("2147483647")), 2147483647);
     EXPECT_EQ(std::get<ConversionError>(parseIntegerEntry("12a")).message,
               "'12a' n'est pas une valeur entière correcte");
-    for (auto bad : {"1.5", "-", "2147483648", "1 2", "abc", "0x10"})
-        EXPECT_FALSE(ok(parseIntegerEntry(bad))) << bad;
+    for (auto bad : {"1.5", "-", "2147483648", "1 2", "abc", "0x10"}) EXPECT_FALSE(ok(parseIntegerEntry(bad))) << bad;
 }
 
 TEST(Entries, DecimalEntries) {
@@ -44,19 +43,19 @@ TEST(Entries, DecimalEntries) {
 }
 
 TEST(Percent, OneDecimalHalfUp) {
-    EXPECT_EQ(percentOf(1, 16).text(), "6.3");   // 6.25
+    EXPECT_EQ(percentOf(1, 16).text(), "6.3");  // 6.25
     EXPECT_EQ(percentOf(0, 16).text(), "0.0");
     EXPECT_EQ(percentOf(16, 16).text(), "100.0");
     EXPECT_EQ(percentOf(1, 3).text(), "33.3");
     EXPECT_EQ(percentOf(2, 3).text(), "66.7");
     EXPECT_EQ(percentOf(5, 0).text(), "0.0");
     EXPECT_EQ(percentOf(1, 8).text(), "12.5");
-    EXPECT_EQ(percentOf(1, 80).text(), "1.3");   // 1.25
+    EXPECT_EQ(percentOf(1, 80).text(), "1.3");  // 1.25
 }
 
 TEST(Percent, IntegerHalfToEven) {
-    EXPECT_EQ(percentOf(1, 8).rounded(), 12);    // 12.5
-    EXPECT_EQ(percentOf(67, 200).rounded(), 34); // 33.5
+    EXPECT_EQ(percentOf(1, 8).rounded(), 12);     // 12.5
+    EXPECT_EQ(percentOf(67, 200).rounded(), 34);  // 33.5
     EXPECT_EQ(percentOf(1, 3).rounded(), 33);
     EXPECT_EQ(percentOf(5, 0).rounded(), 0);
     EXPECT_EQ(roundHalfEven(2.5), 2);

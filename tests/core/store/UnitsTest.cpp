@@ -92,7 +92,6 @@ TEST(UnitLoading, CodesInEffectThatAreNoUnitBecomeTheDefault) {
     EXPECT_EQ(orDefault({5, 5, 4, 3, 4, 65535, 5}), (std::array<std::uint16_t, 7>{5, 3, 3, 3, 4, 3, 5}));
 }
 
-
 TEST(UnitLoading, FromHeaderLeavesTheHeaderAsItIs) {
     CentreHeader h = headerTemplate();
     h.set(fld::UniteCholesterol, 4.0f);  // ignored: the first slot says never chosen

@@ -9,11 +9,11 @@
 #include <QTableWidget>
 
 #include "FakeUi.h"
-#include "store/Centre.h"
 #include "app/Menu1.h"
 #include "app/Menu2.h"
 #include "app/Nctr.h"
 #include "app/Unite.h"
+#include "store/Centre.h"
 #include "store/Menu3.h"
 #include "store/RecordFile.h"
 
@@ -81,7 +81,7 @@ TEST(CentreIdentification, NewFileWalkedThroughEveryStep) {
         EXPECT_EQ(l->count(), 26);
         EXPECT_EQ(l->currentIndex(), -1);
         l->setCurrentIndex(2);
-        l->setCurrentIndex(7);        // Corse
+        l->setCurrentIndex(7);          // Corse
         return int(QDialog::Rejected);  // Cancel keeps the choice
     };
     app.fake.onModal["TNDepDlg"] = [&](QDialog* d) {

@@ -61,7 +61,8 @@ TEST(Navigation, EachDoorOpensItsScreenModally) {
 TEST(Navigation, TextPagesOpenWithoutBlockingAndOnlyThoseThatExist) {
     AppFixture app;
     for (int page : {2, 3, 4, 5, 6, 7, 8}) openTextPage(app.ctx, page);
-    EXPECT_EQ(app.fake.modelessOpened, (std::vector<QString>{"TTTexte3", "TTTexte4", "TTTexte5", "TTTexte6", "TTTexte7"}));
+    EXPECT_EQ(app.fake.modelessOpened,
+              (std::vector<QString>{"TTTexte3", "TTTexte4", "TTTexte5", "TTTexte6", "TTTexte7"}));
     EXPECT_TRUE(app.fake.modalOpened.empty());
 }
 

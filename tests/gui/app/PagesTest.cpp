@@ -8,10 +8,10 @@
 
 #include "FakeUi.h"
 #include "app/Aide.h"
-#include "ui/Navigation.h"
 #include "app/News.h"
-#include "entry/PageTexts.h"
 #include "app/Texte.h"
+#include "entry/PageTexts.h"
+#include "ui/Navigation.h"
 #include "ui/QtAdapter.h"
 
 using namespace pelo;

@@ -36,7 +36,8 @@ QColor toColour(checks::Colour c) {
 std::string differences(const FibRecord& a, const FibRecord& b) {
     std::string out;
     for (const FieldInfo& f : kFibFields)
-        if (std::memcmp(a.bytes.data() + f.offset, b.bytes.data() + f.offset, f.width) != 0) out += std::string(" ") + f.name;
+        if (std::memcmp(a.bytes.data() + f.offset, b.bytes.data() + f.offset, f.width) != 0)
+            out += std::string(" ") + f.name;
     return out;
 }
 
@@ -120,28 +121,95 @@ std::vector<FibRecord> edgeCases(const FibRecord& header, const std::vector<FibR
         r.set(fld::NumFib, static_cast<std::uint16_t>(out.size()));
         out.push_back(r);
     };
-    add(0, [](FibRecord& r) { r.set(fld::Cigarettes, 12345); r.set(fld::Tabac, 1); });  // longer than its entry
-    add(1, [](FibRecord& r) { r.set(fld::GrossFC, 200); r.set(fld::Sexe, 2); });
-    add(2, [](FibRecord& r) { r.set(fld::MoisNaissance, 13); r.set(fld::AnNaissance, 1800); });
-    add(3, [](FibRecord& r) { r.set(fld::Sexe, 7); r.set(fld::TypeDiabete, 0); });  // codes no box shows
-    add(4, [](FibRecord& r) { r.set(fld::Sexe, 255); r.set(fld::ConsultHospit, 255); r.set(fld::Motif, 9); });
-    add(5, [](FibRecord& r) { r.set(fld::AutoSurveillance, 1); r.set(fld::GlycemiesSemaine, -1); });
-    add(6, [](FibRecord& r) { r.set(fld::AutoSurveillance, 2); r.set(fld::GlycemiesSemaine, 14); });
-    add(7, [](FibRecord& r) { r.set(fld::Sexe, 2); r.set(fld::Anerection, 1); r.set(fld::ExamYeux, 1); });
-    add(8, [](FibRecord& r) { r.set(fld::ExamYeux, 255); r.set(fld::PhotocoagD, 1); });
-    add(9, [](FibRecord& r) { r.set(fld::ExamYeux, 2); r.set(fld::CataracteG, 2); });
+    add(0, [](FibRecord& r) {
+        r.set(fld::Cigarettes, 12345);
+        r.set(fld::Tabac, 1);
+    });  // longer than its entry
+    add(1, [](FibRecord& r) {
+        r.set(fld::GrossFC, 200);
+        r.set(fld::Sexe, 2);
+    });
+    add(2, [](FibRecord& r) {
+        r.set(fld::MoisNaissance, 13);
+        r.set(fld::AnNaissance, 1800);
+    });
+    add(3, [](FibRecord& r) {
+        r.set(fld::Sexe, 7);
+        r.set(fld::TypeDiabete, 0);
+    });  // codes no box shows
+    add(4, [](FibRecord& r) {
+        r.set(fld::Sexe, 255);
+        r.set(fld::ConsultHospit, 255);
+        r.set(fld::Motif, 9);
+    });
+    add(5, [](FibRecord& r) {
+        r.set(fld::AutoSurveillance, 1);
+        r.set(fld::GlycemiesSemaine, -1);
+    });
+    add(6, [](FibRecord& r) {
+        r.set(fld::AutoSurveillance, 2);
+        r.set(fld::GlycemiesSemaine, 14);
+    });
+    add(7, [](FibRecord& r) {
+        r.set(fld::Sexe, 2);
+        r.set(fld::Anerection, 1);
+        r.set(fld::ExamYeux, 1);
+    });
+    add(8, [](FibRecord& r) {
+        r.set(fld::ExamYeux, 255);
+        r.set(fld::PhotocoagD, 1);
+    });
+    add(9, [](FibRecord& r) {
+        r.set(fld::ExamYeux, 2);
+        r.set(fld::CataracteG, 2);
+    });
     add(10, [](FibRecord& r) { r.set(fld::EtatFiche, kAnnulled); });
-    add(11, [](FibRecord& r) { r.set(fld::AcuiteD, 200); r.set(fld::AcuiteG, 0); });
-    add(12, [](FibRecord& r) { r.set(fld::Taille, 1); r.set(fld::Poids, 400); });
-    add(13, [](FibRecord& r) { r.set(fld::HbA1c, 7.005f); r.set(fld::Cholesterol, 123456.0f); });
-    add(14, [](FibRecord& r) { r.set(fld::Triglycerides, -0.999f); r.set(fld::TrigAJeun, 3); });
-    add(15, [](FibRecord& r) { r.set(fld::Cecite, 3); r.set(fld::InsufRenale, 4); r.set(fld::Infarctus, 3); });
-    add(16, [](FibRecord& r) { r.set(fld::Biguanides, 3); r.set(fld::AnBiguanides, 2030); r.set(fld::InsPompe, 2); });
-    add(17, [](FibRecord& r) { r.set(fld::InjAvant, 99); r.set(fld::HypoNbAn, 5000); r.set(fld::JoursHosp, -5); });
-    add(18, [](FibRecord& r) { r.set(fld::AnDebutDiabete, -1); r.set(fld::AnDebutComprimes, -1); r.set(fld::AnDebutInsuline, -1); });
+    add(11, [](FibRecord& r) {
+        r.set(fld::AcuiteD, 200);
+        r.set(fld::AcuiteG, 0);
+    });
+    add(12, [](FibRecord& r) {
+        r.set(fld::Taille, 1);
+        r.set(fld::Poids, 400);
+    });
+    add(13, [](FibRecord& r) {
+        r.set(fld::HbA1c, 7.005f);
+        r.set(fld::Cholesterol, 123456.0f);
+    });
+    add(14, [](FibRecord& r) {
+        r.set(fld::Triglycerides, -0.999f);
+        r.set(fld::TrigAJeun, 3);
+    });
+    add(15, [](FibRecord& r) {
+        r.set(fld::Cecite, 3);
+        r.set(fld::InsufRenale, 4);
+        r.set(fld::Infarctus, 3);
+    });
+    add(16, [](FibRecord& r) {
+        r.set(fld::Biguanides, 3);
+        r.set(fld::AnBiguanides, 2030);
+        r.set(fld::InsPompe, 2);
+    });
+    add(17, [](FibRecord& r) {
+        r.set(fld::InjAvant, 99);
+        r.set(fld::HypoNbAn, 5000);
+        r.set(fld::JoursHosp, -5);
+    });
+    add(18, [](FibRecord& r) {
+        r.set(fld::AnDebutDiabete, -1);
+        r.set(fld::AnDebutComprimes, -1);
+        r.set(fld::AnDebutInsuline, -1);
+    });
     add(19, [](FibRecord& r) { r.set(fld::GlyJeun, std::numeric_limits<float>::quiet_NaN()); });
-    add(20, [](FibRecord& r) { r.setInitiale(""); r.set(fld::DiabeteFamille, 2); });
-    add(21, [](FibRecord& r) { r.set(fld::EtatFiche, 2); r.set(fld::TypeDiabete, 1); r.set(fld::AnDebutInsuline, -1); });
+    add(20, [](FibRecord& r) {
+        r.setInitiale("");
+        r.set(fld::DiabeteFamille, 2);
+    });
+    add(21, [](FibRecord& r) {
+        r.set(fld::EtatFiche, 2);
+        r.set(fld::TypeDiabete, 1);
+        r.set(fld::AnDebutInsuline, -1);
+    });
     add(22, [](FibRecord& r) { r.setDate("8/1/2026"); });
     add(23, [](FibRecord& r) { r.setDate(""); });
     add(24, [](FibRecord& r) { r.setDate(" 8/ 1/2026"); });

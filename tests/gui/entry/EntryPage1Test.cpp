@@ -237,7 +237,7 @@ TEST(EntryPage1, StoredValuesLongerThanTheirEntryAreShownAndSavedWhole) {
     Page p(1);
     FibRecord& r = p.app.state.buffer;
     r.set(fld::NumFib, std::uint16_t{1});
-    r.set(fld::Cigarettes, 12345);      // the entry takes 2 characters when typed
+    r.set(fld::Cigarettes, 12345);  // the entry takes 2 characters when typed
     r.set(fld::GrossFC, std::uint8_t{200});
     r.set(fld::GlycemiesSemaine, 140);
     p.f->VisuFib1();
@@ -358,8 +358,8 @@ TEST(EntryPage1, RisksOfTheSheet) {
     auto* risk = p.app.form<TFRisque>();
     p.f->Button3Click();
     ASSERT_EQ(p.app.fake.modalOpened.back(), "TFRisque");
-    EXPECT_FALSE(risk->findChild<QLabel*>("Label7")->isHidden());   // BMI 31.1
-    EXPECT_FALSE(risk->findChild<QLabel*>("Label1")->isHidden());   // smoker
+    EXPECT_FALSE(risk->findChild<QLabel*>("Label7")->isHidden());  // BMI 31.1
+    EXPECT_FALSE(risk->findChild<QLabel*>("Label1")->isHidden());  // smoker
     EXPECT_TRUE(risk->findChild<QLabel*>("Label15")->isHidden());
     EXPECT_EQ(risk->findChild<QLineEdit*>("Edit1")->text(), "5");
 }
@@ -394,7 +394,8 @@ TEST(EntryPage1, EntryThatIsNotANumberIsNeverSavedHalfRead) {
     p.f->show();
     p.f->BitBtn11Click();
     ASSERT_EQ(p.app.fake.messages.size(), 2u);
-    EXPECT_EQ(p.app.fake.messages[0].text, QString::fromUtf8("'1m72' n'est pas une valeur en virgule flottante correcte"));
+    EXPECT_EQ(p.app.fake.messages[0].text,
+              QString::fromUtf8("'1m72' n'est pas une valeur en virgule flottante correcte"));
     EXPECT_EQ(test::AppFixture::fileBytesOf("FIB.DAT"), before);
     EXPECT_TRUE(p.f->isVisible());
     EXPECT_EQ(p.app.state.CurrentFib, 5);

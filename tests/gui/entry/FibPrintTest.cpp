@@ -46,7 +46,10 @@ TEST(FibPrint, TextsKeepToTheirCells) {
         r.set(fld::Triglycerides, 880.0f);
         const PrintDocument doc = fibPrintLayout(r, "31/12/2026", unitLabelsFor({5, 3, 3, 3, 5, 5, 5}));
 
-        struct Span { int x1, x2; std::string text; };
+        struct Span {
+            int x1, x2;
+            std::string text;
+        };
         std::map<int, std::vector<Span>> rows;
         for (const auto& it : doc.pages[0].items) {
             if (it.kind != DrawItem::Text) continue;
@@ -81,10 +84,10 @@ TEST(FibPrint, DrawnPageHasInkAtTheLayoutPlaces) {
                 if (qGray(img.pixel(x, y)) < 128) return true;
         return false;
     };
-    EXPECT_TRUE(inkIn(100, 100, 300, 150));     // PELORAMIX
-    EXPECT_TRUE(inkIn(1900, 100, 2100, 150));   // the date
-    EXPECT_TRUE(inkIn(100, 1500, 200, 1550));   // YEUX :
-    EXPECT_FALSE(inkIn(100, 350, 2200, 400));   // a man: no pregnancy row
-    EXPECT_TRUE(inkIn(1000, 419, 1010, 422));   // a rule
-    EXPECT_FALSE(inkIn(0, 3100, 2480, 3508));   // nothing below the layout
+    EXPECT_TRUE(inkIn(100, 100, 300, 150));    // PELORAMIX
+    EXPECT_TRUE(inkIn(1900, 100, 2100, 150));  // the date
+    EXPECT_TRUE(inkIn(100, 1500, 200, 1550));  // YEUX :
+    EXPECT_FALSE(inkIn(100, 350, 2200, 400));  // a man: no pregnancy row
+    EXPECT_TRUE(inkIn(1000, 419, 1010, 422));  // a rule
+    EXPECT_FALSE(inkIn(0, 3100, 2480, 3508));  // nothing below the layout
 }

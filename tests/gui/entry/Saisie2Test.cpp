@@ -237,7 +237,8 @@ TEST(Page2, EntriesAndMessagesOfThePanels) {
     t.e("Edit1")->setText("dix");
     t.b("Panel15")->click();
     ASSERT_EQ(t.app.fake.messages.size(), 1u);
-    EXPECT_EQ(t.app.fake.messages[0].text, QString::fromUtf8("'dix' n'est pas une valeur en virgule flottante correcte"));
+    EXPECT_EQ(t.app.fake.messages[0].text,
+              QString::fromUtf8("'dix' n'est pas une valeur en virgule flottante correcte"));
     EXPECT_EQ(t.app.fake.messages[0].icon, ui::Icon::Error);
 
     // Without reading the entries, the record is tested as stored.
@@ -302,8 +303,8 @@ TEST(Page2, PrintRunsEveryCheckSilentlyThenPrintsOnePage) {
     t.r().set(fld::EtatFiche, 255);
     t.r().set(fld::NumFib, 34);
     t.r().set(fld::Sexe, 2);
-    t.click("CheckBox9");           // cleared by the silent symptom check
-    t.e("Edit3")->setText("5");     // stored by the silent run before printing
+    t.click("CheckBox9");        // cleared by the silent symptom check
+    t.e("Edit3")->setText("5");  // stored by the silent run before printing
     t.click("BImp");
     EXPECT_EQ(page1Runs, 1);
     EXPECT_TRUE(t.texts().isEmpty());
@@ -336,8 +337,7 @@ TEST(Page2, HelpButtonsOpenTheirPages) {
     auto* p = app.form<TFIB2>();
     for (const char* n : {"BitBtn3", "BitBtn4", "BitBtn2", "BitBtn5", "BitBtn6"})
         p->findChild<QPushButton*>(n)->click();
-    EXPECT_EQ(app.fake.modalOpened,
-              (std::vector<QString>{"TTAide10", "TTAide11", "TTAide12", "TTAide13", "TTAide14"}));
+    EXPECT_EQ(app.fake.modalOpened, (std::vector<QString>{"TTAide10", "TTAide11", "TTAide12", "TTAide13", "TTAide14"}));
 }
 
 TEST(Page2, TabOrderFollowsTheSheetAndEveryControlIsNamed) {
@@ -357,13 +357,13 @@ TEST(Page2, TabOrderFollowsTheSheetAndEveryControlIsNamed) {
         EXPECT_NE(it, chain.end()) << n;
         return it - chain.begin();
     };
-    const char* sheetOrder[] = {"CheckBox1",  "CheckBox3",  "CheckBox5",   "CheckBox9",   "CheckBox2",  "RadioButton1",
-                                "RadioButton2", "CheckBox15", "CheckBox16", "CheckBox17",  "CheckBox19",  "CheckBox26",
-                                "CheckBox70", "Edit1",      "Edit2",       "RadioButton3", "CheckBox13", "CheckBox75",
-                                "CheckBox81", "CheckBox92", "Edit3",       "Edit4",       "Edit7",      "Edit8",
-                                "Edit5",      "Edit6",      "CheckBox93",  "CheckBox27",  "MaskEdit1",  "CheckBox29",
-                                "Edit9",      "CheckBox97", "CheckBox108", "CheckBox35",  "CheckBox41", "CheckBox43",
-                                "CheckBox48", "BitBtn1",    "Button2",     "BImp"};
+    const char* sheetOrder[] = {
+        "CheckBox1",  "CheckBox3",    "CheckBox5",  "CheckBox9",  "CheckBox2",   "RadioButton1", "RadioButton2",
+        "CheckBox15", "CheckBox16",   "CheckBox17", "CheckBox19", "CheckBox26",  "CheckBox70",   "Edit1",
+        "Edit2",      "RadioButton3", "CheckBox13", "CheckBox75", "CheckBox81",  "CheckBox92",   "Edit3",
+        "Edit4",      "Edit7",        "Edit8",      "Edit5",      "Edit6",       "CheckBox93",   "CheckBox27",
+        "MaskEdit1",  "CheckBox29",   "Edit9",      "CheckBox97", "CheckBox108", "CheckBox35",   "CheckBox41",
+        "CheckBox43", "CheckBox48",   "BitBtn1",    "Button2",    "BImp"};
     for (std::size_t i = 1; i < std::size(sheetOrder); ++i)
         EXPECT_LT(pos(sheetOrder[i - 1]), pos(sheetOrder[i])) << sheetOrder[i];
     EXPECT_EQ(t.b("CheckBox75")->accessibleName(), QString::fromUtf8("Sensibilité vibra. normale pied gauche non"));

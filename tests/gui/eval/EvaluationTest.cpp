@@ -84,7 +84,8 @@ TEST(Evaluation, GlobalEvaluationFromTheCentreMenu) {
         auto* e = static_cast<TFEval*>(d);
         EXPECT_EQ(e->LVar->count(), 264);
         EXPECT_EQ(e->LVar->item(0)->text(), QString(" SYNTHESE des %1 FIB du Centre 1234").arg(expected.evaluated));
-        EXPECT_EQ(e->LVar->item(3)->text().toStdString(), eval::bandLine(expected.counts[0], expected.evaluated, "Hb <6.5"));
+        EXPECT_EQ(e->LVar->item(3)->text().toStdString(),
+                  eval::bandLine(expected.counts[0], expected.evaluated, "Hb <6.5"));
         // The keyboard starts on the list, not on the read-only counts.
         EXPECT_EQ(e->LVar->focusPolicy() & Qt::TabFocus, Qt::TabFocus);
         for (const char* name : {"Edit1", "Edit2", "Edit3"})
@@ -230,7 +231,8 @@ TEST(Evaluation, PrintoutAndSpreadsheetExport) {
     e->BCsv->click();
     ASSERT_EQ(app.fake.messages.size(), 2u);
     EXPECT_EQ(app.fake.messages[1].icon, ui::Icon::Error);
-    EXPECT_EQ(app.fake.messages[1].text, QString::fromUtf8("Erreur d'entrée/sortie sur export.csv : dossier introuvable"));
+    EXPECT_EQ(app.fake.messages[1].text,
+              QString::fromUtf8("Erreur d'entrée/sortie sur export.csv : dossier introuvable"));
     // Cancelled: nothing.
     e->BCsv->click();
     EXPECT_EQ(app.fake.messages.size(), 2u);

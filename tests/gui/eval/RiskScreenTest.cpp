@@ -28,8 +28,7 @@ TEST(RiskScreen, EmptySheetShowsTheNineMissingLabels) {
     auto* r = app.form<TFRisque>();
     FibRecord f = emptyFibFromHeader(headerTemplate(), "01/01/2026");
     r->fill(f, {3, 3, 3, 3, 3, 3, 3}, 1234);
-    QStringList want{"Label10", "Label12", "Label13", "Label14", "Label15",
-                     "Label16", "Label17", "Label19", "Label8"};
+    QStringList want{"Label10", "Label12", "Label13", "Label14", "Label15", "Label16", "Label17", "Label19", "Label8"};
     want.sort();
     EXPECT_EQ(shownLabels(r), want);
     for (const QString& n : want) {
@@ -57,8 +56,8 @@ TEST(RiskScreen, RisksInRedAndTheGaugeStopsAtTen) {
     f.set(fld::Taille, 170);
     f.set(fld::Microalb, 301.0f);
     r->fill(f, {3, 3, 3, 3, 3, 3, 3}, 7);
-    QStringList want{"Label1", "Label2", "Label3", "Label4", "Label5", "Label6", "Label7", "Label11", "Label8",
-                     "Label10"};
+    QStringList want{"Label1", "Label2", "Label3",  "Label4", "Label5",
+                     "Label6", "Label7", "Label11", "Label8", "Label10"};
     want.sort();
     EXPECT_EQ(shownLabels(r), want);
     EXPECT_EQ(r->findChild<QLabel*>("Label1")->palette().color(QPalette::WindowText), QColor(255, 0, 0));

@@ -158,7 +158,8 @@ TEST(CountrySynthesis, PooledSynthesisWritesTheStoredSynthesis) {
     click(run.synt, "BitBtn3");
     ASSERT_EQ(run.fake.messages.size(), 1u);
     EXPECT_EQ(run.fake.messages[0].icon, ui::Icon::Error);
-    EXPECT_EQ(run.fake.messages[0].text, QString::fromUtf8("Erreur d'entrée/sortie sur FibFr97.Dat : fichier introuvable"));
+    EXPECT_EQ(run.fake.messages[0].text,
+              QString::fromUtf8("Erreur d'entrée/sortie sur FibFr97.Dat : fichier introuvable"));
 }
 
 TEST(CountrySynthesis, SubCollectionThroughTheQueryDialog) {
@@ -186,7 +187,7 @@ TEST(CountrySynthesis, SubCollectionThroughTheQueryDialog) {
     run.fake.messages.clear();
     run.fake.onModal["TFQuest"] = [&run](QDialog* d) {
         auto* q = static_cast<TFQuest*>(d);
-        d->setResult(QDialog::Rejected);  // as a new modal showing starts
+        d->setResult(QDialog::Rejected);    // as a new modal showing starts
         EXPECT_EQ(run.state.Query.op1, 2);  // reset before the showing
         EXPECT_FALSE(q->Et->isChecked());
         q->LVar->setCurrentRow(32);
@@ -272,6 +273,7 @@ TEST(CountrySynthesis, GroupsDeclaredCheckedSavedAndSynthesised) {
     EXPECT_TRUE(lines[41].endsWith("Femme"));
     ASSERT_EQ(run.fake.messages.size(), 2u);
     EXPECT_EQ(run.fake.messages[0].icon, ui::Icon::Information);
-    EXPECT_EQ(run.fake.messages[1].text, QString::fromUtf8("Centres du groupe absents de la synthèse SYNFr97.ATX : 12"));
+    EXPECT_EQ(run.fake.messages[1].text,
+              QString::fromUtf8("Centres du groupe absents de la synthèse SYNFr97.ATX : 12"));
     ASSERT_EQ(run.fake.printed.size(), 1u);  // the list, as the variability list prints
 }

@@ -9,10 +9,10 @@
 
 #include "FakeUi.h"
 #include "pool/PoolFiles.h"
-#include "ref/Varia.h"
 #include "ref/Compar.h"
 #include "ref/Indic.h"
 #include "ref/Nsynth.h"
+#include "ref/Varia.h"
 #include "ref/Vis97.h"
 #include "ref/Visi97.h"
 #include "ui/Canvas.h"

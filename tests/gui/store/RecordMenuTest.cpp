@@ -3,11 +3,11 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QMessageBox>
-#include <QTimer>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTimer>
 
 #include "FakeUi.h"
 #include "entry/Saisie1.h"
@@ -315,8 +315,7 @@ TEST(RecordMenu, IdentificationQuestionKeepsItsButtonsOnScreen) {
     // A box that fits stays where it was asked; one wider than the screen keeps its left edge on it.
     EXPECT_EQ(ui::fitOnScreen(QPoint(350, 100), QSize(200, 100), screen), QPoint(350, 100));
     EXPECT_EQ(ui::fitOnScreen(QPoint(600, 10), QSize(900, 100), screen).x(), 0);
-    EXPECT_EQ(ui::fitOnScreen(QPoint(1500, 990), QSize(200, 100), QRect(0, 0, 1920, 1080)),
-              QPoint(1500, 940));
+    EXPECT_EQ(ui::fitOnScreen(QPoint(1500, 990), QSize(200, 100), QRect(0, 0, 1920, 1080)), QPoint(1500, 940));
 }
 
 TEST(SaveQuestion, EscapeKeepsTheSheetOnScreen) {
