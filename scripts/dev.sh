@@ -137,8 +137,8 @@ ci)
     asan
     step "clang-tidy"
     tidy
-    step "format (non bloquant pour l'instant)"
-    format_check || echo "format : non bloquant pour l'instant"
+    step "format"
+    format_check
     step "fin"
     ;;
 *)
