@@ -168,7 +168,12 @@ PrintDocument recordsPrintout(std::string_view title, const std::vector<CentreCo
 }
 
 std::string comparisonPercent(std::uint32_t count, std::uint32_t total) {
-    return " " + percentOf(count, total).alignedText() + " %";
+    // Appended rather than " " + text: GCC 12 at -O3 reports a false overlapping
+    // copy (-Wrestrict) when a literal is put before a temporary string.
+    std::string s = " ";
+    s += percentOf(count, total).alignedText();
+    s += " %";
+    return s;
 }
 
 void fillComparison(ComparisonGrid& g, int r, const ReferenceTotals& t) {
