@@ -81,7 +81,9 @@ tidy() {
 
 asan() {
     local dir=$ROOT/build-asan
-    configure "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPELO_ASAN=ON -DPELO_BUILD_BENCH=OFF
+    # -O1 without debug information: the sanitizers still name the functions, and the build takes
+    # half the time of -O2 -g.
+    configure "$dir" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-O1 -DPELO_ASAN=ON -DPELO_BUILD_BENCH=OFF
     cmake --build "$dir" -j "$JOBS"
     ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=0} \
         UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1} \
