@@ -1,5 +1,6 @@
 #include "print/FibLayout.h"
 
+#include "store/Text.h"
 #include "store/Units.h"
 
 #include <cstdio>
@@ -41,7 +42,7 @@ public:
     void lab(int x, int y, const FibRecord& r, Field<FieldType::F32> f, const std::string& before,
              const std::string& after = {}) {
         const float v = r.get(f);
-        if (v >= 0.0f) text(x, y, before + printedLabValue(v) + after);
+        if (v >= 0.0f && isMeasure(v)) text(x, y, before + printedLabValue(v) + after);
     }
     void treatment(int x, int y, const FibRecord& r, Field<FieldType::U8> f) {
         std::string w = treatmentWord(r.get(f));

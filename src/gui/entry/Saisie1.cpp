@@ -540,7 +540,15 @@ void TFIB1::BitBtn11Click() {
             s.CurrentFib = s.SavedFibCount;
         } else {
             std::uint16_t count = s.CurrentFib;
+            const int shown = s.CurrentFib + 1;
             if (auto e = recordfile::appendFib(s.CurrentFile, count, s.buffer)) return ioError(*e);
+            // Another copy of the program (another workstation) saved in the
+            // meantime: the sheet got the next free number, not the one shown.
+            if (count != shown)
+                ui().information(QString::fromUtf8("La fiche a été enregistrée sous le numéro %1 (et non %2) : "
+                                                   "d'autres fiches ont été enregistrées entre-temps sur ce fichier.")
+                                     .arg(count)
+                                     .arg(shown));
             s.CurrentFib = count;
             s.SavedFibCount = count;
             if (newSheetSaved) newSheetSaved(count);

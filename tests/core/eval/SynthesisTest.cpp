@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include <algorithm>
 
 #include "TestSupport.h"
@@ -166,6 +168,24 @@ TEST(Bands, MicroalbuminuriaCountsZeroButNotEmpty) {
     const FibRecord empty = withF32(fld::Microalb, -1.0f);
     EXPECT_EQ(hits(empty, 17, 19), V{});
     EXPECT_EQ(hits(empty, 182, 182), V{182});
+}
+
+// A NaN or an infinity stored in a laboratory value is no measure: in no band
+// of its section and not among the missing values either.
+TEST(Bands, NonFiniteValuesAreCountedNowhere) {
+    const float odd[] = {std::numeric_limits<float>::quiet_NaN(), std::numeric_limits<float>::infinity(),
+                         -std::numeric_limits<float>::infinity()};
+    for (float x : odd) {
+        const BandCounts blank = countsOf(blankFib());
+        for (auto f : {fld::HbA1c, fld::Cholesterol, fld::Triglycerides, fld::Microalb}) {
+            BandCounts c = countsOf(withF32(f, x));
+            // Only the "missing" band of that field differs from a blank FIB: it drops to 0.
+            int differences = 0;
+            for (int k = 0; k < kBandCount; ++k) differences += c[k] != blank[k];
+            EXPECT_EQ(differences, 1) << x;
+            EXPECT_EQ(hits(withF32(f, x), 0, 19), V{}) << x;
+        }
+    }
 }
 
 TEST(Bands, AgesAndDurationsFromTheYearOfTheCount) {
