@@ -210,7 +210,7 @@ struct Checker {
     }
 };
 
-Bytes bytesOf(const std::vector<FibRecord>& records) {
+Bytes bytesOf(const std::vector<pelo::FibRecord>& records) {
     Bytes b;
     for (const auto& r : records) b.insert(b.end(), r.bytes.begin(), r.bytes.end());
     return b;
@@ -224,9 +224,10 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::string tool = fs::absolute(argv[1]).string();
-    const int perReader = argc > 2 ? std::atoi(argv[2]) : 700;
-    char tmpl[] = "/tmp/pelo-mutation-XXXXXX";
-    const fs::path root = ::mkdtemp(tmpl);
+    const int perReader = argc > 2 ? std::atoi(argv[2]) : 450;
+    // In memory when possible: the commands sync what they write, which a disk makes slow.
+    std::string tmpl = (fs::is_directory("/dev/shm") ? "/dev/shm/" : "/tmp/") + std::string("pelo-mutation-XXXXXX");
+    const fs::path root = ::mkdtemp(tmpl.data());
     const fs::path dir = root / "w";
     fs::create_directory(dir);
     std::mt19937 rng(19971998u);

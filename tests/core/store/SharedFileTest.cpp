@@ -124,7 +124,7 @@ TEST(Replacement, TemporaryNamesAreThisProcessesAndFitAnyLegalName) {
     EXPECT_NE(tmp.find(std::to_string(::getpid())), std::string::npos);
 
     // A legal name of 255 bytes (accented letters cut whole) is replaced.
-    std::string longName(250, 'a');
+    std::string longName(249, 'a');
     longName += "\xC3\xA9.DAT";  // 255 bytes
     ASSERT_EQ(longName.size(), 255u);
     ASSERT_FALSE(recordio::replaceWhole(longName, "long", "xy", 2));
