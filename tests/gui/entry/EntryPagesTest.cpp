@@ -311,3 +311,26 @@ TEST(EntryPages, UnreadablePageTwoEntryBlocksTheSaveAndThePrint) {
     EXPECT_EQ(saved.get(fld::HyperNbAn), 3);
     EXPECT_EQ(saved.get(fld::JoursHosp), 12);
 }
+
+// Another copy of the program (another workstation) saved a sheet while this
+// one was typed: the save takes the next number and says which.
+TEST(EntryPages, SheetSavedAfterAnotherWorkstationsGetsTheNextNumberAndSaysSo) {
+    Entry t(2);
+    t.app.fake.onModal["TFIB1"] = [&](QDialog*) {
+        EXPECT_EQ(t.p1->findChild<QLineEdit*>("Edit13")->text(), "3");
+        std::uint16_t count = 2;
+        FibRecord other = emptyFibFromHeader(t.header, "08/12/2026");
+        EXPECT_FALSE(recordfile::appendFib("FIB.DAT", count, other));  // the other workstation: FIB 3
+        t.p1->BitBtn11Click();
+        return 0;
+    };
+    Entry::click(t.app.form<TTMenu3>(), "BCrea");
+    EXPECT_EQ(t.app.fake.texts(),
+              (QStringList{QString::fromUtf8("Sauvegarde de la Fiche ?"),
+                           QString::fromUtf8("La fiche a été enregistrée sous le numéro 4 (et non 3) : d'autres fiches "
+                                             "ont été enregistrées entre-temps sur ce fichier.")}));
+    CentreHeader h;
+    ASSERT_FALSE(recordfile::readHeader("FIB.DAT", h));
+    EXPECT_EQ(h.nbFiches(), 4);
+    EXPECT_EQ(t.app.state.CurrentFib, 4);
+}
