@@ -92,7 +92,7 @@ golden "repartition" repartition.txt "$FIBTOOL" -C "$REP" repartition SynFr97.At
 golden "repartition --centre" repartition-centre12.txt "$FIBTOOL" -C "$REP" repartition SynFr97.Atx --centre 12
 golden "variabilite ligne 3" variabilite-ligne3.txt "$FIBTOOL" -C "$REP" variabilite SynFr97.Atx --ligne 3
 golden "variabilite ligne 256" variabilite-ligne256.txt "$FIBTOOL" -C "$REP" variabilite SynFr97.Atx --ligne 256
-check "repartition centre absent" 2 "$FIBTOOL" -C "$REP" repartition SynFr97.Atx --centre 5
+check "repartition centre absent" 1 "$FIBTOOL" -C "$REP" repartition SynFr97.Atx --centre 5
 check "repartition centre invalide" 2 "$FIBTOOL" -C "$REP" repartition SynFr97.Atx --centre 0
 check "repartition sans nom" 2 "$FIBTOOL" -C "$REP" repartition
 check "repartition synthese absente" 1 "$FIBTOOL" -C "$WORK" repartition SynXx97.Atx

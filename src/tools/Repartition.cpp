@@ -43,7 +43,8 @@ int cmdRepartition(const Words& words) {
     std::int32_t shown = -1;
     if (centre > 0) {
         const auto* r = s.centre(centre);
-        if (!r) return usageError("le centre " + std::to_string(centre) + " n'est pas dans la synthèse");
+        // Like a FIB number beyond the count of a record file (lire, controle): the file does not hold it.
+        if (!r) return fileError("le centre " + std::to_string(centre) + " n'est pas dans " + a.positional[0]);
         shown = std::int32_t(r->NbFichesCentre & 0xFFFF);
     }
     for (const auto& line : pool::variabilityLines(ref::variabilityInput(s, centre, shown)))

@@ -223,6 +223,13 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage : mutation_test FIBTOOL [MUTATIONS_PAR_LECTEUR]\n");
         return 2;
     }
+    // The checks themselves catch what they are for.
+    if (!printsNonFinite("Microalb\tnan\n") || !printsNonFinite("' inf' n'est pas") ||
+        printsNonFinite("      Amput. inf. cheville récente") || largestPercent("60000  23346.3%", false) <= 100 ||
+        largestPercent("4\t101\n", true) <= 100 || validUtf8("\xC0\x80") || !validUtf8("été")) {
+        std::fprintf(stderr, "les vérifications du test sont fausses\n");
+        return 1;
+    }
     const std::string tool = fs::absolute(argv[1]).string();
     const int perReader = argc > 2 ? std::atoi(argv[2]) : 450;
     // In memory when possible: the commands sync what they write, which a disk makes slow.
@@ -291,8 +298,9 @@ int main(int argc, char** argv) {
         writeFile(dir / "SYNM.ATX", which == 1 ? index : mutate(index, rng, sizeof(pelo::pool::SynIndex)));
         writeFile(dir / "SYNM.BTX", which == 0 ? counters : mutate(counters, rng, sizeof(pelo::pool::SynCounters)));
         if (i % 2) c.check({"repartition", "SYNM.ATX", "--centre", i % 4 == 1 ? "7" : "14"}, {"SYNM.ATX", "SYNM.BTX"});
-        else c.check({"variabilite", "SYNM.ATX", "--ligne", std::to_string(3 + i % 260)}, {"SYNM.ATX", "SYNM.BTX"},
-                     true);
+        else
+            c.check({"variabilite", "SYNM.ATX", "--ligne", std::to_string(3 + i % 260)}, {"SYNM.ATX", "SYNM.BTX"},
+                    true);
 
         // Groups, in process: read, shown as rows, summed beside the country.
         writeFile(dir / "GROUPE.DAT", mutate(groups, rng, sizeof g1));

@@ -90,8 +90,9 @@ inline bool knownYear(std::int32_t y, const P& p) { return y >= 1900 && y <= p.y
 [[gnu::always_inline]] inline BandMask hba1c(const V& v, const P&) {
     const float x = v.get(fld::HbA1c);
     return only(greaterThan(x, 0) && isMeasure(x), bit(lessThan(x, 6.5), 0) | bit(atLeast(x, 6.5) & lessThan(x, 8), 1) |
-                                       bit(atLeast(x, 8) & lessThan(x, 10), 2) |
-                                       bit(atLeast(x, 10) & atMost(x, 12), 3) | bit(greaterThan(x, 12), 4));
+                                                       bit(atLeast(x, 8) & lessThan(x, 10), 2) |
+                                                       bit(atLeast(x, 10) & atMost(x, 12), 3) |
+                                                       bit(greaterThan(x, 12), 4));
 }
 [[gnu::always_inline]] inline BandMask tension(const V& v, const P&) {
     const std::int32_t s = v.get(fld::TaSyst), d = v.get(fld::TaDiast);

@@ -60,7 +60,8 @@ RiskProfile riskProfile(const FibRecord& r, const std::array<std::uint16_t, 7>& 
     add("Label15", " BMI non surveillé ", false, bmiUnknown);
 
     const float micro = r.get(fld::Microalb), prot = r.get(fld::Proteinurie);
-    add("Label11", " ATTEINTE RENALE ", true, (isMeasure(micro) && greaterThan(micro, 300)) || (isMeasure(prot) && greaterThan(prot, 0.5)));
+    add("Label11", " ATTEINTE RENALE ", true,
+        (isMeasure(micro) && greaterThan(micro, 300)) || (isMeasure(prot) && greaterThan(prot, 0.5)));
     add("Label19", " Microalbuminurie non dosée ", false, isEmpty(micro) && isEmpty(prot));
 
     add("Label8", " Examen des YEUX  non fait ", false, r.get(fld::ExamYeux) != 1);

@@ -52,7 +52,8 @@ bool centreOwnName(const std::string& name) {
 
 bool sameFile(const std::string& folder, const std::string& a, const std::string& b) {
     if (upper(a) == upper(b)) return true;
-    struct stat sa {}, sb {};
+    struct stat sa {
+    }, sb{};
     return ::stat(inFolder(folder, a).c_str(), &sa) == 0 && ::stat(inFolder(folder, b).c_str(), &sb) == 0 &&
            sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
 }
@@ -78,8 +79,8 @@ std::optional<std::string> synthesisNamesRefused(const std::string& folder, cons
                " est trop court : il faut plus de 3 caractères pour nommer les fichiers de synthèse.";
     for (const std::string* n : {&names->index, &names->counters})
         if (auto why = protectedOutput(folder, *n, poolName))
-            return "Les fichiers de synthèse de " + poolName + " seraient " + names->index + " et " +
-                   names->counters + " : " + *why;
+            return "Les fichiers de synthèse de " + poolName + " seraient " + names->index + " et " + names->counters +
+                   " : " + *why;
     return {};
 }
 

@@ -34,7 +34,8 @@ bool hasIndexEntry(std::uint16_t centre) { return centre >= 1 && centre <= SynIn
 IoStatus poolSynthesis(const std::string& folder, const std::string& poolName, std::int32_t year,
                        PoolSynthesisResult& out) {
     if (auto why = synthesisNamesRefused(folder, poolName)) return IoError{poolName, *why, true};
-    auto names = synthesisNames(poolName);
+    const auto names = synthesisNames(poolName);
+    if (!names) return IoError{poolName, "Nom de fichier incorrect : " + poolName, true};  // refused above
     PooledReader in;
     if (auto e = in.open(folder, poolName)) return e;
     ReplacementFile counters;

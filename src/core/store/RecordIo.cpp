@@ -285,8 +285,8 @@ IoError shapeError(const std::string& label, std::uint64_t bytes, std::size_t re
 }
 
 IoError tooLargeError(const std::string& label, std::uint64_t bytes, std::uint64_t maxBytes) {
-    return IoError{label, "fichier trop grand (" + std::to_string(bytes) + " octets, au plus " +
-                              std::to_string(maxBytes) + ")"};
+    return IoError{
+        label, "fichier trop grand (" + std::to_string(bytes) + " octets, au plus " + std::to_string(maxBytes) + ")"};
 }
 
 IoStatus recordsOf(const File& f, std::size_t recordSize, std::uint64_t& records, std::uint64_t maxRecords) {
@@ -410,8 +410,7 @@ IoStatus replaceWhole(const std::string& path, const std::string& label, const v
 
 // ---- SequentialFile
 
-IoStatus SequentialFile::open(const std::string& path, const std::string& label, std::size_t recordSize,
-                              void* header) {
+IoStatus SequentialFile::open(const std::string& path, const std::string& label, std::size_t recordSize, void* header) {
     records_ = 0;
     if (auto e = file_.open(path, label, File::Mode::Read)) return e;
     IoStatus err = recordsOf(file_, recordSize, records_);

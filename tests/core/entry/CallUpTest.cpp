@@ -125,10 +125,10 @@ TEST(CallUp, EyeExaminationOuiClearsTheAnswerWhileLoading) {
 
 TEST(CallUp, EveryKindHasItsLetter) {
     FibRecord r = goodFib();
-    r.set(fld::AnNaissance, -1);                                        // E
-    r.set(fld::MoisNaissance, 255);                                     // A
-    r.set(fld::TourTaille, -1);                                         // S
-    r.set(fld::InsRapide, 1);                                           // R (no insulin year)
+    r.set(fld::AnNaissance, -1);     // E
+    r.set(fld::MoisNaissance, 255);  // A
+    r.set(fld::TourTaille, -1);      // S
+    r.set(fld::InsRapide, 1);        // R (no insulin year)
     // A stored NaN is no measure: shown empty, it is read back as the empty value, not as "nan".
     r.set(fld::Fructosamine, std::numeric_limits<float>::quiet_NaN());
     auto s = checkAsSaved(r, kCtx);
