@@ -13,8 +13,10 @@ namespace pelo::fuzz {
 
 inline const std::string& folder() {
     static const std::string dir = [] {
-        char tmpl[] = "/tmp/pelo-fuzz-XXXXXX";
-        std::string d = ::mkdtemp(tmpl);
+        // In memory when possible: the writers sync what they write.
+        std::string tmpl = std::filesystem::is_directory("/dev/shm") ? "/dev/shm/pelo-fuzz-XXXXXX"
+                                                                      : "/tmp/pelo-fuzz-XXXXXX";
+        std::string d = ::mkdtemp(tmpl.data());
         static std::string keep = d;
         std::atexit([] {
             std::error_code ec;

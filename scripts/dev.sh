@@ -100,9 +100,20 @@ fuzz() {
     CC=clang CXX=clang++ configure "$dir" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" -DPELO_FUZZ=ON \
         -DPELO_BUILD_TESTS=OFF -DPELO_BUILD_BENCH=OFF
     local targets=(fuzz_record_file fuzz_pooled_file fuzz_synthesis_pair fuzz_group_file)
-    cmake --build "$dir" -j "$JOBS" --target "${targets[@]}"
+    cmake --build "$dir" -j "$JOBS" --target "${targets[@]}" fibtool
+    # Valid files to start from, written by fibtool: a centre file, a pooled file, a synthesis
+    # pair (index then counters, as the target splits them), and a GROUPE.DAT of one group.
+    local seeds=$dir/seeds
+    rm -rf "$seeds" && mkdir -p "$seeds" "$dir"/corpus-{fuzz_record_file,fuzz_pooled_file,fuzz_synthesis_pair,fuzz_group_file}
+    "$dir/fibtool" -C "$seeds" demo --fiches 6 --centres 3 >/dev/null
+    "$dir/fibtool" -C "$seeds" collecte FibFr97.Dat >/dev/null
+    "$dir/fibtool" -C "$seeds" synthese-pays FibFr97.Dat >/dev/null
+    cp "$seeds/FIB.DAT" "$dir/corpus-fuzz_record_file/seed"
+    cp "$seeds/FibFr97.Dat" "$dir/corpus-fuzz_pooled_file/seed"
+    cat "$seeds/SYNFr97.ATX" "$seeds/SYNFr97.BTX" >"$dir/corpus-fuzz_synthesis_pair/seed"
+    { printf '\001\000Nord'; head -c 6 /dev/zero; printf '\001\000\002\000'; head -c 1008 /dev/zero; } \
+        >"$dir/corpus-fuzz_group_file/seed"
     for t in "${targets[@]}"; do
-        mkdir -p "$dir/corpus-$t"
         echo "== $t ($secs s)"
         (cd "$dir" && "$dir/fuzz/$t" -max_total_time="$secs" -print_final_stats=1 "$dir/corpus-$t" 2>&1 | tail -n 3)
     done
