@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cerrno>
 #include <chrono>
 #include <csignal>
@@ -70,10 +71,12 @@ std::pair<std::string, std::string> splitPath(const std::string& path) {
 
 constexpr const char* kTempPrefix = ".~";
 constexpr const char* kTempSuffix = ".tmp";
-// A file name holds at most 255 bytes; the prefix, a dot, a process number
-// of at most 10 digits and the suffix take 17 of them.
+// A file name holds at most 255 bytes; the prefix, two dots, a host name of
+// at most 32 characters, a process number of at most 10 digits and the
+// suffix take 50 of them.
 constexpr std::size_t kMaxNameBytes = 255;
-constexpr std::size_t kTempOverhead = 17;
+constexpr std::size_t kMaxHost = 32;
+constexpr std::size_t kTempOverhead = 50;
 
 // The name cut (at a character boundary) so that its temporary name fits.
 std::string cutForTemporary(const std::string& name) {
@@ -82,16 +85,32 @@ std::string cutForTemporary(const std::string& name) {
     return name.substr(0, n);
 }
 
+// This machine's name, in letters, digits and "-" only: on a shared folder a
+// process number means something only on the machine that wrote it.
+std::string hostTag() {
+    char buf[256] = {};
+    if (::gethostname(buf, sizeof buf - 1) != 0) return "poste";
+    std::string out;
+    for (const char* p = buf; *p && out.size() < kMaxHost; ++p)
+        if (std::isalnum(static_cast<unsigned char>(*p)) || *p == '-') out += *p;
+    return out.empty() ? "poste" : out;
+}
+
+// ".~NAME.host." : what the temporaries of a path on this machine begin with.
+std::string temporaryHead(const std::string& name) {
+    return kTempPrefix + cutForTemporary(name) + "." + hostTag() + ".";
+}
+
 }  // namespace
 
 std::string temporaryName(const std::string& path) {
     const auto [dir, name] = splitPath(path);
-    return dir + kTempPrefix + cutForTemporary(name) + "." + std::to_string(::getpid()) + kTempSuffix;
+    return dir + temporaryHead(name) + std::to_string(::getpid()) + kTempSuffix;
 }
 
 void removeLeftovers(const std::string& path) {
     const auto [dir, name] = splitPath(path);
-    const std::string head = kTempPrefix + cutForTemporary(name) + ".";
+    const std::string head = temporaryHead(name);
     DIR* d = ::opendir(dir.empty() ? "." : dir.c_str());
     if (!d) return;
     std::vector<std::string> stale;
@@ -104,7 +123,7 @@ void removeLeftovers(const std::string& path) {
         const std::string digits = entry.substr(head.size(), entry.size() - head.size() - suffix);
         if (digits.size() > 10 || digits.find_first_not_of("0123456789") != std::string::npos) continue;
         const long long pid = std::stoll(digits);
-        // A live process may be writing it (another copy of the program).
+        // A live process of this machine may be writing it (another copy of the program).
         if (pid <= 0 || pid > 0x7FFFFFFF || pid == ::getpid()) continue;
         if (::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH) continue;
         stale.push_back(dir + entry);

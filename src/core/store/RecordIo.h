@@ -33,11 +33,12 @@ namespace recordio {
 inline constexpr std::uint64_t kMaxRecords = 65536;
 
 // The temporary name under which a replacement of path is written: in the
-// same folder, hidden, unique to this process, and short enough for any legal
-// name (".~FIB.DAT.1234.tmp").
+// same folder, hidden, unique to this process of this machine, and short
+// enough for any legal name (".~FIB.DAT.poste3.1234.tmp").
 std::string temporaryName(const std::string& path);
-// Removes the temporaries of path left by an interrupted run (whose process is
-// gone); the user's own files are never touched.
+// Removes the temporaries of path left by an interrupted run of this machine
+// (whose process is gone); the user's own files, and those of another
+// machine on a shared folder, are never touched.
 void removeLeftovers(const std::string& path);
 // Makes a rename in the folder of path durable.
 IoStatus syncFolderOf(const std::string& path, const std::string& label);

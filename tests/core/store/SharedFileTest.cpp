@@ -139,15 +139,20 @@ TEST(Replacement, LeftoversOfAnInterruptedRunAreRemovedNextTime) {
     if (child == 0) ::_exit(0);
     int status = 0;
     ::waitpid(child, &status, 0);
-    const std::string stale = ".~F.DAT." + std::to_string(child) + ".tmp";
+    const std::string mine = recordio::temporaryName("F.DAT");
+    const std::string head = mine.substr(0, mine.rfind(std::to_string(::getpid())));
+    const std::string stale = head + std::to_string(child) + ".tmp";
     writeBytes(stale, {1});
-    const std::string live = ".~F.DAT.1.tmp";  // process 1 is alive: may be writing
+    const std::string live = head + "1.tmp";  // process 1 is alive: may be writing
     writeBytes(live, {1});
-    writeBytes(".~G.DAT." + std::to_string(child) + ".tmp", {1});  // another file's
+    const std::string elsewhere = ".~F.DAT.autreposte." + std::to_string(child) + ".tmp";  // another machine's
+    writeBytes(elsewhere, {1});
+    writeBytes(".~G.DAT." + head.substr(8) + std::to_string(child) + ".tmp", {1});  // another file's
     ASSERT_FALSE(recordio::replaceWhole("F.DAT", "F.DAT", "abc", 3));
     EXPECT_FALSE(std::filesystem::exists(stale));
     EXPECT_TRUE(std::filesystem::exists(live));
-    EXPECT_TRUE(std::filesystem::exists(".~G.DAT." + std::to_string(child) + ".tmp"));
+    EXPECT_TRUE(std::filesystem::exists(elsewhere));
+    EXPECT_TRUE(std::filesystem::exists(".~G.DAT." + head.substr(8) + std::to_string(child) + ".tmp"));
 }
 
 TEST(OddFiles, FifoAndFoldersAreRefusedWithoutBlocking) {
