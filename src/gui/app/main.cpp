@@ -29,6 +29,8 @@ int main(int argc, char** argv) {
     pelo::createForms(ctx);
 
     auto* main = forms.get<pelo::TTMenu1>();
+    main->scaleOnce();
+    pelo::ui::centreOnScreen(main);
     main->show();
     return app.exec();
 }

@@ -32,6 +32,7 @@ TFIB2::TFIB2(AppContext& ctx) : EntryPage(ctx, "TFIB2", QString::fromUtf8("Fiche
     runPage1ChecksSilently = [this] { return runEntryPage1Checks(this->ctx()); };
     page1Date = [this] { return entryPage1Date(this->ctx()); };
     page1UnitLabels = [this] { return entryPage1UnitLabels(this->ctx()); };
+    page1Numbers = [this] { return entryPage1Numbers(this->ctx()); };
 }
 
 QFrame* TFIB2::block(const QString& name, int x, int y, int w, int h, const QColor& bg) {
@@ -379,8 +380,10 @@ void TFIB2::VisuFib2() { loadRecord(); }
 
 void TFIB2::beforeFindings(const checks::PanelResult& res) {
     // Answers the check gave itself are ticked on screen, without their own
-    // click checks; a field the check cleared keeps its boxes as they are.
-    for (const std::string& name : res.ticked) syncGroupOf(name);
+    // click checks, and a field the check cleared (a woman's "Anérection")
+    // is unticked: the boxes always show what will be saved.
+    (void)res;
+    syncAllChoices();
 }
 
 void TFIB2::Panel13Click() { runPanel(0); }
@@ -438,7 +441,15 @@ void TFIB2::BImpClick() {
 
     const std::string date = page1Date ? page1Date().toStdString() : s.buffer.date();
     const FibUnitLabels units = page1UnitLabels ? page1UnitLabels() : unitLabelsFor(s.UnitCodes);
-    ui().print(fibPrintLayout(s.buffer, date, units));
+    // A sheet not yet saved still holds the numbers of the record read last:
+    // it is printed with the numbers page 1 shows, the ones it will be saved under.
+    FibRecord printed = s.buffer;
+    if (page1Numbers) {
+        const auto [centre, fib] = page1Numbers();
+        printed.set(fld::NumCentre, static_cast<std::uint16_t>(centre));
+        printed.set(fld::NumFib, static_cast<std::uint16_t>(fib));
+    }
+    ui().print(fibPrintLayout(printed, date, units));
 }
 
 void TFIB2::showOver(QWidget* page1) {

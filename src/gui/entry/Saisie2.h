@@ -6,6 +6,7 @@
 
 #include <QPointer>
 #include <functional>
+#include <utility>
 
 #include "entry/EntryPage.h"
 
@@ -53,6 +54,7 @@ public:
     std::function<bool()> runPage1ChecksSilently;    // false on an unreadable entry
     std::function<QString()> page1Date;              // the date text of the sheet
     std::function<FibUnitLabels()> page1UnitLabels;  // units shown beside the laboratory values
+    std::function<std::pair<int, int>()> page1Numbers;  // centre and FIB numbers shown on page 1
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

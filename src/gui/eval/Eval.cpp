@@ -136,6 +136,10 @@ void TFEval::prepareForSynthesis() {
 
 void TFEval::showSynthesis(const eval::SynthesisResult& r) {
     result_ = r;
+    // Which FIBs these figures are of, in the banner that heads the screen.
+    const QString population = u8(eval::populationName(r.filter));
+    Panel1->setText(QString::fromUtf8("PELORAMIX — ") + population);
+    Panel1->setAccessibleName(QString::fromUtf8("Population évaluée : ") + population);
     Edit3->setText(QString::number(r.complete));
     Edit2->setText(QString::number(r.incomplete));
     Edit1->setText(QString::number(r.toReview));
@@ -221,7 +225,8 @@ void TFEval::LPatClick(int k) {
 
 void TFEval::BImpClick() {
     if (lines_.empty()) return;
-    ui().print(eval::synthesisPrintout(lines_, lastIndex_, "SYNTHESE-" + std::to_string(result_.centre)));
+    ui().print(eval::synthesisPrintout(lines_, lastIndex_, "SYNTHESE-" + std::to_string(result_.centre),
+                                       eval::populationName(result_.filter)));
 }
 
 void TFEval::BCsvClick() {

@@ -29,7 +29,7 @@ void whiteText(QLabel* l) {
     l->setPalette(pal);
 }
 
-const QColor kAqua(0, 255, 255), kOrange(255, 159, 64), kRed(255, 0, 0), kOlive(128, 128, 0);
+const QColor kAqua(0, 255, 255), kOrange(255, 159, 64), kRed(255, 0, 0), kOlive(128, 128, 0), kGreyish(192, 192, 192);
 }  // namespace
 
 TFQual::TFQual(AppContext& ctx) : Form(ctx, "TFQual", u("Qualité des fiches")) {
@@ -86,6 +86,10 @@ TFQual::TFQual(AppContext& ctx) : Form(ctx, "TFQual", u("Qualité des fiches")) 
     Edit1 = countRow("Label1", "Nbr de fiches complètes :", "Edit1", 130, kAqua);
     Edit3 = countRow("Label3", "Nbr de fiches incomplètes :", "Edit3", 170, kOrange);
     Edit2 = countRow("Label2", "Nbr de fiches incorrectes :", "Edit2", 210, kRed);
+    // Shown only when the three counts leave sheets out of the total: those annulled.
+    EditAnnul = countRow("LabelAnnul", "Nbr de fiches annulées :", "EditAnnul", 250, kGreyish);
+    findChild<QLabel*>("LabelAnnul")->hide();
+    EditAnnul->hide();
 
     auto* Label4 =
         addLabel("Label4", u("-- Clicquez sur un numéro pour voir la fiche et la corriger "), 20, 404, 600, 22);
@@ -110,6 +114,11 @@ void TFQual::fill(const QualityLists& q) {
     Edit2->setText(QString::number(q.toReview.size()));
     Edit3->setText(QString::number(q.incomplete.size()));
     Edit5->setText(QString::number(q.scanned));
+    const std::size_t listed = q.complete.size() + q.incomplete.size() + q.toReview.size();
+    const bool annulled = q.scanned > listed;
+    EditAnnul->setText(annulled ? QString::number(q.scanned - listed) : QString());
+    EditAnnul->setVisible(annulled);
+    findChild<QLabel*>("LabelAnnul")->setVisible(annulled);
 }
 
 bool TFQual::review() {

@@ -37,6 +37,7 @@ private:
     QLineEdit* Edit2 = nullptr;
     QLineEdit* Edit3 = nullptr;
     QLineEdit* Edit5 = nullptr;
+    QLineEdit* EditAnnul = nullptr;  // sheets annulled, when there are some
 };
 
 }  // namespace pelo

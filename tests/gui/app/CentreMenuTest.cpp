@@ -303,7 +303,7 @@ TEST(CentreUnits, ClosedWithoutSavingAfterEarlierUnitsWritesThoseUnits) {
     for (int i = 0; i < 7; ++i) EXPECT_EQ(h.get(kUnitSlots[i]), expected[i]) << i;
 }
 
-TEST(CentreUnits, IncompleteRowsAreReportedOnceEachAndTheDialogStays) {
+TEST(CentreUnits, IncompleteRowsAreNamedInOneMessageAndTheDialogStays) {
     AppFixture app;
     auto* u = app.form<TFUnite>();
     u->prepare(12);
@@ -319,7 +319,7 @@ TEST(CentreUnits, IncompleteRowsAreReportedOnceEachAndTheDialogStays) {
     u->setResult(-1);
     click(u, "Button1");
     EXPECT_EQ(u->result(), -1);
-    EXPECT_EQ(app.fake.texts(), QStringList(2, QString::fromUtf8("Unités incomplètes")));
+    EXPECT_EQ(app.fake.texts(), QStringList{QString::fromUtf8("Unités incomplètes : Microalbuminurie, Protéinurie")});
     EXPECT_EQ(app.fake.messages[0].icon, ui::Icon::Information);
     // The rows that had a code took it.
     EXPECT_EQ(app.state.UnitCodes[kUnitGly], 3);
@@ -338,7 +338,7 @@ TEST(CentreUnits, IncompleteRowsAreReportedOnceEachAndTheDialogStays) {
     app.fake.messages.clear();
     t->item(4, 2)->setText("4");  // Protéinurie has only g/j
     click(u, "Button1");
-    EXPECT_EQ(app.fake.texts(), QStringList{QString::fromUtf8("Unités incomplètes")});
+    EXPECT_EQ(app.fake.texts(), QStringList{QString::fromUtf8("Unités incomplètes : Protéinurie")});
 
     app.fake.messages.clear();
     t->item(4, 2)->setText(" 3 ");

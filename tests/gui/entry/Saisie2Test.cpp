@@ -91,7 +91,8 @@ TEST(Page2, RadioPairsAndTheEyeExaminationRunsTheSymptomCheck) {
     t.click("RadioButton1");
     EXPECT_EQ(t.r().get(fld::ExamYeux), 1);
     EXPECT_EQ(t.r().get(fld::Anerection), 255);
-    EXPECT_TRUE(t.b("CheckBox9")->isChecked());  // the boxes keep their ticks
+    EXPECT_FALSE(t.b("CheckBox9")->isChecked());  // cleared, so unticked
+    EXPECT_FALSE(t.b("CheckBox10")->isChecked());
     EXPECT_EQ(t.p->colourOf("Panel13"), kRed);
     EXPECT_EQ(t.p->colourOf("RadioButton1"), kAqua);
     EXPECT_EQ(t.p->colourOf("RadioButton2"), kLightYellow);
@@ -189,7 +190,7 @@ TEST(Page2, LoadingTheEyeExaminationRunsTheSymptomCheckAfterTheSymptoms) {
     t.r().set(fld::ExamYeux, 1);
     t.p->VisuFib2();
     EXPECT_EQ(t.r().get(fld::Anerection), 255);
-    EXPECT_TRUE(t.b("CheckBox9")->isChecked());
+    EXPECT_FALSE(t.b("CheckBox9")->isChecked());
     EXPECT_TRUE(t.b("RadioButton1")->isChecked());
     EXPECT_EQ(t.texts(), QStringList{QString::fromUtf8("Vérifiez le sexe !")});
 }
