@@ -372,7 +372,9 @@ void TFIB2::setBoxColour(QAbstractButton* b, bool chosen, bool yellow) {
 
 void TFIB2::setPanelColour(QPushButton* panel, const QColor& c) {
     if (panel->property("colour") == c) return;
-    panel->setStyleSheet(QStringLiteral("background-color: %1;").arg(c.name()));
+    // Flat strips with a thin border, as on page 1 (a bare colour would keep the raised bevel).
+    panel->setStyleSheet(
+        QStringLiteral("QPushButton { background-color: %1; border: 1px solid #8080a0; }").arg(c.name()));
     panel->setProperty("colour", c);
 }
 

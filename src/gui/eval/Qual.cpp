@@ -2,10 +2,9 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
-#include <QShortcut>
 
+#include "eval/LineList.h"
 #include "ui/Look.h"
 #include "ui/Navigation.h"
 
@@ -50,7 +49,7 @@ TFQual::TFQual(AppContext& ctx) : Form(ctx, "TFQual", u("Qualité des fiches")) 
     }
 
     auto makeList = [this](const char* name, int x, const QColor& c, const char* acc) {
-        auto* l = new QListWidget(this);
+        auto* l = new LineList(this);
         l->setObjectName(name);
         l->setGeometry(x, 66, 100, 330);
         paint(l, c);
@@ -61,13 +60,9 @@ TFQual::TFQual(AppContext& ctx) : Form(ctx, "TFQual", u("Qualité des fiches")) 
     LSus = makeList("LSus", 130, kOrange, "Fiches incomplètes");
     LInc = makeList("LInc", 240, kRed, "Fiches à réviser");
     // A click calls the FIB up; Enter does the same from the keyboard.
-    connect(LVal, &QListWidget::itemClicked, this, &TFQual::LValClick);
-    connect(LSus, &QListWidget::itemClicked, this, &TFQual::LSusClick);
-    connect(LInc, &QListWidget::itemClicked, this, &TFQual::LIncClick);
-    for (QListWidget* l : {LVal, LSus, LInc}) {
-        auto* enter = new QShortcut(QKeySequence(Qt::Key_Return), l, nullptr, nullptr, Qt::WidgetShortcut);
-        connect(enter, &QShortcut::activated, this, [this, l] { callUp(l); });
-    }
+    connect(LVal, &LineList::rowActivated, this, &TFQual::LValClick);
+    connect(LSus, &LineList::rowActivated, this, &TFQual::LSusClick);
+    connect(LInc, &LineList::rowActivated, this, &TFQual::LIncClick);
 
     auto countRow = [this](const char* lname, const char* text, const char* ename, int y, const QColor& c) {
         auto* l = addLabel(lname, u(text), 370, y, 190, 24);
@@ -103,10 +98,7 @@ TFQual::TFQual(AppContext& ctx) : Form(ctx, "TFQual", u("Qualité des fiches")) 
 }
 
 void TFQual::fill(const QualityLists& q) {
-    auto put = [](QListWidget* l, const std::vector<std::uint32_t>& nums) {
-        l->clear();
-        for (auto n : nums) l->addItem(QString::number(n));
-    };
+    auto put = [](LineList* l, const std::vector<std::uint32_t>& nums) { l->setContents({}, nums); };
     put(LVal, q.complete);
     put(LSus, q.incomplete);
     put(LInc, q.toReview);
@@ -136,11 +128,10 @@ bool TFQual::review() {
     return true;
 }
 
-void TFQual::callUp(QListWidget* list) {
-    QListWidgetItem* it = list->currentItem();
-    if (!it) return;
+void TFQual::callUp(LineList* list) {
+    if (list->currentRow() < 0) return;
     bool ok = false;
-    const int n = it->text().toInt(&ok);
+    const int n = list->text(list->currentRow()).toInt(&ok);
     if (!ok) return;
     state().CurrentFib = static_cast<std::uint16_t>(n);
     callUpFib(ctx());

@@ -1,6 +1,8 @@
 #include "ui/Form.h"
 
 #include <QGuiApplication>
+#include <QHeaderView>
+#include <QTableView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -50,6 +52,16 @@ void scaleWidgetTree(QWidget* w, double f) {
         if (font.pointSizeF() > 0) font.setPointSizeF(font.pointSizeF() * f);
         else if (font.pixelSize() > 0) font.setPixelSize(int(font.pixelSize() * f + 0.5));
         w->setFont(font);
+    }
+    // A grid's columns and rows are sized apart from its geometry: scaled with
+    // it, so that texts in a larger font keep the room they had.
+    if (auto* t = qobject_cast<QTableView*>(w)) {
+        for (QHeaderView* h : {t->horizontalHeader(), t->verticalHeader()}) {
+            h->setDefaultSectionSize(sc(h->defaultSectionSize()));
+            for (int i = 0; i < h->count(); ++i)
+                if (h->sectionResizeMode(i) == QHeaderView::Interactive || h->sectionResizeMode(i) == QHeaderView::Fixed)
+                    h->resizeSection(i, sc(h->sectionSize(i)));
+        }
     }
     for (QObject* o : w->children())
         if (auto* c = qobject_cast<QWidget*>(o); c && !c->isWindow()) scaleWidgetTree(c, f);

@@ -3,6 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
+#include <QPushButton>
+#include <QApplication>
+#include <QKeyEvent>
+#include <algorithm>
+#include <map>
 
 #include "FakeUi.h"
 #include "entry/Saisie1.h"
@@ -93,4 +98,49 @@ TEST(EntryPanels, NamedAfterTheirGroups) {
     for (auto* w : app.form<TFIB2>()->findChildren<QWidget*>())
         found = found || w->accessibleName() == QString::fromUtf8("Observation ( bilan des 12 derniers mois )");
     EXPECT_TRUE(found);
+}
+
+// Space on a check panel reached with Tab runs its check, with its messages.
+TEST(EntryPanels, SpaceRunsThePanelsCheckWithItsMessages) {
+    AppFixture app;
+    auto* p1 = app.form<TFIB1>();
+    app.state.ShowCheckMessages = true;
+    app.state.CurrentYear = 2026;
+    p1->show();
+    p1->findChild<QLineEdit*>("Edit3")->setText("2030");  // born after this year
+    auto* panel = p1->findChild<QPushButton*>("Panel23");
+    ASSERT_TRUE(panel->focusPolicy() & Qt::TabFocus);
+    panel->setFocus();
+    for (auto type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+        QKeyEvent space(type, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
+        QApplication::sendEvent(panel, &space);
+    }
+    EXPECT_FALSE(app.fake.messages.empty());
+    p1->hide();
+}
+
+TEST(EntryFocus, EachPageOpensOnItsFirstEntry) {
+    AppFixture app;
+    auto* p1 = app.form<TFIB1>();
+    p1->show();
+    EXPECT_EQ(p1->focusWidget(), p1->findChild<QWidget*>("MaskEdit19"));
+    p1->hide();
+    auto* p2 = app.form<TFIB2>();
+    p2->show();
+    EXPECT_EQ(p2->focusWidget(), p2->findChild<QWidget*>("CheckBox1"));
+    p2->hide();
+}
+
+// No two controls of a page answer to the same name for a screen reader.
+TEST(EntryAccessibility, NamesAreUniqueOnEachPage) {
+    AppFixture app;
+    for (QWidget* page : {static_cast<QWidget*>(app.form<TFIB1>()), static_cast<QWidget*>(app.form<TFIB2>())}) {
+        std::map<QString, QString> seen;
+        for (auto* w : page->findChildren<QWidget*>()) {
+            if (!(w->focusPolicy() & Qt::TabFocus) || w->accessibleName().isEmpty()) continue;
+            auto [it, fresh] = seen.emplace(w->accessibleName(), w->objectName());
+            EXPECT_TRUE(fresh) << w->accessibleName().toStdString() << ": " << it->second.toStdString() << " and "
+                               << w->objectName().toStdString();
+        }
+    }
 }
