@@ -446,8 +446,7 @@ void TFIB2::BImpClick() {
     // A sheet not yet saved still holds the numbers of the record read last:
     // it is printed with the numbers page 1 shows, the ones it will be saved under.
     FibRecord printed = s.buffer;
-    if (page1Numbers) {
-        const auto [centre, fib] = page1Numbers();
+    if (const auto [centre, fib] = page1Numbers ? page1Numbers() : std::pair{0, 0}; fib > 0) {
         printed.set(fld::NumCentre, static_cast<std::uint16_t>(centre));
         printed.set(fld::NumFib, static_cast<std::uint16_t>(fib));
     }

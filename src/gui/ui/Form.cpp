@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QTableView>
+#include <vector>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -57,10 +58,13 @@ void scaleWidgetTree(QWidget* w, double f) {
     // it, so that texts in a larger font keep the room they had.
     if (auto* t = qobject_cast<QTableView*>(w)) {
         for (QHeaderView* h : {t->horizontalHeader(), t->verticalHeader()}) {
+            // The sizes are read first: a new default size may resize sections.
+            std::vector<int> sizes;
+            for (int i = 0; i < h->count(); ++i) sizes.push_back(h->sectionSize(i));
             h->setDefaultSectionSize(sc(h->defaultSectionSize()));
             for (int i = 0; i < h->count(); ++i)
                 if (h->sectionResizeMode(i) == QHeaderView::Interactive || h->sectionResizeMode(i) == QHeaderView::Fixed)
-                    h->resizeSection(i, sc(h->sectionSize(i)));
+                    h->resizeSection(i, sc(sizes[std::size_t(i)]));
         }
     }
     for (QObject* o : w->children())

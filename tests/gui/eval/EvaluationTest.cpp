@@ -372,7 +372,9 @@ TEST(Evaluation, ObjectivesCellsHoldTheirTextsAtEveryScale) {
             for (int c = 0; c < 3; ++c)
                 EXPECT_LE(fm.horizontalAdvance(o->cell(r, c)), o->Gril->columnWidth(c) - 4)
                     << o->cell(r, c).toStdString() << " at " << screen.width();
-        EXPECT_LE(o->Gril->geometry().right(), o->width());
+        EXPECT_LE(o->Gril->geometry().right(), o->width())
+            << o->Gril->columnWidth(0) << " " << o->Gril->columnWidth(1) << " " << o->Gril->columnWidth(2) << " "
+            << o->Gril->font().pointSizeF() << " " << o->Gril->x();
         o->hide();
     }
 }

@@ -69,9 +69,11 @@ struct Menu {
 
 TEST(RecordMenu, FirstCreationAnsweredNoClearsTheIdentification) {
     Menu menu;
-    menu.app.fake.answers = {ui::Answer::No};
+    menu.app.fake.answers = {ui::Answer::No, ui::Answer::No};
     menu.m->BCreaClick();
-    ASSERT_EQ(menu.app.fake.messages.size(), 1u);
+    // Then the way out: the centre is to be identified (declined here).
+    ASSERT_EQ(menu.app.fake.messages.size(), 2u);
+    EXPECT_TRUE(menu.app.fake.messages[1].text.startsWith(QString::fromUtf8("Le centre n'est pas identifié")));
     EXPECT_EQ(menu.app.fake.messages[0].text, "Identification correcte ?");
     EXPECT_EQ(menu.app.fake.messages[0].pos, QPoint(280, 440));
     CentreHeader h;
