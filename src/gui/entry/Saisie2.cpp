@@ -364,7 +364,8 @@ void TFIB2::setBoxColour(QAbstractButton* b, bool chosen, bool yellow) {
     if (b->property("colour") == c) return;  // repainting is slow; the page loads many sheets
     QPalette pal = b->palette();
     pal.setColor(QPalette::Window, c);
-    pal.setColor(QPalette::Base, c);  // the box itself takes the colour
+    pal.setColor(QPalette::Base, c);    // the box itself takes the colour
+    pal.setColor(QPalette::Button, c);  // a radio button fills its background with this role
     pal.setColor(QPalette::WindowText, Qt::black);
     b->setPalette(pal);
     b->setProperty("colour", c);
