@@ -58,13 +58,9 @@ int barCount(const std::vector<std::string>& lines, int h) {
 }
 }  // namespace
 
-TextBox labelBox(int x, int y, const std::string& text) {
-    return {x, y, x + int(utf8Length(text)) * 7 + 2, y + 15};
-}
+TextBox labelBox(int x, int y, const std::string& text) { return {x, y, x + int(utf8Length(text)) * 7 + 2, y + 15}; }
 
-bool overlap(const TextBox& a, const TextBox& b) {
-    return a.x1 < b.x2 && b.x1 < a.x2 && a.y1 < b.y2 && b.y1 < a.y2;
-}
+bool overlap(const TextBox& a, const TextBox& b) { return a.x1 < b.x2 && b.x1 < a.x2 && a.y1 < b.y2 && b.y1 < a.y2; }
 
 void drawSectionChart(Surface& s, const std::vector<std::string>& lines, int h, int tx, int ty, int x0, int yb,
                       BarColour colour, int step) {
@@ -193,7 +189,8 @@ PrintDocument synthesisPrintout(const std::vector<std::string>& lines, int lastI
         d.text(700, 150, lines[0]);
         d.setFont(body);
         if (!population.empty()) d.text(700, 220, "Population évaluée : " + population);
-        d.text(1100, kPrintTop + 55 * (kPrintRows + 1), "page " + std::to_string(k + 1) + " / " + std::to_string(pages));
+        d.text(1100, kPrintTop + 55 * (kPrintRows + 1),
+               "page " + std::to_string(k + 1) + " / " + std::to_string(pages));
     }
     for (const Placed& p : placed)
         doc.pages[std::size_t(p.page)].text(p.column == 0 ? 200 : 1200, kPrintTop + 55 * p.row, p.text);

@@ -51,9 +51,7 @@ void LineList::setContents(QStringList lines, std::vector<std::uint32_t> numbers
     model_->setContents(std::move(lines), std::move(numbers), lineTooltips);
 }
 
-QString LineList::toolTip(int row) const {
-    return model_->data(model_->index(row), Qt::ToolTipRole).toString();
-}
+QString LineList::toolTip(int row) const { return model_->data(model_->index(row), Qt::ToolTipRole).toString(); }
 
 void LineList::setCurrentRow(int row) {
     setCurrentIndex(row >= 0 && row < count() ? model_->index(row) : QModelIndex());

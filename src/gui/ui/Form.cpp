@@ -2,14 +2,14 @@
 
 #include <QGuiApplication>
 #include <QHeaderView>
-#include <QTableView>
-#include <vector>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QTableView>
+#include <vector>
 
 #include "print/Background.h"
 #include "store/IoError.h"
@@ -63,7 +63,8 @@ void scaleWidgetTree(QWidget* w, double f) {
             for (int i = 0; i < h->count(); ++i) sizes.push_back(h->sectionSize(i));
             h->setDefaultSectionSize(sc(h->defaultSectionSize()));
             for (int i = 0; i < h->count(); ++i)
-                if (h->sectionResizeMode(i) == QHeaderView::Interactive || h->sectionResizeMode(i) == QHeaderView::Fixed)
+                if (h->sectionResizeMode(i) == QHeaderView::Interactive ||
+                    h->sectionResizeMode(i) == QHeaderView::Fixed)
                     h->resizeSection(i, sc(sizes[std::size_t(i)]));
         }
     }

@@ -111,8 +111,7 @@ void QtAdapter::message(Icon icon, const QString& text, std::optional<QPoint> po
     box.exec();
 }
 
-Answer QtAdapter::confirm(const QString& text, bool withRetry, std::optional<QPoint> pos,
-                          const ButtonLabels& labels) {
+Answer QtAdapter::confirm(const QString& text, bool withRetry, std::optional<QPoint> pos, const ButtonLabels& labels) {
     QMessageBox box(QMessageBox::Question, QStringLiteral("Confirmation"), text,
                     QMessageBox::Yes | QMessageBox::No | (withRetry ? QMessageBox::Retry : QMessageBox::NoButton),
                     QApplication::activeWindow());

@@ -176,9 +176,8 @@ TEST(FibLayout, FullSheetPutsEveryAnswerInItsCell) {
     EXPECT_EQ(textsAtRow(doc, 350), (std::vector<std::string>{"100:Grossesse :", "430:Enfant normal : 1",
                                                               "830:Fausse couche : 0", "1630:Mort périnatale : 2"}));
     // Tobacco answered without a count keeps its words around the empty number.
-    EXPECT_EQ(textsAtRow(doc, 450),
-              (std::vector<std::string>{"100:Facteurs de risque : Diabète familial", "830:Tabac   cig/j",
-                                        "1230:Alcool  140 gr/s"}));
+    EXPECT_EQ(textsAtRow(doc, 450), (std::vector<std::string>{"100:Facteurs de risque : Diabète familial",
+                                                              "830:Tabac   cig/j", "1230:Alcool  140 gr/s"}));
     EXPECT_EQ(textsAtRow(doc, 500), (std::vector<std::string>{"100:Autosurveillance :", "430:Oui",
                                                               "830:Glycémie  14 /s", "1230:Glycosurie  0 /s"}));
     EXPECT_EQ(textsAtRow(doc, 550), (std::vector<std::string>{"100:Education :", "430:Alimentation",

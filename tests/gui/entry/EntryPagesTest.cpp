@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
-#include <algorithm>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
 
 #include "FakeUi.h"
 #include "entry/Saisie1.h"

@@ -2,8 +2,8 @@
 
 #include <QApplication>
 #include <QFile>
-#include <QKeyEvent>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -86,8 +86,7 @@ TEST(Evaluation, GlobalEvaluationFromTheCentreMenu) {
         auto* e = static_cast<TFEval*>(d);
         EXPECT_EQ(e->LVar->count(), 264);
         EXPECT_EQ(e->LVar->text(0), QString(" SYNTHESE des %1 FIB du Centre 1234").arg(expected.evaluated));
-        EXPECT_EQ(e->LVar->text(3).toStdString(),
-                  eval::bandLine(expected.counts[0], expected.evaluated, "Hb <6.5"));
+        EXPECT_EQ(e->LVar->text(3).toStdString(), eval::bandLine(expected.counts[0], expected.evaluated, "Hb <6.5"));
         // The keyboard starts on the list, not on the read-only counts.
         EXPECT_EQ(e->LVar->focusPolicy() & Qt::TabFocus, Qt::TabFocus);
         for (const char* name : {"Edit1", "Edit2", "Edit3"})
