@@ -23,6 +23,7 @@ QString cellText(QTableWidget* t, int r, int c) {
 
 TFUnite::TFUnite(AppContext& ctx) : Form(ctx, "TFUnite", "UNITES") {
     setFixedSize(600, 330);
+    setScalable(true);  // as large as the forms it opens over
     auto* prompt =
         addLabel("Label1", QString::fromUtf8("Choisir les unités ligne par ligne en cliquant sur les unités proposées"),
                  20, 12, 560, 22);

@@ -599,3 +599,14 @@ TEST(CentreUnits, TabLeavesTheGridForSauver) {
     EXPECT_EQ(cell(u, 7, 2), QString());
     u->hide();
 }
+
+// On a large screen the identification dialogs grow with the forms they open over.
+TEST(CentreIdentification, DialogsScaleWithTheForms) {
+    AppFixture app;
+    app.fake.screen = QSize(1904, 1040);
+    for (QDialog* d : {static_cast<QDialog*>(app.form<TNctrDlg>()), static_cast<QDialog*>(app.form<TFUnite>())}) {
+        const QSize before = d->size();
+        app.fake.showModal(d);
+        EXPECT_GT(d->width(), before.width() * 2) << d->objectName().toStdString();
+    }
+}
