@@ -517,8 +517,12 @@ TEST(Charts, NoTextOverlapsAnotherInAnyChart) {
             Rgb pen = colors::Blue;
             for (const auto& i : d.items) {
                 if (i.kind == DrawItem::Pen) pen = i.color;
-                if (i.kind == DrawItem::Rect) EXPECT_EQ(pen, colors::White) << h;
-                if (i.kind == DrawItem::Text) EXPECT_LE(i.x1, kChartRight) << i.text;
+                if (i.kind == DrawItem::Rect) {
+                    EXPECT_EQ(pen, colors::White) << h;
+                }
+                if (i.kind == DrawItem::Text) {
+                    EXPECT_LE(i.x1, kChartRight) << i.text;
+                }
             }
         }
         EXPECT_EQ(sections, kSectionCount);
