@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "FakeUi.h"
+#include "entry/Saisie1.h"
 #include "entry/Saisie2.h"
 
 using namespace pelo;
@@ -389,4 +390,18 @@ TEST(Page2, FitsTheScreenOnceScaled) {
     auto* p = app.form<TFIB2>();
     p->scaleOnce();
     EXPECT_EQ(p->size(), QSize(1440, 1080));
+}
+
+// What the screen shows, not only what the page records: a chosen radio
+// button fills its background in aqua, and the check panels are the flat
+// strips of page 1.
+TEST(Page2, ChosenRadioAndPanelsLookAsOnPageOne) {
+    Page2 t;
+    t.click("RadioButton1");
+    auto* eyes = t.b("RadioButton1");
+    EXPECT_EQ(eyes->palette().color(eyes->backgroundRole()), kAqua);
+    EXPECT_TRUE(eyes->autoFillBackground());
+    auto* p2 = t.p->findChild<QPushButton*>("Panel16");
+    auto* p1 = t.app.form<TFIB1>()->findChild<QPushButton*>("Panel24");
+    for (auto* panel : {p1, p2}) EXPECT_TRUE(panel->styleSheet().contains("border: 1px solid #8080a0")) << panel;
 }
