@@ -137,9 +137,8 @@ namespace {
 // A window shown while a modal form runs would be blocked by it (no click
 // would reach it) unless it is a transient of that form. Modal forms are
 // chained the same way, so that a page left open over a closed modal form
-// stays usable under the form below it.
-// A modal form goes over the window that opened it (which may be a page
-// shown over the running modal one) rather than under it.
+// stays usable under the form below it. A modal form goes over the window
+// that opened it (which may be a page shown over the running modal one).
 void attachToRunningModal(QWidget* form, QWidget* opener) {
     QWidget* parent = opener && opener->isVisible() ? opener : QApplication::activeModalWidget();
     form->winId();
