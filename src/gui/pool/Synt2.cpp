@@ -154,6 +154,10 @@ void TFSynt2::BitBtn3Click() {
     const std::string name = askPoolName();
     if (name.empty()) return;
     if (auto why = pool::synthesisNamesRefused(folder(), name)) return ui().error(q(*why));
+    {
+        pool::PooledReader check;  // nothing is asked about a synthesis of a pooled file that does not open
+        if (auto e = check.open(folder(), name)) return ioError(*e);
+    }
     // A stored synthesis already there (an earlier run, another campaign) is replaced only on Yes.
     if (const auto names = pool::synthesisNames(name);
         names && (pool::fileExists(folder(), names->index) || pool::fileExists(folder(), names->counters)) &&
