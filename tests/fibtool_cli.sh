@@ -105,6 +105,47 @@ check "variabilite ligne de titre" 2 "$FIBTOOL" -C "$REP" variabilite SynFr97.At
 check "variabilite ligne blanche" 2 "$FIBTOOL" -C "$REP" variabilite SynFr97.Atx --ligne 263
 check "variabilite sans ligne" 2 "$FIBTOOL" -C "$REP" variabilite SynFr97.Atx
 
+# GNU conventions: help on stdout with status 0, the version, each command's help with an example.
+for h in --help -h aide; do
+    check "$h" 0 "$FIBTOOL" $h
+    grep -q "^Usage : fibtool" "$WORK/out" && [ ! -s "$WORK/err" ] || { echo "ÉCHEC $h : $(head -1 "$WORK/out")"; fail=$((fail+1)); }
+done
+check "--version" 0 "$FIBTOOL" --version
+grep -Eq "^fibtool \(PELORAMIX\) [0-9]+\.[0-9]+" "$WORK/out" || { echo "ÉCHEC --version : $(cat "$WORK/out")"; fail=$((fail+1)); }
+check "-C puis --version" 0 "$FIBTOOL" -C "$WORK" --version
+for c in synthese objectifs controle collecte synthese-pays selection repartition variabilite demo lire; do
+    check "$c --help" 0 "$FIBTOOL" "$c" --help
+    grep -q "^Usage : fibtool $c " "$WORK/out" && grep -q "^Exemple : fibtool" "$WORK/out" \
+        || { echo "ÉCHEC $c --help : $(head -1 "$WORK/out")"; fail=$((fail+1)); }
+    "$FIBTOOL" aide "$c" | cmp -s - "$WORK/out" || { echo "ÉCHEC aide $c"; fail=$((fail+1)); }
+    # Every option the help names is one the command accepts: none is refused as unknown.
+    for o in $(grep -o -- '--[a-z0-9-]*' "$WORK/out" | sort -u); do
+        [ "$o" = "--help" ] && continue
+        "$FIBTOOL" -C "$WORK" "$c" "$o" 2>&1 | grep -q "option inconnue" && { echo "ÉCHEC $c : $o dans l'aide mais refusée"; fail=$((fail+1)); }
+    done
+done
+check "--help après des options" 0 "$FIBTOOL" -C "$WORK" demo --fiches 3 --help
+[ "$(stat -c %s "$WORK/FIB.DAT")" -eq $((21 * 248)) ] || { echo "ÉCHEC demo --help a écrit"; fail=$((fail+1)); }
+check "aide d'une commande inconnue" 2 "$FIBTOOL" aide nimporte
+grep -q "commande inconnue : nimporte" "$WORK/err" || { echo "ÉCHEC aide nimporte"; fail=$((fail+1)); }
+
+# A reader that stops early (| head) ends fibtool quietly with the usual status, even when the
+# parent ignores SIGPIPE; the output is larger than a pipe's buffer.
+"$FIBTOOL" -C "$WORK" demo --fiches 3000 --remplacer >/dev/null
+for how in normal ignore; do
+    (
+        [ "$how" = ignore ] && trap '' PIPE
+        "$FIBTOOL" -C "$WORK" controle FIB.DAT --annee 2026 2>"$WORK/err" | head -1 >/dev/null
+        echo "${PIPESTATUS[0]}" >"$WORK/rc"
+    )
+    rc=$(cat "$WORK/rc")
+    if [ -s "$WORK/err" ] || { [ "$rc" -ne 141 ] && [ "$rc" -ne 0 ]; }; then
+        echo "ÉCHEC tube fermé ($how) : code $rc, $(cat "$WORK/err")"; fail=$((fail+1))
+    else
+        passed=$((passed+1))
+    fi
+done
+
 # Output that cannot be written (a full disk) is a file error, not a success.
 if [ -w /dev/full ]; then
     for cmd in "synthese $DATA/FIB.DAT --annee 2026" "objectifs $DATA/FIB.DAT --annee 2026" "controle $DATA/FIB.DAT --annee 2026" "aide"; do
