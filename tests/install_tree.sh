@@ -36,7 +36,7 @@ fi
 grep -q "<release version=\"$("$DEST/usr/bin/fibtool" --version | head -1 | awk '{print $3}')\"" \
     "$S/metainfo/org.telmoris.peloramix.metainfo.xml" || ko "version de la metainfo et de fibtool"
 if command -v groff >/dev/null; then
-    warn=$(groff -man -Tutf8 -ww -z "$S/man/man1/fibtool.1" 2>&1)
+    warn=$(groff -k -man -Tutf8 -ww -z "$S/man/man1/fibtool.1" 2>&1)
     [ -z "$warn" ] || ko "page de manuel : $warn"
 fi
 [ "$fail" -eq 0 ] && echo "installation : tout est en place"
