@@ -17,13 +17,13 @@
 namespace pelo {
 
 TFApropos::TFApropos(AppContext& ctx) : Form(ctx, "TFApropos", QString::fromUtf8("À propos de PELORAMIX")) {
-    setFixedSize(520, 400);
-    LTexte = addLabel("LTexte", QString(), 20, 16, 480, 320);
+    setFixedSize(520, 300);
+    LTexte = addLabel("LTexte", QString(), 20, 16, 480, 230);
     LTexte->setWordWrap(true);
     LTexte->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     LTexte->setTextFormat(Qt::RichText);
     LTexte->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    BFin = addButton("BFin", "Fermer", 390, 350, 110, 32);
+    BFin = addButton("BFin", "Fermer", 390, 254, 110, 32);
     connect(BFin, &QPushButton::clicked, this, &QDialog::accept);
     refresh();
 }

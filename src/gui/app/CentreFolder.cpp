@@ -47,8 +47,8 @@ QString startFolder(ui::Adapter& ui, const QString& current, const QString& sett
     }
     const QString offered = known.isEmpty() ? fallback : known;
     const auto answer = ui.confirm(
-        QString::fromUtf8("Les fichiers du centre (FIB.DAT, ESSAIFIB.DAT…) seront rangés dans le dossier\n%1\n\n"
-                          "Utiliser ce dossier ?  (Non : choisir un autre dossier)")
+        QString::fromUtf8("Les fichiers du centre (FIB.DAT, ESSAIFIB.DAT…) seront rangés dans le dossier :\n%1\n\n"
+                          "Utiliser ce dossier ?  « Non » pour en choisir un autre.")
             .arg(QDir::toNativeSeparators(offered)));
     if (answer == ui::Answer::Yes) return offered;
     const QString picked = ui.chooseFolder(QString::fromUtf8("Dossier du centre"), QDir::homePath());

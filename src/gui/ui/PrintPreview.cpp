@@ -5,7 +5,10 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPainter>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QToolBar>
+#include <QToolButton>
 
 #include "ui/Adapter.h"
 #include "ui/PainterSurface.h"
@@ -50,7 +53,16 @@ PrintPreview::PrintPreview(const PrintDocument& doc, Adapter& ui, QWidget* paren
     if (bar) {
         bar->addSeparator();
         bar->addAction(savePdf_);
-        bar->setToolButtonStyle(Qt::ToolButtonFollowStyle);
+        // The two ways out read as words, not only as icons.
+        for (QAction* a : {print_, savePdf_})
+            if (auto* b = qobject_cast<QToolButton*>(a ? bar->widgetForAction(a) : nullptr))
+                b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    }
+    // Large enough for the whole toolbar and a readable page.
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        resize(area.width() * 9 / 10, area.height() * 9 / 10);
+        move(area.center() - rect().center());
     }
     connect(savePdf_, &QAction::triggered, this, [this] {
         if (saveAsPdf()) accept();
