@@ -32,10 +32,9 @@ set(CPACK_PACKAGE_VENDOR "TELMORIS / VORNAPEX")
 set(CPACK_PACKAGE_CONTACT "PELORAMIX <peloramix@telmoris.invalid>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Audit de la qualité des soins du diabète")
 set(CPACK_PACKAGE_DESCRIPTION
-    "Fiches d'information de base des patients diabétiques, contrôle à la saisie,\n"
-    "impression et évaluation des centres selon la déclaration de St-Vincent ;\n"
-    "synthèse nationale des centres et outil en ligne de commande fibtool.")
-string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
+    "Fiches d'information de base des patients diabétiques, contrôle à la saisie,\n\
+impression et évaluation des centres selon la déclaration de St-Vincent,\n\
+synthèse nationale des centres et outil en ligne de commande fibtool.")
 set(CPACK_PACKAGE_INSTALL_DIRECTORY /usr)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

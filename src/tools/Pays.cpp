@@ -63,7 +63,8 @@ int cmdSynthesePays(const Words& words) {
         year = std::int32_t(*n);
     }
     pool::PoolSynthesisResult r;
-    if (auto e = pool::poolSynthesis("", name, year, r, terminalProgress("synthese-pays"))) return fileError(e->message());
+    if (auto e = pool::poolSynthesis("", name, year, r, terminalProgress("synthese-pays")))
+        return fileError(e->message());
     std::printf("%s\n", pool::poolSynthesisMessage(r).c_str());
     if (auto w = pool::withoutIndexWarning(r); !w.empty()) std::fprintf(stderr, "fibtool : %s\n", w.c_str());
     return kOk;
@@ -114,7 +115,8 @@ int cmdSelection(const Words& words) {
         c.value2 = q->rounded;
     }
     std::uint32_t count = 0;
-    if (auto e = pool::selectSubCollection("", pool, out, c, count, terminalProgress("selection"))) return fileError(e->message());
+    if (auto e = pool::selectSubCollection("", pool, out, c, count, terminalProgress("selection")))
+        return fileError(e->message());
     std::printf("%s\n", pool::selectionMessage(count).c_str());
     return kOk;
 }

@@ -32,16 +32,15 @@ void TFApropos::refresh() {
     const QString folder = QDir::toNativeSeparators(QDir::currentPath()).toHtmlEscaped();
     const QString settings = QDir::toNativeSeparators(centrefolder::settingsFile()).toHtmlEscaped();
     LTexte->setText(
-        QString::fromUtf8(
-            "<p><b style='font-size:14pt'>PELORAMIX</b> version %1<br>"
-            "Audit de la qualité des soins du diabète (TELMORIS / VORNAPEX)</p>"
-            "<p>Licence : %2. Ce programme est fourni sans aucune garantie.</p>"
-            "<p><b>Fichiers du centre</b> (FIB.DAT, ESSAIFIB.DAT, impressions PDF) :<br>%3<br>"
-            "Le choix du dossier est le seul réglage conservé, dans :<br>%4</p>"
-            "<p><b>Clavier</b><br>"
-            "Tab, Maj+Tab : champ suivant, précédent, dans l'ordre de la fiche<br>"
-            "Entrée : presse le bouton qui a le focus ; sur une liste de numéros, appelle la fiche<br>"
-            "Échap : ferme la fenêtre ou la question en cours</p>")
+        QString::fromUtf8("<p><b style='font-size:14pt'>PELORAMIX</b> version %1<br>"
+                          "Audit de la qualité des soins du diabète (TELMORIS / VORNAPEX)</p>"
+                          "<p>Licence : %2. Ce programme est fourni sans aucune garantie.</p>"
+                          "<p><b>Fichiers du centre</b> (FIB.DAT, ESSAIFIB.DAT, impressions PDF) :<br>%3<br>"
+                          "Le choix du dossier est le seul réglage conservé, dans :<br>%4</p>"
+                          "<p><b>Clavier</b><br>"
+                          "Tab, Maj+Tab : champ suivant, précédent, dans l'ordre de la fiche<br>"
+                          "Entrée : presse le bouton qui a le focus ; sur une liste de numéros, appelle la fiche<br>"
+                          "Échap : ferme la fenêtre ou la question en cours</p>")
             .arg(QStringLiteral(PELO_VERSION), QStringLiteral(PELO_LICENSE), folder, settings));
     LTexte->setAccessibleName(LTexte->text());
 }

@@ -70,8 +70,9 @@ bool enter(ui::Adapter& ui, const QString& folder, const QString& settings) {
 bool loadQtFrench(QTranslator& translator) {
     const QLocale fr(QLocale::French, QLocale::France);
     const QString appDir = QCoreApplication::applicationDirPath();
-    for (const QString& dir : {QLibraryInfo::path(QLibraryInfo::TranslationsPath), QStringLiteral("/usr/share/qt6/translations"),
-                               appDir + QStringLiteral("/translations"), appDir + QStringLiteral("/../translations")})
+    for (const QString& dir :
+         {QLibraryInfo::path(QLibraryInfo::TranslationsPath), QStringLiteral("/usr/share/qt6/translations"),
+          appDir + QStringLiteral("/translations"), appDir + QStringLiteral("/../translations")})
         if (translator.load(fr, QStringLiteral("qtbase"), QStringLiteral("_"), dir)) return true;
     return false;
 }

@@ -155,7 +155,8 @@ void TFSynt2::BitBtn3Click() {
     if (name.empty()) return;
     const std::int32_t year = state().AnneeReference > 0 ? state().AnneeReference : pool::kDefaultReferenceYear;
     pool::PoolSynthesisResult r;
-    if (auto e = pool::poolSynthesis(folder(), name, year, r, ui().progress(QString::fromUtf8("Synthèse globale Pays-Année"))))
+    if (auto e = pool::poolSynthesis(folder(), name, year, r,
+                                     ui().progress(QString::fromUtf8("Synthèse globale Pays-Année"))))
         return ioError(*e);
     ui().information(q(pool::poolSynthesisMessage(r)));
     if (auto w = pool::withoutIndexWarning(r); !w.empty()) ui().warning(q(w));

@@ -4,8 +4,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QPainter>
 #include <QGuiApplication>
+#include <QPainter>
 #include <QScreen>
 #include <QToolBar>
 #include <QToolButton>
@@ -81,12 +81,12 @@ bool PrintPreview::saveAsPdf() {
         return false;
     }
     saved_ = path;
-    ui_.information(doc_.pages.size() > 1
-                        ? QString::fromUtf8("Les %1 pages ont été enregistrées dans le fichier %2")
-                              .arg(doc_.pages.size())
-                              .arg(QDir::toNativeSeparators(path))
-                        : QString::fromUtf8("La page a été enregistrée dans le fichier %1")
-                              .arg(QDir::toNativeSeparators(path)));
+    ui_.information(
+        doc_.pages.size() > 1
+            ? QString::fromUtf8("Les %1 pages ont été enregistrées dans le fichier %2")
+                  .arg(doc_.pages.size())
+                  .arg(QDir::toNativeSeparators(path))
+            : QString::fromUtf8("La page a été enregistrée dans le fichier %1").arg(QDir::toNativeSeparators(path)));
     return true;
 }
 
