@@ -46,10 +46,9 @@ QString startFolder(ui::Adapter& ui, const QString& current, const QString& sett
         ui.warning(QString::fromUtf8("Le dossier du centre %1 est introuvable.").arg(QDir::toNativeSeparators(known)));
     }
     const QString offered = known.isEmpty() ? fallback : known;
-    const auto answer = ui.confirm(
-        QString::fromUtf8("Les fichiers du centre (FIB.DAT, ESSAIFIB.DAT…) seront rangés dans le dossier :\n%1\n\n"
-                          "Utiliser ce dossier ?  « Non » pour en choisir un autre.")
-            .arg(QDir::toNativeSeparators(offered)));
+    const auto answer = ui.confirm(QString::fromUtf8("Dossier des fichiers du centre (FIB.DAT, ESSAIFIB.DAT…) :\n%1\n\n"
+                                                     "Utiliser ce dossier ?  « Non » pour en choisir un autre.")
+                                       .arg(QDir::toNativeSeparators(offered)));
     if (answer == ui::Answer::Yes) return offered;
     const QString picked = ui.chooseFolder(QString::fromUtf8("Dossier du centre"), QDir::homePath());
     return picked.isEmpty() ? offered : picked;

@@ -11,10 +11,10 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPointer>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QPointer>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QScreen>
@@ -153,9 +153,8 @@ bool QtAdapter::print(const PrintDocument& doc) {
 Progress QtAdapter::progress(const QString& title) {
     auto* raw = new QProgressDialog(title, QStringLiteral("Annuler"), 0, 0, QApplication::activeWindow());
     // Deleted with the callback's last copy, unless its window went first.
-    std::shared_ptr<QProgressDialog> dlg(raw, [guard = QPointer<QProgressDialog>(raw)](QProgressDialog*) {
-        delete guard.data();
-    });
+    std::shared_ptr<QProgressDialog> dlg(
+        raw, [guard = QPointer<QProgressDialog>(raw)](QProgressDialog*) { delete guard.data(); });
     dlg->setWindowTitle(title);
     dlg->setWindowModality(Qt::WindowModal);
     dlg->setAutoClose(false);
