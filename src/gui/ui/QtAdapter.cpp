@@ -12,9 +12,6 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPointer>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QScreen>
@@ -163,7 +160,7 @@ Progress QtAdapter::progress(const QString& title) {
     dlg->setMinimumDuration(400);
     dlg->setMinimumWidth(360);
     return [dlg](std::uint32_t done, std::uint32_t total, const std::string& what) {
-        dlg->setMaximum(int(std::min<std::uint32_t>(total, INT32_MAX)));
+        dlg->setMaximum(int(std::min<std::uint32_t>(total, INT_MAX)));
         dlg->setLabelText(QString::fromUtf8("En cours : %1").arg(QString::fromStdString(what)));
         dlg->setValue(int(std::min(done, total)));  // lets the dialog's own events in (Annuler)
         return !dlg->wasCanceled();
