@@ -113,7 +113,10 @@ done
 check "--version" 0 "$FIBTOOL" --version
 grep -Eq "^fibtool \(PELORAMIX\) [0-9]+\.[0-9]+" "$WORK/out" || { echo "ÉCHEC --version : $(cat "$WORK/out")"; fail=$((fail+1)); }
 check "-C puis --version" 0 "$FIBTOOL" -C "$WORK" --version
-for c in synthese objectifs controle collecte synthese-pays selection repartition variabilite demo lire; do
+# Every command of the general help has its own page.
+commandes=$("$FIBTOOL" aide | sed -n '/^Commandes/,/^$/p' | awk '/^  [a-z]/ && $1 != "aide" {print $1}')
+[ "$(echo "$commandes" | wc -l)" -ge 10 ] || { echo "ÉCHEC liste des commandes : $commandes"; fail=$((fail+1)); }
+for c in $commandes; do
     check "$c --help" 0 "$FIBTOOL" "$c" --help
     grep -q "^Usage : fibtool $c " "$WORK/out" && grep -q "^Exemple : fibtool" "$WORK/out" \
         || { echo "ÉCHEC $c --help : $(head -1 "$WORK/out")"; fail=$((fail+1)); }
