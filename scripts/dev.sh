@@ -7,10 +7,12 @@
 #   scripts/dev.sh format        format src/ tests/ bench/ fuzz/ with .clang-format
 #   scripts/dev.sh format-check  list the files that are not formatted (fails if there is one)
 #   scripts/dev.sh tidy          clang-tidy with .clang-tidy on the core and fibtool
+#   scripts/dev.sh package       Release build (build-release/) and its Debian package peloramix_*.deb
 #   scripts/dev.sh fuzz [S]      build the libFuzzer targets with clang (build-fuzz/) and run each S seconds (30)
 #   scripts/dev.sh ci            what CI runs: Release build with warnings as errors and every test,
-#                                every test again under the sanitizers, the fuzz targets 30 s each
-#                                (when clang is installed), clang-tidy, the format check
+#                                its package installed in a scratch folder and started, every test again
+#                                under the sanitizers, the fuzz targets 30 s each (when clang is
+#                                installed), clang-tidy, the format check
 # PELO_BUILD_DIR changes the build folder (build/); PELO_CMAKE_ARGS adds CMake arguments to every
 # configuration (e.g. -DCMAKE_CXX_COMPILER_LAUNCHER=ccache); PELO_JOBS the number of jobs (all cores).
 set -euo pipefail
@@ -22,6 +24,8 @@ read -r -a EXTRA_CMAKE <<<"${PELO_CMAKE_ARGS:-}"
 
 PACKAGES=(build-essential cmake ninja-build qt6-base-dev qt6-translations-l10n libgl-dev
           libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2)
+# Only for package and ci: the .deb (dpkg-shlibdeps) and the checks of the installed files.
+PACKAGE_PACKAGES=(dpkg-dev desktop-file-utils appstream)
 # Only for format, format-check, tidy, fuzz and ci.
 TOOL_PACKAGES=(clang-format clang-tidy clang libclang-rt-14-dev)
 
@@ -79,6 +83,32 @@ tidy() {
     local dir=$ROOT/build-tidy
     configure "$dir" -DCMAKE_BUILD_TYPE=Release -DCMAKE_EXPORT_COMPILE_COMMANDS=ON -DPELO_BUILD_BENCH=OFF
     run-clang-tidy -quiet -p "$dir" -j "$JOBS" "$ROOT/src/(core|tools)/.*\.cpp$"
+}
+
+# package DIR: the .deb of a configured build (built here if needed), in DIR.
+package() {
+    local dir=$1
+    cmake --build "$dir" -j "$JOBS" --target peloramix fibtool
+    (cd "$dir" && cpack -G DEB >/dev/null)
+    ls "$dir"/peloramix_*.deb
+}
+
+# check_package DIR: the package of DIR unpacked in a scratch folder, its programs started there.
+check_package() {
+    local deb scratch
+    deb=$(ls "$1"/peloramix_*.deb)
+    scratch=$(mktemp -d)
+    dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || { echo "paquet : dépendances Qt absentes" >&2; return 1; }
+    dpkg-deb -x "$deb" "$scratch/racine"
+    "$scratch/racine/usr/bin/fibtool" --version
+    mkdir "$scratch/centre"
+    "$scratch/racine/usr/bin/fibtool" -C "$scratch/centre" demo --fiches 20 >/dev/null
+    # Started in a centre's folder it asks nothing: still running after 3 s is a start.
+    local rc=0
+    (cd "$scratch/centre" && HOME=$scratch QT_QPA_PLATFORM=offscreen timeout 3 "$scratch/racine/usr/bin/peloramix") || rc=$?
+    rm -rf "$scratch"
+    [ "$rc" -eq 124 ] || { echo "paquet : peloramix s'est arrêté (code $rc)" >&2; return 1; }
+    echo "paquet : $(basename "$deb") installé et démarré"
 }
 
 asan() {
@@ -143,6 +173,12 @@ asan)
     install_missing "${PACKAGES[@]}"
     asan
     ;;
+package)
+    install_missing "${PACKAGES[@]}" "${PACKAGE_PACKAGES[@]}"
+    dir=${PELO_BUILD_DIR:-$ROOT/build-release}
+    configure "$dir" -DCMAKE_BUILD_TYPE=Release -DPELO_BUILD_TESTS=OFF -DPELO_BUILD_BENCH=OFF
+    package "$dir"
+    ;;
 format)
     install_missing "${TOOL_PACKAGES[@]}"
     sources | xargs clang-format --style=file -i
@@ -162,11 +198,14 @@ fuzz)
 ci)
     start=$SECONDS
     step() { echo "== [$(((SECONDS - start) / 60)) min $(((SECONDS - start) % 60)) s] $*"; }
-    install_missing "${PACKAGES[@]}" "${TOOL_PACKAGES[@]}"
+    install_missing "${PACKAGES[@]}" "${TOOL_PACKAGES[@]}" "${PACKAGE_PACKAGES[@]}"
     step "Release, avertissements en erreurs"
     configure "$ROOT/build-ci" -DCMAKE_BUILD_TYPE=Release -DPELO_WERROR=ON
     cmake --build "$ROOT/build-ci" -j "$JOBS"
     run_tests "$ROOT/build-ci"
+    step "paquet Debian"
+    package "$ROOT/build-ci"
+    check_package "$ROOT/build-ci"
     step "AddressSanitizer et UBSan"
     asan
     if command -v clang++ >/dev/null; then
@@ -180,7 +219,7 @@ ci)
     step "fin"
     ;;
 *)
-    echo "usage : scripts/dev.sh run|test|bench|asan|format|format-check|tidy|fuzz|ci" >&2
+    echo "usage : scripts/dev.sh run|test|bench|asan|package|format|format-check|tidy|fuzz|ci" >&2
     exit 2
     ;;
 esac

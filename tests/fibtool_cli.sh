@@ -114,6 +114,59 @@ mkfifo "$WORK/FIFO.DAT"
 check "fifo" 1 timeout 10 "$FIBTOOL" -C "$WORK" lire FIFO.DAT
 grep -q "ce n'est pas un fichier ordinaire" "$WORK/err" || { echo "ÉCHEC fifo : $(cat "$WORK/err")"; fail=$((fail+1)); }
 
+# GNU conventions: help on stdout with status 0, the version, each command's help with an example.
+for h in --help -h aide; do
+    check "$h" 0 "$FIBTOOL" $h
+    grep -q "^Usage : fibtool" "$WORK/out" && [ ! -s "$WORK/err" ] || { echo "ÉCHEC $h : $(head -1 "$WORK/out")"; fail=$((fail+1)); }
+done
+check "--version" 0 "$FIBTOOL" --version
+grep -Eq "^fibtool \(PELORAMIX\) [0-9]+\.[0-9]+" "$WORK/out" || { echo "ÉCHEC --version : $(cat "$WORK/out")"; fail=$((fail+1)); }
+check "-C puis --version" 0 "$FIBTOOL" -C "$WORK" --version
+# Every command of the general help has its own page.
+commandes=$("$FIBTOOL" aide | sed -n '/^Commandes/,/^$/p' | awk '/^  [a-z]/ && $1 != "aide" {print $1}')
+[ "$(echo "$commandes" | wc -l)" -ge 10 ] || { echo "ÉCHEC liste des commandes : $commandes"; fail=$((fail+1)); }
+for c in $commandes; do
+    check "$c --help" 0 "$FIBTOOL" "$c" --help
+    grep -q "^Usage : fibtool $c " "$WORK/out" && grep -q "^Exemple : fibtool" "$WORK/out" \
+        || { echo "ÉCHEC $c --help : $(head -1 "$WORK/out")"; fail=$((fail+1)); }
+    "$FIBTOOL" aide "$c" | cmp -s - "$WORK/out" || { echo "ÉCHEC aide $c"; fail=$((fail+1)); }
+    # Every option the help names is one the command accepts: none is refused as unknown.
+    for o in $(grep -o -- '--[a-z0-9-]*' "$WORK/out" | sort -u); do
+        [ "$o" = "--help" ] && continue
+        "$FIBTOOL" -C "$WORK" "$c" "$o" 2>&1 | grep -q "option inconnue" && { echo "ÉCHEC $c : $o dans l'aide mais refusée"; fail=$((fail+1)); }
+    done
+done
+cp "$WORK/FIB.DAT" "$WORK/avant-aide"
+check "--help après des options" 0 "$FIBTOOL" -C "$WORK" demo --fiches 3 --remplacer --help
+cmp -s "$WORK/FIB.DAT" "$WORK/avant-aide" || { echo "ÉCHEC demo --help a écrit"; fail=$((fail+1)); }
+check "aide d'une commande inconnue" 2 "$FIBTOOL" aide nimporte
+grep -q "commande inconnue : nimporte" "$WORK/err" || { echo "ÉCHEC aide nimporte"; fail=$((fail+1)); }
+
+# A reader that stops early (| head) ends fibtool quietly with the usual status, even when the
+# parent ignores SIGPIPE: here the reader is gone before fibtool writes its first line.
+for how in normal ignore; do
+    (
+        [ "$how" = ignore ] && trap '' PIPE
+        { sleep 0.2; exec "$FIBTOOL" synthese "$DATA/FIB.DAT" --annee 2026 2>"$WORK/err"; } | true
+        echo "${PIPESTATUS[0]}" >"$WORK/rc"
+    )
+    rc=$(cat "$WORK/rc")
+    if [ -s "$WORK/err" ] || [ "$rc" -ne 141 ]; then
+        echo "ÉCHEC tube fermé ($how) : code $rc, $(cat "$WORK/err")"; fail=$((fail+1))
+    else
+        passed=$((passed+1))
+    fi
+done
+
+# Progress goes to stderr only when it is a terminal: never into a log or a pipe.
+"$FIBTOOL" -C "$WORK" demo --fiches 20 --centres 3 --remplacer >/dev/null 2>"$WORK/err"
+[ ! -s "$WORK/err" ] || { echo "ÉCHEC progression hors terminal : $(cat "$WORK/err")"; fail=$((fail+1)); }
+if command -v script >/dev/null; then
+    script -qec "'$FIBTOOL' -C '$WORK' collecte FibPr.Dat --remplacer 2>&1 >/dev/null" /dev/null >"$WORK/tty" </dev/null
+    grep -q "collecte : FIB1.DAT" "$WORK/tty" || { echo "ÉCHEC progression sur un terminal : $(cat -v "$WORK/tty")"; fail=$((fail+1)); }
+    [ -f "$WORK/FibPr.Dat" ] || { echo "ÉCHEC collecte sur un terminal"; fail=$((fail+1)); }
+fi
+
 # Output that cannot be written (a full disk) is a file error, not a success.
 if [ -w /dev/full ]; then
     for cmd in "synthese $DATA/FIB.DAT --annee 2026" "objectifs $DATA/FIB.DAT --annee 2026" "controle $DATA/FIB.DAT --annee 2026" "aide"; do

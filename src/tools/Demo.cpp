@@ -3,6 +3,7 @@
 
 #include "Cli.h"
 #include "Commands.h"
+#include "TermProgress.h"
 #include "entry/CallUp.h"
 #include "store/Demo.h"
 #include "store/RecordFile.h"
@@ -53,7 +54,10 @@ int cmdDemo(const Words& words) {
         for (const auto& n : names)
             if (exists(n)) return usageError("le fichier " + n + " existe déjà (ajoutez --remplacer pour l'écraser)");
 
+    Progress progress = terminalProgress("demo");
+    std::string written;  // what was written, one line a file
     for (std::size_t i = 0; i < names.size(); ++i) {
+        keepGoing(progress, std::uint32_t(i), std::uint32_t(names.size()), names[i]);
         DemoCentre c;
         if (i > 0) {
             const Place& p = kPlaces[(i - 1) % std::size(kPlaces)];
@@ -77,9 +81,17 @@ int cmdDemo(const Words& words) {
         ctx.readPage2Entries = true;
         for (std::size_t k = 1; k < records.size(); ++k)
             if (records[k].get(fld::EtatFiche) != kAnnulled) records[k] = checks::checkAsSaved(records[k], ctx).record;
-        if (auto e = recordfile::replaceWith(names[i], records)) return fileError(e->message());
-        std::printf("%s : centre %u, %u fiches\n", names[i].c_str(), unsigned(c.centre), unsigned(records.size() - 1));
+        if (auto e = recordfile::replaceWith(names[i], records)) {
+            progress = nullptr;
+            std::fputs(written.c_str(), stdout);
+            return fileError(e->message());
+        }
+        written += names[i] + " : centre " + std::to_string(c.centre) + ", " + std::to_string(records.size() - 1) +
+                   " fiches\n";
     }
+    // Printed once the progress line is gone, so that the two never share a line.
+    progress = nullptr;
+    std::fputs(written.c_str(), stdout);
     return kOk;
 }
 

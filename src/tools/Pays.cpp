@@ -4,6 +4,7 @@
 
 #include "Cli.h"
 #include "Commands.h"
+#include "TermProgress.h"
 #include "pool/Collection.h"
 #include "pool/PoolSynthesis.h"
 #include "pool/Query.h"
@@ -42,7 +43,7 @@ int cmdCollecte(const Words& words) {
     if (pool::fileExists("", name) && !a.has("remplacer"))
         return usageError("le fichier " + name + " existe déjà (ajoutez --remplacer pour le remplacer)");
     pool::CollectionResult r;
-    if (auto e = pool::collect("", name, r)) return fileError(e->message());
+    if (auto e = pool::collect("", name, r, terminalProgress("collecte"))) return fileError(e->message());
     for (const auto& w : r.warnings) std::fprintf(stderr, "fibtool : %s\n", w.c_str());
     std::printf("%s\n", pool::collectionMessage(r).c_str());
     return kOk;
@@ -64,7 +65,8 @@ int cmdSynthesePays(const Words& words) {
         year = std::int32_t(*n);
     }
     pool::PoolSynthesisResult r;
-    if (auto e = pool::poolSynthesis("", name, year, r)) return fileError(e->message());
+    if (auto e = pool::poolSynthesis("", name, year, r, terminalProgress("synthese-pays")))
+        return fileError(e->message());
     std::printf("%s\n", pool::poolSynthesisMessage(r).c_str());
     if (auto w = pool::withoutIndexWarning(r); !w.empty()) std::fprintf(stderr, "fibtool : %s\n", w.c_str());
     return kOk;
@@ -119,7 +121,8 @@ int cmdSelection(const Words& words) {
         c.value2 = q->rounded;
     }
     std::uint32_t count = 0;
-    if (auto e = pool::selectSubCollection("", pool, out, c, count)) return fileError(e->message());
+    if (auto e = pool::selectSubCollection("", pool, out, c, count, terminalProgress("selection")))
+        return fileError(e->message());
     std::printf("%s\n", pool::selectionMessage(count).c_str());
     return kOk;
 }

@@ -2,6 +2,8 @@
 // and checking, on the same core code as the program.
 #include <unistd.h>
 
+#include <csignal>
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -13,31 +15,12 @@
 
 #include "Cli.h"
 #include "Commands.h"
+#include "Help.h"
 #include "store/RecordFile.h"
 
 using namespace pelo::cli;
 
 namespace {
-
-const char* kUsageText =
-    "Usage : fibtool [-C DOSSIER] COMMANDE [OPTIONS]\n"
-    "\n"
-    "Commandes :\n"
-    "  synthese FICHIER [--filtre 0|1|2] [--annee AAAA]   synthèse du centre (264 lignes)\n"
-    "  objectifs FICHIER [--filtre N] [--annee AAAA]      tableau des objectifs (11 lignes)\n"
-    "  controle FICHIER [--annee AAAA] [--fiche K]        état que chaque fiche recevrait\n"
-    "  collecte POOL [--remplacer]                        collecte de FIB1.DAT ... FIB999.DAT\n"
-    "  synthese-pays POOL [--annee-ref AAAA]              synthèse nationale par centre\n"
-    "  selection POOL SORTIE --variable N [...]           sous-collection par critère\n"
-    "  repartition SYNTHESE.Atx [--centre C]              liste de variabilité\n"
-    "  variabilite SYNTHESE.Atx --ligne L                 variabilité d'une bande\n"
-    "  demo [--fiches N] [--centres K] [--graine S] [--remplacer]\n"
-    "                                                     données de démonstration\n"
-    "  lire FICHIER [--fiche K]                           en-tête, ou champs d'une fiche\n"
-    "  aide                                               ce texte\n"
-    "\n"
-    "Codes de sortie : 0 succès, 1 erreur de fichier, 2 erreur d'usage,\n"
-    "3 aucune fiche sélectionnée par une synthèse.\n";
 
 const std::map<std::string, std::function<int(const Words&)>>& commands() {
     static const std::map<std::string, std::function<int(const Words&)>> table{
@@ -56,10 +39,12 @@ const std::map<std::string, std::function<int(const Words&)>>& commands() {
 }
 
 // Output that did not reach its destination (a full disk) makes the command fail.
+// A reader that stopped reading (`| head`) is not a failure: the usual quiet end.
 int flushed(int rc) {
     errno = 0;
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
         const int err = errno != 0 ? errno : EIO;
+        if (err == EPIPE) return 128 + SIGPIPE;
         return fileError(pelo::IoError{"la sortie standard", pelo::ioCause(err)}.message());
     }
     return rc;
@@ -75,15 +60,32 @@ int run(int argc, char** argv) {
         i += 2;
     }
     if (i >= words.size()) {
-        std::fputs(kUsageText, stderr);
+        std::fputs(generalHelp(), stderr);
         return kUsage;
     }
     const std::string cmd = words[i];
-    if (cmd == "aide" || cmd == "--help" || cmd == "-h") {
-        std::fputs(kUsageText, stdout);
+    Words rest(words.begin() + static_cast<long>(i) + 1, words.end());
+    if (cmd == "--version") {
+        std::fputs(versionText().c_str(), stdout);
         return flushed(kOk);
     }
-    Words rest(words.begin() + static_cast<long>(i) + 1, words.end());
+    if (cmd == "aide" || cmd == "--help" || cmd == "-h") {
+        if (rest.empty()) {
+            std::fputs(generalHelp(), stdout);
+            return flushed(kOk);
+        }
+        const char* page = commandHelp(rest[0]);
+        if (!page) return usageError("commande inconnue : " + rest[0]);
+        std::fputs(page, stdout);
+        return flushed(kOk);
+    }
+    // COMMANDE --help (or -h) anywhere among its words: that command's help.
+    if (const char* page = commandHelp(cmd))
+        for (const auto& w : rest)
+            if (w == "--help" || w == "-h") {
+                std::fputs(page, stdout);
+                return flushed(kOk);
+            }
     auto it = commands().find(cmd);
     if (it != commands().end()) return flushed(it->second(rest));
     return usageError("commande inconnue : " + cmd);
@@ -94,6 +96,9 @@ int run(int argc, char** argv) {
 // Whatever escapes a command (memory exhausted on a huge input, a fault of the
 // program) ends it with one French line and the file-error code, never an abort.
 int main(int argc, char** argv) {
+    // A closed pipe ends the program quietly, as any filter, even when the
+    // parent ignored SIGPIPE.
+    std::signal(SIGPIPE, SIG_DFL);
     try {
         return run(argc, argv);
     } catch (const std::bad_alloc&) {

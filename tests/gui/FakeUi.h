@@ -36,6 +36,11 @@ public:
     std::vector<PrintDocument> printed;
     std::deque<QString> folders, saveFiles;
     QSize screen{640, 480};
+    // Progress dialogs opened (their titles) and every step told, "what" as given;
+    // cancelAfterSteps >= 0 presses "Annuler" once that many steps were told.
+    std::vector<QString> progressTitles;
+    std::vector<std::string> progressSteps;
+    int cancelAfterSteps = -1;
 
     void message(ui::Icon icon, const QString& text, std::optional<QPoint> pos = {}) override {
         messages.push_back({icon, text, pos, false});
@@ -61,6 +66,13 @@ public:
     bool print(const PrintDocument& doc) override {
         printed.push_back(doc);
         return true;
+    }
+    Progress progress(const QString& title) override {
+        progressTitles.push_back(title);
+        return [this](std::uint32_t, std::uint32_t, const std::string& what) {
+            progressSteps.push_back(what);
+            return cancelAfterSteps < 0 || int(progressSteps.size()) < cancelAfterSteps;
+        };
     }
     QSize screenSize() const override { return screen; }
 

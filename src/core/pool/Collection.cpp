@@ -43,7 +43,8 @@ bool isSourceName(const std::string& name) {
     return false;
 }
 
-IoStatus collect(const std::string& folder, const std::string& poolName, CollectionResult& out) {
+IoStatus collect(const std::string& folder, const std::string& poolName, CollectionResult& out,
+                 const Progress& progress) {
     // Collected into a centre's own file, the collection would replace that
     // centre's FIBs and be read back as a source by the next collection.
     if (isSourceName(poolName))
@@ -62,6 +63,7 @@ IoStatus collect(const std::string& folder, const std::string& poolName, Collect
 
     for (int n = 1; n <= kLastSourceFile; ++n) {
         const std::string name = sourceName(n);
+        if (!keepGoing(progress, std::uint32_t(n - 1), kLastSourceFile, name)) return cancelled(poolName);
         if (auto e = readWholeFile(folder, name, bytes, kMaxPooledBytes)) {
             if (e->cause == ioCause(ENOENT)) continue;  // no such centre: skipped silently
             r.warnings.push_back(name + " ignoré : " + e->cause);

@@ -37,7 +37,9 @@ bool isSourceName(const std::string& name);
 // Builds the pooled file `poolName` in the folder; an existing file of that
 // name is replaced only once the new one is whole. Nothing is replaced when
 // no source file is found, when the FIBs would exceed 65535, or when the name
-// is one of the sources' (a plain IoError says why).
-IoStatus collect(const std::string& folder, const std::string& poolName, CollectionResult& out);
+// is one of the sources' (a plain IoError says why). Progress counts the 999
+// source names, the file at hand named; cancelling replaces nothing.
+IoStatus collect(const std::string& folder, const std::string& poolName, CollectionResult& out,
+                 const Progress& progress = {});
 
 }  // namespace pelo::pool

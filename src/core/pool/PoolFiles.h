@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "pool/PooledRecord.h"
+#include "store/Progress.h"
 #include "store/RecordFile.h"
 
 namespace pelo::pool {

@@ -32,7 +32,7 @@ bool hasIndexEntry(std::uint16_t centre) { return centre >= 1 && centre <= SynIn
 }  // namespace
 
 IoStatus poolSynthesis(const std::string& folder, const std::string& poolName, std::int32_t year,
-                       PoolSynthesisResult& out) {
+                       PoolSynthesisResult& out, const Progress& progress) {
     if (auto why = synthesisNamesRefused(folder, poolName)) return IoError{poolName, *why, true};
     const auto names = synthesisNames(poolName);
     if (!names) return IoError{poolName, "Nom de fichier incorrect : " + poolName, true};  // refused above
@@ -87,6 +87,9 @@ IoStatus poolSynthesis(const std::string& folder, const std::string& poolName, s
             centre = c;
             current = SynCounters{};
         }
+        // Told every 1024 FIBs: the count, not the telling, sets the pace.
+        if (r.fibs % 1024 == 0 && !keepGoing(progress, r.fibs, in.count(), "centre " + std::to_string(c)))
+            return cancelled(names->index);
         ++r.fibs;
         if (!hasIndexEntry(c)) ++r.withoutIndex;
         run.push_back(*f);

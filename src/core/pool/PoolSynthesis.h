@@ -37,7 +37,9 @@ std::string withoutIndexWarning(const PoolSynthesisResult& r);
 // Reads the pooled file of the folder and writes its stored synthesis next to
 // it, each file replaced whole. A name of 3 characters or fewer is refused
 // (plain IoError).
+// Progress counts the FIBs read, the centre at hand named; cancelling
+// replaces neither file.
 IoStatus poolSynthesis(const std::string& folder, const std::string& poolName, std::int32_t referenceYear,
-                       PoolSynthesisResult& out);
+                       PoolSynthesisResult& out, const Progress& progress = {});
 
 }  // namespace pelo::pool

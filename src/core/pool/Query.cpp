@@ -126,7 +126,7 @@ std::optional<QueryValue> parseQueryValue(std::string_view text) {
 std::string selectionMessage(std::uint32_t count) { return std::to_string(count) + " fiches sélectionnées"; }
 
 IoStatus selectSubCollection(const std::string& folder, const std::string& poolName, const std::string& outName,
-                             const Criterion& c, std::uint32_t& count) {
+                             const Criterion& c, std::uint32_t& count, const Progress& progress) {
     if (outName == poolName)
         return IoError{outName,
                        "La sous-collection doit porter un autre nom que la collection " + poolName +
@@ -139,9 +139,11 @@ IoStatus selectSubCollection(const std::string& folder, const std::string& poolN
     if (auto e = out.create(folder, outName)) return e;
     PooledHeader header = in.header();
     if (auto e = out.write(header.bytes.data(), kPooledSize)) return e;
-    std::uint32_t n = 0;
+    std::uint32_t n = 0, read = 0;
     IoStatus readError;
     while (const PooledFibRecord* f = in.next(&readError)) {
+        if (read++ % 1024 == 0 && !keepGoing(progress, read - 1, in.count(), "fiche " + std::to_string(read)))
+            return cancelled(outName);
         if (!matches(c, *f)) continue;
         if (auto e = out.write(f->bytes.data(), kPooledSize)) return e;
         ++n;

@@ -71,7 +71,8 @@ std::string selectionMessage(std::uint32_t count);
 // (replaced whole if it exists): its header a copy of the pooled one with the
 // count of FIBs selected. The sub-collection may not bear the pooled file's
 // own name (plain IoError).
+// Progress counts the FIBs read; cancelling leaves outName as it was.
 IoStatus selectSubCollection(const std::string& folder, const std::string& poolName, const std::string& outName,
-                             const Criterion& c, std::uint32_t& count);
+                             const Criterion& c, std::uint32_t& count, const Progress& progress = {});
 
 }  // namespace pelo::pool

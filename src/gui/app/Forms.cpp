@@ -1,4 +1,5 @@
 #include "app/Aide.h"
+#include "app/Apropos.h"
 #include "app/Menu1.h"
 #include "app/Menu2.h"
 #include "app/Nctr.h"
@@ -91,11 +92,18 @@ void createForms(AppContext& ctx) {
     f.add(new TFSynt2(ctx));
     f.add(new TFGroupe(ctx));
     f.add(new TFGrpSyn(ctx));
+    f.add(new TFApropos(ctx));
 }
 
 // Main window and centre menu.
 
 void openCentreMenu(AppContext& ctx) { ctx.ui.showModal(ctx.forms.get<TTMenu2>()); }
+
+void openAbout(AppContext& ctx) {
+    auto* about = ctx.forms.get<TFApropos>();
+    about->refresh();
+    ctx.ui.showModal(about);
+}
 
 void openEvaluationMenu(AppContext& ctx) { ctx.ui.showModal(ctx.forms.get<TFPeval>()); }
 

@@ -3,6 +3,9 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <QDir>
+
+#include "app/CentreFolder.h"
 #include "store/RecordFile.h"
 #include "store/Text.h"
 #include "ui/Look.h"
@@ -47,6 +50,8 @@ TTMenu1::TTMenu1(AppContext& ctx) : Form(ctx, "TTMenu1", "PELORAMIX") {
     BRef = addButton("BRef", "REFERENCES", 30, 260, 130, 40);
     Button2 = addButton("Button2", QString::fromUtf8("Préférences"), 480, 120, 130, 40);
     Button3 = addButton("Button3", QString::fromUtf8("Carte de Santé"), 480, 190, 130, 40);
+    BDossier = addButton("BDossier", QString::fromUtf8("Dossier du centre…"), 480, 260, 130, 40);
+    BApropos = addButton("BApropos", QString::fromUtf8("À propos"), 480, 330, 130, 40);
     Fin = addButton("Fin", "FERMER", 480, 400, 130, 40);
     MENU->setDefault(true);
 
@@ -56,11 +61,15 @@ TTMenu1::TTMenu1(AppContext& ctx) : Form(ctx, "TTMenu1", "PELORAMIX") {
     connect(Button3, &QPushButton::clicked, this, &TTMenu1::Button3Click);
     connect(BPays, &QPushButton::clicked, this, &TTMenu1::BPaysClick);
     connect(BRef, &QPushButton::clicked, this, &TTMenu1::BRefClick);
+    connect(BDossier, &QPushButton::clicked, this, &TTMenu1::BDossierClick);
+    connect(BApropos, &QPushButton::clicked, this, &TTMenu1::BAproposClick);
     setTabOrder(MENU, BPays);
     setTabOrder(BPays, BRef);
     setTabOrder(BRef, Button2);
     setTabOrder(Button2, Button3);
-    setTabOrder(Button3, Fin);
+    setTabOrder(Button3, BDossier);
+    setTabOrder(BDossier, BApropos);
+    setTabOrder(BApropos, Fin);
 }
 
 void TTMenu1::reject() {}
@@ -118,5 +127,13 @@ void TTMenu1::BPaysClick() { openCountrySynthesis(ctx()); }
 void TTMenu1::BRefClick() { openReferences(ctx()); }
 
 void TTMenu1::FinClick() { close(); }
+
+void TTMenu1::BDossierClick() {
+    const QString folder = ui().chooseFolder(QString::fromUtf8("Dossier du centre"), QDir::currentPath());
+    if (folder.isEmpty()) return;
+    centrefolder::enter(ui(), folder, centrefolder::settingsFile());
+}
+
+void TTMenu1::BAproposClick() { openAbout(ctx()); }
 
 }  // namespace pelo

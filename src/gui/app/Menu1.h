@@ -21,6 +21,8 @@ public:
     void BPaysClick();
     void BRefClick();
     void FinClick();
+    void BDossierClick();
+    void BAproposClick();
 
 protected:
     void reject() override;  // Escape does not close the program
@@ -37,6 +39,8 @@ private:
     QPushButton* Button3;
     QPushButton* BPays;
     QPushButton* BRef;
+    QPushButton* BDossier;
+    QPushButton* BApropos;
 };
 
 }  // namespace pelo

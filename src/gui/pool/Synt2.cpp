@@ -141,7 +141,8 @@ void TFSynt2::BitBtn2Click() {
         ui().confirm(QString::fromUtf8("Voulez-vous remplacer le fichier ") + q(name) + " ?") != ui::Answer::Yes)
         return;
     pool::CollectionResult r;
-    if (auto e = pool::collect(folder(), name, r)) return ioError(*e);
+    if (auto e = pool::collect(folder(), name, r, ui().progress(QString::fromUtf8("Collection des Fiches de l'Année"))))
+        return ioError(*e);
     ui().information(q(pool::collectionMessage(r)));
     if (!r.warnings.empty()) {
         QString text = QString::fromUtf8("Fichiers laissés de côté :");
@@ -166,7 +167,9 @@ void TFSynt2::BitBtn3Click() {
         return;
     const std::int32_t year = state().AnneeReference > 0 ? state().AnneeReference : pool::kDefaultReferenceYear;
     pool::PoolSynthesisResult r;
-    if (auto e = pool::poolSynthesis(folder(), name, year, r)) return ioError(*e);
+    if (auto e = pool::poolSynthesis(folder(), name, year, r,
+                                     ui().progress(QString::fromUtf8("Synthèse globale Pays-Année"))))
+        return ioError(*e);
     ui().information(q(pool::poolSynthesisMessage(r)));
     if (auto w = pool::withoutIndexWarning(r); !w.empty()) ui().warning(q(w));
 }
@@ -187,7 +190,9 @@ void TFSynt2::BitBtn4Click() {
     if (!askQuery(ctx())) return;
 
     std::uint32_t count = 0;
-    if (auto e = pool::selectSubCollection(folder(), poolName, outName, state().Query, count)) return ioError(*e);
+    if (auto e = pool::selectSubCollection(folder(), poolName, outName, state().Query, count,
+                                           ui().progress(QString::fromUtf8("Sous-collection médicale"))))
+        return ioError(*e);
     ui().information(q(pool::selectionMessage(count)));
 }
 

@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "print/Surface.h"
+#include "store/Progress.h"
 
 class QDialog;
 class QWidget;
@@ -49,10 +50,14 @@ public:
     // Name of a file to write; empty when cancelled.
     virtual QString chooseSaveFile(const QString& caption, const QString& suggested, const QString& filter) = 0;
 
-    // Prints the pages on the default printer after a preview, or writes them
-    // to a PDF file in the working folder and says so. False when nothing was
-    // printed or written.
+    // Shows the pages in a preview, from which they are printed or saved as a
+    // PDF file in the working folder. False when nothing was printed or saved.
     virtual bool print(const PrintDocument& doc) = 0;
+
+    // Long work: a progress dialog titled `title` with the step at hand and
+    // "Annuler". The callback returned updates it and answers false once
+    // "Annuler" was pressed; the dialog closes with the callback's last copy.
+    virtual Progress progress(const QString& title) = 0;
 
     // Screen size in pixels.
     virtual QSize screenSize() const = 0;

@@ -72,7 +72,11 @@ void scaleWidgetTree(QWidget* w, double f) {
         if (auto* c = qobject_cast<QWidget*>(o); c && !c->isWindow()) scaleWidgetTree(c, f);
 }
 
-void Form::ioError(const IoError& e) { ui().error(QString::fromStdString(e.message())); }
+// Work the user cancelled is no failure: said plainly, not as an error.
+void Form::ioError(const IoError& e) {
+    if (isCancelled(e)) ui().information(QString::fromStdString(e.message()));
+    else ui().error(QString::fromStdString(e.message()));
+}
 
 void Form::showEvent(QShowEvent* e) {
     scaleOnce();

@@ -21,6 +21,8 @@ struct GroupeRecord;
 void openCentreMenu(AppContext& ctx);
 void openCountrySynthesis(AppContext& ctx);
 void openReferences(AppContext& ctx);
+// "À propos" (version, licence, where the files are).
+void openAbout(AppContext& ctx);
 
 // Centre menu: "EVALUATION" (after EvaluatedCount is set to 0) and "Sauvegarde / Echanges".
 void openEvaluationMenu(AppContext& ctx);

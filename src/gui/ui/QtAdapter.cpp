@@ -1,6 +1,8 @@
 #include "ui/QtAdapter.h"
 
 #include <algorithm>
+#include <climits>
+#include <memory>
 
 #include <QApplication>
 #include <QDialog>
@@ -11,15 +13,14 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPointer>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
-#include <QPrinterInfo>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QScreen>
 #include <QWindow>
 
 #include "ui/Form.h"
 #include "ui/PainterSurface.h"
+#include "ui/PrintPreview.h"
 
 namespace pelo::ui {
 
@@ -52,14 +53,6 @@ void place(QMessageBox& box, std::optional<QPoint> pos) {
     box.move(screen ? fitOnScreen(*pos, box.size(), screen->availableGeometry()) : *pos);
 }
 
-void paintPages(const PrintDocument& doc, QPagedPaintDevice& device, QPainter& p, double dpi) {
-    PainterSurface surface(p, 300.0 / 72.0);
-    p.scale(dpi / 300.0, dpi / 300.0);
-    for (std::size_t i = 0; i < doc.pages.size(); ++i) {
-        if (i > 0) device.newPage();
-        doc.pages[i].replay(surface);
-    }
-}
 }  // namespace
 
 QPoint fitOnScreen(QPoint pos, QSize size, const QRect& area) {
@@ -211,41 +204,36 @@ bool writePdf(const PrintDocument& doc, const QString& path, QString* error) {
         if (error) *error = QStringLiteral("impossible d'écrire le fichier %1").arg(path);
         return false;
     }
-    paintPages(doc, writer, p, 300.0);
+    paintDocument(doc, writer, p, 300.0);
     p.end();
     return true;
 }
 
+// Every printout is previewed first; with no printer, "Enregistrer en PDF…"
+// there is the way out.
 bool QtAdapter::print(const PrintDocument& doc) {
-    QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (!info.isNull()) {
-        QPrinter printer(info, QPrinter::HighResolution);
-        printer.setDocName(QString::fromStdString(doc.title));
-        QPrintPreviewDialog preview(&printer, QApplication::activeWindow());
-        preview.setWindowTitle(QStringLiteral("Aperçu avant impression"));
-        QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, [&doc](QPrinter* pr) {
-            QPainter p(pr);
-            paintPages(doc, *pr, p, pr->resolution());
-        });
-        return preview.exec() == QDialog::Accepted;
-    }
-    // An earlier printout (another sheet's, or this one before a correction) is never replaced.
-    const QString path = freePdfPath(QDir::currentPath(), pdfNameFor(QString::fromStdString(doc.title)));
-    const QString name = QFileInfo(path).fileName();
-    QString err;
-    if (!writePdf(doc, path, &err)) {
-        message(Icon::Error, QStringLiteral("Erreur d'entrée/sortie sur %1 : %2").arg(name, err));
-        return false;
-    }
-    message(Icon::Information,
-            (doc.pages.size() > 1
-                 ? QStringLiteral(
-                       "Aucune imprimante n'est installée : les %1 pages ont été enregistrées dans le fichier %2")
-                       .arg(doc.pages.size())
-                       .arg(name)
-                 : QStringLiteral("Aucune imprimante n'est installée : la page a été enregistrée dans le fichier %1")
-                       .arg(name)));
-    return true;
+    PrintPreview preview(doc, *this, QApplication::activeWindow());
+    return preview.exec() == QDialog::Accepted;
+}
+
+Progress QtAdapter::progress(const QString& title) {
+    auto* raw = new QProgressDialog(title, QStringLiteral("Annuler"), 0, 0, QApplication::activeWindow());
+    // Deleted with the callback's last copy, unless its window went first.
+    std::shared_ptr<QProgressDialog> dlg(
+        raw, [guard = QPointer<QProgressDialog>(raw)](QProgressDialog*) { delete guard.data(); });
+    dlg->setWindowTitle(title);
+    dlg->setWindowModality(Qt::WindowModal);
+    dlg->setAutoClose(false);
+    dlg->setAutoReset(false);
+    // Short work does not flash a window: shown once it will last beyond this.
+    dlg->setMinimumDuration(400);
+    dlg->setMinimumWidth(360);
+    return [dlg](std::uint32_t done, std::uint32_t total, const std::string& what) {
+        dlg->setMaximum(int(std::min<std::uint32_t>(total, INT_MAX)));
+        dlg->setLabelText(QString::fromUtf8("En cours : %1").arg(QString::fromStdString(what)));
+        dlg->setValue(int(std::min(done, total)));  // lets the dialog's own events in (Annuler)
+        return !dlg->wasCanceled();
+    };
 }
 
 QSize QtAdapter::screenSize() const {

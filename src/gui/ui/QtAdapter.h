@@ -15,6 +15,7 @@ public:
     QString chooseFolder(const QString& caption, const QString& start) override;
     QString chooseSaveFile(const QString& caption, const QString& suggested, const QString& filter) override;
     bool print(const PrintDocument& doc) override;
+    Progress progress(const QString& title) override;
     QSize screenSize() const override;
 };
 

@@ -328,3 +328,31 @@ TEST(CountrySynthesis, GroupsDeclaredCheckedSavedAndSynthesised) {
               QString::fromUtf8("Centres du groupe absents de la synthèse SYNFr97.ATX : 12"));
     ASSERT_EQ(run.fake.printed.size(), 1u);  // the list, as the variability list prints
 }
+
+TEST(CountrySynthesis, LongWorkShowsProgressAndAnnulerLeavesTheOldFilesWhole) {
+    CountryRun run;
+    click(run.synt, "BitBtn2");
+    EXPECT_EQ(run.fake.progressTitles, std::vector<QString>{QString::fromUtf8("Collection des Fiches de l'Année")});
+    ASSERT_EQ(run.fake.progressSteps.size(), 999u);
+    EXPECT_EQ(run.fake.progressSteps[2], "FIB3.DAT");
+    click(run.synt, "BitBtn3");
+    EXPECT_EQ(run.fake.progressTitles.back(), QString::fromUtf8("Synthèse globale Pays-Année"));
+    const QByteArray pooled = AppFixture::fileBytesOf(run.folder + "/FibFr97.Dat");
+    const QByteArray index = AppFixture::fileBytesOf(run.folder + "/SYNFr97.ATX");
+
+    // "Annuler" during a replacement: said as information, the old files as they were.
+    centreFile(run.folder + "/FIB2.DAT", 2, 4);
+    const QStringList files = QDir(run.folder).entryList(QDir::Files);
+    for (const char* button : {"BitBtn2", "BitBtn3"}) {
+        run.fake.messages.clear();
+        run.fake.progressSteps.clear();
+        run.fake.cancelAfterSteps = 1;
+        click(run.synt, button);
+        ASSERT_FALSE(run.fake.messages.empty()) << button;
+        EXPECT_EQ(run.fake.messages.back().icon, ui::Icon::Information) << button;
+        EXPECT_TRUE(run.fake.messages.back().text.startsWith(QString::fromUtf8("Opération annulée"))) << button;
+    }
+    EXPECT_EQ(AppFixture::fileBytesOf(run.folder + "/FibFr97.Dat"), pooled);
+    EXPECT_EQ(AppFixture::fileBytesOf(run.folder + "/SYNFr97.ATX"), index);
+    EXPECT_EQ(QDir(run.folder).entryList(QDir::Files), files) << "no temporary file left";
+}
