@@ -59,6 +59,8 @@ int run(int argc, char** argv) {
     pelo::createForms(ctx);
 
     auto* main = forms.get<pelo::TTMenu1>();
+    main->scaleOnce();
+    pelo::ui::centreOnScreen(main);
     main->show();
     return app.exec();
 }
