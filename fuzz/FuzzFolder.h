@@ -14,8 +14,8 @@ namespace pelo::fuzz {
 inline const std::string& folder() {
     static const std::string dir = [] {
         // In memory when possible: the writers sync what they write.
-        std::string tmpl = std::filesystem::is_directory("/dev/shm") ? "/dev/shm/pelo-fuzz-XXXXXX"
-                                                                      : "/tmp/pelo-fuzz-XXXXXX";
+        std::string tmpl =
+            std::filesystem::is_directory("/dev/shm") ? "/dev/shm/pelo-fuzz-XXXXXX" : "/tmp/pelo-fuzz-XXXXXX";
         std::string d = ::mkdtemp(tmpl.data());
         static std::string keep = d;
         std::atexit([] {

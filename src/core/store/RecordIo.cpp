@@ -209,15 +209,22 @@ IoStatus File::lockExclusive() const {
     // A lock of the open file, not of the process: two writers of one
     // process exclude each other too, and closing another descriptor of the
     // same file does not release it.
-    const int cmd = F_OFD_SETLK;
+    int cmd = F_OFD_SETLK;
 #else
-    const int cmd = F_SETLK;
+    int cmd = F_SETLK;
 #endif
     using namespace std::chrono;
     const auto deadline = steady_clock::now() + seconds(10);
     while (::fcntl(fd_, cmd, &fl) != 0) {
         const int err = errno;
         if (err == EINTR) continue;
+        if (err == EINVAL && cmd != F_SETLK) {  // a kernel without locks of open files
+            cmd = F_SETLK;
+            continue;
+        }
+        // A file system without locks (some network shares): the save still
+        // takes the count from the header at the moment of writing.
+        if (err == ENOLCK || err == EOPNOTSUPP || err == EINVAL) return {};
         if (err != EAGAIN && err != EACCES) return errorOf(err);
         if (steady_clock::now() >= deadline)
             return IoError{label_, "fichier verrouillé par un autre programme ou un autre poste, réessayez"};

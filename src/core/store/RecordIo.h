@@ -79,7 +79,8 @@ public:
     IoStatus sync() const;
     // Exclusive advisory lock of the whole file, held until it is closed; it
     // waits for another holder (another copy of the program, another
-    // workstation on a shared folder) for a few seconds, then fails.
+    // workstation on a shared folder) for a few seconds, then fails. On a file
+    // system without locks the write goes on unlocked.
     IoStatus lockExclusive() const;
     // Closes and reports the failure of closing.
     IoStatus close();
