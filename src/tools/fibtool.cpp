@@ -29,7 +29,10 @@ const char* kUsageText =
     "  selection POOL SORTIE --variable N [...]           sous-collection par critère\n"
     "  repartition SYNTHESE.Atx [--centre C]              liste de variabilité\n"
     "  variabilite SYNTHESE.Atx --ligne L                 variabilité d'une bande\n"
-    "  demo [--fiches N] [--centres K] [--graine S] [--remplacer]\n"
+    "  entonnoir SYNTHESE.Atx --ligne L                   limites de chaque centre pour une bande\n"
+    "  alertes SYNTHESE.Atx [--seuil 95|99.8]             centres hors des limites\n"
+    "  evolution A.Atx B.Atx [...] [--centre C]           bandes d'une campagne à l'autre\n"
+    "  demo [--fiches N] [--centres K] [--campagnes K] [--graine S] [--remplacer]\n"
     "                                                     données de démonstration\n"
     "  lire FICHIER [--fiche K]                           en-tête, ou champs d'une fiche\n"
     "  aide                                               ce texte\n"
@@ -49,6 +52,9 @@ const std::map<std::string, std::function<int(const Words&)>>& commands() {
         {"collecte", cmdCollecte},
         {"synthese-pays", cmdSynthesePays},
         {"selection", cmdSelection},
+        {"entonnoir", cmdEntonnoir},
+        {"alertes", cmdAlertes},
+        {"evolution", cmdEvolution},
     };
     return table;
 }

@@ -46,6 +46,14 @@ public:
     // printed or written.
     virtual bool print(const PrintDocument& doc) = 0;
 
+    // Writes the pages as a PDF file at this path (a report in a folder the
+    // user chose); false with *error set when it could not be written.
+    virtual bool savePdf(const PrintDocument& doc, const QString& path, QString* error) = 0;
+
+    // Progress of a long task, with an "Annuler" button: shown at done 0,
+    // closed when done reaches total. False once the user has cancelled.
+    virtual bool progress(const QString& text, int done, int total) = 0;
+
     // Screen size in pixels.
     virtual QSize screenSize() const = 0;
 };

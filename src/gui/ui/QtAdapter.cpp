@@ -12,6 +12,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QScreen>
 #include <QWindow>
@@ -176,6 +177,31 @@ bool QtAdapter::print(const PrintDocument& doc) {
                        .arg(name)));
     return true;
 }
+
+bool QtAdapter::savePdf(const PrintDocument& doc, const QString& path, QString* error) {
+    return writePdf(doc, path, error);
+}
+
+bool QtAdapter::progress(const QString& text, int done, int total) {
+    if (done >= total && !progress_) return true;  // already closed
+    if (done <= 0 || !progress_) {
+        progress_ = std::make_unique<QProgressDialog>(text, QStringLiteral("Annuler"), 0, total,
+                                                      QApplication::activeWindow());
+        progress_->setWindowTitle(QStringLiteral("PELORAMIX"));
+        progress_->setWindowModality(Qt::WindowModal);
+        progress_->setMinimumDuration(0);
+        progress_->setAutoClose(false);
+        progress_->setAutoReset(false);
+    }
+    progress_->setLabelText(text);
+    progress_->setValue(done);
+    QApplication::processEvents();
+    const bool cancelled = progress_->wasCanceled();
+    if (cancelled || done >= total) progress_.reset();
+    return !cancelled;
+}
+
+QtAdapter::~QtAdapter() = default;
 
 QSize QtAdapter::screenSize() const {
     QScreen* s = QGuiApplication::primaryScreen();
