@@ -257,7 +257,7 @@ void openStandardIndicators(AppContext& ctx) { ctx.ui.showModal(ctx.forms.get<TF
 
 std::optional<AlertChoice> openAlerts(AppContext& ctx) {
     auto* f = ctx.forms.get<TFAlertes>();
-    ctx.ui.showModal(f);
+    if (ctx.ui.showModal(f) != QDialog::Accepted) return std::nullopt;
     return f->chosen();
 }
 

@@ -78,7 +78,8 @@ TEST(Funnel, LimitsWorkedByHand) {
     // limit is (2 - (56/1024 - 0.025) / (45/1024)) / 10 = 59.6 / 450.
     l = ref::funnelLimits(10, 0.5);
     EXPECT_NEAR(l.lo95, 59.6 / 450, 1e-12);
-    EXPECT_NEAR(l.hi95, 1 - 59.6 / 450, 1e-12);  // the symmetric limit
+    // F(7) = 968/1024, F(8) = 1013/1024: (8 - (1013/1024 - 0.975) / (45/1024)) / 10.
+    EXPECT_NEAR(l.hi95, 345.4 / 450, 1e-12);
 }
 
 TEST(Funnel, LimitsAgainstIndependentSums) {
