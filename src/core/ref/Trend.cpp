@@ -1,6 +1,7 @@
 #include "ref/Trend.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <filesystem>
 

@@ -201,6 +201,7 @@ bool QtAdapter::progress(const QString& text, int done, int total) {
     return !cancelled;
 }
 
+QtAdapter::QtAdapter() = default;
 QtAdapter::~QtAdapter() = default;
 
 QSize QtAdapter::screenSize() const {

@@ -20,6 +20,7 @@ public:
     bool savePdf(const PrintDocument& doc, const QString& path, QString* error) override;
     bool progress(const QString& text, int done, int total) override;
     QSize screenSize() const override;
+    QtAdapter();
     ~QtAdapter() override;
 
 private:
