@@ -138,6 +138,9 @@ int cmdDemo(const Words& words) {
         for (long i = 1; i <= centres; ++i) {
             DemoCentre c = placeOf(i);
             c.year = year;
+            // The pooled synthesis compares lipids as stored, so the campaigns
+            // use one unit everywhere: what stands out is the care, not the units.
+            c.units = DemoCentre{}.units;
             campaignBias(c, i, sinceFirst);
             auto n = sizeOf(fiches, std::size_t(i));
             n = std::max<std::uint32_t>(1, n + std::uint32_t((i * 31 + k * 17) % 9) - 4u);

@@ -226,7 +226,7 @@ PrintDocument centreReport(const Benchmark& b, std::int32_t centre, const std::s
     // Then the bands where the centre is outside its 95 % limits.
     const std::string heading = "Bandes où le centre est hors des limites à 95 %";
     DrawList* q = &pages.newPage(heading);
-    const int bcols[] = {150, 330, 1130, 1450, 1750, 2080};
+    const int bcols[] = {150, 300, 1000, 1400, 1620, 1920};
     const char* btitles[] = {"Ligne", "Libellé", "Centre", "Pays", "Limites 95 %", "Position"};
     auto tableHead = [&](DrawList& page) {
         page.setFont(fontOf(9, true));
@@ -239,15 +239,18 @@ PrintDocument centreReport(const Benchmark& b, std::int32_t centre, const std::s
     for (const Funnel& f : b.bands) {
         const FunnelCentre* c = Benchmark::centreIn(f, centre);
         if (!c || c->position == 0) continue;
-        if (row == 46) {
+        if (row == 40) {
             q = &pages.newPage(heading + " (suite)");
             tableHead(*q);
             row = 0;
         }
-        const int y = 565 + row * 60;
+        const int y = 565 + row * 68;
         q->setFont(fontOf(9));
         q->text(bcols[0], y, std::to_string(f.line));
         q->text(bcols[1], y, f.title);
+        q->setFont(fontOf(7, false, colors::Gray));
+        q->text(bcols[1], y + 36, f.section);
+        q->setFont(fontOf(9));
         q->text(bcols[2], y,
                 std::to_string(c->x) + " / " + std::to_string(c->n) + " : " + percentOf(c->x, c->n).text() + " %");
         q->text(bcols[3], y, percentOf(f.count, f.total).text() + " %");
@@ -274,9 +277,10 @@ PrintDocument funnelPrintout(const Funnel& f, const std::string& synthesisName, 
     doc.pages.emplace_back();
     DrawList& p = doc.pages.back();
     p.setFont(fontOf(14, true, colors::Navy));
-    p.text(150, 150, "Entonnoir : " + f.title);
+    p.text(150, 130, "Entonnoir des centres");
     p.setFont(fontOf(10));
-    p.text(150, 250,
+    p.text(150, 230, f.section.empty() ? f.title : f.section + " : " + f.title);
+    p.text(150, 290,
            "Synthèse " + stem(synthesisName) + " : " + std::to_string(f.count) + " fiches sur " +
                std::to_string(f.total) + " dans la bande (" + percentOf(f.count, f.total).text() + " %), " +
                std::to_string(f.centres.size()) + " centres");

@@ -4,7 +4,9 @@
 #include <array>
 #include <cmath>
 
+#include "eval/Bands.h"
 #include "pool/VariabilityList.h"
+#include "store/Text.h"
 
 namespace pelo::ref {
 
@@ -106,6 +108,8 @@ std::optional<Funnel> funnelOf(const StoredSynthesis& s, int line) {
     if (counter < 0 || s.records.empty()) return std::nullopt;
     Funnel f;
     f.title = pool::variabilityTitle(line);
+    const auto& li = eval::lineTable()[std::size_t(line)];
+    f.section = trimSpaces(eval::headingOf(eval::kSections[li.section], eval::LabelUse::Variability));
     f.line = line;
     f.counter = counter;
     f.total = s.index.totalFibs();

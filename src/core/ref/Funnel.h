@@ -39,7 +39,8 @@ struct FunnelCentre {
 };
 
 struct Funnel {
-    std::string title;  // the band's label, or the indicator's name
+    std::string title;    // the band's label, or the indicator's name
+    std::string section;  // the heading of the band's section ("Pied Gauche"); empty for an indicator
     int line = 0;
     int counter = 0;
     std::uint16_t total = 0;  // index entry 999

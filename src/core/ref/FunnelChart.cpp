@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <vector>
 
 #include "store/Text.h"
 
@@ -29,14 +30,17 @@ std::string tickText(double v, bool decimals) {
 std::uint32_t funnelAxisEnd(const Funnel& f) {
     std::uint32_t most = 1;
     for (const auto& c : f.centres) most = std::max<std::uint32_t>(most, c.n);
-    // 1, 2, 5 times a power of ten.
-    std::uint32_t step = 1;
-    while (true) {
-        for (std::uint32_t m : {1u, 2u, 5u})
-            if (m * step >= most) return m * step;
-        step *= 10;
-    }
+    return most;
 }
+
+namespace {
+// Ticks of the axis of FIBs: 1, 2, 2.5 or 5 times a power of ten, about five of them.
+std::uint32_t tickStep(std::uint32_t end) {
+    for (std::uint32_t p = 1;; p *= 10)
+        for (std::uint32_t m : {10u, 20u, 25u, 50u})
+            if (m * p >= 10 && m * p / 10 * 5 >= end) return m * p / 10;
+}
+}  // namespace
 
 double funnelAxisTop(const Funnel& f) {
     double top = f.target * 100;
@@ -83,10 +87,12 @@ void drawFunnel(Surface& s, const Funnel& f, std::int32_t chosen, const ChartBox
         s.line(x0 - iround(u * 0.3), y, x0, y);
         const std::string t = tickText(pct, decimals);
         s.text(x0 - iround(u * 0.5) - iround(u * 0.45 * double(t.size())), y - iround(u * 0.5), t);
-        const double n = xEnd * i / 5;
+    }
+    const std::uint32_t step = tickStep(static_cast<std::uint32_t>(xEnd));
+    for (std::uint32_t n = 0; n <= xEnd; n += step) {
         const int x = px(n);
         s.line(x, y1, x, y1 + iround(u * 0.3));
-        const std::string nt = std::to_string(iround(n));
+        const std::string nt = std::to_string(n);
         s.text(x - iround(u * 0.22 * double(nt.size())), y1 + iround(u * 0.4), nt);
     }
     s.text(x0 - iround(u * 3.8), y0 - iround(u * 1.2), "%");
@@ -122,6 +128,10 @@ void drawFunnel(Surface& s, const Funnel& f, std::int32_t chosen, const ChartBox
     const int r = std::max(1, iround(u * 0.18));
     const FunnelCentre* mine = nullptr;
     s.setBrush(kCentre);
+    // A point over one already drawn at the same place adds nothing: with
+    // hundreds of centres most fall on one another.
+    const int cell = std::max(1, r), cols = b.width / cell + 2;
+    std::vector<bool> drawn(std::size_t(cols) * std::size_t(b.height / cell + 2));
     for (const auto& c : f.centres) {
         if (c.n == 0) continue;
         if (c.centre == chosen) {
@@ -129,6 +139,10 @@ void drawFunnel(Surface& s, const Funnel& f, std::int32_t chosen, const ChartBox
             continue;
         }
         const int x = px(c.n), y = py(100.0 * c.x / c.n);
+        const auto at = std::size_t(std::clamp((y - b.top) / cell, 0, b.height / cell + 1)) * std::size_t(cols) +
+                        std::size_t(std::clamp((x - b.left) / cell, 0, cols - 1));
+        if (drawn[at]) continue;
+        drawn[at] = true;
         s.fillRect(x - r, y - r, x + r + 1, y + r + 1);
     }
     if (b.labels) {

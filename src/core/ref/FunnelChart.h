@@ -24,7 +24,7 @@ void drawFunnel(Surface& s, const Funnel& f, std::int32_t chosenCentre, const Ch
 // The top of the percentage axis: a round value above the shares and the
 // upper limit of the small centres, at most 100.
 double funnelAxisTop(const Funnel& f);
-// The end of the axis of FIBs: a round value at or above the largest centre.
+// The end of the axis of FIBs: the largest centre's number of FIBs (at least 1).
 std::uint32_t funnelAxisEnd(const Funnel& f);
 
 }  // namespace pelo::ref

@@ -12,6 +12,15 @@
 
 namespace pelo {
 
+namespace {
+// The text followed by spaces up to n characters.
+std::string pad(std::string text, std::size_t n) {
+    const std::size_t len = utf8Length(text);
+    if (len < n) text.append(n - len, ' ');
+    return text;
+}
+}  // namespace
+
 TFAlertes::TFAlertes(AppContext& ctx) : Form(ctx, "TFAlertes", "Alertes") {
     setScalable(true);
     setFixedSize(640, 480);
@@ -31,12 +40,16 @@ TFAlertes::TFAlertes(AppContext& ctx) : Form(ctx, "TFAlertes", "Alertes") {
     LAlertes = new QListWidget(this);
     LAlertes->setObjectName("LAlertes");
     LAlertes->setAccessibleName(QString::fromUtf8("Centres hors des limites, par bande"));
-    LAlertes->setGeometry(12, 78, 616, 356);
+    LAlertes->setGeometry(12, 78, 616, 340);
     look::setBase(LAlertes, look::kAqua);
+    QFont mono("Liberation Mono");
+    mono.setStyleHint(QFont::Monospace);
+    mono.setPointSize(8);
+    LAlertes->setFont(mono);
     connect(LAlertes, &QListWidget::itemClicked, this, [this] { LAlertesClick(); });
 
-    LResume = addLabel("LResume", QString(), 12, 444, 480, 24);
-    BitBtn1 = addButton("BitBtn1", "Retour", 508, 440, 120, 32);
+    LResume = addLabel("LResume", QString(), 12, 428, 480, 24);
+    BitBtn1 = addButton("BitBtn1", "Retour", 508, 426, 120, 30);
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::reject);
     setTabOrder(R998, R95);
     setTabOrder(R95, LAlertes);
@@ -69,12 +82,17 @@ void TFAlertes::Fill() {
     for (const auto& f : bands_)
         for (const auto& c : f.centres) {
             if (c.position == 0 || std::abs(c.position) < level) continue;
-            const std::string text = "Ligne " + std::to_string(f.line) + "   " + f.title + "   –   centre " +
-                                     std::to_string(c.centre) + " : " + percentOf(c.x, c.n).text() + " % (" +
-                                     std::to_string(c.x) + " / " + std::to_string(c.n) + "), pays " +
-                                     percentOf(f.count, f.total).text() + " %   –   " +
-                                     ref::positionWords(c.position) + (std::abs(c.position) == 2 ? " (99,8 %)" : "");
+            // Columns in a fixed-pitch font: band, centre, its share, the country's, the position.
+            const std::string text = pad("Ligne " + std::to_string(f.line), 10) + pad(f.title, 31) +
+                                     pad("centre " + std::to_string(c.centre), 12) +
+                                     pad(percentOf(c.x, c.n).text() + " % (" + std::to_string(c.x) + " / " +
+                                             std::to_string(c.n) + ")",
+                                         22) +
+                                     pad("pays " + percentOf(f.count, f.total).text() + " %", 15) +
+                                     ref::positionWords(c.position) +
+                                     (std::abs(c.position) == 2 ? " (99,8 %)" : " (95 %)");
             auto* item = new QListWidgetItem(QString::fromStdString(text), LAlertes);
+            item->setToolTip(QString::fromStdString(f.section + " : " + f.title));
             item->setForeground(c.position > 0 ? QColor(0, 0, 160) : QColor(170, 0, 0));
             shown_.push_back({f.line, c.centre});
             lines.insert(f.line);

@@ -24,20 +24,20 @@ TFEvol::TFEvol(AppContext& ctx) : Form(ctx, "TFEvol", QString::fromUtf8("Évolut
     LSyn = new QListWidget(this);
     LSyn->setObjectName("LSyn");
     LSyn->setAccessibleName(QString::fromUtf8("Synthèses du dossier de travail"));
-    LSyn->setGeometry(8, 64, 150, 250);
+    LSyn->setGeometry(8, 64, 150, 236);
     look::setBase(LSyn, look::kAqua);
-    addLabel("LCentreTitre", QString::fromUtf8("Centre (facultatif) :"), 8, 322, 150, 20);
-    ECentre = addEdit("ECentre", QString::fromUtf8("Centre"), 8, 344, 80, 24);
-    BAfficher = addButton("BAfficher", "Afficher", 8, 378, 150, 30);
+    addLabel("LCentreTitre", QString::fromUtf8("Centre (facultatif) :"), 8, 306, 150, 20);
+    ECentre = addEdit("ECentre", QString::fromUtf8("Centre"), 8, 328, 80, 24);
+    BAfficher = addButton("BAfficher", "Afficher", 8, 360, 150, 30);
     look::boldFont(BAfficher, 10);
-    LEtat = addLabel("LEtat", QString(), 8, 412, 150, 28);
+    LEtat = addLabel("LEtat", QString(), 8, 394, 150, 28);
     LEtat->setWordWrap(true);
-    BitBtn1 = addButton("BitBtn1", "Retour", 8, 444, 150, 30);
+    BitBtn1 = addButton("BitBtn1", "Retour", 8, 428, 150, 30);
 
     SEvol = new QTableWidget(this);
     SEvol->setObjectName("SEvol");
     SEvol->setAccessibleName(QString::fromUtf8("Bandes par campagne"));
-    SEvol->setGeometry(166, 42, 468, 218);
+    SEvol->setGeometry(166, 42, 468, 210);
     SEvol->setEditTriggers(QAbstractItemView::NoEditTriggers);
     SEvol->setSelectionBehavior(QAbstractItemView::SelectRows);
     SEvol->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -47,8 +47,8 @@ TFEvol::TFEvol(AppContext& ctx) : Form(ctx, "TFEvol", QString::fromUtf8("Évolut
     Canvas1 = new ui::Canvas(this);
     Canvas1->setObjectName("Canvas1");
     Canvas1->setAccessibleName(QString::fromUtf8("Graphique de l'évolution"));
-    Canvas1->setGeometry(166, 266, 468, 208);
-    Canvas1->setLogicalSize(QSize(468, 208));
+    Canvas1->setGeometry(166, 256, 468, 202);
+    Canvas1->setLogicalSize(QSize(468, 202));
     Canvas1->clear(colors::White);
 
     connect(BAfficher, &QPushButton::clicked, this, &TFEvol::BAfficherClick);
@@ -136,7 +136,7 @@ void TFEvol::SEvolClick(int row) {
     box.left = 6;
     box.top = 4;
     box.width = 456;
-    box.height = 200;
+    box.height = 196;
     box.fontSize = 8;
     ref::drawTrend(Canvas1->surface(), rows_[std::size_t(row)], names_, centre_, box);
 }

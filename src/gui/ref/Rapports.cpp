@@ -47,7 +47,7 @@ TFRapports::TFRapports(AppContext& ctx) : Form(ctx, "TFRapports", "Rapports des 
     BDossier = addButton("BDossier", QString::fromUtf8("Changer…"), 490, 264, 110, 28);
     BCreer = addButton("BCreer", QString::fromUtf8("Créer les rapports"), 40, 330, 200, 34);
     look::boldFont(BCreer, 10);
-    BitBtn1 = addButton("BitBtn1", "Retour", 490, 430, 110, 34);
+    BitBtn1 = addButton("BitBtn1", "Retour", 490, 420, 110, 32);
     connect(BDossier, &QPushButton::clicked, this, &TFRapports::BDossierClick);
     connect(BCreer, &QPushButton::clicked, this, &TFRapports::BCreerClick);
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::close);

@@ -61,11 +61,11 @@ TFVaria::TFVaria(AppContext& ctx) : Form(ctx, "TFVaria", QString::fromUtf8("Rép
     connect(BImp, &QPushButton::clicked, this, &TFVaria::BImpClick);
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::close);
     // The comparison of the centres within their limits, under the charts.
-    BEntonnoir = addButton("BEntonnoir", "Entonnoir", 4, 446, 84, 28);
+    BEntonnoir = addButton("BEntonnoir", "Entonnoir", 4, 442, 84, 30);
     BEntonnoir->setCheckable(true);
-    BAlertes = addButton("BAlertes", "Alertes", 92, 446, 84, 28);
-    BRapports = addButton("BRapports", "Rapports", 180, 446, 84, 28);
-    BExport = addButton("BExport", "Export tableur", 268, 446, 92, 28);
+    BAlertes = addButton("BAlertes", "Alertes", 92, 442, 84, 30);
+    BRapports = addButton("BRapports", "Rapports", 180, 442, 84, 30);
+    BExport = addButton("BExport", "Export tableur", 268, 442, 92, 30);
     BRapports->setAccessibleName(QString::fromUtf8("Rapports des centres"));
     connect(BEntonnoir, &QPushButton::clicked, this, &TFVaria::BEntonnoirClick);
     connect(BAlertes, &QPushButton::clicked, this, &TFVaria::BAlertesClick);
