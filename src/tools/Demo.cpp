@@ -46,7 +46,7 @@ void campaignBias(DemoCentre& c, long centre, int campaign) {
     if (centre == 3) c.hba1cShift += 1.3;
     if (centre == 5) c.eyeExamShift -= 0.4, c.footExamShift -= 0.3;
     if (centre == 8) c.hba1cShift -= 0.9, c.eyeExamShift += 0.2, c.smokingShift -= 0.12;
-    if (centre % 11 == 0) c.hba1cShift += -0.6 + 0.25 * campaign;
+    if (centre % 11 == 0) c.hba1cShift += -0.6 + 0.1 * campaign;
 }
 
 // The FIBs of a centre as the program's save leaves them, so that each
@@ -83,8 +83,7 @@ std::uint32_t sizeOf(long fiches, std::size_t i) {
 int cmdDemo(const Words& words) {
     Args a;
     std::string err;
-    if (!parseArgs(words, {"fiches", "centres", "graine", "campagnes"}, {"remplacer"}, a, &err))
-        return usageError(err);
+    if (!parseArgs(words, {"fiches", "centres", "graine", "campagnes"}, {"remplacer"}, a, &err)) return usageError(err);
     if (!a.positional.empty()) return usageError("argument inattendu : " + a.positional[0]);
     long fiches = 200, centres = 0, graine = 1998;
     if (auto v = a.value("fiches")) {
@@ -145,7 +144,8 @@ int cmdDemo(const Words& words) {
             auto n = sizeOf(fiches, std::size_t(i));
             n = std::max<std::uint32_t>(1, n + std::uint32_t((i * 31 + k * 17) % 9) - 4u);
             if (fibs.size() + n > 65535) break;
-            const auto records = centreRecords(c, n, static_cast<std::uint64_t>(graine) * 7919u + std::uint64_t(year) * 1009u + std::uint64_t(i));
+            const auto records = centreRecords(
+                c, n, static_cast<std::uint64_t>(graine) * 7919u + std::uint64_t(year) * 1009u + std::uint64_t(i));
             for (std::size_t r = 1; r < records.size(); ++r) fibs.push_back(pool::widen(records[r]));
         }
         // Record 0 of the first centre's file, as the collection takes it.

@@ -79,8 +79,9 @@ Benchmark benchmarkOf(const StoredSynthesis& s) {
 std::string benchmarkCsv(const Benchmark& b) {
     std::string out = "\xEF\xBB\xBF";
     out += csvField("Comparaison des centres : " + b.name + ", " + std::to_string(b.total) + " fiches") + "\r\n";
-    out += "Centre;Ligne;Libellé;Numérateur;Dénominateur;Pourcentage;Limite basse 95 %;Limite haute 95 %;"
-           "Limite basse 99,8 %;Limite haute 99,8 %;Position\r\n";
+    out +=
+        "Centre;Ligne;Libellé;Numérateur;Dénominateur;Pourcentage;Limite basse 95 %;Limite haute 95 %;"
+        "Limite basse 99,8 %;Limite haute 99,8 %;Position\r\n";
     if (b.bands.empty()) return out;
     const std::size_t centres = b.bands.front().centres.size();
     for (std::size_t i = 0; i < centres; ++i)
@@ -159,8 +160,9 @@ public:
             p.setPen(colors::Gray);
             p.line(150, kFooterY - 20, kPageWidth - 150, kFooterY - 20);
             p.setFont(fontOf(8, false, colors::Gray));
-            p.text(150, kFooterY, "Centre " + std::to_string(centre_) + " (" + std::to_string(fibs_) +
-                                      " fiches) – " + stem(b_.name) + " – édité le " + date_);
+            p.text(150, kFooterY,
+                   "Centre " + std::to_string(centre_) + " (" + std::to_string(fibs_) + " fiches) – " + stem(b_.name) +
+                       " – édité le " + date_);
             p.text(kPageWidth - 450, kFooterY, "Page " + std::to_string(i + 1) + " / " + std::to_string(n));
         }
     }

@@ -16,7 +16,7 @@ namespace pelo::ref {
 struct Benchmark {
     std::string name;  // "SynFr97.Atx"
     std::uint16_t total = 0;
-    std::vector<Funnel> bands;                                // every band line, in list order
+    std::vector<Funnel> bands;                               // every band line, in list order
     std::array<Funnel, eval::kObjectiveCount> indicators{};  // objectives rows 1 to 9
 
     // A centre's entry in a funnel; nullptr when it is not in the synthesis.

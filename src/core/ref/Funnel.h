@@ -32,8 +32,8 @@ int funnelPosition(std::uint32_t x, std::uint32_t n, const FunnelLimits& l);
 
 struct FunnelCentre {
     std::uint16_t centre = 0;
-    std::uint16_t n = 0;  // NbFichesCentre, low 16 bits
-    std::uint16_t x = 0;  // its count of the band
+    std::uint16_t n = 0;                 // NbFichesCentre, low 16 bits
+    std::uint16_t x = 0;                 // its count of the band
     std::optional<FunnelLimits> limits;  // none when n is 0
     int position = 0;
 };
@@ -43,9 +43,9 @@ struct Funnel {
     std::string section;  // the heading of the band's section ("Pied Gauche"); empty for an indicator
     int line = 0;
     int counter = 0;
-    std::uint16_t total = 0;  // index entry 999
-    std::uint16_t count = 0;  // the country's count of the band
-    double target = 0;        // count / total (0 for a total of 0)
+    std::uint16_t total = 0;            // index entry 999
+    std::uint16_t count = 0;            // the country's count of the band
+    double target = 0;                  // count / total (0 for a total of 0)
     std::vector<FunnelCentre> centres;  // the centres of the index, increasing
 };
 

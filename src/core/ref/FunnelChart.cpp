@@ -148,9 +148,23 @@ void drawFunnel(Surface& s, const Funnel& f, std::int32_t chosen, const ChartBox
     if (b.labels) {
         font.color = kLimit998;
         s.setFont(font);
-        for (const auto& c : f.centres)
-            if (c.n > 0 && std::abs(c.position) == 2 && c.centre != chosen)
-                s.text(px(c.n) + r + 1, py(100.0 * c.x / c.n) - iround(u * 0.6), std::to_string(c.centre));
+        // A label that would cover another is left out: the point stays.
+        struct Box {
+            int x1, y1, x2, y2;
+        };
+        std::vector<Box> placed;
+        for (const auto& c : f.centres) {
+            if (c.n == 0 || std::abs(c.position) != 2 || c.centre == chosen) continue;
+            const std::string t = std::to_string(c.centre);
+            const Box bx{px(c.n) + r + 1, py(100.0 * c.x / c.n) - iround(u * 0.6), 0, 0};
+            const Box box{bx.x1, bx.y1, bx.x1 + iround(u * 0.6 * double(t.size())), bx.y1 + iround(u * 1.1)};
+            const bool covers = std::any_of(placed.begin(), placed.end(), [&](const Box& o) {
+                return box.x1 < o.x2 && o.x1 < box.x2 && box.y1 < o.y2 && o.y1 < box.y2;
+            });
+            if (covers) continue;
+            placed.push_back(box);
+            s.text(box.x1, box.y1, t);
+        }
     }
     if (mine) {
         const int x = px(mine->n), y = py(100.0 * mine->x / mine->n), rr = r * 2 + 1;
@@ -159,7 +173,10 @@ void drawFunnel(Surface& s, const Funnel& f, std::int32_t chosen, const ChartBox
         font.color = kChosen;
         font.bold = true;
         s.setFont(font);
-        s.text(x + rr + 2, y - iround(u * 0.6), std::to_string(mine->centre));
+        // Its number on the side where it stays within the chart.
+        const std::string t = std::to_string(mine->centre);
+        const int w = iround(u * 0.6 * double(t.size()));
+        s.text(x + rr + 2 + w <= b.left + b.width ? x + rr + 2 : x - rr - 2 - w, y - iround(u * 0.6), t);
     }
 
     if (!b.legend) return;

@@ -74,7 +74,8 @@ void drawTrend(Surface& s, const TrendRow& row, const std::vector<std::string>& 
     const std::size_t n = campaigns.size();
     auto px = [&](std::size_t i) {
         // Each campaign in the middle of its share of the axis.
-        return x0 + static_cast<int>(std::lround(double(x1 - x0) * (double(i) + 0.5) / double(std::max<std::size_t>(n, 1))));
+        return x0 +
+               static_cast<int>(std::lround(double(x1 - x0) * (double(i) + 0.5) / double(std::max<std::size_t>(n, 1))));
     };
     auto py = [&](double pct) { return y1 - static_cast<int>(std::lround(double(y1 - y0) * pct / axis)); };
 

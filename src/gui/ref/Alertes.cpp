@@ -44,7 +44,7 @@ TFAlertes::TFAlertes(AppContext& ctx) : Form(ctx, "TFAlertes", "Alertes") {
     look::setBase(LAlertes, look::kAqua);
     QFont mono("Liberation Mono");
     mono.setStyleHint(QFont::Monospace);
-    mono.setPointSize(8);
+    mono.setPointSize(7);
     LAlertes->setFont(mono);
     connect(LAlertes, &QListWidget::itemClicked, this, [this] { LAlertesClick(); });
 
@@ -83,14 +83,12 @@ void TFAlertes::Fill() {
         for (const auto& c : f.centres) {
             if (c.position == 0 || std::abs(c.position) < level) continue;
             // Columns in a fixed-pitch font: band, centre, its share, the country's, the position.
-            const std::string text = pad("Ligne " + std::to_string(f.line), 10) + pad(f.title, 31) +
-                                     pad("centre " + std::to_string(c.centre), 12) +
-                                     pad(percentOf(c.x, c.n).text() + " % (" + std::to_string(c.x) + " / " +
-                                             std::to_string(c.n) + ")",
-                                         22) +
-                                     pad("pays " + percentOf(f.count, f.total).text() + " %", 15) +
-                                     ref::positionWords(c.position) +
-                                     (std::abs(c.position) == 2 ? " (99,8 %)" : " (95 %)");
+            const std::string text =
+                pad("Ligne " + std::to_string(f.line), 10) + pad(f.title, 30) +
+                pad("centre " + std::to_string(c.centre), 11) +
+                pad(percentOf(c.x, c.n).text() + " % (" + std::to_string(c.x) + " / " + std::to_string(c.n) + ")", 21) +
+                pad("pays " + percentOf(f.count, f.total).text() + " %", 14) + ref::positionWords(c.position) +
+                (std::abs(c.position) == 2 ? " (99,8 %)" : " (95 %)");
             auto* item = new QListWidgetItem(QString::fromStdString(text), LAlertes);
             item->setToolTip(QString::fromStdString(f.section + " : " + f.title));
             item->setForeground(c.position > 0 ? QColor(0, 0, 160) : QColor(170, 0, 0));
@@ -99,7 +97,7 @@ void TFAlertes::Fill() {
         }
     if (shown_.empty())
         LResume->setText(QString::fromUtf8(level == 2 ? "Aucun centre hors des limites à 99,8 %"
-                                                       : "Aucun centre hors des limites à 95 %"));
+                                                      : "Aucun centre hors des limites à 95 %"));
     else
         LResume->setText(QString::fromUtf8("%1 alertes dans %2 bandes ; un clic montre l'entonnoir de la bande")
                              .arg(shown_.size())

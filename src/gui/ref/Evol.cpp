@@ -16,8 +16,8 @@ TFEvol::TFEvol(AppContext& ctx) : Form(ctx, "TFEvol", QString::fromUtf8("Évolut
     setScalable(true);
     setFixedSize(640, 480);
     look::setBackground(this, look::kGrey);
-    auto* banner = addBanner("Titre", QString::fromUtf8("Évolution d'une campagne à l'autre"), 0, 0, 640, 36,
-                             look::kAqua);
+    auto* banner =
+        addBanner("Titre", QString::fromUtf8("Évolution d'une campagne à l'autre"), 0, 0, 640, 36, look::kAqua);
     look::boldFont(banner, 13);
 
     addLabel("LSynTitre", QString::fromUtf8("Synthèses (2 à 12) :"), 8, 42, 150, 20);
@@ -102,7 +102,8 @@ void TFEvol::BAfficherClick() {
     SEvol->setColumnCount(1 + n * (centre > 0 ? 2 : 1));
     SEvol->setRowCount(int(rows_.size()));
     QStringList heads{QString::fromUtf8("Bande")};
-    for (const auto& name : names) heads << QString::fromUtf8("Pays\n%1").arg(QString::fromStdString(ref::campaignName(name)));
+    for (const auto& name : names)
+        heads << QString::fromUtf8("Pays\n%1").arg(QString::fromStdString(ref::campaignName(name)));
     if (centre > 0)
         for (const auto& name : names)
             heads << QString::fromUtf8("C. %1\n%2").arg(centre).arg(QString::fromStdString(ref::campaignName(name)));

@@ -110,14 +110,15 @@ void TFRapports::BCreerClick() {
     for (auto c : centres)
         if (QFileInfo::exists(dir.filePath(QString::fromStdString(ref::reportFileName(s.name, c))))) ++existing;
     if (existing > 0) {
-        const QString q = existing == 1 ? QString::fromUtf8("Un rapport existe déjà dans ce dossier : le remplacer ?")
-                                        : QString::fromUtf8("%1 rapports existent déjà dans ce dossier : les remplacer ?")
-                                              .arg(existing);
+        const QString q =
+            existing == 1
+                ? QString::fromUtf8("Un rapport existe déjà dans ce dossier : le remplacer ?")
+                : QString::fromUtf8("%1 rapports existent déjà dans ce dossier : les remplacer ?").arg(existing);
         if (ui().confirm(q) != ui::Answer::Yes) return;
     }
 
-    const std::string date = state().Today.empty() ? QDate::currentDate().toString("dd/MM/yyyy").toStdString()
-                                                   : state().Today;
+    const std::string date =
+        state().Today.empty() ? QDate::currentDate().toString("dd/MM/yyyy").toStdString() : state().Today;
     const ref::Benchmark b = ref::benchmarkOf(s);
     const int total = int(centres.size());
     int written = 0;
@@ -128,15 +129,13 @@ void TFRapports::BCreerClick() {
         if (!ui().savePdf(ref::centreReport(b, centres[std::size_t(i)], date),
                           dir.filePath(QString::fromStdString(name)), &err)) {
             ui().progress(QString(), total, total);
-            return ui().error(QString::fromUtf8("Erreur d'entrée/sortie sur %1 : %2")
-                                  .arg(QString::fromStdString(name), err));
+            return ui().error(
+                QString::fromUtf8("Erreur d'entrée/sortie sur %1 : %2").arg(QString::fromStdString(name), err));
         }
         ++written;
-        cancelled = !ui().progress(QString::fromUtf8("Rapport du centre %1 (%2 sur %3)")
-                                       .arg(centres[std::size_t(i)])
-                                       .arg(written)
-                                       .arg(total),
-                                   written, total);
+        cancelled = !ui().progress(
+            QString::fromUtf8("Rapport du centre %1 (%2 sur %3)").arg(centres[std::size_t(i)]).arg(written).arg(total),
+            written, total);
     }
     if (cancelled && written < total) {
         ui().progress(QString(), total, total);
@@ -147,8 +146,8 @@ void TFRapports::BCreerClick() {
         return;
     }
     ui().information(written == 1 ? QString::fromUtf8("Rapport enregistré dans %1 : %2")
-                                         .arg(folder_, QString::fromStdString(ref::reportFileName(s.name, centres[0])))
-                                   : QString::fromUtf8("%1 rapports enregistrés dans %2").arg(written).arg(folder_));
+                                        .arg(folder_, QString::fromStdString(ref::reportFileName(s.name, centres[0])))
+                                  : QString::fromUtf8("%1 rapports enregistrés dans %2").arg(written).arg(folder_));
 }
 
 }  // namespace pelo

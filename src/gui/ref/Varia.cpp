@@ -161,7 +161,8 @@ void TFVaria::BAlertesClick() {
     if (!chosen) return;
     // The centre of the alert becomes the chosen one, beside the country in the list.
     state().ChosenCentre = chosen->centre;
-    if (const auto* r = stored_->centre(chosen->centre)) state().ChosenCentreCount = std::int32_t(r->NbFichesCentre & 0xFFFF);
+    if (const auto* r = stored_->centre(chosen->centre))
+        state().ChosenCentreCount = std::int32_t(r->NbFichesCentre & 0xFFFF);
     BitBtn2Click();
     BEntonnoir->setChecked(true);
     showFunnel(chosen->line);

@@ -185,8 +185,8 @@ bool QtAdapter::savePdf(const PrintDocument& doc, const QString& path, QString* 
 bool QtAdapter::progress(const QString& text, int done, int total) {
     if (done >= total && !progress_) return true;  // already closed
     if (done <= 0 || !progress_) {
-        progress_ = std::make_unique<QProgressDialog>(text, QStringLiteral("Annuler"), 0, total,
-                                                      QApplication::activeWindow());
+        progress_ =
+            std::make_unique<QProgressDialog>(text, QStringLiteral("Annuler"), 0, total, QApplication::activeWindow());
         progress_->setWindowTitle(QStringLiteral("PELORAMIX"));
         progress_->setWindowModality(Qt::WindowModal);
         progress_->setMinimumDuration(0);

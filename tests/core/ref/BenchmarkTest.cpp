@@ -31,7 +31,8 @@ ref::StoredSynthesis sample() {
 
 bool hasText(const DrawList& page, const std::string& t) {
     const auto texts = page.texts();
-    return std::any_of(texts.begin(), texts.end(), [&](const std::string& s) { return s.find(t) != std::string::npos; });
+    return std::any_of(texts.begin(), texts.end(),
+                       [&](const std::string& s) { return s.find(t) != std::string::npos; });
 }
 
 }  // namespace

@@ -14,7 +14,8 @@ double referenceLimit(std::uint32_t n, double t, double q) {
     long double cum = 0, prev = 0;
     const long double lt = std::log(static_cast<long double>(t)), lu = std::log1p(-static_cast<long double>(t));
     for (std::uint32_t r = 0; r <= n; ++r) {
-        const long double lp = std::lgamma(static_cast<long double>(n) + 1) - std::lgamma(static_cast<long double>(r) + 1) -
+        const long double lp = std::lgamma(static_cast<long double>(n) + 1) -
+                               std::lgamma(static_cast<long double>(r) + 1) -
                                std::lgamma(static_cast<long double>(n - r) + 1) + r * lt + (n - r) * lu;
         prev = cum;
         cum += std::exp(lp);
@@ -142,8 +143,8 @@ TEST(Funnel, FunnelOfABandLineAndAlerts) {
     EXPECT_EQ(f->centres[0].position, 0);
     EXPECT_FALSE(f->centres[1].limits);  // no FIB, no limits
     EXPECT_EQ(f->centres[1].position, 0);
-    EXPECT_EQ(f->centres[2].position, 2);    // 47.5 %
-    EXPECT_EQ(f->centres[3].position, -2);   // 18.3 %
+    EXPECT_EQ(f->centres[2].position, 2);   // 47.5 %
+    EXPECT_EQ(f->centres[3].position, -2);  // 18.3 %
     EXPECT_EQ(ref::alertsOf(s, 2), (std::vector<ref::Alert>{{3, 12, 2}, {3, 30, -2}}));
     // Every other band is 0 everywhere: t = 0, nobody outside.
     EXPECT_EQ(ref::alertsOf(s, 1).size(), 2u);

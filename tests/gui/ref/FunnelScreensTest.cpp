@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QFile>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
-#include <QLineEdit>
-#include <QComboBox>
 #include <fstream>
 
 #include "FakeUi.h"
@@ -219,7 +219,8 @@ TEST(FunnelScreens, SpreadsheetOfTheBenchmark) {
     const QByteArray csv = AppFixture::fileBytesOf(app.path("comparaison.csv"));
     EXPECT_EQ(csv.count('\n'), 2 + 3 * 183);
     EXPECT_TRUE(csv.contains(QString::fromUtf8("\r\n12;3;Hb < 6.5;95;200;47,5;").toUtf8()));
-    EXPECT_EQ(app.fake.messages.back().text, QString::fromUtf8("Comparaison des centres exportée dans comparaison.csv"));
+    EXPECT_EQ(app.fake.messages.back().text,
+              QString::fromUtf8("Comparaison des centres exportée dans comparaison.csv"));
     // Cancelled: nothing written, nothing said.
     const auto said = app.fake.messages.size();
     w->BExport->click();
