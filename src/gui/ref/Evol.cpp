@@ -42,7 +42,6 @@ TFEvol::TFEvol(AppContext& ctx) : Form(ctx, "TFEvol", QString::fromUtf8("Évolut
     SEvol->setSelectionBehavior(QAbstractItemView::SelectRows);
     SEvol->setSelectionMode(QAbstractItemView::SingleSelection);
     SEvol->verticalHeader()->setVisible(false);
-    SEvol->verticalHeader()->setDefaultSectionSize(20);
 
     Canvas1 = new ui::Canvas(this);
     Canvas1->setObjectName("Canvas1");
@@ -123,8 +122,11 @@ void TFEvol::BAfficherClick() {
             SEvol->setItem(r, 1 + n + c, ci);
         }
     }
-    SEvol->setColumnWidth(0, 170);
-    for (int c = 1; c < SEvol->columnCount(); ++c) SEvol->setColumnWidth(c, 52);
+    // Widths in pixels follow the form's scale like its fonts.
+    const double f = width() / 640.0;
+    SEvol->setColumnWidth(0, int(150 * f + 0.5));
+    for (int c = 1; c < SEvol->columnCount(); ++c) SEvol->setColumnWidth(c, int(44 * f + 0.5));
+    SEvol->verticalHeader()->setDefaultSectionSize(int(15 * f + 0.5));
     LEtat->setText(QString::fromUtf8("%1 campagnes").arg(n));
     SEvol->selectRow(0);
     SEvolClick(0);
