@@ -122,11 +122,9 @@ void TFEvol::BAfficherClick() {
             SEvol->setItem(r, 1 + n + c, ci);
         }
     }
-    // Widths in pixels follow the form's scale like its fonts.
-    const double f = width() / 640.0;
-    SEvol->setColumnWidth(0, int(150 * f + 0.5));
-    for (int c = 1; c < SEvol->columnCount(); ++c) SEvol->setColumnWidth(c, int(44 * f + 0.5));
-    SEvol->verticalHeader()->setDefaultSectionSize(int(15 * f + 0.5));
+    // Sized on their contents, so that a font scaled with the screen is not cut.
+    SEvol->resizeColumnsToContents();
+    SEvol->resizeRowsToContents();
     LEtat->setText(QString::fromUtf8("%1 campagnes").arg(n));
     SEvol->selectRow(0);
     SEvolClick(0);
