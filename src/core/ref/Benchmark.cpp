@@ -48,8 +48,10 @@ Funnel indicatorFunnel(const StoredSynthesis& s, int objective) {
     f.line = -1;
     f.counter = o.counter;
     f.total = s.index.totalFibs();
-    f.count = static_cast<std::uint16_t>(met(s.records.at(0).counters, f.total));
-    f.target = f.total == 0 ? 0.0 : std::min(1.0, double(f.count) / double(f.total));
+    // Two bands together can exceed 16 bits only in a damaged synthesis.
+    const std::uint32_t met0 = met(s.records.at(0).counters, f.total);
+    f.count = static_cast<std::uint16_t>(std::min<std::uint32_t>(met0, 0xFFFF));
+    f.target = f.total == 0 ? 0.0 : std::min(1.0, double(met0) / double(f.total));
     for (int c = 1; c <= pool::SynIndex::kLastCentre; ++c) {
         const auto* r = s.centre(c);
         if (!r) continue;
