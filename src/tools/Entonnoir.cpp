@@ -77,8 +77,15 @@ int cmdEvolution(const Words& words) {
         if (auto e = ref::readStored("", a.positional[i], all[i])) return fileError(e->message());
     for (const auto& row : ref::trendRows(all, centre)) {
         std::string out = std::to_string(row.line) + "\t" + row.label;
-        for (const auto& p : row.country) out += "\t" + p.text();
-        for (const auto& p : row.centre) out += "\t" + (p ? p->text() : std::string("-"));
+        // Appended piece by piece: GCC 12 takes "\t" + a temporary for an overlapping copy.
+        for (const auto& p : row.country) {
+            out += '\t';
+            out += p.text();
+        }
+        for (const auto& p : row.centre) {
+            out += '\t';
+            out += p ? p->text() : std::string("-");
+        }
         std::printf("%s\n", out.c_str());
     }
     return kOk;
