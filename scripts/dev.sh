@@ -2,7 +2,7 @@
 # Set-up, build, start and test PELORAMIX on Debian 12.
 #   scripts/dev.sh run           install what is missing, build, start the program
 #   scripts/dev.sh test          install what is missing, build, run every test
-#   scripts/dev.sh bench         install what is missing, build, run the four benchmarks
+#   scripts/dev.sh bench         install what is missing, build, run the benchmarks
 #   scripts/dev.sh asan          build under AddressSanitizer and UBSan (build-asan/), run every test
 #   scripts/dev.sh format        format src/ tests/ bench/ fuzz/ with .clang-format
 #   scripts/dev.sh format-check  list the files that are not formatted (fails if there is one)
@@ -164,7 +164,7 @@ test)
 bench)
     install_missing "${PACKAGES[@]}"
     build
-    for b in bench_records bench_synthesis bench_pool bench_evaluation; do
+    for b in bench_records bench_synthesis bench_pool bench_evaluation bench_funnel; do
         echo "== $b"
         "$BUILD/bench/$b"
     done

@@ -166,6 +166,42 @@ if command -v script >/dev/null; then
     grep -q "collecte : FIB1.DAT" "$WORK/tty" || { echo "ÉCHEC progression sur un terminal : $(cat -v "$WORK/tty")"; fail=$((fail+1)); }
     [ -f "$WORK/FibPr.Dat" ] || { echo "ÉCHEC collecte sur un terminal"; fail=$((fail+1)); }
 fi
+# entonnoir, alertes and evolution: golden outputs of two campaigns of the same
+# centres (tests/data/entonnoir/campagnes.py writes them; limits checked by hand
+# against exact binomial sums).
+ENT="$(cd "$(dirname "$0")" && pwd)/data/entonnoir"
+egolden() {  # egolden NAME FILE COMMAND...
+    local name=$1 file=$2; shift 2
+    check "$name" 0 "$@"
+    cmp -s "$WORK/out" "$ENT/$file" || { echo "ÉCHEC $name : sortie différente"; diff "$WORK/out" "$ENT/$file" | head; fail=$((fail+1)); }
+}
+egolden "entonnoir ligne 3" entonnoir-ligne3.txt "$FIBTOOL" -C "$ENT" entonnoir SynFr97.Atx --ligne 3
+egolden "entonnoir ligne 107" entonnoir-ligne107.txt "$FIBTOOL" -C "$ENT" entonnoir SynFr97.Atx --ligne 107
+egolden "alertes" alertes.txt "$FIBTOOL" -C "$ENT" alertes SynFr97.Atx
+egolden "alertes --seuil 95" alertes-95.txt "$FIBTOOL" -C "$ENT" alertes SynFr97.Atx --seuil 95
+egolden "evolution" evolution.txt "$FIBTOOL" -C "$ENT" evolution SynFr96.Atx SynFr97.Atx
+egolden "evolution --centre" evolution-centre20.txt "$FIBTOOL" -C "$ENT" evolution SynFr96.Atx SynFr97.Atx --centre 20
+check "entonnoir ligne de titre" 2 "$FIBTOOL" -C "$ENT" entonnoir SynFr97.Atx --ligne 2
+check "entonnoir sans ligne" 2 "$FIBTOOL" -C "$ENT" entonnoir SynFr97.Atx
+check "entonnoir synthese absente" 1 "$FIBTOOL" -C "$WORK" entonnoir SynXx97.Atx --ligne 3
+check "alertes --seuil invalide" 2 "$FIBTOOL" -C "$ENT" alertes SynFr97.Atx --seuil 90
+check "evolution une seule synthese" 2 "$FIBTOOL" -C "$ENT" evolution SynFr97.Atx
+check "evolution synthese absente" 1 "$FIBTOOL" -C "$ENT" evolution SynFr97.Atx SynXx97.Atx
+# A campaign where every centre is at the country's share: nothing, exit 0.
+check "alertes sans alerte" 0 "$FIBTOOL" -C "$ENT" alertes SynFr96.Atx --seuil 95
+[ ! -s "$WORK/out" ] || { echo "ÉCHEC alertes sans alerte : $(cat "$WORK/out")"; fail=$((fail+1)); }
+
+# demo --campagnes: one pooled collection per campaign year, ready for its stored synthesis.
+check "demo --campagnes" 0 "$FIBTOOL" -C "$WORK" demo --fiches 20 --centres 12 --campagnes 2 --remplacer
+for y in 96 97; do
+    [ -f "$WORK/FibFr$y.Dat" ] || { echo "ÉCHEC FibFr$y.Dat absent"; fail=$((fail+1)); }
+    check "synthese-pays campagne $y" 0 "$FIBTOOL" -C "$WORK" synthese-pays "FibFr$y.Dat" --annee-ref "19$y"
+    grep -q "^12 centres, " "$WORK/out" || { echo "ÉCHEC campagne $y : $(cat "$WORK/out")"; fail=$((fail+1)); }
+done
+check "demo --campagnes sans --remplacer" 2 "$FIBTOOL" -C "$WORK" demo --fiches 20 --centres 12 --campagnes 2
+check "demo --campagnes invalide" 2 "$FIBTOOL" -C "$WORK" demo --campagnes 13 --remplacer
+check "evolution des campagnes" 0 "$FIBTOOL" -C "$WORK" evolution SYNFr96.ATX SYNFr97.ATX --centre 3
+[ "$(wc -l < "$WORK/out")" -eq 183 ] || { echo "ÉCHEC evolution des campagnes"; fail=$((fail+1)); }
 
 # Output that cannot be written (a full disk) is a file error, not a success.
 if [ -w /dev/full ]; then

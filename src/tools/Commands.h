@@ -18,5 +18,8 @@ int cmdVariabilite(const Words& w);
 int cmdCollecte(const Words& w);
 int cmdSynthesePays(const Words& w);
 int cmdSelection(const Words& w);
+int cmdEntonnoir(const Words& w);
+int cmdAlertes(const Words& w);
+int cmdEvolution(const Words& w);
 
 }  // namespace pelo::cli

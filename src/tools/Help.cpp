@@ -27,7 +27,10 @@ const char* kGeneral =
     "  selection POOL SORTIE --variable N [...]           sous-collection par critère\n"
     "  repartition SYNTHESE.Atx [--centre C]              liste de variabilité\n"
     "  variabilite SYNTHESE.Atx --ligne L                 variabilité d'une bande\n"
-    "  demo [--fiches N] [--centres K] [--graine S] [--remplacer]\n"
+    "  entonnoir SYNTHESE.Atx --ligne L                   limites de chaque centre pour une bande\n"
+    "  alertes SYNTHESE.Atx [--seuil 95|99.8]             centres hors des limites\n"
+    "  evolution A.Atx B.Atx [...] [--centre C]           bandes d'une campagne à l'autre\n"
+    "  demo [--fiches N] [--centres K] [--campagnes K] [--graine S] [--remplacer]\n"
     "                                                     données de démonstration\n"
     "  lire FICHIER [--fiche K]                           en-tête, ou champs d'une fiche\n"
     "  aide [COMMANDE]                                    ce texte, ou l'aide d'une commande\n"
@@ -124,13 +127,39 @@ const std::map<std::string, const char*>& pages() {
          "  --ligne L        ligne de bande de la liste (3 à 262)\n"
          "\n"
          "Exemple : fibtool variabilite SynFr97.Atx --ligne 3\n"},
+        {"entonnoir",
+         "Usage : fibtool entonnoir SYNTHESE.Atx --ligne L\n"
+         "Graphique en entonnoir d'une ligne de bande : d'abord le pays (0, N, X, pourcentage),\n"
+         "puis par centre : centre, fiches, effectif, pourcentage, limites basse et haute à 95 %,\n"
+         "limites basse et haute à 99,8 %, position (-2 à 2), séparés par des tabulations.\n"
+         "\n"
+         "  --ligne L        ligne de bande de la liste (3 à 262)\n"
+         "\n"
+         "Exemple : fibtool entonnoir SynFr97.Atx --ligne 3\n"},
+        {"alertes",
+         "Usage : fibtool alertes SYNTHESE.Atx [--seuil 95|99.8]\n"
+         "Les centres hors des limites, pour chaque ligne de bande : ligne, centre, position.\n"
+         "\n"
+         "  --seuil 95|99.8  limites retenues (défaut : 99.8)\n"
+         "\n"
+         "Exemple : fibtool alertes SynFr97.Atx --seuil 95\n"},
+        {"evolution",
+         "Usage : fibtool evolution A.Atx B.Atx [C.Atx ...] [--centre C]\n"
+         "Les bandes d'une campagne à l'autre (2 à 12 synthèses, dans l'ordre donné) : ligne,\n"
+         "libellé, pourcentage du pays dans chaque synthèse, puis celui du centre avec --centre.\n"
+         "\n"
+         "  --centre C       ajoute les pourcentages du centre C (- quand il est absent)\n"
+         "\n"
+         "Exemple : fibtool evolution SYNFr96.ATX SYNFr97.ATX --centre 3\n"},
         {"demo",
-         "Usage : fibtool demo [--fiches N] [--centres K] [--graine S] [--remplacer]\n"
+         "Usage : fibtool demo [--fiches N] [--centres K] [--campagnes K] [--graine S] [--remplacer]\n"
          "Données de démonstration réalistes : un FIB.DAT identifié et, avec --centres, les\n"
          "fichiers FIB1.DAT ... FIBK.DAT d'une collection nationale.\n"
          "\n"
          "  --fiches N       nombre de fiches de FIB.DAT (défaut : 200)\n"
          "  --centres K      écrit aussi FIB1.DAT ... FIBK.DAT (1 à 999)\n"
+         "  --campagnes K    écrit aussi les collections de K campagnes (1 à 12), FibFr97.Dat\n"
+         "                   et les années d'avant\n"
          "  --graine S       graine du tirage (mêmes données pour la même graine)\n"
          "  --remplacer      écrase les fichiers existants (jamais sans cette option)\n"
          "\n"

@@ -34,6 +34,9 @@ const std::map<std::string, std::function<int(const Words&)>>& commands() {
         {"collecte", cmdCollecte},
         {"synthese-pays", cmdSynthesePays},
         {"selection", cmdSelection},
+        {"entonnoir", cmdEntonnoir},
+        {"alertes", cmdAlertes},
+        {"evolution", cmdEvolution},
     };
     return table;
 }

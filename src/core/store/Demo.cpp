@@ -39,7 +39,8 @@ std::uint8_t event(Rng& r, double pRecent, double pOld, bool exclusive) {
     return 4;
 }
 
-void fillFib(FibRecord& f, Rng& r, int year, const std::array<std::uint16_t, 7>& units) {
+void fillFib(FibRecord& f, Rng& r, int year, const DemoCentre& c) {
+    const auto& units = c.units;
     using namespace fld;
     char date[32];
     std::snprintf(date, sizeof date, "%02d/%02d/%04d", r.range(1, 28), r.range(1, 12), year);
@@ -79,7 +80,7 @@ void fillFib(FibRecord& f, Rng& r, int year, const std::array<std::uint16_t, 7>&
     }
 
     if (r.chance(0.45)) f.set(DiabeteFamille, std::uint8_t{1});
-    const std::uint8_t smokes = r.yesNo(0.25);
+    const std::uint8_t smokes = r.yesNo(std::clamp(0.25 + c.smokingShift, 0.0, 1.0));
     f.set(Tabac, smokes);
     if (smokes == 1) f.set(Cigarettes, r.range(3, 30));
     const std::uint8_t drinks = r.yesNo(0.4);
@@ -106,7 +107,7 @@ void fillFib(FibRecord& f, Rng& r, int year, const std::array<std::uint16_t, 7>&
     // Laboratory values, written in the centre's unit.
     const double gly = std::clamp(r.normal(8.8, 2.5), 3.5, 22.0);  // mmol/l
     f.set(GlyJeun, round2(units[0] == 4 ? gly / 5.55 : units[0] == 5 ? gly * 18.0 : gly));
-    f.set(HbA1c, round2(std::clamp(r.normal(7.9, 1.3), 4.8, 14.0)));
+    f.set(HbA1c, round2(std::clamp(r.normal(7.9 + c.hba1cShift, 1.3), 4.8, 14.0)));
     if (r.chance(0.15)) f.set(Fructosamine, round2(std::clamp(r.normal(320, 50), 200.0, 500.0)));
     const double creat = std::clamp(r.normal(85, 25), 45.0, 300.0);  // µmol/l
     f.set(Creatinine, round2(units[1] == 4 ? creat / 8.84 : creat));
@@ -135,7 +136,7 @@ void fillFib(FibRecord& f, Rng& r, int year, const std::array<std::uint16_t, 7>&
     f.set(NeuropathiePeri, r.yesNo(0.2));
     f.set(Claudication, r.yesNo(0.07));
 
-    const bool eyes = r.chance(0.7);
+    const bool eyes = r.chance(std::clamp(0.7 + c.eyeExamShift, 0.0, 1.0));
     f.set(ExamYeux, static_cast<std::uint8_t>(eyes ? 1 : 2));
     if (eyes) {
         const bool retino = r.chance(0.25);
@@ -157,7 +158,7 @@ void fillFib(FibRecord& f, Rng& r, int year, const std::array<std::uint16_t, 7>&
             f.set(d ? AcuiteD : AcuiteG, static_cast<std::uint8_t>(std::clamp(r.range(4, 12), 0, 10)));
         }
     }
-    const bool feet = r.chance(0.65);
+    const bool feet = r.chance(std::clamp(0.65 + c.footExamShift, 0.0, 1.0));
     f.set(ExamPieds, static_cast<std::uint8_t>(feet ? 1 : 2));
     if (feet) {
         for (auto fl : {SensVibraG, SensDoulG, PoulsG, SensVibraD, SensDoulD, PoulsD}) f.set(fl, r.yesNo(0.85));
@@ -231,7 +232,7 @@ std::vector<FibRecord> demoRecords(const DemoCentre& c, std::uint32_t n, std::ui
         std::snprintf(date, sizeof date, "01/01/%04d", year);
         FibRecord f = emptyFibFromHeader(h, date);
         f.set(fld::NumFib, static_cast<std::uint16_t>(k));
-        fillFib(f, r, year, c.units);
+        fillFib(f, r, year, c);
         out.push_back(f);
     }
     return out;

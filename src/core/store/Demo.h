@@ -16,6 +16,12 @@ struct DemoCentre {
     std::uint8_t structure = 4;  // hospital diabetes service
     std::array<std::uint16_t, 7> units{3, 3, 3, 3, 3, 3, 3};
     int year = 0;  // year of the sheets; 0 = this year
+    // Shifts of the centre's care from the usual figures, for campaigns in
+    // which some centres stand out and the country slowly improves.
+    double hba1cShift = 0;    // added to the mean HbA1c (%)
+    double eyeExamShift = 0;  // added to the share of eye examinations
+    double footExamShift = 0;
+    double smokingShift = 0;
 };
 
 // The header and FIBs 1..n of a demonstration record file (record 0 first).

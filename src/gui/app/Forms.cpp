@@ -23,9 +23,12 @@
 #include "pool/Quest.h"
 #include "pool/Synt1.h"
 #include "pool/Synt2.h"
+#include "ref/Alertes.h"
 #include "ref/Compar.h"
+#include "ref/Evol.h"
 #include "ref/Indic.h"
 #include "ref/Nsynth.h"
+#include "ref/Rapports.h"
 #include "ref/Varia.h"
 #include "ref/Vis97.h"
 #include "ref/Visi97.h"
@@ -86,6 +89,9 @@ void createForms(AppContext& ctx) {
     f.add(new TFVaria(ctx));
     f.add(new TFVis97(ctx));
     f.add(new TFIndic(ctx));
+    f.add(new TFAlertes(ctx));
+    f.add(new TFRapports(ctx));
+    f.add(new TFEvol(ctx));
     f.add(new TFVisi97(ctx));
     f.add(new TFSauv(ctx));
     f.add(new TForm1(ctx));
@@ -258,6 +264,16 @@ void openComparison(AppContext& ctx) { ctx.ui.showModal(ctx.forms.get<TFCompar>(
 void openVariability(AppContext& ctx) { ctx.ui.showModal(ctx.forms.get<TFVaria>()); }
 
 void openStandardIndicators(AppContext& ctx) { ctx.ui.showModal(ctx.forms.get<TFIndic>()); }
+
+std::optional<AlertChoice> openAlerts(AppContext& ctx) {
+    auto* f = ctx.forms.get<TFAlertes>();
+    if (ctx.ui.showModal(f) != QDialog::Accepted) return std::nullopt;
+    return f->chosen();
+}
+
+void openCentreReports(AppContext& ctx) { ctx.ui.showModal(ctx.forms.get<TFRapports>()); }
+
+void openEvolution(AppContext& ctx) { ctx.ui.showModal(ctx.forms.get<TFEvol>()); }
 
 void openReferences(AppContext& ctx) { ctx.ui.showModal(ctx.forms.get<TFVisi97>()); }
 

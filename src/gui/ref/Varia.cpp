@@ -6,9 +6,11 @@
 #include "pool/VariabilityCharts.h"
 #include "pool/VariabilityList.h"
 #include "pool/VariabilityPrint.h"
+#include "ref/FunnelView.h"
 #include "ref/StoredSynthesis.h"
 #include "ui/Canvas.h"
 #include "ui/Look.h"
+#include "ui/Navigation.h"
 
 namespace pelo {
 
@@ -58,9 +60,24 @@ TFVaria::TFVaria(AppContext& ctx) : Form(ctx, "TFVaria", QString::fromUtf8("Rép
     connect(BitBtn3, &QPushButton::clicked, this, &TFVaria::BitBtn3Click);
     connect(BImp, &QPushButton::clicked, this, &TFVaria::BImpClick);
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::close);
+    // The comparison of the centres within their limits, under the charts.
+    BEntonnoir = addButton("BEntonnoir", "Entonnoir", 4, 442, 84, 30);
+    BEntonnoir->setCheckable(true);
+    BAlertes = addButton("BAlertes", "Alertes", 92, 442, 84, 30);
+    BRapports = addButton("BRapports", "Rapports", 180, 442, 84, 30);
+    BExport = addButton("BExport", "Export tableur", 268, 442, 92, 30);
+    BRapports->setAccessibleName(QString::fromUtf8("Rapports des centres"));
+    connect(BEntonnoir, &QPushButton::clicked, this, &TFVaria::BEntonnoirClick);
+    connect(BAlertes, &QPushButton::clicked, this, &TFVaria::BAlertesClick);
+    connect(BRapports, &QPushButton::clicked, this, &TFVaria::BRapportsClick);
+    connect(BExport, &QPushButton::clicked, this, &TFVaria::BExportClick);
     setTabOrder(LVar, BitBtn3);
     setTabOrder(BitBtn3, BImp);
     setTabOrder(BImp, BitBtn1);
+    setTabOrder(BitBtn1, BEntonnoir);
+    setTabOrder(BEntonnoir, BAlertes);
+    setTabOrder(BAlertes, BRapports);
+    setTabOrder(BRapports, BExport);
 }
 
 TFVaria::~TFVaria() = default;
@@ -80,6 +97,7 @@ void TFVaria::BitBtn2Click() {
         stored_ = std::move(s);
     }
     Canvas1->clear(colors::Silver);
+    funnelLine_ = -1;
     if (!stored_) {
         lines_.clear();
         last_ = -1;
@@ -96,6 +114,7 @@ void TFVaria::Graf(int h) { pool::drawVariabilitySectionChart(Canvas1->surface()
 void TFVaria::LVarClick() {
     const int line = LVar->currentRow();
     if (line < 0 || !stored_) return;
+    if (BEntonnoir->isChecked()) return showFunnel(line);
     auto mode = modeOf(state());
     pool::clearChartArea(Canvas1->surface(), mode);
     if (line >= 2 && line < int(lines_.size()) - 1) {
@@ -119,7 +138,42 @@ void TFVaria::BitBtn3Click() {
 
 void TFVaria::BImpClick() {
     if (lines_.empty()) return;
+    if (BEntonnoir->isChecked() && funnelLine_ >= 0 && stored_)
+        return void(ui().print(ref::funnelPrint(*stored_, funnelLine_, state().ChosenCentre)));
     ui().print(pool::variabilityPrintout(lines_, last_));
+}
+
+void TFVaria::BEntonnoirClick() {
+    funnelLine_ = -1;
+    Canvas1->clear(colors::Silver);
+    if (!BEntonnoir->isChecked()) Graf(2);
+}
+
+void TFVaria::showFunnel(int line) {
+    if (!stored_ || !ref::drawFunnelOn(*Canvas1, *stored_, line, state().ChosenCentre)) return;
+    funnelLine_ = line;
+    LVar->setCurrentRow(line);
+}
+
+void TFVaria::BAlertesClick() {
+    if (!stored_) return;
+    const auto chosen = openAlerts(ctx());
+    if (!chosen) return;
+    // The centre of the alert becomes the chosen one, beside the country in the list.
+    state().ChosenCentre = chosen->centre;
+    if (const auto* r = stored_->centre(chosen->centre))
+        state().ChosenCentreCount = std::int32_t(r->NbFichesCentre & 0xFFFF);
+    BitBtn2Click();
+    BEntonnoir->setChecked(true);
+    showFunnel(chosen->line);
+}
+
+void TFVaria::BRapportsClick() {
+    if (stored_) openCentreReports(ctx());
+}
+
+void TFVaria::BExportClick() {
+    if (stored_) ref::exportBenchmark(ctx(), *stored_);
 }
 
 }  // namespace pelo

@@ -32,6 +32,13 @@ public:
     void Graf(int h);
     void BitBtn3Click();  // two-chart mode
     void BImpClick();
+    // Funnel mode: a band click draws the band's funnel instead of its bars.
+    void BEntonnoirClick();
+    void BAlertesClick();
+    void BRapportsClick();
+    void BExportClick();
+    // Draws the funnel of a band line in funnel mode (the list's line selected).
+    void showFunnel(int line);
 
     ui::Canvas* canvas() const { return Canvas1; }
     const std::vector<std::string>& lines() const { return lines_; }
@@ -41,6 +48,10 @@ public:
     QPushButton* BitBtn2;
     QPushButton* BitBtn3;
     QPushButton* BImp;
+    QPushButton* BEntonnoir;
+    QPushButton* BAlertes;
+    QPushButton* BRapports;
+    QPushButton* BExport;
 
 protected:
     void showEvent(QShowEvent* e) override;
@@ -50,6 +61,7 @@ private:
     std::unique_ptr<ref::StoredSynthesis> stored_;  // the records read last
     std::vector<std::string> lines_;
     int last_ = -1;
+    int funnelLine_ = -1;  // the funnel shown, -1 for none
 };
 
 }  // namespace pelo

@@ -39,12 +39,14 @@ TFVisi97::TFVisi97(AppContext& ctx) : Form(ctx, "TFVisi97", "VISION ") {
     }
     Button1 = addButton("Button1", QString::fromUtf8("Autres Synthèses"), 280, 62 + 8 * 34, 200, 28);
     BCompar = addButton("BCompar", "Tableau comparatif", 280, 62 + 9 * 34, 200, 28);
+    BEvol = addButton("BEvol", QString::fromUtf8("Évolution"), 280, 62 + 10 * 34, 200, 28);
     BitBtn1 = addButton("BitBtn1", "Retour", 500, 420, 110, 34);
     // Panel12 lights up while a synthesis is asked by name.
     Panels[11]->setGeometry(258, 62 + 8 * 34 + 6, 14, 16);
-    for (QPushButton* b : {Button1, BCompar, BitBtn1}) look::boldFont(b, 10);
+    for (QPushButton* b : {Button1, BCompar, BEvol, BitBtn1}) look::boldFont(b, 10);
     connect(Button1, &QPushButton::clicked, this, &TFVisi97::Button1Click);
     connect(BCompar, &QPushButton::clicked, this, &TFVisi97::BComparClick);
+    connect(BEvol, &QPushButton::clicked, this, &TFVisi97::BEvolClick);
     connect(BitBtn1, &QPushButton::clicked, this, &TFVisi97::BitBtn1Click);
     QWidget* prev = Buttons[0];
     for (int i = 1; i < ref::kReferenceCount; ++i) {
@@ -53,7 +55,8 @@ TFVisi97::TFVisi97(AppContext& ctx) : Form(ctx, "TFVisi97", "VISION ") {
     }
     setTabOrder(prev, Button1);
     setTabOrder(Button1, BCompar);
-    setTabOrder(BCompar, BitBtn1);
+    setTabOrder(BCompar, BEvol);
+    setTabOrder(BEvol, BitBtn1);
 }
 
 void TFVisi97::ReferenceClick(int i) {
@@ -76,6 +79,8 @@ void TFVisi97::BComparClick() {
     state().ComparisonEnabled = true;
     openComparison(ctx());
 }
+
+void TFVisi97::BEvolClick() { openEvolution(ctx()); }
 
 void TFVisi97::BitBtn1Click() { close(); }
 

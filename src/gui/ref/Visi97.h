@@ -22,11 +22,13 @@ public:
     void ReferenceClick(int i);
     void Button1Click();  // "Autres Synthèses"
     void BComparClick();
+    void BEvolClick();  // the bands across several campaigns
     void BitBtn1Click();
 
     std::array<QPushButton*, ref::kReferenceCount> Buttons{};
     QPushButton* Button1;
     QPushButton* BCompar;
+    QPushButton* BEvol;
     QPushButton* BitBtn1;
     std::array<QLabel*, 12> Panels{};
 };

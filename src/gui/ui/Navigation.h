@@ -5,6 +5,7 @@
 // form depends on the screens it opens.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -73,6 +74,18 @@ std::string askSynthesisName(AppContext& ctx, const std::string& proposed);
 void openComparison(AppContext& ctx);
 void openVariability(AppContext& ctx);
 void openStandardIndicators(AppContext& ctx);
+// From the variability window: the centres outside their limits on the
+// current synthesis (the line clicked: its band line and centre; nothing when
+// closed), the centres' reports, and from the reference menu the evolution
+// across the stored syntheses of the working folder.
+struct AlertChoice {
+    int line = 0;
+    std::int32_t centre = 0;
+    bool operator==(const AlertChoice&) const = default;
+};
+std::optional<AlertChoice> openAlerts(AppContext& ctx);
+void openCentreReports(AppContext& ctx);
+void openEvolution(AppContext& ctx);
 
 // Help page of a section of the FIB, modal: 1 to 8 for entry page 1, 10 to 14
 // for entry page 2 (TTAide1 ... TTAide14). Other numbers open nothing.

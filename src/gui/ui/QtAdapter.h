@@ -2,6 +2,9 @@
 #include "ui/Adapter.h"
 
 #include <QRect>
+#include <memory>
+
+class QProgressDialog;
 
 namespace pelo::ui {
 
@@ -16,7 +19,14 @@ public:
     QString chooseSaveFile(const QString& caption, const QString& suggested, const QString& filter) override;
     bool print(const PrintDocument& doc) override;
     Progress progress(const QString& title) override;
+    bool savePdf(const PrintDocument& doc, const QString& path, QString* error) override;
+    bool stepProgress(const QString& text, int done, int total) override;
     QSize screenSize() const override;
+    QtAdapter();
+    ~QtAdapter() override;
+
+private:
+    std::unique_ptr<QProgressDialog> progress_;
 };
 
 // Where a box asked for at pos goes so that the whole of it, frame included,

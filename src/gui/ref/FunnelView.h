@@ -1,0 +1,24 @@
+#pragma once
+// What the screens share about the funnels of a stored synthesis: drawing one
+// on a canvas, its printed page, and the spreadsheet of the whole benchmark.
+
+#include <cstdint>
+
+#include "print/Surface.h"
+
+namespace pelo {
+struct AppContext;
+namespace ui {
+class Canvas;
+}
+namespace ref {
+struct StoredSynthesis;
+
+// Clears the canvas and draws the funnel of a band line; false (nothing
+// drawn) for a line that is not a band line.
+bool drawFunnelOn(ui::Canvas& canvas, const StoredSynthesis& s, int line, std::int32_t chosenCentre);
+PrintDocument funnelPrint(const StoredSynthesis& s, int line, std::int32_t chosenCentre);
+// "Export tableur": asks for the file, writes it, says so.
+void exportBenchmark(AppContext& ctx, const StoredSynthesis& s);
+}  // namespace ref
+}  // namespace pelo

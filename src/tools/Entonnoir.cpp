@@ -1,0 +1,94 @@
+// fibtool entonnoir, alertes and evolution: the centres of a stored synthesis
+// set against the country within limits that depend on their size, the
+// centres outside them, and the bands followed from one campaign to the next.
+#include <cstdio>
+
+#include "Cli.h"
+#include "Commands.h"
+#include "pool/VariabilityList.h"
+#include "ref/Funnel.h"
+#include "ref/Trend.h"
+#include "store/Text.h"
+
+namespace pelo::cli {
+
+namespace {
+std::string limitsText(const std::optional<ref::FunnelLimits>& l) {
+    if (!l) return "-\t-\t-\t-";
+    return ref::percentText(l->lo95) + "\t" + ref::percentText(l->hi95) + "\t" + ref::percentText(l->lo998) + "\t" +
+           ref::percentText(l->hi998);
+}
+
+}  // namespace
+
+int cmdEntonnoir(const Words& words) {
+    Args a;
+    std::string err;
+    if (!parseArgs(words, {"ligne"}, {}, a, &err)) return usageError(err);
+    if (a.positional.size() != 1) return usageError("entonnoir attend un nom de synthèse (SynFr97.Atx)");
+    const auto v = a.value("ligne");
+    if (!v) return usageError("entonnoir attend --ligne L");
+    const auto line = parseLong(*v, 0, eval::kLineCount - 1);
+    if (!line || pool::counterOfLine(int(*line)) < 0)
+        return usageError("--ligne attend le numéro d'une ligne de bande de la liste (3 à 262)");
+    ref::StoredSynthesis s;
+    if (auto e = ref::readStored("", a.positional[0], s)) return fileError(e->message());
+    const auto f = ref::funnelOf(s, int(*line));
+    if (!f) return usageError("--ligne attend le numéro d'une ligne de bande de la liste (3 à 262)");
+    std::printf("0\t%u\t%u\t%s\t-\t-\t-\t-\t0\n", unsigned(f->total), unsigned(f->count),
+                percentOf(f->count, f->total).text().c_str());
+    for (const auto& c : f->centres)
+        std::printf("%u\t%u\t%u\t%s\t%s\t%d\n", unsigned(c.centre), unsigned(c.n), unsigned(c.x),
+                    percentOf(c.x, c.n).text().c_str(), limitsText(c.limits).c_str(), c.position);
+    return kOk;
+}
+
+int cmdAlertes(const Words& words) {
+    Args a;
+    std::string err;
+    if (!parseArgs(words, {"seuil"}, {}, a, &err)) return usageError(err);
+    if (a.positional.size() != 1) return usageError("alertes attend un nom de synthèse (SynFr97.Atx)");
+    int level = 2;
+    if (auto v = a.value("seuil")) {
+        if (*v == "95") level = 1;
+        else if (*v != "99.8" && *v != "99,8") return usageError("--seuil attend 95 ou 99.8");
+    }
+    ref::StoredSynthesis s;
+    if (auto e = ref::readStored("", a.positional[0], s)) return fileError(e->message());
+    for (const auto& al : ref::alertsOf(s, level))
+        std::printf("%d\t%u\t%d\n", al.line, unsigned(al.centre), al.position);
+    return kOk;
+}
+
+int cmdEvolution(const Words& words) {
+    Args a;
+    std::string err;
+    if (!parseArgs(words, {"centre"}, {}, a, &err)) return usageError(err);
+    if (a.positional.size() < 2 || a.positional.size() > 12)
+        return usageError("evolution attend de 2 à 12 synthèses (SynFr96.Atx SynFr97.Atx ...)");
+    std::int32_t centre = 0;
+    if (auto v = a.value("centre")) {
+        auto n = parseLong(*v, 1, 998);
+        if (!n) return usageError("--centre attend un numéro de centre de 1 à 998");
+        centre = std::int32_t(*n);
+    }
+    std::vector<ref::StoredSynthesis> all(a.positional.size());
+    for (std::size_t i = 0; i < all.size(); ++i)
+        if (auto e = ref::readStored("", a.positional[i], all[i])) return fileError(e->message());
+    for (const auto& row : ref::trendRows(all, centre)) {
+        std::string out = std::to_string(row.line) + "\t" + row.label;
+        // Appended piece by piece: GCC 12 takes "\t" + a temporary for an overlapping copy.
+        for (const auto& p : row.country) {
+            out += '\t';
+            out += p.text();
+        }
+        for (const auto& p : row.centre) {
+            out += '\t';
+            out += p ? p->text() : std::string("-");
+        }
+        std::printf("%s\n", out.c_str());
+    }
+    return kOk;
+}
+
+}  // namespace pelo::cli
