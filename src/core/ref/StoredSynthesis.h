@@ -33,6 +33,10 @@ struct StoredSynthesis {
 // The name as given when nothing matches.
 std::string resolveName(const std::string& folder, const std::string& name);
 
+// The stored syntheses of a folder: the index files ("*.ATX", any case) whose
+// counter file is there too, in name order. Empty when the folder cannot be read.
+std::vector<std::string> storedSynthesesIn(const std::string& folder);
+
 // Reads both files of a stored synthesis; the name must be a plain file name
 // with an extension (the counter file's name comes from it). An index that
 // names a counter record beyond the counter file is an error.

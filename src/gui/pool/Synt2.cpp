@@ -141,7 +141,8 @@ void TFSynt2::BitBtn2Click() {
         return;
     pool::CollectionResult r;
     if (auto e = pool::collect(folder(), name, r)) return ioError(*e);
-    ui().information(q(pool::collectionMessage(r)));
+    ui().information(QString::fromUtf8("Collection des fiches terminée : ") + q(name) + "\n" +
+                     q(pool::collectionMessage(r)));
     if (!r.warnings.empty()) {
         QString text = QString::fromUtf8("Fichiers laissés de côté :");
         for (const auto& w : r.warnings) text += "\n" + q(w);
@@ -155,7 +156,8 @@ void TFSynt2::BitBtn3Click() {
     const std::int32_t year = state().AnneeReference > 0 ? state().AnneeReference : pool::kDefaultReferenceYear;
     pool::PoolSynthesisResult r;
     if (auto e = pool::poolSynthesis(folder(), name, year, r)) return ioError(*e);
-    ui().information(q(pool::poolSynthesisMessage(r)));
+    ui().information(QString::fromUtf8("Synthèse globale terminée : ") + q(r.names.index) + " et " +
+                     q(r.names.counters) + "\n" + q(pool::poolSynthesisMessage(r)));
     if (auto w = pool::withoutIndexWarning(r); !w.empty()) ui().warning(q(w));
 }
 

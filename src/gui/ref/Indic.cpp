@@ -5,6 +5,7 @@
 #include "ref/StoredSynthesis.h"
 #include "ui/Canvas.h"
 #include "ui/Look.h"
+#include "ui/WorkFolder.h"
 
 namespace pelo {
 
@@ -30,7 +31,7 @@ void TFIndic::showEvent(QShowEvent* e) {
 void TFIndic::Activate() {
     Canvas1->clear(colors::Silver);
     ref::StoredSynthesis s;
-    if (auto e = ref::readStored("", state().StoredSynthesis, s)) return ioError(*e);
+    if (auto e = ref::readStored(state().PoolFolder, state().StoredSynthesis, s)) return ui().error(ui::errorInFolder(*e, state()));
     const auto country = ref::indicatorTenths(s.records.at(0).counters, s.index.totalFibs());
     std::optional<std::array<std::int64_t, ref::kIndicatorCount>> centre;
     const std::int32_t c = state().ChosenCentre;

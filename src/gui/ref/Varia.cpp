@@ -9,6 +9,7 @@
 #include "ref/StoredSynthesis.h"
 #include "ui/Canvas.h"
 #include "ui/Look.h"
+#include "ui/WorkFolder.h"
 
 namespace pelo {
 
@@ -73,9 +74,9 @@ void TFVaria::showEvent(QShowEvent* e) {
 void TFVaria::BitBtn2Click() {
     LVar->clear();
     auto s = std::make_unique<ref::StoredSynthesis>();
-    if (auto e = ref::readStored("", state().StoredSynthesis, *s)) {
+    if (auto e = ref::readStored(state().PoolFolder, state().StoredSynthesis, *s)) {
         // The list is built from the records read last, if any.
-        ioError(*e);
+        ui().error(ui::errorInFolder(*e, state()));
     } else {
         stored_ = std::move(s);
     }
@@ -91,22 +92,23 @@ void TFVaria::BitBtn2Click() {
     Graf(2);
 }
 
-void TFVaria::Graf(int h) { pool::drawVariabilitySectionChart(Canvas1->surface(), lines_, h, state().ChosenCentre); }
+void TFVaria::Graf(int h) {
+    auto mode = modeOf(state());
+    pool::drawVariabilitySectionChart(Canvas1->surface(), lines_, h, state().ChosenCentre, mode);
+    keepMode(state(), mode);
+}
 
 void TFVaria::LVarClick() {
     const int line = LVar->currentRow();
     if (line < 0 || !stored_) return;
+    const bool inList = line >= 2 && line < int(lines_.size()) - 1;
+    const int counter = inList ? pool::counterOfLine(line) : -1;
+    if (inList && counter < 0 && lines_[std::size_t(line)] != " ") return Graf(line);  // clears the whole area
     auto mode = modeOf(state());
     pool::clearChartArea(Canvas1->surface(), mode);
-    if (line >= 2 && line < int(lines_.size()) - 1) {
-        const int counter = pool::counterOfLine(line);
-        if (counter >= 0) {
-            const auto bars = pool::variabilityBars(ref::bandShares(*stored_, counter));
-            pool::drawVariabilityChart(Canvas1->surface(), pool::variabilityTitle(line), bars, state().ChosenCentre,
-                                       mode);
-        } else if (lines_[std::size_t(line)] != " ") {
-            Graf(line);
-        }
+    if (counter >= 0) {
+        const auto bars = pool::variabilityBars(ref::bandShares(*stored_, counter));
+        pool::drawVariabilityChart(Canvas1->surface(), pool::variabilityTitle(line), bars, state().ChosenCentre, mode);
     }
     keepMode(state(), mode);
 }
@@ -119,7 +121,12 @@ void TFVaria::BitBtn3Click() {
 
 void TFVaria::BImpClick() {
     if (lines_.empty()) return;
-    ui().print(pool::variabilityPrintout(lines_, last_));
+    // Named after the synthesis and the centre, in the working folder.
+    std::string what = ref::titleOf(state().StoredSynthesis);
+    if (state().ChosenCentre > 0) what += "-centre" + std::to_string(state().ChosenCentre);
+    PrintDocument doc = pool::variabilityPrintout(lines_, last_, what);
+    doc.folder = state().PoolFolder;
+    ui().print(doc);
 }
 
 }  // namespace pelo

@@ -23,12 +23,21 @@ public:
     void Button1Click();  // "Autres Synthèses"
     void BComparClick();
     void BitBtn1Click();
+    void BDossierClick();  // "Changer de dossier…"
 
     std::array<QPushButton*, ref::kReferenceCount> Buttons{};
     QPushButton* Button1;
     QPushButton* BCompar;
     QPushButton* BitBtn1;
+    QPushButton* BDossier;
+    QLabel* LDossier;
     std::array<QLabel*, 12> Panels{};
+
+protected:
+    void showEvent(QShowEvent* e) override;
+
+private:
+    void showFolder();
 };
 
 }  // namespace pelo

@@ -160,10 +160,12 @@ bool QtAdapter::print(const PrintDocument& doc) {
         return preview.exec() == QDialog::Accepted;
     }
     QString name = pdfNameFor(QString::fromStdString(doc.title));
-    QString path = QDir::current().filePath(name);
+    // In the document's folder (the working folder of the country screens), named whole in the message.
+    const QDir dir = doc.folder.empty() ? QDir::current() : QDir(QString::fromStdString(doc.folder));
+    QString path = QDir::toNativeSeparators(dir.absoluteFilePath(name));
     QString err;
     if (!writePdf(doc, path, &err)) {
-        message(Icon::Error, QStringLiteral("Erreur d'entrée/sortie sur %1 : %2").arg(name, err));
+        message(Icon::Error, QStringLiteral("Erreur d'entrée/sortie sur %1 : %2").arg(path, err));
         return false;
     }
     message(Icon::Information,
@@ -171,9 +173,9 @@ bool QtAdapter::print(const PrintDocument& doc) {
                  ? QStringLiteral(
                        "Aucune imprimante n'est installée : les %1 pages ont été enregistrées dans le fichier %2")
                        .arg(doc.pages.size())
-                       .arg(name)
+                       .arg(path)
                  : QStringLiteral("Aucune imprimante n'est installée : la page a été enregistrée dans le fichier %1")
-                       .arg(name)));
+                       .arg(path)));
     return true;
 }
 
