@@ -47,6 +47,12 @@ TFVaria::TFVaria(AppContext& ctx) : Form(ctx, "TFVaria", QString::fromUtf8("Rép
     QPalette lp = LVar->palette();
     lp.setColor(QPalette::Base, look::kAqua);
     LVar->setPalette(lp);
+    // A line longer than the list wraps whole rather than hiding its label
+    // behind a sideways scroll.
+    LVar->setWordWrap(true);
+    LVar->setTextElideMode(Qt::ElideNone);
+    LVar->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    LVar->setResizeMode(QListView::Adjust);
     connect(LVar, &QListWidget::itemClicked, this, [this] { LVarClick(); });
 
     BitBtn3 = addButton("BitBtn3", "2  Graphes", 364, 442, 88, 30);

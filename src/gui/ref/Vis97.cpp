@@ -153,7 +153,7 @@ void TFVis97::BImpClick() {
     ui().print(doc);
 }
 
-QString TFVis97::centreAt(const QPoint& pos) const {
+QString TFVis97::centreAt(const QPoint& pos) {
     const double f = Canvas1->drawingScale();
     if (f <= 0) return {};
     const int i = ref::recordsBarAt(bars_, state().ChosenCentre, int(pos.x() / f));

@@ -47,7 +47,7 @@ public:
     QLabel* LSurvol;  // the centre under the mouse
 
     // The centre and count of the bar at a point of the chart ("" for none).
-    QString centreAt(const QPoint& pos) const;
+    QString centreAt(const QPoint& pos);
 
 protected:
     void showEvent(QShowEvent* e) override;

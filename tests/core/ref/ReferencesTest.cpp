@@ -58,7 +58,9 @@ TEST(RecordsPerCentre, ScreenChartOneBarAndOverlappingBars) {
     for (const auto& it : many.items) {
         if (it.kind == DrawItem::Brush) brush = it.color;
         if (&it == &many.items.back()) break;
-        if (it.kind == DrawItem::Rect && it.y2 == 350 && it.x1 == bars.back().x1) EXPECT_EQ(brush, colors::Red);
+        if (it.kind == DrawItem::Rect && it.y2 == 350 && it.x1 == bars.back().x1) {
+            EXPECT_EQ(brush, colors::Red);
+        }
     }
 
     DrawList none;
