@@ -35,8 +35,8 @@ void countAndPercent(std::string_view part, std::string& count, std::string& per
 }
 
 // Layout of a column of the sheet, from its left edge.
-constexpr int kCountRight = 110, kPercentRight = 250, kBar = 266, kCentreCountRight = 390, kCentrePercentRight = 530,
-              kLabel = 555, kColumnWidth = 1040;
+constexpr int kCountRight = 110, kPercentRight = 250, kBar = 266, kCentreCountRight = 380, kCentrePercentRight = 535,
+              kLabel = 560, kColumnWidth = 1040;
 constexpr int kPoints = 9;
 
 }  // namespace

@@ -284,9 +284,9 @@ void drawIndicators(Surface& s, std::string_view title, const std::array<std::in
                     const std::optional<std::array<std::int64_t, kIndicatorCount>>& centre, std::int32_t centreNumber) {
     // Nine rows, one per indicator: the ideal as a thin green bar, the country
     // in blue and the centre in red, 3 pixels per percent from x 230. Each bar
-    // has a band of 13 pixels of its own, its value written just after its end
+    // has a band of 12 pixels of its own, its value written just after its end
     // on the band's top line, so that no value hides under a bar or touches another.
-    constexpr int x0 = 230, rowHeight = 40, top = 70, band = 13;
+    constexpr int x0 = 230, rowHeight = 40, top = 70, band = 12;  // 4 pixels between rows
     FontSpec f = eval::boldFont(10, colors::Navy);
     s.setFont(f);
     s.setPen(colors::Navy);

@@ -3,6 +3,7 @@
 #include <QHeaderView>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTimer>
 
 #include "ref/StoredSynthesis.h"
 #include "ui/Look.h"
@@ -58,7 +59,8 @@ void TFCompar::sizeColumns(double f) {
 void TFCompar::showEvent(QShowEvent* e) {
     Form::showEvent(e);
     sizeColumns(width() / 640.0);
-    Activate();
+    // Once the table is on the screen, so that a missing synthesis is reported over it.
+    QTimer::singleShot(0, this, &TFCompar::Activate);
 }
 
 void TFCompar::Activate() {

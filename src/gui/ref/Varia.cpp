@@ -1,6 +1,8 @@
 #include "ref/Varia.h"
 
 #include <QListWidget>
+#include <QScrollBar>
+#include <algorithm>
 #include <QPushButton>
 
 #include "pool/VariabilityCharts.h"
@@ -47,8 +49,8 @@ TFVaria::TFVaria(AppContext& ctx) : Form(ctx, "TFVaria", QString::fromUtf8("Rép
     QPalette lp = LVar->palette();
     lp.setColor(QPalette::Base, look::kAqua);
     LVar->setPalette(lp);
-    // A line longer than the list wraps whole rather than hiding its label
-    // behind a sideways scroll.
+    // The list is widened to its longest line (fitList); a line longer than
+    // that still wraps whole rather than hiding behind a sideways scroll.
     LVar->setWordWrap(true);
     LVar->setTextElideMode(Qt::ElideNone);
     LVar->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -94,8 +96,23 @@ void TFVaria::BitBtn2Click() {
     }
     lines_ = pool::variabilityLines(ref::variabilityInput(*stored_, state().ChosenCentre, state().ChosenCentreCount));
     for (const auto& l : lines_) LVar->addItem(QString::fromStdString(l));
+    fitList();
     last_ = int(lines_.size()) - 1;
     Graf(2);
+}
+
+void TFVaria::fitList() {
+    const QFontMetrics fm(LVar->font());
+    int widest = 0;
+    for (int i = 0; i < LVar->count(); ++i) widest = std::max(widest, fm.horizontalAdvance(LVar->item(i)->text()));
+    // Frame, vertical scroll bar and the item's own margins.
+    const int chrome = 2 * LVar->frameWidth() + LVar->verticalScrollBar()->sizeHint().width() + 16;
+    const double f = width() / 640.0;
+    const int right = width() - int(4 * f + 0.5);
+    // At least its designed width; at most a little over half the window, the chart keeping the rest.
+    const int w = std::clamp(widest + chrome, int(272 * f + 0.5), int(width() * 0.56));
+    LVar->setGeometry(right - w, LVar->y(), w, LVar->height());
+    Canvas1->setGeometry(0, 0, std::max(1, right - w - int(4 * f + 0.5)), Canvas1->height());
 }
 
 void TFVaria::Graf(int h) {

@@ -44,12 +44,12 @@ TFVisi97::TFVisi97(AppContext& ctx) : Form(ctx, "TFVisi97", "VISION ") {
     // The working folder the syntheses are read from, shared with the country screens.
     auto* folderTitle = addLabel("Label1", QString::fromUtf8("Dossier de travail :"), 496, 62, 136, 20);
     look::whiteText(folderTitle, 9, true);
-    LDossier = addLabel("LDossier", QString(), 496, 84, 136, 110);
+    LDossier = addLabel("LDossier", QString(), 496, 120, 136, 150);
     LDossier->setWordWrap(true);
     LDossier->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     LDossier->setAccessibleName(QString::fromUtf8("Dossier de travail"));
     look::whiteText(LDossier, 8, false);
-    BDossier = addButton("BDossier", QString::fromUtf8("Changer de dossier…"), 496, 200, 136, 28);
+    BDossier = addButton("BDossier", QString::fromUtf8("Changer de dossier…"), 496, 84, 136, 28);
     BDossier->setAccessibleName(QString::fromUtf8("Changer de dossier de travail"));
     connect(BDossier, &QPushButton::clicked, this, &TFVisi97::BDossierClick);
     // Panel12 lights up while a synthesis is asked by name.

@@ -263,11 +263,11 @@ TEST(VariabilityPrintout, FiguresRightAlignedAtFixedColumnsLabelsCut) {
             const int right = i.x1 + arialWidth(i.text, 9);
             EXPECT_LE(right, column + 1040) << i.text;
             if (!i.text.empty() && (std::isdigit(static_cast<unsigned char>(i.text[0])) != 0) &&
-                i.x1 - column < 555)
+                i.x1 - column < 560)
                 rightEdges[column].insert(right - column);
         }
-    EXPECT_EQ(rightEdges[150], (std::set<int>{110, 250, 390, 530}));
-    EXPECT_EQ(rightEdges[1210], (std::set<int>{110, 250, 390, 530}));
+    EXPECT_EQ(rightEdges[150], (std::set<int>{110, 250, 380, 535}));
+    EXPECT_EQ(rightEdges[1210], (std::set<int>{110, 250, 380, 535}));
 
     EXPECT_EQ(arialWidth("10", 9), 42);  // two digits of 556 thousandths at 37.5 units an em
     const std::string cut = cutToWidth("Insuffisance rénale terminale avec dialyse", 9, 300);

@@ -192,7 +192,7 @@ TEST(Indicators, NineRowsOfTheObjectivesChart) {
     std::vector<Box> values, bars;
     for (const auto& i : d.items) {
         if (i.kind == DrawItem::Text && i.text.size() > 2 && i.text.substr(i.text.size() - 2) == " %")
-            values.push_back({i.x1, i.y1, i.x1 + int(i.text.size()) * 6, i.y1 + 12});
+            values.push_back({i.x1, i.y1, i.x1 + int(i.text.size()) * 6, i.y1 + 11});
         if (i.kind == DrawItem::Rect && i.x1 == 230 && i.y1 > 60) bars.push_back({i.x1, i.y1, i.x2, i.y2});
     }
     ASSERT_EQ(values.size(), 27u);
