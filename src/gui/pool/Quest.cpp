@@ -163,8 +163,9 @@ void TFQuest::EtClick() { state().Query.relation = pool::kAnd; }
 void TFQuest::OuClick() { state().Query.relation = pool::kOr; }
 
 void TFQuest::Button1Click() {
-    // The variable kept from an earlier query is not a choice made in this one.
-    if (LVar->currentRow() < 0) {
+    // The variable kept from an earlier query is not a choice made in this one,
+    // nor the first of the list made current by the focus alone.
+    if (LVar->currentRow() < 0 || LVar->selectedItems().isEmpty()) {
         ui().warning(QString::fromUtf8("Choisissez une variable dans la liste avant de valider."));
         LVar->setFocus();
         return;

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QItemSelectionModel>
 #include <QDir>
 #include <QFile>
 #include <QKeyEvent>
@@ -317,6 +318,8 @@ TEST(QueryDialog, CancelAndEscapeWriteNothingAndAVariableMustBeChosen) {
     run.fake.onModal["TFQuest"] = [&run](QDialog* d) {
         auto* q = static_cast<TFQuest*>(d);
         d->setResult(QDialog::Rejected);
+        // The focus alone makes the first variable current without choosing it.
+        q->LVar->selectionModel()->setCurrentIndex(q->LVar->model()->index(0, 0), QItemSelectionModel::NoUpdate);
         q->Button1->click();
         EXPECT_EQ(d->result(), QDialog::Rejected);
         EXPECT_EQ(run.fake.texts(), QStringList{QString::fromUtf8("Choisissez une variable dans la liste avant de valider.")});
