@@ -184,7 +184,7 @@ TEST(Indicators, NineRowsOfTheObjectivesChart) {
     EXPECT_NE(std::find(texts.begin(), texts.end(), "99.5 %"), texts.end());
 
     // No value hides under a bar or touches another value: boxes of 6 pixels a
-    // character and 12 high at size 8.
+    // character and 11 high at size 8.
     struct Box {
         int x1, y1, x2, y2;
         bool meets(const Box& o) const { return x1 < o.x2 && o.x1 < x2 && y1 < o.y2 && o.y1 < y2; }
