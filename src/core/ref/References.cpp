@@ -162,9 +162,7 @@ void drawRecordsChart(Surface& s, const std::vector<CentreCount>& bars, std::int
     const int step = recordsLabelStep(bars);
     const double visible = std::min(w, 70.0);
     auto labelOf = [&](int i) { return std::to_string(bars[std::size_t(i - 1)].centre); };
-    auto labelLeft = [&](int i, double mid) {
-        return nearest(mid - (7.0 * double(labelOf(i).size()) + 2.0) / 2);
-    };
+    auto labelLeft = [&](int i, double mid) { return nearest(mid - (7.0 * double(labelOf(i).size()) + 2.0) / 2); };
     auto labelRight = [&](int i, int left) { return left + int(labelOf(i).size()) * 7 + 2; };
     // The chosen bar shows whole: its number under its middle, and those of
     // the bars it would touch left out.
@@ -206,7 +204,7 @@ int recordsBarAt(const std::vector<CentreCount>& bars, std::int32_t selected, in
 }
 
 PrintDocument recordsPrintout(std::string_view title, std::string_view fileTag, const std::vector<CentreCount>& bars,
-                             std::int32_t selected) {
+                              std::int32_t selected) {
     PrintDocument doc;
     doc.title = "Fiches-par-centre-" + titleOf(fileTag);
     if (selected > 0) doc.title += "-centre" + std::to_string(selected);

@@ -109,7 +109,8 @@ void TFSauv::BLdyClick() {
     if (auto e = backup::takeBack(file, kFibFile, &h)) {
         // FIB.DAT still holds the previous centre: the run keeps its number.
         s.CurrentCentre = remembered;
-        QString text = q(e->message()) + QString::fromUtf8("\nDossier : ") + QDir::toNativeSeparators(QDir::currentPath());
+        QString text =
+            q(e->message()) + QString::fromUtf8("\nDossier : ") + QDir::toNativeSeparators(QDir::currentPath());
         if (!done.isEmpty()) text += "\n" + done;
         text += "\n" + QString::fromUtf8("FIB.DAT est inchangé.");
         ui().error(text);

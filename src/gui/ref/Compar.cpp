@@ -106,7 +106,8 @@ void TFCompar::Activate() {
         SComp->setItem(2, col, it);
     }
     setHeadings(counts);
-    if (!errors.isEmpty()) ui().error(errors + QString::fromUtf8("\nDossier de travail : ") + ui::workFolderShown(state()));
+    if (!errors.isEmpty())
+        ui().error(errors + QString::fromUtf8("\nDossier de travail : ") + ui::workFolderShown(state()));
 }
 
 }  // namespace pelo

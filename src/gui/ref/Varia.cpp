@@ -1,9 +1,9 @@
 #include "ref/Varia.h"
 
 #include <QListWidget>
+#include <QPushButton>
 #include <QScrollBar>
 #include <algorithm>
-#include <QPushButton>
 
 #include "pool/VariabilityCharts.h"
 #include "pool/VariabilityList.h"

@@ -9,8 +9,8 @@
 #include "ref/StoredSynthesis.h"
 #include "ui/Canvas.h"
 #include "ui/Look.h"
-#include "ui/WorkFolder.h"
 #include "ui/Navigation.h"
+#include "ui/WorkFolder.h"
 
 namespace pelo {
 
@@ -146,7 +146,8 @@ void TFVis97::BitBtn3Click() {}
 
 void TFVis97::BImpClick() {
     ref::StoredSynthesis s;
-    if (auto e = ref::readStored(state().PoolFolder, state().StoredSynthesis, s)) return ui().error(ui::errorInFolder(*e, state()));
+    if (auto e = ref::readStored(state().PoolFolder, state().StoredSynthesis, s))
+        return ui().error(ui::errorInFolder(*e, state()));
     PrintDocument doc = ref::recordsPrintout(state().StoredTitle, state().StoredSynthesis,
                                              ref::chartOrder(ref::centreCounts(s)), state().ChosenCentre);
     doc.folder = state().PoolFolder;

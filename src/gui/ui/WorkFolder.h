@@ -12,8 +12,7 @@ namespace pelo::ui {
 
 // The folder as the user sees it: the current folder while none was chosen.
 inline QString workFolderShown(const RunState& s) {
-    return QDir::toNativeSeparators(s.PoolFolder.empty() ? QDir::currentPath()
-                                                         : QString::fromStdString(s.PoolFolder));
+    return QDir::toNativeSeparators(s.PoolFolder.empty() ? QDir::currentPath() : QString::fromStdString(s.PoolFolder));
 }
 
 // A file error with the folder it was looked for in: a bare "fichier

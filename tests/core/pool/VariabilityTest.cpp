@@ -262,8 +262,7 @@ TEST(VariabilityPrintout, FiguresRightAlignedAtFixedColumnsLabelsCut) {
             const int column = i.x1 < 1200 ? 150 : 1210;
             const int right = i.x1 + arialWidth(i.text, 9);
             EXPECT_LE(right, column + 1040) << i.text;
-            if (!i.text.empty() && (std::isdigit(static_cast<unsigned char>(i.text[0])) != 0) &&
-                i.x1 - column < 560)
+            if (!i.text.empty() && (std::isdigit(static_cast<unsigned char>(i.text[0])) != 0) && i.x1 - column < 560)
                 rightEdges[column].insert(right - column);
         }
     EXPECT_EQ(rightEdges[150], (std::set<int>{110, 250, 380, 535}));

@@ -5,9 +5,9 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QItemSelectionModel>
 #include <QDir>
 #include <QFile>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -254,7 +254,7 @@ TEST(CountrySynthesis, GroupsDeclaredCheckedSavedAndSynthesised) {
     };
     click(run.synt, "BitBtn5");
     EXPECT_EQ(QFile(run.folder + "/GROUPE.DAT").size(), 1024);
-    EXPECT_EQ(run.fake.texts().last(), QString::fromUtf8("1 groupes enregistrés dans GROUPE.DAT"));
+    EXPECT_EQ(run.fake.texts().last(), QString::fromUtf8("1 groupe enregistré dans GROUPE.DAT"));
 
     run.fake.messages.clear();
     QStringList lines;
@@ -322,7 +322,8 @@ TEST(QueryDialog, CancelAndEscapeWriteNothingAndAVariableMustBeChosen) {
         q->LVar->selectionModel()->setCurrentIndex(q->LVar->model()->index(0, 0), QItemSelectionModel::NoUpdate);
         q->Button1->click();
         EXPECT_EQ(d->result(), QDialog::Rejected);
-        EXPECT_EQ(run.fake.texts(), QStringList{QString::fromUtf8("Choisissez une variable dans la liste avant de valider.")});
+        EXPECT_EQ(run.fake.texts(),
+                  QStringList{QString::fromUtf8("Choisissez une variable dans la liste avant de valider.")});
         return d->result();
     };
     click(run.synt, "BitBtn4");
