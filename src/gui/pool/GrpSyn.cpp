@@ -116,7 +116,13 @@ void TFGrpSyn::BSynthClick() {
     LVar->clear();
     for (const auto& line : lines) LVar->addItem(q(line));
     lines_ = lines;
-    printName_ = "Groupe-" + std::to_string(g.NumGroupe) + (g.name().empty() ? "" : "-" + g.name());
+    // Appended piece by piece: GCC 12 at -O3 takes a literal put before a string for an overlapping copy.
+    printName_ = "Groupe-";
+    printName_ += std::to_string(g.NumGroupe);
+    if (!g.name().empty()) {
+        printName_ += '-';
+        printName_ += g.name();
+    }
     if (!s.missing.empty()) {
         QString list;
         for (std::uint16_t m : s.missing) list += (list.isEmpty() ? "" : ", ") + QString::number(m);
