@@ -81,6 +81,10 @@ void TFVis97::Activate() {
     state().ChosenCentre = 0;
     state().ChosenCentreCount = -1;
     bars_.clear();
+    {
+        const QSignalBlocker block(LCtr);
+        LCtr->clear();  // no centre stays chosen from the last opening
+    }
     LSurvol->clear();
     Panel1->setText(QString::fromStdString(state().StoredTitle));
     Panel1->show();
@@ -99,9 +103,16 @@ bool TFVis97::build() {
         return false;
     }
     Nctr->setText(QString::fromStdString(ref::centresSummary(s.index.centreRecords(), s.index.totalFibs())));
-    LCtr->clear();
     const auto centres = ref::centreCounts(s);
-    for (const auto& c : centres) LCtr->addItem(QString::fromStdString(ref::centreItem(c.centre, c.count)));
+    QStringList items;
+    for (const auto& c : centres) items << QString::fromStdString(ref::centreItem(c.centre, c.count));
+    // Refilled only when it changed: a choice in the list rebuilds from within the list's own signal.
+    bool same = LCtr->count() == items.size();
+    for (int i = 0; same && i < LCtr->count(); ++i) same = LCtr->item(i)->text() == items[i];
+    if (!same) {
+        LCtr->clear();
+        LCtr->addItems(items);
+    }
     bars_ = ref::chartOrder(centres);
     ref::drawRecordsChart(Canvas1->surface(), bars_, state().ChosenCentre);
     return true;

@@ -403,6 +403,10 @@ TEST(RecordsScreen, TheCurrentItemIsTheChosenCentreWhateverChoseIt) {
     v->BitBtn2Click();
     EXPECT_EQ(seen, 7);
     EXPECT_EQ(v->LCtr->currentRow(), 1);
+    // A new opening starts without a choice, in the list as in the run.
+    v->Activate();
+    EXPECT_EQ(v->LCtr->currentRow(), -1);
+    EXPECT_EQ(app.state.ChosenCentre, 0);
 }
 
 TEST(RecordsScreen, TheCentreUnderTheMouseIsNamed) {
