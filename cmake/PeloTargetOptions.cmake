@@ -7,8 +7,15 @@ if(PELO_WERROR)
   list(APPEND PELO_WARNINGS -Werror)
 endif()
 
-set(PELO_SANITIZE_COMPILE -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
-set(PELO_SANITIZE_LINK -fsanitize=address,undefined)
+# float-cast-overflow is not part of GCC's "undefined": a float converted to an integer it does not fit.
+set(PELO_SANITIZE_COMPILE -fsanitize=address,undefined,float-cast-overflow
+    -fno-sanitize-recover=undefined,float-cast-overflow -fno-omit-frame-pointer)
+set(PELO_SANITIZE_LINK -fsanitize=address,undefined,float-cast-overflow)
+if(PELO_FUZZ)
+  # libFuzzer's coverage on every target the fuzz targets link, with the sanitizers.
+  set(PELO_ASAN ON)
+  list(APPEND PELO_SANITIZE_COMPILE -fsanitize=fuzzer-no-link)
+endif()
 
 function(pelo_target_options target)
   target_compile_options(${target} PRIVATE ${PELO_WARNINGS})

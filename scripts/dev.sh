@@ -2,13 +2,15 @@
 # Set-up, build, start and test PELORAMIX on Debian 12.
 #   scripts/dev.sh run           install what is missing, build, start the program
 #   scripts/dev.sh test          install what is missing, build, run every test
-#   scripts/dev.sh bench         install what is missing, build, run the three benchmarks
+#   scripts/dev.sh bench         install what is missing, build, run the four benchmarks
 #   scripts/dev.sh asan          build under AddressSanitizer and UBSan (build-asan/), run every test
-#   scripts/dev.sh format        format src/ tests/ bench/ with .clang-format
+#   scripts/dev.sh format        format src/ tests/ bench/ fuzz/ with .clang-format
 #   scripts/dev.sh format-check  list the files that are not formatted (fails if there is one)
 #   scripts/dev.sh tidy          clang-tidy with .clang-tidy on the core and fibtool
+#   scripts/dev.sh fuzz [S]      build the libFuzzer targets with clang (build-fuzz/) and run each S seconds (30)
 #   scripts/dev.sh ci            what CI runs: Release build with warnings as errors and every test,
-#                                every test again under the sanitizers, clang-tidy, the format check
+#                                every test again under the sanitizers, the fuzz targets 30 s each
+#                                (when clang is installed), clang-tidy, the format check
 # PELO_BUILD_DIR changes the build folder (build/); PELO_CMAKE_ARGS adds CMake arguments to every
 # configuration (e.g. -DCMAKE_CXX_COMPILER_LAUNCHER=ccache); PELO_JOBS the number of jobs (all cores).
 set -euo pipefail
@@ -20,8 +22,8 @@ read -r -a EXTRA_CMAKE <<<"${PELO_CMAKE_ARGS:-}"
 
 PACKAGES=(build-essential cmake ninja-build qt6-base-dev qt6-translations-l10n libgl-dev
           libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2)
-# Only for format, format-check, tidy and ci.
-TOOL_PACKAGES=(clang-format clang-tidy)
+# Only for format, format-check, tidy, fuzz and ci.
+TOOL_PACKAGES=(clang-format clang-tidy clang libclang-rt-14-dev)
 
 install_missing() {
     local missing=()
@@ -55,7 +57,7 @@ run_tests() {
 
 # The project's C++ files, as paths from the root.
 sources() {
-    find src tests bench -type f \( -name '*.cpp' -o -name '*.h' \) | LC_ALL=C sort
+    find src tests bench fuzz -type f \( -name '*.cpp' -o -name '*.h' \) | LC_ALL=C sort
 }
 
 format_check() {
@@ -91,6 +93,32 @@ asan() {
         run_tests "$dir"
 }
 
+# The libFuzzer targets (one per file reader), built with clang and the sanitizers, each run for
+# $1 seconds from an empty corpus kept in build-fuzz/corpus-<target>.
+fuzz() {
+    local secs=${1:-30} dir=$ROOT/build-fuzz
+    CC=clang CXX=clang++ configure "$dir" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" -DPELO_FUZZ=ON \
+        -DPELO_BUILD_TESTS=OFF -DPELO_BUILD_BENCH=OFF
+    local targets=(fuzz_record_file fuzz_pooled_file fuzz_synthesis_pair fuzz_group_file)
+    cmake --build "$dir" -j "$JOBS" --target "${targets[@]}" fibtool
+    # Valid files to start from, written by fibtool: a centre file, a pooled file, a synthesis
+    # pair (index then counters, as the target splits them), and a GROUPE.DAT of one group.
+    local seeds=$dir/seeds
+    rm -rf "$seeds" && mkdir -p "$seeds" "$dir"/corpus-{fuzz_record_file,fuzz_pooled_file,fuzz_synthesis_pair,fuzz_group_file}
+    "$dir/fibtool" -C "$seeds" demo --fiches 6 --centres 3 >/dev/null
+    "$dir/fibtool" -C "$seeds" collecte FibFr97.Dat >/dev/null
+    "$dir/fibtool" -C "$seeds" synthese-pays FibFr97.Dat >/dev/null
+    cp "$seeds/FIB.DAT" "$dir/corpus-fuzz_record_file/seed"
+    cp "$seeds/FibFr97.Dat" "$dir/corpus-fuzz_pooled_file/seed"
+    cat "$seeds/SYNFr97.ATX" "$seeds/SYNFr97.BTX" >"$dir/corpus-fuzz_synthesis_pair/seed"
+    { printf '\001\000Nord'; head -c 6 /dev/zero; printf '\001\000\002\000'; head -c 1008 /dev/zero; } \
+        >"$dir/corpus-fuzz_group_file/seed"
+    for t in "${targets[@]}"; do
+        echo "== $t ($secs s)"
+        (cd "$dir" && "$dir/fuzz/$t" -max_total_time="$secs" -print_final_stats=1 "$dir/corpus-$t" 2>&1 | tail -n 3)
+    done
+}
+
 case "${1:-}" in
 run)
     install_missing "${PACKAGES[@]}"
@@ -106,7 +134,7 @@ test)
 bench)
     install_missing "${PACKAGES[@]}"
     build
-    for b in bench_records bench_synthesis bench_pool; do
+    for b in bench_records bench_synthesis bench_pool bench_evaluation; do
         echo "== $b"
         "$BUILD/bench/$b"
     done
@@ -127,6 +155,10 @@ tidy)
     install_missing "${PACKAGES[@]}" "${TOOL_PACKAGES[@]}"
     tidy
     ;;
+fuzz)
+    install_missing "${PACKAGES[@]}" "${TOOL_PACKAGES[@]}"
+    fuzz "${2:-30}"
+    ;;
 ci)
     start=$SECONDS
     step() { echo "== [$(((SECONDS - start) / 60)) min $(((SECONDS - start) % 60)) s] $*"; }
@@ -137,6 +169,10 @@ ci)
     run_tests "$ROOT/build-ci"
     step "AddressSanitizer et UBSan"
     asan
+    if command -v clang++ >/dev/null; then
+        step "libFuzzer, 30 s par lecteur"
+        fuzz 30
+    fi
     step "clang-tidy"
     tidy
     step "format"
@@ -144,7 +180,7 @@ ci)
     step "fin"
     ;;
 *)
-    echo "usage : scripts/dev.sh run|test|bench|asan|format|format-check|tidy|ci" >&2
+    echo "usage : scripts/dev.sh run|test|bench|asan|format|format-check|tidy|fuzz|ci" >&2
     exit 2
     ;;
 esac

@@ -92,7 +92,7 @@ golden "repartition" repartition.txt "$FIBTOOL" -C "$REP" repartition SynFr97.At
 golden "repartition --centre" repartition-centre12.txt "$FIBTOOL" -C "$REP" repartition SynFr97.Atx --centre 12
 golden "variabilite ligne 3" variabilite-ligne3.txt "$FIBTOOL" -C "$REP" variabilite SynFr97.Atx --ligne 3
 golden "variabilite ligne 256" variabilite-ligne256.txt "$FIBTOOL" -C "$REP" variabilite SynFr97.Atx --ligne 256
-check "repartition centre absent" 2 "$FIBTOOL" -C "$REP" repartition SynFr97.Atx --centre 5
+check "repartition centre absent" 1 "$FIBTOOL" -C "$REP" repartition SynFr97.Atx --centre 5
 check "repartition centre invalide" 2 "$FIBTOOL" -C "$REP" repartition SynFr97.Atx --centre 0
 check "repartition sans nom" 2 "$FIBTOOL" -C "$REP" repartition
 check "repartition synthese absente" 1 "$FIBTOOL" -C "$WORK" repartition SynXx97.Atx
@@ -104,6 +104,15 @@ check "repartition compteurs tronqués" 1 "$FIBTOOL" -C "$WORK" repartition SynC
 check "variabilite ligne de titre" 2 "$FIBTOOL" -C "$REP" variabilite SynFr97.Atx --ligne 2
 check "variabilite ligne blanche" 2 "$FIBTOOL" -C "$REP" variabilite SynFr97.Atx --ligne 263
 check "variabilite sans ligne" 2 "$FIBTOOL" -C "$REP" variabilite SynFr97.Atx
+check "repartition sans extension" 2 "$FIBTOOL" -C "$REP" repartition SynFr97
+check "lire « - »" 2 "$FIBTOOL" -C "$WORK" lire -
+# Causes in French, from -C as from a file.
+check "-C sur un fichier" 1 "$FIBTOOL" -C "$REP/SynFr97.Atx" aide
+grep -q "un élément du chemin n'est pas un dossier" "$WORK/err" || { echo "ÉCHEC cause -C : $(cat "$WORK/err")"; fail=$((fail+1)); }
+# A FIFO named like a record file is refused at once, not waited on.
+mkfifo "$WORK/FIFO.DAT"
+check "fifo" 1 timeout 10 "$FIBTOOL" -C "$WORK" lire FIFO.DAT
+grep -q "ce n'est pas un fichier ordinaire" "$WORK/err" || { echo "ÉCHEC fifo : $(cat "$WORK/err")"; fail=$((fail+1)); }
 
 # Output that cannot be written (a full disk) is a file error, not a success.
 if [ -w /dev/full ]; then

@@ -47,7 +47,7 @@ mkdir "$WORK/vide"
 check "collecte sans fichier de centre" 1 "" $FIBTOOL -C "$WORK/vide" collecte FibFr97.Dat
 grep -q "Aucun fichier FIB1.DAT à FIB999.DAT" "$WORK/err" || { echo "ÉCHEC message sans source"; fail=$((fail+1)); }
 [ ! -e "$WORK/vide/FibFr97.Dat" ] || { echo "ÉCHEC fichier créé sans source"; fail=$((fail+1)); }
-check "synthese-pays nom court" 1 "" $T synthese-pays Fib
+check "synthese-pays nom court" 2 "" $T synthese-pays Fib
 check "synthese-pays fichier absent" 1 "" $T synthese-pays Absent.Dat
 grep -q "Erreur d'entrée/sortie sur Absent.Dat : fichier introuvable" "$WORK/err" || { echo "ÉCHEC message absent"; fail=$((fail+1)); }
 check "synthese-pays année invalide" 2 "" $T synthese-pays FibFr97.Dat --annee-ref deux
@@ -55,9 +55,25 @@ check "selection sans variable" 2 "" $T selection FibFr97.Dat X.Dat
 check "selection variable 41" 2 "" $T selection FibFr97.Dat X.Dat --variable 41
 check "selection valeur incorrecte" 2 "" $T selection FibFr97.Dat X.Dat --variable 33 --valeur huit
 check "selection opérateur incorrect" 2 "" $T selection FibFr97.Dat X.Dat --variable 33 --op '>='
-check "selection sur elle-même" 1 "" $T selection FibFr97.Dat FibFr97.Dat --variable 2 --valeur 1
+check "selection sur elle-même" 2 "" $T selection FibFr97.Dat FibFr97.Dat --variable 2 --valeur 1
 check "selection nom avec dossier" 2 "" $T selection FibFr97.Dat ../X.Dat --variable 2 --valeur 1
 cmp -s "$WORK/FibFr97.Dat" "$WORK/avant" || { echo "ÉCHEC la collection a changé"; fail=$((fail+1)); }
+
+# Names that would replace the centre's files or the input are usage errors; nothing changes.
+cp "$WORK/FIB1.DAT" "$WORK/FIB.DAT"
+sha256sum "$WORK"/FIB*.DAT "$WORK/FibFr97.Dat" > "$WORK/sommes"
+check "selection vers FIB.DAT" 2 "" $T selection FibFr97.Dat FIB.DAT --variable 2 --valeur 1
+check "selection vers FIB2.DAT" 2 "" $T selection FibFr97.Dat fib2.dat --variable 2 --valeur 1
+check "collecte vers FIB.DAT" 2 "" $T collecte FIB.DAT --remplacer
+check "collecte vers ESSAIFIB.DAT" 2 "" $T collecte ESSAIFIB.DAT
+cp "$WORK/FibFr97.Dat" "$WORK/SYNx.ATX"
+check "synthese-pays dont l'index serait l'entrée" 2 "" $T synthese-pays SYNx.ATX
+sha256sum -c --quiet "$WORK/sommes" || { echo "ÉCHEC un fichier protégé a changé"; fail=$((fail+1)); }
+cmp -s "$WORK/FibFr97.Dat" "$WORK/SYNx.ATX" || { echo "ÉCHEC SYNx.ATX remplacé"; fail=$((fail+1)); }
+check "nom « - »" 2 "" $T selection FibFr97.Dat - --variable 2 --valeur 1
+check "nom avec un saut de ligne" 2 "" $T selection FibFr97.Dat "$(printf 'A\nB.Dat')" --variable 2 --valeur 1
+check "valeur -2147483648" 0 "0 fiches sélectionnées" \
+    $T selection FibFr97.Dat FibMin.Dat --variable 1 --op '<' --valeur -2147483648
 
 echo "fibtool pays: $passed passed, $fail failed"
 [ "$fail" -eq 0 ]

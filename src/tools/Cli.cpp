@@ -57,6 +57,18 @@ int usageError(const std::string& message) {
     return kUsage;
 }
 
+bool acceptedPath(const std::string& path, int& rc) {
+    const bool control =
+        std::any_of(path.begin(), path.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; });
+    if (path.empty() || path == "-" || control) {
+        rc = usageError(path.empty() ? "nom de fichier vide"
+                        : control    ? "nom de fichier incorrect : il contient un caractère de contrôle"
+                                     : "nom de fichier incorrect : « - » n'est pas un nom de fichier");
+        return false;
+    }
+    return true;
+}
+
 int fileError(const std::string& message) {
     std::fprintf(stderr, "fibtool : %s\n", message.c_str());
     return kFileError;

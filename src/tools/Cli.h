@@ -29,4 +29,8 @@ std::optional<long> parseLong(const std::string& text, long lo, long hi);
 int usageError(const std::string& message);
 int fileError(const std::string& message);
 
+// A file named on the command line (a path is allowed): not empty, not "-",
+// no control character. False with rc set to the usage error otherwise.
+bool acceptedPath(const std::string& path, int& rc);
+
 }  // namespace pelo::cli

@@ -17,6 +17,7 @@ int cmdControle(const Words& words) {
     if (!parseArgs(words, {"annee", "fiche"}, {}, a, &err)) return usageError(err);
     if (a.positional.size() != 1) return usageError("controle attend un nom de fichier");
     const std::string& path = a.positional[0];
+    if (int rc = kOk; !acceptedPath(path, rc)) return rc;
 
     checks::Context ctx;
     ctx.currentYear = currentYear();

@@ -31,6 +31,7 @@ int cmdLire(const Words& words) {
     if (!parseArgs(words, {"fiche"}, {}, a, &err)) return usageError(err);
     if (a.positional.size() != 1) return usageError("lire attend un nom de fichier");
     const std::string& path = a.positional[0];
+    if (int rc = kOk; !acceptedPath(path, rc)) return rc;
     CentreHeader h;
     if (auto e = recordfile::readHeader(path, h)) return fileError(e->message());
     std::uint32_t k = 0;

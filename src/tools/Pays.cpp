@@ -38,6 +38,7 @@ int cmdCollecte(const Words& words) {
     const std::string& name = a.positional[0];
     int rc = kOk;
     if (!plainName(name, rc)) return rc;
+    if (auto why = pool::protectedOutput("", name, {})) return usageError(*why);
     if (pool::fileExists("", name) && !a.has("remplacer"))
         return usageError("le fichier " + name + " existe déjà (ajoutez --remplacer pour le remplacer)");
     pool::CollectionResult r;
@@ -55,6 +56,7 @@ int cmdSynthesePays(const Words& words) {
     const std::string& name = a.positional[0];
     int rc = kOk;
     if (!plainName(name, rc)) return rc;
+    if (auto why = pool::synthesisNamesRefused("", name)) return usageError(*why);
     std::int32_t year = pool::kDefaultReferenceYear;
     if (auto v = a.value("annee-ref")) {
         auto n = parseLong(*v, 1, 9999);
@@ -78,6 +80,10 @@ int cmdSelection(const Words& words) {
     const std::string &pool = a.positional[0], &out = a.positional[1];
     int rc = kOk;
     if (!plainName(pool, rc) || !plainName(out, rc)) return rc;
+    if (out == pool)
+        return usageError("la sous-collection doit porter un autre nom que la collection " + pool +
+                          " : celle-ci serait remplacée");
+    if (auto why = pool::protectedOutput("", out, pool)) return usageError(*why);
     pool::Criterion c;  // as the dialog starts: operators " =", values 0, no relation
     auto var = a.value("variable");
     if (!var) return usageError("selection attend --variable N (1 à 40)");

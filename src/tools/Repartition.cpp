@@ -4,11 +4,27 @@
 
 #include "Cli.h"
 #include "Commands.h"
+#include "pool/PoolFiles.h"
 #include "pool/VariabilityCharts.h"
 #include "pool/VariabilityList.h"
 #include "ref/StoredSynthesis.h"
 
 namespace pelo::cli {
+
+namespace {
+// A stored synthesis is named by its index file, a plain name with an extension.
+bool synthesisName(const std::string& name, int& rc) {
+    if (auto bad = pool::badFileName(name)) {
+        rc = usageError(*bad);
+        return false;
+    }
+    if (pool::counterFileOf(name) == name) {
+        rc = usageError(ref::kNoExtension);
+        return false;
+    }
+    return true;
+}
+}  // namespace
 
 int cmdRepartition(const Words& words) {
     Args a;
@@ -21,12 +37,14 @@ int cmdRepartition(const Words& words) {
         if (!n) return usageError("--centre attend un numéro de centre de 1 à 998");
         centre = std::int32_t(*n);
     }
+    if (int rc = kOk; !synthesisName(a.positional[0], rc)) return rc;
     ref::StoredSynthesis s;
     if (auto e = ref::readStored("", a.positional[0], s)) return fileError(e->message());
     std::int32_t shown = -1;
     if (centre > 0) {
         const auto* r = s.centre(centre);
-        if (!r) return usageError("le centre " + std::to_string(centre) + " n'est pas dans la synthèse");
+        // Like a FIB number beyond the count of a record file (lire, controle): the file does not hold it.
+        if (!r) return fileError("le centre " + std::to_string(centre) + " n'est pas dans " + a.positional[0]);
         shown = std::int32_t(r->NbFichesCentre & 0xFFFF);
     }
     for (const auto& line : pool::variabilityLines(ref::variabilityInput(s, centre, shown)))
@@ -44,6 +62,7 @@ int cmdVariabilite(const Words& words) {
     const auto line = parseLong(*v, 0, eval::kLineCount - 1);
     if (!line || pool::counterOfLine(int(*line)) < 0)
         return usageError("--ligne attend le numéro d'une ligne de bande de la liste (3 à 262)");
+    if (int rc = kOk; !synthesisName(a.positional[0], rc)) return rc;
     ref::StoredSynthesis s;
     if (auto e = ref::readStored("", a.positional[0], s)) return fileError(e->message());
     for (const auto& b : pool::variabilityBars(ref::bandShares(s, pool::counterOfLine(int(*line)))))

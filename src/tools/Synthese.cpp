@@ -30,6 +30,7 @@ int synthesisOf(const Words& words, const char* command, eval::SynthesisResult& 
         year = std::int32_t(*n);
     }
     const std::string& path = a.positional[0];
+    if (int rc = kOk; !acceptedPath(path, rc)) return rc;
     if (auto e = eval::runCentreSynthesis(path, filter, year, r)) return fileError(e->message());
     return r.evaluated == 0 ? kNothingSelected : kOk;
 }

@@ -7,6 +7,8 @@
 #include <cstring>
 #include <functional>
 #include <map>
+#include <new>
+#include <stdexcept>
 #include <string>
 
 #include "Cli.h"
@@ -63,15 +65,13 @@ int flushed(int rc) {
     return rc;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int run(int argc, char** argv) {
     Words words(argv + 1, argv + argc);
     std::size_t i = 0;
     while (i < words.size() && words[i] == "-C") {
         if (i + 1 >= words.size()) return usageError("-C attend un dossier");
         if (::chdir(words[i + 1].c_str()) != 0)
-            return fileError("impossible d'ouvrir le dossier " + words[i + 1] + " : " + std::strerror(errno));
+            return fileError("impossible d'ouvrir le dossier " + words[i + 1] + " : " + pelo::ioCause(errno));
         i += 2;
     }
     if (i >= words.size()) {
@@ -87,4 +87,20 @@ int main(int argc, char** argv) {
     auto it = commands().find(cmd);
     if (it != commands().end()) return flushed(it->second(rest));
     return usageError("commande inconnue : " + cmd);
+}
+
+}  // namespace
+
+// Whatever escapes a command (memory exhausted on a huge input, a fault of the
+// program) ends it with one French line and the file-error code, never an abort.
+int main(int argc, char** argv) {
+    try {
+        return run(argc, argv);
+    } catch (const std::bad_alloc&) {
+        return fileError("mémoire insuffisante pour terminer la commande");
+    } catch (const std::exception& e) {
+        return fileError(std::string("erreur interne : ") + e.what());
+    } catch (...) {
+        return fileError("erreur interne inattendue");
+    }
 }

@@ -56,7 +56,7 @@ put(fibs[1], Sexe=255)                                            # 2: error
 put(fibs[2], EducAjustInsuline=1)                                 # 3: warning
 put(fibs[3], TourTaille=-1)                                       # 4: silent warning
 put(fibs[4], AnDebutComprimes=1995, AnBiguanides=1990, Biguanides=1)  # 5: red notice
-fibs[5][108:112] = b'\x00\x00\xc0\x7f'                           # 6: HbA1c not a number
+fibs[5][108:112] = b'\x00\x00\xc0\x7f'                           # 6: HbA1c not a number, shown empty
 put(fibs[6], EtatFiche=255)                                       # 7: annulled, cleared by the save
 put(fibs[7], Taille=1, EtatFiche=2)                               # 8: height in metres, stored state ignored
 

@@ -23,6 +23,7 @@ struct Message {
     QString text;
     std::optional<QPoint> pos;
     bool question = false;
+    ui::ButtonLabels buttons{};
 };
 
 class FakeUi : public ui::Adapter {
@@ -39,8 +40,9 @@ public:
     void message(ui::Icon icon, const QString& text, std::optional<QPoint> pos = {}) override {
         messages.push_back({icon, text, pos, false});
     }
-    ui::Answer confirm(const QString& text, bool, std::optional<QPoint> pos = {}) override {
-        messages.push_back({ui::Icon::Question, text, pos, true});
+    ui::Answer confirm(const QString& text, bool, std::optional<QPoint> pos = {},
+                       const ui::ButtonLabels& labels = {}) override {
+        messages.push_back({ui::Icon::Question, text, pos, true, labels});
         if (answers.empty()) return ui::Answer::Yes;
         auto a = answers.front();
         answers.pop_front();

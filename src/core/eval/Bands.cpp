@@ -89,9 +89,10 @@ inline bool knownYear(std::int32_t y, const P& p) { return y >= 1900 && y <= p.y
 
 [[gnu::always_inline]] inline BandMask hba1c(const V& v, const P&) {
     const float x = v.get(fld::HbA1c);
-    return only(greaterThan(x, 0), bit(lessThan(x, 6.5), 0) | bit(atLeast(x, 6.5) & lessThan(x, 8), 1) |
-                                       bit(atLeast(x, 8) & lessThan(x, 10), 2) |
-                                       bit(atLeast(x, 10) & atMost(x, 12), 3) | bit(greaterThan(x, 12), 4));
+    return only(greaterThan(x, 0) && isMeasure(x), bit(lessThan(x, 6.5), 0) | bit(atLeast(x, 6.5) & lessThan(x, 8), 1) |
+                                                       bit(atLeast(x, 8) & lessThan(x, 10), 2) |
+                                                       bit(atLeast(x, 10) & atMost(x, 12), 3) |
+                                                       bit(greaterThan(x, 12), 4));
 }
 [[gnu::always_inline]] inline BandMask tension(const V& v, const P&) {
     const std::int32_t s = v.get(fld::TaSyst), d = v.get(fld::TaDiast);
@@ -107,15 +108,15 @@ inline bool knownYear(std::int32_t y, const P& p) { return y >= 1900 && y <= p.y
 }
 [[gnu::always_inline]] inline BandMask cholesterol(const V& v, const P& p) {
     const float x = v.get(fld::Cholesterol);
-    return only(greaterThan(x, 0), threeBands(converted(x, p.cholFactor), 6.5, 7.5));
+    return only(greaterThan(x, 0) && isMeasure(x), threeBands(converted(x, p.cholFactor), 6.5, 7.5));
 }
 [[gnu::always_inline]] inline BandMask triglycerides(const V& v, const P& p) {
     const float x = v.get(fld::Triglycerides);
-    return only(greaterThan(x, 0), threeBands(converted(x, p.trigFactor), 1.8, 2.5));
+    return only(greaterThan(x, 0) && isMeasure(x), threeBands(converted(x, p.trigFactor), 1.8, 2.5));
 }
 [[gnu::always_inline]] inline BandMask microalb(const V& v, const P&) {
     const float x = v.get(fld::Microalb);
-    return only(atLeast(x, 0) && x == x, threeBands(x, 30, 300));
+    return only(atLeast(x, 0) && isMeasure(x), threeBands(x, 30, 300));
 }
 [[gnu::always_inline]] inline BandMask risque(const V& v, const P&) {
     static_assert(fld::Tabac.offset == fld::DiabeteFamille.offset + 1 && fld::Alcool.offset == fld::Tabac.offset + 1);

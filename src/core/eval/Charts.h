@@ -3,6 +3,7 @@
 // from the list lines, the hint lines, the title of the class lists) and the
 // printed synthesis, as lists of drawing items.
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,19 @@ void textOn(Surface& s, int x, int y, const std::string& text, Rgb background);
 // White bold size-10 font, navy brush, blue pen: the settings of every chart.
 void chartSettings(Surface& s);
 
+// Highest bar (100 %), and the height of a chart from its title to its base
+// line: the title, two rows of labels, the bars.
+inline constexpr int kBarMax = 100;
+inline constexpr int kChartHeight = kBarMax + 60;
+
+// The box a chart's text takes (7 pixels a character plus 2, 15 high), and
+// whether two boxes overlap.
+struct TextBox {
+    int x1, y1, x2, y2;
+};
+TextBox labelBox(int x, int y, const std::string& text);
+bool overlap(const TextBox& a, const TextBox& b);
+
 // The chart of the section whose heading is line h: its title at (tx, ty), then
 // one bar `step` wide per band line, on the base line yb, until a line of 10
 // characters or fewer.
@@ -44,8 +58,13 @@ void drawHeadingChart(Surface& s, const std::vector<std::string>& lines, int h);
 // The title written above the class lists.
 void drawClassesTitle(Surface& s);
 
-// The printed synthesis: the title (line 0) on every page, lines 2..last in
-// two columns of 51, 102 lines a page, in 300-dpi units.
-PrintDocument synthesisPrintout(const std::vector<std::string>& lines, int lastIndex, const std::string& name);
+// The printed synthesis in 300-dpi units: on every page the title (line 0),
+// the population evaluated ("Tous types", "Type 1", "Type 2") and "page k / n";
+// lines 2..last in two columns of kPrintRows rows from kPrintTop, a section
+// never split without its heading repeated.
+inline constexpr int kPrintRows = 54;
+inline constexpr int kPrintTop = 300;
+PrintDocument synthesisPrintout(const std::vector<std::string>& lines, int lastIndex, const std::string& name,
+                                const std::string& population = {});
 
 }  // namespace pelo::eval

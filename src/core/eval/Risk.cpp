@@ -34,7 +34,7 @@ RiskProfile riskProfile(const FibRecord& r, const std::array<std::uint16_t, 7>& 
     // Cholesterol: 6.5 mmol/l, 2.6 g/l, 260 mg/dl; no limit for another unit code.
     const float chol = r.get(fld::Cholesterol);
     const auto cholLimit = units::cholesterolRiskLimit(units[kUnitChol]);
-    const bool cholHigh = cholLimit && greaterThan(chol, *cholLimit);
+    const bool cholHigh = cholLimit && isMeasure(chol) && greaterThan(chol, *cholLimit);
     add("Label4", " CHOLESTEROL > 6.5  mmol/l ", true, cholHigh);
     add("Label14", " CHOLESTEROL non surveillé ", false, isEmpty(chol));
 
@@ -42,11 +42,11 @@ RiskProfile riskProfile(const FibRecord& r, const std::array<std::uint16_t, 7>& 
     const float trig = r.get(fld::Triglycerides);
     const float trigMmol =
         units[kUnitTrig] == 5 && !isEmpty(trig) ? toSingle(double(trig) * units::toMmol(kUnitTrig, 5)) : trig;
-    add("Label5", " TRIGLYCERIDES > 2  mmol/l ", true, greaterThan(trigMmol, 2.0));
+    add("Label5", " TRIGLYCERIDES > 2  mmol/l ", true, isMeasure(trig) && greaterThan(trigMmol, 2.0));
     add("Label13", " TRIGLYCERIDES non surveillés ", false, isEmpty(trig));
 
     const float hba1c = r.get(fld::HbA1c);
-    add("Label6", " HbA1C > 8  ", true, greaterThan(hba1c, 8.0));
+    add("Label6", " HbA1C > 8  ", true, isMeasure(hba1c) && greaterThan(hba1c, 8.0));
     add("Label12", " HbA1C non surveillée ", false, isEmpty(hba1c));
 
     // A stored height of 0 leaves the index undefined: counted as not monitored.
@@ -60,7 +60,8 @@ RiskProfile riskProfile(const FibRecord& r, const std::array<std::uint16_t, 7>& 
     add("Label15", " BMI non surveillé ", false, bmiUnknown);
 
     const float micro = r.get(fld::Microalb), prot = r.get(fld::Proteinurie);
-    add("Label11", " ATTEINTE RENALE ", true, greaterThan(micro, 300) || greaterThan(prot, 0.5));
+    add("Label11", " ATTEINTE RENALE ", true,
+        (isMeasure(micro) && greaterThan(micro, 300)) || (isMeasure(prot) && greaterThan(prot, 0.5)));
     add("Label19", " Microalbuminurie non dosée ", false, isEmpty(micro) && isEmpty(prot));
 
     add("Label8", " Examen des YEUX  non fait ", false, r.get(fld::ExamYeux) != 1);

@@ -172,9 +172,18 @@ std::string csvField(const std::string& s) {
 }
 }  // namespace
 
+std::string populationName(int filter) {
+    switch (filter) {
+    case 1: return "Type 1";
+    case 2: return "Type 2";
+    default: return "Tous types";
+    }
+}
+
 std::string synthesisCsv(const SynthesisResult& r) {
     std::string out = "\xEF\xBB\xBF";
     out += csvField(titleLine(r.evaluated, r.centre).substr(1)) + "\r\n";
+    out += "Population;" + populationName(r.filter) + "\r\n";
     out += "Section;Libellé;Nombre;Pourcentage\r\n";
     for (const Section& s : kSections) {
         const std::string heading = csvField(trimSpaces(s.heading));

@@ -29,6 +29,9 @@ IoStatus runSynthesis(const std::string& path, int filter, const BandParams& par
 // header, read as the centre menu reads them.
 IoStatus runCentreSynthesis(const std::string& path, int filter, std::int32_t year, SynthesisResult& out);
 
+// The FIBs a filter evaluates: "Tous types", "Type 1", "Type 2".
+std::string populationName(int filter);
+
 // " SYNTHESE des 40 FIB du Centre 1234"
 std::string titleLine(std::uint32_t evaluated, std::uint16_t centre);
 // A band line: count and percentage aligned with two spaces per missing digit.

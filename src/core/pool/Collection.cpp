@@ -54,6 +54,7 @@ IoStatus collect(const std::string& folder, const std::string& poolName, Collect
                            " est celui d'un fichier de centre : choisissez un autre nom pour la "
                            "collection.",
                        true};
+    if (auto why = protectedOutput(folder, poolName, {})) return IoError{poolName, *why, true};
     CollectionResult r;
     ReplacementFile pool;
     bool first = true;
@@ -63,7 +64,7 @@ IoStatus collect(const std::string& folder, const std::string& poolName, Collect
 
     for (int n = 1; n <= kLastSourceFile; ++n) {
         const std::string name = sourceName(n);
-        if (auto e = readWholeFile(folder, name, bytes)) {
+        if (auto e = readWholeFile(folder, name, bytes, kMaxPooledBytes)) {
             if (e->cause == ioCause(ENOENT)) continue;  // no such centre: skipped silently
             r.warnings.push_back(name + " ignoré : " + e->cause);
             continue;

@@ -11,7 +11,7 @@ namespace pelo::pool {
 
 IoStatus readGroups(const std::string& folder, std::vector<GroupeRecord>& out, bool createIfMissing) {
     std::vector<std::uint8_t> bytes;
-    if (auto e = readWholeFile(folder, kGroupFile, bytes)) {
+    if (auto e = readWholeFile(folder, kGroupFile, bytes, kMaxGroupBytes)) {
         if (!createIfMissing || e->cause != ioCause(ENOENT)) return e;
         if (auto c = replaceFile(folder, kGroupFile, nullptr, 0)) return c;
         out.clear();
@@ -98,14 +98,17 @@ std::variant<std::vector<GroupeRecord>, std::string> groupsFromRows(const std::v
 IoStatus groupSynthesis(const std::string& folder, const std::string& indexName, const GroupeRecord& g,
                         GroupSynthesis& out) {
     SynIndex index;
-    if (auto e = readSynIndex(folder, indexName, index)) return e;
     const std::string counterName = counterFileOf(indexName);
     std::vector<SynCounters> records;
-    if (auto e = readAllSynCounters(folder, counterName, records)) return e;
+    if (auto e = readSynthesisPair(folder, indexName, counterName, index, records)) return e;
     GroupSynthesis r;
     r.country = records[0];
     r.countryFibs = index.totalFibs();
+    std::set<std::uint16_t> seen;
     for (std::uint16_t c : g.centres()) {
+        // A centre listed twice in the file (typed lists refuse it) counts once:
+        // its FIBs would otherwise be counted twice, past the 16-bit totals.
+        if (!seen.insert(c).second) continue;
         const std::uint16_t k = index.recordOf(c);
         if (k == 0) {
             r.missing.push_back(c);

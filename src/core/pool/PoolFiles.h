@@ -22,8 +22,16 @@ namespace pelo::pool {
 using recordio::inFolder;
 
 // A name typed by the user must be a plain name: not empty, no folder
-// separator, not "." or "..". The refusal text, or nothing when it is fine.
+// separator, not "." or "..", not "-", no control character (a newline would
+// split the lines that name it). The refusal text, or nothing when it is fine.
 std::optional<std::string> badFileName(const std::string& name);
+
+// A name the country screens and fibtool never write to: the centre's own
+// files (FIB.DAT, ESSAIFIB.DAT, any FIBn.DAT), GROUPE.DAT, and the input of
+// the action (compared whatever the case, and as the same file when both
+// exist). The refusal text, or nothing when output may be written.
+std::optional<std::string> protectedOutput(const std::string& folder, const std::string& output,
+                                           const std::string& input);
 
 // Names of the stored synthesis of a pooled file: "SYN" + the name without its
 // first three characters, up to and including its last ".", + "ATX" / "BTX"
@@ -33,9 +41,18 @@ struct SynNames {
     std::string index, counters;
 };
 std::optional<SynNames> synthesisNames(const std::string& poolName);
+// Why the stored synthesis of a pooled file cannot be written: a name too
+// short, or an index or counter file that would replace the pooled file (or
+// another protected file). Nothing when it can.
+std::optional<std::string> synthesisNamesRefused(const std::string& folder, const std::string& poolName);
 // The counter file of a stored synthesis: its name with the character after
 // the last "." replaced by "B" ("SynFr97.Atx" -> "SynFr97.Btx").
 std::string counterFileOf(const std::string& indexName);
+
+// The largest valid files of each format.
+inline constexpr std::uint64_t kMaxPooledBytes = recordio::kMaxRecords * kPooledSize;
+inline constexpr std::uint64_t kMaxCounterBytes = recordio::kMaxRecords * sizeof(SynCounters);
+inline constexpr std::uint64_t kMaxGroupBytes = 65535ull * sizeof(GroupeRecord);  // one record per group number
 
 // Reading of a stored synthesis.
 IoStatus readSynIndex(const std::string& folder, const std::string& name, SynIndex& out);
@@ -43,6 +60,18 @@ IoStatus readSynIndex(const std::string& folder, const std::string& name, SynInd
 IoStatus readSynCounters(const std::string& folder, const std::string& name, std::uint32_t k, SynCounters& out);
 // All records of a counter file.
 IoStatus readAllSynCounters(const std::string& folder, const std::string& name, std::vector<SynCounters>& out);
+// Whether an index and its counter records belong together, as the pooled
+// synthesis writes them: entry 0 is the number of centre records, every entry
+// names an existing record, entry 999 is the sum of the centres' FIB counts
+// (16 bits), no counter is above its record's FIB count and record 0 is the
+// sum of the others. A pair that fails (the index of one run beside the
+// counters of another, a corrupt file) is an error naming both files:
+// "synthèse incohérente".
+IoStatus checkSynthesisPair(const std::string& indexName, const std::string& counterName, const SynIndex& index,
+                            const std::vector<SynCounters>& records);
+// Both files of a stored synthesis, checked together.
+IoStatus readSynthesisPair(const std::string& folder, const std::string& indexName, const std::string& counterName,
+                           SynIndex& index, std::vector<SynCounters>& records);
 
 // Sequential reading of a pooled file: the header, then FIBs 1..NbFiches
 // (low 16 bits). A count past the end of the file, or a file that is not made
@@ -66,7 +95,8 @@ public:
 
 // Whole-file helpers for the small files (GROUPE.DAT): the bytes of a file, or
 // a file written atomically.
-IoStatus readWholeFile(const std::string& folder, const std::string& name, std::vector<std::uint8_t>& out);
+IoStatus readWholeFile(const std::string& folder, const std::string& name, std::vector<std::uint8_t>& out,
+                       std::uint64_t maxBytes);
 IoStatus replaceFile(const std::string& folder, const std::string& name, const void* data, std::size_t n);
 
 // Existence of a file in the folder.

@@ -35,12 +35,9 @@ bool hasIndexEntry(std::uint16_t centre) { return centre >= 1 && centre <= SynIn
 
 IoStatus poolSynthesis(const std::string& folder, const std::string& poolName, std::int32_t year,
                        PoolSynthesisResult& out) {
-    auto names = synthesisNames(poolName);
-    if (!names)
-        return IoError{poolName,
-                       "Le nom " + poolName +
-                           " est trop court : il faut plus de 3 caractères pour nommer les fichiers de synthèse.",
-                       true};
+    if (auto why = synthesisNamesRefused(folder, poolName)) return IoError{poolName, *why, true};
+    const auto names = synthesisNames(poolName);
+    if (!names) return IoError{poolName, "Nom de fichier incorrect : " + poolName, true};  // refused above
     PooledReader in;
     if (auto e = in.open(folder, poolName)) return e;
     ReplacementFile counters;
@@ -106,11 +103,20 @@ IoStatus poolSynthesis(const std::string& folder, const std::string& poolName, s
     index.entries[SynIndex::kTotalEntry] = static_cast<std::uint16_t>(r.fibs);
     if (auto e = counters.writeAt(0, &total, sizeof total)) return e;
 
+    // The pair is replaced together: both written and synced under their
+    // temporary names, then the counters renamed first and the index last.
+    // An interruption between the two renames leaves a pair that readers
+    // refuse as incoherent, never figures of two different runs.
     ReplacementFile indexFile;
     if (auto e = indexFile.create(folder, names->index)) return e;
     if (auto e = indexFile.write(&index, sizeof index)) return e;
-    if (auto e = counters.commit()) return e;
-    if (auto e = indexFile.commit()) return e;
+    if (auto e = counters.prepare()) return e;
+    if (auto e = indexFile.prepare()) return e;
+    const std::string indexPath = inFolder(folder, names->index);
+    if (auto e = recordio::syncFolderOf(indexPath, names->index)) return e;
+    if (auto e = counters.rename()) return e;
+    if (auto e = indexFile.rename()) return e;
+    if (auto e = recordio::syncFolderOf(indexPath, names->index)) return e;
     out = r;
     return {};
 }

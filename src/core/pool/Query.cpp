@@ -103,7 +103,7 @@ bool matches(const Criterion& c, const PooledFibRecord& r) {
     }
     case VarKind::Real: {
         const float x = r.get(Field<FieldType::F32>{v.offset, v.label});
-        if (!(x > -1.0f)) return false;
+        if (!(x > -1.0f) || !isMeasure(x)) return false;  // a NaN or an infinity is no answer
         return compare<float>(c, x, c.real1, c.real2);
     }
     }
@@ -116,7 +116,8 @@ std::optional<QueryValue> parseQueryValue(std::string_view text) {
     std::string t(text);
     if (t.find_first_not_of(' ') == std::string::npos) return {};  // nothing typed is no number
     const float f = std::get<float>(p);
-    if (!std::isfinite(f) || std::fabs(double(f)) > 2147483647.0) return {};
+    // The 32-bit range, -2147483648 included (2147483647 has no single: it rounds to 2^31).
+    if (!std::isfinite(f) || double(f) >= 2147483648.0 || double(f) < -2147483648.0) return {};
     const std::int64_t n = roundHalfEven(double(f));
     if (n > 2147483647LL || n < -2147483648LL) return {};
     return QueryValue{f, std::int32_t(n)};
@@ -133,6 +134,7 @@ IoStatus selectSubCollection(const std::string& folder, const std::string& poolN
                        "La sous-collection doit porter un autre nom que la collection " + poolName +
                            " : celle-ci serait remplacée.",
                        true};
+    if (auto why = protectedOutput(folder, outName, poolName)) return IoError{outName, *why, true};
     PooledReader in;
     if (auto e = in.open(folder, poolName)) return e;
     ReplacementFile out;

@@ -1,5 +1,6 @@
 #include "print/FibLayout.h"
 
+#include "store/Text.h"
 #include "store/Units.h"
 
 #include <cstdio>
@@ -41,7 +42,7 @@ public:
     void lab(int x, int y, const FibRecord& r, Field<FieldType::F32> f, const std::string& before,
              const std::string& after = {}) {
         const float v = r.get(f);
-        if (v >= 0.0f) text(x, y, before + printedLabValue(v) + after);
+        if (v >= 0.0f && isMeasure(v)) text(x, y, before + printedLabValue(v) + after);
     }
     void treatment(int x, int y, const FibRecord& r, Field<FieldType::U8> f) {
         std::string w = treatmentWord(r.get(f));
@@ -154,8 +155,10 @@ PrintDocument fibPrintLayout(const FibRecord& r, const std::string& dateText, co
     }
 
     // Risk factors, self-monitoring, education.
-    p.text(kLabelX, 450, "Facteurs de risque:");
-    p.yes(kCol1, 450, r, fld::DiabeteFamille, "Diabète familial");
+    // The label with its French space is wider than its column: the first
+    // answer follows it in the same text, so that the two never run together.
+    p.text(kLabelX, 450,
+           r.get(fld::DiabeteFamille) == 1 ? "Facteurs de risque : Diabète familial" : "Facteurs de risque :");
     if (r.get(fld::Tabac) == 1) p.text(kCol2, 450, "Tabac  " + i32Text(r.get(fld::Cigarettes)) + " cig/j");
     if (r.get(fld::Alcool) == 1) p.text(kCol3, 450, "Alcool  " + i32Text(r.get(fld::AlcoolGrSemaine)) + " gr/s");
     p.text(kLabelX, 500, "Autosurveillance :");

@@ -52,15 +52,12 @@ const pool::SynCounters* StoredSynthesis::centre(std::int32_t number) const {
 IoStatus readStored(const std::string& folder, const std::string& name, StoredSynthesis& out) {
     if (auto bad = pool::badFileName(name)) return IoError{name, *bad, true};
     const std::string counters = pool::counterFileOf(name);
-    if (counters == name) return IoError{name, "nom de synthèse sans extension (par exemple SynFr97.Atx)"};
+    if (counters == name) return IoError{name, kNoExtension, true};
     StoredSynthesis s;
     s.name = name;
-    if (auto e = pool::readSynIndex(folder, resolveName(folder, name), s.index)) return e;
-    if (auto e = pool::readAllSynCounters(folder, resolveName(folder, counters), s.records)) return e;
-    for (int c = 1; c <= pool::SynIndex::kLastCentre; ++c) {
-        const std::uint16_t k = s.index.entries[std::size_t(c)];
-        if (k >= s.records.size()) return IoError{counters, "lecture au-delà de la fin du fichier"};
-    }
+    if (auto e = pool::readSynthesisPair(folder, resolveName(folder, name), resolveName(folder, counters), s.index,
+                                         s.records))
+        return e;
     out = std::move(s);
     return {};
 }
@@ -103,11 +100,12 @@ std::vector<pool::CentreShare> bandShares(const StoredSynthesis& s, int counter)
 
 IoStatus readReferenceTotals(const std::string& folder, const ComparedFile& f, ReferenceTotals& out) {
     pool::SynIndex index;
-    if (auto e = pool::readSynIndex(folder, resolveName(folder, f.index), index)) return e;
-    pool::SynCounters total;
-    if (auto e = pool::readSynCounters(folder, resolveName(folder, f.counters), 0, total)) return e;
+    std::vector<pool::SynCounters> records;
+    if (auto e = pool::readSynthesisPair(folder, resolveName(folder, f.index), resolveName(folder, f.counters), index,
+                                         records))
+        return e;
     out.total = index.totalFibs();
-    out.counts = total.counters;
+    out.counts = records[0].counters;
     return {};
 }
 

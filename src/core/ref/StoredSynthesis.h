@@ -37,9 +37,13 @@ std::string resolveName(const std::string& folder, const std::string& name);
 // counter file is there too, in name order. Empty when the folder cannot be read.
 std::vector<std::string> storedSynthesesIn(const std::string& folder);
 
+// The refusal of a synthesis name without an extension (a usage error).
+inline const char* const kNoExtension = "Nom de synthèse sans extension (par exemple SynFr97.Atx)";
+
 // Reads both files of a stored synthesis; the name must be a plain file name
-// with an extension (the counter file's name comes from it). An index that
-// names a counter record beyond the counter file is an error.
+// with an extension (the counter file's name comes from it; a bad name is a
+// plain IoError). A pair that does not belong together is an error
+// ("synthèse incohérente"): no figure is ever read from it.
 IoStatus readStored(const std::string& folder, const std::string& name, StoredSynthesis& out);
 
 // Centres in increasing number with their FIB counts (low 16 bits).

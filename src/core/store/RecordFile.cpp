@@ -48,9 +48,16 @@ IoStatus readHeader(const std::string& path, CentreHeader& out) {
 IoStatus writeHeader(const std::string& path, const CentreHeader& header) {
     File f(path, path, File::Mode::ReadWrite);
     if (f.openError()) return f.openError();
+    if (auto e = f.lockExclusive()) return e;
     std::uint64_t records = 0;
     if (auto e = recordio::recordsOf(f, kRecordSize, records)) return e;
-    if (auto e = f.writeAt(0, header.bytes.data(), kRecordSize)) return e;
+    // The count is the file's: another copy of the program may have saved
+    // sheets since this header was read, and they must stay counted.
+    CentreHeader onDisk;
+    if (auto e = f.readAt(0, onDisk.bytes.data(), kRecordSize)) return e;
+    CentreHeader h = header;
+    h.setNbFiches(onDisk.nbFiches());
+    if (auto e = f.writeAt(0, h.bytes.data(), kRecordSize)) return e;
     if (auto e = f.sync()) return e;
     return f.close();
 }
@@ -65,6 +72,7 @@ IoStatus readFib(const std::string& path, std::uint32_t k, FibRecord& out) {
 IoStatus rewriteFib(const std::string& path, std::uint32_t k, const FibRecord& rec) {
     File f(path, path, File::Mode::ReadWrite);
     if (f.openError()) return f.openError();
+    if (auto e = f.lockExclusive()) return e;
     std::uint64_t records = 0;
     if (auto e = recordio::recordsOf(f, kRecordSize, records)) return e;
     if (k == 0 || k >= records) return pastEnd(path, k);
@@ -76,20 +84,25 @@ IoStatus rewriteFib(const std::string& path, std::uint32_t k, const FibRecord& r
 IoStatus appendFib(const std::string& path, std::uint16_t& count, FibRecord& buffer) {
     File f(path, path, File::Mode::ReadWrite);
     if (f.openError()) return f.openError();
+    // Another copy of the program (a second workstation on a shared folder)
+    // may save at the same moment: the number comes from the header read
+    // under the lock, not from the count this run last saw.
+    if (auto e = f.lockExclusive()) return e;
     std::uint64_t records = 0;
     if (auto e = recordio::recordsOf(f, kRecordSize, records)) return e;
-    if (count >= kMaxFibs) return IoError{path, "Fichier plein", true};
-    // The run's count must not point past the file's end: the FIB would leave a hole.
+    CentreHeader h;
+    if (auto e = f.readAt(0, h.bytes.data(), kRecordSize)) return e;
+    const std::uint16_t current = h.nbFiches();
+    if (current >= kMaxFibs) return IoError{path, "Fichier plein", true};
+    // The count must not point past the file's end: the FIB would leave a hole.
     // (A record left beyond the count by an interrupted save is simply overwritten.)
-    if (std::uint64_t(count) + 1 > records)
-        return IoError{path, "le nombre de fiches (" + std::to_string(count) + ") dépasse la fin du fichier"};
-    const std::uint16_t c = static_cast<std::uint16_t>(count + 1);
+    if (std::uint64_t(current) + 1 > records)
+        return IoError{path, "le nombre de fiches (" + std::to_string(current) + ") dépasse la fin du fichier"};
+    const std::uint16_t c = static_cast<std::uint16_t>(current + 1);
     FibRecord rec = buffer;
     rec.set(fld::NumFib, c);
     if (auto e = f.writeAt(std::uint64_t(c) * kRecordSize, rec.bytes.data(), kRecordSize)) return e;
     if (auto e = f.sync()) return e;
-    CentreHeader h;
-    if (auto e = f.readAt(0, h.bytes.data(), kRecordSize)) return e;
     h.setNbFiches(c);
     if (auto e = f.writeAt(0, h.bytes.data(), kRecordSize)) return e;
     if (auto e = f.sync()) return e;

@@ -25,15 +25,23 @@ IoStatus createIfMissing(const std::string& path, bool* created = nullptr);
 IoStatus replaceWith(const std::string& path, const std::vector<FibRecord>& records);
 
 IoStatus readHeader(const std::string& path, CentreHeader& out);
+// Writes the header, keeping the count of FIBs the file holds (another copy of
+// the program may have saved since the header was read); under the lock of
+// appendFib.
 IoStatus writeHeader(const std::string& path, const CentreHeader& header);
 
 // Record k (1..NbFiches of the header); a record beyond the end of the file is an error.
 IoStatus readFib(const std::string& path, std::uint32_t k, FibRecord& out);
+// Under the lock of appendFib.
 IoStatus rewriteFib(const std::string& path, std::uint32_t k, const FibRecord& rec);
 
-// Appends the buffer as FIB count + 1: writes the FIB, then the header's
+// Appends the buffer as FIB NbFiches + 1, NbFiches read from the file's header
+// under an exclusive lock of the file (two copies of the program saving at
+// once each get a number of their own): writes the FIB, then the header's
 // count, then reads the FIB back into the buffer; synced to disk. On success
-// count is the new count. "Fichier plein" when the count is already 65535.
+// count is the number the FIB got, which differs from the count passed + 1
+// when another copy saved in between. "Fichier plein" when the file already
+// holds 65535 FIBs.
 IoStatus appendFib(const std::string& path, std::uint16_t& count, FibRecord& buffer);
 
 // Number of whole records in the file (header included).

@@ -1,11 +1,16 @@
 #include "store/RecordIo.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cerrno>
+#include <chrono>
+#include <csignal>
 #include <cstring>
+#include <thread>
 
 namespace pelo {
 
@@ -23,7 +28,27 @@ std::string ioCause(int err) {
     case ENOSPC: return "disque plein";
     case EISDIR: return "c'est un dossier";
     case EDQUOT: return "quota disque dépassé";
-    default: return std::strerror(err);
+    case ENOTDIR: return "un élément du chemin n'est pas un dossier";
+    case ENAMETOOLONG: return "nom de fichier trop long";
+    case ELOOP: return "trop de liens symboliques";
+    case EEXIST: return "le fichier existe déjà";
+    case EBUSY:
+    case ETXTBSY: return "fichier occupé";
+    case EAGAIN: return "fichier verrouillé par un autre programme";
+    case EFBIG: return "fichier trop grand";
+    case EIO: return "erreur matérielle de lecture ou d'écriture";
+    case EMFILE:
+    case ENFILE: return "trop de fichiers ouverts";
+    case ENOMEM: return "mémoire insuffisante";
+    case ENXIO:
+    case ENODEV: return "ce n'est pas un fichier ordinaire";
+    case EINVAL: return "opération impossible sur ce fichier";
+    case EXDEV: return "fichier sur un autre support";
+    case ENOLCK: return "verrouillage du fichier impossible";
+    case ESTALE: return "fichier réseau devenu inaccessible";
+    case ETIMEDOUT: return "délai dépassé";
+    case ENOTEMPTY: return "dossier non vide";
+    default: return "erreur système n° " + std::to_string(err);
     }
 }
 
@@ -33,6 +58,90 @@ std::string inFolder(const std::string& folder, const std::string& name) {
     if (folder.empty()) return name;
     if (folder.back() == '/') return folder + name;
     return folder + "/" + name;
+}
+
+namespace {
+
+// Folder part (with its "/") and name part of a path.
+std::pair<std::string, std::string> splitPath(const std::string& path) {
+    const auto slash = path.rfind('/');
+    if (slash == std::string::npos) return {std::string(), path};
+    return {path.substr(0, slash + 1), path.substr(slash + 1)};
+}
+
+constexpr const char* kTempPrefix = ".~";
+constexpr const char* kTempSuffix = ".tmp";
+// A file name holds at most 255 bytes; the prefix, two dots, a host name of
+// at most 32 characters, a process number of at most 10 digits and the
+// suffix take 50 of them.
+constexpr std::size_t kMaxNameBytes = 255;
+constexpr std::size_t kMaxHost = 32;
+constexpr std::size_t kTempOverhead = 50;
+
+// The name cut (at a character boundary) so that its temporary name fits.
+std::string cutForTemporary(const std::string& name) {
+    std::size_t n = std::min(name.size(), kMaxNameBytes - kTempOverhead);
+    while (n > 0 && n < name.size() && (static_cast<unsigned char>(name[n]) & 0xC0) == 0x80) --n;
+    return name.substr(0, n);
+}
+
+// This machine's name, in letters, digits and "-" only: on a shared folder a
+// process number means something only on the machine that wrote it.
+std::string hostTag() {
+    char buf[256] = {};
+    if (::gethostname(buf, sizeof buf - 1) != 0) return "poste";
+    std::string out;
+    for (const char* p = buf; *p && out.size() < kMaxHost; ++p)
+        if (std::isalnum(static_cast<unsigned char>(*p)) || *p == '-') out += *p;
+    return out.empty() ? "poste" : out;
+}
+
+// ".~NAME.host." : what the temporaries of a path on this machine begin with.
+std::string temporaryHead(const std::string& name) {
+    return kTempPrefix + cutForTemporary(name) + "." + hostTag() + ".";
+}
+
+}  // namespace
+
+std::string temporaryName(const std::string& path) {
+    const auto [dir, name] = splitPath(path);
+    return dir + temporaryHead(name) + std::to_string(::getpid()) + kTempSuffix;
+}
+
+void removeLeftovers(const std::string& path) {
+    const auto [dir, name] = splitPath(path);
+    const std::string head = temporaryHead(name);
+    DIR* d = ::opendir(dir.empty() ? "." : dir.c_str());
+    if (!d) return;
+    std::vector<std::string> stale;
+    while (const dirent* e = ::readdir(d)) {
+        const std::string entry = e->d_name;
+        const std::size_t suffix = std::strlen(kTempSuffix);
+        if (entry.size() <= head.size() + suffix || entry.compare(0, head.size(), head) != 0 ||
+            entry.compare(entry.size() - suffix, suffix, kTempSuffix) != 0)
+            continue;
+        const std::string digits = entry.substr(head.size(), entry.size() - head.size() - suffix);
+        if (digits.size() > 10 || digits.find_first_not_of("0123456789") != std::string::npos) continue;
+        const long long pid = std::stoll(digits);
+        // A live process of this machine may be writing it (another copy of the program).
+        if (pid <= 0 || pid > 0x7FFFFFFF || pid == ::getpid()) continue;
+        if (::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH) continue;
+        stale.push_back(dir + entry);
+    }
+    ::closedir(d);
+    for (const auto& f : stale) ::unlink(f.c_str());
+}
+
+IoStatus syncFolderOf(const std::string& path, const std::string& label) {
+    const auto [dir, name] = splitPath(path);
+    const int fd = ::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return IoError{label, ioCause(errno)};
+    // Some file systems cannot sync a folder (EINVAL): nothing more can be done there.
+    const int r = ::fsync(fd);
+    const int err = errno;
+    ::close(fd);
+    if (r != 0 && err != EINVAL && err != EROFS) return IoError{label, ioCause(err)};
+    return {};
 }
 
 // ---- File
@@ -60,17 +169,66 @@ IoStatus File::open(const std::string& path, const std::string& label, Mode mode
     label_ = label;
     openError_.reset();
     openErrno_ = 0;
-    do fd_ = ::open(path.c_str(), flagsOf(mode) | O_CLOEXEC, 0644);
+    // Without blocking: a FIFO or a device named like a record file must not
+    // hang the program; anything but a regular file is refused.
+    do fd_ = ::open(path.c_str(), flagsOf(mode) | O_CLOEXEC | O_NONBLOCK | O_NOCTTY, 0644);
     while (fd_ < 0 && errno == EINTR);
     if (fd_ < 0) {
         openErrno_ = errno;
         openError_ = errorOf(openErrno_);
+        return openError_;
     }
+    struct stat st {};
+    if (::fstat(fd_, &st) != 0) {
+        openErrno_ = errno;
+        openError_ = errorOf(openErrno_);
+    } else if (S_ISDIR(st.st_mode)) {
+        openErrno_ = EISDIR;
+        openError_ = errorOf(EISDIR);
+    } else if (!S_ISREG(st.st_mode)) {
+        openErrno_ = ENODEV;
+        openError_ = IoError{label_, "ce n'est pas un fichier ordinaire"};
+    } else {
+        const int fl = ::fcntl(fd_, F_GETFL);
+        if (fl < 0 || ::fcntl(fd_, F_SETFL, fl & ~O_NONBLOCK) != 0) {
+            openErrno_ = errno;
+            openError_ = errorOf(openErrno_);
+        }
+    }
+    if (openError_) drop();
     return openError_;
+}
+
+IoStatus File::lockExclusive() const {
+    struct flock fl {};
+    fl.l_type = F_WRLCK;
+    fl.l_whence = SEEK_SET;
+    fl.l_start = 0;
+    fl.l_len = 0;  // the whole file, whatever it grows to
+#ifdef F_OFD_SETLK
+    // A lock of the open file, not of the process: two writers of one
+    // process exclude each other too, and closing another descriptor of the
+    // same file does not release it.
+    const int cmd = F_OFD_SETLK;
+#else
+    const int cmd = F_SETLK;
+#endif
+    using namespace std::chrono;
+    const auto deadline = steady_clock::now() + seconds(10);
+    while (::fcntl(fd_, cmd, &fl) != 0) {
+        const int err = errno;
+        if (err == EINTR) continue;
+        if (err != EAGAIN && err != EACCES) return errorOf(err);
+        if (steady_clock::now() >= deadline)
+            return IoError{label_, "fichier verrouillé par un autre programme ou un autre poste, réessayez"};
+        std::this_thread::sleep_for(milliseconds(20));
+    }
+    return {};
 }
 
 IoStatus File::size(std::uint64_t& out) const {
     struct stat st {};
+    if (fd_ < 0) return IoError{label_, "fichier non ouvert"};
     if (::fstat(fd_, &st) != 0) return errorOf(errno);
     if (S_ISDIR(st.st_mode)) return IoError{label_, "c'est un dossier"};
     out = static_cast<std::uint64_t>(st.st_size);
@@ -145,10 +303,16 @@ IoError shapeError(const std::string& label, std::uint64_t bytes, std::size_t re
                               std::to_string(recordSize) + ")"};
 }
 
-IoStatus recordsOf(const File& f, std::size_t recordSize, std::uint64_t& records) {
+IoError tooLargeError(const std::string& label, std::uint64_t bytes, std::uint64_t maxBytes) {
+    return IoError{
+        label, "fichier trop grand (" + std::to_string(bytes) + " octets, au plus " + std::to_string(maxBytes) + ")"};
+}
+
+IoStatus recordsOf(const File& f, std::size_t recordSize, std::uint64_t& records, std::uint64_t maxRecords) {
     std::uint64_t bytes = 0;
     if (auto e = f.size(bytes)) return e;
     if (bytes < recordSize || bytes % recordSize != 0) return shapeError(f.label(), bytes, recordSize);
+    if (bytes / recordSize > maxRecords) return tooLargeError(f.label(), bytes, maxRecords * recordSize);
     records = bytes / recordSize;
     return {};
 }
@@ -165,11 +329,13 @@ IoStatus readRecord(const File& f, std::size_t recordSize, std::uint32_t k, void
     return {};
 }
 
-IoStatus readWhole(const std::string& path, const std::string& label, std::vector<std::uint8_t>& out) {
+IoStatus readWhole(const std::string& path, const std::string& label, std::vector<std::uint8_t>& out,
+                   std::uint64_t maxBytes) {
     File f(path, label, File::Mode::Read);
     if (f.openError()) return f.openError();
     std::uint64_t bytes = 0;
     if (auto e = f.size(bytes)) return e;
+    if (bytes > maxBytes) return tooLargeError(label, bytes, maxBytes);
     std::vector<std::uint8_t> tmp(bytes);
     if (auto e = f.readAt(0, tmp.data(), tmp.size())) return e;
     if (auto e = f.close()) return e;
@@ -186,18 +352,20 @@ constexpr std::size_t kWriteBuffer = std::size_t(1) << 20;
 AtomicWriter::~AtomicWriter() { abandon(); }
 
 void AtomicWriter::abandon() {
-    if (file_.isOpen()) {
+    if (file_.isOpen() || prepared_) {
         file_.drop();
         ::unlink(tmp_.c_str());
     }
+    prepared_ = false;
     buf_.clear();
 }
 
 IoStatus AtomicWriter::create(const std::string& path, const std::string& label) {
     abandon();
     path_ = path;
-    tmp_ = path + ".tmp";
+    tmp_ = temporaryName(path);
     written_ = 0;
+    removeLeftovers(path);
     if (auto e = file_.open(tmp_, label, File::Mode::Truncate)) return e;
     buf_.reserve(kWriteBuffer);
     return {};
@@ -225,14 +393,31 @@ IoStatus AtomicWriter::writeAt(std::uint64_t offset, const void* data, std::size
     return file_.writeAt(offset, data, n);
 }
 
-IoStatus AtomicWriter::commit() {
+IoStatus AtomicWriter::prepare() {
     if (!file_.isOpen()) return notOpen();
     IoStatus err = flush();
     if (!err) err = file_.sync();
     if (auto e = file_.close(); e && !err) err = e;
-    if (!err && ::rename(tmp_.c_str(), path_.c_str()) != 0) err = file_.errorOf(errno);
     if (err) ::unlink(tmp_.c_str());
+    else prepared_ = true;
     return err;
+}
+
+IoStatus AtomicWriter::rename() {
+    if (!prepared_) return notOpen();
+    prepared_ = false;
+    if (::rename(tmp_.c_str(), path_.c_str()) != 0) {
+        const IoError err = file_.errorOf(errno);
+        ::unlink(tmp_.c_str());
+        return err;
+    }
+    return {};
+}
+
+IoStatus AtomicWriter::commit() {
+    if (auto e = prepare()) return e;
+    if (auto e = rename()) return e;
+    return syncFolderOf(path_, file_.label());
 }
 
 IoStatus replaceWhole(const std::string& path, const std::string& label, const void* data, std::size_t n) {

@@ -27,6 +27,22 @@ std::string ioCause(int err);
 
 namespace recordio {
 
+// The largest number of records a file of records may hold: 65535 FIBs after
+// the header (record and pooled files; a counter file has at most one record
+// per run of centres, so no more). Larger files are refused before reading.
+inline constexpr std::uint64_t kMaxRecords = 65536;
+
+// The temporary name under which a replacement of path is written: in the
+// same folder, hidden, unique to this process of this machine, and short
+// enough for any legal name (".~FIB.DAT.poste3.1234.tmp").
+std::string temporaryName(const std::string& path);
+// Removes the temporaries of path left by an interrupted run of this machine
+// (whose process is gone); the user's own files, and those of another
+// machine on a shared folder, are never touched.
+void removeLeftovers(const std::string& path);
+// Makes a rename in the folder of path durable.
+IoStatus syncFolderOf(const std::string& path, const std::string& label);
+
 // folder + "/" + name (name alone when the folder is empty).
 std::string inFolder(const std::string& folder, const std::string& name);
 
@@ -61,6 +77,10 @@ public:
     IoStatus read(void* data, std::size_t n) const;
     IoStatus writeAt(std::uint64_t offset, const void* data, std::size_t n) const;
     IoStatus sync() const;
+    // Exclusive advisory lock of the whole file, held until it is closed; it
+    // waits for another holder (another copy of the program, another
+    // workstation on a shared folder) for a few seconds, then fails.
+    IoStatus lockExclusive() const;
     // Closes and reports the failure of closing.
     IoStatus close();
     // Closes without a report (a path out of an operation that already failed).
@@ -78,18 +98,25 @@ private:
 // "fichier trop court, il ne contient pas d'en-tête" for a file shorter than
 // one record, "taille de fichier incorrecte (N octets, pas un multiple de S)".
 IoError shapeError(const std::string& label, std::uint64_t bytes, std::size_t recordSize);
-// Number of records of a file that must hold a header and whole records only.
-IoStatus recordsOf(const File& f, std::size_t recordSize, std::uint64_t& records);
+// Number of records of a file that must hold a header and whole records only,
+// at most maxRecords of them.
+IoStatus recordsOf(const File& f, std::size_t recordSize, std::uint64_t& records,
+                   std::uint64_t maxRecords = kMaxRecords);
+// "fichier trop grand (N octets, au plus M)".
+IoError tooLargeError(const std::string& label, std::uint64_t bytes, std::uint64_t maxBytes);
 // Record k of such a file into out; past the end:
 // "<noun> k est au-delà de la fin du fichier" ("la fiche", "l'enregistrement").
 IoStatus readRecord(const File& f, std::size_t recordSize, std::uint32_t k, void* out, std::string_view noun);
 
-// The bytes of a whole file.
-IoStatus readWhole(const std::string& path, const std::string& label, std::vector<std::uint8_t>& out);
+// The bytes of a whole file of at most maxBytes (a larger one is refused
+// before anything is read).
+IoStatus readWhole(const std::string& path, const std::string& label, std::vector<std::uint8_t>& out,
+                   std::uint64_t maxBytes);
 
-// A file written under a temporary name (path + ".tmp") and renamed over
-// path by commit(); dropped, the old file left as it was, on abandon(), on a
-// failure of commit() or when destroyed before commit().
+// A file written under a temporary name (temporaryName) and renamed over
+// path by commit(), the folder synced; dropped, the old file left as it was,
+// on abandon(), on a failure of commit() or when destroyed before commit().
+// create() first removes what an interrupted run left of the same replacement.
 class AtomicWriter {
 public:
     AtomicWriter() = default;
@@ -104,6 +131,11 @@ public:
     IoStatus writeAt(std::uint64_t offset, const void* data, std::size_t n);
     // Flushes, syncs, closes and renames.
     IoStatus commit();
+    // The two halves of commit(), for files replaced together: prepare()
+    // flushes, syncs and closes; rename() puts the file in place (the folder
+    // is not synced: the caller does it once).
+    IoStatus prepare();
+    IoStatus rename();
     void abandon();
     const std::string& label() const { return file_.label(); }
 
@@ -114,6 +146,7 @@ private:
     std::string path_, tmp_;
     std::vector<std::uint8_t> buf_;
     std::uint64_t written_ = 0;
+    bool prepared_ = false;
 };
 
 // A whole file replaced atomically by the given bytes.

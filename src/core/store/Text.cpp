@@ -34,6 +34,9 @@ void appendUtf8(std::string& out, char32_t cp) {
 }
 
 char32_t cp1252CodePoint(unsigned char b) {
+    // A control character would reach a terminal or a list as it is (an
+    // escape sequence in a DateFib): shown as "?".
+    if (b < 0x20 || b == 0x7F) return '?';
     if (b >= 0x80 && b < 0xA0) return kHigh[b - 0x80] ? kHigh[b - 0x80] : char32_t('?');
     return b;
 }
@@ -94,6 +97,13 @@ std::string utf8ToCp1252(std::string_view s) {
             continue;
         }
         i += len;
+        // An overlong form (C0 80 for a NUL), a surrogate or a control
+        // character is stored as "?", never as the byte it would spell.
+        static constexpr char32_t kLeast[5] = {0, 0, 0x80, 0x800, 0x10000};
+        if (cp < kLeast[len] || (cp >= 0xD800 && cp <= 0xDFFF) || cp < 0x20 || cp == 0x7F) {
+            out += '?';
+            continue;
+        }
         if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) {
             out += static_cast<char>(cp);
             continue;
@@ -156,7 +166,9 @@ char cp1252Upper(char c) {
 std::string displayU8(std::uint8_t v) { return v == 255 ? std::string() : std::to_string(v); }
 std::string displayI32(std::int32_t v) { return v == -1 ? std::string() : std::to_string(v); }
 std::string displayF32(float v) {
-    if (v == -1.0f) return {};
+    // A value that is not a number (NaN, an infinity) is no measure: shown
+    // empty, like the empty value.
+    if (v == -1.0f || !std::isfinite(v)) return {};
     // "%4.2f" without the C locale: a French locale set by the toolkit would write a comma.
     char buf[64];
     auto res = std::to_chars(buf, buf + sizeof buf, static_cast<double>(v), std::chars_format::fixed, 2);
@@ -283,6 +295,13 @@ std::int64_t Percent::rounded() const {
     return q;
 }
 
-std::int64_t roundHalfEven(double x) { return static_cast<std::int64_t>(std::nearbyint(x)); }
+std::int64_t roundHalfEven(double x) {
+    // Clamped before the conversion, which is undefined outside the 64-bit range.
+    constexpr double kLimit = 9223372036854775807.0;  // 2^63
+    if (std::isnan(x)) return 0;
+    if (x >= kLimit) return std::numeric_limits<std::int64_t>::max();
+    if (x <= -kLimit) return std::numeric_limits<std::int64_t>::min();
+    return static_cast<std::int64_t>(std::nearbyint(x));
+}
 
 }  // namespace pelo

@@ -3,6 +3,7 @@
 // the display of numeric fields, the reading back of typed entries, and the
 // exact percentages of the lists.
 
+#include <cmath>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -11,7 +12,9 @@
 
 namespace pelo {
 
-// Windows-1252 byte to UTF-8 and back; a character with no Windows-1252 form becomes '?'.
+// Windows-1252 byte to UTF-8 and back; a character with no Windows-1252 form
+// becomes '?', and so do control characters (below 0x20 and DEL) both ways and
+// malformed or overlong UTF-8 (never a NUL byte).
 std::string cp1252ToUtf8(std::string_view bytes);
 std::string utf8ToCp1252(std::string_view utf8);
 // Upper case of one Windows-1252 character (accented letters included).
@@ -30,7 +33,7 @@ std::string_view utf8Prefix(std::string_view utf8, std::size_t n);
 // Display of a numeric field: empty text for the empty value.
 std::string displayU8(std::uint8_t v);
 std::string displayI32(std::int32_t v);
-std::string displayF32(float v);  // "%4.2f": 7.5 -> "7.50"; exactly -1.0 -> ""
+std::string displayF32(float v);  // "%4.2f": 7.5 -> "7.50"; exactly -1.0, NaN, infinities -> ""
 
 // Reading back a typed entry. An empty (or blank) text gives the empty value.
 struct ConversionError {
@@ -67,8 +70,12 @@ inline Percent percentOf(std::int64_t c, std::int64_t d) { return Percent{100 * 
 // anything else.
 bool parseTenths(std::string_view text, std::int64_t& tenths);
 
-// Nearest integer of x, a half going to the even integer.
+// Nearest integer of x, a half going to the even integer; clamped to the
+// 64-bit range, NaN giving 0.
 std::int64_t roundHalfEven(double x);
+// A stored single that is a measure at all (not NaN, not an infinity): the
+// others are shown empty and counted in no band, not even "missing".
+inline bool isMeasure(float v) { return std::isfinite(v); }
 
 // Comparison of a stored single with a decimal bound, in single precision.
 inline bool lessThan(float v, double bound) { return v < static_cast<float>(bound); }

@@ -11,6 +11,7 @@ ChoiceDlg::ChoiceDlg(AppContext& ctx, const QString& className, const QString& c
                      const QString& listName, int visibleLines)
     : Form(ctx, className, caption) {
     setFixedSize(440, 150);
+    setScalable(true);  // as large as the forms it opens over
     prompt_ = addLabel("Label1", prompt, 20, 16, 400, 22);
     QFont f = prompt_->font();
     f.setPointSize(10);

@@ -117,6 +117,8 @@ void openTextPage(AppContext& ctx, int page) {
     ctx.ui.showModeless(w);
 }
 
+bool identifyCentre(AppContext& ctx) { return ctx.forms.get<TTMenu2>()->identify(); }
+
 void askRegion(AppContext& ctx) {
     auto* dlg = ctx.forms.get<TNRegDlg>();
     dlg->clearSelection();
@@ -264,6 +266,7 @@ void openNewSheet(AppContext& ctx, int centre, int number, std::function<void(in
     ctx.forms.get<TFIB2>()->VisuFib2();
     ctx.state.EditingExisting = false;
     page->newSheetSaved = std::move(saved);
+    page->rememberLoaded();
     ctx.ui.showModal(page);
 }
 
@@ -273,6 +276,7 @@ void openCalledUpSheet(AppContext& ctx, int centre, int number) {
     page->VisuFib1();
     ctx.forms.get<TFIB2>()->VisuFib2();
     page->runChecksSilently();
+    page->rememberLoaded();
     ctx.ui.showModal(page);
 }
 
@@ -283,6 +287,8 @@ bool runEntryPage1Checks(AppContext& ctx) { return ctx.forms.get<TFIB1>()->runCh
 bool runEntryPage2Checks(AppContext& ctx) { return ctx.forms.get<TFIB2>()->runChecksSilently(); }
 
 QString entryPage1Date(AppContext& ctx) { return ctx.forms.get<TFIB1>()->dateText(); }
+
+std::pair<int, int> entryPage1Numbers(AppContext& ctx) { return ctx.forms.get<TFIB1>()->shownNumbers(); }
 
 FibUnitLabels entryPage1UnitLabels(AppContext& ctx) { return ctx.forms.get<TFIB1>()->unitLabels(); }
 

@@ -60,7 +60,16 @@ bool TTMenu2::identify() {
             if (!writeBack()) return false;
         }
     }
-    if (s.DepartmentCode == 0) {
+    // The departments are those of the region: without a region there are
+    // none to list, so the region is asked again first.
+    if (s.DepartmentCode == 0 && s.RegionCode == 0) {
+        askRegion(ctx());
+        if (s.RegionCode != 0) {
+            s.buffer.set(fld::RegionDep, centre::regionDep(s.RegionCode, s.DepartmentCode));
+            if (!writeBack()) return false;
+        }
+    }
+    if (s.DepartmentCode == 0 && s.RegionCode != 0) {
         askDepartment(ctx(), s.RegionCode);
         if (s.DepartmentCode != 0) {
             s.buffer.set(fld::RegionDep, centre::regionDep(s.RegionCode, s.DepartmentCode));

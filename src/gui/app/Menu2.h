@@ -22,11 +22,11 @@ public:
     void Button5Click();  // Sauvegarde / Echanges
     void BFinClick();
 
-private:
     // Asks for whatever identification is still missing, writing record 0 of
     // the current file after each choice; false when a file action failed.
     bool identify();
 
+private:
     QLabel* Panel1;
     QLabel* Label1;
     QPushButton* Button2;

@@ -23,6 +23,7 @@ QString cellText(QTableWidget* t, int r, int c) {
 
 TFUnite::TFUnite(AppContext& ctx) : Form(ctx, "TFUnite", "UNITES") {
     setFixedSize(600, 330);
+    setScalable(true);  // as large as the forms it opens over
     auto* prompt =
         addLabel("Label1", QString::fromUtf8("Choisir les unités ligne par ligne en cliquant sur les unités proposées"),
                  20, 12, 560, 22);
@@ -43,8 +44,9 @@ TFUnite::TFUnite(AppContext& ctx) : Form(ctx, "TFUnite", "UNITES") {
     SUni->setSelectionMode(QAbstractItemView::SingleSelection);
     // The arrows move from unit to unit; Tab leaves the grid for "Sauver".
     SUni->setTabKeyNavigation(false);
-    SUni->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
-                          QAbstractItemView::AnyKeyPressed);
+    // Read-only: a unit is chosen (click, Space or Enter), never typed over.
+    SUni->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    SUni->installEventFilter(this);
     for (int r = 0; r < kRows; ++r)
         for (int c = 0; c < kCols; ++c) {
             auto* it = new QTableWidgetItem;
@@ -92,7 +94,7 @@ void TFUnite::SUniMouseUp(int row, int col) {
 }
 
 void TFUnite::Button1Click() {
-    bool complete = true;
+    QStringList missing;
     for (int r = 1; r < kRows; ++r) {
         const QString typed = cellText(SUni, r, 2);
         if (!typed.trimmed().isEmpty()) {
@@ -108,16 +110,29 @@ void TFUnite::Button1Click() {
                 continue;
             }
         }
-        complete = false;
-        ui().information(QString::fromUtf8("Unités incomplètes"));
+        missing << QString::fromStdString(units::rowName(r - 1)).trimmed();
     }
-    if (complete) accept();
+    // One message naming every row still without its unit.
+    if (missing.isEmpty()) accept();
+    else ui().information(QString::fromUtf8("Unités incomplètes : %1").arg(missing.join(QStringLiteral(", "))));
 }
 
 void TFUnite::BitBtn1Click() { reject(); }
 
-// Without the mouse: the arrows go to a unit and Enter chooses it, as a click
-// does, instead of pressing "Sauver" on a grid half filled.
+// Without the mouse: the arrows go to a unit and Space or Enter chooses it, as
+// a click does, instead of pressing "Sauver" on a grid half filled.
+bool TFUnite::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == SUni && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
+            if (SUni->currentRow() >= 0 && SUni->currentColumn() >= 0)
+                SUniMouseUp(SUni->currentRow(), SUni->currentColumn());
+            return true;
+        }
+    }
+    return Form::eventFilter(watched, event);
+}
+
 void TFUnite::keyPressEvent(QKeyEvent* e) {
     const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
     if (enter && focusWidget() == SUni) {

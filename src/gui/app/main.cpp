@@ -2,14 +2,44 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QMessageBox>
 #include <QTranslator>
+#include <cstdio>
+#include <exception>
+#include <new>
 
 #include "app/Menu1.h"
 #include "ui/Form.h"
 #include "ui/QtAdapter.h"
 
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
+namespace {
+
+// An exception that escapes an action (memory exhausted on a huge file, a
+// fault of the program) must not cross Qt's event loop, which would abort:
+// the action ends with one French message and the program goes on.
+class Application : public QApplication {
+public:
+    using QApplication::QApplication;
+    bool notify(QObject* receiver, QEvent* event) override {
+        try {
+            return QApplication::notify(receiver, event);
+        } catch (const std::bad_alloc&) {
+            report(QString::fromUtf8("Mémoire insuffisante : l'action n'a pas pu être terminée."));
+        } catch (const std::exception& e) {
+            report(QString::fromUtf8("Erreur interne : l'action n'a pas pu être terminée (%1).")
+                       .arg(QString::fromLocal8Bit(e.what())));
+        } catch (...) {
+            report(QString::fromUtf8("Erreur interne : l'action n'a pas pu être terminée."));
+        }
+        return false;
+    }
+
+private:
+    static void report(const QString& text) { QMessageBox::critical(nullptr, "PELORAMIX", text); }
+};
+
+int run(int argc, char** argv) {
+    Application app(argc, argv);
     QApplication::setApplicationName("PELORAMIX");
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
 
@@ -29,6 +59,23 @@ int main(int argc, char** argv) {
     pelo::createForms(ctx);
 
     auto* main = forms.get<pelo::TTMenu1>();
+    main->scaleOnce();
+    pelo::ui::centreOnScreen(main);
     main->show();
     return app.exec();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    try {
+        return run(argc, argv);
+    } catch (const std::bad_alloc&) {
+        std::fputs("PELORAMIX : mémoire insuffisante\n", stderr);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "PELORAMIX : erreur interne : %s\n", e.what());
+    } catch (...) {
+        std::fputs("PELORAMIX : erreur interne inattendue\n", stderr);
+    }
+    return 1;
 }

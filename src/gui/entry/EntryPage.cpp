@@ -43,6 +43,35 @@ void EntryPage::addPanel(int index, QPushButton* panel) {
 
 QLineEdit* EntryPage::edit(const char* name) const { return findChild<QLineEdit*>(QString::fromLatin1(name)); }
 
+// A page opens on its first entry, not on a button, so typing starts at once.
+void EntryPage::showEvent(QShowEvent* e) {
+    Form::showEvent(e);
+    if (firstStop_) firstStop_->setFocus(Qt::OtherFocusReason);
+}
+
+// Each group's check panel, then its help button, follow the group's last
+// control in the Tab chain, so that its messages (Space or Enter on the
+// panel) and its help are reached without a mouse. A control belongs to the
+// group whose panel strip spans its middle.
+void EntryPage::insertPanelsInto(std::vector<QWidget*>& order) {
+    const auto helps = findChildren<QPushButton*>();
+    for (QPushButton* panel : panels_) {
+        if (!panel) continue;
+        const QRect strip = panel->geometry().adjusted(0, -2, 0, 2);
+        auto last = order.end();
+        for (auto it = order.begin(); it != order.end(); ++it) {
+            const int y = (*it)->mapTo(this, QPoint(0, (*it)->height() / 2)).y();
+            if (y >= strip.top() && y <= strip.bottom()) last = it;
+        }
+        std::vector<QWidget*> extra{panel};
+        const QString group = panel->accessibleName().section(QStringLiteral(" : "), 1);
+        for (QPushButton* h : helps)
+            if (h->accessibleName() == QStringLiteral("Aide : ") + group) extra.push_back(h);
+        for (QWidget* w : extra) w->setFocusPolicy(Qt::TabFocus);
+        order.insert(last == order.end() ? order.end() : last + 1, extra.begin(), extra.end());
+    }
+}
+
 void EntryPage::bindControls(const std::vector<QWidget*>& buttons) {
     // Tab order: the table's controls by their place, a group's boxes one after the other.
     std::vector<std::pair<int, std::vector<QWidget*>>> stops;
@@ -75,6 +104,8 @@ void EntryPage::bindControls(const std::vector<QWidget*>& buttons) {
     std::stable_sort(stops.begin(), stops.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     std::vector<QWidget*> order;
     for (const auto& s : stops) order.insert(order.end(), s.second.begin(), s.second.end());
+    insertPanelsInto(order);
+    if (!order.empty()) firstStop_ = order.front();
     order.insert(order.end(), buttons.begin(), buttons.end());
     for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 }

@@ -66,6 +66,7 @@ protected:
     // name, its choice groups their boxes and click rules, and the Tab order
     // runs through the table's controls, then through `buttons`.
     void bindControls(const std::vector<QWidget*>& buttons);
+    void showEvent(QShowEvent* e) override;
     // The check panel of run index `index`, placed by the layout.
     void addPanel(int index, QPushButton* panel);
     QLineEdit* edit(const char* name) const;
@@ -99,6 +100,8 @@ protected:
     virtual void afterRadio(const ChoiceGroup&, QAbstractButton*) {}
 
     std::vector<QPushButton*> panels_;  // in the order of the full run
+    void insertPanelsInto(std::vector<QWidget*>& order);
+    QWidget* firstStop_ = nullptr;  // the sheet's first entry, focused when the page shows
     std::vector<ChoiceGroup> choices_;
 
 private:

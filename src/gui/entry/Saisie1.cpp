@@ -296,8 +296,11 @@ void TFIB1::buildPage() {
         x = kContentX + (i == 6 ? 0 : (i % 3) * colW);
         const QString cap = u(educ[i].caption);
         next(text(g, QString("LabEduc%1").arg(i), cap, x, y, i == 6 ? -1 : capW));
-        next(tick(g, educ[i].oui, "oui", x, y, cap + " oui"));
-        next(tick(g, educ[i].non, "non", x, y, cap + " non"));
+        // Named after their group, so that "Education Autosurveillance oui"
+        // is not taken for the self-monitoring group's "Autosurveillance oui".
+        const QString spoken = i == 6 ? cap : u("Education ") + cap;
+        next(tick(g, educ[i].oui, "oui", x, y, spoken + " oui"));
+        next(tick(g, educ[i].non, "non", x, y, spoken + " non"));
     }
 
     // Last measures and laboratory values.
@@ -463,6 +466,10 @@ void TFIB1::showNumbers(int centre, int fib) {
     edit("Edit13")->setText(QString::number(fib));
 }
 
+std::pair<int, int> TFIB1::shownNumbers() const {
+    return {findChild<QLineEdit*>("Edit12")->text().toInt(), findChild<QLineEdit*>("Edit13")->text().toInt()};
+}
+
 void TFIB1::setUnitLabels() {
     const auto& units = state().UnitCodes;
     auto label = [&units](UnitIndex row) { return QString::fromStdString(units::label(row, units[row])); };
@@ -531,7 +538,14 @@ void TFIB1::BitBtn11Click() {
 
     const QSize scr = ui().screenSize();
     const QPoint pos(int(roundHalfEven(scr.width() / 640.0 * 350)), int(roundHalfEven(scr.height() / 480.0 * 100)));
-    const ui::Answer a = ui().confirm(u("Sauvegarde de la Fiche ?"), true, pos);
+    // The buttons say what they do; their roles (Yes, Retry, No) stay.
+    const ui::ButtonLabels labels{u("Enregistrer"), u("Abandonner la fiche"), u("Revenir à la fiche")};
+    ui::Answer a = ui().confirm(u("Sauvegarde de la Fiche ?"), true, pos, labels);
+    // What was typed is lost with "Abandonner": asked once more, No going back to the sheet.
+    if (a == ui::Answer::No && hasChangesSinceLoaded() &&
+        ui().confirm(u("Abandonner la fiche ? Ce qui a été saisi depuis son ouverture sera perdu."), false, pos,
+                     {u("Abandonner la fiche"), u("Revenir à la fiche"), {}}) != ui::Answer::Yes)
+        a = ui::Answer::Retry;
     if (a == ui::Answer::Yes && readable) {
         // The ten characters as shown, blanks kept in place ("08/12/2026", " 8/ 1/2026").
         s.buffer.setDate(edit("MaskEdit19")->displayText().toStdString());
@@ -540,7 +554,15 @@ void TFIB1::BitBtn11Click() {
             s.CurrentFib = s.SavedFibCount;
         } else {
             std::uint16_t count = s.CurrentFib;
+            const int shown = s.CurrentFib + 1;
             if (auto e = recordfile::appendFib(s.CurrentFile, count, s.buffer)) return ioError(*e);
+            // Another copy of the program (another workstation) saved in the
+            // meantime: the sheet got the next free number, not the one shown.
+            if (count != shown)
+                ui().information(QString::fromUtf8("La fiche a été enregistrée sous le numéro %1 (et non %2) : "
+                                                   "d'autres fiches ont été enregistrées entre-temps sur ce fichier.")
+                                     .arg(count)
+                                     .arg(shown));
             s.CurrentFib = count;
             s.SavedFibCount = count;
             if (newSheetSaved) newSheetSaved(count);
@@ -554,6 +576,19 @@ void TFIB1::BitBtn11Click() {
 }
 
 void TFIB1::reject() { BitBtn11Click(); }
+
+void TFIB1::rememberLoaded() { loaded_ = state().buffer; }
+
+bool TFIB1::hasChangesSinceLoaded() {
+    // The state and the date are set by the checks and the save, not typed.
+    FibRecord now = state().buffer;
+    FibRecord before = loaded_;
+    for (FibRecord* r : {&now, &before}) {
+        r->set(fld::EtatFiche, std::uint8_t{0});
+        r->setDate("");
+    }
+    return now.bytes != before.bytes;
+}
 
 void TFIB1::Button3Click() {
     RunState& s = state();

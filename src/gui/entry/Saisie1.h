@@ -26,6 +26,7 @@ public:
     void VisuFib1();
     // Centre number and FIB number shown at the top of the sheet.
     void showNumbers(int centre, int fib);
+    std::pair<int, int> shownNumbers() const;
     // The date as typed and the units shown beside the laboratory values.
     QString dateText() const;
     FibUnitLabels unitLabels() const;
@@ -49,6 +50,11 @@ public:
     void Button2Click();   // "CTRL"
     void Button3Click();   // "Risques"
 
+    // The record as it stood when the sheet opened: abandoning a sheet that
+    // differs from it is asked twice.
+    void rememberLoaded();
+    bool hasChangesSinceLoaded();
+
     // Told the number of a new sheet once it is saved (the record menu shows the count).
     std::function<void(int)> newSheetSaved;
 
@@ -63,6 +69,8 @@ protected:
     void afterRadio(const ChoiceGroup& g, QAbstractButton* b) override;
 
 private:
+    FibRecord loaded_{};
+
     // Layout helpers.
     QFrame* group(const QString& name, const QString& caption, int y, int h, int panelNo, int helpNo);
     QLabel* text(QWidget* parent, const QString& name, const QString& t, int x, int y, int w = -1);

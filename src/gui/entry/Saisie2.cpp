@@ -32,6 +32,7 @@ TFIB2::TFIB2(AppContext& ctx) : EntryPage(ctx, "TFIB2", QString::fromUtf8("Fiche
     runPage1ChecksSilently = [this] { return runEntryPage1Checks(this->ctx()); };
     page1Date = [this] { return entryPage1Date(this->ctx()); };
     page1UnitLabels = [this] { return entryPage1UnitLabels(this->ctx()); };
+    page1Numbers = [this] { return entryPage1Numbers(this->ctx()); };
 }
 
 QFrame* TFIB2::block(const QString& name, int x, int y, int w, int h, const QColor& bg) {
@@ -363,7 +364,8 @@ void TFIB2::setBoxColour(QAbstractButton* b, bool chosen, bool yellow) {
     if (b->property("colour") == c) return;  // repainting is slow; the page loads many sheets
     QPalette pal = b->palette();
     pal.setColor(QPalette::Window, c);
-    pal.setColor(QPalette::Base, c);  // the box itself takes the colour
+    pal.setColor(QPalette::Base, c);    // the box itself takes the colour
+    pal.setColor(QPalette::Button, c);  // a radio button fills its background with this role
     pal.setColor(QPalette::WindowText, Qt::black);
     b->setPalette(pal);
     b->setProperty("colour", c);
@@ -371,7 +373,9 @@ void TFIB2::setBoxColour(QAbstractButton* b, bool chosen, bool yellow) {
 
 void TFIB2::setPanelColour(QPushButton* panel, const QColor& c) {
     if (panel->property("colour") == c) return;
-    panel->setStyleSheet(QStringLiteral("background-color: %1;").arg(c.name()));
+    // Flat strips with a thin border, as on page 1 (a bare colour would keep the raised bevel).
+    panel->setStyleSheet(
+        QStringLiteral("QPushButton { background-color: %1; border: 1px solid #8080a0; }").arg(c.name()));
     panel->setProperty("colour", c);
 }
 
@@ -379,8 +383,10 @@ void TFIB2::VisuFib2() { loadRecord(); }
 
 void TFIB2::beforeFindings(const checks::PanelResult& res) {
     // Answers the check gave itself are ticked on screen, without their own
-    // click checks; a field the check cleared keeps its boxes as they are.
-    for (const std::string& name : res.ticked) syncGroupOf(name);
+    // click checks, and a field the check cleared (a woman's "Anérection")
+    // is unticked: the boxes always show what will be saved.
+    (void)res;
+    syncAllChoices();
 }
 
 void TFIB2::Panel13Click() { runPanel(0); }
@@ -438,7 +444,14 @@ void TFIB2::BImpClick() {
 
     const std::string date = page1Date ? page1Date().toStdString() : s.buffer.date();
     const FibUnitLabels units = page1UnitLabels ? page1UnitLabels() : unitLabelsFor(s.UnitCodes);
-    ui().print(fibPrintLayout(s.buffer, date, units));
+    // A sheet not yet saved still holds the numbers of the record read last:
+    // it is printed with the numbers page 1 shows, the ones it will be saved under.
+    FibRecord printed = s.buffer;
+    if (const auto [centre, fib] = page1Numbers ? page1Numbers() : std::pair{0, 0}; fib > 0) {
+        printed.set(fld::NumCentre, static_cast<std::uint16_t>(centre));
+        printed.set(fld::NumFib, static_cast<std::uint16_t>(fib));
+    }
+    ui().print(fibPrintLayout(printed, date, units));
 }
 
 void TFIB2::showOver(QWidget* page1) {

@@ -6,6 +6,7 @@
 
 #include <QPointer>
 #include <functional>
+#include <utility>
 
 #include "entry/EntryPage.h"
 
@@ -50,9 +51,10 @@ public:
 
     // What the page takes from entry page 1 (through the navigation seam
     // unless replaced; empty ones fall back on the sheet's date and the run's units).
-    std::function<bool()> runPage1ChecksSilently;    // false on an unreadable entry
-    std::function<QString()> page1Date;              // the date text of the sheet
-    std::function<FibUnitLabels()> page1UnitLabels;  // units shown beside the laboratory values
+    std::function<bool()> runPage1ChecksSilently;       // false on an unreadable entry
+    std::function<QString()> page1Date;                 // the date text of the sheet
+    std::function<FibUnitLabels()> page1UnitLabels;     // units shown beside the laboratory values
+    std::function<std::pair<int, int>()> page1Numbers;  // centre and FIB numbers shown on page 1
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -3,10 +3,10 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 
 #include "eval/Charts.h"
+#include "eval/LineList.h"
 #include "ui/Canvas.h"
 #include "ui/Look.h"
 #include "ui/Navigation.h"
@@ -45,18 +45,17 @@ TFEval::TFEval(AppContext& ctx) : Form(ctx, "TFEval", "EVALUATION") {
     Edit2 = countField(this, "Edit2", QString::fromUtf8("Fiches incomplètes"), 206, QColor(255, 128, 0));
     Edit1 = countField(this, "Edit1", QString::fromUtf8("Fiches à réviser"), 272, QColor(255, 0, 0));
 
-    LVar = new QListWidget(this);
+    LVar = new LineList(this);
     LVar->setObjectName("LVar");
     LVar->setAccessibleName(QString::fromUtf8("Synthèse du centre"));
     LVar->setGeometry(384, 8, 241, 385);
     QFont lf("Arial");
     lf.setPointSize(9);
     LVar->setFont(lf);
-    connect(LVar, &QListWidget::itemClicked, this, [this] { LVarClick(); });
-    LVar->installEventFilter(this);
+    connect(LVar, &LineList::rowActivated, this, [this] { LVarClick(); });
 
     for (int k = 0; k < 12; ++k) {
-        auto* l = new QListWidget(this);
+        auto* l = new LineList(this);
         l->setObjectName(QString("LPat%1").arg(k + 1));
         l->setAccessibleName(QString("Classe C%1").arg(k + 1));
         // Wide enough for a five-digit number beside the scroll bar.
@@ -70,8 +69,7 @@ TFEval::TFEval(AppContext& ctx) : Form(ctx, "TFEval", "EVALUATION") {
         l->setPalette(pal);
         l->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         l->hide();
-        connect(l, &QListWidget::itemClicked, this, [this, k] { LPatClick(k); });
-        l->installEventFilter(this);
+        connect(l, &LineList::rowActivated, this, [this, k] { LPatClick(k); });
         LPat[k] = l;
     }
 
@@ -104,25 +102,6 @@ TFEval::TFEval(AppContext& ctx) : Form(ctx, "TFEval", "EVALUATION") {
     setTabOrder(BCsv, BitBtn1);
 }
 
-// Enter on a line of a list does what a click does, for the keyboard.
-bool TFEval::eventFilter(QObject* watched, QEvent* e) {
-    if (e->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(e)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            if (watched == LVar) {
-                LVarClick();
-                return true;
-            }
-            for (int k = 0; k < 12; ++k)
-                if (watched == LPat[k]) {
-                    LPatClick(k);
-                    return true;
-                }
-        }
-    }
-    return Form::eventFilter(watched, e);
-}
-
 void TFEval::hideClasses() {
     for (auto* l : LPat) l->hide();
 }
@@ -136,16 +115,18 @@ void TFEval::prepareForSynthesis() {
 
 void TFEval::showSynthesis(const eval::SynthesisResult& r) {
     result_ = r;
+    // Which FIBs these figures are of, in the banner that heads the screen.
+    const QString population = u8(eval::populationName(r.filter));
+    Panel1->setText(QString::fromUtf8("PELORAMIX — ") + population);
+    Panel1->setAccessibleName(QString::fromUtf8("Population évaluée : ") + population);
     Edit3->setText(QString::number(r.complete));
     Edit2->setText(QString::number(r.incomplete));
     Edit1->setText(QString::number(r.toReview));
     lines_ = eval::synthesisLines(r);
-    LVar->clear();
+    QStringList shown;
+    for (const auto& l : lines_) shown << u8(l);
     // The list is narrower than its longest labels: each line also reads whole in its tooltip.
-    for (const auto& l : lines_) {
-        LVar->addItem(u8(l));
-        LVar->item(LVar->count() - 1)->setToolTip(u8(l).simplified());
-    }
+    LVar->setContents(shown, {}, true);
     lastIndex_ = int(lines_.size()) - 1;
     LVar->setFocus();
 }
@@ -190,8 +171,7 @@ void TFEval::LVarClick() {
     eval::drawClassesTitle(Canvas1->surface());
     const auto titles = eval::classTitles(li.section);
     for (int k = 0; k < 12; ++k) {
-        LPat[k]->clear();
-        LPat[k]->addItem(u8(titles[k]));
+        LPat[k]->setContents({u8(titles[k])});
         LPat[k]->setVisible(k < 6);
     }
     Button3->show();
@@ -205,15 +185,14 @@ void TFEval::LVarClick() {
     // The count to come back to after a FIB called up from the lists is corrected.
     s.SavedFibCount = c.nbFiches;
     for (int k = 0; k < 12; ++k)
-        for (std::uint16_t n : c.numbers[k]) LPat[k]->addItem(QString::number(n));
+        LPat[k]->setContents({u8(titles[k])}, std::vector<std::uint32_t>(c.numbers[k].begin(), c.numbers[k].end()));
 }
 
 void TFEval::LPatClick(int k) {
     if (k < 0 || k >= 12) return;
-    const QListWidgetItem* item = LPat[k]->currentItem();
-    if (!item) return;
+    if (LPat[k]->currentRow() < 0) return;
     bool ok = false;
-    const uint n = item->text().trimmed().toUInt(&ok);
+    const uint n = LPat[k]->text(LPat[k]->currentRow()).trimmed().toUInt(&ok);
     if (!ok || n < 1 || n > 65535) return;
     state().CurrentFib = static_cast<std::uint16_t>(n);
     callUpFib(ctx());
@@ -221,7 +200,8 @@ void TFEval::LPatClick(int k) {
 
 void TFEval::BImpClick() {
     if (lines_.empty()) return;
-    ui().print(eval::synthesisPrintout(lines_, lastIndex_, "SYNTHESE-" + std::to_string(result_.centre)));
+    ui().print(eval::synthesisPrintout(lines_, lastIndex_, "SYNTHESE-" + std::to_string(result_.centre),
+                                       eval::populationName(result_.filter)));
 }
 
 void TFEval::BCsvClick() {

@@ -12,7 +12,6 @@
 
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QPushButton;
 
 namespace pelo {
@@ -20,6 +19,7 @@ namespace pelo {
 namespace ui {
 class Canvas;
 }
+class LineList;
 
 class TFEval : public Form {
     Q_OBJECT
@@ -46,8 +46,8 @@ public:
     QLineEdit* Edit1;  // to review (red)
     QLineEdit* Edit2;  // incomplete (orange)
     QLineEdit* Edit3;  // complete (aqua)
-    QListWidget* LVar;
-    std::array<QListWidget*, 12> LPat{};
+    LineList* LVar;
+    std::array<LineList*, 12> LPat{};
     QPushButton* Button1;
     QPushButton* Button2;
     QPushButton* Button3;
@@ -57,7 +57,6 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* e) override;
-    bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
     void hideClasses();

@@ -1,5 +1,6 @@
 #include "eval/Objectif.h"
 
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -65,5 +66,24 @@ void TTObjectif::writeHeadings() {
 }
 
 void TTObjectif::BitBtn1Click() { accept(); }
+
+void TTObjectif::showEvent(QShowEvent* e) {
+    Form::showEvent(e);  // scaled first: the fonts are those shown
+    fitColumns();
+}
+
+void TTObjectif::fitColumns() {
+    const QFontMetrics fm(Gril->font());
+    const int margin = 2 * fm.averageCharWidth();
+    int total = 0;
+    for (int c = 0; c < 3; ++c) {
+        int need = Gril->columnWidth(c);
+        for (int r = 0; r < 11; ++r) need = std::max(need, fm.horizontalAdvance(cell(r, c)) + margin);
+        Gril->setColumnWidth(c, need);
+        total += need;
+    }
+    const int w = total + 2 * Gril->frameWidth();
+    if (w > Gril->width()) Gril->setGeometry(std::max(0, (width() - w) / 2), Gril->y(), w, Gril->height());
+}
 
 }  // namespace pelo

@@ -26,9 +26,14 @@ public:
     void writeHeadings();
 
     void BitBtn1Click();
+    // Widens the columns (and the grid, centred) so that every text shows whole.
+    void fitColumns();
 
     QTableWidget* Gril;
     QPushButton* BitBtn1;
+
+protected:
+    void showEvent(QShowEvent* e) override;
 
 private:
     QLabel* Panel1;

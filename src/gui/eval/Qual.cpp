@@ -2,10 +2,9 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
-#include <QShortcut>
 
+#include "eval/LineList.h"
 #include "ui/Look.h"
 #include "ui/Navigation.h"
 
@@ -29,7 +28,7 @@ void whiteText(QLabel* l) {
     l->setPalette(pal);
 }
 
-const QColor kAqua(0, 255, 255), kOrange(255, 159, 64), kRed(255, 0, 0), kOlive(128, 128, 0);
+const QColor kAqua(0, 255, 255), kOrange(255, 159, 64), kRed(255, 0, 0), kOlive(128, 128, 0), kGreyish(192, 192, 192);
 }  // namespace
 
 TFQual::TFQual(AppContext& ctx) : Form(ctx, "TFQual", u("Qualité des fiches")) {
@@ -50,7 +49,7 @@ TFQual::TFQual(AppContext& ctx) : Form(ctx, "TFQual", u("Qualité des fiches")) 
     }
 
     auto makeList = [this](const char* name, int x, const QColor& c, const char* acc) {
-        auto* l = new QListWidget(this);
+        auto* l = new LineList(this);
         l->setObjectName(name);
         l->setGeometry(x, 66, 100, 330);
         paint(l, c);
@@ -61,13 +60,9 @@ TFQual::TFQual(AppContext& ctx) : Form(ctx, "TFQual", u("Qualité des fiches")) 
     LSus = makeList("LSus", 130, kOrange, "Fiches incomplètes");
     LInc = makeList("LInc", 240, kRed, "Fiches à réviser");
     // A click calls the FIB up; Enter does the same from the keyboard.
-    connect(LVal, &QListWidget::itemClicked, this, &TFQual::LValClick);
-    connect(LSus, &QListWidget::itemClicked, this, &TFQual::LSusClick);
-    connect(LInc, &QListWidget::itemClicked, this, &TFQual::LIncClick);
-    for (QListWidget* l : {LVal, LSus, LInc}) {
-        auto* enter = new QShortcut(QKeySequence(Qt::Key_Return), l, nullptr, nullptr, Qt::WidgetShortcut);
-        connect(enter, &QShortcut::activated, this, [this, l] { callUp(l); });
-    }
+    connect(LVal, &LineList::rowActivated, this, &TFQual::LValClick);
+    connect(LSus, &LineList::rowActivated, this, &TFQual::LSusClick);
+    connect(LInc, &LineList::rowActivated, this, &TFQual::LIncClick);
 
     auto countRow = [this](const char* lname, const char* text, const char* ename, int y, const QColor& c) {
         auto* l = addLabel(lname, u(text), 370, y, 190, 24);
@@ -86,6 +81,10 @@ TFQual::TFQual(AppContext& ctx) : Form(ctx, "TFQual", u("Qualité des fiches")) 
     Edit1 = countRow("Label1", "Nbr de fiches complètes :", "Edit1", 130, kAqua);
     Edit3 = countRow("Label3", "Nbr de fiches incomplètes :", "Edit3", 170, kOrange);
     Edit2 = countRow("Label2", "Nbr de fiches incorrectes :", "Edit2", 210, kRed);
+    // Shown only when the three counts leave sheets out of the total: those annulled.
+    EditAnnul = countRow("LabelAnnul", "Nbr de fiches annulées :", "EditAnnul", 250, kGreyish);
+    findChild<QLabel*>("LabelAnnul")->hide();
+    EditAnnul->hide();
 
     auto* Label4 =
         addLabel("Label4", u("-- Clicquez sur un numéro pour voir la fiche et la corriger "), 20, 404, 600, 22);
@@ -99,10 +98,7 @@ TFQual::TFQual(AppContext& ctx) : Form(ctx, "TFQual", u("Qualité des fiches")) 
 }
 
 void TFQual::fill(const QualityLists& q) {
-    auto put = [](QListWidget* l, const std::vector<std::uint32_t>& nums) {
-        l->clear();
-        for (auto n : nums) l->addItem(QString::number(n));
-    };
+    auto put = [](LineList* l, const std::vector<std::uint32_t>& nums) { l->setContents({}, nums); };
     put(LVal, q.complete);
     put(LSus, q.incomplete);
     put(LInc, q.toReview);
@@ -110,6 +106,11 @@ void TFQual::fill(const QualityLists& q) {
     Edit2->setText(QString::number(q.toReview.size()));
     Edit3->setText(QString::number(q.incomplete.size()));
     Edit5->setText(QString::number(q.scanned));
+    const std::size_t listed = q.complete.size() + q.incomplete.size() + q.toReview.size();
+    const bool annulled = q.scanned > listed;
+    EditAnnul->setText(annulled ? QString::number(q.scanned - listed) : QString());
+    EditAnnul->setVisible(annulled);
+    findChild<QLabel*>("LabelAnnul")->setVisible(annulled);
 }
 
 bool TFQual::review() {
@@ -127,11 +128,10 @@ bool TFQual::review() {
     return true;
 }
 
-void TFQual::callUp(QListWidget* list) {
-    QListWidgetItem* it = list->currentItem();
-    if (!it) return;
+void TFQual::callUp(LineList* list) {
+    if (list->currentRow() < 0) return;
     bool ok = false;
-    const int n = it->text().toInt(&ok);
+    const int n = list->text(list->currentRow()).toInt(&ok);
     if (!ok) return;
     state().CurrentFib = static_cast<std::uint16_t>(n);
     callUpFib(ctx());

@@ -7,10 +7,10 @@
 #include "ui/Form.h"
 
 class QLineEdit;
-class QListWidget;
-class QListWidgetItem;
 
 namespace pelo {
+
+class LineList;
 
 class TFQual : public Form {
     Q_OBJECT
@@ -28,15 +28,16 @@ public:
     void BitBtn1Click();
 
 private:
-    void callUp(QListWidget* list);
+    void callUp(LineList* list);
 
-    QListWidget* LVal = nullptr;
-    QListWidget* LSus = nullptr;
-    QListWidget* LInc = nullptr;
+    LineList* LVal = nullptr;
+    LineList* LSus = nullptr;
+    LineList* LInc = nullptr;
     QLineEdit* Edit1 = nullptr;
     QLineEdit* Edit2 = nullptr;
     QLineEdit* Edit3 = nullptr;
     QLineEdit* Edit5 = nullptr;
+    QLineEdit* EditAnnul = nullptr;  // sheets annulled, when there are some
 };
 
 }  // namespace pelo

@@ -136,6 +136,7 @@ std::string TFSynt2::askPoolName() {
 void TFSynt2::BitBtn2Click() {
     const std::string name = askPoolName();
     if (name.empty()) return;
+    if (auto why = pool::protectedOutput(folder(), name, {})) return ui().error(q(*why));
     if (pool::fileExists(folder(), name) &&
         ui().confirm(QString::fromUtf8("Voulez-vous remplacer le fichier ") + q(name) + " ?") != ui::Answer::Yes)
         return;
@@ -153,6 +154,13 @@ void TFSynt2::BitBtn2Click() {
 void TFSynt2::BitBtn3Click() {
     const std::string name = askPoolName();
     if (name.empty()) return;
+    if (auto why = pool::synthesisNamesRefused(folder(), name)) return ui().error(q(*why));
+    // A stored synthesis already there (an earlier run, another campaign) is replaced only on Yes.
+    if (const auto names = pool::synthesisNames(name);
+        names && (pool::fileExists(folder(), names->index) || pool::fileExists(folder(), names->counters)) &&
+        ui().confirm(QString::fromUtf8("Voulez-vous remplacer les fichiers ") + q(names->index) + " et " +
+                     q(names->counters) + " ?") != ui::Answer::Yes)
+        return;
     const std::int32_t year = state().AnneeReference > 0 ? state().AnneeReference : pool::kDefaultReferenceYear;
     pool::PoolSynthesisResult r;
     if (auto e = pool::poolSynthesis(folder(), name, year, r)) return ioError(*e);
@@ -170,6 +178,10 @@ void TFSynt2::BitBtn4Click() {
     }
     const std::string outName = askSubCollectionName(ctx(), "Fibaaaa.Dat");
     if (outName.empty() || !plainName(outName)) return;
+    if (auto why = pool::protectedOutput(folder(), outName, poolName)) return ui().error(q(*why));
+    if (pool::fileExists(folder(), outName) &&
+        ui().confirm(QString::fromUtf8("Voulez-vous remplacer le fichier ") + q(outName) + " ?") != ui::Answer::Yes)
+        return;
     if (!askQuery(ctx())) return;
 
     std::uint32_t count = 0;

@@ -5,6 +5,7 @@
 #include "store/Menu3.h"
 #include "store/RecordFile.h"
 #include "store/Text.h"
+#include "store/Units.h"
 #include "ui/Navigation.h"
 
 namespace pelo {
@@ -37,7 +38,19 @@ void TTMenu3::BCreaClick() {
             clearIdentification();
         }
     }
-    if (!s.Training && s.buffer.get(fld::NumCentre) == 0) return;
+    if (!s.Training && s.buffer.get(fld::NumCentre) == 0) {
+        // No sheet without a centre number: say so and offer the identification.
+        if (ui().confirm(u("Le centre n'est pas identifié : aucune fiche ne peut être créée.\n"
+                           "Identifier le centre maintenant ?")) != ui::Answer::Yes)
+            return;
+        CentreHeader h;
+        if (auto e = recordfile::readHeader(s.CurrentFile, h)) return ioError(*e);
+        s.buffer = h;
+        const bool written = identifyCentre(ctx());
+        s.UnitCodes = units::load(s.buffer);
+        fillIdentification();
+        if (!written || s.buffer.get(fld::NumCentre) == 0) return;
+    }
 
     CentreHeader h;
     if (auto e = recordfile::readHeader(s.CurrentFile, h)) return ioError(*e);

@@ -18,6 +18,13 @@ namespace pelo::ui {
 enum class Answer { Ok, Yes, No, Retry, Cancel };
 enum class Icon { Information, Warning, Error, Question };
 
+// Labels of a question's buttons that say what each does; an empty label
+// keeps the standard one ("Oui", "Non", "Réessayer"). The roles, and so the
+// answers and the Escape key, stay those of Yes, No and Retry.
+struct ButtonLabels {
+    QString yes, no, retry;
+};
+
 class Adapter {
 public:
     virtual ~Adapter() = default;
@@ -29,7 +36,8 @@ public:
     void error(const QString& text, std::optional<QPoint> pos = {}) { message(Icon::Error, text, pos); }
 
     // Question with Yes and No (and Retry when asked); the button chosen.
-    virtual Answer confirm(const QString& text, bool withRetry = false, std::optional<QPoint> pos = {}) = 0;
+    virtual Answer confirm(const QString& text, bool withRetry = false, std::optional<QPoint> pos = {},
+                           const ButtonLabels& labels = {}) = 0;
 
     // Shows a form modally and returns its result code.
     virtual int showModal(QDialog* form) = 0;

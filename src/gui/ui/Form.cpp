@@ -1,12 +1,15 @@
 #include "ui/Form.h"
 
 #include <QGuiApplication>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QTableView>
+#include <vector>
 
 #include "print/Background.h"
 #include "store/IoError.h"
@@ -50,6 +53,20 @@ void scaleWidgetTree(QWidget* w, double f) {
         if (font.pointSizeF() > 0) font.setPointSizeF(font.pointSizeF() * f);
         else if (font.pixelSize() > 0) font.setPixelSize(int(font.pixelSize() * f + 0.5));
         w->setFont(font);
+    }
+    // A grid's columns and rows are sized apart from its geometry: scaled with
+    // it, so that texts in a larger font keep the room they had.
+    if (auto* t = qobject_cast<QTableView*>(w)) {
+        for (QHeaderView* h : {t->horizontalHeader(), t->verticalHeader()}) {
+            // The sizes are read first: a new default size may resize sections.
+            std::vector<int> sizes;
+            for (int i = 0; i < h->count(); ++i) sizes.push_back(h->sectionSize(i));
+            h->setDefaultSectionSize(sc(h->defaultSectionSize()));
+            for (int i = 0; i < h->count(); ++i)
+                if (h->sectionResizeMode(i) == QHeaderView::Interactive ||
+                    h->sectionResizeMode(i) == QHeaderView::Fixed)
+                    h->resizeSection(i, sc(sizes[std::size_t(i)]));
+        }
     }
     for (QObject* o : w->children())
         if (auto* c = qobject_cast<QWidget*>(o); c && !c->isWindow()) scaleWidgetTree(c, f);

@@ -35,6 +35,9 @@ void askRegion(AppContext& ctx);
 void askDepartment(AppContext& ctx, int regionCode);
 void askStructure(AppContext& ctx);
 void askCentreNumber(AppContext& ctx);
+// What is still missing of the centre's identification, asked and written
+// into the header of the current file as "SAISIE" does; true unless a file error stopped it.
+bool identifyCentre(AppContext& ctx);
 // The units grid of that centre, choosing UnitCodes.
 void openUnits(AppContext& ctx, std::uint16_t centreNumber);
 // The record menu with the identification in effect, or as the practice file's ("  TEST").
@@ -82,6 +85,7 @@ void callUpFib(AppContext& ctx);
 // silently. The pages reach each other and the risk screen through these.
 #include <cstdint>
 #include <functional>
+#include <utility>
 
 class QString;
 class QWidget;
@@ -99,6 +103,8 @@ bool runEntryPage2Checks(AppContext& ctx);
 // What the printout of page 2 takes from page 1: the date as typed and the
 // unit labels shown beside the laboratory values.
 QString entryPage1Date(AppContext& ctx);
+// The centre and FIB numbers page 1 shows: a new sheet's is the number it will get.
+std::pair<int, int> entryPage1Numbers(AppContext& ctx);
 FibUnitLabels entryPage1UnitLabels(AppContext& ctx);
 // The risk screen (modal) on the buffer, with the FIB number to show.
 void showRiskProfile(AppContext& ctx, int number);

@@ -6,9 +6,11 @@
 #include <QDialog>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPointer>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -68,19 +70,60 @@ QPoint fitOnScreen(QPoint pos, QSize size, const QRect& area) {
     return {x, y};
 }
 
+QSize usableWindowSize(const QRect& available, QSize frame) {
+    return {std::max(1, available.width() - frame.width()), std::max(1, available.height() - frame.height())};
+}
+
+QPoint centredPosition(const QRect& available, QSize size, QSize frame) {
+    const QSize whole = size + frame;
+    const int x = available.left() + std::max(0, (available.width() - whole.width()) / 2);
+    const int y = available.top() + std::max(0, (available.height() - whole.height()) / 2);
+    return {x, y};
+}
+
+namespace {
+QScreen* screenOf(const QWidget* w) {
+    QScreen* s = w ? w->screen() : nullptr;
+    return s ? s : QGuiApplication::primaryScreen();
+}
+
+// The frame of a window already framed by the window manager, or the allowance.
+QSize frameOf(const QWidget* w) {
+    if (w && w->isVisible()) {
+        const QSize f = w->frameGeometry().size() - w->geometry().size();
+        if (f.width() > 0 || f.height() > 0) return f;
+    }
+    return kFrameAllowance;
+}
+}  // namespace
+
+void centreOnScreen(QWidget* w) {
+    QScreen* s = screenOf(w);
+    if (!s) return;
+    // Every window is centred on the same area, whatever opened it, so that
+    // windows opened one from another sit exactly over each other.
+    w->move(centredPosition(s->availableGeometry(), w->size(), frameOf(w)));
+}
+
 void QtAdapter::message(Icon icon, const QString& text, std::optional<QPoint> pos) {
     QMessageBox box(qtIcon(icon), captionFor(icon), text, QMessageBox::Ok, QApplication::activeWindow());
     place(box, pos);
     box.exec();
 }
 
-Answer QtAdapter::confirm(const QString& text, bool withRetry, std::optional<QPoint> pos) {
+Answer QtAdapter::confirm(const QString& text, bool withRetry, std::optional<QPoint> pos, const ButtonLabels& labels) {
     QMessageBox box(QMessageBox::Question, QStringLiteral("Confirmation"), text,
                     QMessageBox::Yes | QMessageBox::No | (withRetry ? QMessageBox::Retry : QMessageBox::NoButton),
                     QApplication::activeWindow());
     // Escape is the harmless answer: with Retry on offer it is Retry (stay where
     // one was, e.g. the sheet on screen), not No (leave it unsaved).
     if (withRetry) box.setEscapeButton(QMessageBox::Retry);
+    auto relabel = [&box](QMessageBox::StandardButton b, const QString& text) {
+        if (QAbstractButton* button = box.button(b); button && !text.isEmpty()) button->setText(text);
+    };
+    relabel(QMessageBox::Yes, labels.yes);
+    relabel(QMessageBox::No, labels.no);
+    relabel(QMessageBox::Retry, labels.retry);
     place(box, pos);
     switch (box.exec()) {
     case QMessageBox::Yes: return Answer::Yes;
@@ -94,22 +137,36 @@ namespace {
 // A window shown while a modal form runs would be blocked by it (no click
 // would reach it) unless it is a transient of that form. Modal forms are
 // chained the same way, so that a page left open over a closed modal form
-// stays usable under the form below it.
-void attachToRunningModal(QWidget* form) {
-    QWidget* modal = QApplication::activeModalWidget();
+// stays usable under the form below it. A modal form goes over the window
+// that opened it (which may be a page shown over the running modal one).
+void attachToRunningModal(QWidget* form, QWidget* opener) {
+    QWidget* parent = opener && opener->isVisible() ? opener : QApplication::activeModalWidget();
     form->winId();
     if (QWindow* w = form->windowHandle())
-        w->setTransientParent(modal && modal != form ? modal->windowHandle() : nullptr);
+        w->setTransientParent(parent && parent != form ? parent->windowHandle() : nullptr);
 }
 }  // namespace
 
 int QtAdapter::showModal(QDialog* form) {
-    attachToRunningModal(form);
-    return form->exec();
+    // The window in front when the form opens (page 2 over page 1, say) is the
+    // one brought back to the front, with the focus, when the form closes.
+    QPointer<QWidget> opener = QApplication::activeWindow();
+    if (opener == form) opener = nullptr;
+    attachToRunningModal(form, opener);
+    if (auto* f = qobject_cast<Form*>(form)) f->scaleOnce();
+    centreOnScreen(form);
+    const int result = form->exec();
+    if (opener && opener->isVisible()) {
+        opener->raise();
+        opener->activateWindow();
+    }
+    return result;
 }
 
 void QtAdapter::showModeless(QWidget* form) {
-    attachToRunningModal(form);
+    attachToRunningModal(form, nullptr);
+    if (auto* f = qobject_cast<Form*>(form)) f->scaleOnce();
+    centreOnScreen(form);
     form->show();
     form->raise();
     form->activateWindow();
@@ -142,6 +199,18 @@ QString pdfNameFor(const QString& title) {
     return name + QStringLiteral(".pdf");
 }
 
+QString freePdfPath(const QString& dir, const QString& name) {
+    const QDir d(dir);
+    QString path = d.filePath(name);
+    if (!QFileInfo::exists(path)) return path;
+    QString stem = name;
+    if (stem.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) stem.chop(4);
+    for (int k = 2;; ++k) {
+        path = d.filePath(QStringLiteral("%1-%2.pdf").arg(stem).arg(k));
+        if (!QFileInfo::exists(path)) return path;
+    }
+}
+
 bool writePdf(const PrintDocument& doc, const QString& path, QString* error) {
     QPdfWriter writer(path);
     writer.setResolution(300);
@@ -172,10 +241,11 @@ bool QtAdapter::print(const PrintDocument& doc) {
         });
         return preview.exec() == QDialog::Accepted;
     }
-    QString name = pdfNameFor(QString::fromStdString(doc.title));
-    // In the document's folder (the working folder of the country screens), named whole in the message.
-    const QDir dir = doc.folder.empty() ? QDir::current() : QDir(QString::fromStdString(doc.folder));
-    QString path = QDir::toNativeSeparators(dir.absoluteFilePath(name));
+    // In the document's folder (the working folder of the country screens), named whole in the message;
+    // an earlier printout (another sheet's, or this one before a correction) is never replaced.
+    const QString dir = doc.folder.empty() ? QDir::currentPath() : QString::fromStdString(doc.folder);
+    const QString path = QDir::toNativeSeparators(
+        QFileInfo(freePdfPath(dir, pdfNameFor(QString::fromStdString(doc.title)))).absoluteFilePath());
     QString err;
     if (!writePdf(doc, path, &err)) {
         message(Icon::Error, QStringLiteral("Erreur d'entrée/sortie sur %1 : %2").arg(path, err));
@@ -193,8 +263,11 @@ bool QtAdapter::print(const PrintDocument& doc) {
 }
 
 QSize QtAdapter::screenSize() const {
+    // What a window may fill: the available area (without the desktop's
+    // panels) less the frame the window manager adds, so that a form scaled to
+    // it shows whole, its bottom row included, under its title bar.
     QScreen* s = QGuiApplication::primaryScreen();
-    return s ? s->size() : QSize(640, 480);
+    return s ? usableWindowSize(s->availableGeometry(), kFrameAllowance) : QSize(640, 480);
 }
 
 }  // namespace pelo::ui

@@ -8,7 +8,8 @@ namespace pelo::ui {
 class QtAdapter : public Adapter {
 public:
     void message(Icon icon, const QString& text, std::optional<QPoint> pos = {}) override;
-    Answer confirm(const QString& text, bool withRetry = false, std::optional<QPoint> pos = {}) override;
+    Answer confirm(const QString& text, bool withRetry = false, std::optional<QPoint> pos = {},
+                   const ButtonLabels& labels = {}) override;
     int showModal(QDialog* form) override;
     void showModeless(QWidget* form) override;
     QString chooseFolder(const QString& caption, const QString& start) override;
@@ -22,9 +23,24 @@ public:
 // screen moves up or left instead of hiding its buttons.
 QPoint fitOnScreen(QPoint pos, QSize size, const QRect& area);
 
+// Room the window manager takes around a window (borders and title bar),
+// assumed before the first window is framed.
+inline constexpr QSize kFrameAllowance{16, 40};
+// The size a window's inside may take so that the whole of it, frame
+// included, stays within the screen's available area (panels excluded).
+QSize usableWindowSize(const QRect& available, QSize frame);
+// Where a window of that inside size goes so that, frame included, it is
+// centred on the available area (its top-left kept within it).
+QPoint centredPosition(const QRect& available, QSize size, QSize frame);
+// Centres a top-level window on the available area of its screen.
+void centreOnScreen(QWidget* w);
+
 // Writes the pages to a PDF file; false with *error set on failure.
 bool writePdf(const PrintDocument& doc, const QString& path, QString* error);
 // A plain file name for a document title ("FIB 12-0034" -> "FIB-12-0034.pdf").
 QString pdfNameFor(const QString& title);
+// The path in dir under which name replaces no file: the name itself, or
+// with a counter before ".pdf" ("FIB-42-0004-2.pdf", "-3"...).
+QString freePdfPath(const QString& dir, const QString& name);
 
 }  // namespace pelo::ui

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include <algorithm>
 
 #include "TestSupport.h"
@@ -166,6 +168,24 @@ TEST(Bands, MicroalbuminuriaCountsZeroButNotEmpty) {
     const FibRecord empty = withF32(fld::Microalb, -1.0f);
     EXPECT_EQ(hits(empty, 17, 19), V{});
     EXPECT_EQ(hits(empty, 182, 182), V{182});
+}
+
+// A NaN or an infinity stored in a laboratory value is no measure: in no band
+// of its section and not among the missing values either.
+TEST(Bands, NonFiniteValuesAreCountedNowhere) {
+    const float odd[] = {std::numeric_limits<float>::quiet_NaN(), std::numeric_limits<float>::infinity(),
+                         -std::numeric_limits<float>::infinity()};
+    for (float x : odd) {
+        const BandCounts blank = countsOf(blankFib());
+        for (auto f : {fld::HbA1c, fld::Cholesterol, fld::Triglycerides, fld::Microalb}) {
+            BandCounts c = countsOf(withF32(f, x));
+            // Only the "missing" band of that field differs from a blank FIB: it drops to 0.
+            int differences = 0;
+            for (int k = 0; k < kBandCount; ++k) differences += c[k] != blank[k];
+            EXPECT_EQ(differences, 1) << x;
+            EXPECT_EQ(hits(withF32(f, x), 0, 19), V{}) << x;
+        }
+    }
 }
 
 TEST(Bands, AgesAndDurationsFromTheYearOfTheCount) {
@@ -443,15 +463,16 @@ TEST(Charts, FirstChartsFromTheLines) {
     const auto lines = synthesisLines(r);
     DrawList d;
     drawFirstCharts(d, lines);
-    // Bar 1 of the HbA1c chart: text above the bar, aqua rectangle, brush back to navy.
+    // Bar 1 of the HbA1c chart: its label centred just above it, then the bar
+    // in aqua outlined in white, pen and brush back to the chart's.
     auto it = std::find_if(d.items.begin(), d.items.end(),
                            [](const DrawItem& i) { return i.kind == DrawItem::Text && i.text == "17.5"; });
     ASSERT_NE(it, d.items.end());
-    EXPECT_EQ(it->x1, 20);
-    EXPECT_EQ(it->y1, 200 - 20 - 18);
+    EXPECT_EQ(it->x1, 5 + (42 - 30) / 2);
+    EXPECT_EQ(it->y1, 238 - 17 - 18);
     EXPECT_EQ(*(it + 1), (DrawItem{DrawItem::Brush, 0, 0, 0, 0, colors::Aqua, {}, {}}));
-    EXPECT_EQ(*(it + 2), (DrawItem{DrawItem::Rect, 5, 182, 50, 200, {}, {}, {}}));
-    EXPECT_EQ((it + 7)->color, colors::Navy);
+    EXPECT_EQ(*(it + 2), (DrawItem{DrawItem::Pen, 0, 0, 0, 0, colors::White, {}, {}}));
+    EXPECT_EQ(*(it + 3), (DrawItem{DrawItem::Rect, 5, 220, 47, 238, {}, {}, {}}));
     std::vector<DrawItem> rects;
     std::vector<Rgb> brushes;
     for (const auto& i : d.items) {
@@ -460,15 +481,72 @@ TEST(Charts, FirstChartsFromTheLines) {
     }
     // 5 + 3 + 3 + 3 bars; the 100 % bar is 100 high, a 0.0 % bar flat on the base line.
     ASSERT_EQ(rects.size(), 14u);
-    EXPECT_EQ(rects[1], (DrawItem{DrawItem::Rect, 50, 100, 95, 200, {}, {}, {}}));
-    EXPECT_EQ(rects[2], (DrawItem{DrawItem::Rect, 95, 200, 140, 200, {}, {}, {}}));
-    EXPECT_EQ(rects[5], (DrawItem{DrawItem::Rect, 225, 200, 270, 200, {}, {}, {}}));
-    EXPECT_EQ(rects[13], (DrawItem{DrawItem::Rect, 315, 400, 360, 400, {}, {}, {}}));
+    EXPECT_EQ(rects[1], (DrawItem{DrawItem::Rect, 47, 138, 89, 238, {}, {}, {}}));
+    EXPECT_EQ(rects[2], (DrawItem{DrawItem::Rect, 89, 238, 131, 238, {}, {}, {}}));
+    // The right-hand chart starts clear of the fifth HbA1c bar.
+    EXPECT_EQ(rects[4].x2, 215);
+    EXPECT_EQ(rects[5], (DrawItem{DrawItem::Rect, 235, 238, 277, 238, {}, {}, {}}));
+    EXPECT_EQ(rects[13], (DrawItem{DrawItem::Rect, 319, 410, 361, 410, {}, {}, {}}));
+    for (const auto& rc : rects) EXPECT_LE(rc.x2, kChartRight);
     EXPECT_EQ(brushes[3], colors::Red);  // the fourth HbA1c bar
     EXPECT_EQ(brushes[5], (Rgb{255, 159, 64}));
     const auto texts = d.texts();
     EXPECT_EQ(texts.back(), "Clicquez sur un numéro de fiche pour voir la fiche");
     EXPECT_EQ(std::count(texts.begin(), texts.end(), " Tension Artérielle "), 1);
+}
+
+namespace {
+// The text boxes of a drawing that overlap one another, as "a / b".
+std::vector<std::string> overlappingTexts(const DrawList& d) {
+    std::vector<std::pair<TextBox, std::string>> boxes;
+    for (const auto& i : d.items)
+        if (i.kind == DrawItem::Text) boxes.push_back({labelBox(i.x1, i.y1, i.text), i.text});
+    std::vector<std::string> out;
+    for (std::size_t a = 0; a < boxes.size(); ++a)
+        for (std::size_t b = a + 1; b < boxes.size(); ++b)
+            if (overlap(boxes[a].first, boxes[b].first)) out.push_back(boxes[a].second + " / " + boxes[b].second);
+    return out;
+}
+
+// Every band of every section at the same count (0 %, 100 %), or at counts
+// that vary from band to band.
+SynthesisResult filled(int mode) {
+    SynthesisResult r;
+    r.evaluated = 1000;
+    for (std::size_t c = 0; c < r.counts.size(); ++c)
+        r.counts[c] = static_cast<std::uint16_t>(mode == 0 ? 0 : mode == 1 ? 1000 : (c * 379 + 17) % 1001);
+    return r;
+}
+}  // namespace
+
+// No label runs into another label, a title or a hint; every bar outline
+// shows on the navy background.
+TEST(Charts, NoTextOverlapsAnotherInAnyChart) {
+    for (int mode = 0; mode < 3; ++mode) {
+        const auto lines = synthesisLines(filled(mode));
+        DrawList first;
+        drawFirstCharts(first, lines);
+        EXPECT_EQ(overlappingTexts(first), std::vector<std::string>{}) << "first charts, mode " << mode;
+        int sections = 0;
+        for (int h = 0; h < kLineCount; ++h) {
+            if (lineTable()[std::size_t(h)].kind != LineInfo::Heading) continue;
+            ++sections;
+            DrawList d;
+            drawHeadingChart(d, lines, h);
+            EXPECT_EQ(overlappingTexts(d), std::vector<std::string>{}) << "heading line " << h << ", mode " << mode;
+            Rgb pen = colors::Blue;
+            for (const auto& i : d.items) {
+                if (i.kind == DrawItem::Pen) pen = i.color;
+                if (i.kind == DrawItem::Rect) {
+                    EXPECT_EQ(pen, colors::White) << h;
+                }
+                if (i.kind == DrawItem::Text) {
+                    EXPECT_LE(i.x1, kChartRight) << i.text;
+                }
+            }
+        }
+        EXPECT_EQ(sections, kSectionCount);
+    }
 }
 
 TEST(Charts, HeadingChartStopsAtTheBlankLineAndWrapsColours) {
@@ -507,27 +585,54 @@ TEST(Charts, HeadingChartStopsAtTheBlankLineAndWrapsColours) {
 // GCC 12 in Release takes the empty fonts of the expected items for uninitialised (a known false positive).
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
-TEST(Printout, TwoColumnsAndThreePages) {
+TEST(Printout, SectionsWholeInTheirColumnAndPagesNumbered) {
     SynthesisResult r;
     r.evaluated = 3;
     const auto lines = synthesisLines(r);
-    const PrintDocument doc = synthesisPrintout(lines, 263, "SYNTHESE-1234");
-    ASSERT_EQ(doc.pages.size(), 3u);
-    std::vector<std::size_t> perPage;
-    for (const auto& p : doc.pages) perPage.push_back(p.texts().size() - 1);
-    EXPECT_EQ(perPage, (std::vector<std::size_t>{102, 102, 58}));
-    const auto& p1 = doc.pages[0].items;
-    EXPECT_EQ(p1[0].font.size, 12);
-    EXPECT_TRUE(p1[0].font.italic);
-    EXPECT_EQ(p1[1], (DrawItem{DrawItem::Text, 700, 150, 0, 0, {}, {}, lines[0]}));
-    EXPECT_EQ(p1[2].font.size, 9);
-    EXPECT_FALSE(p1[2].font.italic);
-    EXPECT_EQ(p1[3], (DrawItem{DrawItem::Text, 200, 300, 0, 0, {}, {}, lines[2]}));
-    EXPECT_EQ(p1[3 + 50], (DrawItem{DrawItem::Text, 200, 300 + 55 * 50, 0, 0, {}, {}, lines[52]}));
-    EXPECT_EQ(p1[3 + 51], (DrawItem{DrawItem::Text, 1200, 355, 0, 0, {}, {}, lines[53]}));
-    EXPECT_EQ(doc.pages[2].items.back().text, lines[263]);
-    // Exactly 102 lines make one page, no empty second one.
-    EXPECT_EQ(synthesisPrintout(lines, 103, "x").pages.size(), 1u);
+    const PrintDocument doc = synthesisPrintout(lines, 263, "SYNTHESE-1234", "Type 2");
+    ASSERT_GE(doc.pages.size(), 2u);
+    const std::string of = " / " + std::to_string(doc.pages.size());
+    std::size_t bandLines = 0;
+    int next = 2;  // the lines come in list order, blank lines left out
+    auto skipBlanks = [&] {
+        while (next < kLineCount && lineTable()[std::size_t(next)].kind == LineInfo::Blank) ++next;
+    };
+    for (std::size_t k = 0; k < doc.pages.size(); ++k) {
+        const auto& items = doc.pages[k].items;
+        EXPECT_EQ(items[0].font.size, 12);
+        EXPECT_TRUE(items[0].font.italic);
+        EXPECT_EQ(items[1], (DrawItem{DrawItem::Text, 700, 150, 0, 0, {}, {}, lines[0]}));
+        const auto texts = doc.pages[k].texts();
+        EXPECT_NE(std::find(texts.begin(), texts.end(), "Population évaluée : Type 2"), texts.end());
+        EXPECT_NE(std::find(texts.begin(), texts.end(), "page " + std::to_string(k + 1) + of), texts.end());
+        // In each column, every band line comes under its own section's
+        // heading, or under that heading repeated "(suite)".
+        int column = -1, section = -1, heading = -1;
+        for (const auto& i : items) {
+            if (i.kind != DrawItem::Text || (i.x1 != 200 && i.x1 != 1200) || i.y1 < 300) continue;
+            if (i.x1 != column) column = i.x1, section = -1;
+            if (heading >= 0 && i.text == lines[std::size_t(heading)] + " (suite)") {
+                section = lineTable()[std::size_t(heading)].section;
+                continue;
+            }
+            skipBlanks();
+            ASSERT_LT(next, kLineCount);
+            ASSERT_EQ(i.text, lines[std::size_t(next)]) << "page " << k + 1;
+            const auto& info = lineTable()[std::size_t(next)];
+            if (info.kind == LineInfo::Heading) section = info.section, heading = next;
+            if (info.kind == LineInfo::BandLine) {
+                EXPECT_EQ(info.section, section) << "line " << next << " page " << k + 1;
+                ++bandLines;
+            }
+            ++next;
+        }
+    }
+    EXPECT_EQ(bandLines, std::size_t(kBandCount));
+    // A short list is one page, numbered "page 1 / 1".
+    const auto one = synthesisPrintout(lines, 20, "x");
+    ASSERT_EQ(one.pages.size(), 1u);
+    const auto t = one.pages[0].texts();
+    EXPECT_NE(std::find(t.begin(), t.end(), "page 1 / 1"), t.end());
 }
 #pragma GCC diagnostic pop
 
@@ -537,11 +642,15 @@ TEST(Csv, OneRowPerBandForASpreadsheet) {
     r.centre = 5;
     r.counts[0] = 1;
     const std::string csv = synthesisCsv(r);
-    EXPECT_EQ(csv.rfind("\xEF\xBB\xBFSYNTHESE des 16 FIB du Centre 5\r\nSection;Libellé;Nombre;Pourcentage\r\n", 0),
+    EXPECT_EQ(csv.rfind("\xEF\xBB\xBFSYNTHESE des 16 FIB du Centre 5\r\nPopulation;Tous types\r\n"
+                        "Section;Libellé;Nombre;Pourcentage\r\n",
+                        0),
               0u);
     EXPECT_NE(csv.find("\r\nHbA1C;Hb <6.5;1;6,3\r\n"), std::string::npos);
     EXPECT_NE(csv.find("\r\nTension Artérielle;TA <140/90;0;0,0\r\n"), std::string::npos);
-    EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 2 + kBandCount);
+    EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 3 + kBandCount);
+    r.filter = 1;
+    EXPECT_NE(synthesisCsv(r).find("\r\nPopulation;Type 1\r\n"), std::string::npos);
 }
 
 TEST(Units, TheFileHeaderGivesTheUnits) {

@@ -96,10 +96,10 @@ TEST(Groups, PartialSynthesisSumsTheGroupsCentres) {
     ix.entries[12] = 2;
     ix.entries[999] = 70;
     std::vector<SynCounters> recs(4);
-    recs[0].counters[0] = 40;
+    recs[0].counters[0] = 18;
     recs[1].counters[0] = 10;
     recs[1].NbFichesCentre = 20;
-    recs[2].counters[0] = 65535;
+    recs[2].counters[0] = 5;
     recs[2].NbFichesCentre = 30;
     recs[3].counters[0] = 3;
     recs[3].NbFichesCentre = 20;
@@ -108,13 +108,13 @@ TEST(Groups, PartialSynthesisSumsTheGroupsCentres) {
     GroupSynthesis g;
     ASSERT_FALSE(groupSynthesis("", "SynFr97.Atx", group(1, "A", {4, 9, 500}), g));
     EXPECT_EQ(g.countryFibs, 70u);
-    EXPECT_EQ(g.country.counters[0], 40);
+    EXPECT_EQ(g.country.counters[0], 18);
     EXPECT_EQ(g.groupFibs, 40u);
     EXPECT_EQ(g.group.counters[0], 13);
     EXPECT_EQ(g.found, (std::vector<std::uint16_t>{4, 9}));
     EXPECT_EQ(g.missing, (std::vector<std::uint16_t>{500}));
     ASSERT_FALSE(groupSynthesis("", "SynFr97.Atx", group(2, "B", {12, 4}), g));
-    EXPECT_EQ(g.group.counters[0], 9);  // 65535 + 10, modulo 65536
+    EXPECT_EQ(g.group.counters[0], 15);
     EXPECT_EQ(g.groupFibs, 50u);
 
     ix.entries[4] = 7;  // beyond the counter file
@@ -122,5 +122,6 @@ TEST(Groups, PartialSynthesisSumsTheGroupsCentres) {
     auto e = groupSynthesis("", "SynFr97.Atx", group(1, "A", {4}), g);
     ASSERT_TRUE(e);
     EXPECT_EQ(e->message(),
-              "Erreur d'entrée/sortie sur SynFr97.Btx : l'enregistrement 7 est au-delà de la fin du fichier");
+              "Erreur d'entrée/sortie sur SynFr97.Atx / SynFr97.Btx : synthèse incohérente (le centre 4 renvoie à "
+              "un enregistrement absent)");
 }

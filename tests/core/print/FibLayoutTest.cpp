@@ -52,7 +52,7 @@ TEST(FibLayout, EmptySheetPrintsOnlyTheFixedLabels) {
         {100, 800, "Centre : 12   Fiche : 34   Nom : "},
         {100, 1900, "08/12/2026"},
         {200, 100, "Données de base : Naissance :           Sexe : inconnu"},
-        {450, 100, "Facteurs de risque:"},
+        {450, 100, "Facteurs de risque :"},
         {500, 100, "Autosurveillance :"},
         {550, 100, "Education :"},
         {700, 100, "Données :"},
@@ -176,7 +176,7 @@ TEST(FibLayout, FullSheetPutsEveryAnswerInItsCell) {
     EXPECT_EQ(textsAtRow(doc, 350), (std::vector<std::string>{"100:Grossesse :", "430:Enfant normal : 1",
                                                               "830:Fausse couche : 0", "1630:Mort périnatale : 2"}));
     // Tobacco answered without a count keeps its words around the empty number.
-    EXPECT_EQ(textsAtRow(doc, 450), (std::vector<std::string>{"100:Facteurs de risque:", "430:Diabète familial",
+    EXPECT_EQ(textsAtRow(doc, 450), (std::vector<std::string>{"100:Facteurs de risque : Diabète familial",
                                                               "830:Tabac   cig/j", "1230:Alcool  140 gr/s"}));
     EXPECT_EQ(textsAtRow(doc, 500), (std::vector<std::string>{"100:Autosurveillance :", "430:Oui",
                                                               "830:Glycémie  14 /s", "1230:Glycosurie  0 /s"}));

@@ -269,8 +269,10 @@ TEST(RecordFileFailures, DirectoryInPlaceOfTheFile) {
 
 TEST(RecordFileFailures, FullFileIsRefused) {
     TempDir d;
-    ASSERT_FALSE(recordfile::createIfMissing("FIB.DAT"));
-    std::uint16_t count = 65535;
+    CentreHeader full = headerTemplate();
+    full.setNbFiches(65535);  // the file's own count decides, not the run's
+    ASSERT_FALSE(recordfile::replaceWith("FIB.DAT", {full}));
+    std::uint16_t count = 3;
     FibRecord buf = headerTemplate();
     auto e = recordfile::appendFib("FIB.DAT", count, buf);
     ASSERT_TRUE(e);

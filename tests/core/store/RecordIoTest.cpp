@@ -57,14 +57,14 @@ TEST(AtomicWriter, FailuresLeaveTheOldFileWholeAndNoTemporaryFile) {
     EXPECT_FALSE(exists("F.DAT.tmp"));
 
     {  // the temporary name cannot be created
-        std::filesystem::create_directory("F.DAT.tmp");
+        std::filesystem::create_directory(temporaryName("F.DAT"));
         AtomicWriter w;
         auto e = w.create("F.DAT", "F.DAT");
         ASSERT_TRUE(e);
         EXPECT_EQ(e->message(), "Erreur d'entrée/sortie sur F.DAT : c'est un dossier");
         EXPECT_EQ(w.write("x", 1)->message(), "Erreur d'entrée/sortie sur F.DAT : fichier non ouvert");
         EXPECT_TRUE(w.commit());
-        std::filesystem::remove("F.DAT.tmp");
+        std::filesystem::remove(temporaryName("F.DAT"));
     }
     EXPECT_EQ(readBytes("F.DAT"), kOld);
 
@@ -74,7 +74,7 @@ TEST(AtomicWriter, FailuresLeaveTheOldFileWholeAndNoTemporaryFile) {
         auto e = replaceWhole("D", "D", "abc", 3);
         ASSERT_TRUE(e);
         EXPECT_EQ(e->file, "D");
-        EXPECT_FALSE(exists("D.tmp"));
+        EXPECT_FALSE(exists(temporaryName("D")));
         EXPECT_EQ(readBytes("D/inside"), kOld);
     }
 }
@@ -82,15 +82,15 @@ TEST(AtomicWriter, FailuresLeaveTheOldFileWholeAndNoTemporaryFile) {
 TEST(RecordIo, ReadWholeAndErrorsNameTheLabel) {
     TempDir dir;
     std::vector<std::uint8_t> bytes{9};
-    auto e = readWhole("sub/NONE.DAT", "NONE.DAT", bytes);
+    auto e = readWhole("sub/NONE.DAT", "NONE.DAT", bytes, 1000);
     ASSERT_TRUE(e);
     EXPECT_EQ(e->message(), "Erreur d'entrée/sortie sur NONE.DAT : fichier introuvable");
     EXPECT_EQ(bytes, std::vector<std::uint8_t>{9});  // untouched on failure
     ASSERT_FALSE(replaceWhole("E.DAT", "E.DAT", nullptr, 0));
-    ASSERT_FALSE(readWhole("E.DAT", "E.DAT", bytes));
+    ASSERT_FALSE(readWhole("E.DAT", "E.DAT", bytes, 1000));
     EXPECT_TRUE(bytes.empty());
     std::filesystem::create_directory("DIR");
-    EXPECT_EQ(readWhole("DIR", "DIR", bytes)->cause, "c'est un dossier");
+    EXPECT_EQ(readWhole("DIR", "DIR", bytes, 1000)->cause, "c'est un dossier");
 }
 
 TEST(RecordIo, RecordShapeAndRecordsPastTheEnd) {

@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 #include "print/Background.h"
 #include "store/FibRecord.h"
 #include "store/Text.h"
+#include "store/Units.h"
 
 using namespace pelo;
 
@@ -151,4 +155,35 @@ TEST(TrimSpaces, BothEndsOnlySpaces) {
     EXPECT_EQ(trimSpaces("   "), "");
     EXPECT_EQ(trimSpaces(""), "");
     EXPECT_EQ(trimSpaces("\tx "), "\tx");  // only spaces are trimmed
+}
+
+TEST(HostileValues, ControlCharactersAndOverlongFormsBecomeQuestionMarks) {
+    // Stored bytes: an escape sequence in a DateFib reaches no terminal.
+    EXPECT_EQ(cp1252ToUtf8("\x1b[2J01/\x07"), "?[2J01/?");
+    EXPECT_EQ(cp1252ToUtf8("\x7f"), "?");
+    // Typed text: controls, an overlong NUL (C0 80), an overlong "/" and a surrogate.
+    EXPECT_EQ(utf8ToCp1252("a\nb\tc"), "a?b?c");
+    EXPECT_EQ(utf8ToCp1252("\xC0\x80"), "?");
+    EXPECT_EQ(utf8ToCp1252("\xE0\x80\xAF"), "?");
+    EXPECT_EQ(utf8ToCp1252("\xED\xA0\x80"), "?");
+    EXPECT_EQ(utf8ToCp1252("\xC3\xA9"), "\xE9");  // é still stored as itself
+    FibRecord r = headerTemplate();
+    r.setDate(std::string("\xC0\x80", 2) + "1/02/2026");
+    EXPECT_EQ(r.date(), "?1/02/2026");
+}
+
+TEST(HostileValues, NonFiniteSinglesAreShownEmptyAndHugeValuesClamped) {
+    EXPECT_EQ(displayF32(std::numeric_limits<float>::quiet_NaN()), "");
+    EXPECT_EQ(displayF32(std::numeric_limits<float>::infinity()), "");
+    EXPECT_EQ(displayF32(-std::numeric_limits<float>::infinity()), "");
+    EXPECT_GT(displayF32(3e38f).size(), 30u);  // a finite value, however large, is shown
+    EXPECT_EQ(roundHalfEven(3e38), std::numeric_limits<std::int64_t>::max());
+    EXPECT_EQ(roundHalfEven(-3e38), std::numeric_limits<std::int64_t>::min());
+    EXPECT_EQ(roundHalfEven(std::nan("")), 0);
+    EXPECT_EQ(roundHalfEven(2.5), 2);
+    // A unit slot of 3e38 is an unknown code: values used as stored.
+    CentreHeader h = headerTemplate();
+    h.set(fld::UniteGlycemie, 3.0f);
+    h.set(fld::UniteCholesterol, 3e38f);
+    EXPECT_EQ(units::fromHeader(h)[4], 65535);
 }

@@ -171,7 +171,7 @@ TEST(CentreIdentification, NewFileWalkedThroughEveryStep) {
     EXPECT_EQ(app.state.UnitCodes, (std::array<std::uint16_t, 7>{4, 3, 3, 3, 5, 3, 4}));
 }
 
-TEST(CentreIdentification, CancelledRegionLeavesAnEmptyDepartmentListAndIsAskedAgain) {
+TEST(CentreIdentification, CancelledRegionIsAskedAgainBeforeAnyDepartmentList) {
     AppFixture app;
     openCentre(app);
     cancelAll(app);
@@ -181,7 +181,10 @@ TEST(CentreIdentification, CancelledRegionLeavesAnEmptyDepartmentListAndIsAskedA
         return int(QDialog::Rejected);
     };
     saisie(app);
-    EXPECT_EQ(depItems, 0);
+    // No empty department list: the region is asked once more, then the department is left.
+    EXPECT_EQ(depItems, -1);
+    EXPECT_EQ(countOf(app.fake.modalOpened, "TNRegDlg"), 2);
+    EXPECT_EQ(countOf(app.fake.modalOpened, "TNDepDlg"), 0);
     EXPECT_EQ(readHeader(), headerTemplate());
     EXPECT_EQ(countOf(app.fake.modalOpened, "TFUnite"), 0);
     EXPECT_EQ(app.fake.modalOpened.back(), "TTMenu3");
@@ -199,7 +202,7 @@ TEST(CentreIdentification, CancelledRegionLeavesAnEmptyDepartmentListAndIsAskedA
         return int(QDialog::Accepted);
     };
     saisie(app);
-    EXPECT_EQ(countOf(app.fake.modalOpened, "TNRegDlg"), 2);
+    EXPECT_EQ(countOf(app.fake.modalOpened, "TNRegDlg"), 3);
     EXPECT_EQ(items, QStringList{"974"});
     EXPECT_EQ(readHeader().get(fld::RegionDep), 26 * 256 + 99);
 }
@@ -218,6 +221,38 @@ TEST(CentreIdentification, InterruptedIdentificationResumesWhereItStopped) {
     saisie(app);
     // The region is known: only the rest is asked.
     EXPECT_EQ(app.fake.modalOpened, (std::vector<QString>{"TNDepDlg", "TNSpeDlg", "TNctrDlg", "TTMenu3"}));
+}
+
+// "Création nouvelle fiche" without a centre number says why nothing opens
+// and offers the identification; once the centre is known the sheet opens.
+TEST(CentreIdentification, NewSheetWithoutCentreOffersTheIdentification) {
+    AppFixture app;
+    openCentre(app);
+    cancelAll(app);
+    saisie(app);
+    app.fake.modalOpened.clear();
+    auto* menu = app.form<TTMenu3>();
+
+    app.fake.answers = {ui::Answer::Yes, ui::Answer::No};
+    menu->BCreaClick();
+    ASSERT_EQ(app.fake.messages.size(), 2u);
+    EXPECT_EQ(app.fake.messages[0].text, QString::fromUtf8("Identification correcte ?"));
+    EXPECT_TRUE(app.fake.messages[1].text.startsWith(QString::fromUtf8("Le centre n'est pas identifié")));
+    EXPECT_TRUE(app.fake.modalOpened.empty());  // declined: nothing asked, no sheet
+
+    app.fake.messages.clear();
+    app.fake.answers = {ui::Answer::Yes, ui::Answer::Yes};
+    app.fake.onModal["TNctrDlg"] = [](QDialog* d) {
+        d->findChild<QLineEdit*>("NEdit")->setText("55");
+        d->findChild<QPushButton*>("OKBtn")->click();
+        return d->result();
+    };
+    app.fake.onModal["TFIB1"] = [](QDialog*) { return int(QDialog::Rejected); };
+    menu->BCreaClick();
+    EXPECT_EQ(countOf(app.fake.modalOpened, "TNctrDlg"), 1);
+    EXPECT_EQ(app.fake.modalOpened.back(), "TFIB1");
+    EXPECT_EQ(readHeader().get(fld::NumCentre), 55);
+    EXPECT_EQ(fieldText(menu, "Ectr"), "55");
 }
 
 TEST(CentreIdentification, CancelOnTheCentreNumberShowsNoUnits) {
@@ -303,7 +338,7 @@ TEST(CentreUnits, ClosedWithoutSavingAfterEarlierUnitsWritesThoseUnits) {
     for (int i = 0; i < 7; ++i) EXPECT_EQ(h.get(kUnitSlots[i]), expected[i]) << i;
 }
 
-TEST(CentreUnits, IncompleteRowsAreReportedOnceEachAndTheDialogStays) {
+TEST(CentreUnits, IncompleteRowsAreNamedInOneMessageAndTheDialogStays) {
     AppFixture app;
     auto* u = app.form<TFUnite>();
     u->prepare(12);
@@ -319,7 +354,7 @@ TEST(CentreUnits, IncompleteRowsAreReportedOnceEachAndTheDialogStays) {
     u->setResult(-1);
     click(u, "Button1");
     EXPECT_EQ(u->result(), -1);
-    EXPECT_EQ(app.fake.texts(), QStringList(2, QString::fromUtf8("Unités incomplètes")));
+    EXPECT_EQ(app.fake.texts(), QStringList{QString::fromUtf8("Unités incomplètes : Microalbuminurie, Protéinurie")});
     EXPECT_EQ(app.fake.messages[0].icon, ui::Icon::Information);
     // The rows that had a code took it.
     EXPECT_EQ(app.state.UnitCodes[kUnitGly], 3);
@@ -338,7 +373,7 @@ TEST(CentreUnits, IncompleteRowsAreReportedOnceEachAndTheDialogStays) {
     app.fake.messages.clear();
     t->item(4, 2)->setText("4");  // Protéinurie has only g/j
     click(u, "Button1");
-    EXPECT_EQ(app.fake.texts(), QStringList{QString::fromUtf8("Unités incomplètes")});
+    EXPECT_EQ(app.fake.texts(), QStringList{QString::fromUtf8("Unités incomplètes : Protéinurie")});
 
     app.fake.messages.clear();
     t->item(4, 2)->setText(" 3 ");
@@ -527,6 +562,29 @@ TEST(CentreUnits, EnterOnAUnitChoosesItWithoutSaving) {
     u->hide();
 }
 
+// The grid is read-only: Space, like Enter, chooses the unit under the
+// cursor; no key types over a cell.
+TEST(CentreUnits, SpaceChoosesAndNothingIsTypedOver) {
+    AppFixture app;
+    auto* u = app.form<TFUnite>();
+    u->prepare(12);
+    u->show();
+    auto* t = u->findChild<QTableWidget*>("SUni");
+    EXPECT_EQ(t->editTriggers(), QAbstractItemView::NoEditTriggers);
+    t->setFocus();
+    t->setCurrentCell(5, 5);
+    QKeyEvent space(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
+    QApplication::sendEvent(t, &space);
+    EXPECT_EQ(cell(u, 5, 1), " mg/dl");
+    EXPECT_EQ(cell(u, 5, 2), "5");
+    t->setCurrentCell(5, 1);
+    QKeyEvent x(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, QStringLiteral("x"));
+    QApplication::sendEvent(t, &x);
+    EXPECT_TRUE(t->findChildren<QLineEdit*>().isEmpty());  // no editor opened
+    EXPECT_EQ(cell(u, 5, 1), " mg/dl");
+    u->hide();
+}
+
 TEST(CentreUnits, TabLeavesTheGridForSauver) {
     AppFixture app;
     auto* u = app.form<TFUnite>();
@@ -540,4 +598,15 @@ TEST(CentreUnits, TabLeavesTheGridForSauver) {
     EXPECT_EQ(u->focusWidget(), u->Button1);
     EXPECT_EQ(cell(u, 7, 2), QString());
     u->hide();
+}
+
+// On a large screen the identification dialogs grow with the forms they open over.
+TEST(CentreIdentification, DialogsScaleWithTheForms) {
+    AppFixture app;
+    app.fake.screen = QSize(1904, 1040);
+    for (QDialog* d : {static_cast<QDialog*>(app.form<TNctrDlg>()), static_cast<QDialog*>(app.form<TFUnite>())}) {
+        const QSize before = d->size();
+        app.fake.showModal(d);
+        EXPECT_GT(d->width(), before.width() * 2) << d->objectName().toStdString();
+    }
 }

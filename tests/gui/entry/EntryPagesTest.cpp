@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
 
 #include "FakeUi.h"
 #include "entry/Saisie1.h"
@@ -310,4 +311,107 @@ TEST(EntryPages, UnreadablePageTwoEntryBlocksTheSaveAndThePrint) {
     ASSERT_FALSE(recordfile::readFib("FIB.DAT", 3, saved));
     EXPECT_EQ(saved.get(fld::HyperNbAn), 3);
     EXPECT_EQ(saved.get(fld::JoursHosp), 12);
+}
+
+// Another copy of the program (another workstation) saved a sheet while this
+// one was typed: the save takes the next number and says which.
+TEST(EntryPages, SheetSavedAfterAnotherWorkstationsGetsTheNextNumberAndSaysSo) {
+    Entry t(2);
+    t.app.fake.onModal["TFIB1"] = [&](QDialog*) {
+        EXPECT_EQ(t.p1->findChild<QLineEdit*>("Edit13")->text(), "3");
+        std::uint16_t count = 2;
+        FibRecord other = emptyFibFromHeader(t.header, "08/12/2026");
+        EXPECT_FALSE(recordfile::appendFib("FIB.DAT", count, other));  // the other workstation: FIB 3
+        t.p1->BitBtn11Click();
+        return 0;
+    };
+    Entry::click(t.app.form<TTMenu3>(), "BCrea");
+    EXPECT_EQ(t.app.fake.texts(),
+              (QStringList{QString::fromUtf8("Sauvegarde de la Fiche ?"),
+                           QString::fromUtf8("La fiche a été enregistrée sous le numéro 4 (et non 3) : d'autres fiches "
+                                             "ont été enregistrées entre-temps sur ce fichier.")}));
+    CentreHeader h;
+    ASSERT_FALSE(recordfile::readHeader("FIB.DAT", h));
+    EXPECT_EQ(h.nbFiches(), 4);
+    EXPECT_EQ(t.app.state.CurrentFib, 4);
+}
+
+// A new sheet printed before it is saved carries the number it will be saved
+// under (the one page 1 shows), not the number of the FIB read last.
+TEST(EntryPages, NewSheetPrintsTheNumberItWillGet) {
+    Entry t(3);
+    FibRecord last;
+    ASSERT_FALSE(recordfile::readFib("FIB.DAT", 3, last));
+    t.app.state.buffer = last;  // what the record menu leaves in memory
+    t.app.state.buffer.set(fld::NumFib, std::uint16_t{3});
+    t.p1->showNumbers(77, 4);
+    t.p1->VisuFib1();
+    Entry::click(t.p2, "BImp");
+    ASSERT_EQ(t.app.fake.printed.size(), 1u);
+    EXPECT_EQ(t.app.fake.printed[0].title, "FIB 77-0004");
+    const auto texts = t.app.fake.printed[0].pages.at(0).texts();
+    EXPECT_TRUE(std::any_of(texts.begin(), texts.end(),
+                            [](const std::string& s) { return s.starts_with("Centre : 77   Fiche : 4   "); }));
+    EXPECT_EQ(t.app.state.buffer.get(fld::NumFib), 3);  // the record itself is not touched
+}
+
+// The save question's buttons say what they do; "Abandonner la fiche" on a
+// sheet with entries is asked once more, and "Revenir" there keeps the sheet.
+TEST(EntryPages, SaveQuestionNamesItsButtonsAndConfirmsTheAbandon) {
+    Entry t(1);
+    const auto before = test::AppFixture::fileBytesOf("FIB.DAT");
+    auto openSheet = [&] {
+        t.app.state.buffer = emptyFibFromHeader(t.header, "08/12/2026");
+        t.app.state.EditingExisting = false;
+        t.p1->showNumbers(77, 2);
+        t.p1->VisuFib1();
+        t.p1->rememberLoaded();
+        t.p1->show();
+        t.app.fake.messages.clear();
+    };
+
+    // Untouched: one question, abandoned at once.
+    openSheet();
+    t.app.fake.answers = {ui::Answer::No};
+    t.p1->BitBtn11Click();
+    ASSERT_EQ(t.app.fake.messages.size(), 1u);
+    const auto& q = t.app.fake.messages[0];
+    EXPECT_EQ(q.text, QString::fromUtf8("Sauvegarde de la Fiche ?"));
+    EXPECT_EQ(q.buttons.yes, QString::fromUtf8("Enregistrer"));
+    EXPECT_EQ(q.buttons.retry, QString::fromUtf8("Revenir à la fiche"));
+    EXPECT_EQ(q.buttons.no, QString::fromUtf8("Abandonner la fiche"));
+    EXPECT_FALSE(t.p1->isVisible());
+
+    // Typed into: asked again; going back keeps the sheet and what was typed.
+    openSheet();
+    Entry::type(t.p1, "Edit3", "D");  // the initial
+    t.app.fake.answers = {ui::Answer::No, ui::Answer::No};
+    t.p1->BitBtn11Click();
+    ASSERT_EQ(t.app.fake.messages.size(), 2u);
+    EXPECT_TRUE(t.app.fake.messages[1].text.startsWith(QString::fromUtf8("Abandonner la fiche ?")));
+    EXPECT_EQ(t.app.fake.messages[1].buttons.yes, QString::fromUtf8("Abandonner la fiche"));
+    EXPECT_TRUE(t.p1->isVisible());
+    EXPECT_EQ(t.p1->findChild<QLineEdit*>("Edit3")->text(), "D");
+
+    // Confirmed: abandoned, nothing written.
+    t.app.fake.messages.clear();
+    t.app.fake.answers = {ui::Answer::No, ui::Answer::Yes};
+    t.p1->BitBtn11Click();
+    EXPECT_EQ(t.app.fake.messages.size(), 2u);
+    EXPECT_FALSE(t.p1->isVisible());
+    EXPECT_EQ(test::AppFixture::fileBytesOf("FIB.DAT"), before);
+}
+
+// Page 2's checks untick what they clear: a woman's "Anérection" shows empty
+// as it will be saved.
+TEST(EntryPages, ClearedAnswerIsUnticked) {
+    Entry t;
+    t.app.state.buffer = emptyFibFromHeader(t.header, "08/12/2026");
+    t.app.state.buffer.set(fld::Sexe, std::uint8_t{2});
+    t.p2->VisuFib2();
+    Entry::click(t.p2, "CheckBox10");  // "non"
+    Entry::click(t.p2, "Panel13");
+    EXPECT_EQ(t.app.state.buffer.get(fld::Anerection), 255);
+    EXPECT_FALSE(Entry::ticked(t.p2, "CheckBox9"));
+    EXPECT_FALSE(Entry::ticked(t.p2, "CheckBox10"));
 }

@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "FakeUi.h"
+#include "entry/Saisie1.h"
 #include "entry/Saisie2.h"
 
 using namespace pelo;
@@ -91,7 +92,8 @@ TEST(Page2, RadioPairsAndTheEyeExaminationRunsTheSymptomCheck) {
     t.click("RadioButton1");
     EXPECT_EQ(t.r().get(fld::ExamYeux), 1);
     EXPECT_EQ(t.r().get(fld::Anerection), 255);
-    EXPECT_TRUE(t.b("CheckBox9")->isChecked());  // the boxes keep their ticks
+    EXPECT_FALSE(t.b("CheckBox9")->isChecked());  // cleared, so unticked
+    EXPECT_FALSE(t.b("CheckBox10")->isChecked());
     EXPECT_EQ(t.p->colourOf("Panel13"), kRed);
     EXPECT_EQ(t.p->colourOf("RadioButton1"), kAqua);
     EXPECT_EQ(t.p->colourOf("RadioButton2"), kLightYellow);
@@ -189,7 +191,7 @@ TEST(Page2, LoadingTheEyeExaminationRunsTheSymptomCheckAfterTheSymptoms) {
     t.r().set(fld::ExamYeux, 1);
     t.p->VisuFib2();
     EXPECT_EQ(t.r().get(fld::Anerection), 255);
-    EXPECT_TRUE(t.b("CheckBox9")->isChecked());
+    EXPECT_FALSE(t.b("CheckBox9")->isChecked());
     EXPECT_TRUE(t.b("RadioButton1")->isChecked());
     EXPECT_EQ(t.texts(), QStringList{QString::fromUtf8("Vérifiez le sexe !")});
 }
@@ -388,4 +390,18 @@ TEST(Page2, FitsTheScreenOnceScaled) {
     auto* p = app.form<TFIB2>();
     p->scaleOnce();
     EXPECT_EQ(p->size(), QSize(1440, 1080));
+}
+
+// What the screen shows, not only what the page records: a chosen radio
+// button fills its background in aqua, and the check panels are the flat
+// strips of page 1.
+TEST(Page2, ChosenRadioAndPanelsLookAsOnPageOne) {
+    Page2 t;
+    t.click("RadioButton1");
+    auto* eyes = t.b("RadioButton1");
+    EXPECT_EQ(eyes->palette().color(eyes->backgroundRole()), kAqua);
+    EXPECT_TRUE(eyes->autoFillBackground());
+    auto* p2 = t.p->findChild<QPushButton*>("Panel16");
+    auto* p1 = t.app.form<TFIB1>()->findChild<QPushButton*>("Panel24");
+    for (auto* panel : {p1, p2}) EXPECT_TRUE(panel->styleSheet().contains("border: 1px solid #8080a0")) << panel;
 }

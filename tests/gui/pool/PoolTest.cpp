@@ -202,7 +202,7 @@ TEST(CountrySynthesis, SubCollectionThroughTheQueryDialog) {
         q->EValeur->setText("sept");
         q->Button1->click();
         EXPECT_EQ(d->result(), QDialog::Rejected);
-        EXPECT_EQ(run.fake.texts(), QStringList{"Valeur numérique incorrecte"});
+        EXPECT_EQ(run.fake.texts().last(), "Valeur numérique incorrecte");
         q->EValeur->setText("7,5");
         q->Et->click();
         q->LCmp2->setCurrentRow(2);
@@ -221,6 +221,57 @@ TEST(CountrySynthesis, SubCollectionThroughTheQueryDialog) {
     EXPECT_FLOAT_EQ(c.real2, 9.0f);
     // HbA1c of the FIBs: 7, 8, 9 (centre 1) and 7, 8 (centre 3).
     EXPECT_EQ(run.fake.texts().last(), QString::fromUtf8("2 fiches sélectionnées"));
+}
+
+// The centre's own files and the input are never outputs; an existing output
+// is replaced only on Yes.
+TEST(CountrySynthesis, ProtectedNamesRefusedAndReplacementsAsked) {
+    CountryRun run;
+    click(run.synt, "BitBtn2");
+    run.fake.messages.clear();
+    const QByteArray centre1 = [&] {
+        QFile f(run.folder + "/FIB1.DAT");
+        f.open(QIODevice::ReadOnly);
+        return f.readAll();
+    }();
+    // A collection named like a centre's file.
+    run.fake.onModal["TFNPays"] = [](QDialog* d) {
+        d->findChild<QLineEdit*>("NomP")->setText("fib.dat");
+        d->findChild<QPushButton*>("OKBtn")->click();
+        return d->result();
+    };
+    click(run.synt, "BitBtn2");
+    ASSERT_EQ(run.fake.messages.size(), 1u);
+    EXPECT_EQ(run.fake.messages[0].icon, ui::Icon::Error);
+    EXPECT_FALSE(run.exists("fib.dat"));
+
+    // The stored synthesis exists: No leaves it, Yes replaces it.
+    run.fake.onModal["TFNPays"] = [](QDialog* d) {
+        d->findChild<QPushButton*>("OKBtn")->click();
+        return d->result();
+    };
+    click(run.synt, "BitBtn3");
+    run.fake.messages.clear();
+    QFile::remove(run.folder + "/SYNFr97.BTX");
+    run.fake.answers = {ui::Answer::No};
+    click(run.synt, "BitBtn3");
+    EXPECT_EQ(run.fake.texts(),
+              QStringList{QString::fromUtf8("Voulez-vous remplacer les fichiers SYNFr97.ATX et SYNFr97.BTX ?")});
+    EXPECT_FALSE(run.exists("SYNFr97.BTX"));
+
+    // A sub-collection over the pooled file itself, or over a centre's file.
+    run.fake.messages.clear();
+    run.fake.onModal["TFNScoll"] = [](QDialog* d) {
+        d->findChild<QLineEdit*>("NomP")->setText("FIB1.DAT");
+        d->findChild<QPushButton*>("OKBtn")->click();
+        return d->result();
+    };
+    click(run.synt, "BitBtn4");
+    ASSERT_EQ(run.fake.messages.size(), 1u);
+    EXPECT_EQ(run.fake.messages[0].icon, ui::Icon::Error);
+    QFile f(run.folder + "/FIB1.DAT");
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), centre1);
 }
 
 TEST(CountrySynthesis, GroupsDeclaredCheckedSavedAndSynthesised) {

@@ -11,6 +11,7 @@
 
 #include "FakeUi.h"
 #include "entry/Saisie1.h"
+#include "eval/LineList.h"
 #include "eval/Qual.h"
 #include "store/Menu3.h"
 #include "store/Nfib.h"
@@ -68,9 +69,11 @@ struct Menu {
 
 TEST(RecordMenu, FirstCreationAnsweredNoClearsTheIdentification) {
     Menu menu;
-    menu.app.fake.answers = {ui::Answer::No};
+    menu.app.fake.answers = {ui::Answer::No, ui::Answer::No};
     menu.m->BCreaClick();
-    ASSERT_EQ(menu.app.fake.messages.size(), 1u);
+    // Then the way out: the centre is to be identified (declined here).
+    ASSERT_EQ(menu.app.fake.messages.size(), 2u);
+    EXPECT_TRUE(menu.app.fake.messages[1].text.startsWith(QString::fromUtf8("Le centre n'est pas identifié")));
     EXPECT_EQ(menu.app.fake.messages[0].text, "Identification correcte ?");
     EXPECT_EQ(menu.app.fake.messages[0].pos, QPoint(280, 440));
     CentreHeader h;
@@ -123,7 +126,7 @@ TEST(RecordMenu, NewFileModifyDoesNothingAndQualityShowsZeros) {
     ASSERT_EQ(menu.app.fake.modalOpened, (std::vector<QString>{"TFQual"}));
     auto* q = menu.app.form<TFQual>();
     for (const char* e : {"Edit1", "Edit2", "Edit3", "Edit5"}) EXPECT_EQ(q->findChild<QLineEdit*>(e)->text(), "0");
-    EXPECT_EQ(q->findChild<QListWidget*>("LVal")->count(), 0);
+    EXPECT_EQ(q->findChild<LineList*>("LVal")->count(), 0);
 }
 
 TEST(RecordMenu, ChooserScrollTypedNumberAndCancel) {
@@ -223,16 +226,19 @@ TEST(QualityScreen, ListsCountsAndCallUpByClick) {
     Menu menu({0, 2, 1, 255, 0});
     menu.m->Button1Click();
     auto* q = menu.app.form<TFQual>();
-    auto* lval = q->findChild<QListWidget*>("LVal");
-    auto* linc = q->findChild<QListWidget*>("LInc");
+    auto* lval = q->findChild<LineList*>("LVal");
+    auto* linc = q->findChild<LineList*>("LInc");
     ASSERT_EQ(lval->count(), 2);
-    EXPECT_EQ(lval->item(1)->text(), "5");
-    EXPECT_EQ(q->findChild<QListWidget*>("LSus")->item(0)->text(), "3");
-    EXPECT_EQ(linc->item(0)->text(), "2");
+    EXPECT_EQ(lval->text(1), "5");
+    EXPECT_EQ(q->findChild<LineList*>("LSus")->text(0), "3");
+    EXPECT_EQ(linc->text(0), "2");
     EXPECT_EQ(q->findChild<QLineEdit*>("Edit1")->text(), "2");
     EXPECT_EQ(q->findChild<QLineEdit*>("Edit2")->text(), "1");
     EXPECT_EQ(q->findChild<QLineEdit*>("Edit3")->text(), "1");
     EXPECT_EQ(q->findChild<QLineEdit*>("Edit5")->text(), "5");
+    // 2 + 1 + 1 listed out of 5: the annulled one is counted apart.
+    EXPECT_TRUE(q->findChild<QLineEdit*>("EditAnnul")->isVisibleTo(q));
+    EXPECT_EQ(q->findChild<QLineEdit*>("EditAnnul")->text(), "1");
 
     linc->setCurrentRow(0);
     q->LIncClick();
