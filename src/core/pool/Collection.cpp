@@ -6,6 +6,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "store/Text.h"
+
 namespace pelo::pool {
 
 SourceFormat sourceFormat(std::uint64_t size, std::uint16_t word2) {
@@ -15,7 +17,7 @@ SourceFormat sourceFormat(std::uint64_t size, std::uint16_t word2) {
 }
 
 std::string collectionMessage(const CollectionResult& r) {
-    return std::to_string(r.centres) + " centres, " + std::to_string(r.fibs) + " fiches";
+    return counted(r.centres, "centre", "centres") + ", " + counted(r.fibs, "fiche", "fiches");
 }
 
 namespace {

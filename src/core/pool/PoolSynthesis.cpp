@@ -3,6 +3,8 @@
 #include <memory>
 #include <vector>
 
+#include "store/Text.h"
+
 namespace pelo::pool {
 
 eval::BandParams pooledParams(std::int32_t referenceYear) {
@@ -15,7 +17,7 @@ eval::BandParams pooledParams(std::int32_t referenceYear) {
 }
 
 std::string poolSynthesisMessage(const PoolSynthesisResult& r) {
-    return std::to_string(r.centres) + " centres, " + std::to_string(r.fibs) + " fiches";
+    return counted(r.centres, "centre", "centres") + ", " + counted(r.fibs, "fiche", "fiches");
 }
 
 std::string withoutIndexWarning(const PoolSynthesisResult& r) {

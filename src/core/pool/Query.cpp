@@ -123,7 +123,9 @@ std::optional<QueryValue> parseQueryValue(std::string_view text) {
     return QueryValue{f, std::int32_t(n)};
 }
 
-std::string selectionMessage(std::uint32_t count) { return std::to_string(count) + " fiches sélectionnées"; }
+std::string selectionMessage(std::uint32_t count) {
+    return counted(count, "fiche sélectionnée", "fiches sélectionnées");
+}
 
 IoStatus selectSubCollection(const std::string& folder, const std::string& poolName, const std::string& outName,
                              const Criterion& c, std::uint32_t& count, const Progress& progress) {

@@ -38,7 +38,9 @@ FontSpec chartFont(Rgb colour) { return eval::boldFont(9, colour); }
 }  // namespace
 
 void clearChartArea(Surface& s, VariabilityChartMode& mode) {
-    const int top = mode.lowerNext == 0 ? 20 : 220;
+    // The lower half from its title down; otherwise everything, the chart
+    // drawn before (a section chart runs the whole height) included.
+    const int top = mode.lowerNext == 0 ? 0 : 200;
     mode.offset = mode.lowerNext == 0 ? 0 : 200;
     s.setBrush(colors::Silver);
     s.fillRect(0, top, kAreaRight, kAreaBottom);
@@ -50,20 +52,28 @@ void switchTwoCharts(Surface& s, VariabilityChartMode& mode) {
     mode.lowerNext = 0;
     mode.offset = 0;
     s.setBrush(colors::Silver);
-    s.fillRect(0, 20, kAreaRight, kAreaBottom);
+    s.fillRect(0, 0, kAreaRight, kAreaBottom);
 }
 
-void drawVariabilitySectionChart(Surface& s, const std::vector<std::string>& lines, int h, std::int32_t centre) {
+void drawVariabilitySectionChart(Surface& s, const std::vector<std::string>& lines, int h, std::int32_t centre,
+                                 VariabilityChartMode& mode) {
     if (h < 0 || h >= int(lines.size())) return;
+    // The section chart takes the whole area, whatever was there; the next
+    // band chart starts again from the upper half.
+    s.setBrush(colors::Silver);
+    s.fillRect(0, 0, kAreaRight, kAreaBottom);
+    mode.lowerNext = 0;
+    mode.offset = 0;
     s.setPen(colors::Aqua);
     s.setFont(chartFont(colors::White));
     s.setBrush(colors::Blue);
-    s.fillRect(170, 20, 184, 35);
+    // The legend above the title, both above the highest percentage (y 50).
+    s.fillRect(170, 4, 184, 19);
     s.setBrush(colors::Red);
-    s.fillRect(235, 20, 249, 35);
-    textOn(s, 185, 20, "PAYS", colors::Navy);
-    if (centre > 0) textOn(s, 250, 20, "Centro  " + std::to_string(centre), colors::Navy);
-    textOn(s, 50, 40, lines[h], colors::Navy);
+    s.fillRect(235, 4, 249, 19);
+    textOn(s, 185, 4, "PAYS", colors::Navy);
+    if (centre > 0) textOn(s, 250, 4, "Centre  " + std::to_string(centre), colors::Navy);
+    textOn(s, 50, 24, lines[h], colors::Navy);
     for (int k = 1; h + k < int(lines.size()) && lines[h + k].size() > 10; ++k) {
         const LinePercents p = readPercents(lines[h + k]);
         if (p.countryTenths < 0) break;
@@ -101,9 +111,10 @@ void drawVariabilityChart(Surface& s, std::string_view title, const std::vector<
 
     s.setPen(colors::Aqua);
     s.setFont(chartFont(colors::White));
-    textOn(s, 100, mode.offset + 30, std::string(title), colors::Navy);
+    // The title at the top of its half, above the highest percentage (offset + 25).
+    textOn(s, 100, mode.offset + 4, std::string(title), colors::Navy);
     if (n == 0) {
-        textOn(s, 100, mode.offset + 60, "Aucun centre", colors::Navy);
+        textOn(s, 100, mode.offset + 30, "Aucun centre", colors::Navy);
         return;
     }
     textOn(s, nearest(w), y0 - height(bars[0].percent) - 25, std::to_string(bars[0].percent) + " %", colors::Navy);

@@ -46,9 +46,11 @@ void clearChartArea(Surface& s, VariabilityChartMode& mode);
 // The whole chart area, for the switch of the two-chart mode; the mode is switched.
 void switchTwoCharts(Surface& s, VariabilityChartMode& mode);
 
-// The section chart of the heading at line h: country bars in blue, the
-// chosen centre's (centre > 0) in red over their right part.
-void drawVariabilitySectionChart(Surface& s, const std::vector<std::string>& lines, int h, std::int32_t centre);
+// The section chart of the heading at line h, over the whole area cleared
+// first: country bars in blue, the chosen centre's (centre > 0) in red over
+// their right part. The next band chart goes to the upper half.
+void drawVariabilitySectionChart(Surface& s, const std::vector<std::string>& lines, int h, std::int32_t centre,
+                                 VariabilityChartMode& mode);
 
 // The variability chart of a band line: title, one bar per centre.
 void drawVariabilityChart(Surface& s, std::string_view title, const std::vector<VariabilityBar>& bars,

@@ -96,7 +96,8 @@ public:
 
 // One printed page or more: each page is a DrawList in 300-dpi device units.
 struct PrintDocument {
-    std::string title;  // names the PDF file when no printer exists
+    std::string title;   // names the PDF file when no printer exists
+    std::string folder;  // where that file goes ("" = the current folder)
     std::vector<DrawList> pages;
 };
 

@@ -1,6 +1,7 @@
 #include "ref/References.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "eval/Charts.h"
 #include "store/Text.h"
@@ -93,6 +94,28 @@ std::uint16_t maxCount(const std::vector<CentreCount>& bars) {
 }
 }  // namespace
 
+namespace {
+// The screen chart's geometry: bar i (1-based) from x(i) + 140 to x(i) + 210
+// on the base line 350; bars overlap when there are many centres.
+constexpr int kRecordsBase = 350;
+double recordsStep(std::size_t n) { return 530.0 / double(n + 1); }
+int recordsBarLeft(double w, int i) { return nearest(w * i - w * 0.5) + 140; }
+int selectedIndex(const std::vector<CentreCount>& bars, std::int32_t selected) {
+    if (selected <= 0) return 0;
+    for (std::size_t i = 0; i < bars.size(); ++i)
+        if (bars[i].centre == selected) return int(i) + 1;
+    return 0;
+}
+}  // namespace
+
+int recordsLabelStep(const std::vector<CentreCount>& bars) {
+    std::size_t digits = 1;
+    for (const auto& b : bars) digits = std::max(digits, std::to_string(b.centre).size());
+    // A label is 7 pixels a character plus 2, and wants 4 more between two.
+    const double room = recordsStep(bars.size());
+    return std::max(1, int(std::ceil((7.0 * double(digits) + 6.0) / room)));
+}
+
 void drawRecordsChart(Surface& s, const std::vector<CentreCount>& bars, std::int32_t selected) {
     s.setFont(eval::boldFont(9, colors::Black));
     s.setBrush(colors::Aqua);
@@ -100,35 +123,91 @@ void drawRecordsChart(Surface& s, const std::vector<CentreCount>& bars, std::int
     const int n = int(bars.size());
     if (n == 0) {
         textOn(s, 280, 200, "Aucun centre", colors::Aqua);
-        textOn(s, 280, 370, "Nombre de fiches par centre", colors::Aqua);
+        textOn(s, 280, 378, "Nombre de fiches par centre", colors::Aqua);
         return;
     }
-    const double w = 530.0 / (n + 1);
-    const int y0 = 350;
+    const double w = recordsStep(bars.size());
+    const int y0 = kRecordsBase;
     const int m = maxCount(bars);
     const int scale = m == 0 ? 0 : (350 - 100) * 10 / m;
     auto height = [&](int k) { return k * scale / 10; };
     textOn(s, nearest(w * 0.5) + 150, y0 - height(bars[0].count) - 25, std::to_string(bars[0].count) + " Fib",
            colors::Aqua);
+    const int sel = selectedIndex(bars, selected);
     for (int i = 1; i <= n; ++i) {
+        if (i == sel) continue;  // drawn last, over its neighbours
         const CentreCount& b = bars[std::size_t(i - 1)];
-        if (selected > 0 && b.centre == selected) {
-            s.setBrush(colors::Red);
-        } else {
-            const int g = nearest(255.0 * i / n);
-            s.setBrush(Rgb{10, static_cast<std::uint8_t>(g), static_cast<std::uint8_t>(255 - g)});
-        }
-        const int x = nearest(w * i - w * 0.5);
-        outlined(s, x + 140, y0 - height(b.count), x + 210, y0);
+        const int g = nearest(255.0 * i / n);
+        s.setBrush(Rgb{10, static_cast<std::uint8_t>(g), static_cast<std::uint8_t>(255 - g)});
+        const int x = recordsBarLeft(w, i);
+        outlined(s, x, y0 - height(b.count), x + 70, y0);
     }
+    if (sel > 0) {
+        const CentreCount& b = bars[std::size_t(sel - 1)];
+        const int x = recordsBarLeft(w, sel);
+        const int top = y0 - height(b.count);
+        s.setBrush(colors::Red);
+        outlined(s, x, top, x + 70, y0);
+        // A yellow frame two pixels wide, so that the bar stands out among the blue ones.
+        s.setPen(colors::Yellow);
+        for (int d = 0; d < 2; ++d) {
+            s.line(x - d, top - d, x + 70 + d, top - d);
+            s.line(x + 70 + d, top - d, x + 70 + d, y0);
+            s.line(x - d, y0, x - d, top - d);
+        }
+        s.setPen(colors::Aqua);
+    }
+    // The centre numbers under their bars: every k-th one when they would touch,
+    // the chosen centre's always, its close neighbours then left out.
+    const int step = recordsLabelStep(bars);
+    const double visible = std::min(w, 70.0);
+    auto labelOf = [&](int i) { return std::to_string(bars[std::size_t(i - 1)].centre); };
+    auto labelLeft = [&](int i, double mid) { return nearest(mid - (7.0 * double(labelOf(i).size()) + 2.0) / 2); };
+    auto labelRight = [&](int i, int left) { return left + int(labelOf(i).size()) * 7 + 2; };
+    // The chosen bar shows whole: its number under its middle, and those of
+    // the bars it would touch left out.
+    int selLeft = 0, selRight = 0;
+    if (sel > 0) {
+        selLeft = labelLeft(sel, recordsBarLeft(w, sel) + 35.0);
+        selRight = labelRight(sel, selLeft);
+    }
+    s.setFont(eval::boldFont(8, colors::White));
+    for (int i = 1; i <= n; ++i) {
+        if (i == sel || (i - 1) % step != 0) continue;
+        const int left = labelLeft(i, recordsBarLeft(w, i) + visible / 2);
+        if (sel > 0 && left < selRight + 4 && selLeft < labelRight(i, left) + 4) continue;
+        textOn(s, left, y0 + 3, labelOf(i), colors::Navy);
+    }
+    if (sel > 0) textOn(s, selLeft, y0 + 3, labelOf(sel), colors::Red);
+    s.setFont(eval::boldFont(9, colors::Black));
     textOn(s, nearest(w * (n + 1)) + 200, y0 - height(bars.back().count) - 25,
            std::to_string(bars.back().count) + " Fib", colors::Aqua);
-    textOn(s, 280, 370, "Nombre de fiches par centre", colors::Aqua);
+    textOn(s, 280, 378, "Nombre de fiches par centre", colors::Aqua);
 }
 
-PrintDocument recordsPrintout(std::string_view title, const std::vector<CentreCount>& bars, std::int32_t selected) {
+int recordsBarAt(const std::vector<CentreCount>& bars, std::int32_t selected, int x) {
+    const int n = int(bars.size());
+    if (n == 0) return -1;
+    const double w = recordsStep(bars.size());
+    const int sel = selectedIndex(bars, selected);
+    // The chosen bar is on top of the others.
+    if (sel > 0) {
+        const int left = recordsBarLeft(w, sel);
+        if (x >= left && x < left + 70) return sel - 1;
+    }
+    // Otherwise the last bar drawn over x: the one of highest rank that covers it.
+    for (int i = n; i >= 1; --i) {
+        const int left = recordsBarLeft(w, i);
+        if (x >= left && x < left + 70) return i - 1;
+    }
+    return -1;
+}
+
+PrintDocument recordsPrintout(std::string_view title, std::string_view fileTag, const std::vector<CentreCount>& bars,
+                              std::int32_t selected) {
     PrintDocument doc;
-    doc.title = "Fiches-par-centre";
+    doc.title = "Fiches-par-centre-" + titleOf(fileTag);
+    if (selected > 0) doc.title += "-centre" + std::to_string(selected);
     doc.pages.emplace_back();
     DrawList& p = doc.pages.back();
     FontSpec f;
@@ -162,8 +241,8 @@ PrintDocument recordsPrintout(std::string_view title, const std::vector<CentreCo
         }
         outlined(p, x + 100, y0 - height(b.count), x + 300, y0);
     }
+    // The chosen centre is named once, under its bar.
     p.text(nearest(w * (n + 1)) + 300, y0 - height(bars.back().count) - 60, std::to_string(bars.back().count) + " Fib");
-    if (selected > 0) p.text(nearest(w * (n + 1) - w * 0.5) + 100, y0 + 60, "Centre : " + std::to_string(selected));
     return doc;
 }
 
@@ -202,8 +281,10 @@ std::array<std::int64_t, kIndicatorCount> indicatorTenths(const eval::BandCounts
 void drawIndicators(Surface& s, std::string_view title, const std::array<std::int64_t, kIndicatorCount>& country,
                     const std::optional<std::array<std::int64_t, kIndicatorCount>>& centre, std::int32_t centreNumber) {
     // Nine rows, one per indicator: the ideal as a thin green bar, the country
-    // in blue and the centre in red, 3 pixels per percent from x 230.
-    constexpr int x0 = 230, rowHeight = 40, top = 70;
+    // in blue and the centre in red, 3 pixels per percent from x 230. Each bar
+    // has a band of 12 pixels of its own, its value written just after its end
+    // on the band's top line, so that no value hides under a bar or touches another.
+    constexpr int x0 = 230, rowHeight = 40, top = 70, band = 12;  // 4 pixels between rows
     FontSpec f = eval::boldFont(10, colors::Navy);
     s.setFont(f);
     s.setPen(colors::Navy);
@@ -226,19 +307,20 @@ void drawIndicators(Surface& s, std::string_view title, const std::array<std::in
         const int y = top + i * rowHeight;
         f.size = 9;
         s.setFont(f);
-        s.text(10, y + 10, eval::kObjectives[std::size_t(i)].name);
-        auto bar = [&](int dy, int h, std::int64_t tenths, Rgb colour) {
+        s.text(10, y + 12, eval::kObjectives[std::size_t(i)].name);
+        auto bar = [&](int k, int inset, std::int64_t tenths, Rgb colour) {
             // A bar never runs past 100 % (a corrupt counter could say more).
             const int len = int(Percent{std::min<std::int64_t>(tenths, 1000) * 3, 10}.rounded());
+            const int b = y + k * band;
             s.setBrush(colour);
-            s.fillRect(x0, y + dy, x0 + len, y + dy + h);
-            s.text(x0 + len + 6, y + dy - 2, Percent{tenths * 10, 100}.text() + " %");
+            s.fillRect(x0, b + inset, x0 + len, b + band - inset);
+            s.text(x0 + len + 6, b, Percent{tenths * 10, 100}.text() + " %");
         };
         f.size = 8;
         s.setFont(f);
-        bar(2, 6, eval::kObjectives[std::size_t(i)].ideal * 10, colors::Green);
-        bar(10, 12, country[std::size_t(i)], colors::Blue);
-        if (centre) bar(24, 12, (*centre)[std::size_t(i)], colors::Red);
+        bar(0, 4, eval::kObjectives[std::size_t(i)].ideal * 10, colors::Green);
+        bar(1, 1, country[std::size_t(i)], colors::Blue);
+        if (centre) bar(2, 1, (*centre)[std::size_t(i)], colors::Red);
     }
 }
 

@@ -47,10 +47,18 @@ bool readCentreItem(std::string_view item, std::int32_t& centre, std::int32_t& c
 // " 3 Ctr -  120 Fib"
 std::string centresSummary(std::uint16_t centres, std::uint16_t total);
 
-// The chart on the screen; the selected centre's bar in red. No centre: "Aucun centre".
+// The chart on the screen: the selected centre's bar in red, drawn last and
+// framed in yellow; the centre numbers under the bars, every k-th one
+// (recordsLabelStep) when they would touch. No centre: "Aucun centre".
 void drawRecordsChart(Surface& s, const std::vector<CentreCount>& bars, std::int32_t selected);
-// The printed chart, the selected centre's bar filled black and labelled.
-PrintDocument recordsPrintout(std::string_view title, const std::vector<CentreCount>& bars, std::int32_t selected);
+int recordsLabelStep(const std::vector<CentreCount>& bars);
+// The bar (index in bars) seen at x of the screen chart, -1 for none.
+int recordsBarAt(const std::vector<CentreCount>& bars, std::int32_t selected, int x);
+// The printed chart, the selected centre's bar filled black and labelled; the
+// document is named after the stored synthesis file (fileTag, "SynFr97.Atx")
+// and the selected centre.
+PrintDocument recordsPrintout(std::string_view title, std::string_view fileTag, const std::vector<CentreCount>& bars,
+                              std::int32_t selected);
 
 // ---- Comparison of three references ----
 

@@ -25,6 +25,25 @@ std::string resolveName(const std::string& folder, const std::string& name) {
     return found.empty() ? name : found;
 }
 
+std::vector<std::string> storedSynthesesIn(const std::string& folder) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const fs::path dir = folder.empty() ? fs::path(".") : fs::path(folder);
+    std::vector<std::string> out;
+    for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (name.size() < 5 || pool::badFileName(name)) continue;
+        std::string ext = name.substr(name.size() - 4);
+        std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return char(std::toupper(c)); });
+        if (ext != ".ATX") continue;
+        std::error_code e2;
+        if (!fs::is_regular_file(it->path(), e2)) continue;
+        if (fs::exists(dir / resolveName(folder, pool::counterFileOf(name)), e2)) out.push_back(name);
+    }
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
 const pool::SynCounters* StoredSynthesis::centre(std::int32_t number) const {
     const std::uint16_t k = index.recordOf(number);
     return k != 0 && k < records.size() ? &records[k] : nullptr;

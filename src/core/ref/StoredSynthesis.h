@@ -33,6 +33,10 @@ struct StoredSynthesis {
 // The name as given when nothing matches.
 std::string resolveName(const std::string& folder, const std::string& name);
 
+// The stored syntheses of a folder: the index files ("*.ATX", any case) whose
+// counter file is there too, in name order. Empty when the folder cannot be read.
+std::vector<std::string> storedSynthesesIn(const std::string& folder);
+
 // The refusal of a synthesis name without an extension (a usage error).
 inline const char* const kNoExtension = "Nom de synthèse sans extension (par exemple SynFr97.Atx)";
 

@@ -2,11 +2,16 @@
 
 #include <vector>
 
+#include "store/Text.h"
+
 namespace pelo::backup {
 
 std::string centreFileName(std::uint32_t centre) { return "FIB" + std::to_string(centre) + ".DAT"; }
 
 namespace {
+const char* const kUnidentified =
+    "Le centre n'est pas identifié (numéro 0) : rien n'est sauvegardé. Identifiez-le d'abord (SAISIE).";
+
 IoStatus readWhole(const std::string& path, std::vector<FibRecord>& records) {
     CentreHeader header;
     std::vector<FibRecord> fibs;
@@ -37,8 +42,9 @@ IoStatus backupCentre(const std::string& fibFile, const std::string& folder, Bac
     std::vector<FibRecord> records;
     if (auto e = readWhole(fibFile, records)) return e;
     out.centre = records.front().get(fld::NumCentre);
-    // File names hold a centre number of at most four digits.
+    // File names hold a centre number of at most four digits; 0 is no centre yet.
     if (out.centre > 9999) return IoError{fibFile, "Numéro de centre incorrect", true};
+    if (out.centre == 0) return IoError{fibFile, kUnidentified, true};
     out.records = static_cast<std::uint32_t>(records.size());
     const std::string name = centreFileName(out.centre);
     if (auto e = recordfile::replaceWith(recordio::inFolder(folder, name), records)) return e;
@@ -49,14 +55,45 @@ IoStatus setAside(const std::string& fibFile, std::uint32_t centre) {
     return copyRecordFile(fibFile, beside(fibFile, centreFileName(centre)));
 }
 
-IoStatus setAsideUnderItsCentre(const std::string& fibFile, std::uint16_t* centre) {
+IoStatus setAsideUnderItsCentre(const std::string& fibFile, SetAsideResult* out) {
     std::vector<FibRecord> records;
     if (auto e = readWhole(fibFile, records)) return e;
-    const std::uint16_t number = records.front().get(fld::NumCentre);
-    if (number > 9999) return IoError{fibFile, "Numéro de centre incorrect", true};
-    if (auto e = recordfile::replaceWith(beside(fibFile, centreFileName(number)), records)) return e;
-    if (centre) *centre = number;
+    SetAsideResult r;
+    r.centre = records.front().get(fld::NumCentre);
+    r.fibs = static_cast<std::uint16_t>(records.size() - 1);
+    if (r.centre > 9999) return IoError{fibFile, "Numéro de centre incorrect", true};
+    if (r.centre == 0) {
+        if (r.fibs > 0)
+            return IoError{fibFile,
+                           "FIB.DAT contient " + fibCountText(r.fibs) +
+                               " d'un centre non identifié (numéro 0) : identifiez le centre (SAISIE) avant d'en "
+                               "changer.",
+                           true};
+        if (out) *out = r;
+        return {};
+    }
+    if (auto e = recordfile::replaceWith(beside(fibFile, centreFileName(r.centre)), records)) return e;
+    r.written = true;
+    if (out) *out = r;
     return {};
+}
+
+std::string fibCountText(std::uint32_t fibs) { return counted(fibs, "fiche", "fiches"); }
+
+std::string backupDoneMessage(const BackupResult& r, const std::string& folderCopy, const std::string& localCopy) {
+    return "Sauvegarde faite : le centre " + std::to_string(r.centre) + " (" +
+           fibCountText(r.records > 0 ? r.records - 1 : 0) + ") est copié dans\n" + folderCopy + "\net dans\n" +
+           localCopy;
+}
+
+std::string setAsideMessage(const SetAsideResult& r) {
+    if (!r.written) return "Le centre courant n'est pas identifié et n'a aucune fiche : rien n'est mis de côté.";
+    return "Le centre " + std::to_string(r.centre) + " (" + fibCountText(r.fibs) + ") est mis de côté dans " +
+           centreFileName(r.centre) + ".";
+}
+
+std::string takenBackMessage(std::uint16_t centre, std::uint16_t fibs) {
+    return "FIB.DAT contient maintenant le centre " + std::to_string(centre) + " (" + fibCountText(fibs) + ").";
 }
 
 IoStatus startNewCentre(const std::string& fibFile) { return recordfile::replaceWith(fibFile, {headerTemplate()}); }

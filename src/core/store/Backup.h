@@ -26,18 +26,36 @@ struct BackupResult {
 
 // The backup: reads the header of fibFile for the centre number, copies it to
 // folder/FIBc.DAT and then to FIBc.DAT beside fibFile. Nothing is written
-// when fibFile cannot be read; the second copy is not made when the first fails.
+// when fibFile cannot be read or names no centre (0); the second copy is not
+// made when the first fails.
 IoStatus backupCentre(const std::string& fibFile, const std::string& folder, BackupResult& out);
 
 // Sets fibFile aside as the centre file of the given centre (in the working folder).
 IoStatus setAside(const std::string& fibFile, std::uint32_t centre);
 
+struct SetAsideResult {
+    std::uint16_t centre = 0;  // the centre its header names
+    std::uint16_t fibs = 0;    // its FIB count
+    bool written = false;      // false: an unidentified centre without FIB, nothing to keep
+};
+
 // Sets fibFile aside under the number of the centre its own header names, so
 // that the file written is always the one of the records it holds, whatever
 // centre the run was last told about (the practice file has a number of its
-// own). *centre receives that number. Nothing is written for a number of more
-// than four digits.
-IoStatus setAsideUnderItsCentre(const std::string& fibFile, std::uint16_t* centre = nullptr);
+// own). Nothing is written for a number of more than four digits, nor for a
+// centre 0: without FIB there is nothing to keep (written stays false); with
+// FIBs it is an error, since they could be told from no other centre's.
+IoStatus setAsideUnderItsCentre(const std::string& fibFile, SetAsideResult* out = nullptr);
+
+// Messages of the backup screen, naming the files and what was done.
+// "0 fiche", "1 fiche", "40 fiches"
+std::string fibCountText(std::uint32_t fibs);
+// The backup: the centre, its FIBs and the two copies written.
+std::string backupDoneMessage(const BackupResult& r, const std::string& folderCopy, const std::string& localCopy);
+// The centre set aside: "Le centre 12 (40 fiches) est mis de côté dans FIB12.DAT."
+std::string setAsideMessage(const SetAsideResult& r);
+// After a centre was taken back: "FIB.DAT contient maintenant le centre 77 (0 fiche)."
+std::string takenBackMessage(std::uint16_t centre, std::uint16_t fibs);
 
 // Starts an empty fibFile: the template header only.
 IoStatus startNewCentre(const std::string& fibFile);

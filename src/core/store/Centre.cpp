@@ -31,7 +31,7 @@ const std::array<Region, kRegionCount>& regions() {
         {"Provence - Alpes - Côte d'Azur", {"04", "05", "06", "13", "83", "84"}},
         {"Rhône - Alpes", {"01", "07", "26", "38", "42", "69", "73", "74"}},
         {"Guyane", {"973"}},
-        {"Gouadeloupe", {"971"}},
+        {"Guadeloupe", {"971"}},
         {"Martinique", {"972"}},
         {"Réunion", {"974"}},
     }};

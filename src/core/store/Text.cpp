@@ -123,6 +123,13 @@ namespace {
 bool continuesCharacter(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
 }  // namespace
 
+std::string counted(std::uint64_t n, std::string_view one, std::string_view many) {
+    std::string s = std::to_string(n);
+    s += ' ';
+    s += n > 1 ? many : one;
+    return s;
+}
+
 std::string trimSpaces(std::string_view s) {
     const auto b = s.find_first_not_of(' ');
     if (b == std::string_view::npos) return {};

@@ -22,6 +22,8 @@ char cp1252Upper(char c);
 
 // The text without its leading and trailing spaces.
 std::string trimSpaces(std::string_view text);
+// "0 fiche", "1 fiche", "2 fiches": French takes the singular up to 1.
+std::string counted(std::uint64_t n, std::string_view one, std::string_view many);
 
 // Number of characters of a UTF-8 text (the bytes that do not continue a character).
 std::size_t utf8Length(std::string_view utf8);

@@ -253,8 +253,7 @@ void openStoredSynthesis(AppContext& ctx, const std::string& file, const std::st
 
 std::string askSynthesisName(AppContext& ctx, const std::string& proposed) {
     auto* dlg = ctx.forms.get<TFNSynth>();
-    dlg->NomP->setText(QString::fromStdString(proposed));
-    dlg->NomP->selectAll();
+    dlg->prepare(proposed);
     ctx.ui.showModal(dlg);
     return dlg->NomP->text().trimmed().toStdString();
 }

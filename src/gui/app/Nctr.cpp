@@ -10,6 +10,7 @@
 namespace pelo {
 
 TNctrDlg::TNctrDlg(AppContext& ctx) : Form(ctx, "TNctrDlg", QString::fromUtf8("Numéro de Centre")) {
+    setScalable(true);  // readable on a large screen, like the forms
     setFixedSize(380, 150);
     setScalable(true);  // as large as the forms it opens over
     auto* prompt = addLabel("Label1", QString::fromUtf8("Indiquez votre numéro de centre :"), 20, 16, 340, 22);

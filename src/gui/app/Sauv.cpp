@@ -19,7 +19,7 @@ TFSauv::TFSauv(AppContext& ctx) : Form(ctx, "TFSauv", "PELORAMIX") {
     look::whiteText(title, 12, true);
     title->setAlignment(Qt::AlignCenter);
 
-    BEdy = addButton("BEdy", "Sauvegarde disquette FIBctr.DAT", 170, 140, 300, 56);
+    BEdy = addButton("BEdy", "Sauvegarde des FIB du centre", 170, 140, 300, 56);
     BLdy = addButton("BLdy", "Changement de Centre", 170, 230, 300, 56);
     BitBtn1 = addButton("BitBtn1", "Retour", 410, 400, 170, 40);
     for (QPushButton* b : {BEdy, BLdy, BitBtn1}) look::boldFont(b, 11);
@@ -37,33 +37,47 @@ TFSauv::TFSauv(AppContext& ctx) : Form(ctx, "TFSauv", "PELORAMIX") {
     setTabOrder(BEdy, BitBtn1);
 }
 
+namespace {
+QString q(const std::string& s) { return QString::fromStdString(s); }
+QString here(const std::string& name) { return QDir::toNativeSeparators(QDir::current().absoluteFilePath(q(name))); }
+}  // namespace
+
 void TFSauv::BEdyClick() {
-    if (ui().confirm(QString::fromUtf8("Sauvegarde des FIB du centre sur disquette ?")) != ui::Answer::Yes) return;
+    const QString question = QString::fromUtf8(
+        "Sauvegarde des FIB du centre (FIB.DAT) dans un dossier de votre choix (clé USB, partage réseau) ?");
+    if (ui().confirm(question) != ui::Answer::Yes) return;
     const QString folder =
         ui().chooseFolder(QString::fromUtf8("Dossier de sauvegarde (clé USB, partage réseau)"), QDir::homePath());
-    if (!folder.isEmpty()) {
-        backup::BackupResult r;
-        if (auto e = backup::backupCentre(kFibFile, folder.toStdString(), r)) return ioError(*e);
-        state().CurrentCentre = r.centre;
+    if (folder.isEmpty()) {
+        ui().information(QString::fromUtf8("Aucun dossier choisi : rien n'a été copié."));
+        return;
     }
-    ui().information(QString::fromUtf8("Reprenez la disquette contenant FIBctr.DAT"));
+    backup::BackupResult r;
+    if (auto e = backup::backupCentre(kFibFile, folder.toStdString(), r)) return ioError(*e);
+    state().CurrentCentre = r.centre;
+    const std::string name = backup::centreFileName(r.centre);
+    ui().information(q(backup::backupDoneMessage(
+        r, QDir::toNativeSeparators(QDir(folder).absoluteFilePath(q(name))).toStdString(), here(name).toStdString())));
 }
 
-bool TFSauv::setCurrentAside() {
+bool TFSauv::setCurrentAside(QString& done) {
     // Named after the centre of the records set aside: the run's number may
     // still be the practice file's after an entry training.
-    if (auto e = backup::setAsideUnderItsCentre(kFibFile)) {
+    backup::SetAsideResult r;
+    if (auto e = backup::setAsideUnderItsCentre(kFibFile, &r)) {
         ioError(*e);
         return false;
     }
+    done = q(backup::setAsideMessage(r));
     return true;
 }
 
 void TFSauv::BLdyClick() {
     RunState& s = state();
+    QString done;
     if (ui().confirm(QString::fromUtf8("Préparation de la saisie d'un nouveau centre ?")) == ui::Answer::Yes) {
         if (ui().confirm(QString::fromUtf8("Sauvegarde des FIB du centre courant ?")) != ui::Answer::Yes) return;
-        if (!setCurrentAside()) return;
+        if (!setCurrentAside(done)) return;
         if (auto e = backup::startNewCentre(kFibFile)) return ioError(*e);
         // The run now works on an unidentified centre, so that the next
         // "SAISIE" asks for its identification and a further change of centre
@@ -73,24 +87,34 @@ void TFSauv::BLdyClick() {
         s.CurrentFib = 0;
         s.SavedFibCount = 0;
         s.RegionCode = s.DepartmentCode = s.StructureCode = 0;
+        ui().information(done + "\n" +
+                         QString::fromUtf8("FIB.DAT est vide, prêt pour un nouveau centre : la prochaine SAISIE "
+                                           "demandera son identification."));
         return;
     }
     if (ui().confirm(QString::fromUtf8("Reprise des FIB's d'un centre existant ?")) != ui::Answer::Yes) return;
     if (ui().confirm(QString::fromUtf8("Sauvegarde des FIB du centre courant ?")) == ui::Answer::Yes) {
-        if (!setCurrentAside()) return;
+        if (!setCurrentAside(done)) return;
     }
     const std::uint16_t remembered = s.CurrentCentre;
     s.CurrentCentre = 0;
     askCentreNumber(ctx());
     if (s.CurrentCentre == 0) {
         s.CurrentCentre = remembered;
+        if (!done.isEmpty()) ui().information(done + "\n" + QString::fromUtf8("FIB.DAT est inchangé."));
         return;
     }
     CentreHeader h;
-    if (auto e = backup::takeBack(backup::centreFileName(s.CurrentCentre), kFibFile, &h)) {
+    const std::string file = backup::centreFileName(s.CurrentCentre);
+    if (auto e = backup::takeBack(file, kFibFile, &h)) {
         // FIB.DAT still holds the previous centre: the run keeps its number.
         s.CurrentCentre = remembered;
-        return ioError(*e);
+        QString text =
+            q(e->message()) + QString::fromUtf8("\nDossier : ") + QDir::toNativeSeparators(QDir::currentPath());
+        if (!done.isEmpty()) text += "\n" + done;
+        text += "\n" + QString::fromUtf8("FIB.DAT est inchangé.");
+        ui().error(text);
+        return;
     }
     s.buffer = h;
     s.CurrentFib = h.nbFiches();
@@ -98,6 +122,8 @@ void TFSauv::BLdyClick() {
     s.RegionCode = h.region();
     s.DepartmentCode = h.department();
     s.StructureCode = h.get(fld::Specialite);
+    ui().information((done.isEmpty() ? QString() : done + "\n") +
+                     q(backup::takenBackMessage(h.get(fld::NumCentre), h.nbFiches())));
 }
 
 void TFSauv::BitBtn1Click() { close(); }

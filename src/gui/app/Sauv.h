@@ -29,7 +29,8 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* e) override;
 
 private:
-    bool setCurrentAside();
+    // Sets FIB.DAT aside; done receives what was done. False on an error (shown).
+    bool setCurrentAside(QString& done);
 };
 
 }  // namespace pelo

@@ -6,6 +6,7 @@
 #include <QTableWidget>
 
 #include "pool/Groups.h"
+#include "store/Text.h"
 
 namespace pelo {
 
@@ -99,7 +100,8 @@ void TFGroupe::BEnregClick() {
     const auto& groups = std::get<std::vector<pool::GroupeRecord>>(checked);
     if (auto e = pool::writeGroups(folder_, groups)) return ioError(*e);
     load(folder_, groups);  // as stored: blank rows gone, lists written back in their form
-    ui().information(QString::number(groups.size()) + QString::fromUtf8(" groupes enregistrés dans GROUPE.DAT"));
+    ui().information(QString::fromStdString(counted(groups.size(), "groupe enregistré", "groupes enregistrés")) +
+                     " dans GROUPE.DAT");
 }
 
 void TFGroupe::BitBtn1Click() {

@@ -116,6 +116,13 @@ void TFGrpSyn::BSynthClick() {
     LVar->clear();
     for (const auto& line : lines) LVar->addItem(q(line));
     lines_ = lines;
+    // Appended piece by piece: GCC 12 at -O3 takes a literal put before a string for an overlapping copy.
+    printName_ = "Groupe-";
+    printName_ += std::to_string(g.NumGroupe);
+    if (!g.name().empty()) {
+        printName_ += '-';
+        printName_ += g.name();
+    }
     if (!s.missing.empty()) {
         QString list;
         for (std::uint16_t m : s.missing) list += (list.isEmpty() ? "" : ", ") + QString::number(m);
@@ -128,7 +135,11 @@ void TFGrpSyn::BImpClick() {
         ui().information(QString::fromUtf8("Choisissez un groupe et lancez sa synthèse avant de l'imprimer."));
         return;
     }
-    ui().print(pool::variabilityPrintout(lines_, int(lines_.size()) - 1));
+    // Named after the group, in the working folder.
+    PrintDocument doc = pool::variabilityPrintout(lines_, int(lines_.size()) - 1);
+    doc.title = printName_;
+    doc.folder = folder_;
+    ui().print(doc);
 }
 
 }  // namespace pelo

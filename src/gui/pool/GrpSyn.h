@@ -40,6 +40,7 @@ private:
     std::string folder_;
     std::vector<pool::GroupeRecord> groups_;
     std::vector<std::string> lines_;
+    std::string printName_;  // "Groupe-3-Nord": names the printout
 };
 
 }  // namespace pelo

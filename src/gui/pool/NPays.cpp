@@ -9,6 +9,7 @@ namespace pelo {
 NameDialog::NameDialog(AppContext& ctx, const QString& className, const QString& caption, const QString& text,
                        std::string RunState::*target)
     : Form(ctx, className, caption), target_(target) {
+    setScalable(true);  // readable on a large screen, like the forms
     setFixedSize(400, 150);
     auto* prompt = addLabel("Label1", text, 20, 16, 360, 22);
     NomP = addEdit("NomP", caption, 20, 46, 240, 26);

@@ -72,6 +72,9 @@ TFQuest::TFQuest(AppContext& ctx) : Form(ctx, "TFQuest", "QUESTIONS MEDICALES") 
 
     Button1 = addButton("Button1", "Valider", 430, 330, 108, 34);
     Button1->setDefault(true);
+    // Annuler, like Escape, closes without a selection being made.
+    Button2 = addButton("Button2", "Annuler", 312, 330, 108, 34);
+    connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
 
     connect(LVar, &QListWidget::currentRowChanged, this, [this](int) { LVarClick(); });
     connect(LVal, &QListWidget::currentRowChanged, this, [this](int) { LValClick(); });
@@ -91,6 +94,7 @@ TFQuest::TFQuest(AppContext& ctx) : Form(ctx, "TFQuest", "QUESTIONS MEDICALES") 
     setTabOrder(Ou, LCmp2);
     setTabOrder(LCmp2, EValeur2);
     setTabOrder(EValeur2, Button1);
+    setTabOrder(Button1, Button2);
 }
 
 void TFQuest::prepare() {
@@ -159,6 +163,13 @@ void TFQuest::EtClick() { state().Query.relation = pool::kAnd; }
 void TFQuest::OuClick() { state().Query.relation = pool::kOr; }
 
 void TFQuest::Button1Click() {
+    // The variable kept from an earlier query is not a choice made in this one,
+    // nor the first of the list made current by the focus alone.
+    if (LVar->currentRow() < 0 || LVar->selectedItems().isEmpty()) {
+        ui().warning(QString::fromUtf8("Choisissez une variable dans la liste avant de valider."));
+        LVar->setFocus();
+        return;
+    }
     // Both values are read before either is stored: a wrong one changes nothing.
     std::optional<pool::QueryValue> v1, v2;
     for (auto [edit, out] : {std::pair{EValeur, &v1}, std::pair{EValeur2, &v2}}) {

@@ -43,6 +43,7 @@ public:
     QListWidget* LCmp2;
     QLineEdit* EValeur2;
     QPushButton* Button1;
+    QPushButton* Button2;  // Annuler
 };
 
 }  // namespace pelo

@@ -143,7 +143,8 @@ void TFSynt2::BitBtn2Click() {
     pool::CollectionResult r;
     if (auto e = pool::collect(folder(), name, r, ui().progress(QString::fromUtf8("Collection des Fiches de l'Année"))))
         return ioError(*e);
-    ui().information(q(pool::collectionMessage(r)));
+    ui().information(QString::fromUtf8("Collection des fiches terminée : ") + q(name) + "\n" +
+                     q(pool::collectionMessage(r)));
     if (!r.warnings.empty()) {
         QString text = QString::fromUtf8("Fichiers laissés de côté :");
         for (const auto& w : r.warnings) text += "\n" + q(w);
@@ -170,7 +171,8 @@ void TFSynt2::BitBtn3Click() {
     if (auto e = pool::poolSynthesis(folder(), name, year, r,
                                      ui().progress(QString::fromUtf8("Synthèse globale Pays-Année"))))
         return ioError(*e);
-    ui().information(q(pool::poolSynthesisMessage(r)));
+    ui().information(QString::fromUtf8("Synthèse globale terminée : ") + q(r.names.index) + " et " +
+                     q(r.names.counters) + "\n" + q(pool::poolSynthesisMessage(r)));
     if (auto w = pool::withoutIndexWarning(r); !w.empty()) ui().warning(q(w));
 }
 

@@ -2,6 +2,8 @@
 // Comparison table: the HbA1c bands of France, the hospitals and private
 // practice side by side.
 
+#include <array>
+
 #include "ui/Form.h"
 
 class QPushButton;
@@ -23,6 +25,8 @@ protected:
 
 private:
     void sizeColumns(double f);
+    // Each column pair headed by its synthesis and its number of FIBs.
+    void setHeadings(const std::array<QString, 3>& counts);
 };
 
 }  // namespace pelo

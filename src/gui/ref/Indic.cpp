@@ -3,8 +3,10 @@
 #include <QPushButton>
 
 #include "ref/StoredSynthesis.h"
+#include "store/Text.h"
 #include "ui/Canvas.h"
 #include "ui/Look.h"
+#include "ui/WorkFolder.h"
 
 namespace pelo {
 
@@ -30,13 +32,14 @@ void TFIndic::showEvent(QShowEvent* e) {
 void TFIndic::Activate() {
     Canvas1->clear(colors::Silver);
     ref::StoredSynthesis s;
-    if (auto e = ref::readStored("", state().StoredSynthesis, s)) return ioError(*e);
+    if (auto e = ref::readStored(state().PoolFolder, state().StoredSynthesis, s))
+        return ui().error(ui::errorInFolder(*e, state()));
     const auto country = ref::indicatorTenths(s.records.at(0).counters, s.index.totalFibs());
     std::optional<std::array<std::int64_t, ref::kIndicatorCount>> centre;
     const std::int32_t c = state().ChosenCentre;
     if (c > 0)
         if (const auto* r = s.centre(c)) centre = ref::indicatorTenths(r->counters, r->NbFichesCentre & 0xFFFF);
-    const std::string title = state().StoredTitle + " : " + std::to_string(s.index.totalFibs()) + " fiches";
+    const std::string title = state().StoredTitle + " : " + counted(s.index.totalFibs(), "fiche", "fiches");
     ref::drawIndicators(Canvas1->surface(), title, country, centre, c);
 }
 

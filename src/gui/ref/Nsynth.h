@@ -1,9 +1,14 @@
 #pragma once
-// Name of a stored synthesis to open: "Synthèse ", prompt and edit NomP.
+// Name of a stored synthesis to open: "Synthèse ", the stored syntheses of
+// the working folder to choose from, and the edit NomP for any other name.
+
+#include <string>
 
 #include "ui/Form.h"
 
+class QLabel;
 class QLineEdit;
+class QListWidget;
 class QPushButton;
 
 namespace pelo {
@@ -12,6 +17,13 @@ class TFNSynth : public Form {
     Q_OBJECT
 public:
     explicit TFNSynth(AppContext& ctx);
+    // Lists the stored syntheses of the working folder and proposes a name:
+    // the listed one of the same name whatever its case, else the first listed,
+    // else the name given.
+    void prepare(const std::string& proposed);
+
+    QLabel* LDossier;
+    QListWidget* LSynth;
     QLineEdit* NomP;
     QPushButton* OKBtn;
     QPushButton* CancelBtn;

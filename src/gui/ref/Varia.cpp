@@ -2,6 +2,8 @@
 
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
+#include <algorithm>
 
 #include "pool/VariabilityCharts.h"
 #include "pool/VariabilityList.h"
@@ -11,6 +13,7 @@
 #include "ui/Canvas.h"
 #include "ui/Look.h"
 #include "ui/Navigation.h"
+#include "ui/WorkFolder.h"
 
 namespace pelo {
 
@@ -48,6 +51,12 @@ TFVaria::TFVaria(AppContext& ctx) : Form(ctx, "TFVaria", QString::fromUtf8("Rép
     QPalette lp = LVar->palette();
     lp.setColor(QPalette::Base, look::kAqua);
     LVar->setPalette(lp);
+    // The list is widened to its longest line (fitList); a line longer than
+    // that still wraps whole rather than hiding behind a sideways scroll.
+    LVar->setWordWrap(true);
+    LVar->setTextElideMode(Qt::ElideNone);
+    LVar->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    LVar->setResizeMode(QListView::Adjust);
     connect(LVar, &QListWidget::itemClicked, this, [this] { LVarClick(); });
 
     BitBtn3 = addButton("BitBtn3", "2  Graphes", 364, 442, 88, 30);
@@ -90,9 +99,9 @@ void TFVaria::showEvent(QShowEvent* e) {
 void TFVaria::BitBtn2Click() {
     LVar->clear();
     auto s = std::make_unique<ref::StoredSynthesis>();
-    if (auto e = ref::readStored("", state().StoredSynthesis, *s)) {
+    if (auto e = ref::readStored(state().PoolFolder, state().StoredSynthesis, *s)) {
         // The list is built from the records read last, if any.
-        ioError(*e);
+        ui().error(ui::errorInFolder(*e, state()));
     } else {
         stored_ = std::move(s);
     }
@@ -105,27 +114,43 @@ void TFVaria::BitBtn2Click() {
     }
     lines_ = pool::variabilityLines(ref::variabilityInput(*stored_, state().ChosenCentre, state().ChosenCentreCount));
     for (const auto& l : lines_) LVar->addItem(QString::fromStdString(l));
+    fitList();
     last_ = int(lines_.size()) - 1;
     Graf(2);
 }
 
-void TFVaria::Graf(int h) { pool::drawVariabilitySectionChart(Canvas1->surface(), lines_, h, state().ChosenCentre); }
+void TFVaria::fitList() {
+    const QFontMetrics fm(LVar->font());
+    int widest = 0;
+    for (int i = 0; i < LVar->count(); ++i) widest = std::max(widest, fm.horizontalAdvance(LVar->item(i)->text()));
+    // Frame, vertical scroll bar and the item's own margins.
+    const int chrome = 2 * LVar->frameWidth() + LVar->verticalScrollBar()->sizeHint().width() + 16;
+    const double f = width() / 640.0;
+    const int right = width() - int(4 * f + 0.5);
+    // At least its designed width; at most a little over half the window, the chart keeping the rest.
+    const int w = std::clamp(widest + chrome, int(272 * f + 0.5), int(width() * 0.56));
+    LVar->setGeometry(right - w, LVar->y(), w, LVar->height());
+    Canvas1->setGeometry(0, 0, std::max(1, right - w - int(4 * f + 0.5)), Canvas1->height());
+}
+
+void TFVaria::Graf(int h) {
+    auto mode = modeOf(state());
+    pool::drawVariabilitySectionChart(Canvas1->surface(), lines_, h, state().ChosenCentre, mode);
+    keepMode(state(), mode);
+}
 
 void TFVaria::LVarClick() {
     const int line = LVar->currentRow();
     if (line < 0 || !stored_) return;
     if (BEntonnoir->isChecked()) return showFunnel(line);
+    const bool inList = line >= 2 && line < int(lines_.size()) - 1;
+    const int counter = inList ? pool::counterOfLine(line) : -1;
+    if (inList && counter < 0 && lines_[std::size_t(line)] != " ") return Graf(line);  // clears the whole area
     auto mode = modeOf(state());
     pool::clearChartArea(Canvas1->surface(), mode);
-    if (line >= 2 && line < int(lines_.size()) - 1) {
-        const int counter = pool::counterOfLine(line);
-        if (counter >= 0) {
-            const auto bars = pool::variabilityBars(ref::bandShares(*stored_, counter));
-            pool::drawVariabilityChart(Canvas1->surface(), pool::variabilityTitle(line), bars, state().ChosenCentre,
-                                       mode);
-        } else if (lines_[std::size_t(line)] != " ") {
-            Graf(line);
-        }
+    if (counter >= 0) {
+        const auto bars = pool::variabilityBars(ref::bandShares(*stored_, counter));
+        pool::drawVariabilityChart(Canvas1->surface(), pool::variabilityTitle(line), bars, state().ChosenCentre, mode);
     }
     keepMode(state(), mode);
 }
@@ -138,9 +163,17 @@ void TFVaria::BitBtn3Click() {
 
 void TFVaria::BImpClick() {
     if (lines_.empty()) return;
-    if (BEntonnoir->isChecked() && funnelLine_ >= 0 && stored_)
-        return void(ui().print(ref::funnelPrint(*stored_, funnelLine_, state().ChosenCentre)));
-    ui().print(pool::variabilityPrintout(lines_, last_));
+    if (BEntonnoir->isChecked() && funnelLine_ >= 0 && stored_) {
+        PrintDocument doc = ref::funnelPrint(*stored_, funnelLine_, state().ChosenCentre);
+        doc.folder = state().PoolFolder;
+        return void(ui().print(doc));
+    }
+    // Named after the synthesis and the centre, in the working folder.
+    std::string what = ref::titleOf(state().StoredSynthesis);
+    if (state().ChosenCentre > 0) what += "-centre" + std::to_string(state().ChosenCentre);
+    PrintDocument doc = pool::variabilityPrintout(lines_, last_, what);
+    doc.folder = state().PoolFolder;
+    ui().print(doc);
 }
 
 void TFVaria::BEntonnoirClick() {

@@ -57,6 +57,8 @@ protected:
     void showEvent(QShowEvent* e) override;
 
 private:
+    // Widens the list to its longest line, the chart taking what is left.
+    void fitList();
     ui::Canvas* Canvas1;
     std::unique_ptr<ref::StoredSynthesis> stored_;  // the records read last
     std::vector<std::string> lines_;

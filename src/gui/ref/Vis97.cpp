@@ -3,12 +3,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
 
 #include "ref/StoredSynthesis.h"
 #include "ui/Canvas.h"
 #include "ui/Look.h"
 #include "ui/Navigation.h"
+#include "ui/WorkFolder.h"
 
 namespace pelo {
 
@@ -44,7 +46,14 @@ TFVis97::TFVis97(AppContext& ctx) : Form(ctx, "TFVis97", "VISION ") {
     QPalette lp = LCtr->palette();
     lp.setColor(QPalette::Base, look::kAqua);
     LCtr->setPalette(lp);
-    connect(LCtr, &QListWidget::itemClicked, this, [this] { LCtrClick(); });
+    // The current item is the chosen centre, whether a click or the arrow keys made it so.
+    connect(LCtr, &QListWidget::currentRowChanged, this, [this] { LCtrClick(); });
+
+    LSurvol = addLabel("LSurvol", QString(), 420, 148, 212, 20);
+    LSurvol->setAccessibleName(QString::fromUtf8("Centre sous la souris"));
+    look::whiteText(LSurvol, 9, true);
+    Canvas1->setMouseTracking(true);
+    Canvas1->installEventFilter(this);
 
     BitBtn2 = addButton("BitBtn2", "Variables ", 8, 440, 120, 30);
     BGraph = addButton("BGraph", "Indicateurs standards", 134, 440, 160, 30);
@@ -72,30 +81,45 @@ void TFVis97::Activate() {
     state().ChosenCentre = 0;
     state().ChosenCentreCount = -1;
     bars_.clear();
+    {
+        const QSignalBlocker block(LCtr);
+        LCtr->clear();  // no centre stays chosen from the last opening
+    }
+    LSurvol->clear();
     Panel1->setText(QString::fromStdString(state().StoredTitle));
     Panel1->show();
     build();
 }
 
 bool TFVis97::build() {
+    // Refilling the list must not read as a choice of centre.
+    const QSignalBlocker block(LCtr);
     Canvas1->clear(colors::Navy);
     ref::StoredSynthesis s;
-    if (auto e = ref::readStored("", state().StoredSynthesis, s)) {
+    if (auto e = ref::readStored(state().PoolFolder, state().StoredSynthesis, s)) {
         LCtr->clear();
         bars_.clear();
-        ioError(*e);
+        ui().error(ui::errorInFolder(*e, state()));
         return false;
     }
     Nctr->setText(QString::fromStdString(ref::centresSummary(s.index.centreRecords(), s.index.totalFibs())));
-    LCtr->clear();
     const auto centres = ref::centreCounts(s);
-    for (const auto& c : centres) LCtr->addItem(QString::fromStdString(ref::centreItem(c.centre, c.count)));
+    QStringList items;
+    for (const auto& c : centres) items << QString::fromStdString(ref::centreItem(c.centre, c.count));
+    // Refilled only when it changed: a choice in the list rebuilds from within the list's own signal.
+    bool same = LCtr->count() == items.size();
+    for (int i = 0; same && i < LCtr->count(); ++i) same = LCtr->item(i)->text() == items[i];
+    if (!same) {
+        LCtr->clear();
+        LCtr->addItems(items);
+    }
     bars_ = ref::chartOrder(centres);
     ref::drawRecordsChart(Canvas1->surface(), bars_, state().ChosenCentre);
     return true;
 }
 
 void TFVis97::reselect() {
+    const QSignalBlocker block(LCtr);
     for (int i = 0; i < LCtr->count(); ++i) {
         std::int32_t c = 0, k = 0;
         if (ref::readCentreItem(LCtr->item(i)->text().toStdString(), c, k) && c == state().ChosenCentre) {
@@ -133,8 +157,34 @@ void TFVis97::BitBtn3Click() {}
 
 void TFVis97::BImpClick() {
     ref::StoredSynthesis s;
-    if (auto e = ref::readStored("", state().StoredSynthesis, s)) return ioError(*e);
-    ui().print(ref::recordsPrintout(state().StoredTitle, ref::chartOrder(ref::centreCounts(s)), state().ChosenCentre));
+    if (auto e = ref::readStored(state().PoolFolder, state().StoredSynthesis, s))
+        return ui().error(ui::errorInFolder(*e, state()));
+    PrintDocument doc = ref::recordsPrintout(state().StoredTitle, state().StoredSynthesis,
+                                             ref::chartOrder(ref::centreCounts(s)), state().ChosenCentre);
+    doc.folder = state().PoolFolder;
+    ui().print(doc);
+}
+
+QString TFVis97::centreAt(const QPoint& pos) {
+    const double f = Canvas1->drawingScale();
+    if (f <= 0) return {};
+    const int i = ref::recordsBarAt(bars_, state().ChosenCentre, int(pos.x() / f));
+    if (i < 0) return {};
+    const auto& b = bars_[std::size_t(i)];
+    return QString::fromUtf8("Centre %1 : %2 %3").arg(b.centre).arg(b.count).arg(b.count > 1 ? "fiches" : "fiche");
+}
+
+bool TFVis97::eventFilter(QObject* watched, QEvent* e) {
+    if (watched == Canvas1) {
+        if (e->type() == QEvent::MouseMove) {
+            const QString what = centreAt(static_cast<QMouseEvent*>(e)->position().toPoint());
+            LSurvol->setText(what);
+            Canvas1->setToolTip(what);
+        } else if (e->type() == QEvent::Leave) {
+            LSurvol->clear();
+        }
+    }
+    return Form::eventFilter(watched, e);
 }
 
 void TFVis97::BitBtn1Click() { close(); }

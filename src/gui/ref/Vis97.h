@@ -44,9 +44,14 @@ public:
     QPushButton* BGraph;
     QPushButton* BitBtn3;
     QPushButton* BImp;
+    QLabel* LSurvol;  // the centre under the mouse
+
+    // The centre and count of the bar at a point of the chart ("" for none).
+    QString centreAt(const QPoint& pos);
 
 protected:
     void showEvent(QShowEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
     // Reads the stored synthesis, fills the list and draws; false on a file error (shown).

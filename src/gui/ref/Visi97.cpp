@@ -7,6 +7,7 @@
 #include "pool/PoolFiles.h"
 #include "ui/Look.h"
 #include "ui/Navigation.h"
+#include "ui/WorkFolder.h"
 
 namespace pelo {
 
@@ -41,6 +42,17 @@ TFVisi97::TFVisi97(AppContext& ctx) : Form(ctx, "TFVisi97", "VISION ") {
     BCompar = addButton("BCompar", "Tableau comparatif", 280, 62 + 9 * 34, 200, 28);
     BEvol = addButton("BEvol", QString::fromUtf8("Évolution"), 280, 62 + 10 * 34, 200, 28);
     BitBtn1 = addButton("BitBtn1", "Retour", 500, 420, 110, 34);
+    // The working folder the syntheses are read from, shared with the country screens.
+    auto* folderTitle = addLabel("Label1", QString::fromUtf8("Dossier de travail :"), 496, 62, 136, 20);
+    look::whiteText(folderTitle, 9, true);
+    LDossier = addLabel("LDossier", QString(), 496, 120, 136, 150);
+    LDossier->setWordWrap(true);
+    LDossier->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    LDossier->setAccessibleName(QString::fromUtf8("Dossier de travail"));
+    look::whiteText(LDossier, 8, false);
+    BDossier = addButton("BDossier", QString::fromUtf8("Changer de dossier…"), 496, 84, 136, 28);
+    BDossier->setAccessibleName(QString::fromUtf8("Changer de dossier de travail"));
+    connect(BDossier, &QPushButton::clicked, this, &TFVisi97::BDossierClick);
     // Panel12 lights up while a synthesis is asked by name.
     Panels[11]->setGeometry(258, 62 + 8 * 34 + 6, 14, 16);
     for (QPushButton* b : {Button1, BCompar, BEvol, BitBtn1}) look::boldFont(b, 10);
@@ -56,7 +68,23 @@ TFVisi97::TFVisi97(AppContext& ctx) : Form(ctx, "TFVisi97", "VISION ") {
     setTabOrder(prev, Button1);
     setTabOrder(Button1, BCompar);
     setTabOrder(BCompar, BEvol);
-    setTabOrder(BEvol, BitBtn1);
+    setTabOrder(BEvol, BDossier);
+    setTabOrder(BDossier, BitBtn1);
+    showFolder();
+}
+
+void TFVisi97::showEvent(QShowEvent* e) {
+    showFolder();
+    Form::showEvent(e);
+}
+
+void TFVisi97::showFolder() { LDossier->setText(ui::workFolderShown(state())); }
+
+void TFVisi97::BDossierClick() {
+    const QString chosen = ui().chooseFolder(QString::fromUtf8("Dossier de travail"), ui::workFolderShown(state()));
+    if (chosen.isEmpty()) return;
+    state().PoolFolder = chosen.toStdString();
+    showFolder();
 }
 
 void TFVisi97::ReferenceClick(int i) {

@@ -24,13 +24,22 @@ public:
     void BComparClick();
     void BEvolClick();  // the bands across several campaigns
     void BitBtn1Click();
+    void BDossierClick();  // "Changer de dossier…"
 
     std::array<QPushButton*, ref::kReferenceCount> Buttons{};
     QPushButton* Button1;
     QPushButton* BCompar;
     QPushButton* BEvol;
     QPushButton* BitBtn1;
+    QPushButton* BDossier;
+    QLabel* LDossier;
     std::array<QLabel*, 12> Panels{};
+
+protected:
+    void showEvent(QShowEvent* e) override;
+
+private:
+    void showFolder();
 };
 
 }  // namespace pelo

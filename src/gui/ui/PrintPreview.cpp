@@ -71,7 +71,9 @@ PrintPreview::PrintPreview(const PrintDocument& doc, Adapter& ui, QWidget* paren
 
 bool PrintPreview::saveAsPdf() {
     // An earlier printout is not offered for replacement: the next free name.
-    const QString suggested = freePdfPath(QDir::currentPath(), pdfNameFor(QString::fromStdString(doc_.title)));
+    const QString suggested =
+        freePdfPath(doc_.folder.empty() ? QDir::currentPath() : QString::fromStdString(doc_.folder),
+                    pdfNameFor(QString::fromStdString(doc_.title)));
     const QString path = ui_.chooseSaveFile(QString::fromUtf8("Enregistrer en PDF"), suggested,
                                             QString::fromUtf8("Documents PDF (*.pdf)"));
     if (path.isEmpty()) return false;

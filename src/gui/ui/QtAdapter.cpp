@@ -169,7 +169,19 @@ void QtAdapter::showModeless(QWidget* form) {
 }
 
 QString QtAdapter::chooseFolder(const QString& caption, const QString& start) {
-    return QFileDialog::getExistingDirectory(QApplication::activeWindow(), caption, start);
+    QFileDialog dlg(QApplication::activeWindow(), caption, start);
+    dlg.setFileMode(QFileDialog::Directory);
+    dlg.setOption(QFileDialog::ShowDirsOnly, true);
+    // Scaled like the forms, so that it stays readable on a large screen.
+    const double f = Form::scaleFactorFor(screenSize());
+    if (f > 1.0) {
+        QFont font = dlg.font();
+        if (font.pointSizeF() > 0) font.setPointSizeF(font.pointSizeF() * f);
+        dlg.setFont(font);
+        dlg.resize(int(560 * f), int(360 * f));
+    }
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return {};
+    return dlg.selectedFiles().front();
 }
 
 QString QtAdapter::chooseSaveFile(const QString& caption, const QString& suggested, const QString& filter) {

@@ -51,10 +51,12 @@ struct RunState {
     std::uint16_t ChartOffset = 0;        // 0 or 200
     bool ComparisonEnabled = false;       // the comparison table fills itself
 
-    // Country synthesis: the working folder the user picked ("" = the current
-    // folder), the names typed in the name dialogs, the reference year of the
-    // pooled synthesis and the criterion of the query dialog.
+    // The working folder the user picked ("" = the current folder): one choice
+    // for the run, shared by the country screens, the reference screens and
+    // their printouts.
     std::string PoolFolder;
+    // Country synthesis: the names typed in the name dialogs, the reference
+    // year of the pooled synthesis and the criterion of the query dialog.
     std::string NomFichierPool;
     std::string NomSousCollection;
     std::int32_t AnneeReference = 0;

@@ -73,7 +73,7 @@ TEST(PoolSynthesis, EmptyPooledFileGivesOneZeroRecord) {
     writePooled("FibFr97.Dat", {});
     PoolSynthesisResult r;
     ASSERT_FALSE(poolSynthesis("", "FibFr97.Dat", 1997, r));
-    EXPECT_EQ(poolSynthesisMessage(r), "0 centres, 0 fiches");
+    EXPECT_EQ(poolSynthesisMessage(r), "0 centre, 0 fiche");
     EXPECT_EQ(indexOf("SYNFr97.ATX"), SynIndex{});
     const auto recs = countersOf("SYNFr97.BTX");
     ASSERT_EQ(recs.size(), 1u);

@@ -136,6 +136,7 @@ TEST(Query, SelectionFileKeepsTheHeaderAndTheOrder) {
     ASSERT_FALSE(selectSubCollection("", "FibFr97.Dat", "Fibaaaa.Dat", on(kSexe, kEqual, 2), n));
     EXPECT_EQ(n, 2u);
     EXPECT_EQ(selectionMessage(n), "2 fiches sélectionnées");
+    EXPECT_EQ(selectionMessage(1), "1 fiche sélectionnée");
     const auto all = readPooled("FibFr97.Dat");
     const auto sel = readPooled("Fibaaaa.Dat");
     ASSERT_EQ(sel.size(), 3u);

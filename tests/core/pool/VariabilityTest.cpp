@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <map>
+#include <set>
+
 #include "pool/VariabilityCharts.h"
 #include "pool/VariabilityList.h"
 #include "pool/VariabilityPrint.h"
@@ -125,7 +129,8 @@ TEST(VariabilityChart, ThreeCentresStepSeventyFive) {
     for (const auto& i : d.items)
         if (i.kind == DrawItem::Text) texts.push_back({i.text, {i.x1, i.y1}});
     ASSERT_EQ(texts.size(), 4u);
-    EXPECT_EQ(texts[0], (std::pair<std::string, std::pair<int, int>>{"Hb < 6.5", {100, 30}}));
+    // The title on top, clear of the highest percentage (y 35 and below).
+    EXPECT_EQ(texts[0], (std::pair<std::string, std::pair<int, int>>{"Hb < 6.5", {100, 4}}));
     EXPECT_EQ(texts[1], (std::pair<std::string, std::pair<int, int>>{"50 %", {75, 35}}));
     EXPECT_EQ(texts[2], (std::pair<std::string, std::pair<int, int>>{"20 %", {225, 355}}));
     EXPECT_EQ(texts[3], (std::pair<std::string, std::pair<int, int>>{"20 %", {300, 209}}));
@@ -159,7 +164,7 @@ TEST(VariabilityChart, TwoChartModeUpperThenLowerHalf) {
     DrawList d2;
     clearChartArea(d2, mode);
     EXPECT_EQ(mode.offset, 200);
-    EXPECT_EQ(rects(d2).front().y1, 220);  // only the lower half is cleared
+    EXPECT_EQ(rects(d2).front().y1, 200);  // only the lower half is cleared, its title included
     drawVariabilityChart(d2, "B", {{100, 1}}, 0, mode);
     // scale (120 x 10) / 101 = 11: 100 % rises 110 above 370.
     EXPECT_EQ(barOn(d2, 370).y1, 260);
@@ -173,7 +178,15 @@ TEST(VariabilityChart, TwoChartModeUpperThenLowerHalf) {
 TEST(VariabilityChart, SectionChartBlueCountryRedCentre) {
     const auto lines = variabilityLines(sample(true));
     DrawList d;
-    drawVariabilitySectionChart(d, lines, 2, 12);
+    VariabilityChartMode mode{1, 1, 200};
+    drawVariabilitySectionChart(d, lines, 2, 12, mode);
+    // The whole area is cleared first, and the next band chart goes to the upper half.
+    ASSERT_FALSE(d.items.empty());
+    EXPECT_EQ(rects(d).front().y1, 0);
+    EXPECT_EQ(rects(d).front().y2, 495);
+    EXPECT_EQ(mode.lowerNext, 0);
+    EXPECT_EQ(mode.offset, 0);
+    EXPECT_EQ(mode.twoCharts, 1);
     std::vector<DrawItem> blue, red;
     Rgb brush{};
     for (const auto& i : d.items) {
@@ -191,34 +204,75 @@ TEST(VariabilityChart, SectionChartBlueCountryRedCentre) {
     EXPECT_EQ(blue[4].x1, 145);
     const auto t = d.texts();
     EXPECT_EQ(t[0], "PAYS");
-    EXPECT_EQ(t[1], "Centro  12");
+    EXPECT_EQ(t[1], "Centre  12");
     EXPECT_EQ(t[2], " HbA1C      ");
 
     DrawList noCentre;
-    drawVariabilitySectionChart(noCentre, variabilityLines(sample(false)), 2, 0);
-    for (const auto& s : noCentre.texts()) EXPECT_EQ(s.find("Centro"), std::string::npos);
+    drawVariabilitySectionChart(noCentre, variabilityLines(sample(false)), 2, 0, mode);
+    for (const auto& s : noCentre.texts()) EXPECT_EQ(s.find("Centre"), std::string::npos);
 }
 
 TEST(VariabilityPrintout, SheetsOf102LinesInTwoColumns) {
     const auto lines = variabilityLines(sample(false));
-    const PrintDocument doc = variabilityPrintout(lines, 263);
+    const PrintDocument doc = variabilityPrintout(lines, 263, "SynFr97");
+    EXPECT_EQ(doc.title, "Repartition-SynFr97");
     ASSERT_EQ(doc.pages.size(), 3u);
-    auto bodyLines = [](const DrawList& p) { return p.texts().size() - 3; };
-    EXPECT_EQ(bodyLines(doc.pages[0]), 102u);
-    EXPECT_EQ(bodyLines(doc.pages[1]), 102u);
-    EXPECT_EQ(bodyLines(doc.pages[2]), 58u);
+    // Rows of the body: the distinct heights of its texts in each column.
+    auto rows = [](const DrawList& p) {
+        std::set<std::pair<int, int>> at;
+        for (const auto& i : p.items)
+            if (i.kind == DrawItem::Text && i.y1 >= 300) at.insert({i.x1 < 1200 ? 0 : 1, i.y1});
+        return at.size();
+    };
+    EXPECT_EQ(rows(doc.pages[0]), 102u);
+    EXPECT_EQ(rows(doc.pages[1]), 102u);
+    EXPECT_EQ(rows(doc.pages[2]), 58u);
     std::vector<DrawItem> texts;
     for (const auto& i : doc.pages[0].items)
         if (i.kind == DrawItem::Text) texts.push_back(i);
     EXPECT_EQ(texts[0].text, lines[0]);
     EXPECT_EQ(texts[0].x1, 700);
-    EXPECT_EQ(texts[3].text, lines[2]);
+    EXPECT_EQ(texts[3].text, lines[2]);  // a heading, whole
     EXPECT_EQ(texts[3].y1, 300);
-    EXPECT_EQ(texts[3 + 50].y1, 50 * 55 + 300);
-    EXPECT_EQ(texts[3 + 51].x1, 1210);  // the right column starts one row lower
-    EXPECT_EQ(texts[3 + 51].y1, 355);
     EXPECT_EQ(doc.pages[1].texts()[3], lines[104]);
     EXPECT_EQ(variabilityPrintout(lines, 1).pages.size(), 1u);
+}
+
+TEST(VariabilityPrintout, FiguresRightAlignedAtFixedColumnsLabelsCut) {
+    const auto lines = variabilityLines(sample(true));
+    const PrintedLine l = splitListLine(lines[3]);
+    ASSERT_TRUE(l.band);
+    EXPECT_EQ(l.countryCount, "5");
+    EXPECT_EQ(l.countryPercent, "0.4%");
+    EXPECT_EQ(l.centreCount, "1");
+    EXPECT_EQ(l.centrePercent, "2.5%");
+    EXPECT_EQ(l.label, "Hb < 6.5");
+    EXPECT_FALSE(splitListLine(lines[2]).band);
+    const PrintedLine noCentre = splitListLine(variabilityLines(sample(false))[3]);
+    EXPECT_TRUE(noCentre.centreCount.empty());
+    EXPECT_EQ(noCentre.label, "Hb < 6.5");
+
+    // Every figure ends at its column's right edge, whatever its digits, and
+    // no label runs into the rule between the columns or off the sheet.
+    const PrintDocument doc = variabilityPrintout(lines, 263);
+    std::map<int, std::set<int>> rightEdges;  // by column offset
+    for (const auto& page : doc.pages)
+        for (const auto& i : page.items) {
+            if (i.kind != DrawItem::Text || i.y1 < 300) continue;
+            const int column = i.x1 < 1200 ? 150 : 1210;
+            const int right = i.x1 + arialWidth(i.text, 9);
+            EXPECT_LE(right, column + 1040) << i.text;
+            if (!i.text.empty() && (std::isdigit(static_cast<unsigned char>(i.text[0])) != 0) && i.x1 - column < 560)
+                rightEdges[column].insert(right - column);
+        }
+    EXPECT_EQ(rightEdges[150], (std::set<int>{110, 250, 380, 535}));
+    EXPECT_EQ(rightEdges[1210], (std::set<int>{110, 250, 380, 535}));
+
+    EXPECT_EQ(arialWidth("10", 9), 42);  // two digits of 556 thousandths at 37.5 units an em
+    const std::string cut = cutToWidth("Insuffisance rénale terminale avec dialyse", 9, 300);
+    EXPECT_LE(arialWidth(cut, 9), 300);
+    EXPECT_EQ(cut.substr(cut.size() - 3), "\xE2\x80\xA6");
+    EXPECT_EQ(cutToWidth("Hb < 6.5", 9, 300), "Hb < 6.5");
 }
 
 TEST(VariabilityTitle, LabelWithoutLeadingSpaces) {

@@ -52,11 +52,13 @@ TEST(RecordsPerCentre, ScreenChartOneBarAndOverlappingBars) {
     bars = barsOn(many, 350);
     ASSERT_EQ(bars.size(), 20u);
     EXPECT_LT(bars[1].x1, bars[0].x2);  // 70-pixel bars 25.2 apart overlap
+    // The chosen centre (third bar) is drawn last, over its neighbours, in red.
+    EXPECT_EQ(bars.back().x1, 63 + 140);  // nearest(25.238 * 2.5)
     Rgb brush{};
-    int i = 0;
     for (const auto& it : many.items) {
         if (it.kind == DrawItem::Brush) brush = it.color;
-        if (it.kind == DrawItem::Rect && it.y2 == 350 && ++i == 3) {
+        if (&it == &many.items.back()) break;
+        if (it.kind == DrawItem::Rect && it.y2 == 350 && it.x1 == bars.back().x1) {
             EXPECT_EQ(brush, colors::Red);
         }
     }
@@ -67,8 +69,44 @@ TEST(RecordsPerCentre, ScreenChartOneBarAndOverlappingBars) {
     EXPECT_EQ(none.texts().front(), "Aucun centre");
 }
 
+TEST(RecordsPerCentre, CentreNumbersUnderTheBarsWhereThereIsRoom) {
+    // Three centres: room for every number.
+    DrawList few;
+    drawRecordsChart(few, {{7, 90}, {5, 40}, {9, 40}}, 0);
+    auto t = few.texts();
+    for (const char* c : {"7", "5", "9"}) EXPECT_NE(std::find(t.begin(), t.end(), c), t.end()) << c;
+
+    // 100 centres of up to three digits: one number in k, never two touching,
+    // and the chosen one always written.
+    std::vector<CentreCount> hundred;
+    for (std::uint16_t c = 1; c <= 100; ++c) hundred.push_back({std::uint16_t(c * 3), std::uint16_t(200 - c)});
+    const int k = recordsLabelStep(hundred);
+    EXPECT_EQ(k, 6);  // 5.25 pixels a bar, 27 a label
+    DrawList many;
+    drawRecordsChart(many, hundred, 150);
+    std::vector<DrawItem> labels;
+    for (const auto& it : many.items)
+        if (it.kind == DrawItem::Text && it.y1 == 353) labels.push_back(it);
+    ASSERT_GE(labels.size(), 100u / 6);
+    std::sort(labels.begin(), labels.end(), [](const DrawItem& a, const DrawItem& b) { return a.x1 < b.x1; });
+    for (std::size_t i = 1; i < labels.size(); ++i)
+        EXPECT_GE(labels[i].x1, labels[i - 1].x1 + int(labels[i - 1].text.size()) * 7 + 2) << labels[i].text;
+    EXPECT_TRUE(std::any_of(labels.begin(), labels.end(), [](const DrawItem& l) { return l.text == "150"; }));
+
+    // The bar under the mouse: the chosen one on top of its neighbours.
+    const std::vector<CentreCount> three{{7, 90}, {5, 40}, {9, 40}};
+    EXPECT_EQ(recordsBarAt(three, 0, 100), -1);
+    EXPECT_EQ(recordsBarAt(three, 0, 66 + 140), 0);  // w = 132.5
+    EXPECT_EQ(recordsBarAt(three, 0, 331 + 140 + 69), 2);
+    std::vector<CentreCount> twenty;
+    for (std::uint16_t c = 1; c <= 20; ++c) twenty.push_back({c, std::uint16_t(100 - c)});
+    EXPECT_EQ(recordsBarAt(twenty, 0, 63 + 140 + 30), 3);  // bar 4 drawn over bar 3
+    EXPECT_EQ(recordsBarAt(twenty, 3, 63 + 140 + 30), 2);  // unless bar 3 is the chosen one
+}
+
 TEST(RecordsPerCentre, PrintoutFillsTheSelectedBarBlackAndLabelsIt) {
-    const auto doc = recordsPrintout("France 1997", {{7, 90}, {5, 40}, {9, 40}}, 5);
+    const auto doc = recordsPrintout("France 1997", "SynFr97.Atx", {{7, 90}, {5, 40}, {9, 40}}, 5);
+    EXPECT_EQ(doc.title, "Fiches-par-centre-SynFr97-centre5");
     ASSERT_EQ(doc.pages.size(), 1u);
     const DrawList& p = doc.pages[0];
     std::vector<Rgb> fills;
@@ -84,10 +122,11 @@ TEST(RecordsPerCentre, PrintoutFillsTheSelectedBarBlackAndLabelsIt) {
     EXPECT_EQ(bars[0].y1, 2300 - 90 * (17000 / 90) / 10);
     const auto t = p.texts();
     EXPECT_EQ(t[0], "France 1997");
-    EXPECT_NE(std::find(t.begin(), t.end(), "Centre : 5"), t.end());
+    EXPECT_EQ(std::count(t.begin(), t.end(), "Centre : 5"), 1);  // once, under its bar
     EXPECT_NE(std::find(t.begin(), t.end(), "40 Fib"), t.end());
 
-    const auto plain = recordsPrintout("X", {{7, 90}}, 0);
+    const auto plain = recordsPrintout("X", "X.Atx", {{7, 90}}, 0);
+    EXPECT_EQ(plain.title, "Fiches-par-centre-X");
     for (const auto& s : plain.pages[0].texts()) EXPECT_EQ(s.find("Centre :"), std::string::npos);
 }
 
@@ -143,4 +182,22 @@ TEST(Indicators, NineRowsOfTheObjectivesChart) {
     const auto texts = d.texts();
     EXPECT_NE(std::find(texts.begin(), texts.end(), "Centre 12"), texts.end());
     EXPECT_NE(std::find(texts.begin(), texts.end(), "99.5 %"), texts.end());
+
+    // No value hides under a bar or touches another value: boxes of 6 pixels a
+    // character and 11 high at size 8.
+    struct Box {
+        int x1, y1, x2, y2;
+        bool meets(const Box& o) const { return x1 < o.x2 && o.x1 < x2 && y1 < o.y2 && o.y1 < y2; }
+    };
+    std::vector<Box> values, bars;
+    for (const auto& i : d.items) {
+        if (i.kind == DrawItem::Text && i.text.size() > 2 && i.text.substr(i.text.size() - 2) == " %")
+            values.push_back({i.x1, i.y1, i.x1 + int(i.text.size()) * 6, i.y1 + 11});
+        if (i.kind == DrawItem::Rect && i.x1 == 230 && i.y1 > 60) bars.push_back({i.x1, i.y1, i.x2, i.y2});
+    }
+    ASSERT_EQ(values.size(), 27u);
+    for (std::size_t a = 0; a < values.size(); ++a) {
+        for (std::size_t b = a + 1; b < values.size(); ++b) EXPECT_FALSE(values[a].meets(values[b])) << a << " " << b;
+        for (const Box& bar : bars) EXPECT_FALSE(values[a].meets(bar)) << a;
+    }
 }

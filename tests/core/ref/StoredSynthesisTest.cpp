@@ -109,3 +109,17 @@ TEST(StoredSynthesis, FoundWhateverTheCaseOfItsName) {
     EXPECT_EQ(s.index.totalFibs(), 7);
     EXPECT_EQ(ref::resolveName("", "absent.atx"), "absent.atx");
 }
+
+TEST(StoredSynthesis, ThoseOfAFolderWithTheirCounterFiles) {
+    TempDir dir;
+    std::filesystem::create_directory("pays");
+    writeStored("pays/SYNFr97.ATX", {{5, 40, 4}});
+    writeStored("pays/SynHopi.Atx", {{5, 40, 4}});
+    writeStored("pays/SynLibe.Atx", {{5, 40, 4}});
+    std::filesystem::remove("pays/SynLibe.Btx");  // an index alone is no synthesis
+    std::ofstream("pays/FibFr97.Dat") << "x";
+    std::filesystem::create_directory("pays/Dossier.ATX");
+    EXPECT_EQ(ref::storedSynthesesIn("pays"), (std::vector<std::string>{"SYNFr97.ATX", "SynHopi.Atx"}));
+    EXPECT_TRUE(ref::storedSynthesesIn("absent").empty());
+    EXPECT_TRUE(ref::storedSynthesesIn("").empty());
+}

@@ -143,18 +143,28 @@ TEST(ChangeOfCentre, SetAsideTakesTheNumberOfTheRecordsItCopies) {
     TempDir dir;
     const auto centre3 = makeCentreFile("FIB.DAT", 3, 4, 1);
     const auto centre9 = makeCentreFile("FIB9.DAT", 9, 2);
-    std::uint16_t number = 0;
-    ASSERT_FALSE(backup::setAsideUnderItsCentre("FIB.DAT", &number));
-    EXPECT_EQ(number, 3);
+    backup::SetAsideResult r;
+    ASSERT_FALSE(backup::setAsideUnderItsCentre("FIB.DAT", &r));
+    EXPECT_EQ(r.centre, 3);
+    EXPECT_EQ(r.fibs, 4);
+    EXPECT_TRUE(r.written);
+    EXPECT_EQ(backup::setAsideMessage(r), "Le centre 3 (4 fiches) est mis de côté dans FIB3.DAT.");
     EXPECT_EQ(readBytes("FIB3.DAT"), centre3);
     EXPECT_EQ(readBytes("FIB9.DAT"), centre9);
 
-    // An unidentified file goes under 0, never over another centre's file.
+    // An unidentified file without FIB has nothing to keep: no FIB0.DAT.
     ASSERT_FALSE(backup::startNewCentre("FIB.DAT"));
-    ASSERT_FALSE(backup::setAsideUnderItsCentre("FIB.DAT", &number));
-    EXPECT_EQ(number, 0);
+    ASSERT_FALSE(backup::setAsideUnderItsCentre("FIB.DAT", &r));
+    EXPECT_EQ(r.centre, 0);
+    EXPECT_FALSE(r.written);
     EXPECT_EQ(readBytes("FIB3.DAT"), centre3);
-    EXPECT_TRUE(std::filesystem::exists("FIB0.DAT"));
+    EXPECT_FALSE(std::filesystem::exists("FIB0.DAT"));
+    // With FIBs it is refused, and still nothing is written.
+    makeCentreFile("FIB.DAT", 0, 2);
+    auto unidentified = backup::setAsideUnderItsCentre("FIB.DAT", &r);
+    ASSERT_TRUE(unidentified);
+    EXPECT_NE(unidentified->message().find("2 fiches d'un centre non identifié"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists("FIB0.DAT"));
 
     // A header number of five digits names no file.
     makeCentreFile("FIB.DAT", 12345, 1);
@@ -162,4 +172,24 @@ TEST(ChangeOfCentre, SetAsideTakesTheNumberOfTheRecordsItCopies) {
     ASSERT_TRUE(e);
     EXPECT_EQ(e->message(), "Numéro de centre incorrect");
     EXPECT_FALSE(std::filesystem::exists("FIB12345.DAT"));
+}
+
+TEST(BackupMessages, SayWhatWasDoneInSingularOrPlural) {
+    EXPECT_EQ(backup::fibCountText(0), "0 fiche");
+    EXPECT_EQ(backup::fibCountText(1), "1 fiche");
+    EXPECT_EQ(backup::fibCountText(2), "2 fiches");
+    EXPECT_EQ(backup::takenBackMessage(77, 0), "FIB.DAT contient maintenant le centre 77 (0 fiche).");
+    backup::BackupResult r{12, 41};
+    EXPECT_EQ(backup::backupDoneMessage(r, "/cle/FIB12.DAT", "/ici/FIB12.DAT"),
+              "Sauvegarde faite : le centre 12 (40 fiches) est copié dans\n/cle/FIB12.DAT\net dans\n/ici/FIB12.DAT");
+}
+
+TEST(Backup, UnidentifiedCentreIsNotBackedUp) {
+    TempDir dir;
+    makeCentreFile("FIB.DAT", 0, 1);
+    std::filesystem::create_directory("cle");
+    backup::BackupResult r;
+    ASSERT_TRUE(backup::backupCentre("FIB.DAT", "cle", r));
+    EXPECT_FALSE(std::filesystem::exists("cle/FIB0.DAT"));
+    EXPECT_FALSE(std::filesystem::exists("FIB0.DAT"));
 }

@@ -51,6 +51,7 @@ TEST(Regions, ListOrderGivesTheCodes) {
     EXPECT_EQ(departmentTexts(8), (std::vector<std::string>{"2A", "2B"}));
     EXPECT_EQ(departmentTexts(10), (std::vector<std::string>{"75", "77", "78", "91", "92", "93", "94", "95"}));
     EXPECT_EQ(departmentTexts(23), (std::vector<std::string>{"973"}));
+    EXPECT_EQ(regionName(24), "Guadeloupe");  // code 24 as stored, its label spelt right
     EXPECT_EQ(departmentTexts(24), (std::vector<std::string>{"971"}));
     EXPECT_TRUE(departmentTexts(0).empty());
     EXPECT_TRUE(departmentTexts(27).empty());

@@ -49,10 +49,10 @@ TEST(BackupScreen, CentreMenuOpensIt) {
     EXPECT_EQ(app.fake.modalOpened.back(), "TFSauv");
     auto* s = app.form<TFSauv>();
     EXPECT_FALSE(s->BLdy->isEnabled());
-    EXPECT_EQ(s->BEdy->text(), "Sauvegarde disquette FIBctr.DAT");
+    EXPECT_EQ(s->BEdy->text(), "Sauvegarde des FIB du centre");
 }
 
-TEST(BackupScreen, BackupToTheChosenFolderThenClosingMessage) {
+TEST(BackupScreen, BackupToTheChosenFolderNamesBothCopies) {
     AppFixture app;
     const QByteArray fib = writeCentre("FIB.DAT", 1234, 3);
     QDir().mkdir("cle");
@@ -62,16 +62,49 @@ TEST(BackupScreen, BackupToTheChosenFolderThenClosingMessage) {
     EXPECT_EQ(bytesOf("FIB1234.DAT"), fib);
     EXPECT_EQ(fib.size(), 4 * 248);
     EXPECT_EQ(app.state.CurrentCentre, 1234);
-    EXPECT_EQ(app.fake.texts(), QStringList({QString::fromUtf8("Sauvegarde des FIB du centre sur disquette ?"),
-                                             "Reprenez la disquette contenant FIBctr.DAT"}));
+    ASSERT_EQ(app.fake.messages.size(), 2u);
+    EXPECT_FALSE(app.fake.messages[0].text.contains("disquette"));
+    const QString done = app.fake.messages[1].text;
+    EXPECT_TRUE(done.startsWith(QString::fromUtf8("Sauvegarde faite : le centre 1234 (3 fiches) est copié dans")))
+        << done.toStdString();
+    EXPECT_TRUE(done.contains(QDir::toNativeSeparators(app.path("cle/FIB1234.DAT"))));
+    EXPECT_TRUE(done.contains(QDir::toNativeSeparators(app.path("FIB1234.DAT"))));
 }
 
-TEST(BackupScreen, CancelledFolderStillEndsWithTheClosingMessage) {
+TEST(BackupScreen, CancelledFolderSaysNothingWasCopied) {
     AppFixture app;
     writeCentre("FIB.DAT", 12, 1);
     app.form<TFSauv>()->BEdyClick();  // no folder chosen
     EXPECT_FALSE(QFile::exists("FIB12.DAT"));
-    EXPECT_EQ(app.fake.messages.back().text, "Reprenez la disquette contenant FIBctr.DAT");
+    EXPECT_EQ(app.fake.messages.back().text, QString::fromUtf8("Aucun dossier choisi : rien n'a été copié."));
+}
+
+TEST(BackupScreen, UnidentifiedCentreIsNeitherBackedUpNorSetAside) {
+    AppFixture app;
+    writeCentre("FIB.DAT", 0, 0);
+    QDir().mkdir("cle");
+    app.fake.folders.push_back(app.path("cle"));
+    app.form<TFSauv>()->BEdyClick();
+    EXPECT_EQ(app.fake.messages.back().icon, ui::Icon::Error);
+    EXPECT_TRUE(app.fake.messages.back().text.contains(QString::fromUtf8("pas identifié")));
+    EXPECT_FALSE(QFile::exists("cle/FIB0.DAT"));
+    EXPECT_FALSE(QFile::exists("FIB0.DAT"));
+
+    // A change of centre from an empty unidentified file keeps nothing and says so.
+    app.fake.messages.clear();
+    app.fake.answers = {Answer::Yes, Answer::Yes};
+    app.form<TFSauv>()->BLdyClick();
+    EXPECT_FALSE(QFile::exists("FIB0.DAT"));
+    ASSERT_EQ(app.fake.messages.back().icon, ui::Icon::Information);
+    EXPECT_TRUE(app.fake.messages.back().text.contains(QString::fromUtf8("rien n'est mis de côté")));
+
+    // With FIBs of no centre, the change is refused: they would be lost.
+    const QByteArray orphan = writeCentre("FIB.DAT", 0, 2);
+    app.fake.answers = {Answer::Yes, Answer::Yes};
+    app.form<TFSauv>()->BLdyClick();
+    EXPECT_EQ(app.fake.messages.back().icon, ui::Icon::Error);
+    EXPECT_EQ(bytesOf("FIB.DAT"), orphan);
+    EXPECT_FALSE(QFile::exists("FIB0.DAT"));
 }
 
 TEST(BackupScreen, UnreachableFolderGivesOneErrorAndNoClosingMessage) {
@@ -108,6 +141,9 @@ TEST(BackupScreen, NewCentreSetsTheCurrentAsideAndStartsAnEmptyFile) {
     EXPECT_EQ(bytesOf("FIB.DAT"), QByteArray(reinterpret_cast<const char*>(t.bytes.data()), 248));
     EXPECT_EQ(app.state.CurrentCentre, 0);
     EXPECT_EQ(app.state.CurrentFib, 0);
+    EXPECT_EQ(app.fake.messages.back().text,
+              QString::fromUtf8("Le centre 3 (2 fiches) est mis de côté dans FIB3.DAT.\nFIB.DAT est vide, prêt pour "
+                                "un nouveau centre : la prochaine SAISIE demandera son identification."));
 
     // A second change at once must not put the empty file over centre 3's.
     app.fake.answers = {Answer::Yes, Answer::Yes};
@@ -128,6 +164,9 @@ TEST(BackupScreen, TakingBackCentre7AfterCentre3) {
     EXPECT_EQ(app.state.CurrentCentre, 7);
     EXPECT_EQ(app.state.CurrentFib, 2);
     EXPECT_EQ(app.fake.modalOpened.back(), "TNctrDlg");
+    EXPECT_EQ(app.fake.messages.back().text,
+              QString::fromUtf8("Le centre 3 (4 fiches) est mis de côté dans FIB3.DAT.\nFIB.DAT contient maintenant "
+                                "le centre 7 (2 fiches)."));
 }
 
 TEST(BackupScreen, TakingBackAMissingCentreKeepsFibDatAndTheCurrentNumber) {
@@ -141,7 +180,8 @@ TEST(BackupScreen, TakingBackAMissingCentreKeepsFibDatAndTheCurrentNumber) {
     EXPECT_EQ(app.state.CurrentCentre, 3);
     ASSERT_EQ(app.fake.messages.back().icon, ui::Icon::Error);
     EXPECT_EQ(app.fake.messages.back().text,
-              QString::fromUtf8("Erreur d'entrée/sortie sur FIB8.DAT : fichier introuvable"));
+              QString::fromUtf8("Erreur d'entrée/sortie sur FIB8.DAT : fichier introuvable\nDossier : ") +
+                  QDir::toNativeSeparators(QDir::currentPath()) + QString::fromUtf8("\nFIB.DAT est inchangé."));
 }
 
 TEST(BackupScreen, CancelledCentreDialogRestoresTheNumber) {

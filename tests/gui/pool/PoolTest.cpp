@@ -3,9 +3,12 @@
 // dialog, the declaration of groups and a group's partial synthesis.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -93,7 +96,8 @@ TEST(CountrySynthesis, CollectionAsksBeforeReplacingAndReportsCentresAndFibs) {
     EXPECT_EQ(run.state.PoolFolder, run.folder.toStdString());
     EXPECT_TRUE(run.synt->findChild<QLabel*>("LDossier")->text().endsWith("pays"));
     click(run.synt, "BitBtn2");
-    EXPECT_EQ(run.fake.texts(), QStringList{"2 centres, 5 fiches"});
+    EXPECT_EQ(run.fake.texts(),
+              QStringList{QString::fromUtf8("Collection des fiches terminée : FibFr97.Dat\n2 centres, 5 fiches")});
     EXPECT_EQ(QFile(run.folder + "/FibFr97.Dat").size(), 6 * 252);
 
     // An existing pooled file: No leaves it as it was.
@@ -105,7 +109,8 @@ TEST(CountrySynthesis, CollectionAsksBeforeReplacingAndReportsCentresAndFibs) {
     EXPECT_EQ(QFile(run.folder + "/FibFr97.Dat").size(), 6 * 252);
     run.fake.messages.clear();
     click(run.synt, "BitBtn2");  // Yes by default
-    EXPECT_EQ(run.fake.texts().last(), "1 centres, 3 fiches");
+    EXPECT_EQ(run.fake.texts().last(),
+              QString::fromUtf8("Collection des fiches terminée : FibFr97.Dat\n1 centre, 3 fiches"));
     EXPECT_EQ(QFile(run.folder + "/FibFr97.Dat").size(), 4 * 252);
 
     // Cancelled name dialog: nothing at all.
@@ -127,7 +132,7 @@ TEST(CountrySynthesis, CollectionWarnsOfFilesLeftAsideAndRefusesFolderNames) {
     junk.close();
     click(run.synt, "BitBtn2");
     ASSERT_EQ(run.fake.messages.size(), 2u);
-    EXPECT_EQ(run.fake.messages[0].text, "2 centres, 5 fiches");
+    EXPECT_TRUE(run.fake.messages[0].text.endsWith("2 centres, 5 fiches"));
     EXPECT_EQ(run.fake.messages[1].icon, ui::Icon::Warning);
     EXPECT_TRUE(run.fake.messages[1].text.contains("FIB2.DAT"));
 
@@ -148,7 +153,8 @@ TEST(CountrySynthesis, PooledSynthesisWritesTheStoredSynthesis) {
     click(run.synt, "BitBtn2");
     run.fake.messages.clear();
     click(run.synt, "BitBtn3");
-    EXPECT_EQ(run.fake.texts(), QStringList{"2 centres, 5 fiches"});
+    EXPECT_EQ(run.fake.texts(), QStringList{QString::fromUtf8("Synthèse globale terminée : SYNFr97.ATX et "
+                                                              "SYNFr97.BTX\n2 centres, 5 fiches")});
     EXPECT_EQ(QFile(run.folder + "/SYNFr97.ATX").size(), 2000);
     EXPECT_EQ(QFile(run.folder + "/SYNFr97.BTX").size(), 3 * 372);
 
@@ -299,7 +305,7 @@ TEST(CountrySynthesis, GroupsDeclaredCheckedSavedAndSynthesised) {
     };
     click(run.synt, "BitBtn5");
     EXPECT_EQ(QFile(run.folder + "/GROUPE.DAT").size(), 1024);
-    EXPECT_EQ(run.fake.texts().last(), QString::fromUtf8("1 groupes enregistrés dans GROUPE.DAT"));
+    EXPECT_EQ(run.fake.texts().last(), QString::fromUtf8("1 groupe enregistré dans GROUPE.DAT"));
 
     run.fake.messages.clear();
     QStringList lines;
@@ -327,6 +333,52 @@ TEST(CountrySynthesis, GroupsDeclaredCheckedSavedAndSynthesised) {
     EXPECT_EQ(run.fake.messages[1].text,
               QString::fromUtf8("Centres du groupe absents de la synthèse SYNFr97.ATX : 12"));
     ASSERT_EQ(run.fake.printed.size(), 1u);  // the list, as the variability list prints
+    EXPECT_EQ(run.fake.printed[0].title, "Groupe-7-Hôpitaux");
+    EXPECT_EQ(run.fake.printed[0].folder, run.folder.toStdString());
+}
+
+TEST(QueryDialog, CancelAndEscapeWriteNothingAndAVariableMustBeChosen) {
+    CountryRun run;
+    click(run.synt, "BitBtn2");
+    run.fake.messages.clear();
+    // Annuler: no sub-collection, no message.
+    run.fake.onModal["TFQuest"] = [](QDialog* d) {
+        auto* q = static_cast<TFQuest*>(d);
+        q->LVar->setCurrentRow(1);
+        q->Button2->click();
+        return d->result();
+    };
+    click(run.synt, "BitBtn4");
+    EXPECT_FALSE(run.exists("Fibaaaa.Dat"));
+    EXPECT_TRUE(run.fake.messages.empty());
+
+    // Escape does the same.
+    run.fake.onModal["TFQuest"] = [](QDialog* d) {
+        d->setResult(QDialog::Accepted);
+        QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(d, &esc);
+        return d->result();
+    };
+    click(run.synt, "BitBtn4");
+    EXPECT_FALSE(run.exists("Fibaaaa.Dat"));
+    EXPECT_TRUE(run.fake.messages.empty());
+
+    // "Valider" with no variable chosen in this showing says so and stays open,
+    // even when an earlier query had one.
+    run.state.Query.variable = 2;
+    run.fake.onModal["TFQuest"] = [&run](QDialog* d) {
+        auto* q = static_cast<TFQuest*>(d);
+        d->setResult(QDialog::Rejected);
+        // The focus alone makes the first variable current without choosing it.
+        q->LVar->selectionModel()->setCurrentIndex(q->LVar->model()->index(0, 0), QItemSelectionModel::NoUpdate);
+        q->Button1->click();
+        EXPECT_EQ(d->result(), QDialog::Rejected);
+        EXPECT_EQ(run.fake.texts(),
+                  QStringList{QString::fromUtf8("Choisissez une variable dans la liste avant de valider.")});
+        return d->result();
+    };
+    click(run.synt, "BitBtn4");
+    EXPECT_FALSE(run.exists("Fibaaaa.Dat"));
 }
 
 TEST(CountrySynthesis, LongWorkShowsProgressAndAnnulerLeavesTheOldFilesWhole) {
