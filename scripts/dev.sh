@@ -143,10 +143,25 @@ fuzz() {
     cat "$seeds/SYNFr97.ATX" "$seeds/SYNFr97.BTX" >"$dir/corpus-fuzz_synthesis_pair/seed"
     { printf '\001\000Nord'; head -c 6 /dev/zero; printf '\001\000\002\000'; head -c 1008 /dev/zero; } \
         >"$dir/corpus-fuzz_group_file/seed"
+    # As many targets at a time as there are jobs, each with its own log; a finding fails the step.
+    local running=0 failed=0 t
+    for t in "${targets[@]}"; do
+        (cd "$dir" && "$dir/fuzz/$t" -max_total_time="$secs" -print_final_stats=1 "$dir/corpus-$t" >"$dir/$t.log" 2>&1) &
+        running=$((running + 1))
+        if [ "$running" -ge "$JOBS" ]; then
+            wait -n || failed=1
+            running=$((running - 1))
+        fi
+    done
+    while [ "$running" -gt 0 ]; do
+        wait -n || failed=1
+        running=$((running - 1))
+    done
     for t in "${targets[@]}"; do
         echo "== $t ($secs s)"
-        (cd "$dir" && "$dir/fuzz/$t" -max_total_time="$secs" -print_final_stats=1 "$dir/corpus-$t" 2>&1 | tail -n 3)
+        tail -n 3 "$dir/$t.log"
     done
+    return "$failed"
 }
 
 case "${1:-}" in

@@ -72,7 +72,7 @@ sha256sum -c --quiet "$WORK/sommes" || { echo "ÉCHEC un fichier protégé a cha
 cmp -s "$WORK/FibFr97.Dat" "$WORK/SYNx.ATX" || { echo "ÉCHEC SYNx.ATX remplacé"; fail=$((fail+1)); }
 check "nom « - »" 2 "" $T selection FibFr97.Dat - --variable 2 --valeur 1
 check "nom avec un saut de ligne" 2 "" $T selection FibFr97.Dat "$(printf 'A\nB.Dat')" --variable 2 --valeur 1
-check "valeur -2147483648" 0 "0 fiches sélectionnées" \
+check "valeur -2147483648" 0 "0 fiche sélectionnée" \
     $T selection FibFr97.Dat FibMin.Dat --variable 1 --op '<' --valeur -2147483648
 
 echo "fibtool pays: $passed passed, $fail failed"

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
-#include <filesystem>
 
 #include "pool/VariabilityList.h"
 #include "ref/Funnel.h"
@@ -26,22 +25,6 @@ std::vector<TrendRow> trendRows(const std::vector<StoredSynthesis>& all, std::in
         }
         out.push_back(std::move(r));
     }
-    return out;
-}
-
-std::vector<std::string> storedSynthesesIn(const std::string& folder) {
-    namespace fs = std::filesystem;
-    std::vector<std::string> out;
-    std::error_code ec;
-    for (fs::directory_iterator it(folder.empty() ? fs::path(".") : fs::path(folder), ec), end; !ec && it != end;
-         it.increment(ec)) {
-        const std::string name = it->path().filename().string();
-        if (name.size() < 5) continue;
-        std::string ext = name.substr(name.size() - 4);
-        std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return char(std::tolower(c)); });
-        if (ext == ".atx" && it->is_regular_file(ec)) out.push_back(name);
-    }
-    std::sort(out.begin(), out.end());
     return out;
 }
 

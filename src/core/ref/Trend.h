@@ -24,10 +24,6 @@ struct TrendRow {
 // One row per band line, in line order.
 std::vector<TrendRow> trendRows(const std::vector<StoredSynthesis>& campaigns, std::int32_t centre);
 
-// The stored syntheses of a folder: index files ending in ".atx" whatever the
-// case, sorted by name.
-std::vector<std::string> storedSynthesesIn(const std::string& folder);
-
 // A name as the trend shows it: without its extension and its "SYN" prefix
 // ("SYNFr95.ATX" -> "Fr95").
 std::string campaignName(const std::string& synthesisName);

@@ -92,7 +92,7 @@ TEST(FunnelScreens, VariabilityWindowFunnelModeAndPrint) {
     // Back to the bars: the list prints as before.
     w->BEntonnoir->click();
     w->BImp->click();
-    EXPECT_EQ(app.fake.printed.back().title, "Repartition");
+    EXPECT_EQ(app.fake.printed.back().title, "Repartition-SynFr97-centre12");
 }
 
 TEST(FunnelScreens, AlertsOpenTheFunnelWithTheCentreChosen) {
