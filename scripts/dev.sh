@@ -133,16 +133,16 @@ fuzz() {
     cmake --build "$dir" -j "$JOBS" --target "${targets[@]}" fibtool
     # Valid files to start from, written by fibtool: a centre file, a pooled file, a synthesis
     # pair (index then counters, as the target splits them), and a GROUPE.DAT of one group.
-    local seeds=$dir/seeds
-    rm -rf "$seeds" && mkdir -p "$seeds" "$dir"/corpus-{fuzz_record_file,fuzz_pooled_file,fuzz_synthesis_pair,fuzz_group_file}
-    "$dir/fibtool" -C "$seeds" demo --fiches 6 --centres 3 >/dev/null
-    "$dir/fibtool" -C "$seeds" collecte FibFr97.Dat >/dev/null
-    "$dir/fibtool" -C "$seeds" synthese-pays FibFr97.Dat >/dev/null
-    cp "$seeds/FIB.DAT" "$dir/corpus-fuzz_record_file/seed"
-    cp "$seeds/FibFr97.Dat" "$dir/corpus-fuzz_pooled_file/seed"
-    cat "$seeds/SYNFr97.ATX" "$seeds/SYNFr97.BTX" >"$dir/corpus-fuzz_synthesis_pair/seed"
+    local start=$dir/start-files
+    rm -rf "$start" && mkdir -p "$start" "$dir"/corpus-{fuzz_record_file,fuzz_pooled_file,fuzz_synthesis_pair,fuzz_group_file}
+    "$dir/fibtool" -C "$start" demo --fiches 6 --centres 3 >/dev/null
+    "$dir/fibtool" -C "$start" collecte FibFr97.Dat >/dev/null
+    "$dir/fibtool" -C "$start" synthese-pays FibFr97.Dat >/dev/null
+    cp "$start/FIB.DAT" "$dir/corpus-fuzz_record_file/start"
+    cp "$start/FibFr97.Dat" "$dir/corpus-fuzz_pooled_file/start"
+    cat "$start/SYNFr97.ATX" "$start/SYNFr97.BTX" >"$dir/corpus-fuzz_synthesis_pair/start"
     { printf '\001\000Nord'; head -c 6 /dev/zero; printf '\001\000\002\000'; head -c 1008 /dev/zero; } \
-        >"$dir/corpus-fuzz_group_file/seed"
+        >"$dir/corpus-fuzz_group_file/start"
     # As many targets at a time as there are jobs, each with its own log; a finding fails the step.
     local running=0 failed=0 t
     for t in "${targets[@]}"; do

@@ -52,8 +52,8 @@ void campaignBias(DemoCentre& c, long centre, int campaign) {
 
 // The FIBs of a centre as the program's save leaves them, so that each
 // sheet's state is the one its panels show when it is called up.
-std::vector<FibRecord> centreRecords(const DemoCentre& c, std::uint32_t n, std::uint64_t seed) {
-    auto records = demoRecords(c, n, seed);
+std::vector<FibRecord> centreRecords(const DemoCentre& c, std::uint32_t n, std::uint64_t draw) {
+    auto records = demoRecords(c, n, draw);
     checks::Context ctx;
     ctx.currentYear = c.year > 0 ? c.year : currentYear();
     ctx.units = units::fromHeader(records[0]);

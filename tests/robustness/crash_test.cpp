@@ -37,10 +37,10 @@ Bytes readFile(const fs::path& p) {
 }
 
 // A pooled file of n FIBs spread over a few centres.
-Bytes pooledOf(int n, std::uint64_t seed) {
+Bytes pooledOf(int n, std::uint64_t draw) {
     pelo::DemoCentre d;
     d.year = 1997;
-    const auto recs = pelo::demoRecords(d, std::uint32_t(n), seed);
+    const auto recs = pelo::demoRecords(d, std::uint32_t(n), draw);
     Bytes b;
     for (std::size_t k = 0; k < recs.size(); ++k) {
         pelo::pool::PooledFibRecord p = pelo::pool::widen(recs[k]);

@@ -1,4 +1,4 @@
-// Mutated files through every reader, with a fixed seed so that a failure
+// Mutated files through every reader, with a fixed random draw so that a failure
 // comes back the same: every fibtool command that reads a record file, a
 // pooled file or a stored synthesis, and the groups of GROUPE.DAT in process.
 // Each run must end by itself with an exit code of 0 to 3, print valid UTF-8
