@@ -74,18 +74,11 @@ public:
             return cancelAfterSteps < 0 || int(progressSteps.size()) < cancelAfterSteps;
         };
     }
-    // Reports written (path, document) and progress reported (done, total);
-    // cancelAt makes "Annuler" pressed once done reaches it (-1: never).
+    // Reports written (path, document).
     std::vector<std::pair<QString, PrintDocument>> pdfs;
-    std::vector<std::pair<int, int>> progressed;
-    int cancelAt = -1;
     bool savePdf(const PrintDocument& doc, const QString& path, QString*) override {
         pdfs.emplace_back(path, doc);
         return true;
-    }
-    bool stepProgress(const QString&, int done, int total) override {
-        progressed.emplace_back(done, total);
-        return cancelAt < 0 || done < cancelAt;
     }
     QSize screenSize() const override { return screen; }
 

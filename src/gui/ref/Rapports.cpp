@@ -10,6 +10,7 @@
 
 #include "ref/Benchmark.h"
 #include "ref/StoredSynthesis.h"
+#include "store/Text.h"
 #include "ui/Look.h"
 
 namespace pelo {
@@ -122,26 +123,26 @@ void TFRapports::BCreerClick() {
     const ref::Benchmark b = ref::benchmarkOf(s);
     const int total = int(centres.size());
     int written = 0;
-    bool cancelled = !ui().stepProgress(QString::fromUtf8("Rapports des centres…"), 0, total);
-    for (int i = 0; i < total && !cancelled; ++i) {
-        const std::string name = ref::reportFileName(s.name, centres[std::size_t(i)]);
+    // The dialog closes with the last copy of its callback, before any message.
+    Progress step = ui().progress(QString::fromUtf8("Rapports des centres"));
+    for (int c : centres) {
+        if (!keepGoing(step, std::uint32_t(written), std::uint32_t(total), "rapport du centre " + std::to_string(c)))
+            break;
+        const std::string name = ref::reportFileName(s.name, c);
         QString err;
-        if (!ui().savePdf(ref::centreReport(b, centres[std::size_t(i)], date),
-                          dir.filePath(QString::fromStdString(name)), &err)) {
-            ui().stepProgress(QString(), total, total);
+        if (!ui().savePdf(ref::centreReport(b, c, date), dir.filePath(QString::fromStdString(name)), &err)) {
+            step = nullptr;
             return ui().error(
                 QString::fromUtf8("Erreur d'entrée/sortie sur %1 : %2").arg(QString::fromStdString(name), err));
         }
         ++written;
-        cancelled = !ui().stepProgress(
-            QString::fromUtf8("Rapport du centre %1 (%2 sur %3)").arg(centres[std::size_t(i)]).arg(written).arg(total),
-            written, total);
     }
-    if (cancelled && written < total) {
-        ui().stepProgress(QString(), total, total);
-        ui().information(QString::fromUtf8("Annulé : %1 rapport(s) sur %2 enregistré(s) dans %3")
-                             .arg(written)
+    step = nullptr;
+    if (written < total) {
+        ui().information(QString::fromUtf8("Annulé : %1 sur %2 %3 dans %4")
+                             .arg(QString::fromStdString(counted(std::uint64_t(written), "rapport", "rapports")))
                              .arg(total)
+                             .arg(written <= 1 ? QString::fromUtf8("enregistré") : QString::fromUtf8("enregistrés"))
                              .arg(folder_));
         return;
     }

@@ -62,11 +62,6 @@ public:
     // user chose); false with *error set when it could not be written.
     virtual bool savePdf(const PrintDocument& doc, const QString& path, QString* error) = 0;
 
-    // A batch of files written one by one (the centres' reports), with an
-    // "Annuler" button: shown at done 0, closed when done reaches total.
-    // False once the user has cancelled.
-    virtual bool stepProgress(const QString& text, int done, int total) = 0;
-
     // Screen size in pixels.
     virtual QSize screenSize() const = 0;
 };

@@ -255,28 +255,6 @@ bool QtAdapter::savePdf(const PrintDocument& doc, const QString& path, QString* 
     return writePdf(doc, path, error);
 }
 
-bool QtAdapter::stepProgress(const QString& text, int done, int total) {
-    if (done >= total && !progress_) return true;  // already closed
-    if (done <= 0 || !progress_) {
-        progress_ =
-            std::make_unique<QProgressDialog>(text, QStringLiteral("Annuler"), 0, total, QApplication::activeWindow());
-        progress_->setWindowTitle(QStringLiteral("PELORAMIX"));
-        progress_->setWindowModality(Qt::WindowModal);
-        progress_->setMinimumDuration(0);
-        progress_->setAutoClose(false);
-        progress_->setAutoReset(false);
-    }
-    progress_->setLabelText(text);
-    progress_->setValue(done);
-    QApplication::processEvents();
-    const bool cancelled = progress_->wasCanceled();
-    if (cancelled || done >= total) progress_.reset();
-    return !cancelled;
-}
-
-QtAdapter::QtAdapter() = default;
-QtAdapter::~QtAdapter() = default;
-
 QSize QtAdapter::screenSize() const {
     // What a window may fill: the available area (without the desktop's
     // panels) less the frame the window manager adds, so that a form scaled to

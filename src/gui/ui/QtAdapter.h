@@ -2,9 +2,6 @@
 #include "ui/Adapter.h"
 
 #include <QRect>
-#include <memory>
-
-class QProgressDialog;
 
 namespace pelo::ui {
 
@@ -20,13 +17,7 @@ public:
     bool print(const PrintDocument& doc) override;
     Progress progress(const QString& title) override;
     bool savePdf(const PrintDocument& doc, const QString& path, QString* error) override;
-    bool stepProgress(const QString& text, int done, int total) override;
     QSize screenSize() const override;
-    QtAdapter();
-    ~QtAdapter() override;
-
-private:
-    std::unique_ptr<QProgressDialog> progress_;
 };
 
 // Where a box asked for at pos goes so that the whole of it, frame included,

@@ -186,18 +186,27 @@ TEST(FunnelScreens, CentreReportsWithProgressAndCancel) {
 
     // Every centre; "Annuler" after the second.
     app.fake.pdfs.clear();
-    app.fake.progressed.clear();
-    app.fake.cancelAt = 2;
+    app.fake.progressSteps.clear();
+    app.fake.cancelAfterSteps = 3;
     r->RTous->setChecked(true);
     r->BCreerClick();
     EXPECT_EQ(app.fake.pdfs.size(), 2u);
-    EXPECT_EQ(app.fake.progressed.front(), std::make_pair(0, 3));
-    EXPECT_EQ(app.fake.progressed.back(), std::make_pair(3, 3));  // closed
-    EXPECT_TRUE(app.fake.messages.back().text.startsWith(QString::fromUtf8("Annulé : 2 rapport(s) sur 3")));
+    EXPECT_EQ(app.fake.progressTitles.back(), QString("Rapports des centres"));
+    EXPECT_EQ(app.fake.progressSteps,
+              (std::vector<std::string>{"rapport du centre 4", "rapport du centre 12", "rapport du centre 30"}));
+    EXPECT_EQ(app.fake.messages.back().text,
+              QString::fromUtf8("Annulé : 2 rapports sur 3 enregistrés dans %1").arg(r->folder()));
+    app.fake.pdfs.clear();
+    app.fake.progressSteps.clear();
+    app.fake.cancelAfterSteps = 2;
+    r->BCreerClick();  // "Annuler" after the first
+    EXPECT_EQ(app.fake.pdfs.size(), 1u);
+    EXPECT_EQ(app.fake.messages.back().text,
+              QString::fromUtf8("Annulé : 1 rapport sur 3 enregistré dans %1").arg(r->folder()));
 
     // A report already in the folder is replaced only after a Yes.
     QFile(r->folder() + "/Rapport-SynFr97-centre4.pdf").open(QIODevice::WriteOnly);
-    app.fake.cancelAt = -1;
+    app.fake.cancelAfterSteps = -1;
     app.fake.pdfs.clear();
     app.fake.answers.push_back(ui::Answer::No);
     r->BCreerClick();
