@@ -69,12 +69,14 @@ IoStatus setAsideUnderItsCentre(const std::string& fibFile, SetAsideResult* out)
                                " d'un centre non identifié (numéro 0) : identifiez le centre (SAISIE) avant d'en "
                                "changer.",
                            true};
-        if (out) *out = r;
+        r.content = std::move(records);
+        if (out) *out = std::move(r);
         return {};
     }
     if (auto e = recordfile::replaceWith(beside(fibFile, centreFileName(r.centre)), records)) return e;
     r.written = true;
-    if (out) *out = r;
+    r.content = std::move(records);
+    if (out) *out = std::move(r);
     return {};
 }
 
@@ -96,12 +98,15 @@ std::string takenBackMessage(std::uint16_t centre, std::uint16_t fibs) {
     return "FIB.DAT contient maintenant le centre " + std::to_string(centre) + " (" + fibCountText(fibs) + ").";
 }
 
-IoStatus startNewCentre(const std::string& fibFile) { return recordfile::replaceWith(fibFile, {headerTemplate()}); }
+IoStatus startNewCentre(const std::string& fibFile, const std::vector<FibRecord>* unlessChangedFrom) {
+    return recordfile::replaceWith(fibFile, {headerTemplate()}, unlessChangedFrom);
+}
 
-IoStatus takeBack(const std::string& centreFile, const std::string& fibFile, CentreHeader* header) {
+IoStatus takeBack(const std::string& centreFile, const std::string& fibFile, CentreHeader* header,
+                  const std::vector<FibRecord>* unlessChangedFrom) {
     std::vector<FibRecord> records;
     if (auto e = readWhole(centreFile, records)) return e;
-    if (auto e = recordfile::replaceWith(fibFile, records)) return e;
+    if (auto e = recordfile::replaceWith(fibFile, records, unlessChangedFrom)) return e;
     if (header) *header = records.front();
     return {};
 }

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "store/RecordFile.h"
 
@@ -37,6 +38,7 @@ struct SetAsideResult {
     std::uint16_t centre = 0;  // the centre its header names
     std::uint16_t fibs = 0;    // its FIB count
     bool written = false;      // false: an unidentified centre without FIB, nothing to keep
+    std::vector<FibRecord> content;  // what fibFile held: it is replaced only while it still does
 };
 
 // Sets fibFile aside under the number of the centre its own header names, so
@@ -57,11 +59,14 @@ std::string setAsideMessage(const SetAsideResult& r);
 // After a centre was taken back: "FIB.DAT contient maintenant le centre 77 (0 fiche)."
 std::string takenBackMessage(std::uint16_t centre, std::uint16_t fibs);
 
-// Starts an empty fibFile: the template header only.
-IoStatus startNewCentre(const std::string& fibFile);
+// Starts an empty fibFile: the template header only. With unlessChangedFrom
+// (what was set aside), a fibFile that changed since is left as it is.
+IoStatus startNewCentre(const std::string& fibFile, const std::vector<FibRecord>* unlessChangedFrom = nullptr);
 
 // Brings back the records of centre file into fibFile. fibFile is unchanged
 // when the centre file is missing or unreadable. *header receives its header.
-IoStatus takeBack(const std::string& centreFile, const std::string& fibFile, CentreHeader* header = nullptr);
+// unlessChangedFrom as for startNewCentre.
+IoStatus takeBack(const std::string& centreFile, const std::string& fibFile, CentreHeader* header = nullptr,
+                  const std::vector<FibRecord>* unlessChangedFrom = nullptr);
 
 }  // namespace pelo::backup

@@ -13,6 +13,20 @@ IoError pastEnd(const std::string& path, std::uint32_t k) {
     return IoError{path, "la fiche " + std::to_string(k) + " est au-delà de la fin du fichier"};
 }
 
+// Opens path for writing under its lock. A writer that waited for the lock
+// while the file was replaced whole (a change of centre on another
+// workstation) holds the replaced file, which no one reads any more: it opens
+// the new one instead. Left open on a failure to lock, closed on a failure to open.
+IoStatus openLocked(const std::string& path, File& f) {
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        if (auto e = f.open(path, path, File::Mode::ReadWrite)) return e;
+        if (auto e = f.lockExclusive()) return e;
+        if (f.isStillAt(path)) return {};
+        f.drop();
+    }
+    return IoError{path, "fichier remplacé sans cesse par un autre programme ou un autre poste, réessayez"};
+}
+
 }  // namespace
 
 namespace recordfile {
@@ -34,8 +48,35 @@ IoStatus createIfMissing(const std::string& path, bool* created) {
     return {};
 }
 
-IoStatus replaceWith(const std::string& path, const std::vector<FibRecord>& records) {
-    return recordio::replaceWhole(path, path, records.data(), records.size() * kRecordSize);
+IoStatus replaceWith(const std::string& path, const std::vector<FibRecord>& records,
+                     const std::vector<FibRecord>* unlessChangedFrom) {
+    // The old file stays locked until it is replaced: a sheet saved by another
+    // copy of the program meanwhile waits, then goes into the new file.
+    File held;
+    if (auto e = openLocked(path, held)) {
+        // Locked by another for too long, or content to check: nothing is replaced.
+        if (held.isOpen() || unlessChangedFrom) return e;
+        // Missing or not writable here: no writer of it to hold off, the rename decides.
+    } else if (unlessChangedFrom) {
+        std::uint64_t n = 0;
+        if (auto e2 = recordio::recordsOf(held, kRecordSize, n)) return e2;
+        // Header (its count) and counted FIBs; a record left beyond the count
+        // by an interrupted save is no sheet.
+        bool same = n >= unlessChangedFrom->size();
+        FibRecord rec;
+        for (std::uint64_t k = 0; same && k < unlessChangedFrom->size(); ++k) {
+            if (auto e2 = held.readAt(k * kRecordSize, rec.bytes.data(), kRecordSize)) return e2;
+            same = rec.bytes == (*unlessChangedFrom)[k].bytes;
+        }
+        if (!same)
+            return IoError{path,
+                           path + " n'a pas été remplacé : des fiches y ont été enregistrées ou modifiées "
+                                  "entre-temps (par un autre poste ?).",
+                           true};
+    }
+    if (auto e = recordio::replaceWhole(path, path, records.data(), records.size() * kRecordSize)) return e;
+    held.drop();
+    return {};
 }
 
 IoStatus readHeader(const std::string& path, CentreHeader& out) {
@@ -46,9 +87,8 @@ IoStatus readHeader(const std::string& path, CentreHeader& out) {
 }
 
 IoStatus writeHeader(const std::string& path, const CentreHeader& header) {
-    File f(path, path, File::Mode::ReadWrite);
-    if (f.openError()) return f.openError();
-    if (auto e = f.lockExclusive()) return e;
+    File f;
+    if (auto e = openLocked(path, f)) return e;
     std::uint64_t records = 0;
     if (auto e = recordio::recordsOf(f, kRecordSize, records)) return e;
     // The count is the file's: another copy of the program may have saved
@@ -70,9 +110,8 @@ IoStatus readFib(const std::string& path, std::uint32_t k, FibRecord& out) {
 }
 
 IoStatus rewriteFib(const std::string& path, std::uint32_t k, const FibRecord& rec) {
-    File f(path, path, File::Mode::ReadWrite);
-    if (f.openError()) return f.openError();
-    if (auto e = f.lockExclusive()) return e;
+    File f;
+    if (auto e = openLocked(path, f)) return e;
     std::uint64_t records = 0;
     if (auto e = recordio::recordsOf(f, kRecordSize, records)) return e;
     if (k == 0 || k >= records) return pastEnd(path, k);
@@ -82,12 +121,11 @@ IoStatus rewriteFib(const std::string& path, std::uint32_t k, const FibRecord& r
 }
 
 IoStatus appendFib(const std::string& path, std::uint16_t& count, FibRecord& buffer) {
-    File f(path, path, File::Mode::ReadWrite);
-    if (f.openError()) return f.openError();
     // Another copy of the program (a second workstation on a shared folder)
     // may save at the same moment: the number comes from the header read
     // under the lock, not from the count this run last saw.
-    if (auto e = f.lockExclusive()) return e;
+    File f;
+    if (auto e = openLocked(path, f)) return e;
     std::uint64_t records = 0;
     if (auto e = recordio::recordsOf(f, kRecordSize, records)) return e;
     CentreHeader h;

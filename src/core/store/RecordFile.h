@@ -21,8 +21,14 @@ namespace recordfile {
 IoStatus createIfMissing(const std::string& path, bool* created = nullptr);
 
 // Creates (or truncates) the file with the given records, under a temporary
-// name synced and renamed over the old one.
-IoStatus replaceWith(const std::string& path, const std::vector<FibRecord>& records);
+// name synced and renamed over the old one, the old one locked meanwhile (a
+// sheet saved at that moment by another copy of the program goes into the new
+// file). With unlessChangedFrom, an old file that no longer holds exactly
+// those records (sheets saved or changed since they were read) is not
+// replaced: "FIB.DAT n'a pas été remplacé : des fiches y ont été enregistrées
+// ou modifiées entre-temps (par un autre poste ?)."
+IoStatus replaceWith(const std::string& path, const std::vector<FibRecord>& records,
+                     const std::vector<FibRecord>* unlessChangedFrom = nullptr);
 
 IoStatus readHeader(const std::string& path, CentreHeader& out);
 // Writes the header, keeping the count of FIBs the file holds (another copy of

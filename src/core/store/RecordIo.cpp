@@ -233,6 +233,12 @@ IoStatus File::lockExclusive() const {
     return {};
 }
 
+bool File::isStillAt(const std::string& path) const {
+    struct stat mine {}, named {};
+    if (fd_ < 0 || ::fstat(fd_, &mine) != 0 || ::stat(path.c_str(), &named) != 0) return false;
+    return mine.st_dev == named.st_dev && mine.st_ino == named.st_ino;
+}
+
 IoStatus File::size(std::uint64_t& out) const {
     struct stat st {};
     if (fd_ < 0) return IoError{label_, "fichier non ouvert"};

@@ -82,6 +82,8 @@ public:
     // workstation on a shared folder) for a few seconds, then fails. On a file
     // system without locks the write goes on unlocked.
     IoStatus lockExclusive() const;
+    // Whether path still names this open file (not replaced or removed since it was opened).
+    bool isStillAt(const std::string& path) const;
     // Closes and reports the failure of closing.
     IoStatus close();
     // Closes without a report (a path out of an operation that already failed).

@@ -60,7 +60,7 @@ void TFSauv::BEdyClick() {
         r, QDir::toNativeSeparators(QDir(folder).absoluteFilePath(q(name))).toStdString(), here(name).toStdString())));
 }
 
-bool TFSauv::setCurrentAside(QString& done) {
+bool TFSauv::setCurrentAside(QString& done, std::vector<FibRecord>& content) {
     // Named after the centre of the records set aside: the run's number may
     // still be the practice file's after an entry training.
     backup::SetAsideResult r;
@@ -69,16 +69,23 @@ bool TFSauv::setCurrentAside(QString& done) {
         return false;
     }
     done = q(backup::setAsideMessage(r));
+    content = std::move(r.content);
     return true;
 }
 
 void TFSauv::BLdyClick() {
     RunState& s = state();
     QString done;
+    // What FIB.DAT held when it was set aside: it is replaced only if it still
+    // holds that (no sheet saved since by another workstation).
+    std::vector<FibRecord> setAside;
     if (ui().confirm(QString::fromUtf8("Préparation de la saisie d'un nouveau centre ?")) == ui::Answer::Yes) {
         if (ui().confirm(QString::fromUtf8("Sauvegarde des FIB du centre courant ?")) != ui::Answer::Yes) return;
-        if (!setCurrentAside(done)) return;
-        if (auto e = backup::startNewCentre(kFibFile)) return ioError(*e);
+        if (!setCurrentAside(done, setAside)) return;
+        if (auto e = backup::startNewCentre(kFibFile, &setAside)) {
+            ui().error(q(e->message()) + "\n" + done + "\n" + QString::fromUtf8("Recommencez la préparation."));
+            return;
+        }
         // The run now works on an unidentified centre, so that the next
         // "SAISIE" asks for its identification and a further change of centre
         // does not set the empty file aside under the previous centre's name.
@@ -93,9 +100,8 @@ void TFSauv::BLdyClick() {
         return;
     }
     if (ui().confirm(QString::fromUtf8("Reprise des FIB's d'un centre existant ?")) != ui::Answer::Yes) return;
-    if (ui().confirm(QString::fromUtf8("Sauvegarde des FIB du centre courant ?")) == ui::Answer::Yes) {
-        if (!setCurrentAside(done)) return;
-    }
+    const bool keep = ui().confirm(QString::fromUtf8("Sauvegarde des FIB du centre courant ?")) == ui::Answer::Yes;
+    if (keep && !setCurrentAside(done, setAside)) return;
     const std::uint16_t remembered = s.CurrentCentre;
     s.CurrentCentre = 0;
     askCentreNumber(ctx());
@@ -106,7 +112,7 @@ void TFSauv::BLdyClick() {
     }
     CentreHeader h;
     const std::string file = backup::centreFileName(s.CurrentCentre);
-    if (auto e = backup::takeBack(file, kFibFile, &h)) {
+    if (auto e = backup::takeBack(file, kFibFile, &h, keep ? &setAside : nullptr)) {
         // FIB.DAT still holds the previous centre: the run keeps its number.
         s.CurrentCentre = remembered;
         QString text =

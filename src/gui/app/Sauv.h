@@ -4,6 +4,9 @@
 // centre worked on: FIB.DAT set aside under the centre's own file, then an
 // empty FIB.DAT for a new centre or the records of a centre set aside earlier.
 
+#include <vector>
+
+#include "store/FibRecord.h"
 #include "ui/Form.h"
 
 class QPushButton;
@@ -30,7 +33,7 @@ protected:
 
 private:
     // Sets FIB.DAT aside; done receives what was done. False on an error (shown).
-    bool setCurrentAside(QString& done);
+    bool setCurrentAside(QString& done, std::vector<FibRecord>& content);
 };
 
 }  // namespace pelo

@@ -112,6 +112,79 @@ TEST(SharedRecordFile, SaveWaitsForTheLockOfAnotherWriter) {
     EXPECT_EQ(r.get(fld::Poids), 62);
 }
 
+// A change of centre on one workstation while another saves a sheet: the
+// save that waited for the lock of the file being replaced goes into the new
+// file, not into the replaced one that no one reads any more.
+TEST(SharedRecordFile, SaveWaitingDuringAReplacementGoesIntoTheNewFile) {
+    TempDir d;
+    ASSERT_FALSE(recordfile::createIfMissing("FIB.DAT"));
+    recordio::File replaced("FIB.DAT", "FIB.DAT", recordio::File::Mode::ReadWrite);
+    ASSERT_FALSE(replaced.lockExclusive());
+    auto saved = std::async(std::launch::async, [] {
+        std::uint16_t count = 0;
+        FibRecord mine = sheet(63);
+        auto e = recordfile::appendFib("FIB.DAT", count, mine);
+        return e ? -1 : int(count);
+    });
+    EXPECT_EQ(saved.wait_for(std::chrono::milliseconds(150)), std::future_status::timeout);
+    CentreHeader other = headerTemplate();
+    other.set(fld::NumCentre, 77);
+    ASSERT_FALSE(recordio::replaceWhole("FIB.DAT", "FIB.DAT", other.bytes.data(), kRecordSize));
+    replaced.drop();
+    EXPECT_EQ(saved.get(), 1);
+    CentreHeader h;
+    ASSERT_FALSE(recordfile::readHeader("FIB.DAT", h));
+    EXPECT_EQ(h.get(fld::NumCentre), 77);
+    EXPECT_EQ(h.nbFiches(), 1);
+    FibRecord r;
+    ASSERT_FALSE(recordfile::readFib("FIB.DAT", 1, r));
+    EXPECT_EQ(r.get(fld::Poids), 63);
+}
+
+// The file set aside is replaced only while it still holds what was set
+// aside: a sheet saved meanwhile by another workstation stays in it, and so
+// does one changed in place; nothing is lost.
+TEST(SharedRecordFile, ReplacementOfAChangedFileIsRefused) {
+    TempDir d;
+    ASSERT_FALSE(recordfile::createIfMissing("FIB.DAT"));
+    std::uint16_t n = 0;
+    FibRecord s = sheet(70);
+    ASSERT_FALSE(recordfile::appendFib("FIB.DAT", n, s));
+    CentreHeader h;
+    std::vector<FibRecord> before;
+    ASSERT_FALSE(readAllFibs("FIB.DAT", h, before));
+    before.insert(before.begin(), h);
+    const std::vector<FibRecord> fresh{headerTemplate()};
+
+    FibRecord late = sheet(71);
+    ASSERT_FALSE(recordfile::appendFib("FIB.DAT", n, late));
+    auto e = recordfile::replaceWith("FIB.DAT", fresh, &before);
+    ASSERT_TRUE(e);
+    EXPECT_EQ(e->message(), "FIB.DAT n'a pas été remplacé : des fiches y ont été enregistrées ou modifiées "
+                            "entre-temps (par un autre poste ?).");
+    EXPECT_EQ(countOf("FIB.DAT"), 2);
+
+    std::vector<FibRecord> now;
+    ASSERT_FALSE(readAllFibs("FIB.DAT", h, now));
+    now.insert(now.begin(), h);
+    FibRecord edited = late;
+    edited.set(fld::Poids, 72);
+    ASSERT_FALSE(recordfile::rewriteFib("FIB.DAT", 2, edited));
+    EXPECT_TRUE(recordfile::replaceWith("FIB.DAT", fresh, &now));
+    EXPECT_EQ(countOf("FIB.DAT"), 2);
+
+    // Unchanged since it was read: replaced, whatever an interrupted save left
+    // beyond the count.
+    ASSERT_FALSE(readAllFibs("FIB.DAT", h, now));
+    now.insert(now.begin(), h);
+    {
+        recordio::File f("FIB.DAT", "FIB.DAT", recordio::File::Mode::ReadWrite);
+        ASSERT_FALSE(f.writeAt(3 * kRecordSize, late.bytes.data(), kRecordSize));
+    }
+    ASSERT_FALSE(recordfile::replaceWith("FIB.DAT", fresh, &now));
+    EXPECT_EQ(countOf("FIB.DAT"), 0);
+}
+
 TEST(Replacement, TemporaryNamesAreThisProcessesAndFitAnyLegalName) {
     TempDir d;
     // The user's own file of the old temporary name is never touched.

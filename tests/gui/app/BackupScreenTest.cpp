@@ -169,6 +169,36 @@ TEST(BackupScreen, TakingBackCentre7AfterCentre3) {
                                 "le centre 7 (2 fiches)."));
 }
 
+// Another workstation saves a sheet on FIB.DAT while the centre number is
+// asked: FIB.DAT is not replaced, so that sheet is not lost.
+TEST(BackupScreen, TakingBackKeepsASheetSavedMeanwhileByAnotherWorkstation) {
+    AppFixture app;
+    writeCentre("FIB.DAT", 3, 4);
+    const QByteArray c7 = writeCentre("FIB7.DAT", 7, 2);
+    app.state.CurrentCentre = 3;
+    app.fake.answers = {Answer::No, Answer::Yes, Answer::Yes};
+    app.fake.onModal["TNctrDlg"] = [](QDialog* d) {
+        std::uint16_t n = 4;
+        FibRecord other = emptyFibFromHeader(headerTemplate(), "09/12/2026");
+        EXPECT_FALSE(recordfile::appendFib("FIB.DAT", n, other));
+        auto* dlg = static_cast<TNctrDlg*>(d);
+        dlg->NEdit->setText("7");
+        dlg->OKBtnClick();
+        return int(QDialog::Accepted);
+    };
+    app.form<TFSauv>()->BLdyClick();
+    CentreHeader h;
+    ASSERT_FALSE(recordfile::readHeader("FIB.DAT", h));
+    EXPECT_EQ(h.get(fld::NumCentre), 3);
+    EXPECT_EQ(h.nbFiches(), 5);
+    EXPECT_EQ(bytesOf("FIB7.DAT"), c7);
+    EXPECT_EQ(app.state.CurrentCentre, 3);
+    ASSERT_EQ(app.fake.messages.back().icon, ui::Icon::Error);
+    EXPECT_TRUE(app.fake.messages.back().text.startsWith(
+        QString::fromUtf8("FIB.DAT n'a pas été remplacé : des fiches y ont été enregistrées")));
+    EXPECT_TRUE(app.fake.messages.back().text.endsWith(QString::fromUtf8("FIB.DAT est inchangé.")));
+}
+
 TEST(BackupScreen, TakingBackAMissingCentreKeepsFibDatAndTheCurrentNumber) {
     AppFixture app;
     const QByteArray c3 = writeCentre("FIB.DAT", 3, 4);
