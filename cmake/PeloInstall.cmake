@@ -1,6 +1,6 @@
 # Installation as a Debian desktop program and its .deb (cpack -G DEB, or scripts/dev.sh package):
-# the two programs, the desktop entry, the icon in the hicolor theme, the AppStream metainfo and the
-# manual page of fibtool.
+# the two programs, the desktop entry, the icon in the hicolor theme, the AppStream metainfo, the
+# manual page of fibtool and the copyright file.
 include(GNUInstallDirs)
 
 set(PELO_DATA ${PROJECT_SOURCE_DIR}/data)
@@ -17,7 +17,16 @@ foreach(size 16 32 48 64 128 256)
   install(FILES ${PELO_DATA}/icons/peloramix-${size}.png
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps RENAME peloramix.png)
 endforeach()
-install(FILES ${PELO_DATA}/fibtool.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# The manual page compressed as Debian installs them (gzip -n: the same bytes at every build).
+find_program(PELO_GZIP gzip REQUIRED)
+add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/fibtool.1.gz
+                   COMMAND ${PELO_GZIP} -9nc ${PELO_DATA}/fibtool.1 > ${PROJECT_BINARY_DIR}/fibtool.1.gz
+                   DEPENDS ${PELO_DATA}/fibtool.1 VERBATIM)
+add_custom_target(fibtool_man ALL DEPENDS ${PROJECT_BINARY_DIR}/fibtool.1.gz)
+install(FILES ${PROJECT_BINARY_DIR}/fibtool.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# The package's copyright file, where Debian looks for it.
+configure_file(${PELO_DATA}/copyright.in ${PROJECT_BINARY_DIR}/copyright @ONLY)
+install(FILES ${PROJECT_BINARY_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/peloramix)
 
 # Qt's French translation beside the programs of the build, for a Qt whose own translations are not
 # installed; the installed program finds the system's copy (the package depends on it).

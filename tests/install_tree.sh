@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The installed tree of a build: programs, desktop entry, icons, metainfo and manual page, the
+# The installed tree of a build: programs, desktop entry, icons, metainfo, manual page and copyright, the
 # entry and the metainfo validated when their validators are installed.
 #   install_tree.sh BUILD_DIR
 set -u
@@ -12,8 +12,8 @@ ko() { echo "ÉCHEC $*"; fail=$((fail+1)); }
 cmake --install "$BUILD" --prefix "$DEST/usr" >/dev/null || { echo "ÉCHEC cmake --install"; exit 1; }
 S=$DEST/usr/share
 for f in bin/peloramix bin/fibtool share/applications/peloramix.desktop \
-         share/metainfo/org.telmoris.peloramix.metainfo.xml share/man/man1/fibtool.1 \
-         share/icons/hicolor/scalable/apps/peloramix.svg; do
+         share/metainfo/org.telmoris.peloramix.metainfo.xml share/man/man1/fibtool.1.gz \
+         share/icons/hicolor/scalable/apps/peloramix.svg share/doc/peloramix/copyright; do
     [ -s "$DEST/usr/$f" ] || ko "absent : $f"
 done
 [ -x "$DEST/usr/bin/peloramix" ] && [ -x "$DEST/usr/bin/fibtool" ] || ko "programmes non exécutables"
@@ -35,8 +35,10 @@ if command -v appstreamcli >/dev/null; then
 fi
 grep -q "<release version=\"$("$DEST/usr/bin/fibtool" --version | head -1 | awk '{print $3}')\"" \
     "$S/metainfo/org.telmoris.peloramix.metainfo.xml" || ko "version de la metainfo et de fibtool"
+grep -q "^License: $(sed -n 's/^PELO_LICENSE:STRING=//p' "$BUILD/CMakeCache.txt")\$" "$S/doc/peloramix/copyright" \
+    || ko "licence du fichier copyright"
 if command -v groff >/dev/null; then
-    warn=$(groff -k -man -Tutf8 -ww -z "$S/man/man1/fibtool.1" 2>&1)
+    warn=$(gzip -dc "$S/man/man1/fibtool.1.gz" | groff -k -man -Tutf8 -ww -z 2>&1)
     [ -z "$warn" ] || ko "page de manuel : $warn"
 fi
 [ "$fail" -eq 0 ] && echo "installation : tout est en place"
