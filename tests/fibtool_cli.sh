@@ -121,6 +121,8 @@ for h in --help -h aide; do
 done
 check "--version" 0 "$FIBTOOL" --version
 grep -Eq "^fibtool \(PELORAMIX\) [0-9]+\.[0-9]+" "$WORK/out" || { echo "ÉCHEC --version : $(cat "$WORK/out")"; fail=$((fail+1)); }
+[ "$(sed -n 2,3p "$WORK/out" | sed 's/^Licence : [^ ]*$/Licence : X/')" = "Licence : X
+Ce programme est fourni sans aucune garantie." ] || { echo "ÉCHEC licence de --version : $(cat "$WORK/out")"; fail=$((fail+1)); }
 check "-C puis --version" 0 "$FIBTOOL" -C "$WORK" --version
 # Every command of the general help has its own page.
 commandes=$("$FIBTOOL" aide | sed -n '/^Commandes/,/^$/p' | awk '/^  [a-z]/ && $1 != "aide" {print $1}')
