@@ -13,6 +13,13 @@ IoError pastEnd(const std::string& path, std::uint32_t k) {
     return IoError{path, "la fiche " + std::to_string(k) + " est au-delà de la fin du fichier"};
 }
 
+// A file opened for writing, now under the exclusive lock, and its number of records (the header's included).
+IoStatus lockedRecords(const File& f, std::uint64_t& records) {
+    if (f.openError()) return f.openError();
+    if (auto e = f.lockExclusive()) return e;
+    return recordio::recordsOf(f, kRecordSize, records);
+}
+
 }  // namespace
 
 namespace recordfile {
@@ -47,10 +54,8 @@ IoStatus readHeader(const std::string& path, CentreHeader& out) {
 
 IoStatus writeHeader(const std::string& path, const CentreHeader& header) {
     File f(path, path, File::Mode::ReadWrite);
-    if (f.openError()) return f.openError();
-    if (auto e = f.lockExclusive()) return e;
     std::uint64_t records = 0;
-    if (auto e = recordio::recordsOf(f, kRecordSize, records)) return e;
+    if (auto e = lockedRecords(f, records)) return e;
     // The count is the file's: another copy of the program may have saved
     // sheets since this header was read, and they must stay counted.
     CentreHeader onDisk;
@@ -71,10 +76,8 @@ IoStatus readFib(const std::string& path, std::uint32_t k, FibRecord& out) {
 
 IoStatus rewriteFib(const std::string& path, std::uint32_t k, const FibRecord& rec) {
     File f(path, path, File::Mode::ReadWrite);
-    if (f.openError()) return f.openError();
-    if (auto e = f.lockExclusive()) return e;
     std::uint64_t records = 0;
-    if (auto e = recordio::recordsOf(f, kRecordSize, records)) return e;
+    if (auto e = lockedRecords(f, records)) return e;
     if (k == 0 || k >= records) return pastEnd(path, k);
     if (auto e = f.writeAt(std::uint64_t(k) * kRecordSize, rec.bytes.data(), kRecordSize)) return e;
     if (auto e = f.sync()) return e;
@@ -83,13 +86,11 @@ IoStatus rewriteFib(const std::string& path, std::uint32_t k, const FibRecord& r
 
 IoStatus appendFib(const std::string& path, std::uint16_t& count, FibRecord& buffer) {
     File f(path, path, File::Mode::ReadWrite);
-    if (f.openError()) return f.openError();
     // Another copy of the program (a second workstation on a shared folder)
     // may save at the same moment: the number comes from the header read
     // under the lock, not from the count this run last saw.
-    if (auto e = f.lockExclusive()) return e;
     std::uint64_t records = 0;
-    if (auto e = recordio::recordsOf(f, kRecordSize, records)) return e;
+    if (auto e = lockedRecords(f, records)) return e;
     CentreHeader h;
     if (auto e = f.readAt(0, h.bytes.data(), kRecordSize)) return e;
     const std::uint16_t current = h.nbFiches();
