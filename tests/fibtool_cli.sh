@@ -104,6 +104,7 @@ check "repartition compteurs tronqués" 1 "$FIBTOOL" -C "$WORK" repartition SynC
 check "variabilite ligne de titre" 2 "$FIBTOOL" -C "$REP" variabilite SynFr97.Atx --ligne 2
 check "variabilite ligne blanche" 2 "$FIBTOOL" -C "$REP" variabilite SynFr97.Atx --ligne 263
 check "variabilite sans ligne" 2 "$FIBTOOL" -C "$REP" variabilite SynFr97.Atx
+grep -q "variabilite attend --ligne L" "$WORK/err" || { echo "ÉCHEC message variabilite sans ligne"; fail=$((fail+1)); }
 check "repartition sans extension" 2 "$FIBTOOL" -C "$REP" repartition SynFr97
 check "lire « - »" 2 "$FIBTOOL" -C "$WORK" lire -
 # Causes in French, from -C as from a file.
@@ -121,6 +122,8 @@ for h in --help -h aide; do
 done
 check "--version" 0 "$FIBTOOL" --version
 grep -Eq "^fibtool \(PELORAMIX\) [0-9]+\.[0-9]+" "$WORK/out" || { echo "ÉCHEC --version : $(cat "$WORK/out")"; fail=$((fail+1)); }
+[ "$(sed -n 2,3p "$WORK/out" | sed 's/^Licence : [^ ]*$/Licence : X/')" = "Licence : X
+Ce programme est fourni sans aucune garantie." ] || { echo "ÉCHEC licence de --version : $(cat "$WORK/out")"; fail=$((fail+1)); }
 check "-C puis --version" 0 "$FIBTOOL" -C "$WORK" --version
 # Every command of the general help has its own page.
 commandes=$("$FIBTOOL" aide | sed -n '/^Commandes/,/^$/p' | awk '/^  [a-z]/ && $1 != "aide" {print $1}')
@@ -183,6 +186,11 @@ egolden "evolution" evolution.txt "$FIBTOOL" -C "$ENT" evolution SynFr96.Atx Syn
 egolden "evolution --centre" evolution-centre20.txt "$FIBTOOL" -C "$ENT" evolution SynFr96.Atx SynFr97.Atx --centre 20
 check "entonnoir ligne de titre" 2 "$FIBTOOL" -C "$ENT" entonnoir SynFr97.Atx --ligne 2
 check "entonnoir sans ligne" 2 "$FIBTOOL" -C "$ENT" entonnoir SynFr97.Atx
+grep -q "entonnoir attend --ligne L" "$WORK/err" || { echo "ÉCHEC message entonnoir sans ligne"; fail=$((fail+1)); }
+check "entonnoir ligne blanche" 2 "$FIBTOOL" -C "$ENT" entonnoir SynFr97.Atx --ligne 263
+grep -q "ligne de bande de la liste (3 à 262)" "$WORK/err" || { echo "ÉCHEC message entonnoir ligne blanche"; fail=$((fail+1)); }
+check "evolution centre invalide" 2 "$FIBTOOL" -C "$ENT" evolution SynFr96.Atx SynFr97.Atx --centre 999
+grep -q "centre de 1 à 998" "$WORK/err" || { echo "ÉCHEC message evolution centre invalide"; fail=$((fail+1)); }
 check "entonnoir synthese absente" 1 "$FIBTOOL" -C "$WORK" entonnoir SynXx97.Atx --ligne 3
 check "alertes --seuil invalide" 2 "$FIBTOOL" -C "$ENT" alertes SynFr97.Atx --seuil 90
 check "evolution une seule synthese" 2 "$FIBTOOL" -C "$ENT" evolution SynFr97.Atx

@@ -4,6 +4,8 @@
 #include <cerrno>
 #include <cstdlib>
 
+#include "pool/VariabilityList.h"
+
 namespace pelo::cli {
 
 bool Args::has(const std::string& name) const {
@@ -50,6 +52,34 @@ std::optional<long> parseLong(const std::string& text, long lo, long hi) {
     long v = std::strtol(text.c_str(), nullptr, 10);
     if (v < lo || v > hi) return std::nullopt;
     return v;
+}
+
+bool centreOption(const Args& a, std::int32_t& centre, int& rc) {
+    centre = 0;
+    if (auto v = a.value("centre")) {
+        auto n = parseLong(*v, 1, 998);
+        if (!n) {
+            rc = usageError("--centre attend un numéro de centre de 1 à 998");
+            return false;
+        }
+        centre = std::int32_t(*n);
+    }
+    return true;
+}
+
+bool bandLineOption(const Args& a, const std::string& command, int& line, int& rc) {
+    const auto v = a.value("ligne");
+    if (!v) {
+        rc = usageError(command + " attend --ligne L");
+        return false;
+    }
+    const auto n = parseLong(*v, 0, eval::kLineCount - 1);
+    if (!n || pool::counterOfLine(int(*n)) < 0) {
+        rc = usageError("--ligne attend le numéro d'une ligne de bande de la liste (3 à 262)");
+        return false;
+    }
+    line = int(*n);
+    return true;
 }
 
 int usageError(const std::string& message) {

@@ -1,6 +1,7 @@
 #pragma once
 // Small helpers shared by the fibtool commands.
 
+#include <cstdint>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -28,6 +29,12 @@ std::optional<long> parseLong(const std::string& text, long lo, long hi);
 
 int usageError(const std::string& message);
 int fileError(const std::string& message);
+
+// --centre C, a centre number from 1 to 998; 0 without the option. False with rc set to the usage error.
+bool centreOption(const Args& a, std::int32_t& centre, int& rc);
+// --ligne L, a band line of the variability list, which `command` requires. False with rc set to the
+// usage error.
+bool bandLineOption(const Args& a, const std::string& command, int& line, int& rc);
 
 // A file named on the command line (a path is allowed): not empty, not "-",
 // no control character. False with rc set to the usage error otherwise.

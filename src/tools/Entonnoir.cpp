@@ -5,7 +5,6 @@
 
 #include "Cli.h"
 #include "Commands.h"
-#include "pool/VariabilityList.h"
 #include "ref/Funnel.h"
 #include "ref/Trend.h"
 #include "store/Text.h"
@@ -26,14 +25,11 @@ int cmdEntonnoir(const Words& words) {
     std::string err;
     if (!parseArgs(words, {"ligne"}, {}, a, &err)) return usageError(err);
     if (a.positional.size() != 1) return usageError("entonnoir attend un nom de synthèse (SynFr97.Atx)");
-    const auto v = a.value("ligne");
-    if (!v) return usageError("entonnoir attend --ligne L");
-    const auto line = parseLong(*v, 0, eval::kLineCount - 1);
-    if (!line || pool::counterOfLine(int(*line)) < 0)
-        return usageError("--ligne attend le numéro d'une ligne de bande de la liste (3 à 262)");
+    int line = 0;
+    if (int rc = kOk; !bandLineOption(a, "entonnoir", line, rc)) return rc;
     ref::StoredSynthesis s;
     if (auto e = ref::readStored("", a.positional[0], s)) return fileError(e->message());
-    const auto f = ref::funnelOf(s, int(*line));
+    const auto f = ref::funnelOf(s, line);
     if (!f) return usageError("--ligne attend le numéro d'une ligne de bande de la liste (3 à 262)");
     std::printf("0\t%u\t%u\t%s\t-\t-\t-\t-\t0\n", unsigned(f->total), unsigned(f->count),
                 percentOf(f->count, f->total).text().c_str());
@@ -67,11 +63,7 @@ int cmdEvolution(const Words& words) {
     if (a.positional.size() < 2 || a.positional.size() > 12)
         return usageError("evolution attend de 2 à 12 synthèses (SynFr96.Atx SynFr97.Atx ...)");
     std::int32_t centre = 0;
-    if (auto v = a.value("centre")) {
-        auto n = parseLong(*v, 1, 998);
-        if (!n) return usageError("--centre attend un numéro de centre de 1 à 998");
-        centre = std::int32_t(*n);
-    }
+    if (int rc = kOk; !centreOption(a, centre, rc)) return rc;
     std::vector<ref::StoredSynthesis> all(a.positional.size());
     for (std::size_t i = 0; i < all.size(); ++i)
         if (auto e = ref::readStored("", a.positional[i], all[i])) return fileError(e->message());

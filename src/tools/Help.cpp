@@ -2,13 +2,7 @@
 
 #include <map>
 
-// Both come from the build (the project's version and licence).
-#ifndef PELO_VERSION
-#define PELO_VERSION "0"
-#endif
-#ifndef PELO_LICENSE
-#define PELO_LICENSE "?"
-#endif
+#include "store/Version.h"
 
 namespace pelo::cli {
 
@@ -191,11 +185,7 @@ const char* commandHelp(const std::string& command) {
 }
 
 std::string versionText() {
-    return std::string("fibtool (PELORAMIX) ") + PELO_VERSION +
-           "\n"
-           "Licence : " PELO_LICENSE
-           "\n"
-           "Ce programme est fourni sans aucune garantie.\n";
+    return std::string("fibtool (PELORAMIX) ") + programVersion() + "\n" + licenceLine() + "\n" + kNoWarranty + "\n";
 }
 
 }  // namespace pelo::cli

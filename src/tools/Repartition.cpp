@@ -32,11 +32,7 @@ int cmdRepartition(const Words& words) {
     if (!parseArgs(words, {"centre"}, {}, a, &err)) return usageError(err);
     if (a.positional.size() != 1) return usageError("repartition attend un nom de synthèse (SynFr97.Atx)");
     std::int32_t centre = 0;
-    if (auto v = a.value("centre")) {
-        auto n = parseLong(*v, 1, 998);
-        if (!n) return usageError("--centre attend un numéro de centre de 1 à 998");
-        centre = std::int32_t(*n);
-    }
+    if (int rc = kOk; !centreOption(a, centre, rc)) return rc;
     if (int rc = kOk; !synthesisName(a.positional[0], rc)) return rc;
     ref::StoredSynthesis s;
     if (auto e = ref::readStored("", a.positional[0], s)) return fileError(e->message());
@@ -57,15 +53,12 @@ int cmdVariabilite(const Words& words) {
     std::string err;
     if (!parseArgs(words, {"ligne"}, {}, a, &err)) return usageError(err);
     if (a.positional.size() != 1) return usageError("variabilite attend un nom de synthèse (SynFr97.Atx)");
-    const auto v = a.value("ligne");
-    if (!v) return usageError("variabilite attend --ligne L");
-    const auto line = parseLong(*v, 0, eval::kLineCount - 1);
-    if (!line || pool::counterOfLine(int(*line)) < 0)
-        return usageError("--ligne attend le numéro d'une ligne de bande de la liste (3 à 262)");
+    int line = 0;
+    if (int rc = kOk; !bandLineOption(a, "variabilite", line, rc)) return rc;
     if (int rc = kOk; !synthesisName(a.positional[0], rc)) return rc;
     ref::StoredSynthesis s;
     if (auto e = ref::readStored("", a.positional[0], s)) return fileError(e->message());
-    for (const auto& b : pool::variabilityBars(ref::bandShares(s, pool::counterOfLine(int(*line)))))
+    for (const auto& b : pool::variabilityBars(ref::bandShares(s, pool::counterOfLine(line))))
         std::printf("%u\t%u\n", unsigned(b.centre), unsigned(b.percent));
     return kOk;
 }

@@ -163,15 +163,6 @@ IoStatus classLists(const std::string& path, int filter, const BandParams& param
     return {};
 }
 
-namespace {
-std::string csvField(const std::string& s) {
-    if (s.find_first_of(";\"\r\n") == std::string::npos) return s;
-    std::string q = "\"";
-    for (char c : s) q += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return q + "\"";
-}
-}  // namespace
-
 std::string populationName(int filter) {
     switch (filter) {
     case 1: return "Type 1";

@@ -11,13 +11,6 @@ namespace pelo::ref {
 
 namespace {
 
-std::string csvField(const std::string& s) {
-    if (s.find_first_of(";\"\r\n") == std::string::npos) return s;
-    std::string q = "\"";
-    for (char c : s) q += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return q + "\"";
-}
-
 std::string comma(std::string t) {
     std::replace(t.begin(), t.end(), '.', ',');
     return t;
@@ -52,19 +45,9 @@ Funnel indicatorFunnel(const StoredSynthesis& s, int objective) {
     const std::uint32_t met0 = met(s.records.at(0).counters, f.total);
     f.count = static_cast<std::uint16_t>(std::min<std::uint32_t>(met0, 0xFFFF));
     f.target = f.total == 0 ? 0.0 : std::min(1.0, double(met0) / double(f.total));
-    for (int c = 1; c <= pool::SynIndex::kLastCentre; ++c) {
-        const auto* r = s.centre(c);
-        if (!r) continue;
-        FunnelCentre fc;
-        fc.centre = static_cast<std::uint16_t>(c);
-        fc.n = static_cast<std::uint16_t>(r->NbFichesCentre & 0xFFFF);
-        fc.x = static_cast<std::uint16_t>(std::min<std::uint32_t>(0xFFFF, met(r->counters, fc.n)));
-        if (fc.n > 0) {
-            fc.limits = funnelLimits(fc.n, f.target);
-            fc.position = funnelPosition(fc.x, fc.n, *fc.limits);
-        }
-        f.centres.push_back(fc);
-    }
+    addFunnelCentres(f, s, [&met](const pool::SynCounters& r, std::uint16_t n) {
+        return static_cast<std::uint16_t>(std::min<std::uint32_t>(0xFFFF, met(r.counters, n)));
+    });
     return f;
 }
 

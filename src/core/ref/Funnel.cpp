@@ -115,20 +115,26 @@ std::optional<Funnel> funnelOf(const StoredSynthesis& s, int line) {
     f.total = s.index.totalFibs();
     f.count = s.records[0].counters[std::size_t(counter)];
     f.target = f.total == 0 ? 0.0 : double(f.count) / double(f.total);
+    addFunnelCentres(f, s,
+                     [counter](const pool::SynCounters& r, std::uint16_t) { return r.counters[std::size_t(counter)]; });
+    return f;
+}
+
+void addFunnelCentres(Funnel& f, const StoredSynthesis& s,
+                      const std::function<std::uint16_t(const pool::SynCounters&, std::uint16_t n)>& count) {
     for (int c = 1; c <= pool::SynIndex::kLastCentre; ++c) {
         const auto* r = s.centre(c);
         if (!r) continue;
         FunnelCentre fc;
         fc.centre = static_cast<std::uint16_t>(c);
         fc.n = static_cast<std::uint16_t>(r->NbFichesCentre & 0xFFFF);
-        fc.x = r->counters[std::size_t(counter)];
+        fc.x = count(*r, fc.n);
         if (fc.n > 0) {
             fc.limits = funnelLimits(fc.n, f.target);
             fc.position = funnelPosition(fc.x, fc.n, *fc.limits);
         }
         f.centres.push_back(fc);
     }
-    return f;
 }
 
 std::vector<int> bandLines() {

@@ -5,6 +5,7 @@
 // outside them, and the bands followed across several campaigns.
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -51,6 +52,11 @@ struct Funnel {
 
 // The funnel of a band line of the variability list; nothing for another line.
 std::optional<Funnel> funnelOf(const StoredSynthesis& s, int line);
+
+// Appends the centres of the index to f, each with the count `count` gives from its record and its
+// number of FIBs, then its limits around f.target and its position.
+void addFunnelCentres(Funnel& f, const StoredSynthesis& s,
+                      const std::function<std::uint16_t(const pool::SynCounters&, std::uint16_t n)>& count);
 
 // One centre outside the limits of a band line.
 struct Alert {

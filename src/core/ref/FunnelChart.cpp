@@ -5,6 +5,7 @@
 #include <cmath>
 #include <vector>
 
+#include "ref/ChartAxes.h"
 #include "store/Text.h"
 
 namespace pelo::ref {
@@ -62,32 +63,14 @@ void drawFunnel(Surface& s, const Funnel& f, std::int32_t chosen, const ChartBox
     auto px = [&](double n) { return x0 + iround((x1 - x0) * n / xEnd); };
     auto py = [&](double pct) { return y1 - iround((y1 - y0) * std::clamp(pct, 0.0, yTop) / yTop); };
 
-    FontSpec font;
-    font.size = b.fontSize + 1;
-    font.bold = true;
-    font.color = colors::Navy;
-    s.setFont(font);
-    s.text(b.left, b.top, f.title);
-    font.size = b.fontSize;
-    font.bold = false;
-    font.color = colors::Black;
-    s.setFont(font);
+    FontSpec font = drawChartTitle(s, b, f.title);
 
     // Frame and ticks.
-    s.setPen(colors::Black);
-    s.line(x0, y0, x0, y1);
-    s.line(x0, y1, x1, y1);
     const bool decimals = yTop < 10;
-    for (int i = 0; i <= 5; ++i) {
-        const double pct = yTop * i / 5;
-        const int y = py(pct);
-        s.setPen(colors::Silver);
-        if (i > 0) s.line(x0 + 1, y, x1, y);
-        s.setPen(colors::Black);
-        s.line(x0 - iround(u * 0.3), y, x0, y);
+    drawValueAxis(s, {x0, y0, x1, y1, yTop, 5, true, iround(u * 0.3)}, py, [&](double pct, int y) {
         const std::string t = tickText(pct, decimals);
         s.text(x0 - iround(u * 0.5) - iround(u * 0.45 * double(t.size())), y - iround(u * 0.5), t);
-    }
+    });
     const std::uint32_t step = tickStep(static_cast<std::uint32_t>(xEnd));
     for (std::uint32_t n = 0; n <= xEnd; n += step) {
         const int x = px(n);

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "pool/VariabilityList.h"
+#include "ref/ChartAxes.h"
 #include "ref/Funnel.h"
 
 namespace pelo::ref {
@@ -62,30 +63,11 @@ void drawTrend(Surface& s, const TrendRow& row, const std::vector<std::string>& 
     };
     auto py = [&](double pct) { return y1 - static_cast<int>(std::lround(double(y1 - y0) * pct / axis)); };
 
-    FontSpec f;
-    f.size = b.fontSize + 1;
-    f.bold = true;
-    f.color = colors::Navy;
-    s.setFont(f);
-    s.text(b.left, b.top, row.label);
-    f.size = b.fontSize;
-    f.bold = false;
-    f.color = colors::Black;
-    s.setFont(f);
-    s.setPen(colors::Black);
-    s.line(x0, y0, x0, y1);
-    s.line(x0, y1, x1, y1);
-    for (int i = 0; i <= 4; ++i) {
-        const double pct = axis * i / 4;
-        const int y = py(pct);
-        if (i > 0) {
-            s.setPen(colors::Silver);
-            s.line(x0 + 1, y, x1, y);
-            s.setPen(colors::Black);
-        }
+    drawChartTitle(s, b, row.label);
+    drawValueAxis(s, {x0, y0, x1, y1, axis, 4, false, 0}, py, [&](double pct, int y) {
         const std::string t = percentText(pct / 100);
         s.text(x0 - static_cast<int>(u * 0.5 * double(t.size() + 1)), y - static_cast<int>(u * 0.5), t);
-    }
+    });
     s.text(x0 - static_cast<int>(u * 3.2), y0 - static_cast<int>(u * 1.4), "%");
     for (std::size_t i = 0; i < n; ++i) {
         const std::string name = campaignName(campaigns[i]);

@@ -27,6 +27,12 @@ IoStatus openLocked(const std::string& path, File& f) {
     return IoError{path, "fichier remplacé sans cesse par un autre programme ou un autre poste, réessayez"};
 }
 
+// path opened for writing under its lock, and its number of records (the header's included).
+IoStatus lockedRecords(const std::string& path, File& f, std::uint64_t& records) {
+    if (auto e = openLocked(path, f)) return e;
+    return recordio::recordsOf(f, kRecordSize, records);
+}
+
 }  // namespace
 
 namespace recordfile {
@@ -88,9 +94,8 @@ IoStatus readHeader(const std::string& path, CentreHeader& out) {
 
 IoStatus writeHeader(const std::string& path, const CentreHeader& header) {
     File f;
-    if (auto e = openLocked(path, f)) return e;
     std::uint64_t records = 0;
-    if (auto e = recordio::recordsOf(f, kRecordSize, records)) return e;
+    if (auto e = lockedRecords(path, f, records)) return e;
     // The count is the file's: another copy of the program may have saved
     // sheets since this header was read, and they must stay counted.
     CentreHeader onDisk;
@@ -111,9 +116,8 @@ IoStatus readFib(const std::string& path, std::uint32_t k, FibRecord& out) {
 
 IoStatus rewriteFib(const std::string& path, std::uint32_t k, const FibRecord& rec) {
     File f;
-    if (auto e = openLocked(path, f)) return e;
     std::uint64_t records = 0;
-    if (auto e = recordio::recordsOf(f, kRecordSize, records)) return e;
+    if (auto e = lockedRecords(path, f, records)) return e;
     if (k == 0 || k >= records) return pastEnd(path, k);
     if (auto e = f.writeAt(std::uint64_t(k) * kRecordSize, rec.bytes.data(), kRecordSize)) return e;
     if (auto e = f.sync()) return e;
@@ -125,9 +129,8 @@ IoStatus appendFib(const std::string& path, std::uint16_t& count, FibRecord& buf
     // may save at the same moment: the number comes from the header read
     // under the lock, not from the count this run last saw.
     File f;
-    if (auto e = openLocked(path, f)) return e;
     std::uint64_t records = 0;
-    if (auto e = recordio::recordsOf(f, kRecordSize, records)) return e;
+    if (auto e = lockedRecords(path, f, records)) return e;
     CentreHeader h;
     if (auto e = f.readAt(0, h.bytes.data(), kRecordSize)) return e;
     const std::uint16_t current = h.nbFiches();

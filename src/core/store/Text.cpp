@@ -130,6 +130,13 @@ std::string counted(std::uint64_t n, std::string_view one, std::string_view many
     return s;
 }
 
+std::string csvField(std::string_view s) {
+    if (s.find_first_of(";\"\r\n") == std::string_view::npos) return std::string(s);
+    std::string q = "\"";
+    for (char c : s) q += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return q + "\"";
+}
+
 std::string trimSpaces(std::string_view s) {
     const auto b = s.find_first_not_of(' ');
     if (b == std::string_view::npos) return {};

@@ -22,6 +22,9 @@ char cp1252Upper(char c);
 
 // The text without its leading and trailing spaces.
 std::string trimSpaces(std::string_view text);
+// A field of a CSV file separated by ';': as it is, or quoted (inner quotes doubled) when it holds a
+// separator, a quote or a line break.
+std::string csvField(std::string_view text);
 // "0 fiche", "1 fiche", "2 fiches": French takes the singular up to 1.
 std::string counted(std::uint64_t n, std::string_view one, std::string_view many);
 

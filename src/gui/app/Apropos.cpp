@@ -5,14 +5,7 @@
 #include <QPushButton>
 
 #include "app/CentreFolder.h"
-
-// Both come from the build (the project's version and licence).
-#ifndef PELO_VERSION
-#define PELO_VERSION "0"
-#endif
-#ifndef PELO_LICENSE
-#define PELO_LICENSE "?"
-#endif
+#include "store/Version.h"
 
 namespace pelo {
 
@@ -34,14 +27,16 @@ void TFApropos::refresh() {
     LTexte->setText(
         QString::fromUtf8("<p><b style='font-size:14pt'>PELORAMIX</b> version %1<br>"
                           "Audit de la qualité des soins du diabète (TELMORIS / VORNAPEX)</p>"
-                          "<p>Licence : %2. Ce programme est fourni sans aucune garantie.</p>"
-                          "<p><b>Fichiers du centre</b> (FIB.DAT, ESSAIFIB.DAT, impressions PDF) :<br>%3<br>"
-                          "Le choix du dossier est le seul réglage conservé, dans :<br>%4</p>"
+                          "<p>%2. %3</p>"
+                          "<p><b>Fichiers du centre</b> (FIB.DAT, ESSAIFIB.DAT, impressions PDF) :<br>%4<br>"
+                          "Le choix du dossier est le seul réglage conservé, dans :<br>%5</p>"
                           "<p><b>Clavier</b><br>"
                           "Tab, Maj+Tab : champ suivant, précédent, dans l'ordre de la fiche<br>"
                           "Entrée : presse le bouton qui a le focus ; sur une liste de numéros, appelle la fiche<br>"
                           "Échap : ferme la fenêtre ou la question en cours</p>")
-            .arg(QStringLiteral(PELO_VERSION), QStringLiteral(PELO_LICENSE), folder, settings));
+            .arg(QString::fromUtf8(programVersion()).toHtmlEscaped(),
+                 QString::fromStdString(licenceLine()).toHtmlEscaped(), QString::fromUtf8(kNoWarranty), folder,
+                 settings));
     LTexte->setAccessibleName(LTexte->text());
 }
 

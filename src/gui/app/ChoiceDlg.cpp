@@ -32,8 +32,7 @@ ChoiceDlg::ChoiceDlg(AppContext& ctx, const QString& className, const QString& c
     connect(list_, &QComboBox::currentIndexChanged, this, &ChoiceDlg::selectionChanged);
     connect(OKBtn, &QPushButton::clicked, this, &ChoiceDlg::OKBtnClick);
     connect(CancelBtn, &QPushButton::clicked, this, &ChoiceDlg::CancelBtnClick);
-    setTabOrder(list_, OKBtn);
-    setTabOrder(OKBtn, CancelBtn);
+    setTabChain({list_, OKBtn, CancelBtn});
 }
 
 void ChoiceDlg::clearSelection() {

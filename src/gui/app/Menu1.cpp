@@ -63,13 +63,7 @@ TTMenu1::TTMenu1(AppContext& ctx) : Form(ctx, "TTMenu1", "PELORAMIX") {
     connect(BRef, &QPushButton::clicked, this, &TTMenu1::BRefClick);
     connect(BDossier, &QPushButton::clicked, this, &TTMenu1::BDossierClick);
     connect(BApropos, &QPushButton::clicked, this, &TTMenu1::BAproposClick);
-    setTabOrder(MENU, BPays);
-    setTabOrder(BPays, BRef);
-    setTabOrder(BRef, Button2);
-    setTabOrder(Button2, Button3);
-    setTabOrder(Button3, BDossier);
-    setTabOrder(BDossier, BApropos);
-    setTabOrder(BApropos, Fin);
+    setTabChain({MENU, BPays, BRef, Button2, Button3, BDossier, BApropos, Fin});
 }
 
 void TTMenu1::reject() {}

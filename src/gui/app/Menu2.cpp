@@ -34,12 +34,7 @@ TTMenu2::TTMenu2(AppContext& ctx) : Form(ctx, "TTMenu2", "PELORAMIX") {
     connect(Button4, &QPushButton::clicked, this, &TTMenu2::Button4Click);
     connect(Button5, &QPushButton::clicked, this, &TTMenu2::Button5Click);
     connect(BFin, &QPushButton::clicked, this, &TTMenu2::BFinClick);
-    setTabOrder(Button2, Button1);
-    setTabOrder(Button1, Button6);
-    setTabOrder(Button6, Button3);
-    setTabOrder(Button3, Button4);
-    setTabOrder(Button4, Button5);
-    setTabOrder(Button5, BFin);
+    setTabChain({Button2, Button1, Button6, Button3, Button4, Button5, BFin});
 }
 
 bool TTMenu2::identify() {

@@ -29,8 +29,7 @@ TNctrDlg::TNctrDlg(AppContext& ctx) : Form(ctx, "TNctrDlg", QString::fromUtf8("N
     OKBtn->setDefault(true);
     connect(OKBtn, &QPushButton::clicked, this, &TNctrDlg::OKBtnClick);
     connect(CancelBtn, &QPushButton::clicked, this, &TNctrDlg::CancelBtnClick);
-    setTabOrder(NEdit, OKBtn);
-    setTabOrder(OKBtn, CancelBtn);
+    setTabChain({NEdit, OKBtn, CancelBtn});
 }
 
 void TNctrDlg::clear() { NEdit->clear(); }

@@ -23,10 +23,7 @@ TFNews::TFNews(AppContext& ctx) : Form(ctx, "TFNews", "NEWS") {
     connect(Button2, &QPushButton::clicked, this, &TFNews::Button2Click);
     connect(Button1, &QPushButton::clicked, this, &TFNews::Button1Click);
     connect(BFin, &QPushButton::clicked, this, &TFNews::BFinClick);
-    setTabOrder(Button4, Button3);
-    setTabOrder(Button3, Button2);
-    setTabOrder(Button2, Button1);
-    setTabOrder(Button1, BFin);
+    setTabChain({Button4, Button3, Button2, Button1, BFin});
 }
 
 void TFNews::Button4Click() { openTextPage(ctx(), 3); }

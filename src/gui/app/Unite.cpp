@@ -64,8 +64,7 @@ TFUnite::TFUnite(AppContext& ctx) : Form(ctx, "TFUnite", "UNITES") {
     connect(SUni, &QTableWidget::cellClicked, this, &TFUnite::SUniMouseUp);
     connect(Button1, &QPushButton::clicked, this, &TFUnite::Button1Click);
     connect(BitBtn1, &QPushButton::clicked, this, &TFUnite::BitBtn1Click);
-    setTabOrder(SUni, Button1);
-    setTabOrder(Button1, BitBtn1);
+    setTabChain({SUni, Button1, BitBtn1});
     prepare(0);
     SUni->setCurrentItem(nullptr);
 }

@@ -11,6 +11,7 @@
 
 #include "app/CentreFolder.h"
 #include "app/Menu1.h"
+#include "store/Version.h"
 #include "ui/Form.h"
 #include "ui/Picture.h"
 #include "ui/QtAdapter.h"
@@ -44,7 +45,7 @@ private:
 int run(int argc, char** argv) {
     Application app(argc, argv);
     QApplication::setApplicationName("PELORAMIX");
-    QApplication::setApplicationVersion(PELO_VERSION);
+    QApplication::setApplicationVersion(pelo::programVersion());
     QGuiApplication::setDesktopFileName("peloramix");
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
     // The installed theme's icon; from the build, the program's own picture.

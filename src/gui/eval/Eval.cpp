@@ -31,11 +31,7 @@ TFEval::TFEval(AppContext& ctx) : Form(ctx, "TFEval", "EVALUATION") {
     look::setBackground(this, look::kNavy);
 
     // The charts are drawn in the form's own coordinates, under every control.
-    Canvas1 = new ui::Canvas(this);
-    Canvas1->setObjectName("Canvas1");
-    Canvas1->setGeometry(0, 0, 633, 453);
-    Canvas1->setLogicalSize(QSize(633, 500));
-    Canvas1->clear(colors::Navy);
+    Canvas1 = ui::addCanvas(this, QString(), {0, 0, 633, 453}, {633, 500}, colors::Navy);
 
     Panel1 = addBanner("Panel1", "PELORAMIX", 8, 6, 360, 28, look::kAqua);
     look::boldFont(Panel1, 12);
@@ -96,10 +92,7 @@ TFEval::TFEval(AppContext& ctx) : Form(ctx, "TFEval", "EVALUATION") {
     setTabOrder(LVar, LPat[0]);
     for (int k = 0; k < 11; ++k) setTabOrder(LPat[k], LPat[k + 1]);
     setTabOrder(LPat[11], Button3);
-    setTabOrder(Button3, Button2);
-    setTabOrder(Button2, BImp);
-    setTabOrder(BImp, BCsv);
-    setTabOrder(BCsv, BitBtn1);
+    setTabChain({Button3, Button2, BImp, BCsv, BitBtn1});
 }
 
 void TFEval::hideClasses() {

@@ -46,12 +46,7 @@ TFPeval::TFPeval(AppContext& ctx) : Form(ctx, "TFPeval", "EVALUATION") {
     connect(Button8, &QPushButton::clicked, this, &TFPeval::Button8Click);
     connect(BitBtn1, &QPushButton::clicked, this, &TFPeval::BitBtn1Click);
     // Down the left column, then down the right one.
-    setTabOrder(Button2, Button3);
-    setTabOrder(Button3, Button4);
-    setTabOrder(Button4, Button6);
-    setTabOrder(Button6, Button7);
-    setTabOrder(Button7, Button8);
-    setTabOrder(Button8, BitBtn1);
+    setTabChain({Button2, Button3, Button4, Button6, Button7, Button8, BitBtn1});
     Button4->setDefault(true);
 }
 

@@ -92,9 +92,7 @@ TFQual::TFQual(AppContext& ctx) : Form(ctx, "TFQual", u("Qualité des fiches")) 
 
     auto* BitBtn1 = addButton("BitBtn1", "Retour", 490, 430, 120, 32);
     connect(BitBtn1, &QPushButton::clicked, this, &TFQual::BitBtn1Click);
-    setTabOrder(LVal, LSus);
-    setTabOrder(LSus, LInc);
-    setTabOrder(LInc, BitBtn1);
+    setTabChain({LVal, LSus, LInc, BitBtn1});
 }
 
 void TFQual::fill(const QualityLists& q) {

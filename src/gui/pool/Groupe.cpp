@@ -48,10 +48,7 @@ TFGroupe::TFGroupe(AppContext& ctx) : Form(ctx, "TFGroupe", QString::fromUtf8("D
     connect(BEnreg, &QPushButton::clicked, this, &TFGroupe::BEnregClick);
     connect(BitBtn1, &QPushButton::clicked, this, &TFGroupe::BitBtn1Click);
     connect(SGroupe, &QTableWidget::itemChanged, this, [this] { changed_ = true; });
-    setTabOrder(SGroupe, BAjout);
-    setTabOrder(BAjout, BSupp);
-    setTabOrder(BSupp, BEnreg);
-    setTabOrder(BEnreg, BitBtn1);
+    setTabChain({SGroupe, BAjout, BSupp, BEnreg, BitBtn1});
 }
 
 void TFGroupe::load(const std::string& folder, const std::vector<pool::GroupeRecord>& groups) {

@@ -62,11 +62,7 @@ TFGrpSyn::TFGrpSyn(AppContext& ctx) : Form(ctx, "TFGrpSyn", QString::fromUtf8("S
     connect(BSynth, &QPushButton::clicked, this, &TFGrpSyn::BSynthClick);
     connect(BImp, &QPushButton::clicked, this, &TFGrpSyn::BImpClick);
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
-    setTabOrder(SGroupe, ESynth);
-    setTabOrder(ESynth, BSynth);
-    setTabOrder(BSynth, LVar);
-    setTabOrder(LVar, BImp);
-    setTabOrder(BImp, BitBtn1);
+    setTabChain({SGroupe, ESynth, BSynth, LVar, BImp, BitBtn1});
 }
 
 void TFGrpSyn::load(const std::string& folder, const std::vector<pool::GroupeRecord>& groups) {

@@ -20,8 +20,7 @@ NameDialog::NameDialog(AppContext& ctx, const QString& className, const QString&
     OKBtn->setDefault(true);
     connect(OKBtn, &QPushButton::clicked, this, &NameDialog::OKBtnClick);
     connect(CancelBtn, &QPushButton::clicked, this, &NameDialog::CancelBtnClick);
-    setTabOrder(NomP, OKBtn);
-    setTabOrder(OKBtn, CancelBtn);
+    setTabChain({NomP, OKBtn, CancelBtn});
 }
 
 void NameDialog::propose(const QString& name) {

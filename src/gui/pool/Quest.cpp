@@ -85,16 +85,7 @@ TFQuest::TFQuest(AppContext& ctx) : Form(ctx, "TFQuest", "QUESTIONS MEDICALES") 
     connect(Ou, &QRadioButton::clicked, this, &TFQuest::OuClick);
     connect(Button1, &QPushButton::clicked, this, &TFQuest::Button1Click);
 
-    setTabOrder(LVar, LVal);
-    setTabOrder(LVal, Sauf);
-    setTabOrder(Sauf, LCmp);
-    setTabOrder(LCmp, EValeur);
-    setTabOrder(EValeur, Et);
-    setTabOrder(Et, Ou);
-    setTabOrder(Ou, LCmp2);
-    setTabOrder(LCmp2, EValeur2);
-    setTabOrder(EValeur2, Button1);
-    setTabOrder(Button1, Button2);
+    setTabChain({LVar, LVal, Sauf, LCmp, EValeur, Et, Ou, LCmp2, EValeur2, Button1, Button2});
 }
 
 void TFQuest::prepare() {

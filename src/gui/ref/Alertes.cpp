@@ -51,9 +51,7 @@ TFAlertes::TFAlertes(AppContext& ctx) : Form(ctx, "TFAlertes", "Alertes") {
     LResume = addLabel("LResume", QString(), 12, 428, 480, 24);
     BitBtn1 = addButton("BitBtn1", "Retour", 508, 426, 120, 30);
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::reject);
-    setTabOrder(R998, R95);
-    setTabOrder(R95, LAlertes);
-    setTabOrder(LAlertes, BitBtn1);
+    setTabChain({R998, R95, LAlertes, BitBtn1});
 }
 
 void TFAlertes::showEvent(QShowEvent* e) {

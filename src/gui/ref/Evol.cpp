@@ -43,20 +43,13 @@ TFEvol::TFEvol(AppContext& ctx) : Form(ctx, "TFEvol", QString::fromUtf8("Évolut
     SEvol->setSelectionMode(QAbstractItemView::SingleSelection);
     SEvol->verticalHeader()->setVisible(false);
 
-    Canvas1 = new ui::Canvas(this);
-    Canvas1->setObjectName("Canvas1");
-    Canvas1->setAccessibleName(QString::fromUtf8("Graphique de l'évolution"));
-    Canvas1->setGeometry(166, 256, 468, 202);
-    Canvas1->setLogicalSize(QSize(468, 202));
-    Canvas1->clear(colors::White);
+    Canvas1 = ui::addCanvas(this, QString::fromUtf8("Graphique de l'évolution"), {166, 256, 468, 202}, {468, 202},
+                            colors::White);
 
     connect(BAfficher, &QPushButton::clicked, this, &TFEvol::BAfficherClick);
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::close);
     connect(SEvol, &QTableWidget::cellClicked, this, [this](int row, int) { SEvolClick(row); });
-    setTabOrder(LSyn, ECentre);
-    setTabOrder(ECentre, BAfficher);
-    setTabOrder(BAfficher, SEvol);
-    setTabOrder(SEvol, BitBtn1);
+    setTabChain({LSyn, ECentre, BAfficher, SEvol, BitBtn1});
 }
 
 void TFEvol::showEvent(QShowEvent* e) {

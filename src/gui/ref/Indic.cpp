@@ -14,12 +14,8 @@ TFIndic::TFIndic(AppContext& ctx) : Form(ctx, "TFIndic", "Indicateurs standards"
     setScalable(true);
     setFixedSize(640, 480);
     look::setBackground(this, QColor(192, 192, 192));
-    Canvas1 = new ui::Canvas(this);
-    Canvas1->setObjectName("Canvas1");
-    Canvas1->setAccessibleName("Indicateurs standards");
-    Canvas1->setGeometry(0, 0, 640, 440);
-    Canvas1->setLogicalSize(QSize(640, 440));
-    Canvas1->clear(colors::Silver);
+    Canvas1 =
+        ui::addCanvas(this, QString::fromUtf8("Indicateurs standards"), {0, 0, 640, 440}, {640, 440}, colors::Silver);
     BitBtn1 = addButton("BitBtn1", "Retour", 512, 444, 120, 30);
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::close);
 }

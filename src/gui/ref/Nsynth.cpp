@@ -42,9 +42,7 @@ TFNSynth::TFNSynth(AppContext& ctx) : Form(ctx, "TFNSynth", QString::fromUtf8("S
     });
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
-    setTabOrder(LSynth, NomP);
-    setTabOrder(NomP, OKBtn);
-    setTabOrder(OKBtn, CancelBtn);
+    setTabChain({LSynth, NomP, OKBtn, CancelBtn});
 }
 
 void TFNSynth::prepare(const std::string& proposed) {

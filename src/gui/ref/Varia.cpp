@@ -33,12 +33,8 @@ TFVaria::TFVaria(AppContext& ctx) : Form(ctx, "TFVaria", QString::fromUtf8("Rép
     setFixedSize(640, 480);
     look::setBackground(this, QColor(192, 192, 192));
 
-    Canvas1 = new ui::Canvas(this);
-    Canvas1->setObjectName("Canvas1");
-    Canvas1->setAccessibleName(QString::fromUtf8("Graphique de répartition"));
-    Canvas1->setGeometry(0, 0, 360, 480);
-    Canvas1->setLogicalSize(QSize(480, 500));
-    Canvas1->clear(colors::Silver);
+    Canvas1 = ui::addCanvas(this, QString::fromUtf8("Graphique de répartition"), {0, 0, 360, 480}, {480, 500},
+                            colors::Silver);
 
     LVar = new QListWidget(this);
     LVar->setObjectName("LVar");
@@ -80,13 +76,7 @@ TFVaria::TFVaria(AppContext& ctx) : Form(ctx, "TFVaria", QString::fromUtf8("Rép
     connect(BAlertes, &QPushButton::clicked, this, &TFVaria::BAlertesClick);
     connect(BRapports, &QPushButton::clicked, this, &TFVaria::BRapportsClick);
     connect(BExport, &QPushButton::clicked, this, &TFVaria::BExportClick);
-    setTabOrder(LVar, BitBtn3);
-    setTabOrder(BitBtn3, BImp);
-    setTabOrder(BImp, BitBtn1);
-    setTabOrder(BitBtn1, BEntonnoir);
-    setTabOrder(BEntonnoir, BAlertes);
-    setTabOrder(BAlertes, BRapports);
-    setTabOrder(BRapports, BExport);
+    setTabChain({LVar, BitBtn3, BImp, BitBtn1, BEntonnoir, BAlertes, BRapports, BExport});
 }
 
 TFVaria::~TFVaria() = default;

@@ -19,14 +19,10 @@ TFVis97::TFVis97(AppContext& ctx) : Form(ctx, "TFVis97", "VISION ") {
     setFixedSize(640, 480);
     look::setBackground(this, look::kNavy);
 
-    Canvas1 = new ui::Canvas(this);
-    Canvas1->setObjectName("Canvas1");
-    Canvas1->setAccessibleName(QString::fromUtf8("Nombre de fiches par centre"));
     // The chart runs to x 790 for many centres: its space is shown
     // scaled to fit under the title.
-    Canvas1->setGeometry(0, 56, 640, 380);
-    Canvas1->setLogicalSize(QSize(800, 400));
-    Canvas1->clear(colors::Navy);
+    Canvas1 = ui::addCanvas(this, QString::fromUtf8("Nombre de fiches par centre"), {0, 56, 640, 380}, {800, 400},
+                            colors::Navy);
 
     Panel1 = addBanner("Panel1", QString(), 8, 6, 400, 44, look::kAqua);
     look::boldFont(Panel1, 18);
@@ -65,11 +61,7 @@ TFVis97::TFVis97(AppContext& ctx) : Form(ctx, "TFVis97", "VISION ") {
     connect(BitBtn3, &QPushButton::clicked, this, &TFVis97::BitBtn3Click);
     connect(BImp, &QPushButton::clicked, this, &TFVis97::BImpClick);
     connect(BitBtn1, &QPushButton::clicked, this, &TFVis97::BitBtn1Click);
-    setTabOrder(LCtr, BitBtn2);
-    setTabOrder(BitBtn2, BGraph);
-    setTabOrder(BGraph, BitBtn3);
-    setTabOrder(BitBtn3, BImp);
-    setTabOrder(BImp, BitBtn1);
+    setTabChain({LCtr, BitBtn2, BGraph, BitBtn3, BImp, BitBtn1});
 }
 
 void TFVis97::showEvent(QShowEvent* e) {

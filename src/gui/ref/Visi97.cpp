@@ -65,11 +65,7 @@ TFVisi97::TFVisi97(AppContext& ctx) : Form(ctx, "TFVisi97", "VISION ") {
         setTabOrder(prev, Buttons[std::size_t(i)]);
         prev = Buttons[std::size_t(i)];
     }
-    setTabOrder(prev, Button1);
-    setTabOrder(Button1, BCompar);
-    setTabOrder(BCompar, BEvol);
-    setTabOrder(BEvol, BDossier);
-    setTabOrder(BDossier, BitBtn1);
+    setTabChain({prev, Button1, BCompar, BEvol, BDossier, BitBtn1});
     showFolder();
 }
 

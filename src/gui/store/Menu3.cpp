@@ -77,14 +77,7 @@ TTMenu3::TTMenu3(AppContext& ctx) : Form(ctx, "TTMenu3", "PELORAMIX") {
     connect(BModif, &QPushButton::clicked, this, &TTMenu3::BModifClick);
     connect(Button1, &QPushButton::clicked, this, &TTMenu3::Button1Click);
 
-    setTabOrder(BCrea, BModif);
-    setTabOrder(BModif, Button1);
-    setTabOrder(Button1, BitBtn1);
-    setTabOrder(BitBtn1, EReg);
-    setTabOrder(EReg, ESpe);
-    setTabOrder(ESpe, EDep);
-    setTabOrder(EDep, Ectr);
-    setTabOrder(Ectr, Efib);
+    setTabChain({BCrea, BModif, Button1, BitBtn1, EReg, ESpe, EDep, Ectr, Efib});
 }
 
 void TTMenu3::fillIdentification() {

@@ -51,9 +51,7 @@ TNfibDlg::TNfibDlg(AppContext& ctx) : Form(ctx, "TNfibDlg", "Choix FIB") {
     connect(ScrollBar1, &QScrollBar::valueChanged, this, &TNfibDlg::ScrollBar1Change);
     connect(OKBtn, &QPushButton::clicked, this, &TNfibDlg::OKBtnClick);
     connect(CancelBtn, &QPushButton::clicked, this, &TNfibDlg::CancelBtnClick);
-    setTabOrder(ScrollBar1, NEdit);
-    setTabOrder(NEdit, OKBtn);
-    setTabOrder(OKBtn, CancelBtn);
+    setTabChain({ScrollBar1, NEdit, OKBtn, CancelBtn});
 }
 
 void TNfibDlg::prepare(std::uint16_t count) {

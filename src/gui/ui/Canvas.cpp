@@ -107,4 +107,14 @@ void Canvas::resizeEvent(QResizeEvent*) {
     image_ = bigger;
 }
 
+Canvas* addCanvas(QWidget* parent, const QString& accessible, QRect geometry, QSize logical, Rgb background) {
+    auto* c = new Canvas(parent);
+    c->setObjectName("Canvas1");
+    if (!accessible.isEmpty()) c->setAccessibleName(accessible);
+    c->setGeometry(geometry);
+    c->setLogicalSize(logical);
+    c->clear(background);
+    return c;
+}
+
 }  // namespace pelo::ui

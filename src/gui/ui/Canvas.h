@@ -45,4 +45,8 @@ private:
     std::unique_ptr<Tee> tee_;
 };
 
+// A canvas "Canvas1" on `parent` at `geometry` (design units), drawing in a space of `logical`, cleared to
+// `background`; `accessible` names it for screen readers (none when empty).
+Canvas* addCanvas(QWidget* parent, const QString& accessible, QRect geometry, QSize logical, Rgb background);
+
 }  // namespace pelo::ui

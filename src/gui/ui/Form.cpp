@@ -108,6 +108,10 @@ void Form::paintEvent(QPaintEvent* e) {
     drawBackground(s, std::max(screen.width(), width()), screen.height());
 }
 
+void Form::setTabChain(std::initializer_list<QWidget*> order) {
+    for (auto it = order.begin(); it != order.end() && it + 1 != order.end(); ++it) setTabOrder(*it, *(it + 1));
+}
+
 QLabel* Form::addLabel(const QString& name, const QString& text, int x, int y, int w, int h) {
     auto* l = new QLabel(text, this);
     l->setObjectName(name);

@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QImage>
 #include <functional>
+#include <initializer_list>
 #include <map>
 #include <typeindex>
 #include <vector>
@@ -60,6 +61,8 @@ protected:
     QLabel* addLabel(const QString& name, const QString& text, int x, int y, int w, int h);
     QPushButton* addButton(const QString& name, const QString& text, int x, int y, int w, int h);
     QLineEdit* addEdit(const QString& name, const QString& accessible, int x, int y, int w, int h);
+    // Tab goes from each control of the list to the next.
+    static void setTabChain(std::initializer_list<QWidget*> order);
     // A banner panel with a centred caption ("PELORAMIX").
     QLabel* addBanner(const QString& name, const QString& text, int x, int y, int w, int h, const QColor& bg);
     // The look of the centre's full-screen forms: 640 x 480 scaled with the

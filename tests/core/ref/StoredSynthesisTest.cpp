@@ -2,6 +2,7 @@
 
 #include <fstream>
 
+#include "SynthesisTestSupport.h"
 #include "TestSupport.h"
 #include "pool/PoolFiles.h"
 #include "ref/StoredSynthesis.h"
@@ -11,26 +12,9 @@ using pelo::test::TempDir;
 
 namespace {
 
-// Writes a stored synthesis of centres (number, FIBs, counter c0) in that order.
+// Each centre also has a count in the last counter.
 void writeStored(const std::string& name, const std::vector<std::array<int, 3>>& centres) {
-    pool::SynIndex index;
-    std::vector<pool::SynCounters> recs(1);
-    int total = 0;
-    for (const auto& c : centres) {
-        pool::SynCounters r;
-        r.counters[0] = static_cast<std::uint16_t>(c[2]);
-        r.counters[182] = 1;
-        r.NbFichesCentre = static_cast<std::uint32_t>(c[1]);
-        recs[0].addCounters(r);
-        recs.push_back(r);
-        index.entries[std::size_t(c[0])] = static_cast<std::uint16_t>(recs.size() - 1);
-        total += c[1];
-    }
-    index.entries[0] = static_cast<std::uint16_t>(centres.size());
-    index.entries[999] = static_cast<std::uint16_t>(total);
-    std::ofstream(name, std::ios::binary).write(reinterpret_cast<const char*>(&index), sizeof index);
-    std::ofstream b(pool::counterFileOf(name), std::ios::binary);
-    b.write(reinterpret_cast<const char*>(recs.data()), std::streamsize(recs.size() * sizeof(pool::SynCounters)));
+    test::writeStoredSynthesis(name, centres, [](pool::SynCounters& r) { r.counters[182] = 1; });
 }
 
 }  // namespace

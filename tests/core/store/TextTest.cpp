@@ -128,6 +128,15 @@ TEST(Utf8Length, CountsCharactersNotBytes) {
     EXPECT_EQ(utf8Prefix("abc", 0), "");
 }
 
+TEST(CsvField, QuotedOnlyWhenItHoldsASeparatorAQuoteOrALineBreak) {
+    EXPECT_EQ(csvField("Hb <6.5"), "Hb <6.5");
+    EXPECT_EQ(csvField(""), "");
+    EXPECT_EQ(csvField("a;b"), "\"a;b\"");
+    EXPECT_EQ(csvField("dit \"oui\""), "\"dit \"\"oui\"\"\"");
+    EXPECT_EQ(csvField("deux\r\nlignes"), "\"deux\r\nlignes\"");
+    EXPECT_EQ(csvField("fin\n"), "\"fin\n\"");
+}
+
 TEST(PercentText, AlignedTextAndTenthsReadBack) {
     EXPECT_EQ(percentOf(1, 16).alignedText(), "    6.3");
     EXPECT_EQ(percentOf(1, 8).alignedText(), "  12.5");

@@ -15,6 +15,7 @@
 #include "app/Apropos.h"
 #include "app/CentreFolder.h"
 #include "app/Menu1.h"
+#include "store/Version.h"
 
 using namespace pelo;
 using pelo::test::AppFixture;
@@ -128,7 +129,10 @@ TEST(About, SaysVersionLicenceFolderAndKeys) {
     auto* about = app.form<TFApropos>();
     const QString text = about->LTexte->text();
     EXPECT_TRUE(text.contains(QRegularExpression("version [0-9]+\\.[0-9]+")));
-    EXPECT_TRUE(text.contains("Licence : "));
+    EXPECT_TRUE(text.contains(QString("version %1<br>").arg(programVersion())));
+    // The licence and the warranty, in the words of fibtool --version.
+    EXPECT_TRUE(text.contains(QRegularExpression(
+        QString::fromUtf8("<p>Licence : [^<]+\\. Ce programme est fourni sans aucune garantie\\.</p>"))));
     EXPECT_TRUE(text.contains(QDir::toNativeSeparators(QDir::currentPath()).toHtmlEscaped()));
     for (const char* key : {"Tab", "Entrée", "Échap"}) EXPECT_TRUE(text.contains(QString::fromUtf8(key))) << key;
     EXPECT_EQ(about->windowTitle(), QString::fromUtf8("À propos de PELORAMIX"));

@@ -7,10 +7,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
-#include <fstream>
 
+#include "../core/SynthesisTestSupport.h"
 #include "FakeUi.h"
-#include "pool/PoolFiles.h"
 #include "ref/Alertes.h"
 #include "ref/Evol.h"
 #include "ref/Rapports.h"
@@ -20,32 +19,12 @@
 
 using namespace pelo;
 using pelo::test::AppFixture;
+using pelo::test::writeStoredSynthesis;
 
 namespace {
 
-// A stored synthesis of centres (number, FIBs, count of band c0) in the working folder.
-void writeStored(const std::string& name, const std::vector<std::array<int, 3>>& centres) {
-    pool::SynIndex index;
-    std::vector<pool::SynCounters> recs(1);
-    int total = 0;
-    for (const auto& c : centres) {
-        pool::SynCounters r;
-        r.counters[0] = static_cast<std::uint16_t>(c[2]);
-        r.NbFichesCentre = static_cast<std::uint32_t>(c[1]);
-        recs[0].addCounters(r);
-        recs.push_back(r);
-        index.entries[std::size_t(c[0])] = static_cast<std::uint16_t>(recs.size() - 1);
-        total += c[1];
-    }
-    index.entries[0] = static_cast<std::uint16_t>(centres.size());
-    index.entries[999] = static_cast<std::uint16_t>(total);
-    std::ofstream(name, std::ios::binary).write(reinterpret_cast<const char*>(&index), sizeof index);
-    std::ofstream b(pool::counterFileOf(name), std::ios::binary);
-    b.write(reinterpret_cast<const char*>(recs.data()), std::streamsize(recs.size() * sizeof(pool::SynCounters)));
-}
-
 // Country 30 % in band c0; centre 12 well above, 30 well below, 4 on it.
-void writeSample() { writeStored("SynFr97.Atx", {{4, 500, 150}, {12, 200, 95}, {30, 300, 55}}); }
+void writeSample() { writeStoredSynthesis("SynFr97.Atx", {{4, 500, 150}, {12, 200, 95}, {30, 300, 55}}); }
 
 void clickRow(QListWidget* l, int row) {
     l->setCurrentRow(row);
@@ -131,8 +110,8 @@ TEST(FunnelScreens, AlertsOpenTheFunnelWithTheCentreChosen) {
 
 TEST(FunnelScreens, EvolutionAcrossCampaigns) {
     AppFixture app;
-    writeStored("SynFr96.Atx", {{4, 100, 20}, {12, 100, 40}});
-    writeStored("SynFr97.Atx", {{4, 100, 30}, {30, 50, 10}});
+    writeStoredSynthesis("SynFr96.Atx", {{4, 100, 20}, {12, 100, 40}});
+    writeStoredSynthesis("SynFr97.Atx", {{4, 100, 30}, {30, 50, 10}});
     auto* e = app.form<TFEvol>();
     e->Activate();
     ASSERT_EQ(e->LSyn->count(), 2);

@@ -12,10 +12,9 @@
 #include <QScrollBar>
 #include <QTableWidget>
 #include <cstdio>
-#include <fstream>
 
+#include "../core/SynthesisTestSupport.h"
 #include "FakeUi.h"
-#include "pool/PoolFiles.h"
 #include "ref/Compar.h"
 #include "ref/Indic.h"
 #include "ref/Nsynth.h"
@@ -26,29 +25,9 @@
 
 using namespace pelo;
 using pelo::test::AppFixture;
+using pelo::test::writeStoredSynthesis;
 
 namespace {
-
-// A stored synthesis of centres (number, FIBs, counter c0), written in the working folder.
-void writeStored(const std::string& name, const std::vector<std::array<int, 3>>& centres) {
-    pool::SynIndex index;
-    std::vector<pool::SynCounters> recs(1);
-    int total = 0;
-    for (const auto& c : centres) {
-        pool::SynCounters r;
-        r.counters[0] = static_cast<std::uint16_t>(c[2]);
-        r.NbFichesCentre = static_cast<std::uint32_t>(c[1]);
-        recs[0].addCounters(r);
-        recs.push_back(r);
-        index.entries[std::size_t(c[0])] = static_cast<std::uint16_t>(recs.size() - 1);
-        total += c[1];
-    }
-    index.entries[0] = static_cast<std::uint16_t>(centres.size());
-    index.entries[999] = static_cast<std::uint16_t>(total);
-    std::ofstream(name, std::ios::binary).write(reinterpret_cast<const char*>(&index), sizeof index);
-    std::ofstream b(pool::counterFileOf(name), std::ios::binary);
-    b.write(reinterpret_cast<const char*>(recs.data()), std::streamsize(recs.size() * sizeof(pool::SynCounters)));
-}
 
 QStringList items(QListWidget* l) {
     QStringList out;
@@ -122,7 +101,7 @@ TEST(ReferenceMenu, OtherSynthesisByNameEvenWhenCancelled) {
 
 TEST(RecordsScreen, ListSummaryChartAndSelection) {
     AppFixture app;
-    writeStored("SynFr97.Atx", {{5, 40, 4}, {7, 90, 9}, {9, 40, 20}});
+    writeStoredSynthesis("SynFr97.Atx", {{5, 40, 4}, {7, 90, 9}, {9, 40, 20}});
     app.state.StoredSynthesis = "SynFr97.Atx";
     app.state.StoredTitle = "France 1997";
     auto* v = app.form<TFVis97>();
@@ -172,7 +151,7 @@ TEST(RecordsScreen, MissingSynthesisShowsOneErrorAndNothing) {
 
 TEST(VariabilityWindow, ListChartsAndPrint) {
     AppFixture app;
-    writeStored("SynFr97.Atx", {{4, 10, 5}, {9, 10, 2}, {12, 20, 10}});
+    writeStoredSynthesis("SynFr97.Atx", {{4, 10, 5}, {9, 10, 2}, {12, 20, 10}});
     app.state.StoredSynthesis = "SynFr97.Atx";
     app.state.ChosenCentre = 9;
     app.state.ChosenCentreCount = 10;
@@ -217,7 +196,7 @@ TEST(VariabilityWindow, ListChartsAndPrint) {
 
 TEST(VariabilityWindow, CounterFileLostAfterwardsKeepsTheListReadLast) {
     AppFixture app;
-    writeStored("SynFr97.Atx", {{4, 10, 5}});
+    writeStoredSynthesis("SynFr97.Atx", {{4, 10, 5}});
     app.state.StoredSynthesis = "SynFr97.Atx";
     auto* w = app.form<TFVaria>();
     w->BitBtn2Click();
@@ -231,8 +210,8 @@ TEST(VariabilityWindow, CounterFileLostAfterwardsKeepsTheListReadLast) {
 
 TEST(ComparisonTable, ThreeReferencesSideBySide) {
     AppFixture app;
-    writeStored("SYNFR97.ATX", {{1, 150, 30}, {2, 50, 10}});
-    writeStored("SYNHopi.ATX", {{1, 40, 4}});
+    writeStoredSynthesis("SYNFR97.ATX", {{1, 150, 30}, {2, 50, 10}});
+    writeStoredSynthesis("SYNHopi.ATX", {{1, 40, 4}});
     auto* c = app.form<TFCompar>();
     c->Activate();
     EXPECT_EQ(c->SComp->item(0, 1), nullptr);  // not enabled: nothing filled
@@ -289,7 +268,7 @@ TEST(ComparisonTable, OpenedFromTheReferenceMenuEnabled) {
 
 TEST(StandardIndicators, CountryAndChosenCentre) {
     AppFixture app;
-    writeStored("SynFr97.Atx", {{4, 10, 5}, {9, 10, 2}});
+    writeStoredSynthesis("SynFr97.Atx", {{4, 10, 5}, {9, 10, 2}});
     app.state.StoredSynthesis = "SynFr97.Atx";
     app.state.StoredTitle = "France 1997";
     app.state.ChosenCentre = 9;
@@ -307,8 +286,8 @@ TEST(StandardIndicators, CountryAndChosenCentre) {
 TEST(WorkingFolder, ReferencesReadTheFolderOfTheCountryScreens) {
     AppFixture app;
     QDir().mkdir("pays");
-    writeStored("pays/SYNFr97.ATX", {{5, 40, 4}, {7, 90, 9}});
-    writeStored("pays/SynHopi.Atx", {{5, 40, 4}});
+    writeStoredSynthesis("pays/SYNFr97.ATX", {{5, 40, 4}, {7, 90, 9}});
+    writeStoredSynthesis("pays/SynHopi.Atx", {{5, 40, 4}});
     auto* menu = app.form<TFVisi97>();
     EXPECT_EQ(menu->LDossier->text(), QDir::toNativeSeparators(QDir::currentPath()));
     app.fake.folders.push_back(app.path("pays"));
@@ -362,7 +341,7 @@ TEST(WorkingFolder, ReferencesReadTheFolderOfTheCountryScreens) {
 TEST(WorkingFolder, PrintoutsNamedAfterWhatTheyShowInTheFolder) {
     AppFixture app;
     QDir().mkdir("pays");
-    writeStored("pays/SynFr97.Atx", {{4, 10, 5}, {9, 10, 2}, {12, 20, 10}});
+    writeStoredSynthesis("pays/SynFr97.Atx", {{4, 10, 5}, {9, 10, 2}, {12, 20, 10}});
     app.state.PoolFolder = app.path("pays").toStdString();
     app.state.StoredSynthesis = "SynFr97.Atx";
     auto* v = app.form<TFVis97>();
@@ -380,7 +359,7 @@ TEST(WorkingFolder, PrintoutsNamedAfterWhatTheyShowInTheFolder) {
 
 TEST(RecordsScreen, TheCurrentItemIsTheChosenCentreWhateverChoseIt) {
     AppFixture app;
-    writeStored("SynFr97.Atx", {{5, 40, 4}, {7, 90, 9}, {9, 40, 20}});
+    writeStoredSynthesis("SynFr97.Atx", {{5, 40, 4}, {7, 90, 9}, {9, 40, 20}});
     app.state.StoredSynthesis = "SynFr97.Atx";
     auto* v = app.form<TFVis97>();
     v->Activate();
@@ -411,7 +390,7 @@ TEST(RecordsScreen, TheCurrentItemIsTheChosenCentreWhateverChoseIt) {
 
 TEST(RecordsScreen, TheCentreUnderTheMouseIsNamed) {
     AppFixture app;
-    writeStored("SynFr97.Atx", {{5, 40, 4}, {7, 90, 9}, {9, 1, 1}});
+    writeStoredSynthesis("SynFr97.Atx", {{5, 40, 4}, {7, 90, 9}, {9, 1, 1}});
     app.state.StoredSynthesis = "SynFr97.Atx";
     auto* v = app.form<TFVis97>();
     v->resize(640, 480);
@@ -430,7 +409,7 @@ TEST(RecordsScreen, TheCentreUnderTheMouseIsNamed) {
 
 TEST(VariabilityWindow, EachChartClearsItsOwnAreaInTwoChartMode) {
     AppFixture app;
-    writeStored("SynFr97.Atx", {{4, 10, 5}, {9, 10, 2}, {12, 20, 10}});
+    writeStoredSynthesis("SynFr97.Atx", {{4, 10, 5}, {9, 10, 2}, {12, 20, 10}});
     app.state.StoredSynthesis = "SynFr97.Atx";
     app.state.ChosenCentre = 9;
     auto* w = app.form<TFVaria>();
@@ -469,7 +448,7 @@ TEST(VariabilityWindow, TheListShowsWholeLinesWithoutScrollingSideways) {
     for (QSize screen : {QSize(1024, 768), QSize(1920, 1080)}) {
         AppFixture app;
         app.fake.screen = screen;
-        writeStored("SynFr97.Atx", {{4, 10, 5}, {9, 10, 2}});
+        writeStoredSynthesis("SynFr97.Atx", {{4, 10, 5}, {9, 10, 2}});
         app.state.StoredSynthesis = "SynFr97.Atx";
         app.state.ChosenCentre = 9;
         app.state.ChosenCentreCount = 10;
