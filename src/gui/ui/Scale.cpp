@@ -65,10 +65,10 @@ void scaleMessageBox(QMessageBox& box, double f, const QRect& available) {
         const QFontMetrics fm(box.font());
         int longest = 0;
         for (const QString& line : box.text().split('\n')) longest = std::max(longest, fm.horizontalAdvance(line));
-        if (longest > wrap) {
-            label->setWordWrap(true);
-            label->setMinimumWidth(wrap);
-        }
+        // A line that fits is not broken; a longer one wraps at the scaled width.
+        label->setMinimumWidth(
+            std::min(longest + label->contentsMargins().left() + label->contentsMargins().right() + 2, wrap));
+        if (longest > wrap) label->setWordWrap(true);
         label->setMaximumWidth(std::max(wrap, 1));
     }
 }
