@@ -31,6 +31,11 @@ template <class Fn> void onNextBox(Fn fn) {
         fn(box);
         box->done(QMessageBox::Ok);
     });
+    // Never left waiting: a box still open later is closed.
+    QTimer::singleShot(3000, [] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) box->done(QMessageBox::Ok);
+    });
 }
 }  // namespace
 
