@@ -11,6 +11,9 @@ namespace pelo {
 
 HelpPage::HelpPage(AppContext& ctx, int page)
     : Form(ctx, QStringLiteral("TTAide%1").arg(page), QString::fromStdString(pages::helpCaption(page))), page_(page) {
+    // Drawn on the forms' design and scaled with them, so that the text
+    // reads at the size of the page that opened it.
+    setScalable(true);
     setFixedSize(600, 450);
 
     Memo1 = new QTextEdit(this);

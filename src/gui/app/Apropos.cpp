@@ -10,6 +10,7 @@
 namespace pelo {
 
 TFApropos::TFApropos(AppContext& ctx) : Form(ctx, "TFApropos", QString::fromUtf8("À propos de PELORAMIX")) {
+    setScalable(true);
     setFixedSize(520, 300);
     LTexte = addLabel("LTexte", QString(), 20, 16, 480, 230);
     LTexte->setWordWrap(true);
@@ -25,7 +26,7 @@ void TFApropos::refresh() {
     const QString folder = QDir::toNativeSeparators(QDir::currentPath()).toHtmlEscaped();
     const QString settings = QDir::toNativeSeparators(centrefolder::settingsFile()).toHtmlEscaped();
     LTexte->setText(
-        QString::fromUtf8("<p><b style='font-size:14pt'>PELORAMIX</b> version %1<br>"
+        QString::fromUtf8("<p><b style='font-size:x-large'>PELORAMIX</b> version %1<br>"
                           "Audit de la qualité des soins du diabète (TELMORIS / VORNAPEX)</p>"
                           "<p>%2. %3</p>"
                           "<p><b>Fichiers du centre</b> (FIB.DAT, ESSAIFIB.DAT, impressions PDF) :<br>%4<br>"

@@ -110,10 +110,8 @@ void TTMenu1::Button2Click() {
 }
 
 void TTMenu1::Button3Click() {
-    const QSize scr = ui().screenSize();
-    const QPoint pos(int(roundHalfEven(scr.width() / 640.0 * 390)), int(roundHalfEven(scr.height() / 480.0 * 260)));
-    state().CardReaderOn =
-        ui().confirm(QString::fromUtf8("Lecteur de Cartes de Santé en fonction ?"), false, pos) == ui::Answer::Yes;
+    state().CardReaderOn = ui().confirm(QString::fromUtf8("Lecteur de Cartes de Santé en fonction ?"), false,
+                                        boxPosition(390, 260)) == ui::Answer::Yes;
 }
 
 void TTMenu1::BPaysClick() { openCountrySynthesis(ctx()); }

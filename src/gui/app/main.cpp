@@ -4,6 +4,7 @@
 #include <QIcon>
 #include <QLocale>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTranslator>
 #include <cstdio>
 #include <exception>
@@ -15,6 +16,7 @@
 #include "ui/Form.h"
 #include "ui/Picture.h"
 #include "ui/QtAdapter.h"
+#include "ui/Scale.h"
 
 namespace {
 
@@ -39,7 +41,15 @@ public:
     }
 
 private:
-    static void report(const QString& text) { QMessageBox::critical(nullptr, "PELORAMIX", text); }
+    static void report(const QString& text) {
+        QMessageBox box(QMessageBox::Critical, "PELORAMIX", text, QMessageBox::Ok, activeWindow());
+        if (const QScreen* screen = primaryScreen()) {
+            const QRect area = screen->availableGeometry();
+            const double f = pelo::Form::scaleFactorFor(pelo::ui::usableWindowSize(area, pelo::ui::kFrameAllowance));
+            pelo::ui::scaleMessageBox(box, f, area);
+        }
+        box.exec();
+    }
 };
 
 int run(int argc, char** argv) {
@@ -61,6 +71,8 @@ int run(int argc, char** argv) {
 
     pelo::RunState state;
     pelo::ui::QtAdapter adapter;
+    // Tooltips read at the size of the forms they stand over.
+    pelo::ui::scaleToolTips(pelo::Form::scaleFactorFor(adapter.screenSize()));
 
     // Started from the desktop menu the current folder is no centre's: work in
     // the folder chosen for this user.

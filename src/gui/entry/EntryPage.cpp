@@ -261,7 +261,7 @@ bool EntryPage::runPanel(int index) {
         if (conversion) converted = false;
         if (!state().ShowCheckMessages && !conversion) continue;
         std::optional<QPoint> pos;
-        if (f.pos) pos = QPoint(f.pos->first, f.pos->second);
+        if (f.pos) pos = boxPosition(f.pos->first, f.pos->second);
         const QString msg = QString::fromStdString(f.message);
         const bool warning = f.kind == checks::Kind::Warning || f.kind == checks::Kind::SilentWarning;
         if (warning && !f.errorIcon) ui().warning(msg, pos);

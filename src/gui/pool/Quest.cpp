@@ -31,6 +31,7 @@ void fillComparisons(QListWidget* l) {
 
 TFQuest::TFQuest(AppContext& ctx) : Form(ctx, "TFQuest", "QUESTIONS MEDICALES") {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setScalable(true);
     setFixedSize(560, 380);
 
     addLabel("Label1", "Variables", 16, 8, 200, 20);

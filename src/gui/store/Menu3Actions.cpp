@@ -12,12 +12,6 @@ namespace pelo {
 
 namespace {
 QString u(const char* s) { return QString::fromUtf8(s); }
-
-// A position of the 640 x 480 design on the real screen.
-QPoint onScreen(const ui::Adapter& ui, int x, int y) {
-    const QSize scr = ui.screenSize();
-    return QPoint(int(roundHalfEven(scr.width() / 640.0 * x)), int(roundHalfEven(scr.height() / 480.0 * y)));
-}
 }  // namespace
 
 void TTMenu3::BCreaClick() {
@@ -25,7 +19,7 @@ void TTMenu3::BCreaClick() {
     // A file without FIB, nothing shown since its header was read: the
     // identification is confirmed once. The practice file has none to confirm.
     if (!s.Training && s.buffer.get(fld::NumFib) == 0) {
-        if (ui().confirm(u("Identification correcte ?"), false, onScreen(ui(), 280, 440)) == ui::Answer::No) {
+        if (ui().confirm(u("Identification correcte ?"), false, boxPosition(280, 440)) == ui::Answer::No) {
             CentreHeader h;
             if (auto e = recordfile::readHeader(s.CurrentFile, h)) return ioError(*e);
             h.set(fld::Specialite, std::uint8_t{0});

@@ -13,6 +13,7 @@
 
 #include "print/Background.h"
 #include "store/IoError.h"
+#include "store/Text.h"
 #include "ui/Look.h"
 #include "ui/PainterSurface.h"
 
@@ -28,6 +29,13 @@ Form::Form(AppContext& ctx, const QString& className, const QString& caption, QW
 double Form::scaleFactorFor(QSize screen) {
     if (screen.width() <= 0 || screen.height() <= 0) return 1.0;
     return std::min(screen.width() / 640.0, screen.height() / 480.0);
+}
+
+double Form::factor() const { return scalable_ ? scaleFactorFor(ctx_.ui.screenSize()) : 1.0; }
+
+QPoint Form::boxPosition(int x, int y) const {
+    const double f = factor();
+    return mapToGlobal(QPoint(int(roundHalfEven(x * f)), int(roundHalfEven(y * f))));
 }
 
 void Form::scaleOnce() {

@@ -47,6 +47,11 @@ public:
 
     // The factor of the run: the smaller of width / 640 and height / 480.
     static double scaleFactorFor(QSize screen);
+    // The factor this form is drawn at: the run's if it scales, else 1.
+    double factor() const;
+    // Where a box meant for the design point (x, y) of this form goes on the
+    // screen: over the form as it is scaled and placed, whatever the screen.
+    QPoint boxPosition(int x, int y) const;
 
     // Shows an error box for a failed file action.
     void ioError(const struct IoError& e);

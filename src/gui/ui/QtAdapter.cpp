@@ -24,6 +24,7 @@
 #include "ui/Form.h"
 #include "ui/PainterSurface.h"
 #include "ui/PrintPreview.h"
+#include "ui/Scale.h"
 
 namespace pelo::ui {
 
@@ -48,12 +49,11 @@ QString captionFor(Icon i) {
     return {};
 }
 
-void place(QMessageBox& box, std::optional<QPoint> pos) {
-    if (!pos) return;
-    box.adjustSize();
-    QScreen* screen = QGuiApplication::screenAt(*pos);
-    if (!screen) screen = QGuiApplication::primaryScreen();
-    box.move(screen ? fitOnScreen(*pos, box.size(), screen->availableGeometry()) : *pos);
+// Scaled like the forms, on the area of the screen it opens on.
+void scaleBox(QMessageBox& box, QSize usable) {
+    QScreen* screen = box.parentWidget() ? box.parentWidget()->screen() : QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->availableGeometry() : QRect(QPoint(0, 0), usable);
+    scaleMessageBox(box, Form::scaleFactorFor(usable), area);
 }
 
 }  // namespace
@@ -103,8 +103,8 @@ void centreOnScreen(QWidget* w) {
 
 void QtAdapter::message(Icon icon, const QString& text, std::optional<QPoint> pos) {
     QMessageBox box(qtIcon(icon), captionFor(icon), text, QMessageBox::Ok, QApplication::activeWindow());
-    place(box, pos);
-    box.exec();
+    scaleBox(box, screenSize());
+    execPlaced(box, pos ? &*pos : nullptr);
 }
 
 Answer QtAdapter::confirm(const QString& text, bool withRetry, std::optional<QPoint> pos, const ButtonLabels& labels) {
@@ -120,8 +120,8 @@ Answer QtAdapter::confirm(const QString& text, bool withRetry, std::optional<QPo
     relabel(QMessageBox::Yes, labels.yes);
     relabel(QMessageBox::No, labels.no);
     relabel(QMessageBox::Retry, labels.retry);
-    place(box, pos);
-    switch (box.exec()) {
+    scaleBox(box, screenSize());
+    switch (execPlaced(box, pos ? &*pos : nullptr)) {
     case QMessageBox::Yes: return Answer::Yes;
     case QMessageBox::Retry: return Answer::Retry;
     case QMessageBox::No: return Answer::No;
