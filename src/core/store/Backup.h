@@ -35,9 +35,9 @@ IoStatus backupCentre(const std::string& fibFile, const std::string& folder, Bac
 IoStatus setAside(const std::string& fibFile, std::uint32_t centre);
 
 struct SetAsideResult {
-    std::uint16_t centre = 0;  // the centre its header names
-    std::uint16_t fibs = 0;    // its FIB count
-    bool written = false;      // false: an unidentified centre without FIB, nothing to keep
+    std::uint16_t centre = 0;        // the centre its header names
+    std::uint16_t fibs = 0;          // its FIB count
+    bool written = false;            // false: an unidentified centre without FIB, nothing to keep
     std::vector<FibRecord> content;  // what fibFile held: it is replaced only while it still does
 };
 

@@ -76,8 +76,9 @@ IoStatus replaceWith(const std::string& path, const std::vector<FibRecord>& reco
         }
         if (!same)
             return IoError{path,
-                           path + " n'a pas été remplacé : des fiches y ont été enregistrées ou modifiées "
-                                  "entre-temps (par un autre poste ?).",
+                           path +
+                               " n'a pas été remplacé : des fiches y ont été enregistrées ou modifiées "
+                               "entre-temps (par un autre poste ?).",
                            true};
     }
     if (auto e = recordio::replaceWhole(path, path, records.data(), records.size() * kRecordSize)) return e;

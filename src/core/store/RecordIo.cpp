@@ -234,7 +234,8 @@ IoStatus File::lockExclusive() const {
 }
 
 bool File::isStillAt(const std::string& path) const {
-    struct stat mine {}, named {};
+    struct stat mine {
+    }, named{};
     if (fd_ < 0 || ::fstat(fd_, &mine) != 0 || ::stat(path.c_str(), &named) != 0) return false;
     return mine.st_dev == named.st_dev && mine.st_ino == named.st_ino;
 }

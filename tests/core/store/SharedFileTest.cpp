@@ -160,8 +160,9 @@ TEST(SharedRecordFile, ReplacementOfAChangedFileIsRefused) {
     ASSERT_FALSE(recordfile::appendFib("FIB.DAT", n, late));
     auto e = recordfile::replaceWith("FIB.DAT", fresh, &before);
     ASSERT_TRUE(e);
-    EXPECT_EQ(e->message(), "FIB.DAT n'a pas été remplacé : des fiches y ont été enregistrées ou modifiées "
-                            "entre-temps (par un autre poste ?).");
+    EXPECT_EQ(e->message(),
+              "FIB.DAT n'a pas été remplacé : des fiches y ont été enregistrées ou modifiées "
+              "entre-temps (par un autre poste ?).");
     EXPECT_EQ(countOf("FIB.DAT"), 2);
 
     std::vector<FibRecord> now;
