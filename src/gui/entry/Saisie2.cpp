@@ -310,7 +310,8 @@ void TFIB2::buildPage() {
             {"Analogue :", 97, 103},        {"Rapide :", 98, 104}, {"NPH :", 99, 105},
             {"Mélanges fixes :", 100, 106}, {"Lente :", 101, 107}, {"Insuline pompe :", 102, 108},
         };
-        int iy = 15;
+        // Six rows of 15 within the panel's 104, the last box inside it.
+        int iy = 14;
         for (const Insulin& in : insulins) {
             const QString label = QString::fromUtf8(in.label);
             auto* l = text(ins, label, 8, iy, 116, kRowH, true);

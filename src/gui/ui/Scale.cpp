@@ -6,7 +6,11 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QStyle>
+#include <QProxyStyle>
+#include <QStyleFactory>
 #include <QToolTip>
+#include <climits>
+#include <cmath>
 #include <algorithm>
 
 #include <QPixmap>
@@ -87,5 +91,38 @@ int execPlaced(QMessageBox& box, const QPoint* pos) {
 }
 
 void scaleToolTips(double f) { QToolTip::setFont(scaledFont(QApplication::font(), f)); }
+
+namespace {
+class ScaledIndicators : public QProxyStyle {
+public:
+    ScaledIndicators(QStyle* base, double f) : QProxyStyle(base), f_(f) {}
+    int pixelMetric(PixelMetric m, const QStyleOption* o, const QWidget* w) const override {
+        const int v = QProxyStyle::pixelMetric(m, o, w);
+        switch (m) {
+        case PM_IndicatorWidth:
+        case PM_IndicatorHeight:
+        case PM_ExclusiveIndicatorWidth:
+        case PM_ExclusiveIndicatorHeight: {
+            // Never taller than the control, so that the rows of a tight grid
+            // keep their gaps and its last one is not cut by its panel.
+            const int room = w ? std::max(v, w->height() - 4) : INT_MAX;
+            return std::min(scaledIndicator(v, f_), room);
+        }
+        default: return v;
+        }
+    }
+
+private:
+    double f_;
+};
+}  // namespace
+
+int scaledIndicator(int base, double f) { return std::max(base, int(std::lround(base * f))); }
+
+void scaleIndicators(double f) {
+    if (f <= 1.0) return;
+    QStyle* base = QStyleFactory::create(QApplication::style()->name());
+    if (base) QApplication::setStyle(new ScaledIndicators(base, f));
+}
 
 }  // namespace pelo::ui

@@ -29,4 +29,10 @@ int execPlaced(QMessageBox& box, const QPoint* pos);
 // The tooltip font: the application's font times f.
 void scaleToolTips(double f);
 
+// The check-box and radio-button indicators of the style drawn f times their
+// size (never smaller), so that they stand by their scaled labels.
+void scaleIndicators(double f);
+// The style's indicator size times f, as scaleIndicators draws it.
+int scaledIndicator(int base, double f);
+
 }  // namespace pelo::ui

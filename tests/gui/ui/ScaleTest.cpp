@@ -6,8 +6,11 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTimer>
 #include <QToolTip>
+#include <memory>
 
 #include "ui/Form.h"
 #include "ui/QtAdapter.h"
@@ -123,4 +126,21 @@ TEST(ScaledBoxes, TooltipFontFollowsTheScale) {
     ui::scaleToolTips(2.0);
     EXPECT_NEAR(QToolTip::font().pointSizeF(), QApplication::font().pointSizeF() * 2.0, 0.01);
     QToolTip::setFont(before);
+}
+
+// Check boxes and radio buttons are ticked on indicators of their labels'
+// size on a large screen, and keep the style's own size on a small one.
+TEST(ScaledBoxes, IndicatorsFollowTheScale) {
+    EXPECT_EQ(ui::scaledIndicator(13, 2.25), 29);
+    EXPECT_EQ(ui::scaledIndicator(13, 0.8), 13);
+    const QString style = QApplication::style()->name();
+    const int box = QApplication::style()->pixelMetric(QStyle::PM_IndicatorWidth);
+    const int radio = QApplication::style()->pixelMetric(QStyle::PM_ExclusiveIndicatorHeight);
+    ui::scaleIndicators(2.0);
+    EXPECT_EQ(QApplication::style()->pixelMetric(QStyle::PM_IndicatorWidth), 2 * box);
+    EXPECT_EQ(QApplication::style()->pixelMetric(QStyle::PM_ExclusiveIndicatorHeight), 2 * radio);
+    const std::unique_ptr<QStyle> plain(QStyleFactory::create(style));
+    EXPECT_EQ(QApplication::style()->pixelMetric(QStyle::PM_ButtonMargin), plain->pixelMetric(QStyle::PM_ButtonMargin));
+    QApplication::setStyle(style);  // the other tests draw with the plain style
+    EXPECT_EQ(QApplication::style()->pixelMetric(QStyle::PM_IndicatorWidth), box);
 }
