@@ -4,14 +4,14 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMessageBox>
+#include <QProxyStyle>
 #include <QScreen>
 #include <QStyle>
-#include <QProxyStyle>
 #include <QStyleFactory>
 #include <QToolTip>
+#include <algorithm>
 #include <climits>
 #include <cmath>
-#include <algorithm>
 
 #include <QPixmap>
 #include "ui/QtAdapter.h"
