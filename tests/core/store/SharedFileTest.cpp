@@ -35,6 +35,17 @@ std::uint16_t countOf(const std::string& path) {
     return h.nbFiches();
 }
 
+// Another workstation saving a sheet of that weight on FIB.DAT: the number
+// it got, or -1 when the save failed.
+std::future<int> saveMeanwhile(int weight) {
+    return std::async(std::launch::async, [weight] {
+        std::uint16_t count = 0;
+        FibRecord mine = sheet(weight);
+        auto e = recordfile::appendFib("FIB.DAT", count, mine);
+        return e ? -1 : int(count);
+    });
+}
+
 }  // namespace
 
 // Two workstations opened their sheets at the same count; each save appends
@@ -94,12 +105,7 @@ TEST(SharedRecordFile, SaveWaitsForTheLockOfAnotherWriter) {
     first.set(fld::NumFib, 1);
     ASSERT_FALSE(other.writeAt(kRecordSize, first.bytes.data(), kRecordSize));
 
-    auto saved = std::async(std::launch::async, [] {
-        std::uint16_t count = 0;
-        FibRecord mine = sheet(62);
-        auto e = recordfile::appendFib("FIB.DAT", count, mine);
-        return e ? -1 : int(count);
-    });
+    auto saved = saveMeanwhile(62);
     EXPECT_EQ(saved.wait_for(std::chrono::milliseconds(150)), std::future_status::timeout);
     h.setNbFiches(1);
     ASSERT_FALSE(other.writeAt(0, h.bytes.data(), kRecordSize));
@@ -120,12 +126,7 @@ TEST(SharedRecordFile, SaveWaitingDuringAReplacementGoesIntoTheNewFile) {
     ASSERT_FALSE(recordfile::createIfMissing("FIB.DAT"));
     recordio::File replaced("FIB.DAT", "FIB.DAT", recordio::File::Mode::ReadWrite);
     ASSERT_FALSE(replaced.lockExclusive());
-    auto saved = std::async(std::launch::async, [] {
-        std::uint16_t count = 0;
-        FibRecord mine = sheet(63);
-        auto e = recordfile::appendFib("FIB.DAT", count, mine);
-        return e ? -1 : int(count);
-    });
+    auto saved = saveMeanwhile(63);
     EXPECT_EQ(saved.wait_for(std::chrono::milliseconds(150)), std::future_status::timeout);
     CentreHeader other = headerTemplate();
     other.set(fld::NumCentre, 77);
