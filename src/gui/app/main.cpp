@@ -71,11 +71,11 @@ int run(int argc, char** argv) {
 
     pelo::RunState state;
     pelo::ui::QtAdapter adapter;
-    // Tooltips read at the size of the forms they stand over.
     // Tooltips read at the size of the forms they stand over, and check boxes
     // are ticked on indicators of the size of their labels.
-    pelo::ui::scaleToolTips(pelo::Form::scaleFactorFor(adapter.screenSize()));
-    pelo::ui::scaleIndicators(pelo::Form::scaleFactorFor(adapter.screenSize()));
+    const double factor = pelo::Form::scaleFactorFor(adapter.screenSize());
+    pelo::ui::scaleToolTips(factor);
+    pelo::ui::scaleIndicators(factor);
 
     // Started from the desktop menu the current folder is no centre's: work in
     // the folder chosen for this user.

@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPixmap>
 #include <QProxyStyle>
 #include <QScreen>
 #include <QStyle>
@@ -13,7 +14,6 @@
 #include <climits>
 #include <cmath>
 
-#include <QPixmap>
 #include "ui/QtAdapter.h"
 
 namespace pelo::ui {
