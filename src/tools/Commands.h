@@ -21,5 +21,6 @@ int cmdSelection(const Words& w);
 int cmdEntonnoir(const Words& w);
 int cmdAlertes(const Words& w);
 int cmdEvolution(const Words& w);
+int cmdComparaison(const Words& w);
 
 }  // namespace pelo::cli

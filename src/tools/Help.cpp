@@ -24,6 +24,8 @@ const char* kGeneral =
     "  entonnoir SYNTHESE.Atx --ligne L                   limites de chaque centre pour une bande\n"
     "  alertes SYNTHESE.Atx [--seuil 95|99.8]             centres hors des limites\n"
     "  evolution A.Atx B.Atx [...] [--centre C]           bandes d'une campagne à l'autre\n"
+    "  comparaison POOL [--annee-ref AAAA] [--indicateur K]\n"
+    "                                                     centres comparés, ajustés sur leurs patients\n"
     "  demo [--fiches N] [--centres K] [--campagnes K] [--graine S] [--remplacer]\n"
     "                                                     données de démonstration\n"
     "  lire FICHIER [--fiche K]                           en-tête, ou champs d'une fiche\n"
@@ -88,7 +90,7 @@ const std::map<std::string, const char*>& pages() {
          "Synthèse du fichier de collection centre par centre : écrit la synthèse stockée\n"
          "(FibFr97.Dat donne SYNFr97.ATX et SYNFr97.BTX) et « K centres, N fiches ».\n"
          "\n"
-         "  --annee-ref AAAA année de référence (défaut : 1997)\n"
+         "  --annee-ref AAAA année de référence (défaut : l'année de la plupart des fiches)\n"
          "\n"
          "Exemple : fibtool synthese-pays FibFr97.Dat --annee-ref 2026\n"},
         {"selection",
@@ -137,6 +139,19 @@ const std::map<std::string, const char*>& pages() {
          "  --seuil 95|99.8  limites retenues (défaut : 99.8)\n"
          "\n"
          "Exemple : fibtool alertes SynFr97.Atx --seuil 95\n"},
+        {"comparaison",
+         "Usage : fibtool comparaison POOL [--annee-ref AAAA] [--indicateur K]\n"
+         "Les neuf indicateurs de soins par centre, ajustés sur le type, le sexe, l'âge et\n"
+         "l'ancienneté du diabète des patients. Pour chaque indicateur, d'abord le pays :\n"
+         "P, indicateur, libellé, fiches, événements, pourcentage, phi, tau ; puis par centre :\n"
+         "C, indicateur, centre, fiches, événements, attendus, pourcentage brut, pourcentage\n"
+         "ajusté, z, limites basse et haute à 95 %, limites basse et haute à 99,8 %, position\n"
+         "(-2 à 2), séparés par des tabulations (- quand l'ajustement n'a pas de sens).\n"
+         "\n"
+         "  --annee-ref AAAA année de la campagne (défaut : l'année de la plupart des fiches)\n"
+         "  --indicateur K   seulement l'indicateur K (1 à 9)\n"
+         "\n"
+         "Exemple : fibtool comparaison FibFr97.Dat --indicateur 5\n"},
         {"evolution",
          "Usage : fibtool evolution A.Atx B.Atx [C.Atx ...] [--centre C]\n"
          "Les bandes d'une campagne à l'autre (2 à 12 synthèses, dans l'ordre donné) : ligne,\n"

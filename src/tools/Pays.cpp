@@ -58,12 +58,8 @@ int cmdSynthesePays(const Words& words) {
     int rc = kOk;
     if (!plainName(name, rc)) return rc;
     if (auto why = pool::synthesisNamesRefused("", name)) return usageError(*why);
-    std::int32_t year = pool::kDefaultReferenceYear;
-    if (auto v = a.value("annee-ref")) {
-        auto n = parseLong(*v, 1, 9999);
-        if (!n) return usageError("--annee-ref attend une année de 1 à 9999");
-        year = std::int32_t(*n);
-    }
+    std::int32_t year = 0;
+    if (!referenceYearOption(a, name, year, rc)) return rc;
     pool::PoolSynthesisResult r;
     if (auto e = pool::poolSynthesis("", name, year, r, terminalProgress("synthese-pays")))
         return fileError(e->message());

@@ -37,6 +37,7 @@ const std::map<std::string, std::function<int(const Words&)>>& commands() {
         {"entonnoir", cmdEntonnoir},
         {"alertes", cmdAlertes},
         {"evolution", cmdEvolution},
+        {"comparaison", cmdComparaison},
     };
     return table;
 }
