@@ -155,6 +155,12 @@ Comparison Accumulator::finish() const {
 
 const std::array<IndicatorInfo, kCareIndicatorCount>& indicatorTable() { return kIndicators; }
 
+std::array<IndicatorComparison, kCareIndicatorCount> emptyIndicators() {
+    std::array<IndicatorComparison, kCareIndicatorCount> out;
+    for (int k = 0; k < kCareIndicatorCount; ++k) out[std::size_t(k)].number = k + 1;
+    return out;
+}
+
 FibOutcome outcomeOf(const pool::PooledFibRecord& f) {
     using namespace pool::pfld;
     FibOutcome r;

@@ -88,10 +88,13 @@ struct IndicatorComparison {
     int judgement(const CentreComparison& c) const;
 };
 
+// The nine indicators numbered, without FIB.
+std::array<IndicatorComparison, kCareIndicatorCount> emptyIndicators();
+
 struct Comparison {
     std::int32_t year = 0;
     std::uint32_t fibs = 0;  // FIBs counted (annulled ones left out)
-    std::array<IndicatorComparison, kCareIndicatorCount> indicators;
+    std::array<IndicatorComparison, kCareIndicatorCount> indicators = emptyIndicators();
 };
 
 // The over-dispersion of I centres from their z and s (both of size I): the

@@ -24,6 +24,7 @@
 #include "pool/Synt1.h"
 #include "pool/Synt2.h"
 #include "ref/Alertes.h"
+#include "ref/Centres.h"
 #include "ref/Compar.h"
 #include "ref/Evol.h"
 #include "ref/Indic.h"
@@ -92,6 +93,7 @@ void createForms(AppContext& ctx) {
     f.add(new TFAlertes(ctx));
     f.add(new TFRapports(ctx));
     f.add(new TFEvol(ctx));
+    f.add(new TFCentres(ctx));
     f.add(new TFVisi97(ctx));
     f.add(new TFSauv(ctx));
     f.add(new TForm1(ctx));
@@ -273,6 +275,8 @@ std::optional<AlertChoice> openAlerts(AppContext& ctx) {
 void openCentreReports(AppContext& ctx) { ctx.ui.showModal(ctx.forms.get<TFRapports>()); }
 
 void openEvolution(AppContext& ctx) { ctx.ui.showModal(ctx.forms.get<TFEvol>()); }
+
+void openCentreComparison(AppContext& ctx) { ctx.ui.showModal(ctx.forms.get<TFCentres>()); }
 
 void openReferences(AppContext& ctx) { ctx.ui.showModal(ctx.forms.get<TFVisi97>()); }
 

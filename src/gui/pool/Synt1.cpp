@@ -41,7 +41,8 @@ TForm1::TForm1(AppContext& ctx) : Form(ctx, "TForm1", "SYNTHESE") {
 }
 
 void TForm1::BitBtn2Click() {
-    state().AnneeReference = pool::kDefaultReferenceYear;
+    // 0: the country window proposes the year of most sheets of the pooled file.
+    state().AnneeReference = 0;
     openCountrySynthesisWindow(ctx());
 }
 

@@ -3,10 +3,13 @@
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
+#include <QSpinBox>
 
 #include "pool/Collection.h"
 #include "pool/Groups.h"
 #include "pool/PoolSynthesis.h"
+#include "pool/ReferenceYear.h"
 #include "ui/Look.h"
 #include "ui/Navigation.h"
 
@@ -82,6 +85,22 @@ TFSynt2::TFSynt2(AppContext& ctx) : Form(ctx, "TFSynt2", "SYNTHESE par PAYS") {
     LDossier->setWordWrap(true);
     LDossier->setFrameStyle(QFrame::Panel | QFrame::Sunken);
 
+    LAnnee = addLabel("LAnnee", QString::fromUtf8("Année de référence :"), 30, 392, 140, 24);
+    EAnnee = new QSpinBox(this);
+    EAnnee->setObjectName("EAnnee");
+    EAnnee->setAccessibleName(QString::fromUtf8("Année de référence"));
+    EAnnee->setRange(1900, 9999);
+    EAnnee->setGeometry(170, 392, 70, 24);
+    LProposition = addLabel("LProposition", QString(), 246, 392, 364, 24);
+    connect(EAnnee, &QSpinBox::valueChanged, this, [this](int y) {
+        state().AnneeReference = y;
+        LProposition->setText(QString::fromUtf8("(choisie)"));
+    });
+    BComparaison =
+        flowButton(addButton("BComparaison", QString::fromUtf8("  Comparaison des centres"), 30, 424, 270, 36),
+                   QColor(0, 0, 128), true);
+    connect(BComparaison, &QPushButton::clicked, this, &TFSynt2::BComparaisonClick);
+
     BitBtn1 = addButton("BitBtn1", "Fermer", 510, 420, 100, 36);
     BitBtn1->setAccessibleName("Fermer");
 
@@ -97,12 +116,15 @@ TFSynt2::TFSynt2(AppContext& ctx) : Form(ctx, "TFSynt2", "SYNTHESE par PAYS") {
     setTabOrder(BitBtn3, BitBtn5);
     setTabOrder(BitBtn5, BitBtn6);
     setTabOrder(BitBtn6, DirectoryListBox1);
-    setTabOrder(DirectoryListBox1, BitBtn1);
+    setTabOrder(DirectoryListBox1, EAnnee);
+    setTabOrder(EAnnee, BComparaison);
+    setTabOrder(BComparaison, BitBtn1);
     showFolder();
 }
 
 void TFSynt2::showEvent(QShowEvent* e) {
     showFolder();
+    showYear();
     Form::showEvent(e);
 }
 
@@ -117,6 +139,27 @@ void TFSynt2::DirectoryListBox1Click() {
     if (chosen.isEmpty()) return;
     state().PoolFolder = chosen.toStdString();
     showFolder();
+}
+
+std::int32_t TFSynt2::referenceYear(const std::string& poolName) {
+    if (state().AnneeReference > 0) return state().AnneeReference;
+    std::int32_t year = pool::kDefaultReferenceYear;
+    if (pool::proposeReferenceYear(folder(), poolName, year)) return pool::kDefaultReferenceYear;
+    return year;
+}
+
+void TFSynt2::showYear() {
+    const QSignalBlocker quiet(EAnnee);
+    if (state().AnneeReference > 0) {
+        EAnnee->setValue(state().AnneeReference);
+        LProposition->setText(QString::fromUtf8("(choisie)"));
+        return;
+    }
+    const std::string& name = state().NomFichierPool;
+    const bool known = !name.empty() && !pool::badFileName(name) && pool::fileExists(folder(), name);
+    EAnnee->setValue(known ? referenceYear(name) : pool::kDefaultReferenceYear);
+    LProposition->setText(known ? QString::fromUtf8("(année de la plupart des fiches de %1)").arg(q(name))
+                                : QString::fromUtf8("(aucun fichier de collection choisi)"));
 }
 
 bool TFSynt2::plainName(const std::string& name) {
@@ -150,6 +193,7 @@ void TFSynt2::BitBtn2Click() {
         for (const auto& w : r.warnings) text += "\n" + q(w);
         ui().warning(text);
     }
+    showYear();
 }
 
 void TFSynt2::BitBtn3Click() {
@@ -166,7 +210,8 @@ void TFSynt2::BitBtn3Click() {
         ui().confirm(QString::fromUtf8("Voulez-vous remplacer les fichiers ") + q(names->index) + " et " +
                      q(names->counters) + " ?") != ui::Answer::Yes)
         return;
-    const std::int32_t year = state().AnneeReference > 0 ? state().AnneeReference : pool::kDefaultReferenceYear;
+    showYear();
+    const std::int32_t year = referenceYear(name);
     pool::PoolSynthesisResult r;
     if (auto e = pool::poolSynthesis(folder(), name, year, r,
                                      ui().progress(QString::fromUtf8("Synthèse globale Pays-Année"))))
@@ -209,6 +254,17 @@ void TFSynt2::BitBtn6Click() {
     std::vector<pool::GroupeRecord> groups;
     if (auto e = pool::readGroups(folder(), groups, false)) return ioError(*e);
     openGroupSyntheses(ctx(), folder(), groups);
+}
+
+void TFSynt2::BComparaisonClick() {
+    const std::string name = askPoolName();
+    if (name.empty()) return;
+    {
+        pool::PooledReader check;  // the window opens only on a pooled file that opens
+        if (auto e = check.open(folder(), name)) return ioError(*e);
+    }
+    showYear();
+    openCentreComparison(ctx());
 }
 
 }  // namespace pelo

@@ -64,6 +64,8 @@ std::string askSubCollectionName(AppContext& ctx, const std::string& proposed);
 bool askQuery(AppContext& ctx);
 void openGroups(AppContext& ctx, const std::string& folder, const std::vector<pool::GroupeRecord>& groups);
 void openGroupSyntheses(AppContext& ctx, const std::string& folder, const std::vector<pool::GroupeRecord>& groups);
+// The centres of the pooled file NomFichierPool compared on the nine adjusted indicators.
+void openCentreComparison(AppContext& ctx);
 
 // References: a stored synthesis's records-per-centre screen (the synthesis
 // and its title become the run's), the name of another synthesis (what the

@@ -6,9 +6,12 @@
 #include <set>
 
 #include "PoolTestSupport.h"
+#include "SynthesisTestSupport.h"
+#include "eval/Bands.h"
 #include "pool/ReferenceYear.h"
 #include "ref/Comparison.h"
 #include "ref/ComparisonChart.h"
+#include "ref/ComparisonReport.h"
 #include "ref/Trend.h"
 
 using namespace pelo;
@@ -298,9 +301,51 @@ TEST(ComparisonChart, TableCellsSpreadsheetAndPoints) {
     EXPECT_EQ(doc.title, "Comparaison-France-2026-indicateur8");
     EXPECT_EQ(ref::campaignTitle("FibFr26.Dat", 2026), "France 2026");
     EXPECT_EQ(ref::campaignTitle("Fib.Dat", 1997), "Pays 1997");
+
+    // The centre's report: titled by its campaign, the indicator in red since
+    // fewer eyes examined is worse.
+    const auto report = ref::comparisonReport(cmp, "France 2026", nullptr, 1, "10/12/2026");
+    EXPECT_EQ(report.title, "Rapport-France-2026-centre1.pdf");
+    ASSERT_EQ(report.pages.size(), 2u);
+    const auto words = report.pages[0].texts();
+    EXPECT_EQ(words.front(), "Rapport du centre 1 – France 2026");
+    Rgb colour{};
+    bool red = false;
+    for (const auto& it : report.pages[0].items) {
+        if (it.kind == DrawItem::Font) colour = it.color;
+        if (it.kind == DrawItem::Text && it.text == "moins bon (99,8 %)") red = colour == colors::Red;
+    }
+    EXPECT_TRUE(red);
+    for (const auto& page : report.pages)
+        for (const auto& t : page.texts()) EXPECT_EQ(t.find("Ligne"), std::string::npos) << t;
 }
 
 TEST(Trend, OnlySynthesesOfOneSeriesFollowEachOther) {
     EXPECT_EQ(ref::otherSeries({"SynFr96.Atx", "SYNFr97.ATX", "SynFr2026.Atx"}), "");
     EXPECT_EQ(ref::otherSeries({"SynFr96.Atx", "SynHopi.Atx", "SynFr97.Atx"}), "SynHopi.Atx");
+}
+
+TEST(ComparisonReport, BandsJudgedByTheirDirectionNotByTheDeviation) {
+    EXPECT_EQ(eval::betterDirection(0), 1);    // Hb < 6.5
+    EXPECT_EQ(eval::betterDirection(4), -1);   // Hb >= 12
+    EXPECT_EQ(eval::betterDirection(21), -1);  // smokers
+    EXPECT_EQ(eval::betterDirection(24), 0);   // women
+    // Centre 12 above the country in Hb < 6.5 (better), centre 30 below (worse).
+    test::TempDir dir;
+    test::writeStoredSynthesis("SynFr97.Atx", {{4, 500, 150}, {12, 200, 95}, {30, 300, 55}});
+    ref::StoredSynthesis s;
+    ASSERT_FALSE(ref::readStored("", "SynFr97.Atx", s));
+    const auto b = ref::benchmarkOf(s);
+    const ref::Comparison none;
+    auto colourOf = [&](std::uint16_t centre, const std::string& what) {
+        const auto doc = ref::comparisonReport(none, "France 1997", &b, centre, "10/12/2026");
+        Rgb colour{};
+        for (const auto& it : doc.pages[1].items) {
+            if (it.kind == DrawItem::Font) colour = it.color;
+            if (it.kind == DrawItem::Text && it.text == what) return colour;
+        }
+        return Rgb{1, 2, 3};
+    };
+    EXPECT_EQ(colourOf(12, "Hb < 6.5"), colors::Green);
+    EXPECT_EQ(colourOf(30, "Hb < 6.5"), colors::Red);
 }
