@@ -31,7 +31,7 @@ struct Command {
     std::string notes{};          // after the options, lines ended by "\n"
 };
 
-// Every command, in the order of the general help (commands/Registry.cpp).
+// Every command, in the order of the general help (commands/Registry.def).
 const std::vector<const Command*>& commands();
 // The command of that name; nullptr when there is none.
 const Command* findCommand(const std::string& name);
