@@ -5,7 +5,7 @@
 #include <cstdio>
 
 #include "Cli.h"
-#include "Commands.h"
+#include "Command.h"
 #include "pool/PoolFiles.h"
 #include "ref/Comparison.h"
 
@@ -32,12 +32,7 @@ void printIndicator(const ref::IndicatorComparison& ind) {
     }
 }
 
-}  // namespace
-
-int cmdComparaison(const Words& words) {
-    Args a;
-    std::string err;
-    if (!parseArgs(words, {"annee-ref", "indicateur"}, {}, a, &err)) return usageError(err);
+int runComparaison(const Args& a) {
     if (a.positional.size() != 1) return usageError("comparaison attend le nom du fichier de collection");
     const std::string& name = a.positional[0];
     if (auto bad = pool::badFileName(name)) return usageError(*bad);
@@ -59,5 +54,24 @@ int cmdComparaison(const Words& words) {
         if (only == 0 || ind.number == only) printIndicator(ind);
     return kOk;
 }
+
+}  // namespace
+
+extern const Command commandComparaison{
+    .name = "comparaison",
+    .synopsis = "POOL [--annee-ref AAAA] [--indicateur K]",
+    .summary = "centres comparés, ajustés sur leurs patients",
+    .description =
+        "Les neuf indicateurs de soins par centre, ajustés sur le type, le sexe, l'âge et\n"
+        "l'ancienneté du diabète des patients. Pour chaque indicateur, d'abord le pays :\n"
+        "P, indicateur, libellé, fiches, événements, pourcentage, phi, tau ; puis par centre :\n"
+        "C, indicateur, centre, fiches, événements, attendus, pourcentage brut, pourcentage\n"
+        "ajusté, z, limites basse et haute à 95 %, limites basse et haute à 99,8 %, position\n"
+        "(-2 à 2), séparés par des tabulations (- quand l'ajustement n'a pas de sens).\n",
+    .options = {{"annee-ref", "AAAA", "année de la campagne (défaut : l'année de la plupart des fiches)"},
+                {"indicateur", "K", "seulement l'indicateur K (1 à 9)"}},
+    .example = "fibtool comparaison FibFr97.Dat --indicateur 5",
+    .run = runComparaison,
+};
 
 }  // namespace pelo::cli
