@@ -139,7 +139,7 @@ Comparison Accumulator::finish() const {
             ind.centres.push_back(cc);
         }
         ind.dispersed = int(zs.size());
-        const OverDispersion od = overDispersion(std::move(zs), ss);
+        const OverDispersion od = overDispersion(zs, ss);
         ind.phi = od.phi;
         ind.tau2 = od.tau2;
         for (auto& cc : ind.centres) {
@@ -221,7 +221,7 @@ int IndicatorComparison::judgement(const CentreComparison& c) const {
     return info().better == Better::Higher ? side : -side;
 }
 
-OverDispersion overDispersion(std::vector<double> z, const std::vector<double>& s) {
+OverDispersion overDispersion(const std::vector<double>& z, const std::vector<double>& s) {
     OverDispersion r;
     const std::size_t count = z.size();
     if (count == 0) return r;

@@ -103,7 +103,7 @@ struct Comparison {
 struct OverDispersion {
     double phi = 0, tau2 = 0;
 };
-OverDispersion overDispersion(std::vector<double> z, const std::vector<double>& s);
+OverDispersion overDispersion(const std::vector<double>& z, const std::vector<double>& s);
 
 // The comparison of pooled FIBs (annulled ones left out; centre 0 counts for
 // the country only).

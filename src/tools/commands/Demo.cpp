@@ -42,8 +42,10 @@ std::string campaignFile(int year) {
 // eleventh centre drifts from good to poor. Centre 2 sees young type 1
 // patients and centre 7 the very old: their crude figures mislead.
 void campaignBias(DemoCentre& c, long centre, int campaign) {
+    // From -1 to 1 across the centres, for an odd modulus.
     const auto spread = [centre](long mult, long mod) {
-        return double((centre * mult) % mod - mod / 2) / double(mod / 2);
+        const double half = double(mod - 1) / 2.0;
+        return (double((centre * mult) % mod) - half) / half;
     };
     c.caseMix = true;
     if (centre == 2) c.patients = DemoCentre::Patients::YoungType1;
