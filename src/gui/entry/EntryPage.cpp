@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QButtonGroup>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <algorithm>
@@ -49,6 +50,30 @@ void EntryPage::showEvent(QShowEvent* e) {
     if (firstStop_) firstStop_->setFocus(Qt::OtherFocusReason);
 }
 
+// Right and Down choose the next answer of a radio group, Left and Up the
+// previous one, round the group: the focus moves to it and it is clicked, so
+// its checks run as for a click. Space still ticks the focused one.
+bool EntryPage::eventFilter(QObject* watched, QEvent* e) {
+    if (e->type() != QEvent::KeyPress) return Form::eventFilter(watched, e);
+    const auto* k = static_cast<QKeyEvent*>(e);
+    int step = 0;
+    if (k->key() == Qt::Key_Right || k->key() == Qt::Key_Down) step = 1;
+    if (k->key() == Qt::Key_Left || k->key() == Qt::Key_Up) step = -1;
+    if (step == 0 || (k->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return Form::eventFilter(watched, e);
+    for (const ChoiceGroup& g : choices_) {
+        if (!g.radios) continue;
+        const auto it = std::find(g.boxes.begin(), g.boxes.end(), watched);
+        if (it == g.boxes.end()) continue;
+        const auto n = std::ptrdiff_t(g.boxes.size());
+        QAbstractButton* next = g.boxes[std::size_t(((it - g.boxes.begin()) + step + n) % n)];
+        if (!next->isEnabled()) return true;
+        next->setFocus(Qt::OtherFocusReason);
+        if (!next->isChecked()) next->click();
+        return true;
+    }
+    return Form::eventFilter(watched, e);
+}
+
 // Each group's check panel, then its help button, follow the group's last
 // control in the Tab chain, so that its messages (Space or Enter on the
 // panel) and its help are reached without a mouse. A control belongs to the
@@ -91,7 +116,10 @@ void EntryPage::bindControls(const std::vector<QWidget*>& buttons) {
         g.yellow = insideYellowBlock(g.boxes[0]);
         if (row.family == entry::Family::Radio) {
             g.radios = new QButtonGroup(this);
-            for (auto* b : g.boxes) g.radios->addButton(b);
+            for (auto* b : g.boxes) {
+                g.radios->addButton(b);
+                b->installEventFilter(this);
+            }
         }
         const std::size_t gi = choices_.size();
         for (std::size_t i = 0; i < g.boxes.size(); ++i) {

@@ -67,6 +67,8 @@ protected:
     // runs through the table's controls, then through `buttons`.
     void bindControls(const std::vector<QWidget*>& buttons);
     void showEvent(QShowEvent* e) override;
+    // The arrow keys choose within a radio group, as on every desktop.
+    bool eventFilter(QObject* watched, QEvent* e) override;
     // The check panel of run index `index`, placed by the layout.
     void addPanel(int index, QPushButton* panel);
     QLineEdit* edit(const char* name) const;

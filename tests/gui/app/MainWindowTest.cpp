@@ -1,7 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QCloseEvent>
 #include <QFile>
+#include <QKeyEvent>
 #include <QPushButton>
+#include <QTimer>
+#include <QWindow>
+#include <functional>
 
 #include "FakeUi.h"
 #include "app/Menu1.h"
@@ -161,4 +167,42 @@ TEST(MainWindow, PreferencePaintsTheGradientBelowTheBanner) {
     click(m, "Button2");
     const QImage plain = m->grab().toImage();
     EXPECT_EQ(QColor(plain.pixel(5, 365)), m->palette().color(QPalette::Highlight));
+}
+
+namespace {
+// Runs the program's event loop with the main window shown, `close` done once
+// it runs: true when the loop ended on its own (the program ended), false
+// when a watchdog had to stop it, or Escape left the window.
+bool closingEndsTheRun(const std::function<void(QWidget*)>& close) {
+    AppFixture app;
+    auto* m = app.form<TTMenu1>();
+    m->show();
+    QApplication::processEvents();
+    bool watchdog = false;
+    QTimer::singleShot(0, m, [&] { close(m); });
+    QTimer::singleShot(3000, [&] {
+        watchdog = true;
+        QCoreApplication::exit(1);
+    });
+    const int rc = QApplication::exec();
+    const bool ended = rc == 0 && !watchdog && !m->isVisible();
+    m->hide();
+    return ended;
+}
+}  // namespace
+
+TEST(MainWindow, FermerAndTheWindowManagersCloseEndTheProgram) {
+    EXPECT_TRUE(closingEndsTheRun([](QWidget* m) { click(m, "Fin"); })) << "FERMER";
+    // Alt+F4 under a window manager and its close button both reach the window
+    // as the platform's close request.
+    EXPECT_TRUE(closingEndsTheRun([](QWidget* m) {
+        QCloseEvent close;
+        QCoreApplication::sendEvent(m->windowHandle(), &close);
+    })) << "window manager's close";
+    // Escape still leaves the main window where it is.
+    EXPECT_FALSE(closingEndsTheRun([](QWidget* m) {
+        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QCoreApplication::sendEvent(m, &escape);
+        QTimer::singleShot(200, [] { QCoreApplication::exit(2); });
+    }));
 }

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -145,6 +147,35 @@ TEST(EntryPage1, RadioChoicesAndThePregnancyGroup) {
     p.box("RadioButton2")->click();
     EXPECT_EQ(p.u8(fld::ConsultHospit), 2);
     EXPECT_TRUE(p.box("RadioButton9")->isChecked());
+}
+
+// The arrows choose within a radio group, round it, as a click does; Space still ticks.
+TEST(EntryPage1, ArrowKeysChooseWithinARadioGroup) {
+    Page p;
+    p.f->show();
+    auto key = [&](const char* name, int k, const QString& text = {}) {
+        QAbstractButton* b = p.box(name);
+        b->setFocus();
+        QKeyEvent press(QEvent::KeyPress, k, Qt::NoModifier, text);
+        QCoreApplication::sendEvent(b, &press);
+        QKeyEvent release(QEvent::KeyRelease, k, Qt::NoModifier, text);
+        QCoreApplication::sendEvent(b, &release);
+    };
+    key("RadioButton10", Qt::Key_Right);
+    EXPECT_EQ(p.u8(fld::Sexe), 2) << "from M, nothing chosen yet";
+    EXPECT_EQ(QApplication::focusWidget(), p.box("RadioButton11"));
+    EXPECT_TRUE(p.f->findChild<QFrame*>("Panel10")->isEnabled()) << "F's click rule ran";
+    key("RadioButton11", Qt::Key_Right);
+    EXPECT_EQ(p.u8(fld::Sexe), 1) << "round the group";
+    key("RadioButton10", Qt::Key_Up);
+    EXPECT_EQ(p.u8(fld::Sexe), 2);
+    key("RadioButton12", Qt::Key_Left);
+    EXPECT_EQ(p.u8(fld::TypeDiabete), 3);
+    key("RadioButton14", Qt::Key_Down);
+    EXPECT_EQ(p.u8(fld::TypeDiabete), 1);
+    key("RadioButton13", Qt::Key_Space, QStringLiteral(" "));
+    EXPECT_EQ(p.u8(fld::TypeDiabete), 2);
+    p.f->hide();
 }
 
 TEST(EntryPage1, ContactClickStoresTheIdentificationSilently) {
