@@ -48,6 +48,8 @@ TFEval::TFEval(AppContext& ctx) : Form(ctx, "TFEval", "EVALUATION") {
     QFont lf("Arial");
     lf.setPointSize(9);
     LVar->setFont(lf);
+    // Long labels and the heading of a large file wrap rather than being cut.
+    LVar->setWrapped(true);
     connect(LVar, &LineList::rowActivated, this, [this] { LVarClick(); });
 
     for (int k = 0; k < 12; ++k) {

@@ -315,8 +315,27 @@ TEST(SynthesisLines, PercentageReadBackFromALine) {
     ASSERT_TRUE(readLinePercent(bandLine(12345, 12345, "x"), p));
     EXPECT_EQ(p.text, "100.0");
     EXPECT_EQ(p.height, 100);
+    ASSERT_TRUE(readLinePercent(bandLine(123, 123, "x"), p));
+    EXPECT_EQ(p.text, "100.0") << "a three-digit count at 100 %";
+    ASSERT_TRUE(readLinePercent(bandLine(65535, 65535, "x"), p));
+    EXPECT_EQ(p.text, "100.0");
     EXPECT_FALSE(readLinePercent(" ", p));
     EXPECT_FALSE(readLinePercent(" Tension Artérielle ", p));
+}
+
+// Counts up to 65535 stand in one field: two spaces for a digit, the
+// percentage and the label start at the same place whatever the count.
+TEST(SynthesisLines, CountsUpToFiveDigitsAlign) {
+    auto halfDigits = [](const std::string& line) {  // width before the percentage, a digit counting 2
+        std::size_t i = line.find_first_not_of(' ');
+        std::size_t w = i;
+        for (; line[i] != ' '; ++i) w += 2;
+        return w;
+    };
+    EXPECT_EQ(bandLine(7, 40, "Hb <6.5"), "          7        17.5%      Hb <6.5");  // as it always was
+    EXPECT_EQ(bandLine(123, 400, "x"), "      123        30.8%      x");
+    for (std::uint32_t c : {0u, 7u, 42u, 123u, 1234u, 65535u}) EXPECT_EQ(halfDigits(bandLine(c, 65535, "x")), 12u) << c;
+    EXPECT_EQ(bandLine(65535, 65535, "x"), "  65535      100.0%      x");
 }
 
 TEST(SynthesisFile, SelectionStatesAndTheWholeList) {

@@ -377,3 +377,34 @@ TEST(Evaluation, ObjectivesCellsHoldTheirTextsAtEveryScale) {
         o->hide();
     }
 }
+
+// 65,535 FIBs, every count five digits: the heading and every label read
+// whole in the list at 800 x 600 (a long line wraps onto a taller row), and
+// the percentages stand at one place.
+TEST(Evaluation, ListOfAFullFileShowsEveryLineWholeAt800x600) {
+    for (QSize screen : {QSize(800, 600), QSize(1904, 1040)}) {
+        AppFixture app;
+        app.fake.screen = screen;
+        auto* e = app.form<TFEval>();
+        eval::SynthesisResult r;
+        r.evaluated = 65535;
+        r.centre = 1234;
+        r.counts.fill(65535);
+        e->showSynthesis(r);
+        e->show();
+        QApplication::processEvents();
+        LineList* l = e->LVar;
+        EXPECT_EQ(l->text(0), QString(" SYNTHESE des 65535 FIB du Centre 1234"));
+        const QFontMetrics fm(l->font());
+        const int width = l->viewport()->width();
+        for (int i = 0; i < l->count(); ++i) {
+            const QString t = l->text(i);
+            const QRect row = l->visualRect(l->model()->index(i, 0));
+            // Room for the wrapped text, a few pixels given to the item's margins.
+            const QRect needed = fm.boundingRect(QRect(0, 0, width - 8, 100000), Qt::TextWordWrap, t);
+            EXPECT_GE(row.height(), needed.height()) << t.toStdString() << " at " << screen.width();
+            EXPECT_LE(row.width(), width) << t.toStdString();
+        }
+        e->hide();
+    }
+}
