@@ -63,6 +63,9 @@ std::string titleLine(std::uint32_t evaluated, std::uint16_t centre) {
 }
 
 namespace {
+// Two spaces per missing digit below 100.
+std::string pad(std::int64_t v) { return std::string(v < 100 ? (v < 10 ? 4 : 2) : 0, ' '); }
+
 // The count in a field six digits wide, two spaces standing for a digit in
 // the proportional font of the lists: six spaces before a three-digit count,
 // two more per missing digit, two fewer per digit beyond three (up to 65535).

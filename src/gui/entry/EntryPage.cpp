@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QKeyEvent>
+#include <QTimer>
 #include <QLineEdit>
 #include <QPushButton>
 #include <algorithm>
@@ -33,7 +34,8 @@ EntryPage::EntryPage(AppContext& ctx, const QString& className, const QString& c
     : Form(ctx, className, caption),
       page_(page),
       table_(page == 1 ? entry::page1Controls() : entry::page2Controls()),
-      routines_(page == 1 ? entry::page1Panels() : entry::page2Panels()) {
+      routines_(page == 1 ? entry::page1Panels() : entry::page2Panels()),
+      title_(caption) {
     panels_.resize(routines_.size(), nullptr);
 }
 
@@ -46,6 +48,10 @@ QLineEdit* EntryPage::edit(const char* name) const { return findChild<QLineEdit*
 
 // A page opens on its first entry, not on a button, so typing starts at once.
 void EntryPage::showEvent(QShowEvent* e) {
+    // Sheets typed for practice go to the practice file: the page says so.
+    const bool practice = state().CurrentFile == kPracticeFile;
+    setWindowTitle(practice ? title_ + QString::fromUtf8(" — Entraînement") : title_);
+    showPractice(practice);
     Form::showEvent(e);
     if (firstStop_) firstStop_->setFocus(Qt::OtherFocusReason);
 }
@@ -54,6 +60,15 @@ void EntryPage::showEvent(QShowEvent* e) {
 // previous one, round the group: the focus moves to it and it is clicked, so
 // its checks run as for a click. Space still ticks the focused one.
 bool EntryPage::eventFilter(QObject* watched, QEvent* e) {
+    // A masked entry reached from the keyboard shows its date selected, not
+    // under a block cursor that hides its first digit; typing replaces it.
+    if (e->type() == QEvent::FocusIn && static_cast<QFocusEvent*>(e)->reason() != Qt::MouseFocusReason) {
+        if (auto* date = qobject_cast<QLineEdit*>(watched))
+            QTimer::singleShot(0, date, [date] {
+                if (date->hasFocus()) date->selectAll();
+            });
+        return Form::eventFilter(watched, e);
+    }
     if (e->type() != QEvent::KeyPress) return Form::eventFilter(watched, e);
     const auto* k = static_cast<QKeyEvent*>(e);
     int step = 0;
@@ -106,6 +121,7 @@ void EntryPage::bindControls(const std::vector<QWidget*>& buttons) {
         if (!row.isChoice()) {
             QLineEdit* e = edits_[r] = edit(row.name);
             if (row.length > 0) e->setMaxLength(row.length);
+            if (row.kind == entry::Kind::Date) e->installEventFilter(this);
             e->setAccessibleName(QString::fromUtf8(row.accessible));
             stops.push_back({row.tab, {e}});
             continue;

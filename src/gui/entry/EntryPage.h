@@ -67,7 +67,8 @@ protected:
     // runs through the table's controls, then through `buttons`.
     void bindControls(const std::vector<QWidget*>& buttons);
     void showEvent(QShowEvent* e) override;
-    // The arrow keys choose within a radio group, as on every desktop.
+    // The arrow keys choose within a radio group, as on every desktop; a
+    // date entry reached from the keyboard is selected whole.
     bool eventFilter(QObject* watched, QEvent* e) override;
     // The check panel of run index `index`, placed by the layout.
     void addPanel(int index, QPushButton* panel);
@@ -100,6 +101,8 @@ protected:
     // A radio button's code written, by a click or by the loading; null when
     // the loading found no code that a button shows.
     virtual void afterRadio(const ChoiceGroup&, QAbstractButton*) {}
+    // The page's header marked, or not, as working on the practice file.
+    virtual void showPractice(bool) {}
 
     std::vector<QPushButton*> panels_;  // in the order of the full run
     void insertPanelsInto(std::vector<QWidget*>& order);
@@ -115,6 +118,7 @@ private:
     std::span<const entry::Control> table_;
     std::vector<QLineEdit*> edits_;  // per row of the table; null for a choice
     std::span<const entry::Panel> routines_;
+    QString title_;
 };
 
 }  // namespace pelo

@@ -9,6 +9,7 @@
 #include <QTableWidget>
 
 #include "FakeUi.h"
+#include "store/Nfib.h"
 #include "app/Menu1.h"
 #include "app/Menu2.h"
 #include "app/Nctr.h"
@@ -585,6 +586,30 @@ TEST(CentreUnits, SpaceChoosesAndNothingIsTypedOver) {
     u->hide();
 }
 
+// Entering the grid puts the cursor on a unit of the first row; the arrows
+// never land on the headings.
+TEST(CentreUnits, GridIsEnteredOnAUnitAndTheArrowsSkipTheHeadings) {
+    AppFixture app;
+    auto* u = app.form<TFUnite>();
+    u->prepare(12);
+    u->show();
+    auto* t = u->findChild<QTableWidget*>("SUni");
+    u->activateWindow();
+    QApplication::processEvents();
+    u->Button1->setFocus();
+    t->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+    EXPECT_EQ(t->currentRow(), 1);
+    EXPECT_EQ(t->currentColumn(), 3);
+    for (int key : {Qt::Key_Up, Qt::Key_Left, Qt::Key_Left, Qt::Key_Left}) {
+        QKeyEvent arrow(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(t, &arrow);
+    }
+    EXPECT_EQ(t->currentRow(), 1) << "not on the UNITES heading";
+    EXPECT_EQ(t->currentColumn(), 1);
+    u->hide();
+}
+
 TEST(CentreUnits, TabLeavesTheGridForSauver) {
     AppFixture app;
     auto* u = app.form<TFUnite>();
@@ -604,7 +629,8 @@ TEST(CentreUnits, TabLeavesTheGridForSauver) {
 TEST(CentreIdentification, DialogsScaleWithTheForms) {
     AppFixture app;
     app.fake.screen = QSize(1904, 1040);
-    for (QDialog* d : {static_cast<QDialog*>(app.form<TNctrDlg>()), static_cast<QDialog*>(app.form<TFUnite>())}) {
+    for (QDialog* d : {static_cast<QDialog*>(app.form<TNctrDlg>()), static_cast<QDialog*>(app.form<TFUnite>()),
+                       static_cast<QDialog*>(app.form<TNfibDlg>())}) {
         const QSize before = d->size();
         app.fake.showModal(d);
         EXPECT_GT(d->width(), before.width() * 2) << d->objectName().toStdString();

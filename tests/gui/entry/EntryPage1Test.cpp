@@ -178,6 +178,23 @@ TEST(EntryPage1, ArrowKeysChooseWithinARadioGroup) {
     p.f->hide();
 }
 
+// The date of a new sheet reads whole when the keyboard reaches it: it is
+// selected (typing replaces it), no block cursor over its first digit.
+TEST(EntryPage1, DateReachedFromTheKeyboardIsSelectedWhole) {
+    Page p;
+    p.f->show();
+    p.f->activateWindow();
+    QApplication::processEvents();
+    QLineEdit* date = p.edit("MaskEdit19");
+    p.edit("Edit3")->setFocus(Qt::TabFocusReason);
+    date->setFocus(Qt::BacktabFocusReason);
+    QApplication::processEvents();
+    if (!date->hasFocus()) GTEST_SKIP() << "no focus on this platform";
+    EXPECT_EQ(date->selectedText(), date->text());
+    EXPECT_FALSE(date->text().isEmpty());
+    p.f->hide();
+}
+
 TEST(EntryPage1, ContactClickStoresTheIdentificationSilently) {
     Page p;
     p.type("Edit5", "1961");
