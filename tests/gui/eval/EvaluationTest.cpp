@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QFontMetrics>
 #include <QKeyEvent>
@@ -225,7 +226,8 @@ TEST(Evaluation, PrintoutAndSpreadsheetExport) {
     EXPECT_TRUE(csv.contains(QString::fromUtf8("Section;Libellé;Nombre;Pourcentage\r\n").toUtf8()));
     EXPECT_TRUE(csv.contains("\r\nPopulation;Tous types\r\n"));
     ASSERT_EQ(app.fake.messages.size(), 1u);
-    EXPECT_EQ(app.fake.messages[0].text, QString::fromUtf8("Synthèse exportée dans export.csv"));
+    EXPECT_EQ(app.fake.messages[0].text,
+              QString::fromUtf8("Synthèse exportée dans ") + QDir::toNativeSeparators(app.path("export.csv")));
 
     // A folder that does not exist: one error box naming the file.
     app.fake.saveFiles.push_back(app.path("absent/export.csv"));

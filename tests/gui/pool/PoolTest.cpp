@@ -184,7 +184,9 @@ TEST(CountrySynthesis, SubCollectionThroughTheQueryDialog) {
         return d->result();
     };
     click(run.synt, "BitBtn4");
-    EXPECT_EQ(run.fake.texts(), QStringList{QString::fromUtf8("3 fiches sélectionnées")});
+    const QString written = QString::fromUtf8("Sous-collection écrite dans ") +
+                            QDir::toNativeSeparators(QDir(run.folder).filePath("Fibaaaa.Dat")) + "\n";
+    EXPECT_EQ(run.fake.texts(), QStringList{written + QString::fromUtf8("3 fiches sélectionnées")});
     EXPECT_EQ(run.state.Query.variable, 2);
     EXPECT_EQ(run.state.Query.value1, 2);
     EXPECT_EQ(QFile(run.folder + "/Fibaaaa.Dat").size(), 4 * 252);
@@ -220,7 +222,7 @@ TEST(CountrySynthesis, SubCollectionThroughTheQueryDialog) {
     EXPECT_EQ(c.op2, 4);
     EXPECT_FLOAT_EQ(c.real2, 9.0f);
     // HbA1c of the FIBs: 7, 8, 9 (centre 1) and 7, 8 (centre 3).
-    EXPECT_EQ(run.fake.texts().last(), QString::fromUtf8("2 fiches sélectionnées"));
+    EXPECT_EQ(run.fake.texts().last(), written + QString::fromUtf8("2 fiches sélectionnées"));
 }
 
 // The centre's own files and the input are never outputs; an existing output
