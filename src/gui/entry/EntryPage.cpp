@@ -3,9 +3,10 @@
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QKeyEvent>
-#include <QTimer>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <algorithm>
 
 #include "entry/Choices.h"
@@ -51,7 +52,7 @@ void EntryPage::showEvent(QShowEvent* e) {
     // Sheets typed for practice go to the practice file: the page says so.
     const bool practice = state().CurrentFile == kPracticeFile;
     setWindowTitle(practice ? title_ + QString::fromUtf8(" — Entraînement") : title_);
-    showPractice(practice);
+    if (practiceLabel_) practiceLabel_->setVisible(practice);
     Form::showEvent(e);
     if (firstStop_) firstStop_->setFocus(Qt::OtherFocusReason);
 }
@@ -144,6 +145,21 @@ void EntryPage::bindControls(const std::vector<QWidget*>& buttons) {
         }
         stops.push_back({row.tab, {g.boxes.begin(), g.boxes.end()}});
         choices_.push_back(std::move(g));
+    }
+    if (practicePlace_.isValid()) {
+        practiceLabel_ =
+            addLabel(QStringLiteral("LabEntrainement"), QString::fromUtf8("Entraînement"), practicePlace_.x(),
+                     practicePlace_.y(), practicePlace_.width(), practicePlace_.height());
+        practiceLabel_->setAlignment(Qt::AlignCenter);
+        practiceLabel_->setAutoFillBackground(true);
+        QPalette pal = practiceLabel_->palette();
+        pal.setColor(QPalette::Window, colours::Orange);
+        pal.setColor(QPalette::WindowText, colours::Navy);
+        practiceLabel_->setPalette(pal);
+        QFont f = practiceLabel_->font();
+        f.setBold(true);
+        practiceLabel_->setFont(f);
+        practiceLabel_->hide();
     }
     std::stable_sort(stops.begin(), stops.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     std::vector<QWidget*> order;

@@ -5,6 +5,7 @@
 // panels and their colours. A page builds its layout, then binds it.
 
 #include <QColor>
+#include <QRect>
 #include <QString>
 #include <vector>
 
@@ -14,6 +15,7 @@
 
 class QAbstractButton;
 class QButtonGroup;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -101,12 +103,13 @@ protected:
     // A radio button's code written, by a click or by the loading; null when
     // the loading found no code that a button shows.
     virtual void afterRadio(const ChoiceGroup&, QAbstractButton*) {}
-    // The page's header marked, or not, as working on the practice file.
-    virtual void showPractice(bool) {}
 
     std::vector<QPushButton*> panels_;  // in the order of the full run
     void insertPanelsInto(std::vector<QWidget*>& order);
     QWidget* firstStop_ = nullptr;  // the sheet's first entry, focused when the page shows
+    // Where the page's header says « Entraînement » on the practice file
+    // (design coordinates, set before bindControls); none when empty.
+    QRect practicePlace_;
     std::vector<ChoiceGroup> choices_;
 
 private:
@@ -119,6 +122,7 @@ private:
     std::vector<QLineEdit*> edits_;  // per row of the table; null for a choice
     std::span<const entry::Panel> routines_;
     QString title_;
+    QLabel* practiceLabel_ = nullptr;
 };
 
 }  // namespace pelo

@@ -48,6 +48,7 @@ TFIB1::TFIB1(AppContext& ctx) : EntryPage(ctx, "TFIB1", u("Fiche d'Information d
     pal.setColor(QPalette::WindowText, Qt::white);
     setPalette(pal);
     setAutoFillBackground(true);
+    practicePlace_ = QRect(492, 5, 104, 17);  // the end of the header's first row
     buildPage();
 }
 

@@ -113,7 +113,7 @@ void QtAdapter::boxClosed(QWidget* owner, QWidget* focus) {
     // Boxes opened one after the other by the same action share their
     // window; the mark lasts until the event loop runs again.
     boxJustClosed_ = true;
-    QTimer::singleShot(0, [this] { boxJustClosed_ = false; });
+    QTimer::singleShot(0, timerContext_.get(), [this] { boxJustClosed_ = false; });
     if (!owner || !owner->isVisible()) return;
     owner->raise();
     owner->activateWindow();

@@ -1,9 +1,11 @@
 #pragma once
 #include "ui/Adapter.h"
 
+#include <QObject>
 #include <QPointer>
 #include <QRect>
 #include <QWidget>
+#include <memory>
 
 namespace pelo::ui {
 
@@ -33,6 +35,8 @@ private:
                   QWidget* owner);
     QPointer<QWidget> lastOwner_;
     bool boxJustClosed_ = false;
+    // Receiver of the timer that ends boxJustClosed_: gone with the adapter.
+    std::unique_ptr<QObject> timerContext_ = std::make_unique<QObject>();
 };
 
 // Where a box asked for at pos goes so that the whole of it, frame included,

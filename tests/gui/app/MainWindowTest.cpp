@@ -180,10 +180,14 @@ bool closingEndsTheRun(const std::function<void(QWidget*)>& close) {
     QApplication::processEvents();
     bool watchdog = false;
     QTimer::singleShot(0, m, [&] { close(m); });
-    QTimer::singleShot(3000, [&] {
+    // Timers of this run only: none is left to stop a later event loop.
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [&] {
         watchdog = true;
         QCoreApplication::exit(1);
     });
+    guard.start(3000);
     const int rc = QApplication::exec();
     const bool ended = rc == 0 && !watchdog && !m->isVisible();
     m->hide();
@@ -203,6 +207,6 @@ TEST(MainWindow, FermerAndTheWindowManagersCloseEndTheProgram) {
     EXPECT_FALSE(closingEndsTheRun([](QWidget* m) {
         QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
         QCoreApplication::sendEvent(m, &escape);
-        QTimer::singleShot(200, [] { QCoreApplication::exit(2); });
+        QTimer::singleShot(200, m, [] { QCoreApplication::exit(2); });
     }));
 }

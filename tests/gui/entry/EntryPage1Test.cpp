@@ -163,7 +163,7 @@ TEST(EntryPage1, ArrowKeysChooseWithinARadioGroup) {
     };
     key("RadioButton10", Qt::Key_Right);
     EXPECT_EQ(p.u8(fld::Sexe), 2) << "from M, nothing chosen yet";
-    EXPECT_EQ(QApplication::focusWidget(), p.box("RadioButton11"));
+    EXPECT_EQ(p.f->focusWidget(), p.box("RadioButton11"));
     EXPECT_TRUE(p.f->findChild<QFrame*>("Panel10")->isEnabled()) << "F's click rule ran";
     key("RadioButton11", Qt::Key_Right);
     EXPECT_EQ(p.u8(fld::Sexe), 1) << "round the group";
@@ -193,6 +193,27 @@ TEST(EntryPage1, DateReachedFromTheKeyboardIsSelectedWhole) {
     EXPECT_EQ(date->selectedText(), date->text());
     EXPECT_FALSE(date->text().isEmpty());
     p.f->hide();
+}
+
+// On the practice file the page says so, in its title and its header.
+TEST(EntryPage1, PracticeFileIsNamedInTheTitleAndTheHeader) {
+    Page p;
+    auto* label = p.f->findChild<QLabel*>("LabEntrainement");
+    ASSERT_NE(label, nullptr);
+    p.f->show();
+    EXPECT_EQ(p.f->windowTitle(), QString::fromUtf8("Fiche d'Information de Base (1)"));
+    EXPECT_FALSE(label->isVisible());
+    p.f->hide();
+    p.app.state.CurrentFile = kPracticeFile;
+    p.f->show();
+    EXPECT_EQ(p.f->windowTitle(), QString::fromUtf8("Fiche d'Information de Base (1) — Entraînement"));
+    EXPECT_TRUE(label->isVisible());
+    EXPECT_EQ(label->text(), QString::fromUtf8("Entraînement"));
+    p.f->hide();
+    auto* page2 = p.app.form<TFIB2>();
+    page2->show();
+    EXPECT_TRUE(page2->windowTitle().endsWith(QString::fromUtf8("— Entraînement")));
+    page2->hide();
 }
 
 TEST(EntryPage1, ContactClickStoresTheIdentificationSilently) {

@@ -8,7 +8,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QTableWidget>
+#include <QTextLayout>
 #include <algorithm>
 
 #include "FakeUi.h"
@@ -399,12 +401,22 @@ TEST(Evaluation, ListOfAFullFileShowsEveryLineWholeAt800x600) {
         EXPECT_EQ(l->text(0), QString(" SYNTHESE des 65535 FIB du Centre 1234"));
         const QFontMetrics fm(l->font());
         const int width = l->viewport()->width();
+        const int margin = l->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, l) + 1;
         for (int i = 0; i < l->count(); ++i) {
             const QString t = l->text(i);
             const QRect row = l->visualRect(l->model()->index(i, 0));
-            // Room for the wrapped text, a few pixels given to the item's margins.
-            const QRect needed = fm.boundingRect(QRect(0, 0, width - 8, 100000), Qt::TextWordWrap, t);
-            EXPECT_GE(row.height(), needed.height()) << t.toStdString() << " at " << screen.width();
+            // Room for every line of the text wrapped at the list's width,
+            // less the item's text margins as the style sets them.
+            QTextLayout layout(t, l->font());
+            QTextOption wrap;
+            wrap.setWrapMode(QTextOption::WordWrap);
+            layout.setTextOption(wrap);
+            layout.beginLayout();
+            int lines = 0;
+            for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine(), ++lines)
+                line.setLineWidth(width - 2 * margin);
+            layout.endLayout();
+            EXPECT_GE(row.height(), lines * fm.height()) << t.toStdString() << " at " << screen.width();
             EXPECT_LE(row.width(), width) << t.toStdString();
         }
         e->hide();
