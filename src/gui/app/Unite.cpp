@@ -125,8 +125,7 @@ void TFUnite::BitBtn1Click() { reject(); }
 bool TFUnite::eventFilter(QObject* watched, QEvent* event) {
     // The grid is entered on a unit that can be chosen: the first row's
     // chosen one, or its first offered one; the cursor shows where it is.
-    if (watched == SUni && event->type() == QEvent::FocusIn &&
-        (SUni->currentRow() < 1 || SUni->currentColumn() < 1)) {
+    if (watched == SUni && event->type() == QEvent::FocusIn && (SUni->currentRow() < 1 || SUni->currentColumn() < 1)) {
         const int chosen = cellText(SUni, 1, 2).trimmed().toInt();
         SUni->setCurrentCell(1, chosen >= 3 && chosen <= 5 ? chosen : 3);
     }

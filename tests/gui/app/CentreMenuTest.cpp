@@ -9,13 +9,13 @@
 #include <QTableWidget>
 
 #include "FakeUi.h"
-#include "store/Nfib.h"
 #include "app/Menu1.h"
 #include "app/Menu2.h"
 #include "app/Nctr.h"
 #include "app/Unite.h"
 #include "store/Centre.h"
 #include "store/Menu3.h"
+#include "store/Nfib.h"
 #include "store/RecordFile.h"
 
 using namespace pelo;

@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "Cli.h"
-#include "Commands.h"
+#include "Command.h"
 #include "pool/PoolFiles.h"
 #include "pool/PooledRecord.h"
 #include "store/RecordFile.h"
@@ -27,6 +27,7 @@ std::string fieldText(const FibRecord& r, const FieldInfo& f) {
     }
     return {};
 }
+
 // A pooled FIB in the centre layout, field by field: the three leading
 // 32-bit words narrowed, every other field copied from its place.
 FibRecord narrowed(const pool::PooledFibRecord& p) {
@@ -59,12 +60,8 @@ bool readPooled(const std::string& path, std::uint32_t k, pool::PooledHeader& he
         }
     return true;
 }
-}  // namespace
 
-int cmdLire(const Words& words) {
-    Args a;
-    std::string err;
-    if (!parseArgs(words, {"fiche"}, {}, a, &err)) return usageError(err);
+int runLire(const Args& a) {
     if (a.positional.size() != 1) return usageError("lire attend un nom de fichier");
     const std::string& path = a.positional[0];
     if (int rc = kOk; !acceptedPath(path, rc)) return rc;
@@ -110,5 +107,21 @@ int cmdLire(const Words& words) {
     for (const auto& f : kFibFields) std::printf("%s\t%s\n", f.name, fieldText(r, f).c_str());
     return kOk;
 }
+
+}  // namespace
+
+extern const Command commandLire{
+    .name = "lire",
+    .synopsis = "FICHIER [--fiche K]",
+    .summary = "en-tête, ou champs d'une fiche",
+    .description =
+        "L'en-tête d'un fichier de fiches (centre, nombre de fiches, identification, unités),\n"
+        "ou chaque champ de la fiche K, un par ligne : nom, tabulation, valeur.\n"
+        "Un fichier de collection (FibFr97.Dat) est lu comme tel : son en-tête (Format collection),\n"
+        "ou sa fiche K avec les champs d'une fiche de centre.\n",
+    .options = {{"fiche", "K", "la fiche K au lieu de l'en-tête"}},
+    .example = "fibtool lire FIB.DAT --fiche 12",
+    .run = runLire,
+};
 
 }  // namespace pelo::cli
