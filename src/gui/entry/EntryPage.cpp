@@ -176,7 +176,7 @@ void EntryPage::choiceClicked(std::size_t gi, std::size_t bi) {
     const auto code = static_cast<std::uint8_t>(bi + 1);
     switch (g.row->family) {
     case Family::Radio:
-        runClickChecks(entry::clickChecks(page_, g.row->boxes[bi]));
+        runClickChecks(entry::clickChecks(page_, g.row->field, int(bi + 1)));
         state().buffer.set(field, code);
         b->setChecked(true);
         break;
