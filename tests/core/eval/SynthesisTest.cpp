@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "SampleFibs.h"
 #include "TestSupport.h"
 #include "eval/Bands.h"
 #include "eval/Charts.h"
@@ -61,10 +62,7 @@ FibRecord withTa(int s, int d) {
 
 // Writes FIB.DAT in the working folder with the FIBs numbered 1..n.
 void writeFile(std::vector<FibRecord> fibs, std::uint16_t centre = 1234) {
-    CentreHeader h = headerTemplate();
-    h.set(fld::NumCentre, centre);
-    h.setNbFiches(static_cast<std::uint16_t>(fibs.size()));
-    std::vector<FibRecord> all{h};
+    std::vector<FibRecord> all{test::sampleHeader(centre, static_cast<std::uint16_t>(fibs.size()))};
     for (std::size_t i = 0; i < fibs.size(); ++i) {
         fibs[i].set(fld::NumFib, static_cast<std::uint16_t>(i + 1));
         all.push_back(fibs[i]);

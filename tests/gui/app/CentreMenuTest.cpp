@@ -20,14 +20,9 @@
 
 using namespace pelo;
 using pelo::test::AppFixture;
+using pelo::test::click;
 
 namespace {
-
-void click(QWidget* form, const char* name) {
-    auto* b = form->findChild<QPushButton*>(name);
-    ASSERT_NE(b, nullptr) << name;
-    b->click();
-}
 
 QString fieldText(QWidget* form, const char* name) {
     auto* e = form->findChild<QLineEdit*>(name);

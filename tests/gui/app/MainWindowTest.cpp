@@ -9,12 +9,14 @@
 #include <QWindow>
 #include <functional>
 
+#include "../core/SampleFibs.h"
 #include "FakeUi.h"
 #include "app/Menu1.h"
 #include "store/RecordFile.h"
 
 using namespace pelo;
 using pelo::test::AppFixture;
+using pelo::test::click;
 
 namespace {
 QByteArray fileBytes(const QString& path) {
@@ -25,11 +27,6 @@ QByteArray fileBytes(const QString& path) {
 QByteArray templateBytes() {
     auto h = headerTemplate();
     return QByteArray(reinterpret_cast<const char*>(h.bytes.data()), 248);
-}
-void click(QWidget* form, const char* name) {
-    auto* b = form->findChild<QPushButton*>(name);
-    ASSERT_NE(b, nullptr) << name;
-    b->click();
 }
 }  // namespace
 
@@ -63,12 +60,9 @@ TEST(MainWindow, PracticeFileMissingIsCreatedWithoutTouchingTheCentre) {
 
 TEST(MainWindow, CentreReadsTheHeaderCounts) {
     AppFixture app;
-    CentreHeader h = headerTemplate();
-    h.set(fld::NumCentre, 42);
-    FibRecord f = emptyFibFromHeader(h, "01/01/2026");
-    h.setNbFiches(1);
-    f.set(fld::NumFib, 1);
-    ASSERT_FALSE(recordfile::replaceWith("FIB.DAT", {h, f}));
+    const auto recs = test::sampleFile(42, 1);
+    const CentreHeader& h = recs[0];
+    ASSERT_FALSE(recordfile::replaceWith("FIB.DAT", recs));
     ASSERT_FALSE(recordfile::replaceWith("ESSAIFIB.DAT", {headerTemplate()}));
     click(app.form<TTMenu1>(), "MENU");
     EXPECT_EQ(app.state.CurrentCentre, 42);

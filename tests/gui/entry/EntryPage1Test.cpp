@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "../core/SampleFibs.h"
 #include "FakeUi.h"
 #include "entry/Saisie1.h"
 #include "entry/Saisie2.h"
@@ -24,15 +25,8 @@ struct Page {
     AppFixture app;
     TFIB1* f;
     explicit Page(std::uint16_t n = 0, std::uint8_t unitChol = 3) {
-        CentreHeader h = headerTemplate();
-        h.set(fld::NumCentre, 77);
-        h.setNbFiches(n);
-        std::vector<FibRecord> recs{h};
-        for (std::uint16_t k = 1; k <= n; ++k) {
-            FibRecord r = emptyFibFromHeader(h, "01/01/2026");
-            r.set(fld::NumFib, k);
-            recs.push_back(r);
-        }
+        const auto recs = test::sampleFile(77, n);
+        const CentreHeader& h = recs[0];
         EXPECT_FALSE(recordfile::replaceWith("FIB.DAT", recs));
         RunState& s = app.state;
         s.CurrentFile = "FIB.DAT";

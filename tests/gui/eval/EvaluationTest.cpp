@@ -28,14 +28,9 @@
 
 using namespace pelo;
 using pelo::test::AppFixture;
+using pelo::test::click;
 
 namespace {
-
-void click(QWidget* form, const char* name) {
-    auto* b = form->findChild<QPushButton*>(name);
-    ASSERT_NE(b, nullptr) << name;
-    b->click();
-}
 
 // FIB.DAT with n demonstration FIBs of centre 1234.
 void demoFile(int n) {
