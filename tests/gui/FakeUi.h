@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <deque>
 #include <functional>
@@ -35,6 +36,7 @@ public:
     std::map<QString, std::function<int(QDialog*)>> onModal;  // by object name
     std::vector<PrintDocument> printed;
     std::deque<QString> folders, saveFiles;
+    QStringList saveSuggestions;  // what each file dialog proposed
     QSize screen{640, 480};
     // Progress dialogs opened (their titles) and every step told, "what" as given;
     // cancelAfterSteps >= 0 presses "Annuler" once that many steps were told.
@@ -62,7 +64,10 @@ public:
     }
     void showModeless(QWidget* form) override { modelessOpened.push_back(form->objectName()); }
     QString chooseFolder(const QString&, const QString&) override { return pop(folders); }
-    QString chooseSaveFile(const QString&, const QString&, const QString&) override { return pop(saveFiles); }
+    QString chooseSaveFile(const QString&, const QString& suggested, const QString&) override {
+        saveSuggestions.push_back(suggested);
+        return pop(saveFiles);
+    }
     bool print(const PrintDocument& doc) override {
         printed.push_back(doc);
         return true;
@@ -100,9 +105,9 @@ private:
 // A run of the program in a fresh temporary folder, with its forms created.
 class AppFixture {
 public:
-    AppFixture() : oldDir_(QDir::currentPath()), ctx{state, fake, forms} {
+    AppFixture() : oldDir_(QDir::currentPath()), ctx{run, fake, forms} {
         QDir::setCurrent(dir_.path());
-        createForms(ctx);
+        createForms(ctx, sessions);
     }
     ~AppFixture() { QDir::setCurrent(oldDir_); }
     QString path(const QString& name) const { return dir_.filePath(name); }
@@ -120,7 +125,11 @@ private:
     QString oldDir_;
 
 public:
-    RunState state;
+    Sessions sessions;
+    RunSettings& run = sessions.run;
+    CentreSession& centre = sessions.centre;
+    EvaluationState& evaluation = sessions.evaluation;
+    CountryWorkspace& country = sessions.country;
     FakeUi fake;
     Forms forms;
     AppContext ctx;

@@ -43,10 +43,13 @@
 
 namespace pelo {
 
-void createForms(AppContext& ctx) {
+void createForms(AppContext& ctx, Sessions& sessions) {
+    CentreSession& centre = sessions.centre;
+    EvaluationState& evaluation = sessions.evaluation;
+    CountryWorkspace& country = sessions.country;
     Forms& f = ctx.forms;
     // Start-up order; the first form is the main window.
-    f.add(new TTMenu1(ctx));
+    f.add(new TTMenu1(ctx, centre));
     f.add(new TTAide1(ctx));
     f.add(new TTAide10(ctx));
     f.add(new TTAide11(ctx));
@@ -60,42 +63,42 @@ void createForms(AppContext& ctx) {
     f.add(new TTAide6(ctx));
     f.add(new TTAide7(ctx));
     f.add(new TTAide8(ctx));
-    f.add(new TFCompar(ctx));
-    f.add(new TFEval(ctx));
-    f.add(new TTMenu2(ctx));
-    f.add(new TTMenu3(ctx));
-    f.add(new TNctrDlg(ctx));
-    f.add(new TNDepDlg(ctx));
+    f.add(new TFCompar(ctx, country));
+    f.add(new TFEval(ctx, centre, evaluation));
+    f.add(new TTMenu2(ctx, centre, evaluation));
+    f.add(new TTMenu3(ctx, centre));
+    f.add(new TNctrDlg(ctx, centre));
+    f.add(new TNDepDlg(ctx, centre));
     f.add(new TFNews(ctx));
     f.add(new TNfibDlg(ctx));
     f.add(new TFNPays(ctx));
-    f.add(new TNRegDlg(ctx));
+    f.add(new TNRegDlg(ctx, centre));
     f.add(new TFNScoll(ctx));
-    f.add(new TNSpeDlg(ctx));
-    f.add(new TFNSynth(ctx));
-    f.add(new TTObjectif(ctx));
-    f.add(new TFPeval(ctx));
-    f.add(new TFQual(ctx));
-    f.add(new TFQuest(ctx));
-    f.add(new TFRisque(ctx));
-    f.add(new TFIB1(ctx));
-    f.add(new TFIB2(ctx));
+    f.add(new TNSpeDlg(ctx, centre));
+    f.add(new TFNSynth(ctx, country));
+    f.add(new TTObjectif(ctx, evaluation));
+    f.add(new TFPeval(ctx, centre, evaluation));
+    f.add(new TFQual(ctx, centre));
+    f.add(new TFQuest(ctx, country));
+    f.add(new TFRisque(ctx, centre));
+    f.add(new TFIB1(ctx, centre));
+    f.add(new TFIB2(ctx, centre));
     f.add(new TTTexte3(ctx));
     f.add(new TTTexte4(ctx));
     f.add(new TTTexte5(ctx));
     f.add(new TTTexte6(ctx));
     f.add(new TTTexte7(ctx));
-    f.add(new TFUnite(ctx));
-    f.add(new TFVaria(ctx));
-    f.add(new TFVis97(ctx));
-    f.add(new TFIndic(ctx));
-    f.add(new TFAlertes(ctx));
-    f.add(new TFRapports(ctx));
-    f.add(new TFEvol(ctx));
-    f.add(new TFVisi97(ctx));
-    f.add(new TFSauv(ctx));
-    f.add(new TForm1(ctx));
-    f.add(new TFSynt2(ctx));
+    f.add(new TFUnite(ctx, centre));
+    f.add(new TFVaria(ctx, country));
+    f.add(new TFVis97(ctx, country));
+    f.add(new TFIndic(ctx, country));
+    f.add(new TFAlertes(ctx, country));
+    f.add(new TFRapports(ctx, country));
+    f.add(new TFEvol(ctx, country));
+    f.add(new TFVisi97(ctx, country));
+    f.add(new TFSauv(ctx, centre));
+    f.add(new TForm1(ctx, country));
+    f.add(new TFSynt2(ctx, country));
     f.add(new TFGroupe(ctx));
     f.add(new TFGrpSyn(ctx));
     f.add(new TFApropos(ctx));
@@ -210,19 +213,19 @@ void openCountrySynthesis(AppContext& ctx) { ctx.ui.showModal(ctx.forms.get<TFor
 void openCountrySynthesisWindow(AppContext& ctx) { ctx.ui.showModal(ctx.forms.get<TFSynt2>()); }
 
 namespace {
-std::string askName(AppContext& ctx, NameDialog* dlg, const std::string& proposed, std::string RunState::*typed) {
+std::string askName(AppContext& ctx, NameDialog* dlg, const std::string& proposed) {
     dlg->propose(QString::fromStdString(proposed));
     ctx.ui.showModal(dlg);
-    return ctx.state.*typed;
+    return dlg->typed();
 }
 }  // namespace
 
 std::string askPoolFileName(AppContext& ctx, const std::string& proposed) {
-    return askName(ctx, ctx.forms.get<TFNPays>(), proposed, &RunState::NomFichierPool);
+    return askName(ctx, ctx.forms.get<TFNPays>(), proposed);
 }
 
 std::string askSubCollectionName(AppContext& ctx, const std::string& proposed) {
-    return askName(ctx, ctx.forms.get<TFNScoll>(), proposed, &RunState::NomSousCollection);
+    return askName(ctx, ctx.forms.get<TFNScoll>(), proposed);
 }
 
 bool askQuery(AppContext& ctx) {
@@ -246,9 +249,9 @@ void openGroupSyntheses(AppContext& ctx, const std::string& folder, const std::v
 // References.
 
 void openStoredSynthesis(AppContext& ctx, const std::string& file, const std::string& title) {
-    ctx.state.StoredSynthesis = file;
-    ctx.state.StoredTitle = title;
-    ctx.ui.showModal(ctx.forms.get<TFVis97>());
+    auto* screen = ctx.forms.get<TFVis97>();
+    screen->choose(file, title);
+    ctx.ui.showModal(screen);
 }
 
 std::string askSynthesisName(AppContext& ctx, const std::string& proposed) {
@@ -288,7 +291,6 @@ void openNewSheet(AppContext& ctx, int centre, int number, std::function<void(in
     page->showNumbers(centre, number);
     page->VisuFib1();
     ctx.forms.get<TFIB2>()->VisuFib2();
-    ctx.state.EditingExisting = false;
     page->newSheetSaved = std::move(saved);
     page->rememberLoaded();
     ctx.ui.showModal(page);
@@ -318,7 +320,7 @@ FibUnitLabels entryPage1UnitLabels(AppContext& ctx) { return ctx.forms.get<TFIB1
 
 void showRiskProfile(AppContext& ctx, int number) {
     auto* r = ctx.forms.get<TFRisque>();
-    r->fill(ctx.state.buffer, ctx.state.UnitCodes, number);
+    r->fillCurrent(number);
     ctx.ui.showModal(r);
 }
 

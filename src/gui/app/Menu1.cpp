@@ -21,7 +21,7 @@ void caption(QLabel* l, int points, bool bold) {
 }
 }  // namespace
 
-TTMenu1::TTMenu1(AppContext& ctx) : Form(ctx, "TTMenu1", "PELORAMIX") {
+TTMenu1::TTMenu1(AppContext& ctx, CentreSession& session) : Form(ctx, "TTMenu1", "PELORAMIX"), session_(session) {
     setScalable(true);
     setPaintsGradient(true);
     setFixedSize(640, 480);
@@ -68,10 +68,10 @@ TTMenu1::TTMenu1(AppContext& ctx) : Form(ctx, "TTMenu1", "PELORAMIX") {
 
 void TTMenu1::reject() {}
 
-void TTMenu1::Initial() { state().buffer = headerTemplate(); }
+void TTMenu1::Initial() { session_.buffer = headerTemplate(); }
 
 void TTMenu1::MENUClick() {
-    RunState& s = state();
+    CentreSession& s = session_;
     s.ShowCheckMessages = true;
     s.ReadPage2Entries = true;
     s.CurrentYear = currentYear();
@@ -97,7 +97,7 @@ void TTMenu1::MENUClick() {
 }
 
 void TTMenu1::Button2Click() {
-    RunState& s = state();
+    RunSettings& s = run();
     if (s.ColourPreference) {
         QPalette pal = palette();
         pal.setColor(QPalette::Window, pal.color(QPalette::Highlight));
@@ -110,8 +110,8 @@ void TTMenu1::Button2Click() {
 }
 
 void TTMenu1::Button3Click() {
-    state().CardReaderOn = ui().confirm(QString::fromUtf8("Lecteur de Cartes de Santé en fonction ?"), false,
-                                        boxPosition(390, 260)) == ui::Answer::Yes;
+    run().CardReaderOn = ui().confirm(QString::fromUtf8("Lecteur de Cartes de Santé en fonction ?"), false,
+                                      boxPosition(390, 260)) == ui::Answer::Yes;
 }
 
 void TTMenu1::BPaysClick() { openCountrySynthesis(ctx()); }

@@ -10,7 +10,8 @@
 
 namespace pelo {
 
-TTMenu2::TTMenu2(AppContext& ctx) : Form(ctx, "TTMenu2", "PELORAMIX") {
+TTMenu2::TTMenu2(AppContext& ctx, CentreSession& session, EvaluationState& evaluation)
+    : Form(ctx, "TTMenu2", "PELORAMIX"), session_(session), evaluation_(evaluation) {
     Panel1 = setFullScreenWithBanner();
     Label1 = addLabel("Label1", "Menu du centre", 170, 76, 300, 26);
     look::whiteText(Label1, 12, true);
@@ -38,7 +39,7 @@ TTMenu2::TTMenu2(AppContext& ctx) : Form(ctx, "TTMenu2", "PELORAMIX") {
 }
 
 bool TTMenu2::identify() {
-    RunState& s = state();
+    CentreSession& s = session_;
     const std::string file = s.CurrentFile;
     auto writeBack = [&]() -> bool {
         if (auto e = recordfile::writeHeader(file, s.buffer)) {
@@ -94,15 +95,13 @@ bool TTMenu2::identify() {
 }
 
 void TTMenu2::Button2Click() {
-    RunState& s = state();
+    CentreSession& s = session_;
     CentreHeader h;
     if (auto e = recordfile::readHeader(s.CurrentFile, h)) return ioError(*e);
     s.buffer = h;
     s.CurrentCentre = h.get(fld::NumCentre);
     s.CurrentFib = h.nbFiches();
-    s.RegionCode = h.region();
-    s.DepartmentCode = h.department();
-    s.StructureCode = h.get(fld::Specialite);
+    s.takeIdentification(h);
 
     if (!identify()) return;
     s.UnitCodes = units::load(s.buffer);
@@ -111,12 +110,12 @@ void TTMenu2::Button2Click() {
 }
 
 void TTMenu2::Button1Click() {
-    state().EvaluatedCount = 0;
+    evaluation_.forget();
     openEvaluationMenu(ctx());
 }
 
 void TTMenu2::Button6Click() {
-    RunState& s = state();
+    CentreSession& s = session_;
     s.CurrentFile = kPracticeFile;
     s.Training = true;
     Button1->setEnabled(false);

@@ -9,7 +9,8 @@
 
 namespace pelo {
 
-TNctrDlg::TNctrDlg(AppContext& ctx) : Form(ctx, "TNctrDlg", QString::fromUtf8("Numéro de Centre")) {
+TNctrDlg::TNctrDlg(AppContext& ctx, CentreSession& session)
+    : Form(ctx, "TNctrDlg", QString::fromUtf8("Numéro de Centre")), session_(session) {
     setScalable(true);  // readable on a large screen, like the forms
     setFixedSize(380, 150);
     setScalable(true);  // as large as the forms it opens over
@@ -45,7 +46,7 @@ void TNctrDlg::OKBtnClick() {
         NEdit->setFocus();
         NEdit->selectAll();
         return;
-    case centre::CentreEntry::Number: state().CurrentCentre = parsed.number; break;
+    case centre::CentreEntry::Number: session_.CurrentCentre = parsed.number; break;
     }
     accept();
 }

@@ -13,7 +13,7 @@ namespace pelo {
 class TNctrDlg : public Form {
     Q_OBJECT
 public:
-    explicit TNctrDlg(AppContext& ctx);
+    TNctrDlg(AppContext& ctx, CentreSession& session);
 
     // Empties the number field.
     void clear();
@@ -26,6 +26,9 @@ public:
     QLineEdit* NEdit;
     QPushButton* OKBtn;
     QPushButton* CancelBtn;
+
+private:
+    CentreSession& session_;
 };
 
 }  // namespace pelo

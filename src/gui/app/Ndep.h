@@ -9,10 +9,13 @@ namespace pelo {
 class TNDepDlg : public ChoiceDlg {
     Q_OBJECT
 public:
-    explicit TNDepDlg(AppContext& ctx);
+    TNDepDlg(AppContext& ctx, CentreSession& session);
 
 protected:
     void choose(int index, const QString& text) override;
+
+private:
+    CentreSession& session_;
 };
 
 }  // namespace pelo

@@ -8,10 +8,13 @@ namespace pelo {
 class TNRegDlg : public ChoiceDlg {
     Q_OBJECT
 public:
-    explicit TNRegDlg(AppContext& ctx);
+    TNRegDlg(AppContext& ctx, CentreSession& session);
 
 protected:
     void choose(int index, const QString& text) override;
+
+private:
+    CentreSession& session_;
 };
 
 }  // namespace pelo

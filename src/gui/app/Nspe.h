@@ -8,10 +8,13 @@ namespace pelo {
 class TNSpeDlg : public ChoiceDlg {
     Q_OBJECT
 public:
-    explicit TNSpeDlg(AppContext& ctx);
+    TNSpeDlg(AppContext& ctx, CentreSession& session);
 
 protected:
     void choose(int index, const QString& text) override;
+
+private:
+    CentreSession& session_;
 };
 
 }  // namespace pelo

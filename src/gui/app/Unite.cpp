@@ -21,7 +21,7 @@ QString cellText(QTableWidget* t, int r, int c) {
 }
 }  // namespace
 
-TFUnite::TFUnite(AppContext& ctx) : Form(ctx, "TFUnite", "UNITES") {
+TFUnite::TFUnite(AppContext& ctx, CentreSession& session) : Form(ctx, "TFUnite", "UNITES"), session_(session) {
     setFixedSize(600, 330);
     setScalable(true);  // as large as the forms it opens over
     auto* prompt =
@@ -105,7 +105,7 @@ void TFUnite::Button1Click() {
             const int code = std::get<std::int32_t>(parsed);
             // A typed code that the row does not offer is no unit at all.
             if (units::offered(r - 1, code)) {
-                state().UnitCodes[r - 1] = static_cast<std::uint16_t>(code);
+                session_.UnitCodes[r - 1] = static_cast<std::uint16_t>(code);
                 continue;
             }
         }

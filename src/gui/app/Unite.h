@@ -15,7 +15,7 @@ namespace pelo {
 class TFUnite : public Form {
     Q_OBJECT
 public:
-    explicit TFUnite(AppContext& ctx);
+    TFUnite(AppContext& ctx, CentreSession& session);
 
     // Header row and offered units, for the centre given; the choices of
     // columns 1 and 2 stay as they were.
@@ -39,6 +39,9 @@ protected:
 
 private:
     QString lastChosen_;
+
+private:
+    CentreSession& session_;
 };
 
 }  // namespace pelo

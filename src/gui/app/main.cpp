@@ -69,7 +69,7 @@ int run(int argc, char** argv) {
     font.setPointSize(9);
     QApplication::setFont(font);
 
-    pelo::RunState state;
+    pelo::Sessions sessions;
     pelo::ui::QtAdapter adapter;
     // Tooltips read at the size of the forms they stand over, and check boxes
     // are ticked on indicators of the size of their labels.
@@ -86,8 +86,8 @@ int run(int argc, char** argv) {
     if (!folder.isEmpty()) pelo::centrefolder::enter(adapter, folder, settings);
 
     pelo::Forms forms;
-    pelo::AppContext ctx{state, adapter, forms};
-    pelo::createForms(ctx);
+    pelo::AppContext ctx{sessions.run, adapter, forms};
+    pelo::createForms(ctx, sessions);
 
     auto* main = forms.get<pelo::TTMenu1>();
     main->scaleOnce();

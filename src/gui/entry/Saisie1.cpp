@@ -36,7 +36,8 @@ void setTextColour(QWidget* w, const QColor& c) {
 
 }  // namespace
 
-TFIB1::TFIB1(AppContext& ctx) : EntryPage(ctx, "TFIB1", u("Fiche d'Information de Base (1)"), 1) {
+TFIB1::TFIB1(AppContext& ctx, CentreSession& session)
+    : EntryPage(ctx, session, "TFIB1", u("Fiche d'Information de Base (1)"), 1) {
     setScalable(true);
     setPaintsGradient(true);
     setFixedSize(640, 480);
@@ -471,7 +472,7 @@ std::pair<int, int> TFIB1::shownNumbers() const {
 }
 
 void TFIB1::setUnitLabels() {
-    const auto& units = state().UnitCodes;
+    const auto& units = session().UnitCodes;
     auto label = [&units](UnitIndex row) { return QString::fromStdString(units::label(row, units[row])); };
     Label81->setText(label(kUnitGly));
     Label87->setText(label(kUnitCreat));
@@ -516,7 +517,7 @@ void TFIB1::Panel29Click() { runPanel(7); }
 // Buttons
 
 void TFIB1::Button2Click() {
-    checks::resetState(state().buffer);
+    checks::resetState(session().buffer);
     runChecksSilently();
 }
 
@@ -525,7 +526,7 @@ void TFIB1::BitBtn1Click() { openEntryPage2(ctx(), this); }
 void TFIB1::openHelp(int page) { pelo::openHelp(ctx(), page); }
 
 void TFIB1::BitBtn11Click() {
-    RunState& s = state();
+    CentreSession& s = session();
     s.buffer.set(fld::EtatFiche, std::uint8_t{0});
     // An entry that is not a number leaves the entries after it unread: such a
     // sheet is not saved without them, it stays on screen to be corrected
@@ -577,11 +578,11 @@ void TFIB1::BitBtn11Click() {
 
 void TFIB1::reject() { BitBtn11Click(); }
 
-void TFIB1::rememberLoaded() { loaded_ = state().buffer; }
+void TFIB1::rememberLoaded() { loaded_ = session().buffer; }
 
 bool TFIB1::hasChangesSinceLoaded() {
     // The state and the date are set by the checks and the save, not typed.
-    FibRecord now = state().buffer;
+    FibRecord now = session().buffer;
     FibRecord before = loaded_;
     for (FibRecord* r : {&now, &before}) {
         r->set(fld::EtatFiche, std::uint8_t{0});
@@ -591,7 +592,7 @@ bool TFIB1::hasChangesSinceLoaded() {
 }
 
 void TFIB1::Button3Click() {
-    RunState& s = state();
+    CentreSession& s = session();
     checks::resetState(s.buffer);
     runChecksSilently();
     const int number = s.EditingExisting ? s.CurrentFib : s.CurrentFib + 1;

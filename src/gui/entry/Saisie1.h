@@ -20,7 +20,7 @@ struct FibUnitLabels;
 class TFIB1 : public EntryPage {
     Q_OBJECT
 public:
-    explicit TFIB1(AppContext& ctx);
+    TFIB1(AppContext& ctx, CentreSession& session);
 
     // Copies the current record into the controls.
     void VisuFib1();

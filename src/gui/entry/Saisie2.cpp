@@ -17,7 +17,8 @@ namespace {
 constexpr int kRowH = 15;
 }  // namespace
 
-TFIB2::TFIB2(AppContext& ctx) : EntryPage(ctx, "TFIB2", QString::fromUtf8("Fiche d'Information de Base (2)"), 2) {
+TFIB2::TFIB2(AppContext& ctx, CentreSession& session)
+    : EntryPage(ctx, session, "TFIB2", QString::fromUtf8("Fiche d'Information de Base (2)"), 2) {
     setScalable(true);
     setPaintsGradient(true);
     setFixedSize(640, 480);
@@ -403,7 +404,7 @@ void TFIB2::markPanelsUnchecked() {
 }
 
 void TFIB2::enterFrom(QWidget* page1) {
-    RunState& s = state();
+    CentreSession& s = session();
     if (s.EditingExisting) {
         // The values just loaded are tested as stored, not re-read from the entries.
         const bool read = s.ReadPage2Entries;
@@ -418,7 +419,7 @@ void TFIB2::enterFrom(QWidget* page1) {
 }
 
 void TFIB2::BitBtn1Click() {
-    state().buffer.set(fld::EtatFiche, kComplete);
+    session().buffer.set(fld::EtatFiche, kComplete);
     if (runPage1ChecksSilently) runPage1ChecksSilently();
     done(QDialog::Rejected);
 }
@@ -426,12 +427,12 @@ void TFIB2::BitBtn1Click() {
 void TFIB2::reject() { BitBtn1Click(); }
 
 void TFIB2::Button2Click() {
-    if (state().buffer.get(fld::EtatFiche) != kAnnulled) state().buffer.set(fld::EtatFiche, kComplete);
+    if (session().buffer.get(fld::EtatFiche) != kAnnulled) session().buffer.set(fld::EtatFiche, kComplete);
     runChecksSilently();
 }
 
 void TFIB2::BImpClick() {
-    RunState& s = state();
+    CentreSession& s = session();
     bool readable = true;
     {
         SilentChecks quiet(s);

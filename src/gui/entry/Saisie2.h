@@ -20,7 +20,7 @@ struct FibUnitLabels;
 class TFIB2 : public EntryPage {
     Q_OBJECT
 public:
-    explicit TFIB2(AppContext& ctx);
+    TFIB2(AppContext& ctx, CentreSession& session);
 
     // Copies the current record into the controls, in record order.
     void VisuFib2();

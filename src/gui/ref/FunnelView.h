@@ -8,6 +8,7 @@
 
 namespace pelo {
 struct AppContext;
+class CountryWorkspace;
 namespace ui {
 class Canvas;
 }
@@ -18,7 +19,8 @@ struct StoredSynthesis;
 // drawn) for a line that is not a band line.
 bool drawFunnelOn(ui::Canvas& canvas, const StoredSynthesis& s, int line, std::int32_t chosenCentre);
 PrintDocument funnelPrint(const StoredSynthesis& s, int line, std::int32_t chosenCentre);
-// "Export tableur": asks for the file, writes it, says so.
-void exportBenchmark(AppContext& ctx, const StoredSynthesis& s);
+// "Export tableur": asks for the file, proposed in the working folder, writes
+// it, says where.
+void exportBenchmark(AppContext& ctx, const CountryWorkspace& country, const StoredSynthesis& s);
 }  // namespace ref
 }  // namespace pelo

@@ -7,11 +7,10 @@
 #include "pool/PoolFiles.h"
 #include "ui/Look.h"
 #include "ui/Navigation.h"
-#include "ui/WorkFolder.h"
 
 namespace pelo {
 
-TFVisi97::TFVisi97(AppContext& ctx) : Form(ctx, "TFVisi97", "VISION ") {
+TFVisi97::TFVisi97(AppContext& ctx, CountryWorkspace& country) : Form(ctx, "TFVisi97", "VISION "), country_(country) {
     setScalable(true);
     setFixedSize(640, 480);
     look::setBackground(this, look::kNavy);
@@ -74,12 +73,12 @@ void TFVisi97::showEvent(QShowEvent* e) {
     Form::showEvent(e);
 }
 
-void TFVisi97::showFolder() { LDossier->setText(ui::workFolderShown(state())); }
+void TFVisi97::showFolder() { LDossier->setText(country_.shown()); }
 
 void TFVisi97::BDossierClick() {
-    const QString chosen = ui().chooseFolder(QString::fromUtf8("Dossier de travail"), ui::workFolderShown(state()));
+    const QString chosen = ui().chooseFolder(QString::fromUtf8("Dossier de travail"), country_.shown());
     if (chosen.isEmpty()) return;
-    state().PoolFolder = chosen.toStdString();
+    country_.chooseFolder(chosen);
     showFolder();
 }
 
@@ -91,7 +90,7 @@ void TFVisi97::ReferenceClick(int i) {
 
 void TFVisi97::Button1Click() {
     look::setBackground(Panels[11], QColor(0, 128, 128));
-    state().StoredSynthesis.clear();
+    country_.StoredSynthesis.clear();
     // Whichever button closed the dialog, the edit's text is the synthesis.
     const std::string name = askSynthesisName(ctx(), "SynFr97.Atx");
     if (auto bad = pool::badFileName(name)) ui().error(QString::fromStdString(*bad));
@@ -100,7 +99,7 @@ void TFVisi97::Button1Click() {
 }
 
 void TFVisi97::BComparClick() {
-    state().ComparisonEnabled = true;
+    country_.ComparisonEnabled = true;
     openComparison(ctx());
 }
 

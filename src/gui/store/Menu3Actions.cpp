@@ -15,7 +15,7 @@ QString u(const char* s) { return QString::fromUtf8(s); }
 }  // namespace
 
 void TTMenu3::BCreaClick() {
-    RunState& s = state();
+    CentreSession& s = session_;
     // A file without FIB, nothing shown since its header was read: the
     // identification is confirmed once. The practice file has none to confirm.
     if (!s.Training && s.buffer.get(fld::NumFib) == 0) {
@@ -27,7 +27,7 @@ void TTMenu3::BCreaClick() {
             h.set(fld::NumCentre, std::uint16_t{0});
             if (auto e = recordfile::writeHeader(s.CurrentFile, h)) return ioError(*e);
             s.buffer = h;
-            s.RegionCode = s.DepartmentCode = s.StructureCode = 0;
+            s.forgetIdentification();
             s.CurrentCentre = 0;
             clearIdentification();
         }
@@ -50,13 +50,14 @@ void TTMenu3::BCreaClick() {
     if (auto e = recordfile::readHeader(s.CurrentFile, h)) return ioError(*e);
     s.CurrentCentre = h.get(fld::NumCentre);
     s.CurrentFib = h.nbFiches();
-    s.buffer = emptyFibFromHeader(h, s.Today.empty() ? todayText() : s.Today);
+    s.buffer = emptyFibFromHeader(h, run().today());
 
+    s.EditingExisting = false;
     openNewSheet(ctx(), s.CurrentCentre, h.nbFiches() + 1, [this](int count) { setFibCount(count); });
 }
 
 void TTMenu3::BModifClick() {
-    RunState& s = state();
+    CentreSession& s = session_;
     if (s.CurrentFib == 0) return;
     s.SavedFibCount = s.CurrentFib;
     s.CurrentFib = 0;
@@ -70,7 +71,7 @@ void TTMenu3::BModifClick() {
 }
 
 void TTMenu3::AppelFib() {
-    RunState& s = state();
+    CentreSession& s = session_;
     FibRecord r;
     if (auto e = recordfile::readFib(s.CurrentFile, s.CurrentFib, r)) {
         // No sheet opens: the run goes back to the count, as after an abandon.

@@ -84,8 +84,8 @@ TEST(Navigation, IdentificationDialogsStartWithoutAChoice) {
     // The department list is the region's.
     EXPECT_EQ(listed[1], int(centre::departmentTexts(7).size()));
     EXPECT_EQ(listed[2], int(centre::departmentTexts(1).size()));
-    EXPECT_EQ(app.state.RegionCode, 0);
-    EXPECT_EQ(app.state.DepartmentCode, 0);
+    EXPECT_EQ(app.centre.RegionCode, 0);
+    EXPECT_EQ(app.centre.DepartmentCode, 0);
 
     // The centre number: an earlier text is gone; OK with a number sets it.
     app.fake.onModal["TNctrDlg"] = [](QDialog* d) {
@@ -97,14 +97,13 @@ TEST(Navigation, IdentificationDialogsStartWithoutAChoice) {
         return int(QDialog::Accepted);
     };
     askCentreNumber(app.ctx);
-    EXPECT_EQ(app.state.CurrentCentre, 321);
+    EXPECT_EQ(app.centre.CurrentCentre, 321);
     askCentreNumber(app.ctx);
-    EXPECT_EQ(app.state.CurrentCentre, 321);
+    EXPECT_EQ(app.centre.CurrentCentre, 321);
 }
 
 TEST(Navigation, NameDialogsProposeAndBringBackWhatWasTyped) {
     AppFixture app;
-    app.state.NomFichierPool = "Ancien.Dat";
     app.fake.onModal["TFNPays"] = [](QDialog* d) {
         auto* dlg = static_cast<TFNPays*>(d);
         EXPECT_EQ(dlg->NomP->text(), "FibFr97.Dat");
@@ -113,13 +112,16 @@ TEST(Navigation, NameDialogsProposeAndBringBackWhatWasTyped) {
         return int(QDialog::Accepted);
     };
     EXPECT_EQ(askPoolFileName(app.ctx, "FibFr97.Dat"), "FibBe98.Dat");
-    EXPECT_EQ(app.state.NomFichierPool, "FibBe98.Dat");
     // Cancel brings back nothing, not the name of an earlier opening.
+    app.fake.onModal["TFNPays"] = [](QDialog* d) {
+        static_cast<TFNPays*>(d)->CancelBtn->click();
+        return int(QDialog::Rejected);
+    };
+    EXPECT_EQ(askPoolFileName(app.ctx, "FibFr97.Dat"), "");
     app.fake.onModal["TFNScoll"] = [](QDialog* d) {
         static_cast<TFNScoll*>(d)->CancelBtn->click();
         return int(QDialog::Rejected);
     };
-    app.state.NomSousCollection = "Vieux.Dat";
     EXPECT_EQ(askSubCollectionName(app.ctx, "Fibaaaa.Dat"), "");
 
     // The stored synthesis's name is what the edit holds, whichever button closed it.
@@ -145,8 +147,8 @@ TEST(Navigation, QueryAnswersWhetherItWasValidated) {
 TEST(Navigation, StoredSynthesisIsTheRunsWhenItsScreenOpens) {
     AppFixture app;
     app.fake.onModal["TFVis97"] = [&](QDialog*) {
-        EXPECT_EQ(app.state.StoredSynthesis, "SynBe98.Atx");
-        EXPECT_EQ(app.state.StoredTitle, "Belgique 98");
+        EXPECT_EQ(app.country.StoredSynthesis, "SynBe98.Atx");
+        EXPECT_EQ(app.country.StoredTitle, "Belgique 98");
         return int(QDialog::Rejected);
     };
     openStoredSynthesis(app.ctx, "SynBe98.Atx", "Belgique 98");
@@ -175,13 +177,13 @@ TEST(Navigation, EvaluationShowsTheSynthesisOnTheScreenAndTheObjectivesChart) {
 
 TEST(Navigation, ReviewsReadTheCurrentFile) {
     AppFixture app;
-    app.state.CurrentFile = "FIB.DAT";
+    app.centre.CurrentFile = "FIB.DAT";
     ASSERT_FALSE(recordfile::replaceWith("FIB.DAT", demoRecords(DemoCentre{}, 3, 3)));
     // The risk review shows each FIB while "FIB Suivant" is pressed.
     app.fake.onModal["TFRisque"] = [](QDialog*) { return int(QDialog::Accepted); };
     openRiskReview(app.ctx);
     EXPECT_EQ(app.fake.modalOpened, (std::vector<QString>{"TFRisque", "TFRisque", "TFRisque"}));
-    EXPECT_EQ(app.state.CurrentFib, 3);
+    EXPECT_EQ(app.centre.CurrentFib, 3);
     app.fake.modalOpened.clear();
     openQualityReview(app.ctx);
     EXPECT_EQ(app.fake.modalOpened, std::vector<QString>{"TFQual"});
