@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "app/Navigators.h"
 #include "ui/Adapter.h"
 #include "ui/Form.h"
 
@@ -105,7 +106,7 @@ private:
 // A run of the program in a fresh temporary folder, with its forms created.
 class AppFixture {
 public:
-    AppFixture() : oldDir_(QDir::currentPath()), ctx{run, fake, forms} {
+    AppFixture() : oldDir_(QDir::currentPath()), nav(fake, forms), ctx{run, fake, forms, nav} {
         QDir::setCurrent(dir_.path());
         createForms(ctx, sessions);
     }
@@ -132,6 +133,7 @@ public:
     CountryWorkspace& country = sessions.country;
     FakeUi fake;
     Forms forms;
+    FormNavigation nav;
     AppContext ctx;
 };
 

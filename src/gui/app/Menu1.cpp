@@ -93,7 +93,7 @@ void TTMenu1::MENUClick() {
     if (auto e = recordfile::createIfMissing(kPracticeFile, &created)) return ioError(*e);
     if (created) Initial();
 
-    openCentreMenu(ctx());
+    nav().centre().openCentreMenu();
 }
 
 void TTMenu1::Button2Click() {
@@ -114,9 +114,9 @@ void TTMenu1::Button3Click() {
                                       boxPosition(390, 260)) == ui::Answer::Yes;
 }
 
-void TTMenu1::BPaysClick() { openCountrySynthesis(ctx()); }
+void TTMenu1::BPaysClick() { nav().country().openTitle(); }
 
-void TTMenu1::BRefClick() { openReferences(ctx()); }
+void TTMenu1::BRefClick() { nav().references().openMenu(); }
 
 void TTMenu1::FinClick() { close(); }
 
@@ -126,6 +126,6 @@ void TTMenu1::BDossierClick() {
     centrefolder::enter(ui(), folder, centrefolder::settingsFile());
 }
 
-void TTMenu1::BAproposClick() { openAbout(ctx()); }
+void TTMenu1::BAproposClick() { nav().centre().openAbout(); }
 
 }  // namespace pelo

@@ -50,7 +50,7 @@ bool TTMenu2::identify() {
     };
 
     if (s.RegionCode == 0) {
-        askRegion(ctx());
+        if (auto r = nav().centre().askRegion()) s.RegionCode = *r;
         if (s.RegionCode != 0) {
             s.buffer.set(fld::RegionDep, centre::regionDep(s.RegionCode, s.DepartmentCode));
             if (!writeBack()) return false;
@@ -59,34 +59,34 @@ bool TTMenu2::identify() {
     // The departments are those of the region: without a region there are
     // none to list, so the region is asked again first.
     if (s.DepartmentCode == 0 && s.RegionCode == 0) {
-        askRegion(ctx());
+        if (auto r = nav().centre().askRegion()) s.RegionCode = *r;
         if (s.RegionCode != 0) {
             s.buffer.set(fld::RegionDep, centre::regionDep(s.RegionCode, s.DepartmentCode));
             if (!writeBack()) return false;
         }
     }
     if (s.DepartmentCode == 0 && s.RegionCode != 0) {
-        askDepartment(ctx(), s.RegionCode);
+        if (auto d = nav().centre().askDepartment(s.RegionCode)) s.DepartmentCode = *d;
         if (s.DepartmentCode != 0) {
             s.buffer.set(fld::RegionDep, centre::regionDep(s.RegionCode, s.DepartmentCode));
             if (!writeBack()) return false;
         }
     }
     if (s.StructureCode == 0) {
-        askStructure(ctx());
+        if (auto c = nav().centre().askStructure()) s.StructureCode = *c;
         if (s.StructureCode != 0) {
             s.buffer.set(fld::Specialite, static_cast<std::uint8_t>(s.StructureCode));
             if (!writeBack()) return false;
         }
     }
     if (s.CurrentCentre == 0) {
-        askCentreNumber(ctx());
+        if (auto n = nav().centre().askCentreNumber()) s.CurrentCentre = *n;
         if (s.CurrentCentre > 0) {
             s.buffer.set(fld::NumCentre, s.CurrentCentre);
             // Leaving the units without saving keeps the codes in effect; a
             // code that is no unit of its row (none chosen yet) is the default.
             s.UnitCodes = units::orDefault(s.UnitCodes);
-            openUnits(ctx(), s.CurrentCentre);
+            s.UnitCodes = nav().centre().askUnits(s.CurrentCentre, s.UnitCodes);
             units::store(s.buffer, s.UnitCodes);
             if (!writeBack()) return false;
         }
@@ -106,12 +106,12 @@ void TTMenu2::Button2Click() {
     if (!identify()) return;
     s.UnitCodes = units::load(s.buffer);
 
-    openRecordMenu(ctx());
+    nav().entry().openRecordMenu();
 }
 
 void TTMenu2::Button1Click() {
     evaluation_.forget();
-    openEvaluationMenu(ctx());
+    nav().evaluation().openMenu();
 }
 
 void TTMenu2::Button6Click() {
@@ -150,15 +150,15 @@ void TTMenu2::Button6Click() {
     s.CurrentCentre = h.get(fld::NumCentre);
     s.CurrentFib = h.nbFiches();
 
-    openPracticeRecordMenu(ctx());
+    nav().entry().openPracticeRecordMenu();
     leave();
 }
 
-void TTMenu2::Button3Click() { openTextPage(ctx(), 7); }
+void TTMenu2::Button3Click() { nav().centre().openTextPage(7); }
 
-void TTMenu2::Button4Click() { openNews(ctx()); }
+void TTMenu2::Button4Click() { nav().centre().openNews(); }
 
-void TTMenu2::Button5Click() { openBackup(ctx()); }
+void TTMenu2::Button5Click() { nav().centre().openBackup(); }
 
 void TTMenu2::BFinClick() { close(); }
 

@@ -9,8 +9,7 @@
 
 namespace pelo {
 
-TNctrDlg::TNctrDlg(AppContext& ctx, CentreSession& session)
-    : Form(ctx, "TNctrDlg", QString::fromUtf8("Numéro de Centre")), session_(session) {
+TNctrDlg::TNctrDlg(AppContext& ctx) : Form(ctx, "TNctrDlg", QString::fromUtf8("Numéro de Centre")) {
     setScalable(true);  // readable on a large screen, like the forms
     setFixedSize(380, 150);
     setScalable(true);  // as large as the forms it opens over
@@ -33,7 +32,10 @@ TNctrDlg::TNctrDlg(AppContext& ctx, CentreSession& session)
     setTabChain({NEdit, OKBtn, CancelBtn});
 }
 
-void TNctrDlg::clear() { NEdit->clear(); }
+void TNctrDlg::clear() {
+    NEdit->clear();
+    chosen_.reset();
+}
 
 QString TNctrDlg::typedText() const { return NEdit->text().trimmed(); }
 
@@ -46,7 +48,7 @@ void TNctrDlg::OKBtnClick() {
         NEdit->setFocus();
         NEdit->selectAll();
         return;
-    case centre::CentreEntry::Number: session_.CurrentCentre = parsed.number; break;
+    case centre::CentreEntry::Number: chosen_ = parsed.number; break;
     }
     accept();
 }

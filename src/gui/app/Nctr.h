@@ -1,7 +1,10 @@
 #pragma once
-// Centre number: 1 to 4 digits, 1 to 9999. OK with a correct number sets the
-// run's centre number; an empty text leaves it as it stood; any other text is
-// refused with "Numéro de centre incorrect" and the dialog stays open.
+// Centre number: 1 to 4 digits, 1 to 9999. OK with a correct number chooses
+// it; an empty text chooses nothing; any other text is refused with "Numéro
+// de centre incorrect" and the dialog stays open.
+
+#include <cstdint>
+#include <optional>
 
 #include "ui/Form.h"
 
@@ -13,10 +16,12 @@ namespace pelo {
 class TNctrDlg : public Form {
     Q_OBJECT
 public:
-    TNctrDlg(AppContext& ctx, CentreSession& session);
+    explicit TNctrDlg(AppContext& ctx);
 
-    // Empties the number field.
+    // Empties the number field and forgets the number chosen.
     void clear();
+    // The number OK took since the last clearing.
+    std::optional<std::uint16_t> chosen() const { return chosen_; }
     // The text typed, spaces removed.
     QString typedText() const;
 
@@ -28,7 +33,7 @@ public:
     QPushButton* CancelBtn;
 
 private:
-    CentreSession& session_;
+    std::optional<std::uint16_t> chosen_;
 };
 
 }  // namespace pelo

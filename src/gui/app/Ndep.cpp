@@ -4,13 +4,12 @@
 
 namespace pelo {
 
-TNDepDlg::TNDepDlg(AppContext& ctx, CentreSession& session)
+TNDepDlg::TNDepDlg(AppContext& ctx)
     : ChoiceDlg(ctx, "TNDepDlg", QString::fromUtf8("Département"), QString::fromUtf8("Choisir un Département :"),
-                "CDep", 9),
-      session_(session) {}
+                "CDep", 9) {}
 
-void TNDepDlg::choose(int, const QString& text) {
-    session_.DepartmentCode = centre::departmentCode(text.toStdString()).value_or(0);
+std::uint16_t TNDepDlg::codeOf(int, const QString& text) const {
+    return centre::departmentCode(text.toStdString()).value_or(0);
 }
 
 }  // namespace pelo

@@ -9,13 +9,10 @@ namespace pelo {
 class TNDepDlg : public ChoiceDlg {
     Q_OBJECT
 public:
-    TNDepDlg(AppContext& ctx, CentreSession& session);
+    explicit TNDepDlg(AppContext& ctx);
 
 protected:
-    void choose(int index, const QString& text) override;
-
-private:
-    CentreSession& session_;
+    std::uint16_t codeOf(int index, const QString& text) const override;
 };
 
 }  // namespace pelo

@@ -8,13 +8,10 @@ namespace pelo {
 class TNRegDlg : public ChoiceDlg {
     Q_OBJECT
 public:
-    TNRegDlg(AppContext& ctx, CentreSession& session);
+    explicit TNRegDlg(AppContext& ctx);
 
 protected:
-    void choose(int index, const QString& text) override;
-
-private:
-    CentreSession& session_;
+    std::uint16_t codeOf(int index, const QString& text) const override;
 };
 
 }  // namespace pelo

@@ -103,8 +103,7 @@ void TFSauv::BLdyClick() {
     const bool keep = ui().confirm(QString::fromUtf8("Sauvegarde des FIB du centre courant ?")) == ui::Answer::Yes;
     if (keep && !setCurrentAside(done, setAside)) return;
     const std::uint16_t remembered = s.CurrentCentre;
-    s.CurrentCentre = 0;
-    askCentreNumber(ctx());
+    s.CurrentCentre = nav().centre().askCentreNumber().value_or(0);
     if (s.CurrentCentre == 0) {
         s.CurrentCentre = remembered;
         if (!done.isEmpty()) ui().information(done + "\n" + QString::fromUtf8("FIB.DAT est inchangé."));

@@ -12,6 +12,7 @@
 
 #include "app/CentreFolder.h"
 #include "app/Menu1.h"
+#include "app/Navigators.h"
 #include "store/Version.h"
 #include "ui/Form.h"
 #include "ui/Picture.h"
@@ -86,7 +87,8 @@ int run(int argc, char** argv) {
     if (!folder.isEmpty()) pelo::centrefolder::enter(adapter, folder, settings);
 
     pelo::Forms forms;
-    pelo::AppContext ctx{sessions.run, adapter, forms};
+    pelo::FormNavigation nav(adapter, forms);
+    pelo::AppContext ctx{sessions.run, adapter, forms, nav};
     pelo::createForms(ctx, sessions);
 
     auto* main = forms.get<pelo::TTMenu1>();

@@ -463,12 +463,10 @@ void TFIB1::afterFindings(const checks::PanelResult&) { syncAllChoices(); }
 // Loading
 
 void TFIB1::showNumbers(int centre, int fib) {
+    session().SheetCentre = centre;
+    session().SheetNumber = fib;
     edit("Edit12")->setText(QString::number(centre));
     edit("Edit13")->setText(QString::number(fib));
-}
-
-std::pair<int, int> TFIB1::shownNumbers() const {
-    return {findChild<QLineEdit*>("Edit12")->text().toInt(), findChild<QLineEdit*>("Edit13")->text().toInt()};
 }
 
 void TFIB1::setUnitLabels() {
@@ -479,16 +477,6 @@ void TFIB1::setUnitLabels() {
     Label86->setText(label(kUnitChol));
     Label90->setText(label(kUnitHdl));
     Label91->setText(label(kUnitTrig));
-}
-
-FibUnitLabels TFIB1::unitLabels() const {
-    FibUnitLabels u;
-    u.glycemie = Label81->text().toStdString();
-    u.creatinine = Label87->text().toStdString();
-    u.cholesterol = Label86->text().toStdString();
-    u.hdl = Label90->text().toStdString();
-    u.triglycerides = Label91->text().toStdString();
-    return u;
 }
 
 QString TFIB1::dateText() const { return edit("MaskEdit19")->text(); }
@@ -502,7 +490,12 @@ void TFIB1::VisuFib1() {
 // ---------------------------------------------------------------------------
 // Checks
 
-bool TFIB1::runChecksSilently() { return runAllSilently(); }
+bool TFIB1::runChecksSilently() {
+    // The date typed is the record's, as the other entries are once checked
+    // (what page 2 prints).
+    session().buffer.setDate(dateText().toStdString());
+    return runAllSilently();
+}
 
 void TFIB1::Panel23Click() { runPanel(0); }
 void TFIB1::Panel22Click() { runPanel(1); }
@@ -521,9 +514,9 @@ void TFIB1::Button2Click() {
     runChecksSilently();
 }
 
-void TFIB1::BitBtn1Click() { openEntryPage2(ctx(), this); }
+void TFIB1::BitBtn1Click() { nav().entry().openPage2(this); }
 
-void TFIB1::openHelp(int page) { pelo::openHelp(ctx(), page); }
+void TFIB1::openHelp(int page) { nav().centre().openHelp(page); }
 
 void TFIB1::BitBtn11Click() {
     CentreSession& s = session();
@@ -534,7 +527,7 @@ void TFIB1::BitBtn11Click() {
     bool readable = runChecksSilently();
     {
         SilentChecks quiet(s);
-        readable = runEntryPage2Checks(ctx()) && readable;
+        readable = nav().entry().runPage2Checks() && readable;
     }
 
     const QSize scr = ui().screenSize();
@@ -596,7 +589,7 @@ void TFIB1::Button3Click() {
     checks::resetState(s.buffer);
     runChecksSilently();
     const int number = s.EditingExisting ? s.CurrentFib : s.CurrentFib + 1;
-    showRiskProfile(ctx(), number);
+    nav().entry().showRiskProfile(number);
 }
 
 }  // namespace pelo

@@ -30,10 +30,7 @@ TFIB2::TFIB2(AppContext& ctx, CentreSession& session)
     f.setPointSize(8);
     setFont(f);
     buildPage();
-    runPage1ChecksSilently = [this] { return runEntryPage1Checks(this->ctx()); };
-    page1Date = [this] { return entryPage1Date(this->ctx()); };
-    page1UnitLabels = [this] { return entryPage1UnitLabels(this->ctx()); };
-    page1Numbers = [this] { return entryPage1Numbers(this->ctx()); };
+    runPage1ChecksSilently = [this] { return nav().entry().runPage1Checks(); };
 }
 
 QFrame* TFIB2::block(const QString& name, int x, int y, int w, int h, const QColor& bg) {
@@ -124,7 +121,7 @@ void TFIB2::groupFrame(int panelNo, int helpNo, int helpPage, const QString& cap
     help->setAccessibleName(QString::fromUtf8("Aide : ") + groupName);
     help->setToolTip(QString::fromUtf8("Aide"));
     help->setFocusPolicy(Qt::NoFocus);
-    connect(help, &QPushButton::clicked, this, [this, helpPage] { openHelp(ctx(), helpPage); });
+    connect(help, &QPushButton::clicked, this, [this, helpPage] { nav().centre().openHelp(helpPage); });
 }
 
 void TFIB2::buildPage() {
@@ -444,16 +441,14 @@ void TFIB2::BImpClick() {
     // after it unread: the sheet is not printed with values other than those typed.
     if (!readable) return;
 
-    const std::string date = page1Date ? page1Date().toStdString() : s.buffer.date();
-    const FibUnitLabels units = page1UnitLabels ? page1UnitLabels() : unitLabelsFor(s.UnitCodes);
     // A sheet not yet saved still holds the numbers of the record read last:
-    // it is printed with the numbers page 1 shows, the ones it will be saved under.
+    // it is printed with the sheet's numbers, the ones it will be saved under.
     FibRecord printed = s.buffer;
-    if (const auto [centre, fib] = page1Numbers ? page1Numbers() : std::pair{0, 0}; fib > 0) {
-        printed.set(fld::NumCentre, static_cast<std::uint16_t>(centre));
-        printed.set(fld::NumFib, static_cast<std::uint16_t>(fib));
+    if (s.SheetNumber > 0) {
+        printed.set(fld::NumCentre, static_cast<std::uint16_t>(s.SheetCentre));
+        printed.set(fld::NumFib, static_cast<std::uint16_t>(s.SheetNumber));
     }
-    ui().print(fibPrintLayout(printed, date, units));
+    ui().print(fibPrintLayout(printed, s.buffer.date(), unitLabelsFor(s.UnitCodes)));
 }
 
 void TFIB2::showOver(QWidget* page1) {

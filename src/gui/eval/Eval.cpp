@@ -189,7 +189,7 @@ void TFEval::LPatClick(int k) {
     const uint n = LPat[k]->text(LPat[k]->currentRow()).trimmed().toUInt(&ok);
     if (!ok || n < 1 || n > 65535) return;
     session_.CurrentFib = static_cast<std::uint16_t>(n);
-    callUpFib(ctx());
+    nav().entry().callUpFib();
 }
 
 void TFEval::BImpClick() {

@@ -76,14 +76,14 @@ void TFPeval::Synthese() {
     s.CurrentFib = r.nbFiches;
     evaluation_.EvaluatedCount = r.evaluated;
     if (r.evaluated == 0) return;
-    showEvaluation(ctx(), r);
+    nav().evaluation().showSynthesis(r);
 }
 
-void TFPeval::Button6Click() { openObjectives(ctx()); }
+void TFPeval::Button6Click() { nav().evaluation().openObjectives(); }
 
-void TFPeval::Button7Click() { openRiskReview(ctx()); }
+void TFPeval::Button7Click() { nav().evaluation().reviewRisks(); }
 
-void TFPeval::Button8Click() { openQualityReview(ctx()); }
+void TFPeval::Button8Click() { nav().evaluation().reviewQuality(); }
 
 void TFPeval::BitBtn1Click() { accept(); }
 

@@ -133,7 +133,7 @@ void TFQual::callUp(LineList* list) {
     const int n = list->text(list->currentRow()).toInt(&ok);
     if (!ok) return;
     session_.CurrentFib = static_cast<std::uint16_t>(n);
-    callUpFib(ctx());
+    nav().entry().callUpFib();
 }
 
 void TFQual::LValClick() { callUp(LVal); }

@@ -42,7 +42,7 @@ TForm1::TForm1(AppContext& ctx, CountryWorkspace& country) : Form(ctx, "TForm1",
 
 void TForm1::BitBtn2Click() {
     country_.AnneeReference = pool::kDefaultReferenceYear;
-    openCountrySynthesisWindow(ctx());
+    nav().country().openWindow();
 }
 
 }  // namespace pelo

@@ -125,7 +125,7 @@ bool TFSynt2::plainName(const std::string& name) {
 }
 
 std::string TFSynt2::askPoolName() {
-    const std::string name = askPoolFileName(ctx(), "FibFr97.Dat");
+    const std::string name = nav().country().askPoolFileName("FibFr97.Dat");
     if (name.empty() || !plainName(name)) return {};
     country_.pooledFile = name;
     return name;
@@ -180,13 +180,13 @@ void TFSynt2::BitBtn4Click() {
         pool::PooledReader check;  // the pooled file must open before anything else is asked
         if (auto e = check.open(folder(), poolName)) return ioError(*e);
     }
-    const std::string outName = askSubCollectionName(ctx(), "Fibaaaa.Dat");
+    const std::string outName = nav().country().askSubCollectionName("Fibaaaa.Dat");
     if (outName.empty() || !plainName(outName)) return;
     if (auto why = pool::protectedOutput(folder(), outName, poolName)) return ui().error(q(*why));
     if (pool::fileExists(folder(), outName) &&
         ui().confirm(QString::fromUtf8("Voulez-vous remplacer le fichier ") + q(outName) + " ?") != ui::Answer::Yes)
         return;
-    if (!askQuery(ctx())) return;
+    if (!nav().country().askQuery()) return;
 
     std::uint32_t count = 0;
     if (auto e = pool::selectSubCollection(folder(), poolName, outName, country_.Query, count,
@@ -198,14 +198,14 @@ void TFSynt2::BitBtn4Click() {
 void TFSynt2::BitBtn5Click() {
     std::vector<pool::GroupeRecord> groups;
     if (auto e = pool::readGroups(folder(), groups, true)) return ioError(*e);
-    openGroups(ctx(), folder(), groups);
+    nav().country().openGroups(folder(), groups);
 }
 
 void TFSynt2::BitBtn6Click() {
     if (!pool::fileExists(folder(), pool::kGroupFile)) return;
     std::vector<pool::GroupeRecord> groups;
     if (auto e = pool::readGroups(folder(), groups, false)) return ioError(*e);
-    openGroupSyntheses(ctx(), folder(), groups);
+    nav().country().openGroupSyntheses(folder(), groups);
 }
 
 }  // namespace pelo

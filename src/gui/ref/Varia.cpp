@@ -164,7 +164,7 @@ void TFVaria::showFunnel(int line) {
 
 void TFVaria::BAlertesClick() {
     if (!stored_) return;
-    const auto chosen = openAlerts(ctx());
+    const auto chosen = nav().references().openAlerts();
     if (!chosen) return;
     // The centre of the alert becomes the chosen one, beside the country in the list.
     country_.ChosenCentre = chosen->centre;
@@ -176,7 +176,7 @@ void TFVaria::BAlertesClick() {
 }
 
 void TFVaria::BRapportsClick() {
-    if (stored_) openCentreReports(ctx());
+    if (stored_) nav().references().openCentreReports();
 }
 
 void TFVaria::BExportClick() {

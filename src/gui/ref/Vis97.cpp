@@ -130,12 +130,12 @@ void TFVis97::LCtrClick() {
 
 void TFVis97::BitBtn2Click() {
     country_.chartMode = {};
-    openVariability(ctx());
+    nav().references().openVariability();
     if (build()) reselect();
 }
 
 void TFVis97::BGraphClick() {
-    openStandardIndicators(ctx());
+    nav().references().openStandardIndicators();
     Panel1->show();
     if (build()) reselect();
 }

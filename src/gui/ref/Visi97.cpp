@@ -85,25 +85,25 @@ void TFVisi97::BDossierClick() {
 void TFVisi97::ReferenceClick(int i) {
     if (i < 0 || i >= ref::kReferenceCount) return;
     const auto& r = ref::kReferences[std::size_t(i)];
-    openStoredSynthesis(ctx(), r.file, r.title);
+    nav().references().openStoredSynthesis(r.file, r.title);
 }
 
 void TFVisi97::Button1Click() {
     look::setBackground(Panels[11], QColor(0, 128, 128));
     country_.StoredSynthesis.clear();
     // Whichever button closed the dialog, the edit's text is the synthesis.
-    const std::string name = askSynthesisName(ctx(), "SynFr97.Atx");
+    const std::string name = nav().references().askSynthesisName("SynFr97.Atx");
     if (auto bad = pool::badFileName(name)) ui().error(QString::fromStdString(*bad));
-    else openStoredSynthesis(ctx(), name, ref::titleOf(name));
+    else nav().references().openStoredSynthesis(name, ref::titleOf(name));
     look::setBackground(Panels[11], look::kAqua);
 }
 
 void TFVisi97::BComparClick() {
     country_.ComparisonEnabled = true;
-    openComparison(ctx());
+    nav().references().openComparison();
 }
 
-void TFVisi97::BEvolClick() { openEvolution(ctx()); }
+void TFVisi97::BEvolClick() { nav().references().openEvolution(); }
 
 void TFVisi97::BitBtn1Click() { close(); }
 

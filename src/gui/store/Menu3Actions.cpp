@@ -40,7 +40,7 @@ void TTMenu3::BCreaClick() {
         CentreHeader h;
         if (auto e = recordfile::readHeader(s.CurrentFile, h)) return ioError(*e);
         s.buffer = h;
-        const bool written = identifyCentre(ctx());
+        const bool written = nav().centre().identifyCentre();
         s.UnitCodes = units::load(s.buffer);
         fillIdentification();
         if (!written || s.buffer.get(fld::NumCentre) == 0) return;
@@ -53,7 +53,7 @@ void TTMenu3::BCreaClick() {
     s.buffer = emptyFibFromHeader(h, run().today());
 
     s.EditingExisting = false;
-    openNewSheet(ctx(), s.CurrentCentre, h.nbFiches() + 1, [this](int count) { setFibCount(count); });
+    nav().entry().openSheet(NewSheet{s.CurrentCentre, h.nbFiches() + 1, [this](int count) { setFibCount(count); }});
 }
 
 void TTMenu3::BModifClick() {
@@ -61,7 +61,7 @@ void TTMenu3::BModifClick() {
     if (s.CurrentFib == 0) return;
     s.SavedFibCount = s.CurrentFib;
     s.CurrentFib = 0;
-    const std::uint16_t n = chooseFibNumber(ctx(), s.SavedFibCount);
+    const std::uint16_t n = nav().entry().chooseFibNumber(s.SavedFibCount);
     if (n >= 1 && n <= s.SavedFibCount) {
         s.CurrentFib = n;
         AppelFib();
@@ -82,9 +82,9 @@ void TTMenu3::AppelFib() {
     s.buffer = r;
     if (r.get(fld::EtatFiche) == kAnnulled) ui().information(u("Fiche marquée: Annulée ?"));
     else s.buffer.set(fld::EtatFiche, std::uint8_t{kComplete});
-    openCalledUpSheet(ctx(), r.get(fld::NumCentre), s.CurrentFib);
+    nav().entry().openSheet(CalledUpSheet{r.get(fld::NumCentre), s.CurrentFib});
 }
 
-void TTMenu3::Button1Click() { openQualityReview(ctx()); }
+void TTMenu3::Button1Click() { nav().evaluation().reviewQuality(); }
 
 }  // namespace pelo

@@ -2,7 +2,7 @@
 // Base of every form: a dialog designed in the 640 x 480 space, scaled once
 // per run, painting the background gradient when asked to and the colour
 // preference is on. Forms reach the run settings, the adapter and the other
-// forms through the AppContext they are given; a form that works on a session
+// screens (ui/Navigation.h) through the AppContext they are given; a form that works on a session
 // (ui/Sessions.h) is given it, and only it, when it is created.
 
 #include <QDialog>
@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "ui/Adapter.h"
+#include "ui/Navigation.h"
 #include "ui/Sessions.h"
 
 class QLabel;
@@ -27,7 +28,8 @@ class Forms;
 struct AppContext {
     RunSettings& run;
     ui::Adapter& ui;
-    Forms& forms;
+    Forms& forms;  // reached only where the forms are built and navigated (app/)
+    Navigation& nav;
 };
 
 class Form : public QDialog {
@@ -38,6 +40,7 @@ public:
     AppContext& ctx() { return ctx_; }
     RunSettings& run() { return ctx_.run; }
     ui::Adapter& ui() { return ctx_.ui; }
+    Navigation& nav() { return ctx_.nav; }
 
     // Scales the form and its controls once, by the factor of the run.
     void scaleOnce();

@@ -31,6 +31,10 @@ struct CentreSession {
     bool ReadPage2Entries = false;
     bool EditingExisting = false;
     bool Training = false;  // entry training on the practice file
+    // The numbers of the sheet on the entry pages (page 1 shows them): a new
+    // sheet's is the number it will get.
+    int SheetCentre = 0;
+    int SheetNumber = 0;
 
     // Centre identification (centre menu).
     std::uint16_t RegionCode = 0;

@@ -357,8 +357,8 @@ TEST(CentreUnits, IncompleteRowsAreNamedInOneMessageAndTheDialogStays) {
     EXPECT_EQ(app.fake.texts(), QStringList{QString::fromUtf8("Unités incomplètes : Microalbuminurie, Protéinurie")});
     EXPECT_EQ(app.fake.messages[0].icon, ui::Icon::Information);
     // The rows that had a code took it.
-    EXPECT_EQ(app.centre.UnitCodes[kUnitGly], 3);
-    EXPECT_EQ(app.centre.UnitCodes[kUnitMicroalb], 0);
+    EXPECT_EQ(u->codes()[kUnitGly], 3);
+    EXPECT_EQ(u->codes()[kUnitMicroalb], 0);
 
     // Typed codes are read too; one that is not a number stops with its message.
     app.fake.messages.clear();
@@ -380,7 +380,7 @@ TEST(CentreUnits, IncompleteRowsAreNamedInOneMessageAndTheDialogStays) {
     click(u, "Button1");
     EXPECT_TRUE(app.fake.messages.empty());
     EXPECT_EQ(u->result(), QDialog::Accepted);
-    EXPECT_EQ(app.centre.UnitCodes, (std::array<std::uint16_t, 7>{3, 3, 3, 3, 3, 3, 3}));
+    EXPECT_EQ(u->codes(), (std::array<std::uint16_t, 7>{3, 3, 3, 3, 3, 3, 3}));
 }
 
 TEST(CentreIdentification, SetCentreWithUnitsNeverChosenLoadsInternationalUnits) {

@@ -271,7 +271,8 @@ TEST(EntryPages, PrintTakesPageOnesDateUnitsAndEntries) {
     EXPECT_TRUE(has("09/12/2026"));
     EXPECT_TRUE(has("Cholest.   2.30 g/l"));
     EXPECT_TRUE(t.app.fake.messages.empty());
-    EXPECT_EQ(t.app.centre.buffer.date(), "08/12/2026");  // the date reaches the record only when saved
+    // The printout takes the date from the record: the silent run of page 1 stores it, as the other entries.
+    EXPECT_EQ(t.app.centre.buffer.date(), "09/12/2026");
 }
 
 // An entry of page 2 that is not a number leaves the entries after it unread:
@@ -346,12 +347,15 @@ TEST(EntryPages, NewSheetPrintsTheNumberItWillGet) {
     t.app.centre.buffer.set(fld::NumFib, std::uint16_t{3});
     t.p1->showNumbers(77, 4);
     t.p1->VisuFib1();
+    // The date typed on page 1 is the record's once page 1 is checked, and printed.
+    t.p1->findChild<QLineEdit*>("MaskEdit19")->setText("05/12/2026");
     Entry::click(t.p2, "BImp");
     ASSERT_EQ(t.app.fake.printed.size(), 1u);
     EXPECT_EQ(t.app.fake.printed[0].title, "FIB 77-0004");
     const auto texts = t.app.fake.printed[0].pages.at(0).texts();
     EXPECT_TRUE(std::any_of(texts.begin(), texts.end(),
                             [](const std::string& s) { return s.starts_with("Centre : 77   Fiche : 4   "); }));
+    EXPECT_NE(std::find(texts.begin(), texts.end(), "05/12/2026"), texts.end());
     EXPECT_EQ(t.app.centre.buffer.get(fld::NumFib), 3);  // the record itself is not touched
 }
 

@@ -301,7 +301,7 @@ TEST(Page2, PrintRunsEveryCheckSilentlyThenPrintsOnePage) {
         ++page1Runs;
         return true;
     };
-    t.p->page1Date = [] { return QStringLiteral("07/12/2026"); };
+    t.r().setDate("07/12/2026");
     t.r().set(fld::EtatFiche, 255);
     t.r().set(fld::NumFib, 34);
     t.r().set(fld::Sexe, 2);
@@ -323,9 +323,8 @@ TEST(Page2, PrintRunsEveryCheckSilentlyThenPrintsOnePage) {
     EXPECT_FALSE(has("Anérection"));
     EXPECT_EQ(doc.title, "FIB 7-0034");
 
-    // Without page 1, the sheet's own date and the run's units are used.
-    t.p->page1Date = nullptr;
-    t.p->page1UnitLabels = nullptr;
+    // The sheet's own date and the run's units.
+    t.r().setDate("08/12/2026");
     t.app.centre.UnitCodes = {4, 3, 3, 3, 4, 3, 3};
     t.r().set(fld::Cholesterol, 2.1f);
     t.click("BImp");
