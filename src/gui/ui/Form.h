@@ -2,8 +2,9 @@
 // Base of every form: a dialog designed in the 640 x 480 space, scaled once
 // per run, painting the background gradient when asked to and the colour
 // preference is on. Forms reach the run settings, the adapter and the other
-// screens (ui/Navigation.h) through the AppContext they are given; a form that works on a session
-// (ui/Sessions.h) is given it, and only it, when it is created.
+// screens (ui/Navigation.h) through the AppContext they are given; a form
+// that works on a session (ui/Sessions.h) is given it, and only it, when it
+// is created.
 
 #include <QDialog>
 #include <QImage>
