@@ -10,7 +10,7 @@
 
 namespace pelo {
 
-TForm1::TForm1(AppContext& ctx) : Form(ctx, "TForm1", "SYNTHESE") {
+TForm1::TForm1(AppContext& ctx, CountryWorkspace& country) : Form(ctx, "TForm1", "SYNTHESE"), country_(country) {
     setFixedSize(640, 480);
     setScalable(true);
     look::setBackground(this, look::kGrey);
@@ -42,8 +42,8 @@ TForm1::TForm1(AppContext& ctx) : Form(ctx, "TForm1", "SYNTHESE") {
 
 void TForm1::BitBtn2Click() {
     // 0: the country window proposes the year of most sheets of the pooled file.
-    state().AnneeReference = 0;
-    openCountrySynthesisWindow(ctx());
+    country_.AnneeReference = 0;
+    nav().country().openWindow();
 }
 
 }  // namespace pelo

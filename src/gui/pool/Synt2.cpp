@@ -33,7 +33,8 @@ QPushButton* flowButton(QPushButton* b, const QColor& colour, bool bold) {
 
 }  // namespace
 
-TFSynt2::TFSynt2(AppContext& ctx) : Form(ctx, "TFSynt2", "SYNTHESE par PAYS") {
+TFSynt2::TFSynt2(AppContext& ctx, CountryWorkspace& country)
+    : Form(ctx, "TFSynt2", "SYNTHESE par PAYS"), country_(country) {
     setFixedSize(640, 480);
     setScalable(true);
     look::setBackground(this, look::kGrey);
@@ -93,7 +94,7 @@ TFSynt2::TFSynt2(AppContext& ctx) : Form(ctx, "TFSynt2", "SYNTHESE par PAYS") {
     EAnnee->setGeometry(170, 392, 70, 24);
     LProposition = addLabel("LProposition", QString(), 246, 392, 364, 24);
     connect(EAnnee, &QSpinBox::valueChanged, this, [this](int y) {
-        state().AnneeReference = y;
+        country_.AnneeReference = y;
         LProposition->setText(QString::fromUtf8("(choisie)"));
     });
     BComparaison =
@@ -128,21 +129,17 @@ void TFSynt2::showEvent(QShowEvent* e) {
     Form::showEvent(e);
 }
 
-void TFSynt2::showFolder() {
-    const QString f = state().PoolFolder.empty() ? QDir::currentPath() : q(state().PoolFolder);
-    LDossier->setText(QDir::toNativeSeparators(f));
-}
+void TFSynt2::showFolder() { LDossier->setText(country_.shown()); }
 
 void TFSynt2::DirectoryListBox1Click() {
-    const QString start = state().PoolFolder.empty() ? QDir::currentPath() : q(state().PoolFolder);
-    const QString chosen = ui().chooseFolder(QString::fromUtf8("Dossier de travail"), start);
+    const QString chosen = ui().chooseFolder(QString::fromUtf8("Dossier de travail"), country_.shown());
     if (chosen.isEmpty()) return;
-    state().PoolFolder = chosen.toStdString();
+    country_.chooseFolder(chosen);
     showFolder();
 }
 
 std::int32_t TFSynt2::referenceYear(const std::string& poolName) {
-    if (state().AnneeReference > 0) return state().AnneeReference;
+    if (country_.AnneeReference > 0) return country_.AnneeReference;
     std::int32_t year = pool::kDefaultReferenceYear;
     if (pool::proposeReferenceYear(folder(), poolName, year)) return pool::kDefaultReferenceYear;
     return year;
@@ -150,12 +147,12 @@ std::int32_t TFSynt2::referenceYear(const std::string& poolName) {
 
 void TFSynt2::showYear() {
     const QSignalBlocker quiet(EAnnee);
-    if (state().AnneeReference > 0) {
-        EAnnee->setValue(state().AnneeReference);
+    if (country_.AnneeReference > 0) {
+        EAnnee->setValue(country_.AnneeReference);
         LProposition->setText(QString::fromUtf8("(choisie)"));
         return;
     }
-    const std::string& name = state().NomFichierPool;
+    const std::string& name = country_.pooledFile;
     const bool known = !name.empty() && !pool::badFileName(name) && pool::fileExists(folder(), name);
     EAnnee->setValue(known ? referenceYear(name) : pool::kDefaultReferenceYear);
     LProposition->setText(known ? QString::fromUtf8("(année de la plupart des fiches de %1)").arg(q(name))
@@ -171,8 +168,9 @@ bool TFSynt2::plainName(const std::string& name) {
 }
 
 std::string TFSynt2::askPoolName() {
-    const std::string name = askPoolFileName(ctx(), "FibFr97.Dat");
+    const std::string name = nav().country().askPoolFileName("FibFr97.Dat");
     if (name.empty() || !plainName(name)) return {};
+    country_.pooledFile = name;
     return name;
 }
 
@@ -211,9 +209,8 @@ void TFSynt2::BitBtn3Click() {
                      q(names->counters) + " ?") != ui::Answer::Yes)
         return;
     showYear();
-    const std::int32_t year = referenceYear(name);
     pool::PoolSynthesisResult r;
-    if (auto e = pool::poolSynthesis(folder(), name, year, r,
+    if (auto e = pool::poolSynthesis(folder(), name, referenceYear(name), r,
                                      ui().progress(QString::fromUtf8("Synthèse globale Pays-Année"))))
         return ioError(*e);
     ui().information(QString::fromUtf8("Synthèse globale terminée : ") + q(r.names.index) + " et " +
@@ -228,16 +225,16 @@ void TFSynt2::BitBtn4Click() {
         pool::PooledReader check;  // the pooled file must open before anything else is asked
         if (auto e = check.open(folder(), poolName)) return ioError(*e);
     }
-    const std::string outName = askSubCollectionName(ctx(), "Fibaaaa.Dat");
+    const std::string outName = nav().country().askSubCollectionName("Fibaaaa.Dat");
     if (outName.empty() || !plainName(outName)) return;
     if (auto why = pool::protectedOutput(folder(), outName, poolName)) return ui().error(q(*why));
     if (pool::fileExists(folder(), outName) &&
         ui().confirm(QString::fromUtf8("Voulez-vous remplacer le fichier ") + q(outName) + " ?") != ui::Answer::Yes)
         return;
-    if (!askQuery(ctx())) return;
+    if (!nav().country().askQuery()) return;
 
     std::uint32_t count = 0;
-    if (auto e = pool::selectSubCollection(folder(), poolName, outName, state().Query, count,
+    if (auto e = pool::selectSubCollection(folder(), poolName, outName, country_.Query, count,
                                            ui().progress(QString::fromUtf8("Sous-collection médicale"))))
         return ioError(*e);
     // The file written, with its folder, as the printouts name theirs.
@@ -249,14 +246,14 @@ void TFSynt2::BitBtn4Click() {
 void TFSynt2::BitBtn5Click() {
     std::vector<pool::GroupeRecord> groups;
     if (auto e = pool::readGroups(folder(), groups, true)) return ioError(*e);
-    openGroups(ctx(), folder(), groups);
+    nav().country().openGroups(folder(), groups);
 }
 
 void TFSynt2::BitBtn6Click() {
     if (!pool::fileExists(folder(), pool::kGroupFile)) return;
     std::vector<pool::GroupeRecord> groups;
     if (auto e = pool::readGroups(folder(), groups, false)) return ioError(*e);
-    openGroupSyntheses(ctx(), folder(), groups);
+    nav().country().openGroupSyntheses(folder(), groups);
 }
 
 void TFSynt2::BComparaisonClick() {
@@ -267,7 +264,7 @@ void TFSynt2::BComparaisonClick() {
         if (auto e = check.open(folder(), name)) return ioError(*e);
     }
     showYear();
-    openCentreComparison(ctx());
+    nav().country().openComparison();
 }
 
 }  // namespace pelo

@@ -17,7 +17,7 @@ namespace pelo {
 class TFSynt2 : public Form {
     Q_OBJECT
 public:
-    explicit TFSynt2(AppContext& ctx);
+    TFSynt2(AppContext& ctx, CountryWorkspace& country);
 
     void BitBtn2Click();  // collection
     void BitBtn3Click();  // pooled synthesis
@@ -27,13 +27,13 @@ public:
     void DirectoryListBox1Click();
     void BComparaisonClick();  // comparison of the centres
     // The reference year shown: the one the user chose, or the year of most
-    // sheets of the pooled file NomFichierPool (1997 without it).
+    // sheets of the pooled file named last (1997 without it).
     void showYear();
     // The year the pooled synthesis and the comparison of `poolName` use.
     std::int32_t referenceYear(const std::string& poolName);
 
-    // The working folder as the files are named in it.
-    const std::string& folder() { return state().PoolFolder; }
+    // The working folder as the core's file functions take it.
+    const std::string& folder() const { return country_.where(); }
 
     QLabel* Panel1;
     QPushButton* BitBtn1;
@@ -58,6 +58,9 @@ private:
     // A name the user typed is a plain name; otherwise says so and returns false.
     bool plainName(const std::string& name);
     void showFolder();
+
+private:
+    CountryWorkspace& country_;
 };
 
 }  // namespace pelo

@@ -23,7 +23,8 @@ std::string pad(std::string text, std::size_t n) {
 }
 }  // namespace
 
-TFAlertes::TFAlertes(AppContext& ctx) : Form(ctx, "TFAlertes", "Alertes") {
+TFAlertes::TFAlertes(AppContext& ctx, CountryWorkspace& country)
+    : Form(ctx, "TFAlertes", "Alertes"), country_(country) {
     setScalable(true);
     setFixedSize(640, 480);
     look::setBackground(this, look::kGrey);
@@ -70,7 +71,7 @@ void TFAlertes::Activate() {
     bands_.clear();
     pairs_ = 0;
     ref::StoredSynthesis s;
-    if (auto e = ref::readStored("", state().StoredSynthesis, s)) {
+    if (auto e = country_.openChosen(s)) {
         Fill();
         return ioError(*e);
     }
@@ -116,14 +117,14 @@ void TFAlertes::Fill() {
 }
 
 void TFAlertes::FillIndicators() {
-    const std::string& name = state().NomFichierPool;
-    const std::string& folder = state().PoolFolder;
+    const std::string& name = country_.pooledFile;
+    const std::string& folder = country_.where();
     if (name.empty() || pool::badFileName(name) || !pool::fileExists(folder, name)) {
         LResume->setText(
             QString::fromUtf8("Choisissez d'abord le fichier de collection (« Comparaison des centres »)"));
         return;
     }
-    std::int32_t year = state().AnneeReference;
+    std::int32_t year = country_.AnneeReference;
     ref::Comparison c;
     if (year <= 0)
         if (auto e = pool::proposeReferenceYear(folder, name, year)) return ioError(*e);

@@ -20,7 +20,7 @@ namespace pelo {
 class TFAlertes : public Form {
     Q_OBJECT
 public:
-    explicit TFAlertes(AppContext& ctx);
+    TFAlertes(AppContext& ctx, CountryWorkspace& country);
 
     void Activate();  // reads the current stored synthesis and fills the list
     void Fill();      // the list for the limits chosen
@@ -46,6 +46,9 @@ private:
     std::uint32_t pairs_ = 0;  // (band line, centre) pairs tested
     std::vector<AlertChoice> shown_;
     std::optional<AlertChoice> chosen_;
+
+private:
+    CountryWorkspace& country_;
 };
 
 }  // namespace pelo

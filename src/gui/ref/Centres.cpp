@@ -9,7 +9,6 @@
 #include <QTableWidget>
 #include <QToolTip>
 
-#include <QDate>
 #include <QFileInfo>
 #include <optional>
 
@@ -20,6 +19,7 @@
 #include "ref/StoredSynthesis.h"
 #include "store/Text.h"
 #include "ui/Canvas.h"
+#include "ui/CountryWorkspace.h"
 #include "ui/Look.h"
 
 namespace pelo {
@@ -58,7 +58,8 @@ QString tipOf(const ref::IndicatorComparison& ind, const ref::CentreComparison& 
 
 }  // namespace
 
-TFCentres::TFCentres(AppContext& ctx) : Form(ctx, "TFCentres", "Comparaison des centres") {
+TFCentres::TFCentres(AppContext& ctx, CountryWorkspace& country)
+    : Form(ctx, "TFCentres", "Comparaison des centres"), country_(country) {
     setScalable(true);
     setFixedSize(640, 480);
     look::setBackground(this, look::kGrey);
@@ -109,9 +110,9 @@ void TFCentres::Activate() {
     comparison_ = {};
     TCentres->clear();
     TCentres->setRowCount(0);
-    const std::string& name = state().NomFichierPool;
-    const std::string& folder = state().PoolFolder;
-    std::int32_t year = state().AnneeReference;
+    const std::string& name = country_.pooledFile;
+    const std::string& folder = country_.where();
+    std::int32_t year = country_.AnneeReference;
     if (year <= 0)
         if (auto e = pool::proposeReferenceYear(folder, name, year)) {
             LPool->setText(QString());
@@ -193,7 +194,7 @@ bool TFCentres::eventFilter(QObject* watched, QEvent* event) {
 void TFCentres::BImprimerClick() {
     if (comparison_.fibs == 0) return;
     PrintDocument doc = ref::comparisonPrintout(comparison_, indicator_, centre_, campaign_);
-    doc.folder = state().PoolFolder;
+    doc.folder = country_.where();
     ui().print(doc);
 }
 
@@ -202,26 +203,23 @@ void TFCentres::BExportClick() {
     std::string stem = campaign_;
     for (char& ch : stem)
         if (ch == ' ') ch = '-';
-    const QDir dir(q(state().PoolFolder.empty() ? "." : state().PoolFolder));
     const QString path = ui().chooseSaveFile(QString::fromUtf8("Exporter la comparaison des centres"),
-                                             dir.absoluteFilePath(q("Comparaison-centres-" + stem + ".csv")),
+                                             country_.shownPathOf(q("Comparaison-centres-" + stem + ".csv")),
                                              QString::fromUtf8("Tableur, séparateur point-virgule (*.csv)"));
     if (path.isEmpty()) return;
     if (auto e = ref::writeTextFile(path.toStdString(), ref::comparisonCsv(comparison_))) return ioError(*e);
-    ui().information(QString::fromUtf8("Comparaison des centres exportée dans ") + path.section('/', -1));
+    ui().information(QString::fromUtf8("Comparaison des centres exportée dans ") + QDir::toNativeSeparators(path));
 }
 
 void TFCentres::BRapportsClick() {
     if (comparison_.fibs == 0) return;
-    const std::string& folder = state().PoolFolder;
-    const QString start = QDir(q(folder.empty() ? "." : folder)).absolutePath();
-    const QString chosen = ui().chooseFolder(QString::fromUtf8("Dossier des rapports"), start);
+    const std::string& folder = country_.where();
+    const QString chosen = ui().chooseFolder(QString::fromUtf8("Dossier des rapports"), country_.shown());
     if (chosen.isEmpty()) return;
     const QDir dir(chosen);
     // The bands come from the campaign's stored synthesis, when it was written.
     std::optional<ref::Benchmark> bands;
-    if (const auto names = pool::synthesisNames(state().NomFichierPool);
-        names && pool::fileExists(folder, names->index)) {
+    if (const auto names = pool::synthesisNames(country_.pooledFile); names && pool::fileExists(folder, names->index)) {
         ref::StoredSynthesis s;
         if (auto e = ref::readStored(folder, names->index, s)) return ioError(*e);
         bands = ref::benchmarkOf(s);
@@ -235,8 +233,7 @@ void TFCentres::BRapportsClick() {
             QString::fromUtf8("%1 rapport(s) existent déjà dans ce dossier : les remplacer ?").arg(existing)) !=
             ui::Answer::Yes)
         return;
-    const std::string date =
-        state().Today.empty() ? QDate::currentDate().toString("dd/MM/yyyy").toStdString() : state().Today;
+    const std::string date = run().today();
     const int total = int(centres.size());
     int written = 0;
     Progress step = ui().progress(QString::fromUtf8("Rapports des centres"));

@@ -16,6 +16,7 @@ class QPushButton;
 class QTableWidget;
 
 namespace pelo {
+class CountryWorkspace;
 namespace ui {
 class Canvas;
 }
@@ -23,10 +24,10 @@ class Canvas;
 class TFCentres : public Form {
     Q_OBJECT
 public:
-    explicit TFCentres(AppContext& ctx);
+    TFCentres(AppContext& ctx, CountryWorkspace& country);
 
-    // Reads the pooled file NomFichierPool of the working folder with the
-    // run's reference year (the year of most sheets when none was chosen).
+    // Reads the workspace's pooled file in the working folder with its
+    // reference year (the year of most sheets when none was chosen).
     void Activate();
     // The indicator (1 to 9) whose funnel is drawn, with a centre chosen (0: none).
     void ShowIndicator(int indicator, std::int32_t centre);
@@ -57,6 +58,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    CountryWorkspace& country_;
     ref::Comparison comparison_;
     std::string campaign_;
     int indicator_ = 5;

@@ -55,17 +55,17 @@ TEST(CentreComparison, CountryWindowProposesTheYearOfMostSheets) {
     ASSERT_NE(year, nullptr);
     w->showYear();
     EXPECT_EQ(year->value(), 1997);  // no pooled file chosen yet
-    app.state.NomFichierPool = "FibFr26.Dat";
+    app.country.pooledFile = "FibFr26.Dat";
     w->showYear();
     EXPECT_EQ(year->value(), 2026);
-    EXPECT_EQ(app.state.AnneeReference, 0);  // a proposal, not a choice
+    EXPECT_EQ(app.country.AnneeReference, 0);  // a proposal, not a choice
     EXPECT_EQ(w->referenceYear("FibFr26.Dat"), 2026);
     year->setValue(2025);
-    EXPECT_EQ(app.state.AnneeReference, 2025);
+    EXPECT_EQ(app.country.AnneeReference, 2025);
     EXPECT_EQ(w->referenceYear("FibFr26.Dat"), 2025);
 
     // « Comparaison des centres » asks for the pooled file, then opens the window.
-    app.state.AnneeReference = 0;
+    app.country.AnneeReference = 0;
     app.fake.onModal["TFNPays"] = [](QDialog* d) {
         d->findChild<QLineEdit*>()->setText("FibFr26.Dat");
         d->findChild<QPushButton*>("OKBtn")->click();
@@ -79,7 +79,7 @@ TEST(CentreComparison, CountryWindowProposesTheYearOfMostSheets) {
 TEST(CentreComparison, TableFunnelPrintAndSpreadsheet) {
     AppFixture app;
     writeCampaign("FibFr26.Dat");
-    app.state.NomFichierPool = "FibFr26.Dat";
+    app.country.pooledFile = "FibFr26.Dat";
     auto* w = app.form<TFCentres>();
     w->Activate();
     EXPECT_EQ(w->campaign(), "France 2026");
@@ -121,7 +121,8 @@ TEST(CentreComparison, TableFunnelPrintAndSpreadsheet) {
     w->BExport->click();
     const QByteArray csv = AppFixture::fileBytesOf(app.path("centres.csv"));
     EXPECT_TRUE(csv.contains(QString::fromUtf8("\r\n1;8;Yeux examinés;40;2;").toUtf8()));
-    EXPECT_EQ(app.fake.messages.back().text, QString::fromUtf8("Comparaison des centres exportée dans centres.csv"));
+    EXPECT_EQ(app.fake.messages.back().text,
+              QString::fromUtf8("Comparaison des centres exportée dans ") + app.path("centres.csv"));
 
     // One report per centre, titled by the campaign; without a stored synthesis page 2 says so.
     app.fake.folders.push_back(app.path(""));
@@ -140,14 +141,14 @@ TEST(CentreComparison, AlertsSayWhatChanceGivesAndOfferTheAdjustedView) {
     AppFixture app;
     writeCampaign("FibFr26.Dat");
     test::writeStoredSynthesis("SynFr97.Atx", {{4, 500, 150}, {12, 200, 95}, {30, 300, 55}});
-    app.state.StoredSynthesis = "SynFr97.Atx";
+    app.country.StoredSynthesis = "SynFr97.Atx";
     auto* a = app.form<TFAlertes>();
     a->Activate();
     // 3 centres x 183 band lines x 0.2 %.
     EXPECT_TRUE(a->LResume->text().contains(QString::fromUtf8("attendues par le seul hasard : 1.1")));
     a->RIndic->setChecked(true);
     EXPECT_TRUE(a->LResume->text().contains(QString::fromUtf8("Choisissez d'abord le fichier de collection")));
-    app.state.NomFichierPool = "FibFr26.Dat";
+    app.country.pooledFile = "FibFr26.Dat";
     a->Fill();
     ASSERT_GE(a->LAlertes->count(), 1);
     EXPECT_TRUE(a->LAlertes->item(0)->text().startsWith(QString::fromUtf8("Yeux examinés")));
