@@ -23,7 +23,7 @@ JOBS=${PELO_JOBS:-$(nproc)}
 read -r -a EXTRA_CMAKE <<<"${PELO_CMAKE_ARGS:-}"
 
 PACKAGES=(build-essential cmake ninja-build qt6-base-dev qt6-translations-l10n libgl-dev
-          libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2)
+          libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2 libsodium-dev pkgconf)
 # Only for package and ci: the .deb (dpkg-shlibdeps) and the checks of the installed files.
 PACKAGE_PACKAGES=(dpkg-dev desktop-file-utils appstream)
 # Only for format, format-check, tidy and ci.
@@ -134,12 +134,12 @@ fuzz() {
     local secs=${1:-30} dir=$ROOT/build-fuzz
     CC=clang CXX=clang++ configure "$dir" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" -DPELO_FUZZ=ON \
         -DPELO_BUILD_TESTS=OFF -DPELO_BUILD_BENCH=OFF -DPELO_BUILD_GUI=OFF
-    local targets=(fuzz_record_file fuzz_pooled_file fuzz_synthesis_pair fuzz_group_file)
+    local targets=(fuzz_record_file fuzz_pooled_file fuzz_synthesis_pair fuzz_group_file fuzz_sealed_file)
     cmake --build "$dir" -j "$JOBS" --target "${targets[@]}" fibtool
     # Valid files to start from, written by fibtool: a centre file, a pooled file, a synthesis
     # pair (index then counters, as the target splits them), and a GROUPE.DAT of one group.
     local start=$dir/start-files
-    rm -rf "$start" && mkdir -p "$start" "$dir"/corpus-{fuzz_record_file,fuzz_pooled_file,fuzz_synthesis_pair,fuzz_group_file}
+    rm -rf "$start" && mkdir -p "$start" "$dir"/corpus-{fuzz_record_file,fuzz_pooled_file,fuzz_synthesis_pair,fuzz_group_file,fuzz_sealed_file}
     "$dir/fibtool" -C "$start" demo --fiches 6 --centres 3 >/dev/null
     "$dir/fibtool" -C "$start" collecte FibFr97.Dat >/dev/null
     "$dir/fibtool" -C "$start" synthese-pays FibFr97.Dat >/dev/null
@@ -184,7 +184,7 @@ test)
 bench)
     install_missing "${PACKAGES[@]}"
     build
-    for b in bench_records bench_synthesis bench_pool bench_evaluation bench_funnel; do
+    for b in bench_records bench_synthesis bench_pool bench_evaluation bench_funnel bench_seal; do
         echo "== $b"
         "$BUILD/bench/$b"
     done

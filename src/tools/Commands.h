@@ -21,5 +21,9 @@ int cmdSelection(const Words& w);
 int cmdEntonnoir(const Words& w);
 int cmdAlertes(const Words& w);
 int cmdEvolution(const Words& w);
+int cmdCleCoordination(const Words& w);
+int cmdEnvoyer(const Words& w);
+int cmdChiffrer(const Words& w);
+int cmdDechiffrer(const Words& w);
 
 }  // namespace pelo::cli

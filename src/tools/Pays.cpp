@@ -4,10 +4,12 @@
 
 #include "Cli.h"
 #include "Commands.h"
+#include "Passphrase.h"
 #include "TermProgress.h"
 #include "pool/Collection.h"
 #include "pool/PoolSynthesis.h"
 #include "pool/Query.h"
+#include "pool/SealedSources.h"
 
 namespace pelo::cli {
 
@@ -34,7 +36,7 @@ std::optional<std::uint16_t> operatorOf(const std::string& s) {
 int cmdCollecte(const Words& words) {
     Args a;
     std::string err;
-    if (!parseArgs(words, {}, {"remplacer"}, a, &err)) return usageError(err);
+    if (!parseArgs(words, {"cle", "phrase-de"}, {"remplacer"}, a, &err)) return usageError(err);
     if (a.positional.size() != 1) return usageError("collecte attend le nom du fichier de collection");
     const std::string& name = a.positional[0];
     int rc = kOk;
@@ -42,9 +44,23 @@ int cmdCollecte(const Words& words) {
     if (auto why = pool::protectedOutput("", name, {})) return usageError(*why);
     if (pool::fileExists("", name) && !a.has("remplacer"))
         return usageError("le fichier " + name + " existe déjà (ajoutez --remplacer pour le remplacer)");
+    // The coordinator's key, opened once for every sealed source of the run.
+    seal::SecretKey key;
+    const auto keyPath = a.value("cle");
+    if (keyPath) {
+        if (!acceptedPath(*keyPath, rc)) return rc;
+        seal::Secret pass;
+        if (!readPassphrase(a, "Phrase secrète de " + *keyPath, false, pass, rc)) return rc;
+        if (auto e = seal::openSecretKey(*keyPath, pass, key)) return fileError(e->message());
+    }
     pool::CollectionResult r;
-    if (auto e = pool::collect("", name, r, terminalProgress("collecte"))) return fileError(e->message());
+    if (auto e =
+            pool::collect("", name, r, terminalProgress("collecte"), pool::sealedSources(keyPath ? &key : nullptr)))
+        return fileError(e->message());
     for (const auto& w : r.warnings) std::fprintf(stderr, "fibtool : %s\n", w.c_str());
+    if (!r.sealed.empty())
+        std::fprintf(stderr, "fibtool : %zu fichier%s chiffré%s ouvert%s\n", r.sealed.size(),
+                     r.sealed.size() > 1 ? "s" : "", r.sealed.size() > 1 ? "s" : "", r.sealed.size() > 1 ? "s" : "");
     std::printf("%s\n", pool::collectionMessage(r).c_str());
     return kOk;
 }

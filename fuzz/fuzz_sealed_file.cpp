@@ -1,0 +1,39 @@
+// A sealed file (FIBn.DAT.chiffre) through the envelope reader, with the
+// coordinator's key: whatever the bytes, a refusal or a record file whose
+// header matches the envelope's.
+#include <sodium.h>
+
+#include <cstdlib>
+#include <cstring>
+
+#include "store/Seal.h"
+
+namespace {
+const pelo::seal::SecretKey& key() {
+    static const pelo::seal::SecretKey k = [] {
+        if (sodium_init() < 0) std::abort();
+        pelo::seal::SecretKey s;
+        s.secret = pelo::seal::Secret(crypto_box_SECRETKEYBYTES);
+        unsigned char seed[crypto_box_SEEDBYTES] = {7};
+        crypto_box_seed_keypair(s.pub.bytes.data(), s.secret.data(), seed);
+        return s;
+    }();
+    return k;
+}
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace pelo;
+    const std::vector<std::uint8_t> bytes(data, data + size);
+    seal::EnvelopeInfo info;
+    if (seal::readEnvelopeInfo(bytes, "FIB1.DAT.chiffre", info)) return 0;
+    std::vector<std::uint8_t> content;
+    if (seal::openEnvelope(bytes, "FIB1.DAT.chiffre", &key(), nullptr, content, &info)) {
+        if (!content.empty()) std::abort();
+        return 0;
+    }
+    std::uint16_t centre = 0;
+    std::memcpy(&centre, content.data() + 2, 2);
+    if (content.size() != (std::size_t(info.fibs) + 1) * 248 || centre != info.centre) std::abort();
+    return 0;
+}
