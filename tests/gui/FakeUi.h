@@ -35,6 +35,9 @@ public:
     std::map<QString, std::function<int(QDialog*)>> onModal;  // by object name
     std::vector<PrintDocument> printed;
     std::deque<QString> folders, saveFiles;
+    // Passphrases typed, in order (none left: the prompt is cancelled); each prompt's title recorded.
+    std::deque<std::string> passphrases;
+    std::vector<QString> passphrasePrompts;
     QSize screen{640, 480};
     // Progress dialogs opened (their titles) and every step told, "what" as given;
     // cancelAfterSteps >= 0 presses "Annuler" once that many steps were told.
@@ -63,6 +66,13 @@ public:
     void showModeless(QWidget* form) override { modelessOpened.push_back(form->objectName()); }
     QString chooseFolder(const QString&, const QString&) override { return pop(folders); }
     QString chooseSaveFile(const QString&, const QString&, const QString&) override { return pop(saveFiles); }
+    std::optional<seal::Secret> askPassphrase(const QString& title, const QString&, bool) override {
+        passphrasePrompts.push_back(title);
+        if (passphrases.empty()) return std::nullopt;
+        auto s = seal::Secret::fromText(passphrases.front());
+        passphrases.pop_front();
+        return s;
+    }
     bool print(const PrintDocument& doc) override {
         printed.push_back(doc);
         return true;

@@ -47,6 +47,20 @@ IoStatus recordFileBytes(const std::string& path, std::vector<std::uint8_t>& out
     return {};
 }
 
+IoStatus importPublicKey(const std::string& source, const std::string& folder, PublicKey& out) {
+    PublicKey key;
+    if (auto e = readPublicKey(source, key)) return e;
+    const std::string dest = recordio::inFolder(folder, kPublicKeyName);
+    PublicKey there;
+    if (readPublicKey(dest, there) || there.bytes != key.bytes) {
+        std::vector<std::uint8_t> bytes;
+        if (auto e = recordio::readWhole(source, source, bytes, 4096)) return e;
+        if (auto e = recordio::replaceWhole(dest, dest, bytes.data(), bytes.size())) return e;
+    }
+    out = key;
+    return {};
+}
+
 IoStatus sendToCoordinator(const std::string& recordFile, const PublicKey& key, const std::string& folder,
                            SealedWritten* out) {
     std::vector<std::uint8_t> content;

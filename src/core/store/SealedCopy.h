@@ -29,6 +29,10 @@ struct SealedWritten {
     std::uint16_t fibs = 0;
 };
 
+// The coordinator's public key at source, checked, copied into folder as
+// coordination.pub (where the centre's sending finds it).
+IoStatus importPublicKey(const std::string& source, const std::string& folder, PublicKey& out);
+
 // The record file sealed with the coordinator's public key as
 // FIBn.DAT.chiffre in folder (n its header's centre, which must be 1 to 9999).
 IoStatus sendToCoordinator(const std::string& recordFile, const PublicKey& key, const std::string& folder,

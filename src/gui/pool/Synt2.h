@@ -2,7 +2,8 @@
 // Country synthesis window: the collection of the centres' files into a
 // pooled file, the pooled synthesis, sub-collections through the query
 // dialog, and the groups of centres. Every file is named without a folder and
-// found in the working folder the user picks here.
+// found in the working folder the user picks here. The coordinator's key pair
+// is created here too; the collection opens the centres' sealed files with it.
 
 #include <string>
 
@@ -24,6 +25,7 @@ public:
     void BitBtn5Click();  // declaration of groups
     void BitBtn6Click();  // partial syntheses by group
     void DirectoryListBox1Click();
+    void BCleClick();  // the coordinator's key pair created in the working folder
 
     // The working folder as the files are named in it.
     const std::string& folder() { return state().PoolFolder; }
@@ -36,6 +38,7 @@ public:
     QPushButton* BitBtn5;
     QPushButton* BitBtn6;
     QPushButton* DirectoryListBox1;
+    QPushButton* BCle;
     QLabel* LDossier;
 
 protected:

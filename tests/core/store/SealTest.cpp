@@ -47,6 +47,13 @@ TEST(SealKeys, PairOpenedWithItsPassphraseOnlyAndNeverReplaced) {
     seal::PublicKey read;
     ASSERT_FALSE(seal::readPublicKey("cle/coordination.pub", read));
     EXPECT_EQ(read.bytes, pub.bytes);
+    // A centre imports it into its own folder; a secret key is no public key.
+    std::filesystem::create_directory("centre");
+    seal::PublicKey imported;
+    ASSERT_FALSE(seal::importPublicKey("cle/coordination.pub", "centre", imported));
+    EXPECT_EQ(readBytes("centre/coordination.pub"), readBytes("cle/coordination.pub"));
+    EXPECT_TRUE(seal::importPublicKey("cle/coordination.cle", "centre", imported));
+
     seal::SecretKey key;
     ASSERT_FALSE(seal::openSecretKey("cle/coordination.cle", phrase("phrase du coordinateur"), key));
     EXPECT_EQ(key.pub.bytes, pub.bytes);
