@@ -5,7 +5,7 @@
 #include <cstdio>
 
 #include "Cli.h"
-#include "Commands.h"
+#include "Command.h"
 #include "Passphrase.h"
 #include "store/SealedCopy.h"
 
@@ -27,12 +27,7 @@ std::string whatItHolds(const seal::SealedWritten& w) {
     return "centre " + std::to_string(w.centre) + ", " + std::to_string(w.fibs) + (w.fibs > 1 ? " fiches" : " fiche");
 }
 
-}  // namespace
-
-int cmdCleCoordination(const Words& words) {
-    Args a;
-    std::string err;
-    if (!parseArgs(words, {"phrase-de"}, {}, a, &err)) return usageError(err);
+int runCleCoordination(const Args& a) {
     if (a.positional.size() != 1) return usageError("cle-coordination attend le dossier de la clé");
     const std::string& folder = a.positional[0];
     int rc = kOk;
@@ -49,10 +44,7 @@ int cmdCleCoordination(const Words& words) {
     return kOk;
 }
 
-int cmdEnvoyer(const Words& words) {
-    Args a;
-    std::string err;
-    if (!parseArgs(words, {"cle"}, {}, a, &err)) return usageError(err);
+int runEnvoyer(const Args& a) {
     if (a.positional.size() != 1) return usageError("envoyer attend le fichier de fiches du centre");
     const auto keyPath = a.value("cle");
     if (!keyPath) return usageError("envoyer attend la clé publique du coordinateur : --cle coordination.pub");
@@ -68,10 +60,7 @@ int cmdEnvoyer(const Words& words) {
     return kOk;
 }
 
-int cmdChiffrer(const Words& words) {
-    Args a;
-    std::string err;
-    if (!parseArgs(words, {"phrase-de"}, {"remplacer"}, a, &err)) return usageError(err);
+int runChiffrer(const Args& a) {
     if (a.positional.size() != 1) return usageError("chiffrer attend le fichier de fiches à chiffrer");
     const std::string& path = a.positional[0];
     int rc = kOk;
@@ -87,10 +76,7 @@ int cmdChiffrer(const Words& words) {
     return kOk;
 }
 
-int cmdDechiffrer(const Words& words) {
-    Args a;
-    std::string err;
-    if (!parseArgs(words, {"phrase-de"}, {"remplacer"}, a, &err)) return usageError(err);
+int runDechiffrer(const Args& a) {
     if (a.positional.size() != 1) return usageError("dechiffrer attend un fichier FICHIER.chiffre");
     const std::string& path = a.positional[0];
     int rc = kOk;
@@ -106,5 +92,60 @@ int cmdDechiffrer(const Words& words) {
     std::printf("%s (%s)\n", w.path.c_str(), whatItHolds(w).c_str());
     return kOk;
 }
+
+}  // namespace
+
+extern const Command commandCleCoordination{
+    .name = "cle-coordination",
+    .synopsis = "DOSSIER [--phrase-de FICHIER]",
+    .summary = "clé du coordinateur d'une campagne",
+    .description =
+        "Crée dans DOSSIER la clé de coordination d'une campagne : coordination.pub, à remettre\n"
+        "aux centres, et coordination.cle, la clé secrète chiffrée sous une phrase secrète\n"
+        "(tapée deux fois sans écho), puis écrit l'empreinte de la clé, à lire aux centres.\n"
+        "Une clé existante n'est jamais remplacée.\n",
+    .options = {{"phrase-de", "FICHIER", "la phrase secrète : la première ligne de FICHIER"}},
+    .example = "fibtool cle-coordination /srv/campagne",
+    .run = runCleCoordination,
+};
+
+extern const Command commandEnvoyer{
+    .name = "envoyer",
+    .synopsis = "FICHIER --cle coordination.pub",
+    .summary = "fichier du centre chiffré pour le coordinateur",
+    .description =
+        "Chiffre le fichier de fiches d'un centre pour le coordinateur : écrit FIBn.DAT.chiffre\n"
+        "à côté de FICHIER (n le numéro du centre de son en-tête), que seule la clé secrète de\n"
+        "coordination ouvre.\n",
+    .options = {{"cle", "coordination.pub", "la clé publique du coordinateur"}},
+    .example = "fibtool envoyer FIB.DAT --cle coordination.pub",
+    .run = runEnvoyer,
+};
+
+extern const Command commandChiffrer{
+    .name = "chiffrer",
+    .synopsis = "FICHIER [--phrase-de FICHIER] [--remplacer]",
+    .summary = "copie chiffrée sous une phrase secrète",
+    .description =
+        "Chiffre un fichier de fiches sous une phrase secrète (tapée deux fois sans écho) :\n"
+        "écrit FICHIER.chiffre, qu'on reprend avec « fibtool dechiffrer ».\n",
+    .options = {{"phrase-de", "FICHIER", "la phrase secrète : la première ligne de FICHIER"},
+                {"remplacer", "", "remplace un FICHIER.chiffre existant"}},
+    .example = "fibtool chiffrer FIB12.DAT",
+    .run = runChiffrer,
+};
+
+extern const Command commandDechiffrer{
+    .name = "dechiffrer",
+    .synopsis = "FICHIER.chiffre [--phrase-de FICHIER] [--remplacer]",
+    .summary = "reprise d'une copie chiffrée",
+    .description =
+        "Ouvre une copie chiffrée sous une phrase secrète et écrit le fichier de fiches\n"
+        "FICHIER. Une phrase incorrecte ou un fichier altéré n'écrit rien.\n",
+    .options = {{"phrase-de", "FICHIER", "la phrase secrète : la première ligne de FICHIER"},
+                {"remplacer", "", "remplace un FICHIER existant (sinon il reste intact, code 2)"}},
+    .example = "fibtool dechiffrer /media/cle/FIB12.DAT.chiffre",
+    .run = runDechiffrer,
+};
 
 }  // namespace pelo::cli
