@@ -117,7 +117,7 @@ extern const Command commandEnvoyer{
         "Chiffre le fichier de fiches d'un centre pour le coordinateur : écrit FIBn.DAT.chiffre\n"
         "à côté de FICHIER (n le numéro du centre de son en-tête), que seule la clé secrète de\n"
         "coordination ouvre.\n",
-    .options = {{"cle", "coordination.pub", "la clé publique du coordinateur"}},
+    .options = {{"cle", "FICHIER", "la clé publique du coordinateur (coordination.pub)"}},
     .example = "fibtool envoyer FIB.DAT --cle coordination.pub",
     .run = runEnvoyer,
 };
@@ -133,6 +133,7 @@ extern const Command commandChiffrer{
                 {"remplacer", "", "remplace un FICHIER.chiffre existant"}},
     .example = "fibtool chiffrer FIB12.DAT",
     .run = runChiffrer,
+    .shortSynopsis = "FICHIER [--phrase-de F] [--remplacer]",
 };
 
 extern const Command commandDechiffrer{
@@ -146,6 +147,7 @@ extern const Command commandDechiffrer{
                 {"remplacer", "", "remplace un FICHIER existant (sinon il reste intact, code 2)"}},
     .example = "fibtool dechiffrer /media/cle/FIB12.DAT.chiffre",
     .run = runDechiffrer,
+    .shortSynopsis = "FICHIER.chiffre [...]",
 };
 
 }  // namespace pelo::cli

@@ -135,7 +135,7 @@ int runSelection(const Args& a) {
 
 extern const Command commandCollecte{
     .name = "collecte",
-    .synopsis = "POOL [--remplacer] [--cle coordination.cle [--phrase-de FICHIER]]",
+    .synopsis = "POOL [--remplacer] [--cle FICHIER [--phrase-de FICHIER]]",
     .summary = "collecte de FIB1.DAT ... FIB999.DAT",
     .description =
         "Rassemble FIB1.DAT ... FIB999.DAT du dossier en un fichier de collection POOL\n"
@@ -145,7 +145,7 @@ extern const Command commandCollecte{
         "coordination (sa phrase secrète demandée une fois) ; un fichier chiffré qui ne\n"
         "s'ouvre pas, ou un centre présent en clair et chiffré, arrête la collecte.\n",
     .options = {{"remplacer", "", "remplace un fichier POOL existant (sinon il reste intact, code 2)"},
-                {"cle", "coordination.cle", "la clé secrète de coordination, pour les fichiers chiffrés"},
+                {"cle", "FICHIER", "la clé secrète de coordination (coordination.cle), pour les\nfichiers chiffrés"},
                 {"phrase-de", "FICHIER", "sa phrase secrète : la première ligne de FICHIER\n(sinon tapée sans écho)"}},
     .example = "fibtool -C /srv/pays collecte FibFr97.Dat --remplacer --cle coordination.cle",
     .run = runCollecte,
