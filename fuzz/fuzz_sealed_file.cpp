@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
 
 #include "store/Seal.h"
 
@@ -21,6 +22,18 @@ const pelo::seal::SecretKey& key() {
     return k;
 }
 }  // namespace
+
+// PELO_FUZZ_KEY_OUT=path: writes the target's public key as coordination.pub
+// there and stops, so that a valid envelope for it can start the corpus.
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    if (const char* out = std::getenv("PELO_FUZZ_KEY_OUT")) {
+        const auto bytes = pelo::seal::publicKeyBytes(key().pub);
+        std::ofstream(out, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+        std::exit(0);
+    }
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace pelo;

@@ -137,7 +137,8 @@ fuzz() {
     local targets=(fuzz_record_file fuzz_pooled_file fuzz_synthesis_pair fuzz_group_file fuzz_sealed_file)
     cmake --build "$dir" -j "$JOBS" --target "${targets[@]}" fibtool
     # Valid files to start from, written by fibtool: a centre file, a pooled file, a synthesis
-    # pair (index then counters, as the target splits them), and a GROUPE.DAT of one group.
+    # pair (index then counters, as the target splits them), a GROUPE.DAT of one group and a
+    # sealed centre file.
     local start=$dir/start-files
     rm -rf "$start" && mkdir -p "$start" "$dir"/corpus-{fuzz_record_file,fuzz_pooled_file,fuzz_synthesis_pair,fuzz_group_file,fuzz_sealed_file}
     "$dir/fibtool" -C "$start" demo --fiches 6 --centres 3 >/dev/null
@@ -146,6 +147,10 @@ fuzz() {
     cp "$start/FIB.DAT" "$dir/corpus-fuzz_record_file/start"
     cp "$start/FibFr97.Dat" "$dir/corpus-fuzz_pooled_file/start"
     cat "$start/SYNFr97.ATX" "$start/SYNFr97.BTX" >"$dir/corpus-fuzz_synthesis_pair/start"
+    # FIB.DAT sealed for the key of the sealed-file target, which writes its public key.
+    PELO_FUZZ_KEY_OUT="$start/coordination.pub" "$dir/fuzz/fuzz_sealed_file"
+    "$dir/fibtool" envoyer "$start/FIB.DAT" --cle "$start/coordination.pub" >/dev/null
+    cp "$start"/FIB*.DAT.chiffre "$dir/corpus-fuzz_sealed_file/start"
     { printf '\001\000Nord'; head -c 6 /dev/zero; printf '\001\000\002\000'; head -c 1008 /dev/zero; } \
         >"$dir/corpus-fuzz_group_file/start"
     # As many targets at a time as there are jobs, each with its own log; a finding fails the step.

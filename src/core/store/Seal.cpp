@@ -240,16 +240,21 @@ IoStatus createKeyPair(const std::string& folder, const Secret& passphrase, cons
     crypto_aead_xchacha20poly1305_ietf_encrypt(sec.data() + kKeyOffCipher, nullptr, sk.data(), sk.size(), sec.data(),
                                                kKeyOffNonce, nullptr, sec.data() + kKeyOffNonce, kek.data());
 
-    std::vector<std::uint8_t> pubFile(kPublicFileSize, 0);
-    std::memcpy(pubFile.data(), kPublicMagic, 8);
-    pubFile[8] = kKeyFileVersion;
-    std::memcpy(pubFile.data() + 16, pub.bytes.data(), pub.bytes.size());
+    const std::vector<std::uint8_t> pubFile = publicKeyBytes(pub);
 
     // The secret key first: a public key without its secret would seal files nobody opens.
     if (auto e = recordio::replaceWhole(secPath, secPath, sec.data(), sec.size())) return e;
     if (auto e = recordio::replaceWhole(pubPath, pubPath, pubFile.data(), pubFile.size())) return e;
     if (out) *out = pub;
     return {};
+}
+
+std::vector<std::uint8_t> publicKeyBytes(const PublicKey& key) {
+    std::vector<std::uint8_t> bytes(kPublicFileSize, 0);
+    std::memcpy(bytes.data(), kPublicMagic, 8);
+    bytes[8] = kKeyFileVersion;
+    std::memcpy(bytes.data() + 16, key.bytes.data(), key.bytes.size());
+    return bytes;
 }
 
 IoStatus parsePublicKey(const std::vector<std::uint8_t>& bytes, const std::string& label, PublicKey& out) {

@@ -102,6 +102,8 @@ IoStatus readPublicKey(const std::string& path, PublicKey& out);
 // The secret key, opened with its passphrase.
 IoStatus openSecretKey(const std::string& path, const Secret& passphrase, SecretKey& out);
 
+// The bytes of coordination.pub for a key.
+std::vector<std::uint8_t> publicKeyBytes(const PublicKey& key);
 // The file formats, on bytes in memory; errors name the file by label.
 IoStatus parsePublicKey(const std::vector<std::uint8_t>& bytes, const std::string& label, PublicKey& out);
 IoStatus parseSecretKey(const std::vector<std::uint8_t>& bytes, const std::string& label, const Secret& passphrase,
