@@ -71,11 +71,12 @@ TEST(SealedExchange, BackupSealedUnderAPassphraseIsTakenBackByTheChangeOfCentre)
     app.fake.messages.clear();
     app.fake.answers = {Answer::No, Answer::Yes, Answer::No};
     app.fake.passphrases = {"clé USB"};
+    app.state.CurrentCentre = 7;
     s->BLdyClick();
     EXPECT_EQ(app.fake.messages.back().icon, ui::Icon::Error);
     EXPECT_TRUE(app.fake.messages.back().text.contains(QString::fromUtf8("phrase secrète incorrecte")));
     EXPECT_EQ(bytesOf("FIB.DAT"), other);
-    EXPECT_EQ(app.state.CurrentCentre, 0);
+    EXPECT_EQ(app.state.CurrentCentre, 7);
 
     app.fake.answers = {Answer::No, Answer::Yes, Answer::No};
     app.fake.passphrases = {"clé usb"};
