@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 
 #include "store/RecordIo.h"
@@ -15,6 +16,16 @@ namespace {
 
 constexpr std::size_t kMaxPassphrase = 1024;
 
+// The terminal's settings while its echo is off, put back if the user
+// interrupts the typing (Ctrl-C), so that the shell does not stay silent.
+int gTerminal = -1;
+termios gSaved{};
+void restoreAndStop(int sig) {
+    if (gTerminal >= 0) ::tcsetattr(gTerminal, TCSANOW, &gSaved);
+    std::signal(sig, SIG_DFL);
+    std::raise(sig);
+}
+
 // One line typed on the controlling terminal with its echo off.
 bool typed(const std::string& prompt, seal::Secret& out, std::string& error) {
     const int fd = ::open("/dev/tty", O_RDWR | O_NOCTTY | O_CLOEXEC);
@@ -24,11 +35,18 @@ bool typed(const std::string& prompt, seal::Secret& out, std::string& error) {
     }
     termios old{};
     const bool isTerm = ::tcgetattr(fd, &old) == 0;
+    using Handler = void (*)(int);
+    Handler oldInt = SIG_DFL, oldTerm = SIG_DFL, oldHup = SIG_DFL;
     if (isTerm) {
+        gSaved = old;
+        gTerminal = fd;
+        oldInt = std::signal(SIGINT, restoreAndStop);
+        oldTerm = std::signal(SIGTERM, restoreAndStop);
+        oldHup = std::signal(SIGHUP, restoreAndStop);
         termios quiet = old;
         quiet.c_lflag &= ~tcflag_t(ECHO);
         quiet.c_lflag |= ECHONL;
-        ::tcsetattr(fd, TCSAFLUSH, &quiet);
+        ::tcsetattr(fd, TCSANOW, &quiet);
     }
     (void)!::write(fd, prompt.data(), prompt.size());
     seal::Secret buf(kMaxPassphrase);
@@ -44,7 +62,13 @@ bool typed(const std::string& prompt, seal::Secret& out, std::string& error) {
         }
         buf.data()[n++] = static_cast<unsigned char>(c);
     }
-    if (isTerm) ::tcsetattr(fd, TCSAFLUSH, &old);
+    if (isTerm) {
+        ::tcsetattr(fd, TCSANOW, &old);
+        gTerminal = -1;
+        std::signal(SIGINT, oldInt);
+        std::signal(SIGTERM, oldTerm);
+        std::signal(SIGHUP, oldHup);
+    }
     ::close(fd);
     if (!ended) {
         error = "phrase secrète trop longue (au plus " + std::to_string(kMaxPassphrase) + " caractères)";
