@@ -71,18 +71,18 @@ TEST(SealedExchange, BackupSealedUnderAPassphraseIsTakenBackByTheChangeOfCentre)
     app.fake.messages.clear();
     app.fake.answers = {Answer::No, Answer::Yes, Answer::No};
     app.fake.passphrases = {"clé USB"};
-    app.state.CurrentCentre = 7;
+    app.centre.CurrentCentre = 7;
     s->BLdyClick();
     EXPECT_EQ(app.fake.messages.back().icon, ui::Icon::Error);
     EXPECT_TRUE(app.fake.messages.back().text.contains(QString::fromUtf8("phrase secrète incorrecte")));
     EXPECT_EQ(bytesOf("FIB.DAT"), other);
-    EXPECT_EQ(app.state.CurrentCentre, 7);
+    EXPECT_EQ(app.centre.CurrentCentre, 7);
 
     app.fake.answers = {Answer::No, Answer::Yes, Answer::No};
     app.fake.passphrases = {"clé usb"};
     s->BLdyClick();
     EXPECT_EQ(bytesOf("FIB.DAT"), fib);
-    EXPECT_EQ(app.state.CurrentCentre, 42);
+    EXPECT_EQ(app.centre.CurrentCentre, 42);
     EXPECT_EQ(app.fake.passphrasePrompts.back(), QString::fromUtf8("Phrase secrète de FIB42.DAT.chiffre"));
     EXPECT_EQ(app.fake.messages.back().text, QString::fromUtf8("FIB.DAT contient maintenant le centre 42 (3 fiches)."));
 }
@@ -91,7 +91,7 @@ TEST(SealedExchange, CoordinatorKeyCentreSendingAndCollectionWithThePassphraseOn
     AppFixture app;
     QDir().mkdir("pays");
     const QString pays = app.path("pays");
-    app.state.PoolFolder = pays.toStdString();
+    app.country.chooseFolder(pays);
     auto* synt = app.form<TFSynt2>();
     auto* sauv = app.form<TFSauv>();
 
