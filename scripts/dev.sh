@@ -23,7 +23,7 @@ JOBS=${PELO_JOBS:-$(nproc)}
 read -r -a EXTRA_CMAKE <<<"${PELO_CMAKE_ARGS:-}"
 
 PACKAGES=(build-essential cmake ninja-build qt6-base-dev qt6-translations-l10n libgl-dev
-          libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2)
+          libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2 libsodium-dev pkgconf)
 # Only for package and ci: the .deb (dpkg-shlibdeps), the checks of the installed files and of the
 # package (lintian).
 PACKAGE_PACKAGES=(dpkg-dev desktop-file-utils appstream lintian)
@@ -144,18 +144,23 @@ fuzz() {
     local secs=${1:-30} dir=$ROOT/build-fuzz
     CC=clang CXX=clang++ configure "$dir" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" -DPELO_FUZZ=ON \
         -DPELO_BUILD_TESTS=OFF -DPELO_BUILD_BENCH=OFF -DPELO_BUILD_GUI=OFF
-    local targets=(fuzz_record_file fuzz_pooled_file fuzz_synthesis_pair fuzz_group_file)
+    local targets=(fuzz_record_file fuzz_pooled_file fuzz_synthesis_pair fuzz_group_file fuzz_sealed_file)
     cmake --build "$dir" -j "$JOBS" --target "${targets[@]}" fibtool
     # Valid files to start from, written by fibtool: a centre file, a pooled file, a synthesis
-    # pair (index then counters, as the target splits them), and a GROUPE.DAT of one group.
+    # pair (index then counters, as the target splits them), a GROUPE.DAT of one group and a
+    # sealed centre file.
     local start=$dir/start-files
-    rm -rf "$start" && mkdir -p "$start" "$dir"/corpus-{fuzz_record_file,fuzz_pooled_file,fuzz_synthesis_pair,fuzz_group_file}
+    rm -rf "$start" && mkdir -p "$start" "$dir"/corpus-{fuzz_record_file,fuzz_pooled_file,fuzz_synthesis_pair,fuzz_group_file,fuzz_sealed_file}
     "$dir/fibtool" -C "$start" demo --fiches 6 --centres 3 >/dev/null
     "$dir/fibtool" -C "$start" collecte FibFr97.Dat >/dev/null
     "$dir/fibtool" -C "$start" synthese-pays FibFr97.Dat >/dev/null
     cp "$start/FIB.DAT" "$dir/corpus-fuzz_record_file/start"
     cp "$start/FibFr97.Dat" "$dir/corpus-fuzz_pooled_file/start"
     cat "$start/SYNFr97.ATX" "$start/SYNFr97.BTX" >"$dir/corpus-fuzz_synthesis_pair/start"
+    # FIB.DAT sealed for the key of the sealed-file target, which writes its public key.
+    PELO_FUZZ_KEY_OUT="$start/coordination.pub" "$dir/fuzz/fuzz_sealed_file"
+    "$dir/fibtool" envoyer "$start/FIB.DAT" --cle "$start/coordination.pub" >/dev/null
+    cp "$start"/FIB*.DAT.chiffre "$dir/corpus-fuzz_sealed_file/start"
     { printf '\001\000Nord'; head -c 6 /dev/zero; printf '\001\000\002\000'; head -c 1008 /dev/zero; } \
         >"$dir/corpus-fuzz_group_file/start"
     # As many targets at a time as there are jobs, each with its own log; a finding fails the step.
@@ -194,7 +199,7 @@ test)
 bench)
     install_missing "${PACKAGES[@]}"
     build
-    for b in bench_records bench_synthesis bench_pool bench_evaluation bench_funnel bench_comparison; do
+    for b in bench_records bench_synthesis bench_pool bench_evaluation bench_funnel bench_comparison bench_seal; do
         echo "== $b"
         "$BUILD/bench/$b"
     done

@@ -41,6 +41,9 @@ public:
     std::vector<PrintDocument> printed;
     std::deque<QString> folders, saveFiles;
     QStringList saveSuggestions;  // what each file dialog proposed
+    // Passphrases typed, in order (none left: the prompt is cancelled); each prompt's title recorded.
+    std::deque<std::string> passphrases;
+    std::vector<QString> passphrasePrompts;
     QSize screen{640, 480};
     // Progress dialogs opened (their titles) and every step told, "what" as given;
     // cancelAfterSteps >= 0 presses "Annuler" once that many steps were told.
@@ -71,6 +74,13 @@ public:
     QString chooseSaveFile(const QString&, const QString& suggested, const QString&) override {
         saveSuggestions.push_back(suggested);
         return pop(saveFiles);
+    }
+    std::optional<seal::Secret> askPassphrase(const QString& title, const QString&, bool) override {
+        passphrasePrompts.push_back(title);
+        if (passphrases.empty()) return std::nullopt;
+        auto s = seal::Secret::fromText(passphrases.front());
+        passphrases.pop_front();
+        return s;
     }
     bool print(const PrintDocument& doc) override {
         printed.push_back(doc);

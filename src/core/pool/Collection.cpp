@@ -46,7 +46,7 @@ bool isSourceName(const std::string& name) {
 }
 
 IoStatus collect(const std::string& folder, const std::string& poolName, CollectionResult& out,
-                 const Progress& progress) {
+                 const Progress& progress, const SealedSourceOpener& sealed) {
     // Collected into a centre's own file, the collection would replace that
     // centre's FIBs and be read back as a source by the next collection.
     if (isSourceName(poolName))
@@ -66,7 +66,11 @@ IoStatus collect(const std::string& folder, const std::string& poolName, Collect
     for (int n = 1; n <= kLastSourceFile; ++n) {
         const std::string name = sourceName(n);
         if (!keepGoing(progress, std::uint32_t(n - 1), kLastSourceFile, name)) return cancelled(poolName);
-        if (auto e = readWholeFile(folder, name, bytes, kMaxPooledBytes)) {
+        IoStatus sealedError;
+        const bool fromSeal = sealed && sealed(folder, name, bytes, sealedError);
+        if (sealedError) return sealedError;
+        if (fromSeal) r.sealed.push_back(name);
+        else if (auto e = readWholeFile(folder, name, bytes, kMaxPooledBytes)) {
             if (e->cause == ioCause(ENOENT)) continue;  // no such centre: skipped silently
             r.warnings.push_back(name + " ignoré : " + e->cause);
             continue;

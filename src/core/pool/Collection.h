@@ -6,6 +6,7 @@
 // widened on the way. A FIB is pooled when its NumCentre is above 0.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -26,7 +27,14 @@ struct CollectionResult {
     std::uint32_t centres = 0;          // source files taken
     std::uint32_t fibs = 0;             // FIBs pooled
     std::vector<std::string> warnings;  // source files left aside, one text each
+    std::vector<std::string> sealed;    // sources taken from their sealed copy (FIBn.DAT)
 };
+
+// Reads the sealed copy of a source ("FIB3.DAT.chiffre") whole into bytes, in
+// memory, in place of the plain file: false when there is none. An error it
+// sets stops the collection (pool/SealedSources.h).
+using SealedSourceOpener = std::function<bool(const std::string& folder, const std::string& name,
+                                              std::vector<std::uint8_t>& bytes, IoStatus& error)>;
 
 // "3 centres, 120 fiches"
 std::string collectionMessage(const CollectionResult& r);
@@ -40,6 +48,6 @@ bool isSourceName(const std::string& name);
 // is one of the sources' (a plain IoError says why). Progress counts the 999
 // source names, the file at hand named; cancelling replaces nothing.
 IoStatus collect(const std::string& folder, const std::string& poolName, CollectionResult& out,
-                 const Progress& progress = {});
+                 const Progress& progress = {}, const SealedSourceOpener& sealed = {});
 
 }  // namespace pelo::pool

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "store/SealedCopy.h"
 #include "store/Text.h"
 
 namespace pelo::backup {
@@ -48,6 +49,20 @@ IoStatus backupCentre(const std::string& fibFile, const std::string& folder, Bac
     out.records = static_cast<std::uint32_t>(records.size());
     const std::string name = centreFileName(out.centre);
     if (auto e = recordfile::replaceWith(recordio::inFolder(folder, name), records)) return e;
+    return recordfile::replaceWith(beside(fibFile, name), records);
+}
+
+IoStatus backupCentreSealed(const std::string& fibFile, const std::string& folder, const seal::Secret& passphrase,
+                            const seal::KdfLimits& limits, BackupResult& out) {
+    std::vector<FibRecord> records;
+    if (auto e = readWhole(fibFile, records)) return e;
+    out.centre = records.front().get(fld::NumCentre);
+    if (out.centre > 9999) return IoError{fibFile, "Numéro de centre incorrect", true};
+    if (out.centre == 0) return IoError{fibFile, kUnidentified, true};
+    out.records = static_cast<std::uint32_t>(records.size());
+    const std::string name = centreFileName(out.centre);
+    if (auto e = seal::sealRecordsTo(records, recordio::inFolder(folder, seal::sealedName(name)), passphrase, limits))
+        return e;
     return recordfile::replaceWith(beside(fibFile, name), records);
 }
 
@@ -106,6 +121,15 @@ IoStatus takeBack(const std::string& centreFile, const std::string& fibFile, Cen
                   const std::vector<FibRecord>* unlessChangedFrom) {
     std::vector<FibRecord> records;
     if (auto e = readWhole(centreFile, records)) return e;
+    if (auto e = recordfile::replaceWith(fibFile, records, unlessChangedFrom)) return e;
+    if (header) *header = records.front();
+    return {};
+}
+
+IoStatus takeBackSealed(const std::string& sealedFile, const std::string& fibFile, const seal::Secret& passphrase,
+                        CentreHeader* header, const std::vector<FibRecord>* unlessChangedFrom) {
+    std::vector<FibRecord> records;
+    if (auto e = seal::openSealedRecords(sealedFile, passphrase, records)) return e;
     if (auto e = recordfile::replaceWith(fibFile, records, unlessChangedFrom)) return e;
     if (header) *header = records.front();
     return {};

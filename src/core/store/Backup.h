@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "store/RecordFile.h"
+#include "store/Seal.h"
 
 namespace pelo::backup {
 
@@ -30,6 +31,11 @@ struct BackupResult {
 // when fibFile cannot be read or names no centre (0); the second copy is not
 // made when the first fails.
 IoStatus backupCentre(const std::string& fibFile, const std::string& folder, BackupResult& out);
+
+// The backup with the destination's copy sealed under a passphrase:
+// folder/FIBc.DAT.chiffre, then the plain FIBc.DAT beside fibFile.
+IoStatus backupCentreSealed(const std::string& fibFile, const std::string& folder, const seal::Secret& passphrase,
+                            const seal::KdfLimits& limits, BackupResult& out);
 
 // Sets fibFile aside as the centre file of the given centre (in the working folder).
 IoStatus setAside(const std::string& fibFile, std::uint32_t centre);
@@ -68,5 +74,10 @@ IoStatus startNewCentre(const std::string& fibFile, const std::vector<FibRecord>
 // unlessChangedFrom as for startNewCentre.
 IoStatus takeBack(const std::string& centreFile, const std::string& fibFile, CentreHeader* header = nullptr,
                   const std::vector<FibRecord>* unlessChangedFrom = nullptr);
+
+// takeBack from a sealed centre file ("FIB7.DAT.chiffre"), opened in memory
+// with its passphrase; fibFile is unchanged on any failure.
+IoStatus takeBackSealed(const std::string& sealedFile, const std::string& fibFile, const seal::Secret& passphrase,
+                        CentreHeader* header = nullptr, const std::vector<FibRecord>* unlessChangedFrom = nullptr);
 
 }  // namespace pelo::backup

@@ -1,12 +1,14 @@
 #include "app/Sauv.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
 
 #include "store/Backup.h"
 #include "store/RecordFile.h"
+#include "store/SealedCopy.h"
 #include "ui/Look.h"
 #include "ui/Navigation.h"
 
@@ -31,10 +33,21 @@ TFSauv::TFSauv(AppContext& ctx, CentreSession& session) : Form(ctx, "TFSauv", "P
     look::whiteText(hint, 9, false);
     hint->setAlignment(Qt::AlignCenter);
 
+    BEnvoi = addButton("BEnvoi", QString::fromUtf8("Envoi au coordinateur"), 170, 320, 300, 40);
+    look::boldFont(BEnvoi, 11);
+    BCle = addButton("BCle", QString::fromUtf8("Clé du coordinateur…"), 170, 368, 230, 26);
+    LCle = addLabel("LCle", QString(), 30, 446, 370, 22);
+    look::whiteText(LCle, 9, false);
+    showKey();
+
+    connect(BEnvoi, &QPushButton::clicked, this, &TFSauv::BEnvoiClick);
+    connect(BCle, &QPushButton::clicked, this, &TFSauv::BCleClick);
     connect(BEdy, &QPushButton::clicked, this, &TFSauv::BEdyClick);
     connect(BLdy, &QPushButton::clicked, this, &TFSauv::BLdyClick);
     connect(BitBtn1, &QPushButton::clicked, this, &TFSauv::BitBtn1Click);
-    setTabOrder(BEdy, BitBtn1);
+    setTabOrder(BEdy, BEnvoi);
+    setTabOrder(BEnvoi, BCle);
+    setTabOrder(BCle, BitBtn1);
 }
 
 namespace {
@@ -52,12 +65,92 @@ void TFSauv::BEdyClick() {
         ui().information(QString::fromUtf8("Aucun dossier choisi : rien n'a été copié."));
         return;
     }
+    // The copy that leaves the workstation is sealed unless the user chooses otherwise.
+    const bool sealed =
+        ui().confirm(QString::fromUtf8("Chiffrer la copie sous une phrase secrète ?\nUne clé USB se perd : chiffrée, "
+                                       "la copie ne se lit qu'avec sa phrase secrète. En clair, qui la trouve lit "
+                                       "les fiches."),
+                     false, {}, {QString::fromUtf8("Chiffrer"), QString::fromUtf8("En clair"), {}}) == ui::Answer::Yes;
     backup::BackupResult r;
-    if (auto e = backup::backupCentre(kFibFile, folder.toStdString(), r)) return ioError(*e);
+    if (sealed) {
+        const auto pass = ui().askPassphrase(
+            QString::fromUtf8("Phrase secrète de la sauvegarde"),
+            QString::fromUtf8("Choisissez la phrase secrète de la copie chiffrée et tapez-la deux fois. Sans elle, "
+                              "la copie ne pourra pas être reprise."),
+            true);
+        if (!pass) {
+            ui().information(QString::fromUtf8("Aucune phrase secrète : rien n'a été copié."));
+            return;
+        }
+        if (auto e = backup::backupCentreSealed(kFibFile, folder.toStdString(), *pass, seal::interactiveLimits(), r))
+            return ioError(*e);
+    } else if (auto e = backup::backupCentre(kFibFile, folder.toStdString(), r)) {
+        return ioError(*e);
+    }
     session_.CurrentCentre = r.centre;
     const std::string name = backup::centreFileName(r.centre);
-    ui().information(q(backup::backupDoneMessage(
-        r, QDir::toNativeSeparators(QDir(folder).absoluteFilePath(q(name))).toStdString(), here(name).toStdString())));
+    const std::string copy = sealed ? seal::sealedName(name) : name;
+    QString text = q(backup::backupDoneMessage(
+        r, QDir::toNativeSeparators(QDir(folder).absoluteFilePath(q(copy))).toStdString(), here(name).toStdString()));
+    if (sealed)
+        text +=
+            QString::fromUtf8("\nLa copie du dossier choisi est chiffrée : elle se reprend avec sa phrase secrète.");
+    ui().information(text);
+}
+
+void TFSauv::showKey() {
+    seal::PublicKey key;
+    LCle->setText(seal::readPublicKey(seal::kPublicKeyName, key)
+                      ? QString::fromUtf8("Clé du coordinateur : aucune")
+                      : QString::fromUtf8("Clé du coordinateur : ") + q(seal::fingerprint(key)));
+}
+
+void TFSauv::showEvent(QShowEvent* e) {
+    showKey();
+    Form::showEvent(e);
+}
+
+void TFSauv::BCleClick() {
+    const QString from =
+        ui().chooseFolder(QString::fromUtf8("Dossier de la clé du coordinateur (coordination.pub)"), QDir::homePath());
+    if (from.isEmpty()) return;
+    const std::string source = QDir(from).filePath(q(seal::kPublicKeyName)).toStdString();
+    seal::PublicKey key;
+    if (auto e = seal::readPublicKey(source, key)) return ioError(*e);
+    QString question = QString::fromUtf8("Empreinte de la clé du coordinateur :\n") + q(seal::fingerprint(key)) +
+                       QString::fromUtf8("\nVérifiez-la avec le coordinateur (au téléphone) avant de l'importer.");
+    seal::PublicKey before;
+    if (!seal::readPublicKey(seal::kPublicKeyName, before) && before.bytes != key.bytes)
+        question += QString::fromUtf8("\nElle remplace la clé importée auparavant (empreinte ") +
+                    q(seal::fingerprint(before)) + ").";
+    if (ui().confirm(question, false, {}, {QString::fromUtf8("Importer"), QString::fromUtf8("Annuler"), {}}) !=
+        ui::Answer::Yes)
+        return;
+    if (auto e = seal::importPublicKey(source, "", key)) return ioError(*e);
+    showKey();
+    ui().information(QString::fromUtf8("La clé du coordinateur (empreinte ") + q(seal::fingerprint(key)) +
+                     QString::fromUtf8(") est importée : ") + here(seal::kPublicKeyName));
+}
+
+void TFSauv::BEnvoiClick() {
+    seal::PublicKey key;
+    if (seal::readPublicKey(seal::kPublicKeyName, key)) {
+        ui().warning(QString::fromUtf8("Importez d'abord la clé du coordinateur (« Clé du coordinateur… »)."));
+        return;
+    }
+    const QString folder = ui().chooseFolder(
+        QString::fromUtf8("Dossier de l'envoi au coordinateur (clé USB, partage réseau)"), QDir::homePath());
+    if (folder.isEmpty()) {
+        ui().information(QString::fromUtf8("Aucun dossier choisi : rien n'a été écrit."));
+        return;
+    }
+    seal::SealedWritten w;
+    if (auto e = seal::sendToCoordinator(kFibFile, key, folder.toStdString(), &w)) return ioError(*e);
+    ui().information(QString::fromUtf8("Envoi prêt : le centre ") + QString::number(w.centre) + " (" +
+                     q(backup::fibCountText(w.fibs)) + QString::fromUtf8(") est chiffré dans\n") +
+                     QDir::toNativeSeparators(q(w.path)) +
+                     QString::fromUtf8("\npour la clé du coordinateur (empreinte ") + q(seal::fingerprint(key)) +
+                     QString::fromUtf8(") : lui seul peut l'ouvrir."));
 }
 
 bool TFSauv::setCurrentAside(QString& done, std::vector<FibRecord>& content) {
@@ -111,7 +204,23 @@ void TFSauv::BLdyClick() {
     }
     CentreHeader h;
     const std::string file = backup::centreFileName(s.CurrentCentre);
-    if (auto e = backup::takeBack(file, kFibFile, &h, keep ? &setAside : nullptr)) {
+    const std::string sealedFile = seal::sealedName(file);
+    // Without the plain file, its sealed copy is taken back once its passphrase is typed.
+    const bool fromSeal = !QFileInfo::exists(q(file)) && QFileInfo::exists(q(sealedFile));
+    std::optional<seal::Secret> pass;
+    if (fromSeal) {
+        pass = ui().askPassphrase(QString::fromUtf8("Phrase secrète de ") + q(sealedFile),
+                                  q(file) + QString::fromUtf8(" n'est pas dans le dossier, mais sa copie chiffrée ") +
+                                      q(sealedFile) + QString::fromUtf8(" y est : tapez sa phrase secrète."),
+                                  false);
+        if (!pass) {
+            s.CurrentCentre = remembered;
+            ui().information((done.isEmpty() ? QString() : done + "\n") + QString::fromUtf8("FIB.DAT est inchangé."));
+            return;
+        }
+    }
+    if (auto e = fromSeal ? backup::takeBackSealed(sealedFile, kFibFile, *pass, &h, keep ? &setAside : nullptr)
+                          : backup::takeBack(file, kFibFile, &h, keep ? &setAside : nullptr)) {
         // FIB.DAT still holds the previous centre: the run keeps its number.
         s.CurrentCentre = remembered;
         QString text =

@@ -3,6 +3,9 @@
 // network share) and beside FIB.DAT as the centre's file, and changes the
 // centre worked on: FIB.DAT set aside under the centre's own file, then an
 // empty FIB.DAT for a new centre or the records of a centre set aside earlier.
+// The copy that leaves the workstation may be sealed under a passphrase, and
+// the centre's file is sent to the national coordinator sealed with the
+// coordinator's public key, imported once.
 
 #include <vector>
 
@@ -22,18 +25,25 @@ public:
     void BEdyClick();  // backup
     void BLdyClick();  // change of centre
     void BitBtn1Click();
+    void BEnvoiClick();  // sealed for the coordinator
+    void BCleClick();    // the coordinator's public key imported
 
     QLabel* Panel1;
     QPushButton* BEdy;
     QPushButton* BLdy;
     QPushButton* BitBtn1;
+    QPushButton* BEnvoi;
+    QPushButton* BCle;
+    QLabel* LCle;  // the fingerprint of the key imported
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent* e) override;
+    void showEvent(QShowEvent* e) override;
 
 private:
     // Sets FIB.DAT aside; done receives what was done. False on an error (shown).
     bool setCurrentAside(QString& done, std::vector<FibRecord>& content);
+    void showKey();
 
 private:
     CentreSession& session_;

@@ -10,6 +10,8 @@
 #include "pool/Groups.h"
 #include "pool/PoolSynthesis.h"
 #include "pool/ReferenceYear.h"
+#include "pool/SealedSources.h"
+#include "store/Seal.h"
 #include "ui/Look.h"
 #include "ui/Navigation.h"
 
@@ -101,6 +103,10 @@ TFSynt2::TFSynt2(AppContext& ctx, CountryWorkspace& country)
         flowButton(addButton("BComparaison", QString::fromUtf8("  Comparaison des centres"), 30, 424, 270, 36),
                    QColor(0, 0, 128), true);
     connect(BComparaison, &QPushButton::clicked, this, &TFSynt2::BComparaisonClick);
+    BCle = addButton("BCle", QString::fromUtf8("Clé de coordination…"), 340, 300, 270, 30);
+    BCle->setToolTip(
+        QString::fromUtf8("Crée la clé de la campagne : coordination.pub pour les centres, "
+                          "coordination.cle (chiffrée) pour le coordinateur"));
 
     BitBtn1 = addButton("BitBtn1", "Fermer", 510, 420, 100, 36);
     BitBtn1->setAccessibleName("Fermer");
@@ -111,12 +117,14 @@ TFSynt2::TFSynt2(AppContext& ctx, CountryWorkspace& country)
     connect(BitBtn5, &QPushButton::clicked, this, &TFSynt2::BitBtn5Click);
     connect(BitBtn6, &QPushButton::clicked, this, &TFSynt2::BitBtn6Click);
     connect(DirectoryListBox1, &QPushButton::clicked, this, &TFSynt2::DirectoryListBox1Click);
+    connect(BCle, &QPushButton::clicked, this, &TFSynt2::BCleClick);
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::reject);
     setTabOrder(BitBtn2, BitBtn4);
     setTabOrder(BitBtn4, BitBtn3);
     setTabOrder(BitBtn3, BitBtn5);
     setTabOrder(BitBtn5, BitBtn6);
-    setTabOrder(BitBtn6, DirectoryListBox1);
+    setTabOrder(BitBtn6, BCle);
+    setTabOrder(BCle, DirectoryListBox1);
     setTabOrder(DirectoryListBox1, EAnnee);
     setTabOrder(EAnnee, BComparaison);
     setTabOrder(BComparaison, BitBtn1);
@@ -181,17 +189,56 @@ void TFSynt2::BitBtn2Click() {
     if (pool::fileExists(folder(), name) &&
         ui().confirm(QString::fromUtf8("Voulez-vous remplacer le fichier ") + q(name) + " ?") != ui::Answer::Yes)
         return;
+    // Sealed centre files open with the coordinator's key: its passphrase is asked once.
+    seal::SecretKey key;
+    const bool sealed = pool::hasSealedSources(folder());
+    if (sealed) {
+        const std::string keyFile = country_.pathOf(seal::kSecretKeyName);
+        const auto pass = ui().askPassphrase(
+            QString::fromUtf8("Clé de coordination"),
+            QString::fromUtf8("Le dossier contient des fichiers chiffrés pour le coordinateur. Tapez la phrase "
+                              "secrète de ") +
+                q(seal::kSecretKeyName) + QString::fromUtf8(" pour les ouvrir."),
+            false);
+        if (!pass) return;
+        if (auto e = seal::openSecretKey(keyFile, *pass, key)) return ioError(*e);
+    }
     pool::CollectionResult r;
-    if (auto e = pool::collect(folder(), name, r, ui().progress(QString::fromUtf8("Collection des Fiches de l'Année"))))
+    if (auto e = pool::collect(folder(), name, r, ui().progress(QString::fromUtf8("Collection des Fiches de l'Année")),
+                               pool::sealedSources(sealed ? &key : nullptr)))
         return ioError(*e);
-    ui().information(QString::fromUtf8("Collection des fiches terminée : ") + q(name) + "\n" +
-                     q(pool::collectionMessage(r)));
+    QString done =
+        QString::fromUtf8("Collection des fiches terminée : ") + q(name) + "\n" + q(pool::collectionMessage(r));
+    if (!r.sealed.empty())
+        done += QString::fromUtf8("\ndont ") + QString::number(r.sealed.size()) +
+                QString::fromUtf8(r.sealed.size() > 1 ? " centres reçus chiffrés" : " centre reçu chiffré");
+    ui().information(done);
     if (!r.warnings.empty()) {
         QString text = QString::fromUtf8("Fichiers laissés de côté :");
         for (const auto& w : r.warnings) text += "\n" + q(w);
         ui().warning(text);
     }
     showYear();
+}
+
+void TFSynt2::BCleClick() {
+    const QString where = q(folder().empty() ? "." : folder());
+    if (ui().confirm(QString::fromUtf8("Créer la clé de coordination de la campagne dans le dossier de travail ?\n") +
+                     QDir::toNativeSeparators(QDir(where).absolutePath()) +
+                     QString::fromUtf8("\ncoordination.pub est à remettre aux centres ; coordination.cle, chiffrée "
+                                       "sous une phrase secrète, ouvre leurs envois.")) != ui::Answer::Yes)
+        return;
+    const auto pass = ui().askPassphrase(
+        QString::fromUtf8("Phrase secrète de la clé de coordination"),
+        QString::fromUtf8("Choisissez la phrase secrète de coordination.cle et tapez-la deux fois. Sans elle, les "
+                          "fichiers des centres ne s'ouvriront pas."),
+        true);
+    if (!pass) return;
+    seal::PublicKey pub;
+    if (auto e = seal::createKeyPair(folder(), *pass, seal::interactiveLimits(), &pub)) return ioError(*e);
+    ui().information(QString::fromUtf8("La clé de coordination est créée :\n") +
+                     QString::fromUtf8("coordination.pub, à remettre aux centres\ncoordination.cle, à garder\n") +
+                     QString::fromUtf8("Empreinte à dicter aux centres : ") + q(seal::fingerprint(pub)));
 }
 
 void TFSynt2::BitBtn3Click() {

@@ -2,7 +2,8 @@
 // Country synthesis window: the collection of the centres' files into a
 // pooled file, the pooled synthesis, sub-collections through the query
 // dialog, and the groups of centres. Every file is named without a folder and
-// found in the working folder the user picks here.
+// found in the working folder the user picks here. The coordinator's key pair
+// is created here too; the collection opens the centres' sealed files with it.
 
 #include <string>
 
@@ -31,6 +32,7 @@ public:
     void showYear();
     // The year the pooled synthesis and the comparison of `poolName` use.
     std::int32_t referenceYear(const std::string& poolName);
+    void BCleClick();  // the coordinator's key pair created in the working folder
 
     // The working folder as the core's file functions take it.
     const std::string& folder() const { return country_.where(); }
@@ -43,6 +45,7 @@ public:
     QPushButton* BitBtn5;
     QPushButton* BitBtn6;
     QPushButton* DirectoryListBox1;
+    QPushButton* BCle;
     QLabel* LDossier;
     QLabel* LAnnee;
     QSpinBox* EAnnee;

@@ -10,6 +10,7 @@
 
 #include "print/Surface.h"
 #include "store/Progress.h"
+#include "store/Seal.h"
 
 class QDialog;
 class QWidget;
@@ -49,6 +50,11 @@ public:
     virtual QString chooseFolder(const QString& caption, const QString& start) = 0;
     // Name of a file to write; empty when cancelled.
     virtual QString chooseSaveFile(const QString& caption, const QString& suggested, const QString& filter) = 0;
+
+    // A passphrase typed in a password field (no echo), explained by text;
+    // a new one (confirm) is typed twice, both the same and not empty.
+    // Nothing when cancelled. The text typed is wiped from the dialog.
+    virtual std::optional<seal::Secret> askPassphrase(const QString& title, const QString& text, bool confirm) = 0;
 
     // Shows the pages in a preview, from which they are printed or saved as a
     // PDF file in the working folder. False when nothing was printed or saved.

@@ -6,9 +6,13 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPdfWriter>
@@ -219,6 +223,59 @@ QString QtAdapter::chooseFolder(const QString& caption, const QString& start) {
 
 QString QtAdapter::chooseSaveFile(const QString& caption, const QString& suggested, const QString& filter) {
     return QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, suggested, filter);
+}
+
+namespace {
+// The text of a password field wiped from its buffer and the field.
+void wipeField(QLineEdit* e, QByteArray& utf8) {
+    utf8.fill('\0');
+    e->clear();
+}
+}  // namespace
+
+std::optional<seal::Secret> QtAdapter::askPassphrase(const QString& title, const QString& text, bool confirm) {
+    QDialog dlg(QApplication::activeWindow());
+    dlg.setWindowTitle(title);
+    auto* form = new QFormLayout(&dlg);
+    auto* what = new QLabel(text);
+    what->setWordWrap(true);
+    form->addRow(what);
+    auto* first = new QLineEdit;
+    first->setEchoMode(QLineEdit::Password);
+    first->setAccessibleName(QString::fromUtf8("Phrase secrète"));
+    form->addRow(QString::fromUtf8("Phrase secrète :"), first);
+    QLineEdit* second = nullptr;
+    if (confirm) {
+        second = new QLineEdit;
+        second->setEchoMode(QLineEdit::Password);
+        second->setAccessibleName(QString::fromUtf8("Confirmation de la phrase secrète"));
+        form->addRow(QString::fromUtf8("Confirmation :"), second);
+    }
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    form->addRow(buttons);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dlg, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dlg, &QDialog::reject);
+    const double f = Form::scaleFactorFor(screenSize());
+    if (f > 1.0) dlg.setFont(scaledFont(dlg.font(), f));
+    dlg.setMinimumWidth(int(420 * std::max(1.0, f)));
+    for (;;) {
+        if (dlg.exec() != QDialog::Accepted) {
+            QByteArray none;
+            wipeField(first, none);
+            if (second) wipeField(second, none);
+            return std::nullopt;
+        }
+        QByteArray a = first->text().toUtf8();
+        QByteArray b = second ? second->text().toUtf8() : a;
+        const bool same = a == b;
+        std::optional<seal::Secret> out;
+        if (!a.isEmpty() && same) out = seal::Secret::fromText(std::string_view(a.constData(), std::size_t(a.size())));
+        wipeField(first, a);
+        if (second) wipeField(second, b);
+        if (out) return out;
+        message(Icon::Warning, a.isEmpty() && same ? QString::fromUtf8("La phrase secrète est vide.")
+                                                   : QString::fromUtf8("Les deux phrases secrètes diffèrent."));
+    }
 }
 
 QString pdfNameFor(const QString& title) {

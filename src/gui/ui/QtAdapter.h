@@ -18,6 +18,7 @@ public:
     void showModeless(QWidget* form) override;
     QString chooseFolder(const QString& caption, const QString& start) override;
     QString chooseSaveFile(const QString& caption, const QString& suggested, const QString& filter) override;
+    std::optional<seal::Secret> askPassphrase(const QString& title, const QString& text, bool confirm) override;
     bool print(const PrintDocument& doc) override;
     Progress progress(const QString& title) override;
     bool savePdf(const PrintDocument& doc, const QString& path, QString* error) override;

@@ -4,10 +4,12 @@
 
 #include "Cli.h"
 #include "Command.h"
+#include "Passphrase.h"
 #include "TermProgress.h"
 #include "pool/Collection.h"
 #include "pool/PoolSynthesis.h"
 #include "pool/Query.h"
+#include "pool/SealedSources.h"
 
 namespace pelo::cli {
 
@@ -37,9 +39,23 @@ int runCollecte(const Args& a) {
     if (auto why = pool::protectedOutput("", name, {})) return usageError(*why);
     if (pool::fileExists("", name) && !a.has("remplacer"))
         return usageError("le fichier " + name + " existe déjà (ajoutez --remplacer pour le remplacer)");
+    // The coordinator's key, opened once for every sealed source of the run.
+    seal::SecretKey key;
+    const auto keyPath = a.value("cle");
+    if (keyPath) {
+        if (!acceptedPath(*keyPath, rc)) return rc;
+        seal::Secret pass;
+        if (!readPassphrase(a, "Phrase secrète de " + *keyPath, false, pass, rc)) return rc;
+        if (auto e = seal::openSecretKey(*keyPath, pass, key)) return fileError(e->message());
+    }
     pool::CollectionResult r;
-    if (auto e = pool::collect("", name, r, terminalProgress("collecte"))) return fileError(e->message());
+    if (auto e =
+            pool::collect("", name, r, terminalProgress("collecte"), pool::sealedSources(keyPath ? &key : nullptr)))
+        return fileError(e->message());
     for (const auto& w : r.warnings) std::fprintf(stderr, "fibtool : %s\n", w.c_str());
+    if (!r.sealed.empty())
+        std::fprintf(stderr, "fibtool : %zu fichier%s chiffré%s ouvert%s\n", r.sealed.size(),
+                     r.sealed.size() > 1 ? "s" : "", r.sealed.size() > 1 ? "s" : "", r.sealed.size() > 1 ? "s" : "");
     std::printf("%s\n", pool::collectionMessage(r).c_str());
     return kOk;
 }
@@ -115,15 +131,21 @@ int runSelection(const Args& a) {
 
 extern const Command commandCollecte{
     .name = "collecte",
-    .synopsis = "POOL [--remplacer]",
+    .synopsis = "POOL [--remplacer] [--cle FICHIER [--phrase-de FICHIER]]",
     .summary = "collecte de FIB1.DAT ... FIB999.DAT",
     .description =
         "Rassemble FIB1.DAT ... FIB999.DAT du dossier en un fichier de collection POOL\n"
         "(au plus 65535 fiches) et écrit « F centres, N fiches ». Un fichier d'un autre\n"
-        "format est laissé de côté avec un avertissement.\n",
-    .options = {{"remplacer", "", "remplace un fichier POOL existant (sinon il reste intact, code 2)"}},
-    .example = "fibtool -C /srv/pays collecte FibFr97.Dat --remplacer",
+        "format est laissé de côté avec un avertissement. FIBn.DAT.chiffre, envoyé chiffré\n"
+        "par un centre, est pris à la place de FIBn.DAT et ouvert en mémoire avec la clé de\n"
+        "coordination (sa phrase secrète demandée une fois) ; un fichier chiffré qui ne\n"
+        "s'ouvre pas, ou un centre présent en clair et chiffré, arrête la collecte.\n",
+    .options = {{"remplacer", "", "remplace un fichier POOL existant (sinon il reste intact, code 2)"},
+                {"cle", "FICHIER", "la clé secrète de coordination (coordination.cle), pour les\nfichiers chiffrés"},
+                {"phrase-de", "FICHIER", "sa phrase secrète : la première ligne de FICHIER\n(sinon tapée sans écho)"}},
+    .example = "fibtool -C /srv/pays collecte FibFr97.Dat --remplacer --cle coordination.cle",
     .run = runCollecte,
+    .shortSynopsis = "POOL [--remplacer]",
 };
 
 extern const Command commandSynthesePays{

@@ -57,14 +57,16 @@ TEST(BackupScreen, BackupToTheChosenFolderNamesBothCopies) {
     const QByteArray fib = writeCentre("FIB.DAT", 1234, 3);
     QDir().mkdir("cle");
     app.fake.folders.push_back(app.path("cle"));
+    app.fake.answers = {Answer::Yes, Answer::No};  // a plain copy, chosen
     app.form<TFSauv>()->BEdyClick();
     EXPECT_EQ(bytesOf("cle/FIB1234.DAT"), fib);
     EXPECT_EQ(bytesOf("FIB1234.DAT"), fib);
     EXPECT_EQ(fib.size(), 4 * 248);
     EXPECT_EQ(app.centre.CurrentCentre, 1234);
-    ASSERT_EQ(app.fake.messages.size(), 2u);
+    ASSERT_EQ(app.fake.messages.size(), 3u);
     EXPECT_FALSE(app.fake.messages[0].text.contains("disquette"));
-    const QString done = app.fake.messages[1].text;
+    EXPECT_EQ(app.fake.messages[1].buttons.no, "En clair");
+    const QString done = app.fake.messages[2].text;
     EXPECT_TRUE(done.startsWith(QString::fromUtf8("Sauvegarde faite : le centre 1234 (3 fiches) est copié dans")))
         << done.toStdString();
     EXPECT_TRUE(done.contains(QDir::toNativeSeparators(app.path("cle/FIB1234.DAT"))));
@@ -84,6 +86,7 @@ TEST(BackupScreen, UnidentifiedCentreIsNeitherBackedUpNorSetAside) {
     writeCentre("FIB.DAT", 0, 0);
     QDir().mkdir("cle");
     app.fake.folders.push_back(app.path("cle"));
+    app.fake.answers = {Answer::Yes, Answer::No};
     app.form<TFSauv>()->BEdyClick();
     EXPECT_EQ(app.fake.messages.back().icon, ui::Icon::Error);
     EXPECT_TRUE(app.fake.messages.back().text.contains(QString::fromUtf8("pas identifié")));
@@ -111,8 +114,9 @@ TEST(BackupScreen, UnreachableFolderGivesOneErrorAndNoClosingMessage) {
     AppFixture app;
     writeCentre("FIB.DAT", 12, 1);
     app.fake.folders.push_back(app.path("absent"));
+    app.fake.answers = {Answer::Yes, Answer::No};
     app.form<TFSauv>()->BEdyClick();
-    ASSERT_EQ(app.fake.messages.size(), 2u);
+    ASSERT_EQ(app.fake.messages.size(), 3u);
     EXPECT_EQ(app.fake.messages.back().icon, ui::Icon::Error);
     EXPECT_TRUE(app.fake.messages.back().text.contains("FIB12.DAT"));
     EXPECT_FALSE(QFile::exists("FIB12.DAT"));
