@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "pool/VariabilityList.h"
+#include "store/RecordFile.h"
 
 namespace pelo::cli {
 
@@ -96,6 +97,9 @@ bool acceptedPath(const std::string& path, int& rc) {
                                      : "nom de fichier incorrect : « - » n'est pas un nom de fichier");
         return false;
     }
+    // A partial last record (a save interrupted by a full disk) is ignored by
+    // the readers; the user is told, and how to cut it.
+    if (auto note = recordfile::incompleteTailNotice(path)) std::fprintf(stderr, "fibtool : %s\n", note->c_str());
     return true;
 }
 

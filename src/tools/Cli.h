@@ -36,8 +36,9 @@ bool centreOption(const Args& a, std::int32_t& centre, int& rc);
 // usage error.
 bool bandLineOption(const Args& a, const std::string& command, int& line, int& rc);
 
-// A file named on the command line (a path is allowed): not empty, not "-",
-// no control character. False with rc set to the usage error otherwise.
+// A record file named on the command line (a path is allowed): not empty, not
+// "-", no control character. False with rc set to the usage error otherwise.
+// A partial record at its end is told on stderr (the readers ignore it).
 bool acceptedPath(const std::string& path, int& rc);
 
 }  // namespace pelo::cli

@@ -28,7 +28,8 @@ struct CollectionResult {
     std::vector<std::string> warnings;  // source files left aside, one text each
 };
 
-// "3 centres, 120 fiches"
+// "3 centres, 120 fiches", and when source files were left aside
+// ", 1 fichier laissé de côté"
 std::string collectionMessage(const CollectionResult& r);
 
 // True for FIB1.DAT ... FIB999.DAT, the names of the sources.

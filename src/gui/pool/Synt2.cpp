@@ -143,13 +143,14 @@ void TFSynt2::BitBtn2Click() {
     pool::CollectionResult r;
     if (auto e = pool::collect(folder(), name, r, ui().progress(QString::fromUtf8("Collection des Fiches de l'Année"))))
         return ioError(*e);
-    ui().information(QString::fromUtf8("Collection des fiches terminée : ") + q(name) + "\n" +
-                     q(pool::collectionMessage(r)));
-    if (!r.warnings.empty()) {
-        QString text = QString::fromUtf8("Fichiers laissés de côté :");
-        for (const auto& w : r.warnings) text += "\n" + q(w);
-        ui().warning(text);
-    }
+    QString text =
+        QString::fromUtf8("Collection des fiches terminée : ") + q(name) + "\n" + q(pool::collectionMessage(r));
+    if (r.warnings.empty()) return (void)ui().information(text);
+    // The files left aside belong in the closing message itself: a centre
+    // missing from the collection is never told apart from it.
+    text += QString::fromUtf8("\n\nFichiers laissés de côté :");
+    for (const auto& w : r.warnings) text += "\n" + q(w);
+    ui().warning(text);
 }
 
 void TFSynt2::BitBtn3Click() {
