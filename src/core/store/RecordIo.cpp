@@ -578,6 +578,10 @@ IoStatus AtomicWriter::prepare() {
     if (!file_.isOpen()) return notOpen();
     IoStatus err = flush();
     if (!err) err = file_.sync();
+    struct stat st {};
+    if (!err && ::fstat(file_.descriptor(), &st) != 0) err = file_.errorOf(errno);
+    written_dev_ = std::uint64_t(st.st_dev);
+    written_ino_ = std::uint64_t(st.st_ino);
     if (auto e = file_.close(); e && !err) err = e;
     if (err) ::unlinkat(folder_, tmp_.c_str(), 0);
     else prepared_ = true;
@@ -587,6 +591,12 @@ IoStatus AtomicWriter::prepare() {
 IoStatus AtomicWriter::rename() {
     if (!prepared_) return notOpen();
     prepared_ = false;
+    // Another member of a shared folder may have put something else (a link)
+    // at the temporary's name since it was written: that is not put in place.
+    struct stat st {};
+    if (::fstatat(folder_, tmp_.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(st.st_mode) ||
+        std::uint64_t(st.st_dev) != written_dev_ || std::uint64_t(st.st_ino) != written_ino_)
+        return IoError{label_, "le fichier temporaire a été remplacé par un autre programme : rien n'est remplacé"};
     if (::renameat(folder_, tmp_.c_str(), folder_, name_.c_str()) != 0) {
         const IoError err{label_, ioCause(errno)};
         ::unlinkat(folder_, tmp_.c_str(), 0);

@@ -191,6 +191,7 @@ private:
     std::string label_, name_, tmp_;  // names in the folder
     std::vector<std::uint8_t> buf_;
     std::uint64_t written_ = 0;
+    std::uint64_t written_dev_ = 0, written_ino_ = 0;  // the temporary written, checked before its rename
     bool prepared_ = false;
 };
 
