@@ -186,8 +186,9 @@ TEST(PlantedLinks, NothingOutsideTheFolderChanges) {
     ASSERT_FALSE(pool::collect("", "FibFr97.Dat", c));
     EXPECT_EQ(c.centres, 2u);
     ASSERT_EQ(c.warnings.size(), 1u);
-    EXPECT_EQ(c.warnings[0], "FIB3.DAT ignoré : lien symbolique refusé (un fichier de fiches est ouvert lui-même, "
-                             "jamais à travers un lien)");
+    EXPECT_EQ(c.warnings[0],
+              "FIB3.DAT ignoré : lien symbolique refusé (un fichier de fiches est ouvert lui-même, "
+              "jamais à travers un lien)");
     EXPECT_EQ(pool::collectionMessage(c), "2 centres, 7 fiches, 1 fichier laissé de côté");
     pool::PoolSynthesisResult s;
     ASSERT_FALSE(pool::poolSynthesis("", "FibFr97.Dat", 1997, s));
@@ -195,8 +196,9 @@ TEST(PlantedLinks, NothingOutsideTheFolderChanges) {
     CentreHeader h;
     auto e = recordfile::readHeader("FIB.DAT", h);
     ASSERT_TRUE(e);
-    EXPECT_EQ(e->message(), "Erreur d'entrée/sortie sur FIB.DAT : lien symbolique refusé (un fichier de fiches est "
-                            "ouvert lui-même, jamais à travers un lien)");
+    EXPECT_EQ(e->message(),
+              "Erreur d'entrée/sortie sur FIB.DAT : lien symbolique refusé (un fichier de fiches est "
+              "ouvert lui-même, jamais à travers un lien)");
     std::uint16_t n = 0;
     FibRecord sheet = emptyFibFromHeader(headerTemplate(), "08/12/2026");
     EXPECT_TRUE(recordfile::appendFib("FIB.DAT", n, sheet));
@@ -415,8 +417,9 @@ TEST(SynthesisPair, InterruptedBetweenItsRenamesIsRefusedNeverMixed) {
     writeBytes("SYNFr97.ATX", oldIndex);
     auto e = pool::readSynthesisPair("", "SYNFr97.ATX", "SYNFr97.BTX", index, records);
     ASSERT_TRUE(e);
-    EXPECT_EQ(e->message(), "Erreur d'entrée/sortie sur SYNFr97.ATX / SYNFr97.BTX : synthèse incohérente (le "
-                            "centre 1 renvoie à l'enregistrement du centre 2)");
+    EXPECT_EQ(e->message(),
+              "Erreur d'entrée/sortie sur SYNFr97.ATX / SYNFr97.BTX : synthèse incohérente (le "
+              "centre 1 renvoie à l'enregistrement du centre 2)");
 
     // A pair written before counter records carried their centre is read as before.
     auto counters = readBytes("SYNFr97.BTX");
