@@ -88,7 +88,7 @@ int usageError(const std::string& message) {
     return kUsage;
 }
 
-bool acceptedPath(const std::string& path, int& rc) {
+bool acceptedPath(const std::string& path, int& rc, bool tellPartialRecord) {
     const bool control =
         std::any_of(path.begin(), path.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; });
     if (path.empty() || path == "-" || control) {
@@ -99,7 +99,8 @@ bool acceptedPath(const std::string& path, int& rc) {
     }
     // A partial last record (a save interrupted by a full disk) is ignored by
     // the readers; the user is told, and how to cut it.
-    if (auto note = recordfile::incompleteTailNotice(path)) std::fprintf(stderr, "fibtool : %s\n", note->c_str());
+    if (auto note = tellPartialRecord ? recordfile::incompleteTailNotice(path) : std::nullopt)
+        std::fprintf(stderr, "fibtool : %s\n", note->c_str());
     return true;
 }
 
