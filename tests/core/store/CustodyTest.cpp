@@ -428,3 +428,43 @@ TEST(SynthesisPair, InterruptedBetweenItsRenamesIsRefusedNeverMixed) {
     writeBytes("SYNFr97.BTX", counters);
     EXPECT_FALSE(pool::readSynthesisPair("", "SYNFr97.ATX", "SYNFr97.BTX", index, records));
 }
+
+// A pooled name as long as a replacement allows: the two temporaries of the
+// synthesis pair never share a name. One byte more: refused before anything
+// is written, the old synthesis whole.
+TEST(LongNames, ASynthesisPairIsWrittenWholeOrRefusedBeforeAnyWrite) {
+    TempDir d;
+    const std::size_t longest = recordio::longestReplaceableName();
+    const std::string pool = "Fib" + std::string(longest - 7, 'x') + ".Dat";
+    ASSERT_EQ(pool.size(), longest);
+    writePooled(pool, {pooledFib(1), pooledFib(2)});
+    pool::PoolSynthesisResult r;
+    ASSERT_FALSE(pool::poolSynthesis("", pool, 1997, r));
+    pool::SynIndex index;
+    std::vector<pool::SynCounters> records;
+    ASSERT_FALSE(pool::readSynthesisPair("", r.names.index, r.names.counters, index, records));
+    EXPECT_EQ(records.size(), 3u);
+
+    const std::string longer = "Fib" + std::string(longest - 6, 'x') + ".Dat";
+    writePooled(longer, {pooledFib(1)});
+    const auto names = pool::synthesisNames(longer);
+    writeBytes(names->index, {4});
+    writeBytes(names->counters, {5});
+    auto e = pool::poolSynthesis("", longer, 1997, r);
+    ASSERT_TRUE(e);
+    EXPECT_NE(e->cause.find("nom de fichier trop long pour être remplacé sans risque"), std::string::npos);
+    EXPECT_EQ(readBytes(names->index), (std::vector<unsigned char>{4}));
+    EXPECT_EQ(readBytes(names->counters), (std::vector<unsigned char>{5}));
+}
+
+TEST(MissingFolder, ABackupToAFolderThatIsNotThereNamesTheFolder) {
+    TempDir d;
+    writeCentreFile("FIB.DAT", 12, 2);
+    backup::BackupResult r;
+    auto e = backup::backupCentre("FIB.DAT", "/media/cle-absente", r);
+    ASSERT_TRUE(e);
+    EXPECT_EQ(
+        e->message(),
+        "Erreur d'entrée/sortie sur /media/cle-absente/FIB12.DAT : le dossier /media/cle-absente est introuvable");
+    EXPECT_FALSE(fs::exists("FIB12.DAT"));
+}
