@@ -119,6 +119,16 @@ IoStatus writeHeader(const std::string& path, const CentreHeader& header) {
     // sheets since this header was read, and they must stay counted.
     CentreHeader onDisk;
     if (auto e = f.readAt(0, onDisk.bytes.data(), kRecordSize)) return e;
+    // Sheets of an identified centre never take another centre's number: the
+    // file was replaced by another centre's since this header was read (a
+    // change of centre on another workstation).
+    const std::uint16_t now = onDisk.get(fld::NumCentre), mine = header.get(fld::NumCentre);
+    if (now != 0 && mine != now && onDisk.nbFiches() > 0)
+        return IoError{path,
+                       "L'identification n'est pas enregistrée : " + path +
+                           " contient maintenant les fiches du centre " + std::to_string(now) + ", et non du centre " +
+                           std::to_string(mine) + " (changement de centre sur un autre poste ?).",
+                       true};
     CentreHeader h = header;
     h.setNbFiches(onDisk.nbFiches());
     if (auto e = f.writeAt(0, h.bytes.data(), kRecordSize)) return e;

@@ -34,7 +34,8 @@ IoStatus replaceWith(const std::string& path, const std::vector<FibRecord>& reco
 IoStatus readHeader(const std::string& path, CentreHeader& out);
 // Writes the header, keeping the count of FIBs the file holds (another copy of
 // the program may have saved since the header was read); under the lock of
-// appendFib.
+// appendFib. Refused (a plain IoError) when the file holds FIBs of another
+// identified centre than the header's: it was replaced meanwhile.
 IoStatus writeHeader(const std::string& path, const CentreHeader& header);
 
 // Record k (1..NbFiches of the header); a record beyond the end of the file is an error.

@@ -366,6 +366,13 @@ TEST(CrossCentre, ASheetIsNeverSavedIntoAnotherCentresFile) {
     std::uint16_t n = 2;
     EXPECT_TRUE(recordfile::appendFib("FIB.DAT", n, fresh));
     EXPECT_EQ(n, 2);
+    // Nor does the identification typed meanwhile relabel centre 2's sheets.
+    h.set(fld::RegionDep, std::uint16_t(26 * 256 + 1));
+    e = recordfile::writeHeader("FIB.DAT", h);
+    ASSERT_TRUE(e);
+    EXPECT_EQ(e->message(),
+              "L'identification n'est pas enregistrée : FIB.DAT contient maintenant les fiches du "
+              "centre 2, et non du centre 1234 (changement de centre sur un autre poste ?).");
     EXPECT_EQ(readBytes("FIB.DAT"), centre2);
     EXPECT_EQ(readBytes("FIB1234.DAT").size(), 3u * kRecordSize);  // set aside whole
 
