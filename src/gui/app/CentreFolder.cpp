@@ -12,7 +12,7 @@
 
 #include "store/RecordIo.h"
 #include "ui/Adapter.h"
-#include "ui/RunState.h"
+#include "ui/Sessions.h"
 
 namespace pelo::centrefolder {
 
