@@ -194,7 +194,7 @@ test)
 bench)
     install_missing "${PACKAGES[@]}"
     build
-    for b in bench_records bench_synthesis bench_pool bench_evaluation bench_funnel; do
+    for b in bench_records bench_synthesis bench_pool bench_evaluation bench_funnel bench_comparison; do
         echo "== $b"
         "$BUILD/bench/$b"
     done

@@ -212,6 +212,26 @@ check "evolution synthese absente" 1 "$FIBTOOL" -C "$ENT" evolution SynFr97.Atx 
 check "alertes sans alerte" 0 "$FIBTOOL" -C "$ENT" alertes SynFr96.Atx --seuil 95
 [ ! -s "$WORK/out" ] || { echo "ÉCHEC alertes sans alerte : $(cat "$WORK/out")"; fail=$((fail+1)); }
 
+# comparaison: golden outputs of a demonstration campaign of 12 centres (the
+# adjusted figures of HbA1c checked against an independent computation).
+CMP="$(cd "$(dirname "$0")" && pwd)/data/comparaison"
+cgolden() {  # cgolden NAME FILE COMMAND...
+    local name=$1 file=$2; shift 2
+    check "$name" 0 "$@"
+    cmp -s "$WORK/out" "$CMP/$file" || { echo "ÉCHEC $name : sortie différente"; diff "$WORK/out" "$CMP/$file" | head; fail=$((fail+1)); }
+}
+cgolden "comparaison" comparaison.txt "$FIBTOOL" -C "$CMP" comparaison FibFr97.Dat
+cgolden "comparaison --annee-ref --indicateur" comparaison-hba1c-2026.txt "$FIBTOOL" -C "$CMP" comparaison FibFr97.Dat --annee-ref 2026 --indicateur 5
+check "comparaison --indicateur invalide" 2 "$FIBTOOL" -C "$CMP" comparaison FibFr97.Dat --indicateur 10
+check "comparaison --annee-ref invalide" 2 "$FIBTOOL" -C "$CMP" comparaison FibFr97.Dat --annee-ref 0
+check "comparaison fichier absent" 1 "$FIBTOOL" -C "$WORK" comparaison Absent.Dat
+head -c 252 "$CMP/FibFr97.Dat" > "$WORK/Vide.Dat"
+printf '\0\0\0\0' | dd of="$WORK/Vide.Dat" bs=1 seek=8 conv=notrunc 2>/dev/null
+check "comparaison sans fiche" 3 "$FIBTOOL" -C "$WORK" comparaison Vide.Dat
+# alertes says how many alerts chance alone gives: 5 centres x 183 band lines x 5 %.
+"$FIBTOOL" -C "$ENT" alertes SynFr97.Atx --seuil 95 2>"$WORK/err" >/dev/null
+grep -qx "attendues par le seul hasard : 45.8" "$WORK/err" || { echo "ÉCHEC alertes hasard : $(cat "$WORK/err")"; fail=$((fail+1)); }
+
 # demo --campagnes: one pooled collection per campaign year, ready for its stored synthesis.
 check "demo --campagnes" 0 "$FIBTOOL" -C "$WORK" demo --fiches 20 --centres 12 --campagnes 2 --remplacer
 for y in 96 97; do

@@ -23,7 +23,13 @@ cp "$DATA"/FIB[123].DAT "$WORK/"
 T="$FIBTOOL -C $WORK"
 
 check "collecte" 0 "3 centres, 84 fiches" $T collecte FibFr97.Dat
-check "synthese-pays" 0 "3 centres, 84 fiches" $T synthese-pays FibFr97.Dat
+# Without --annee-ref the year is that of most sheets (2026 here): the same files as --annee-ref 2026.
+check "synthese-pays, année proposée" 0 "3 centres, 84 fiches" $T synthese-pays FibFr97.Dat
+cp "$WORK/SYNFr97.BTX" "$WORK/proposee.BTX"
+check "synthese-pays --annee-ref 2026" 0 "3 centres, 84 fiches" $T synthese-pays FibFr97.Dat --annee-ref 2026 --remplacer
+cmp -s "$WORK/SYNFr97.BTX" "$WORK/proposee.BTX" || { echo "ÉCHEC année proposée"; fail=$((fail+1)); }
+rm "$WORK/proposee.BTX"
+check "synthese-pays" 0 "3 centres, 84 fiches" $T synthese-pays FibFr97.Dat --annee-ref 1997 --remplacer
 check "selection HbA1C entre 8 et 10" 0 "41 fiches sélectionnées" \
     $T selection FibFr97.Dat Fibaaaa.Dat --variable 33 --op '>' --valeur 8 --relation et --op2 '<' --valeur2 10
 check "selection femmes" 0 "52 fiches sélectionnées" $T selection FibFr97.Dat FibF.Dat --variable 2 --valeur 2
@@ -54,7 +60,7 @@ grep -q "le fichier SYNFr97.ATX existe déjà (ajoutez --remplacer pour le rempl
     || { echo "ÉCHEC message synthese-pays existante : $(cat "$WORK/err")"; fail=$((fail+1)); }
 rm "$WORK/SYNFr97.ATX"
 check "synthese-pays, compteurs seuls" 2 "" $T synthese-pays FibFr97.Dat
-check "synthese-pays --remplacer" 0 "3 centres, 84 fiches" $T synthese-pays FibFr97.Dat --remplacer
+check "synthese-pays --remplacer" 0 "3 centres, 84 fiches" $T synthese-pays FibFr97.Dat --annee-ref 1997 --remplacer
 check "selection sans --remplacer" 2 "" $T selection FibFr97.Dat FibF.Dat --variable 2 --valeur 1
 grep -q "le fichier FibF.Dat existe déjà" "$WORK/err" || { echo "ÉCHEC message selection"; fail=$((fail+1)); }
 (cd "$WORK" && sha256sum -c --quiet "$DATA/attendu.sha256") || { echo "ÉCHEC fichiers remplacés"; fail=$((fail+1)); }

@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstdlib>
 
+#include "pool/ReferenceYear.h"
 #include "pool/VariabilityList.h"
 #include "store/RecordFile.h"
 
@@ -107,6 +108,24 @@ bool acceptedPath(const std::string& path, int& rc, bool tellPartialRecord) {
 int fileError(const std::string& message) {
     std::fprintf(stderr, "fibtool : %s\n", message.c_str());
     return kFileError;
+}
+
+// --annee-ref AAAA, or the year of most sheets of the pooled file.
+bool referenceYearOption(const Args& a, const std::string& pool, std::int32_t& year, int& rc) {
+    if (auto v = a.value("annee-ref")) {
+        auto n = parseLong(*v, 1, 9999);
+        if (!n) {
+            rc = usageError("--annee-ref attend une année de 1 à 9999");
+            return false;
+        }
+        year = std::int32_t(*n);
+        return true;
+    }
+    if (auto e = pool::proposeReferenceYear("", pool, year)) {
+        rc = fileError(e->message());
+        return false;
+    }
+    return true;
 }
 
 }  // namespace pelo::cli

@@ -36,6 +36,10 @@ bool centreOption(const Args& a, std::int32_t& centre, int& rc);
 // usage error.
 bool bandLineOption(const Args& a, const std::string& command, int& line, int& rc);
 
+// --annee-ref AAAA, or without it the year of most sheets of the pooled file
+// of the working folder. False with rc set to the usage or file error.
+bool referenceYearOption(const Args& a, const std::string& pool, std::int32_t& year, int& rc);
+
 // A record file named on the command line (a path is allowed): not empty, not
 // "-", no control character. False with rc set to the usage error otherwise.
 // A partial record at its end is told on stderr (the readers ignore it)

@@ -18,6 +18,21 @@ BandParams centreParams(std::int32_t year, const std::array<std::uint16_t, 7>& u
     return p;
 }
 
+int betterDirection(int counter) {
+    // Control of the risk factors, examinations and education, days without events.
+    static constexpr int kHigher[] = {0,  5,  8,  11, 14,  17,  66,  67,  68,  69,  70,  71,  72,  73, 74,
+                                      80, 84, 93, 99, 100, 101, 102, 106, 107, 108, 112, 115, 118, 122};
+    // Poor control, smoking, complications, acute events, long stays, missing values.
+    static constexpr int kLower[] = {3,   4,   7,   10,  13,  16,  19,  21,  50,  51,  52,  53,  54,  55,
+                                     56,  57,  58,  59,  60,  61,  104, 110, 114, 117, 120, 121, 124, 125,
+                                     171, 172, 173, 174, 175, 176, 177, 178, 179, 180, 181, 182};
+    for (int c : kHigher)
+        if (c == counter) return 1;
+    for (int c : kLower)
+        if (c == counter) return -1;
+    return 0;
+}
+
 namespace {
 
 using V = BandView;

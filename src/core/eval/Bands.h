@@ -50,6 +50,11 @@ struct BandParams {
     bool waistForC176 = false;  // pooled synthesis: c176 counts a missing waist
 };
 
+// Which way a band is better for the patients: +1 when more FIBs in it is
+// better (HbA1c below 6.5, eyes examined), -1 when fewer is (smokers, an
+// amputation, a missing value), 0 when neither (sex, age, treatment).
+int betterDirection(int counter);
+
 // Rule parameters of a centre synthesis: this year and the header's units.
 BandParams centreParams(std::int32_t year, const std::array<std::uint16_t, 7>& unitCodes);
 

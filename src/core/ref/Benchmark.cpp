@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "eval/Bands.h"
 #include "ref/FunnelChart.h"
 #include "store/RecordIo.h"
 #include "store/Text.h"
@@ -213,8 +214,8 @@ PrintDocument centreReport(const Benchmark& b, std::int32_t centre, const std::s
     // Then the bands where the centre is outside its 95 % limits.
     const std::string heading = "Bandes où le centre est hors des limites à 95 %";
     DrawList* q = &pages.newPage(heading);
-    const int bcols[] = {150, 300, 1000, 1400, 1620, 1920};
-    const char* btitles[] = {"Ligne", "Libellé", "Centre", "Pays", "Limites 95 %", "Position"};
+    const int bcols[] = {150, 530, 1080, 1450, 1650, 1950};
+    const char* btitles[] = {"Meilleur", "Bande", "Centre", "Pays", "Limites 95 %", "Position"};
     auto tableHead = [&](DrawList& page) {
         page.setFont(fontOf(9, true));
         for (std::size_t i = 0; i < std::size(bcols); ++i) page.text(bcols[i], 490, btitles[i]);
@@ -231,9 +232,13 @@ PrintDocument centreReport(const Benchmark& b, std::int32_t centre, const std::s
             tableHead(*q);
             row = 0;
         }
+        // Better or worse by the band's direction, never by the side of the deviation; grey for neither.
+        const int dir = eval::betterDirection(f.counter), side = c->position > 0 ? 1 : -1;
+        const Rgb colour = dir == 0 ? colors::Gray : dir * side > 0 ? colors::Green : colors::Red;
         const int y = 565 + row * 68;
+        q->setFont(fontOf(9, false, dir == 0 ? colors::Gray : colors::Black));
+        q->text(bcols[0], y, dir > 0 ? "plus haut" : dir < 0 ? "plus bas" : "ni l'un ni l'autre");
         q->setFont(fontOf(9));
-        q->text(bcols[0], y, std::to_string(f.line));
         q->text(bcols[1], y, f.title);
         q->setFont(fontOf(7, false, colors::Gray));
         q->text(bcols[1], y + 36, f.section);
@@ -242,7 +247,7 @@ PrintDocument centreReport(const Benchmark& b, std::int32_t centre, const std::s
                 std::to_string(c->x) + " / " + std::to_string(c->n) + " : " + percentOf(c->x, c->n).text() + " %");
         q->text(bcols[3], y, percentOf(f.count, f.total).text() + " %");
         q->text(bcols[4], y, range(c->limits, false));
-        q->setFont(fontOf(9, std::abs(c->position) == 2, c->position > 0 ? colors::Blue : colors::Red));
+        q->setFont(fontOf(9, std::abs(c->position) == 2, colour));
         q->text(bcols[5], y, std::string(positionWords(c->position)) + (std::abs(c->position) == 2 ? " (99,8 %)" : ""));
         ++row;
         ++rows;

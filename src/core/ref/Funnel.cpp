@@ -155,6 +155,19 @@ std::vector<Alert> alertsOf(const StoredSynthesis& s, int level) {
     return out;
 }
 
+std::uint32_t alertPairsTested(const StoredSynthesis& s) {
+    if (s.records.empty()) return 0;
+    std::uint32_t centres = 0;
+    for (int c = 1; c <= pool::SynIndex::kLastCentre; ++c)
+        if (const auto* r = s.centre(c); r && (r->NbFichesCentre & 0xFFFF) > 0) ++centres;
+    return centres * std::uint32_t(bandLines().size());
+}
+
+std::string expectedByChance(std::uint32_t pairs, int level) {
+    // pairs x 0.05 or pairs x 0.002, exact to the tenth.
+    return level >= 2 ? Percent{2 * std::int64_t(pairs), 1000}.text() : Percent{5 * std::int64_t(pairs), 100}.text();
+}
+
 std::string percentText(double fraction) {
     const auto tenths = static_cast<std::int64_t>(std::floor(fraction * 1000.0 + 0.5));
     return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10);

@@ -69,6 +69,13 @@ struct Alert {
 // at least `level` away from 0 (2: outside 99.8 %; 1: outside 95 %).
 std::vector<Alert> alertsOf(const StoredSynthesis& s, int level);
 
+// The (band line, centre) pairs that alertsOf tests: every band line times the
+// centres of the index that hold FIBs.
+std::uint32_t alertPairsTested(const StoredSynthesis& s);
+// The number of alerts chance alone gives among `pairs` tests at that level
+// (5 % outside 95 %, 0.2 % outside 99.8 %), one decimal: "17.0".
+std::string expectedByChance(std::uint32_t pairs, int level);
+
 // The band lines of the variability list, in order.
 std::vector<int> bandLines();
 

@@ -29,6 +29,19 @@ std::vector<TrendRow> trendRows(const std::vector<StoredSynthesis>& all, std::in
     return out;
 }
 
+std::string seriesOf(const std::string& name) {
+    std::string out;
+    for (char c : name)
+        if (c < '0' || c > '9') out += char(std::tolower(static_cast<unsigned char>(c)));
+    return out;
+}
+
+std::string otherSeries(const std::vector<std::string>& names) {
+    for (const auto& n : names)
+        if (seriesOf(n) != seriesOf(names.front())) return n;
+    return {};
+}
+
 std::string campaignName(const std::string& name) {
     std::string s = name.substr(0, name.find_last_of('.'));
     if (s.size() > 3) {

@@ -24,6 +24,13 @@ struct TrendRow {
 // One row per band line, in line order.
 std::vector<TrendRow> trendRows(const std::vector<StoredSynthesis>& campaigns, std::int32_t centre);
 
+// The series of a stored synthesis: its name without its digits, whatever the
+// case ("SynFr96.Atx" and "SYNFr97.ATX" are one series, "SynHopi.Atx" another).
+std::string seriesOf(const std::string& synthesisName);
+// The first name whose series differs from the first one's; empty when all
+// belong to one series.
+std::string otherSeries(const std::vector<std::string>& synthesisNames);
+
 // A name as the trend shows it: without its extension and its "SYN" prefix
 // ("SYNFr95.ATX" -> "Fr95").
 std::string campaignName(const std::string& synthesisName);

@@ -49,11 +49,20 @@ void fillFib(FibRecord& f, Rng& r, int year, const DemoCentre& c) {
     f.set(MoisNaissance, static_cast<std::uint8_t>(r.range(1, 12)));
 
     const double t = r.uniform();
-    const std::uint8_t type = t < 0.22 ? 1 : (t < 0.96 ? 2 : 3);
+    using Mix = DemoCentre::Patients;
+    const std::uint8_t type = c.patients == Mix::YoungType1 ? 1
+                              : c.patients == Mix::VeryOld  ? 2
+                              : t < 0.22                    ? 1
+                                                            : (t < 0.96 ? 2 : 3);
     f.set(TypeDiabete, type);
     const std::uint8_t sex = r.chance(0.52) ? 1 : 2;
     f.set(Sexe, sex);
-    const int age = type == 1 ? r.range(12, 70) : r.range(35, 88);
+    const int age = c.patients == Mix::YoungType1 ? r.range(12, 35)
+                    : c.patients == Mix::VeryOld  ? r.range(76, 95)
+                    : type == 1                   ? r.range(12, 70)
+                                                  : r.range(35, 88);
+    // What the patient adds to the centre's figures when care depends on the patient.
+    const bool youngPatient = c.caseMix && age < 40, oldPatient = c.caseMix && age >= 75;
     const int born = year - age;
     f.set(AnNaissance, born);
     const int onset = type == 1 ? born + r.range(3, std::max(4, age - 1)) : year - r.range(0, std::max(1, age - 30));
@@ -80,7 +89,8 @@ void fillFib(FibRecord& f, Rng& r, int year, const DemoCentre& c) {
     }
 
     if (r.chance(0.45)) f.set(DiabeteFamille, std::uint8_t{1});
-    const std::uint8_t smokes = r.yesNo(std::clamp(0.25 + c.smokingShift, 0.0, 1.0));
+    const double smoking = c.smokingShift + (youngPatient ? 0.15 : 0.0) - (oldPatient ? 0.15 : 0.0);
+    const std::uint8_t smokes = r.yesNo(std::clamp(0.25 + smoking, 0.0, 1.0));
     f.set(Tabac, smokes);
     if (smokes == 1) f.set(Cigarettes, r.range(3, 30));
     const std::uint8_t drinks = r.yesNo(0.4);
@@ -100,14 +110,16 @@ void fillFib(FibRecord& f, Rng& r, int year, const DemoCentre& c) {
     f.set(Poids, static_cast<std::int32_t>(std::lround(std::clamp(bmi, 17.0, 48.0) * height * height / 10000.0)));
     f.set(TourTaille, static_cast<std::int32_t>(std::lround(bmi * 3.3 + r.normal(0, 5))));
     f.set(TourHanches, static_cast<std::int32_t>(std::lround(bmi * 3.6 + r.normal(10, 5))));
-    const int syst = static_cast<int>(std::lround(std::clamp(r.normal(138, 16), 95.0, 210.0)));
+    const double systMean = 138.0 + (oldPatient ? 12.0 : 0.0) - (youngPatient ? 10.0 : 0.0);
+    const int syst = static_cast<int>(std::lround(std::clamp(r.normal(systMean, 16), 95.0, 210.0)));
     f.set(TaSyst, syst);
     f.set(TaDiast, static_cast<int>(std::lround(std::clamp(syst * 0.58 + r.normal(0, 6), 50.0, 120.0))));
 
     // Laboratory values, written in the centre's unit.
     const double gly = std::clamp(r.normal(8.8, 2.5), 3.5, 22.0);  // mmol/l
     f.set(GlyJeun, round2(units[0] == 4 ? gly / 5.55 : units[0] == 5 ? gly * 18.0 : gly));
-    f.set(HbA1c, round2(std::clamp(r.normal(7.9 + c.hba1cShift, 1.3), 4.8, 14.0)));
+    const double hba1cMean = 7.9 + c.hba1cShift + (c.caseMix && type == 1 ? 0.8 : 0.0) - (oldPatient ? 0.3 : 0.0);
+    f.set(HbA1c, round2(std::clamp(r.normal(hba1cMean, 1.3), 4.8, 14.0)));
     if (r.chance(0.15)) f.set(Fructosamine, round2(std::clamp(r.normal(320, 50), 200.0, 500.0)));
     const double creat = std::clamp(r.normal(85, 25), 45.0, 300.0);  // µmol/l
     f.set(Creatinine, round2(units[1] == 4 ? creat / 8.84 : creat));
@@ -136,7 +148,8 @@ void fillFib(FibRecord& f, Rng& r, int year, const DemoCentre& c) {
     f.set(NeuropathiePeri, r.yesNo(0.2));
     f.set(Claudication, r.yesNo(0.07));
 
-    const bool eyes = r.chance(std::clamp(0.7 + c.eyeExamShift, 0.0, 1.0));
+    const double eyeShift = c.eyeExamShift - (youngPatient ? 0.15 : 0.0) - (oldPatient ? 0.2 : 0.0);
+    const bool eyes = r.chance(std::clamp(0.7 + eyeShift, 0.0, 1.0));
     f.set(ExamYeux, static_cast<std::uint8_t>(eyes ? 1 : 2));
     if (eyes) {
         const bool retino = r.chance(0.25);
@@ -158,7 +171,8 @@ void fillFib(FibRecord& f, Rng& r, int year, const DemoCentre& c) {
             f.set(d ? AcuiteD : AcuiteG, static_cast<std::uint8_t>(std::clamp(r.range(4, 12), 0, 10)));
         }
     }
-    const bool feet = r.chance(std::clamp(0.65 + c.footExamShift, 0.0, 1.0));
+    const double footShift = c.footExamShift - (youngPatient ? 0.2 : 0.0) + (oldPatient ? 0.1 : 0.0);
+    const bool feet = r.chance(std::clamp(0.65 + footShift, 0.0, 1.0));
     f.set(ExamPieds, static_cast<std::uint8_t>(feet ? 1 : 2));
     if (feet) {
         for (auto fl : {SensVibraG, SensDoulG, PoulsG, SensVibraD, SensDoulD, PoulsD}) f.set(fl, r.yesNo(0.85));

@@ -22,6 +22,11 @@ struct DemoCentre {
     double eyeExamShift = 0;  // added to the share of eye examinations
     double footExamShift = 0;
     double smokingShift = 0;
+    // Who the centre sees: the usual mix, young type 1 patients, or the very old.
+    enum class Patients : std::uint8_t { Usual, YoungType1, VeryOld } patients = Patients::Usual;
+    // Care that depends on the patient (type, age) as in real centres, so that
+    // a fair comparison must adjust for it.
+    bool caseMix = false;
 };
 
 // The header and FIBs 1..n of a demonstration record file (record 0 first).

@@ -24,6 +24,7 @@
 #include "pool/Synt1.h"
 #include "pool/Synt2.h"
 #include "ref/Alertes.h"
+#include "ref/Centres.h"
 #include "ref/Compar.h"
 #include "ref/Evol.h"
 #include "ref/Indic.h"
@@ -90,6 +91,7 @@ void createForms(AppContext& ctx, Sessions& sessions) {
     f.add(new TFAlertes(ctx, country));
     f.add(new TFRapports(ctx, country));
     f.add(new TFEvol(ctx, country));
+    f.add(new TFCentres(ctx, country));
     f.add(new TFVisi97(ctx, country));
     f.add(new TFSauv(ctx, centre));
     f.add(new TForm1(ctx, country));

@@ -25,6 +25,7 @@
 #include "pool/Synt1.h"
 #include "pool/Synt2.h"
 #include "ref/Alertes.h"
+#include "ref/Centres.h"
 #include "ref/Compar.h"
 #include "ref/Evol.h"
 #include "ref/Indic.h"
@@ -222,6 +223,7 @@ public:
         dlg->load(folder, groups);
         b_.ui.showModal(dlg);
     }
+    void openComparison() override { b_.ui.showModal(b_.forms.get<TFCentres>()); }
 
 private:
     std::string askName(NameDialog* dlg, const std::string& proposed) {

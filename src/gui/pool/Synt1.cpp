@@ -41,7 +41,8 @@ TForm1::TForm1(AppContext& ctx, CountryWorkspace& country) : Form(ctx, "TForm1",
 }
 
 void TForm1::BitBtn2Click() {
-    country_.AnneeReference = pool::kDefaultReferenceYear;
+    // 0: the country window proposes the year of most sheets of the pooled file.
+    country_.AnneeReference = 0;
     nav().country().openWindow();
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// Title page of the country synthesis: "SUITE " sets the reference year of
-// the pooled synthesis to 1997 and opens the country synthesis window.
+// Title page of the country synthesis: "SUITE " leaves the reference year of
+// the pooled synthesis to the country window's proposal and opens it.
 
 #include "ui/Form.h"
 

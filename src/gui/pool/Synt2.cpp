@@ -3,10 +3,13 @@
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
+#include <QSpinBox>
 
 #include "pool/Collection.h"
 #include "pool/Groups.h"
 #include "pool/PoolSynthesis.h"
+#include "pool/ReferenceYear.h"
 #include "ui/Look.h"
 #include "ui/Navigation.h"
 
@@ -83,6 +86,22 @@ TFSynt2::TFSynt2(AppContext& ctx, CountryWorkspace& country)
     LDossier->setWordWrap(true);
     LDossier->setFrameStyle(QFrame::Panel | QFrame::Sunken);
 
+    LAnnee = addLabel("LAnnee", QString::fromUtf8("Année de référence :"), 30, 392, 140, 24);
+    EAnnee = new QSpinBox(this);
+    EAnnee->setObjectName("EAnnee");
+    EAnnee->setAccessibleName(QString::fromUtf8("Année de référence"));
+    EAnnee->setRange(1900, 9999);
+    EAnnee->setGeometry(170, 392, 70, 24);
+    LProposition = addLabel("LProposition", QString(), 246, 392, 364, 24);
+    connect(EAnnee, &QSpinBox::valueChanged, this, [this](int y) {
+        country_.AnneeReference = y;
+        LProposition->setText(QString::fromUtf8("(choisie)"));
+    });
+    BComparaison =
+        flowButton(addButton("BComparaison", QString::fromUtf8("  Comparaison des centres"), 30, 424, 270, 36),
+                   QColor(0, 0, 128), true);
+    connect(BComparaison, &QPushButton::clicked, this, &TFSynt2::BComparaisonClick);
+
     BitBtn1 = addButton("BitBtn1", "Fermer", 510, 420, 100, 36);
     BitBtn1->setAccessibleName("Fermer");
 
@@ -98,12 +117,15 @@ TFSynt2::TFSynt2(AppContext& ctx, CountryWorkspace& country)
     setTabOrder(BitBtn3, BitBtn5);
     setTabOrder(BitBtn5, BitBtn6);
     setTabOrder(BitBtn6, DirectoryListBox1);
-    setTabOrder(DirectoryListBox1, BitBtn1);
+    setTabOrder(DirectoryListBox1, EAnnee);
+    setTabOrder(EAnnee, BComparaison);
+    setTabOrder(BComparaison, BitBtn1);
     showFolder();
 }
 
 void TFSynt2::showEvent(QShowEvent* e) {
     showFolder();
+    showYear();
     Form::showEvent(e);
 }
 
@@ -114,6 +136,27 @@ void TFSynt2::DirectoryListBox1Click() {
     if (chosen.isEmpty()) return;
     country_.chooseFolder(chosen);
     showFolder();
+}
+
+std::int32_t TFSynt2::referenceYear(const std::string& poolName) {
+    if (country_.AnneeReference > 0) return country_.AnneeReference;
+    std::int32_t year = pool::kDefaultReferenceYear;
+    if (pool::proposeReferenceYear(folder(), poolName, year)) return pool::kDefaultReferenceYear;
+    return year;
+}
+
+void TFSynt2::showYear() {
+    const QSignalBlocker quiet(EAnnee);
+    if (country_.AnneeReference > 0) {
+        EAnnee->setValue(country_.AnneeReference);
+        LProposition->setText(QString::fromUtf8("(choisie)"));
+        return;
+    }
+    const std::string& name = country_.pooledFile;
+    const bool known = !name.empty() && !pool::badFileName(name) && pool::fileExists(folder(), name);
+    EAnnee->setValue(known ? referenceYear(name) : pool::kDefaultReferenceYear);
+    LProposition->setText(known ? QString::fromUtf8("(année de la plupart des fiches de %1)").arg(q(name))
+                                : QString::fromUtf8("(aucun fichier de collection choisi)"));
 }
 
 bool TFSynt2::plainName(const std::string& name) {
@@ -143,12 +186,16 @@ void TFSynt2::BitBtn2Click() {
         return ioError(*e);
     QString text =
         QString::fromUtf8("Collection des fiches terminée : ") + q(name) + "\n" + q(pool::collectionMessage(r));
-    if (r.warnings.empty()) return (void)ui().information(text);
-    // The files left aside belong in the closing message itself: a centre
-    // missing from the collection is never told apart from it.
-    text += QString::fromUtf8("\n\nFichiers laissés de côté :");
-    for (const auto& w : r.warnings) text += "\n" + q(w);
-    ui().warning(text);
+    if (r.warnings.empty()) {
+        ui().information(text);
+    } else {
+        // The files left aside belong in the closing message itself: a centre
+        // missing from the collection is never told apart from it.
+        text += QString::fromUtf8("\n\nFichiers laissés de côté :");
+        for (const auto& w : r.warnings) text += "\n" + q(w);
+        ui().warning(text);
+    }
+    showYear();
 }
 
 void TFSynt2::BitBtn3Click() {
@@ -165,8 +212,9 @@ void TFSynt2::BitBtn3Click() {
         ui().confirm(QString::fromUtf8("Voulez-vous remplacer les fichiers ") + q(names->index) + " et " +
                      q(names->counters) + " ?") != ui::Answer::Yes)
         return;
+    showYear();
     pool::PoolSynthesisResult r;
-    if (auto e = pool::poolSynthesis(folder(), name, country_.referenceYear(), r,
+    if (auto e = pool::poolSynthesis(folder(), name, referenceYear(name), r,
                                      ui().progress(QString::fromUtf8("Synthèse globale Pays-Année"))))
         return ioError(*e);
     ui().information(QString::fromUtf8("Synthèse globale terminée : ") + q(r.names.index) + " et " +
@@ -210,6 +258,17 @@ void TFSynt2::BitBtn6Click() {
     std::vector<pool::GroupeRecord> groups;
     if (auto e = pool::readGroups(folder(), groups, false)) return ioError(*e);
     nav().country().openGroupSyntheses(folder(), groups);
+}
+
+void TFSynt2::BComparaisonClick() {
+    const std::string name = askPoolName();
+    if (name.empty()) return;
+    {
+        pool::PooledReader check;  // the window opens only on a pooled file that opens
+        if (auto e = check.open(folder(), name)) return ioError(*e);
+    }
+    showYear();
+    nav().country().openComparison();
 }
 
 }  // namespace pelo

@@ -10,6 +10,7 @@
 
 class QLabel;
 class QPushButton;
+class QSpinBox;
 
 namespace pelo {
 
@@ -24,6 +25,12 @@ public:
     void BitBtn5Click();  // declaration of groups
     void BitBtn6Click();  // partial syntheses by group
     void DirectoryListBox1Click();
+    void BComparaisonClick();  // comparison of the centres
+    // The reference year shown: the one the user chose, or the year of most
+    // sheets of the pooled file named last (1997 without it).
+    void showYear();
+    // The year the pooled synthesis and the comparison of `poolName` use.
+    std::int32_t referenceYear(const std::string& poolName);
 
     // The working folder as the core's file functions take it.
     const std::string& folder() const { return country_.where(); }
@@ -37,6 +44,10 @@ public:
     QPushButton* BitBtn6;
     QPushButton* DirectoryListBox1;
     QLabel* LDossier;
+    QLabel* LAnnee;
+    QSpinBox* EAnnee;
+    QLabel* LProposition;
+    QPushButton* BComparaison;
 
 protected:
     void showEvent(QShowEvent* e) override;

@@ -6,6 +6,8 @@
 #include <QRadioButton>
 #include <set>
 
+#include "pool/ReferenceYear.h"
+#include "ref/ComparisonChart.h"
 #include "ref/StoredSynthesis.h"
 #include "store/Text.h"
 #include "ui/Look.h"
@@ -35,8 +37,12 @@ TFAlertes::TFAlertes(AppContext& ctx, CountryWorkspace& country)
     R998->setChecked(true);
     R95 = new QRadioButton(QString::fromUtf8("Hors des limites à 95 %"), this);
     R95->setObjectName("R95");
-    R95->setGeometry(240, 48, 220, 24);
+    R95->setGeometry(200, 48, 190, 24);
+    RIndic = new QRadioButton(QString::fromUtf8("9 indicateurs ajustés à 99,8 % (recommandé)"), this);
+    RIndic->setObjectName("RIndic");
+    RIndic->setGeometry(390, 48, 240, 24);
     connect(R998, &QRadioButton::toggled, this, [this] { Fill(); });
+    connect(RIndic, &QRadioButton::toggled, this, [this] { Fill(); });
 
     LAlertes = new QListWidget(this);
     LAlertes->setObjectName("LAlertes");
@@ -52,7 +58,7 @@ TFAlertes::TFAlertes(AppContext& ctx, CountryWorkspace& country)
     LResume = addLabel("LResume", QString(), 12, 428, 480, 24);
     BitBtn1 = addButton("BitBtn1", "Retour", 508, 426, 120, 30);
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::reject);
-    setTabChain({R998, R95, LAlertes, BitBtn1});
+    setTabChain({R998, R95, RIndic, LAlertes, BitBtn1});
 }
 
 void TFAlertes::showEvent(QShowEvent* e) {
@@ -63,6 +69,7 @@ void TFAlertes::showEvent(QShowEvent* e) {
 void TFAlertes::Activate() {
     chosen_.reset();
     bands_.clear();
+    pairs_ = 0;
     ref::StoredSynthesis s;
     if (auto e = country_.openChosen(s)) {
         Fill();
@@ -70,12 +77,14 @@ void TFAlertes::Activate() {
     }
     for (int line : ref::bandLines())
         if (auto f = ref::funnelOf(s, line)) bands_.push_back(std::move(*f));
+    pairs_ = ref::alertPairsTested(s);
     Fill();
 }
 
 void TFAlertes::Fill() {
     LAlertes->clear();
     shown_.clear();
+    if (RIndic->isChecked()) return FillIndicators();
     const int level = R95->isChecked() ? 1 : 2;
     std::set<int> lines;
     for (const auto& f : bands_)
@@ -94,16 +103,54 @@ void TFAlertes::Fill() {
             shown_.push_back({f.line, c.centre});
             lines.insert(f.line);
         }
+    const QString chance = QString::fromUtf8("attendues par le seul hasard : %1")
+                               .arg(QString::fromStdString(ref::expectedByChance(pairs_, level)));
     if (shown_.empty())
-        LResume->setText(QString::fromUtf8(level == 2 ? "Aucun centre hors des limites à 99,8 %"
-                                                      : "Aucun centre hors des limites à 95 %"));
+        LResume->setText(QString::fromUtf8(level == 2 ? "Aucun centre hors des limites à 99,8 % (%1)"
+                                                      : "Aucun centre hors des limites à 95 % (%1)")
+                             .arg(chance));
     else
-        LResume->setText(QString::fromUtf8("%1 alertes dans %2 bandes ; un clic montre l'entonnoir de la bande")
+        LResume->setText(QString::fromUtf8("%1 alertes dans %2 bandes (%3) ; un clic montre l'entonnoir")
                              .arg(shown_.size())
-                             .arg(lines.size()));
+                             .arg(lines.size())
+                             .arg(chance));
+}
+
+void TFAlertes::FillIndicators() {
+    const std::string& name = country_.pooledFile;
+    const std::string& folder = country_.where();
+    if (name.empty() || pool::badFileName(name) || !pool::fileExists(folder, name)) {
+        LResume->setText(
+            QString::fromUtf8("Choisissez d'abord le fichier de collection (« Comparaison des centres »)"));
+        return;
+    }
+    std::int32_t year = country_.AnneeReference;
+    ref::Comparison c;
+    if (year <= 0)
+        if (auto e = pool::proposeReferenceYear(folder, name, year)) return ioError(*e);
+    if (auto e = ref::compareCentres(folder, name, year, c)) return ioError(*e);
+    std::uint32_t tested = 0, found = 0;
+    for (const auto& ind : c.indicators)
+        for (const auto& cc : ind.centres) {
+            if (!cc.adjusted()) continue;
+            ++tested;
+            if (std::abs(cc.position) != 2) continue;
+            ++found;
+            const int j = ind.judgement(cc);
+            const std::string text = pad(ind.info().label, 30) + pad("centre " + std::to_string(cc.centre), 12) +
+                                     pad("ajusté " + ref::decimalText(ind.adjustedPercent(cc.y), 1) + " %", 18) +
+                                     pad("brut " + cc.crude().text() + " %", 16) + ref::judgementWords(j);
+            auto* item = new QListWidgetItem(QString::fromStdString(text), LAlertes);
+            item->setForeground(j > 0 ? QColor(0, 120, 0) : QColor(170, 0, 0));
+        }
+    LResume->setText(QString::fromUtf8("%1 centres hors des limites à 99,8 % (attendus par le seul hasard : %2), %3")
+                         .arg(found)
+                         .arg(QString::fromStdString(ref::expectedByChance(tested, 2)))
+                         .arg(QString::fromStdString(ref::campaignTitle(name, year))));
 }
 
 void TFAlertes::LAlertesClick() {
+    if (RIndic->isChecked()) return;  // no band behind an indicator
     const int row = LAlertes->currentRow();
     if (row < 0 || row >= int(shown_.size())) return;
     chosen_ = shown_[std::size_t(row)];

@@ -31,6 +31,7 @@ public:
 
     QRadioButton* R998;
     QRadioButton* R95;
+    QRadioButton* RIndic;  // the nine adjusted indicators at 99.8 %, the view to start from
     QListWidget* LAlertes;
     QLabel* LResume;
     QPushButton* BitBtn1;
@@ -39,7 +40,10 @@ protected:
     void showEvent(QShowEvent* e) override;
 
 private:
+    // The nine adjusted indicators of the pooled file of the working folder.
+    void FillIndicators();
     std::vector<ref::Funnel> bands_;
+    std::uint32_t pairs_ = 0;  // (band line, centre) pairs tested
     std::vector<AlertChoice> shown_;
     std::optional<AlertChoice> chosen_;
 

@@ -84,6 +84,10 @@ void TFEvol::BAfficherClick() {
         if (!ok || centre < 1 || centre > 998)
             return ui().information(QString::fromUtf8("Numéro de centre incorrect (1 à 998)"));
     }
+    if (const std::string other = ref::otherSeries(names); !other.empty())
+        return ui().information(
+            QString::fromUtf8("%1 et %2 ne sont pas de la même série : l'évolution compare les campagnes d'une série")
+                .arg(QString::fromStdString(names.front()), QString::fromStdString(other)));
     std::vector<ref::StoredSynthesis> all(names.size());
     for (std::size_t i = 0; i < names.size(); ++i)
         if (auto e = country_.openStored(names[i], all[i])) return ioError(*e);

@@ -23,6 +23,8 @@ public:
     virtual bool askQuery() = 0;
     virtual void openGroups(const std::string& folder, const std::vector<pool::GroupeRecord>& groups) = 0;
     virtual void openGroupSyntheses(const std::string& folder, const std::vector<pool::GroupeRecord>& groups) = 0;
+    // « Comparaison des centres » on the workspace's pooled file.
+    virtual void openComparison() = 0;
 };
 
 }  // namespace pelo

@@ -45,6 +45,8 @@ int runAlertes(const Args& a) {
     if (auto e = ref::readStored("", a.positional[0], s)) return fileError(e->message());
     for (const auto& al : ref::alertsOf(s, level))
         std::printf("%d\t%u\t%d\n", al.line, unsigned(al.centre), al.position);
+    std::fprintf(stderr, "attendues par le seul hasard : %s\n",
+                 ref::expectedByChance(ref::alertPairsTested(s), level).c_str());
     return kOk;
 }
 

@@ -60,12 +60,8 @@ int runSynthesePays(const Args& a) {
     if (const auto names = pool::synthesisNames(name))
         for (const std::string* out : {&names->index, &names->counters})
             if (!mayWrite(a, *out, rc)) return rc;
-    std::int32_t year = pool::kDefaultReferenceYear;
-    if (auto v = a.value("annee-ref")) {
-        auto n = parseLong(*v, 1, 9999);
-        if (!n) return usageError("--annee-ref attend une année de 1 à 9999");
-        year = std::int32_t(*n);
-    }
+    std::int32_t year = 0;
+    if (!referenceYearOption(a, name, year, rc)) return rc;
     pool::PoolSynthesisResult r;
     if (auto e = pool::poolSynthesis("", name, year, r, terminalProgress("synthese-pays")))
         return fileError(e->message());
@@ -149,7 +145,7 @@ extern const Command commandSynthesePays{
     .description =
         "Synthèse du fichier de collection centre par centre : écrit la synthèse stockée\n"
         "(FibFr97.Dat donne SYNFr97.ATX et SYNFr97.BTX) et « K centres, N fiches ».\n",
-    .options = {{"annee-ref", "AAAA", "année de référence (défaut : 1997)"},
+    .options = {{"annee-ref", "AAAA", "année de référence (défaut : l'année de la plupart des fiches)"},
                 {"remplacer", "", "remplace une synthèse existante (sinon elle reste intacte, code 2)"}},
     .example = "fibtool synthese-pays FibFr97.Dat --annee-ref 2026",
     .run = runSynthesePays,

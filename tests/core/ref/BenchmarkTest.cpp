@@ -71,6 +71,9 @@ TEST(Benchmark, CentreReportPages) {
     EXPECT_TRUE(hasText(doc.pages[0], "en dessous"));
     EXPECT_TRUE(hasText(doc.pages[1], "Hb < 6.5"));
     EXPECT_TRUE(hasText(doc.pages[1], "au-dessus (99,8 %)"));
+    // Rows by their band, judged by the band's direction: more Hb < 6.5 is better.
+    EXPECT_FALSE(hasText(doc.pages[1], "Ligne"));
+    EXPECT_TRUE(hasText(doc.pages[1], "plus haut"));
     // Centre 4 sits on the country's figures: nothing on page 2.
     EXPECT_TRUE(hasText(ref::centreReport(b, 4, "09/12/2026").pages[1], "Aucune"));
 }

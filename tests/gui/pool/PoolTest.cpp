@@ -75,7 +75,7 @@ TEST(CountrySynthesis, TitlePageSetsTheReferenceYearAndOpensTheWindow) {
     auto* t = app.form<TForm1>();
     EXPECT_EQ(t->windowTitle(), "SYNTHESE");
     click(t, "BitBtn2");
-    EXPECT_EQ(app.country.AnneeReference, 1997);
+    EXPECT_EQ(app.country.AnneeReference, 0);  // the window proposes the year of the pooled file
     ASSERT_EQ(app.fake.modalOpened.size(), 1u);
     EXPECT_EQ(app.fake.modalOpened[0], "TFSynt2");
     EXPECT_EQ(app.form<TFSynt2>()->windowTitle(), "SYNTHESE par PAYS");
