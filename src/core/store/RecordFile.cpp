@@ -230,6 +230,11 @@ std::optional<std::string> incompleteTailNotice(const std::string& path) {
     File f(path, path, File::Mode::Read);
     std::uint64_t bytes = 0;
     if (f.openError() || f.size(bytes) || bytes < kRecordSize || bytes % kRecordSize == 0) return {};
+    // A pooled file (252-byte records, 0 at bytes 2-3 where a centre file has
+    // its centre) named on the same command lines is whole.
+    constexpr std::uint64_t kPooledRecord = 252;
+    std::uint16_t word2 = 1;
+    if (bytes % kPooledRecord == 0 && !f.readAt(2, &word2, sizeof word2) && word2 == 0) return {};
     return path + " se termine par une fiche incomplète (" + std::to_string(bytes % kRecordSize) +
            " octets, ce que laisse une écriture interrompue, par un disque plein par exemple) : elle est ignorée. "
            "« fibtool reparer " +
