@@ -257,5 +257,23 @@ if [ -w /dev/full ]; then
     done
 fi
 
+# A save of an older version interrupted by a full disk left part of a record at the end: the file is
+# read as the sheets it holds, with a note on stderr; reparer cuts it after keeping a copy.
+REP2="$WORK/reparer"; mkdir "$REP2"
+"$FIBTOOL" -C "$REP2" demo --fiches 32 >/dev/null
+head -c 8 /dev/zero >>"$REP2/FIB.DAT"
+check "lire après un disque plein" 0 "$FIBTOOL" -C "$REP2" lire FIB.DAT
+grep -q "^Fiches	32$" "$WORK/out" && grep -q "FIB.DAT se termine par une fiche incomplète (8 octets" "$WORK/err" \
+    || { echo "ÉCHEC lire fiche incomplète : $(cat "$WORK/err")"; fail=$((fail+1)); }
+check "reparer" 0 "$FIBTOOL" -C "$REP2" reparer FIB.DAT
+[ "$(cat "$WORK/out")" = "FIB.DAT : 8 octets coupés après la fiche 32 (8192 octets, puis 8184) ; copie de l'original : FIB.DAT.avant-reparation" ] \
+    && [ "$(stat -c %s "$REP2/FIB.DAT")" -eq 8184 ] && [ "$(stat -c %s "$REP2/FIB.DAT.avant-reparation")" -eq 8192 ] \
+    || { echo "ÉCHEC reparer : $(cat "$WORK/out")"; fail=$((fail+1)); }
+check "reparer sans rien à couper" 0 "$FIBTOOL" -C "$REP2" reparer FIB.DAT
+[ "$(cat "$WORK/out")" = "FIB.DAT : rien à réparer (32 fiches, 8184 octets)" ] || { echo "ÉCHEC reparer 2"; fail=$((fail+1)); }
+head -c 300 "$REP2/FIB.DAT" >"$REP2/COURT.DAT"
+check "reparer un fichier trop court pour son nombre" 1 "$FIBTOOL" -C "$REP2" reparer COURT.DAT
+[ "$(stat -c %s "$REP2/COURT.DAT")" -eq 300 ] || { echo "ÉCHEC reparer a touché COURT.DAT"; fail=$((fail+1)); }
+
 echo "fibtool: $passed passed, $fail failed"
 [ "$fail" -eq 0 ]

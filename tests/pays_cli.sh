@@ -26,10 +26,10 @@ check "collecte" 0 "3 centres, 84 fiches" $T collecte FibFr97.Dat
 # Without --annee-ref the year is that of most sheets (2026 here): the same files as --annee-ref 2026.
 check "synthese-pays, année proposée" 0 "3 centres, 84 fiches" $T synthese-pays FibFr97.Dat
 cp "$WORK/SYNFr97.BTX" "$WORK/proposee.BTX"
-check "synthese-pays --annee-ref 2026" 0 "3 centres, 84 fiches" $T synthese-pays FibFr97.Dat --annee-ref 2026
+check "synthese-pays --annee-ref 2026" 0 "3 centres, 84 fiches" $T synthese-pays FibFr97.Dat --annee-ref 2026 --remplacer
 cmp -s "$WORK/SYNFr97.BTX" "$WORK/proposee.BTX" || { echo "ÉCHEC année proposée"; fail=$((fail+1)); }
 rm "$WORK/proposee.BTX"
-check "synthese-pays" 0 "3 centres, 84 fiches" $T synthese-pays FibFr97.Dat --annee-ref 1997
+check "synthese-pays" 0 "3 centres, 84 fiches" $T synthese-pays FibFr97.Dat --annee-ref 1997 --remplacer
 check "selection HbA1C entre 8 et 10" 0 "41 fiches sélectionnées" \
     $T selection FibFr97.Dat Fibaaaa.Dat --variable 33 --op '>' --valeur 8 --relation et --op2 '<' --valeur2 10
 check "selection femmes" 0 "52 fiches sélectionnées" $T selection FibFr97.Dat FibF.Dat --variable 2 --valeur 2
@@ -50,9 +50,21 @@ check "collecte sans --remplacer" 2 "" $T collecte FibFr97.Dat
 cmp -s "$WORK/FibFr97.Dat" "$WORK/avant" || { echo "ÉCHEC collecte a remplacé le fichier"; fail=$((fail+1)); }
 # A file of neither format is skipped with a warning naming it.
 head -c 300 /dev/urandom > "$WORK/FIB5.DAT"
-check "collecte --remplacer" 0 "3 centres, 84 fiches" $T collecte FibFr97.Dat --remplacer
+check "collecte --remplacer" 0 "3 centres, 84 fiches, 1 fichier laissé de côté" $T collecte FibFr97.Dat --remplacer
 grep -q "FIB5.DAT ignoré" "$WORK/err" || { echo "ÉCHEC avertissement FIB5.DAT : $(cat "$WORK/err")"; fail=$((fail+1)); }
 cmp -s "$WORK/FibFr97.Dat" "$WORK/avant" || { echo "ÉCHEC collecte non reproductible"; fail=$((fail+1)); }
+# The stored synthesis and a sub-collection are replaced only with --remplacer (last year's, the
+# synthesis of another pooled file of the same stem); the pair keeps its digests.
+check "synthese-pays sans --remplacer" 2 "" $T synthese-pays FibFr97.Dat
+grep -q "le fichier SYNFr97.ATX existe déjà (ajoutez --remplacer pour le remplacer)" "$WORK/err" \
+    || { echo "ÉCHEC message synthese-pays existante : $(cat "$WORK/err")"; fail=$((fail+1)); }
+rm "$WORK/SYNFr97.ATX"
+check "synthese-pays, compteurs seuls" 2 "" $T synthese-pays FibFr97.Dat
+check "synthese-pays --remplacer" 0 "3 centres, 84 fiches" $T synthese-pays FibFr97.Dat --annee-ref 1997 --remplacer
+check "selection sans --remplacer" 2 "" $T selection FibFr97.Dat FibF.Dat --variable 2 --valeur 1
+grep -q "le fichier FibF.Dat existe déjà" "$WORK/err" || { echo "ÉCHEC message selection"; fail=$((fail+1)); }
+(cd "$WORK" && sha256sum -c --quiet "$DATA/attendu.sha256") || { echo "ÉCHEC fichiers remplacés"; fail=$((fail+1)); }
+check "selection --remplacer" 0 "52 fiches sélectionnées" $T selection FibFr97.Dat FibF.Dat --variable 2 --valeur 2 --remplacer
 # The pooled synthesis of a sub-collection takes its names from it.
 check "synthese-pays d'une sous-collection" 0 "3 centres, 52 fiches" $T synthese-pays FibF.Dat --annee-ref 2026
 [ -f "$WORK/SYNF.ATX" ] && [ -f "$WORK/SYNF.BTX" ] || { echo "ÉCHEC noms SYNF.ATX/BTX"; fail=$((fail+1)); }

@@ -6,6 +6,7 @@
 
 #include "pool/ReferenceYear.h"
 #include "pool/VariabilityList.h"
+#include "store/RecordFile.h"
 
 namespace pelo::cli {
 
@@ -88,7 +89,7 @@ int usageError(const std::string& message) {
     return kUsage;
 }
 
-bool acceptedPath(const std::string& path, int& rc) {
+bool acceptedPath(const std::string& path, int& rc, bool tellPartialRecord) {
     const bool control =
         std::any_of(path.begin(), path.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; });
     if (path.empty() || path == "-" || control) {
@@ -97,6 +98,10 @@ bool acceptedPath(const std::string& path, int& rc) {
                                      : "nom de fichier incorrect : « - » n'est pas un nom de fichier");
         return false;
     }
+    // A partial last record (a save interrupted by a full disk) is ignored by
+    // the readers; the user is told, and how to cut it.
+    if (auto note = tellPartialRecord ? recordfile::incompleteTailNotice(path) : std::nullopt)
+        std::fprintf(stderr, "fibtool : %s\n", note->c_str());
     return true;
 }
 

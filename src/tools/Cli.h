@@ -40,8 +40,10 @@ bool bandLineOption(const Args& a, const std::string& command, int& line, int& r
 // of the working folder. False with rc set to the usage or file error.
 bool referenceYearOption(const Args& a, const std::string& pool, std::int32_t& year, int& rc);
 
-// A file named on the command line (a path is allowed): not empty, not "-",
-// no control character. False with rc set to the usage error otherwise.
-bool acceptedPath(const std::string& path, int& rc);
+// A record file named on the command line (a path is allowed): not empty, not
+// "-", no control character. False with rc set to the usage error otherwise.
+// A partial record at its end is told on stderr (the readers ignore it)
+// unless tellPartialRecord is false.
+bool acceptedPath(const std::string& path, int& rc, bool tellPartialRecord = true);
 
 }  // namespace pelo::cli

@@ -1,5 +1,7 @@
 // fibtool: the command-line companion of PELORAMIX, for batch work, scripting
 // and checking, on the same core code as the program.
+#include <sys/stat.h>
+
 #include <unistd.h>
 
 #include <csignal>
@@ -92,6 +94,9 @@ int main(int argc, char** argv) {
     // A closed pipe ends the program quietly, as any filter, even when the
     // parent ignored SIGPIPE.
     std::signal(SIGPIPE, SIG_DFL);
+    // Health data: whatever the program or a library creates is never readable
+    // by everyone (the files of a team's folder get their group's rights explicitly).
+    ::umask(077);
     try {
         return run(argc, argv);
     } catch (const std::bad_alloc&) {

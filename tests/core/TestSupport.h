@@ -1,8 +1,11 @@
 #pragma once
 // Helpers of the core tests: a temporary working folder and raw file access.
 
+#include <sys/resource.h>
 #include <unistd.h>
 
+#include <csignal>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -31,6 +34,29 @@ public:
 
 private:
     std::filesystem::path path_, old_;
+};
+
+// A disk that fills up: while it lives, a write past maxBytes of a file fails
+// (as a full disk does, after writing what fits), for this process only.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(std::uint64_t maxBytes) {
+        old_handler_ = std::signal(SIGXFSZ, SIG_IGN);
+        ::getrlimit(RLIMIT_FSIZE, &old_);
+        rlimit lim = old_;
+        lim.rlim_cur = maxBytes;
+        ::setrlimit(RLIMIT_FSIZE, &lim);
+    }
+    ~FileSizeLimit() {
+        ::setrlimit(RLIMIT_FSIZE, &old_);
+        std::signal(SIGXFSZ, old_handler_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit old_{};
+    void (*old_handler_)(int) = SIG_DFL;
 };
 
 inline std::vector<unsigned char> readBytes(const std::string& path) {

@@ -36,8 +36,8 @@ Bytes readFile(const fs::path& p) {
     return Bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
 
-// A pooled file of n FIBs spread over a few centres.
-Bytes pooledOf(int n, std::uint64_t draw) {
+// A pooled file of n FIBs spread over five centres from firstCentre on.
+Bytes pooledOf(int n, std::uint64_t draw, int firstCentre) {
     pelo::DemoCentre d;
     d.year = 1997;
     const auto recs = pelo::demoRecords(d, std::uint32_t(n), draw);
@@ -45,7 +45,7 @@ Bytes pooledOf(int n, std::uint64_t draw) {
     for (std::size_t k = 0; k < recs.size(); ++k) {
         pelo::pool::PooledFibRecord p = pelo::pool::widen(recs[k]);
         if (k == 0) p.setNbFiches(n);
-        else p.set(pelo::pool::pfld::NumCentre, std::int32_t(1 + k % 5));
+        else p.set(pelo::pool::pfld::NumCentre, std::int32_t(firstCentre + int(k % 5)));
         b.insert(b.end(), p.bytes.begin(), p.bytes.end());
     }
     return b;
@@ -78,8 +78,9 @@ int main(int argc, char** argv) {
     const fs::path dir = ::mkdtemp(tmpl.data());
     fs::current_path(dir);
 
-    // Two contents of each file; the two syntheses differ in their totals, so
-    // that the index of one beside the counters of the other is seen.
+    // Two contents of each file; the two syntheses have the same totals and
+    // the same shape but other centres: only the centre that each counter
+    // record carries tells the index of one beside the counters of the other.
     std::vector<Bytes> records;
     for (int n : {30, 45}) {
         const auto recs = pelo::demoRecords(pelo::DemoCentre{}, std::uint32_t(n), std::uint64_t(n));
@@ -87,7 +88,7 @@ int main(int argc, char** argv) {
         for (const auto& r : recs) b.insert(b.end(), r.bytes.begin(), r.bytes.end());
         records.push_back(b);
     }
-    const std::vector<Bytes> pools{pooledOf(40, 1), pooledOf(55, 2)};
+    const std::vector<Bytes> pools{pooledOf(40, 1, 1), pooledOf(40, 2, 2)};
     std::vector<Pair> expected;
     for (const Bytes& p : pools) {
         pelo::recordio::replaceWhole("FibX.Dat", "FibX.Dat", p.data(), p.size());

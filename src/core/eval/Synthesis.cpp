@@ -206,24 +206,9 @@ std::string synthesisCsv(const SynthesisResult& r) {
 
 IoStatus writeSynthesisCsv(const std::string& path, const SynthesisResult& r) {
     const std::string name = path.substr(path.find_last_of('/') == std::string::npos ? 0 : path.find_last_of('/') + 1);
-    auto fail = [&](int err) {
-        switch (err) {
-        case ENOENT: return IoError{name, "dossier introuvable"};
-        case EACCES:
-        case EPERM: return IoError{name, "accès refusé"};
-        case EROFS: return IoError{name, "support en lecture seule"};
-        case ENOSPC: return IoError{name, "disque plein"};
-        case EISDIR: return IoError{name, "c'est un dossier"};
-        default: return IoError{name, std::strerror(err)};
-        }
-    };
     const std::string text = synthesisCsv(r);
-    std::FILE* f = std::fopen(path.c_str(), "wb");
-    if (!f) return fail(errno);
-    const bool written = std::fwrite(text.data(), 1, text.size(), f) == text.size();
-    const int err = errno;
-    if (std::fclose(f) != 0 || !written) return fail(written ? errno : err);
-    return {};
+    // Like every file of the program: private, written whole, never through a link.
+    return recordio::replaceWhole(path, name, text.data(), text.size());
 }
 
 }  // namespace pelo::eval

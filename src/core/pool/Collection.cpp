@@ -17,7 +17,11 @@ SourceFormat sourceFormat(std::uint64_t size, std::uint16_t word2) {
 }
 
 std::string collectionMessage(const CollectionResult& r) {
-    return counted(r.centres, "centre", "centres") + ", " + counted(r.fibs, "fiche", "fiches");
+    std::string out = counted(r.centres, "centre", "centres") + ", " + counted(r.fibs, "fiche", "fiches");
+    // A centre missing from the pooled file is never passed over in silence.
+    if (!r.warnings.empty())
+        out += ", " + counted(std::uint32_t(r.warnings.size()), "fichier laissé de côté", "fichiers laissés de côté");
+    return out;
 }
 
 namespace {

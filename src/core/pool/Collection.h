@@ -36,7 +36,8 @@ struct CollectionResult {
 using SealedSourceOpener = std::function<bool(const std::string& folder, const std::string& name,
                                               std::vector<std::uint8_t>& bytes, IoStatus& error)>;
 
-// "3 centres, 120 fiches"
+// "3 centres, 120 fiches", and when source files were left aside
+// ", 1 fichier laissé de côté"
 std::string collectionMessage(const CollectionResult& r);
 
 // True for FIB1.DAT ... FIB999.DAT, the names of the sources.

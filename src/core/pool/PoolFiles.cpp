@@ -127,9 +127,15 @@ IoStatus checkSynthesisPair(const std::string& indexName, const std::string& cou
     if (index.centreRecords() != centres)
         return incoherent("l'index annonce " + std::to_string(index.centreRecords()) + " enregistrements de centre, " +
                           "le fichier des compteurs en contient " + std::to_string(centres));
-    for (int c = 1; c <= SynIndex::kLastCentre; ++c)
-        if (index.entries[std::size_t(c)] > centres)
-            return incoherent("le centre " + std::to_string(c) + " renvoie à un enregistrement absent");
+    for (int c = 1; c <= SynIndex::kLastCentre; ++c) {
+        const std::uint16_t k = index.entries[std::size_t(c)];
+        if (k > centres) return incoherent("le centre " + std::to_string(c) + " renvoie à un enregistrement absent");
+        // A record written with its centre must be the one of that centre
+        // (0: written before records carried it).
+        if (k > 0 && records[k].reserved != 0 && records[k].reserved != c)
+            return incoherent("le centre " + std::to_string(c) + " renvoie à l'enregistrement du centre " +
+                              std::to_string(records[k].reserved));
+    }
     std::uint64_t fibs = 0;
     SynCounters sum;
     for (std::size_t k = 1; k < records.size(); ++k) {

@@ -63,7 +63,8 @@ IoStatus readSynCounters(const std::string& folder, const std::string& name, std
 IoStatus readAllSynCounters(const std::string& folder, const std::string& name, std::vector<SynCounters>& out);
 // Whether an index and its counter records belong together, as the pooled
 // synthesis writes them: entry 0 is the number of centre records, every entry
-// names an existing record, entry 999 is the sum of the centres' FIB counts
+// names an existing record of that centre (when the record carries its
+// centre, as the counters written since do), entry 999 is the sum of the centres' FIB counts
 // (16 bits), no counter is above its record's FIB count and record 0 is the
 // sum of the others. A pair that fails (the index of one run beside the
 // counters of another, a corrupt file) is an error naming both files:

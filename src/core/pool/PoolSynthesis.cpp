@@ -71,6 +71,7 @@ IoStatus poolSynthesis(const std::string& folder, const std::string& poolName, s
     // Writes the record of the centre just ended as record k.
     auto closeRun = [&]() -> IoStatus {
         countRun();
+        current.reserved = centre;  // 0 for the zero record 0
         if (auto e = counters.write(&current, sizeof current)) return e;
         if (hasIndexEntry(centre)) index.entries[centre] = static_cast<std::uint16_t>(k);
         total.addCounters(current);
@@ -109,17 +110,17 @@ IoStatus poolSynthesis(const std::string& folder, const std::string& poolName, s
     // The pair is replaced together: both written and synced under their
     // temporary names, then the counters renamed first and the index last.
     // An interruption between the two renames leaves a pair that readers
-    // refuse as incoherent, never figures of two different runs.
+    // refuse as incoherent (each counter record carries its centre, which the
+    // index must name), never figures of two different runs.
     ReplacementFile indexFile;
     if (auto e = indexFile.create(folder, names->index)) return e;
     if (auto e = indexFile.write(&index, sizeof index)) return e;
     if (auto e = counters.prepare()) return e;
     if (auto e = indexFile.prepare()) return e;
-    const std::string indexPath = inFolder(folder, names->index);
-    if (auto e = recordio::syncFolderOf(indexPath, names->index)) return e;
+    if (auto e = indexFile.syncFolder()) return e;
     if (auto e = counters.rename()) return e;
     if (auto e = indexFile.rename()) return e;
-    if (auto e = recordio::syncFolderOf(indexPath, names->index)) return e;
+    if (auto e = indexFile.syncFolder()) return e;
     out = r;
     return {};
 }

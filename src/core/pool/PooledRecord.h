@@ -99,6 +99,9 @@ struct SynIndex {
 static_assert(sizeof(SynIndex) == 2000);
 
 // One counter record: the 183 band counters, 2 reserved bytes, the FIB count.
+// The reserved bytes hold the record's centre number (low 16 bits; 0 for
+// record 0, the country, and in files written before they did), so that an
+// index can be checked against the records it names.
 struct SynCounters {
     eval::BandCounts counters{};
     std::uint16_t reserved = 0;

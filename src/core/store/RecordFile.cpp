@@ -1,6 +1,7 @@
 #include "store/RecordFile.h"
 
 #include <cerrno>
+#include <optional>
 
 namespace pelo {
 
@@ -30,7 +31,22 @@ IoStatus openLocked(const std::string& path, File& f) {
 // path opened for writing under its lock, and its number of records (the header's included).
 IoStatus lockedRecords(const std::string& path, File& f, std::uint64_t& records) {
     if (auto e = openLocked(path, f)) return e;
-    return recordio::recordsOf(f, kRecordSize, records);
+    return recordio::recordsOf(f, kRecordSize, records, recordio::kMaxRecords, recordio::Tail::Ignored);
+}
+
+// The sheet belongs to the centre of the file's header: otherwise the file was
+// replaced by another centre's (a change of centre on another workstation)
+// since the sheet was opened, and the sheet would land among that centre's.
+IoStatus checkSameCentre(const std::string& path, const CentreHeader& onDisk, const FibRecord& sheet) {
+    const std::uint16_t now = onDisk.get(fld::NumCentre), mine = sheet.get(fld::NumCentre);
+    if (now == mine) return {};
+    return IoError{path,
+                   "La fiche n'est pas enregistrée : " + path + " contient maintenant le centre " +
+                       std::to_string(now) + ", et non le centre " + std::to_string(mine) +
+                       " de cette fiche (changement de centre sur un autre poste ?). La fiche reste à l'écran ; "
+                       "revenez au centre " +
+                       std::to_string(mine) + " pour l'enregistrer.",
+                   true};
 }
 
 }  // namespace
@@ -65,7 +81,8 @@ IoStatus replaceWith(const std::string& path, const std::vector<FibRecord>& reco
         // Missing or not writable here: no writer of it to hold off, the rename decides.
     } else if (unlessChangedFrom) {
         std::uint64_t n = 0;
-        if (auto e2 = recordio::recordsOf(held, kRecordSize, n)) return e2;
+        if (auto e2 = recordio::recordsOf(held, kRecordSize, n, recordio::kMaxRecords, recordio::Tail::Ignored))
+            return e2;
         // Header (its count) and counted FIBs; a record left beyond the count
         // by an interrupted save is no sheet.
         bool same = n >= unlessChangedFrom->size();
@@ -89,7 +106,8 @@ IoStatus replaceWith(const std::string& path, const std::vector<FibRecord>& reco
 IoStatus readHeader(const std::string& path, CentreHeader& out) {
     File f(path, path, File::Mode::Read);
     if (f.openError()) return f.openError();
-    if (auto e = recordio::readRecord(f, kRecordSize, 0, out.bytes.data(), "la fiche")) return e;
+    if (auto e = recordio::readRecord(f, kRecordSize, 0, out.bytes.data(), "la fiche", recordio::Tail::Ignored))
+        return e;
     return f.close();
 }
 
@@ -101,6 +119,16 @@ IoStatus writeHeader(const std::string& path, const CentreHeader& header) {
     // sheets since this header was read, and they must stay counted.
     CentreHeader onDisk;
     if (auto e = f.readAt(0, onDisk.bytes.data(), kRecordSize)) return e;
+    // Sheets of an identified centre never take another centre's number: the
+    // file was replaced by another centre's since this header was read (a
+    // change of centre on another workstation).
+    const std::uint16_t now = onDisk.get(fld::NumCentre), mine = header.get(fld::NumCentre);
+    if (now != 0 && mine != now && onDisk.nbFiches() > 0)
+        return IoError{path,
+                       "L'identification n'est pas enregistrée : " + path +
+                           " contient maintenant les fiches du centre " + std::to_string(now) + ", et non du centre " +
+                           std::to_string(mine) + " (changement de centre sur un autre poste ?).",
+                       true};
     CentreHeader h = header;
     h.setNbFiches(onDisk.nbFiches());
     if (auto e = f.writeAt(0, h.bytes.data(), kRecordSize)) return e;
@@ -111,7 +139,8 @@ IoStatus writeHeader(const std::string& path, const CentreHeader& header) {
 IoStatus readFib(const std::string& path, std::uint32_t k, FibRecord& out) {
     File f(path, path, File::Mode::Read);
     if (f.openError()) return f.openError();
-    if (auto e = recordio::readRecord(f, kRecordSize, k, out.bytes.data(), "la fiche")) return e;
+    if (auto e = recordio::readRecord(f, kRecordSize, k, out.bytes.data(), "la fiche", recordio::Tail::Ignored))
+        return e;
     return f.close();
 }
 
@@ -120,6 +149,22 @@ IoStatus rewriteFib(const std::string& path, std::uint32_t k, const FibRecord& r
     std::uint64_t records = 0;
     if (auto e = lockedRecords(path, f, records)) return e;
     if (k == 0 || k >= records) return pastEnd(path, k);
+    CentreHeader h;
+    if (auto e = f.readAt(0, h.bytes.data(), kRecordSize)) return e;
+    if (auto e = checkSameCentre(path, h, rec)) return e;
+    // The record replaced must be the sheet that was opened.
+    FibRecord old;
+    if (auto e = f.readAt(std::uint64_t(k) * kRecordSize, old.bytes.data(), kRecordSize)) return e;
+    if (old.get(fld::NumFib) != rec.get(fld::NumFib) || old.get(fld::NumCentre) != rec.get(fld::NumCentre))
+        return IoError{path,
+                       "La fiche n'est pas enregistrée : la fiche " + std::to_string(k) + " de " + path +
+                           " n'est plus celle qui a été ouverte (fiche " + std::to_string(old.get(fld::NumFib)) +
+                           " du centre " + std::to_string(old.get(fld::NumCentre)) + " au lieu de la fiche " +
+                           std::to_string(rec.get(fld::NumFib)) + " du centre " +
+                           std::to_string(rec.get(fld::NumCentre)) +
+                           ") : le fichier a changé entre-temps (changement de centre sur un autre poste ?). La "
+                           "fiche reste à l'écran.",
+                       true};
     if (auto e = f.writeAt(std::uint64_t(k) * kRecordSize, rec.bytes.data(), kRecordSize)) return e;
     if (auto e = f.sync()) return e;
     return f.close();
@@ -135,6 +180,7 @@ IoStatus appendFib(const std::string& path, std::uint16_t& count, FibRecord& buf
     CentreHeader h;
     if (auto e = f.readAt(0, h.bytes.data(), kRecordSize)) return e;
     const std::uint16_t current = h.nbFiches();
+    if (auto e = checkSameCentre(path, h, buffer)) return e;
     if (current >= kMaxFibs) return IoError{path, "Fichier plein", true};
     // The count must not point past the file's end: the FIB would leave a hole.
     // (A record left beyond the count by an interrupted save is simply overwritten.)
@@ -143,10 +189,25 @@ IoStatus appendFib(const std::string& path, std::uint16_t& count, FibRecord& buf
     const std::uint16_t c = static_cast<std::uint16_t>(current + 1);
     FibRecord rec = buffer;
     rec.set(fld::NumFib, c);
-    if (auto e = f.writeAt(std::uint64_t(c) * kRecordSize, rec.bytes.data(), kRecordSize)) return e;
-    if (auto e = f.sync()) return e;
+    // A write that fails (a full disk) may leave part of the record: the file
+    // is cut back to its size before the write, still under the lock, so that
+    // it stays a file of whole records and the next save works.
+    std::uint64_t before = 0;
+    if (auto e = f.size(before)) return e;
+    auto undo = [&](const IoError& err) -> IoStatus {
+        (void)f.truncate(before);
+        (void)f.sync();
+        return err;
+    };
+    if (auto e = f.writeAt(std::uint64_t(c) * kRecordSize, rec.bytes.data(), kRecordSize)) return undo(*e);
+    if (auto e = f.sync()) return undo(*e);
     h.setNbFiches(c);
-    if (auto e = f.writeAt(0, h.bytes.data(), kRecordSize)) return e;
+    if (auto e = f.writeAt(0, h.bytes.data(), kRecordSize)) {
+        // The header may be half written: the count is put back before the cut.
+        h.setNbFiches(current);
+        (void)f.writeAt(0, h.bytes.data(), kRecordSize);
+        return undo(*e);
+    }
     if (auto e = f.sync()) return e;
     FibRecord back;
     if (auto e = f.readAt(std::uint64_t(c) * kRecordSize, back.bytes.data(), kRecordSize)) return e;
@@ -160,9 +221,58 @@ IoStatus recordCount(const std::string& path, std::uint32_t& out) {
     File f(path, path, File::Mode::Read);
     if (f.openError()) return f.openError();
     std::uint64_t records = 0;
-    if (auto e = recordio::recordsOf(f, kRecordSize, records)) return e;
+    if (auto e = recordio::recordsOf(f, kRecordSize, records, recordio::kMaxRecords, recordio::Tail::Ignored)) return e;
     out = static_cast<std::uint32_t>(records);
     return f.close();
+}
+
+std::optional<std::string> incompleteTailNotice(const std::string& path) {
+    File f(path, path, File::Mode::Read);
+    std::uint64_t bytes = 0;
+    if (f.openError() || f.size(bytes) || bytes < kRecordSize || bytes % kRecordSize == 0) return {};
+    // A pooled file (252-byte records, 0 at bytes 2-3 where a centre file has
+    // its centre) named on the same command lines is whole.
+    constexpr std::uint64_t kPooledRecord = 252;
+    std::uint16_t word2 = 1;
+    if (bytes % kPooledRecord == 0 && !f.readAt(2, &word2, sizeof word2) && word2 == 0) return {};
+    return path + " se termine par une fiche incomplète (" + std::to_string(bytes % kRecordSize) +
+           " octets, ce que laisse une écriture interrompue, par un disque plein par exemple) : elle est ignorée. "
+           "« fibtool reparer " +
+           path + " » la retire.";
+}
+
+IoStatus repair(const std::string& path, const std::string& copy, RepairResult& out) {
+    File f;
+    if (auto e = openLocked(path, f)) return e;
+    std::uint64_t bytes = 0;
+    if (auto e = f.size(bytes)) return e;
+    if (bytes < kRecordSize) return recordio::shapeError(path, bytes, kRecordSize);
+    CentreHeader h;
+    if (auto e = f.readAt(0, h.bytes.data(), kRecordSize)) return e;
+    RepairResult r;
+    r.fibs = h.nbFiches();
+    r.before = bytes;
+    r.after = (std::uint64_t(r.fibs) + 1) * kRecordSize;
+    if (r.after > bytes)
+        return IoError{path,
+                       "le nombre de fiches (" + std::to_string(r.fibs) +
+                           ") dépasse la fin du fichier : des fiches manquent, la réparation ne peut pas les rendre"};
+    if (r.after < bytes) {
+        // The whole file is kept first, under a name that replaces nothing.
+        std::vector<std::uint8_t> all(bytes);
+        if (auto e = f.readAt(0, all.data(), all.size())) return e;
+        File c(copy, copy, File::Mode::CreateNew);
+        if (c.openError()) return c.openError();
+        if (auto e = c.writeAt(0, all.data(), all.size())) return e;
+        if (auto e = c.sync()) return e;
+        if (auto e = c.close()) return e;
+        if (auto e = f.truncate(r.after)) return e;
+        if (auto e = f.sync()) return e;
+        r.copy = copy;
+    }
+    if (auto e = f.close()) return e;
+    out = r;
+    return {};
 }
 
 }  // namespace recordfile

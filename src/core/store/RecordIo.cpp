@@ -10,6 +10,7 @@
 #include <chrono>
 #include <csignal>
 #include <cstring>
+#include <random>
 #include <thread>
 
 namespace pelo {
@@ -71,19 +72,13 @@ std::pair<std::string, std::string> splitPath(const std::string& path) {
 
 constexpr const char* kTempPrefix = ".~";
 constexpr const char* kTempSuffix = ".tmp";
-// A file name holds at most 255 bytes; the prefix, two dots, a host name of
-// at most 32 characters, a process number of at most 10 digits and the
-// suffix take 50 of them.
+// A file name holds at most 255 bytes; a temporary adds to the name the
+// prefix, four dots, the host name (at most 32 characters), the random part
+// and the process number (at most 10 digits), and the suffix.
 constexpr std::size_t kMaxNameBytes = 255;
 constexpr std::size_t kMaxHost = 32;
-constexpr std::size_t kTempOverhead = 50;
-
-// The name cut (at a character boundary) so that its temporary name fits.
-std::string cutForTemporary(const std::string& name) {
-    std::size_t n = std::min(name.size(), kMaxNameBytes - kTempOverhead);
-    while (n > 0 && n < name.size() && (static_cast<unsigned char>(name[n]) & 0xC0) == 0x80) --n;
-    return name.substr(0, n);
-}
+constexpr std::size_t kRandomDigits = 12;
+constexpr std::size_t kMaxPidDigits = 10;
 
 // This machine's name, in letters, digits and "-" only: on a shared folder a
 // process number means something only on the machine that wrote it.
@@ -96,45 +91,108 @@ std::string hostTag() {
     return out.empty() ? "poste" : out;
 }
 
-// ".~NAME.host." : what the temporaries of a path on this machine begin with.
-std::string temporaryHead(const std::string& name) {
-    return kTempPrefix + cutForTemporary(name) + "." + hostTag() + ".";
+// ".~NAME.host." : what the temporaries of a name on this machine begin with.
+std::string temporaryHead(const std::string& name) { return kTempPrefix + name + "." + hostTag() + "."; }
+
+// Twelve hex digits from the system's random source: another user of a shared
+// folder cannot guess the name to plant a link there first.
+std::string randomPart() {
+    static std::random_device source;
+    std::uint64_t v = (std::uint64_t(source()) << 32) ^ source();
+    std::string out(kRandomDigits, '0');
+    for (auto& c : out) {
+        c = "0123456789abcdef"[v & 0xF];
+        v >>= 4;
+    }
+    return out;
+}
+
+std::size_t longestName() {
+    return kMaxNameBytes -
+           (std::strlen(kTempPrefix) + 4 + hostTag().size() + kRandomDigits + kMaxPidDigits + std::strlen(kTempSuffix));
+}
+
+// A new temporary name for name (a name of the folder), empty when it is too long.
+std::string temporaryLeaf(const std::string& name) {
+    if (name.size() > longestName()) return {};
+    return temporaryHead(name) + randomPart() + "." + std::to_string(::getpid()) + kTempSuffix;
+}
+
+// Whether the part of a temporary name after its head is a run's own: the
+// random part and a process number (or, from older runs, the number alone).
+// The process number, 0 when it is not.
+long long leftoverPid(const std::string& rest) {
+    std::string digits = rest;
+    if (const auto dot = rest.find('.'); dot != std::string::npos) {
+        const std::string rnd = rest.substr(0, dot);
+        if (rnd.size() != kRandomDigits || rnd.find_first_not_of("0123456789abcdef") != std::string::npos) return 0;
+        digits = rest.substr(dot + 1);
+    }
+    if (digits.empty() || digits.size() > kMaxPidDigits || digits.find_first_not_of("0123456789") != std::string::npos)
+        return 0;
+    return std::stoll(digits);
+}
+
+void removeLeftoversIn(int folderFd, const std::string& name) {
+    const std::string head = temporaryHead(name);
+    const int fd = ::dup(folderFd);
+    if (fd < 0) return;
+    DIR* d = ::fdopendir(fd);
+    if (!d) {
+        ::close(fd);
+        return;
+    }
+    ::rewinddir(d);
+    std::vector<std::string> stale;
+    const std::size_t suffix = std::strlen(kTempSuffix);
+    while (const dirent* e = ::readdir(d)) {
+        const std::string entry = e->d_name;
+        if (entry.size() <= head.size() + suffix || entry.compare(0, head.size(), head) != 0 ||
+            entry.compare(entry.size() - suffix, suffix, kTempSuffix) != 0)
+            continue;
+        const long long pid = leftoverPid(entry.substr(head.size(), entry.size() - head.size() - suffix));
+        // A live process of this machine may be writing it (another copy of the program, or this one).
+        if (pid <= 0 || pid > 0x7FFFFFFF) continue;
+        if (::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH) continue;
+        // Only what this user's run left: a link, a folder or another user's file stays.
+        struct stat st {};
+        if (::fstatat(folderFd, entry.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(st.st_mode) ||
+            st.st_uid != ::geteuid())
+            continue;
+        stale.push_back(entry);
+    }
+    ::closedir(d);
+    for (const auto& f : stale) ::unlinkat(folderFd, f.c_str(), 0);
+}
+
+int openFolder(const std::string& dir) {
+    int fd = -1;
+    do fd = ::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    while (fd < 0 && errno == EINTR);
+    return fd;
 }
 
 }  // namespace
 
 std::string temporaryName(const std::string& path) {
     const auto [dir, name] = splitPath(path);
-    return dir + temporaryHead(name) + std::to_string(::getpid()) + kTempSuffix;
+    const std::string leaf = temporaryLeaf(name);
+    return leaf.empty() ? std::string() : dir + leaf;
 }
+
+std::size_t longestReplaceableName() { return longestName(); }
 
 void removeLeftovers(const std::string& path) {
     const auto [dir, name] = splitPath(path);
-    const std::string head = temporaryHead(name);
-    DIR* d = ::opendir(dir.empty() ? "." : dir.c_str());
-    if (!d) return;
-    std::vector<std::string> stale;
-    while (const dirent* e = ::readdir(d)) {
-        const std::string entry = e->d_name;
-        const std::size_t suffix = std::strlen(kTempSuffix);
-        if (entry.size() <= head.size() + suffix || entry.compare(0, head.size(), head) != 0 ||
-            entry.compare(entry.size() - suffix, suffix, kTempSuffix) != 0)
-            continue;
-        const std::string digits = entry.substr(head.size(), entry.size() - head.size() - suffix);
-        if (digits.size() > 10 || digits.find_first_not_of("0123456789") != std::string::npos) continue;
-        const long long pid = std::stoll(digits);
-        // A live process of this machine may be writing it (another copy of the program).
-        if (pid <= 0 || pid > 0x7FFFFFFF || pid == ::getpid()) continue;
-        if (::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH) continue;
-        stale.push_back(dir + entry);
-    }
-    ::closedir(d);
-    for (const auto& f : stale) ::unlink(f.c_str());
+    const int fd = openFolder(dir);
+    if (fd < 0) return;
+    removeLeftoversIn(fd, name);
+    ::close(fd);
 }
 
 IoStatus syncFolderOf(const std::string& path, const std::string& label) {
     const auto [dir, name] = splitPath(path);
-    const int fd = ::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd = openFolder(dir);
     if (fd < 0) return IoError{label, ioCause(errno)};
     // Some file systems cannot sync a folder (EINVAL): nothing more can be done there.
     const int r = ::fsync(fd);
@@ -143,6 +201,59 @@ IoStatus syncFolderOf(const std::string& path, const std::string& label) {
     if (r != 0 && err != EINVAL && err != EROFS) return IoError{label, ioCause(err)};
     return {};
 }
+
+unsigned newFileMode(unsigned folderMode) {
+    const bool shared = (folderMode & S_ISGID) != 0 || ((folderMode & S_IWGRP) != 0 && (folderMode & S_IWOTH) == 0);
+    return shared ? 0660u : 0600u;
+}
+
+IoStatus createPrivateFolder(const std::string& path) {
+    if (::mkdir(path.c_str(), 0700) != 0) {
+        if (errno == EEXIST) return {};
+        return IoError{path, ioCause(errno)};
+    }
+    // Whatever the umask: no one else lists the centre's files.
+    if (::chmod(path.c_str(), 0700) != 0) return IoError{path, ioCause(errno)};
+    return {};
+}
+
+namespace {
+
+// Gives a file just created the mode of a new file of its folder and, in a
+// folder shared by a group, that group (a setgid folder does it by itself).
+void makeNewFilePrivate(int fd, int folderFd, const std::string& name) {
+    struct stat folder {};
+    bool known = false;
+    if (folderFd != AT_FDCWD) known = ::fstat(folderFd, &folder) == 0;
+    else {
+        const auto slash = name.rfind('/');
+        const std::string dir = slash == std::string::npos ? "." : slash == 0 ? "/" : name.substr(0, slash);
+        known = ::stat(dir.c_str(), &folder) == 0;
+    }
+    const unsigned mode = known ? newFileMode(folder.st_mode) : 0600u;
+    if (mode == 0660u) {
+        struct stat mine {};
+        if (::fstat(fd, &mine) == 0 && mine.st_gid != folder.st_gid) (void)::fchown(fd, uid_t(-1), folder.st_gid);
+    }
+    (void)::fchmod(fd, mode);
+}
+
+// Gives a file that replaces another the other's owner (when this process may
+// set it), group and mode, less the rights of others; a new file (nothing, or
+// no regular file, at that name) gets the mode of its folder.
+void takeOverMetadata(int fd, int folderFd, const std::string& name) {
+    struct stat old {};
+    if (::fstatat(folderFd, name.c_str(), &old, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(old.st_mode)) {
+        makeNewFilePrivate(fd, folderFd, name);
+        return;
+    }
+    struct stat mine {};
+    if (::fstat(fd, &mine) == 0 && (mine.st_uid != old.st_uid || mine.st_gid != old.st_gid))
+        if (::fchown(fd, old.st_uid, old.st_gid) != 0) (void)::fchown(fd, uid_t(-1), old.st_gid);
+    (void)::fchmod(fd, old.st_mode & 0770);
+}
+
+}  // namespace
 
 // ---- File
 
@@ -158,6 +269,8 @@ int flagsOf(File::Mode m) {
 }
 
 const char* const kPastEnd = "lecture au-delà de la fin du fichier";
+const char* const kLinkRefused =
+    "lien symbolique refusé (un fichier de fiches est ouvert lui-même, jamais à travers un lien)";
 }  // namespace
 
 File::File(const std::string& path, const std::string& label, Mode mode) { open(path, label, mode); }
@@ -165,17 +278,27 @@ File::File(const std::string& path, const std::string& label, Mode mode) { open(
 File::~File() { drop(); }
 
 IoStatus File::open(const std::string& path, const std::string& label, Mode mode) {
+    return openAt(AT_FDCWD, path, label, mode);
+}
+
+IoStatus File::openAt(int folderFd, const std::string& name, const std::string& label, Mode mode) {
     drop();
     label_ = label;
     openError_.reset();
     openErrno_ = 0;
     // Without blocking: a FIFO or a device named like a record file must not
-    // hang the program; anything but a regular file is refused.
-    do fd_ = ::open(path.c_str(), flagsOf(mode) | O_CLOEXEC | O_NONBLOCK | O_NOCTTY, 0644);
+    // hang the program; anything but a regular file is refused. Never through
+    // a link: one planted in a shared folder would redirect the sheets.
+    const bool creating = mode == Mode::CreateNew;
+    do fd_ = ::openat(folderFd, name.c_str(), flagsOf(mode) | O_CLOEXEC | O_NONBLOCK | O_NOCTTY | O_NOFOLLOW, 0600);
     while (fd_ < 0 && errno == EINTR);
     if (fd_ < 0) {
         openErrno_ = errno;
-        openError_ = errorOf(openErrno_);
+        struct stat st {};
+        if ((openErrno_ == ELOOP || openErrno_ == EEXIST) &&
+            ::fstatat(folderFd, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISLNK(st.st_mode))
+            openError_ = IoError{label_, kLinkRefused};
+        else openError_ = errorOf(openErrno_);
         return openError_;
     }
     struct stat st {};
@@ -195,6 +318,8 @@ IoStatus File::open(const std::string& path, const std::string& label, Mode mode
             openError_ = errorOf(openErrno_);
         }
     }
+    // A file created here gets its folder's mode.
+    if (!openError_ && creating) makeNewFilePrivate(fd_, folderFd, name);
     if (openError_) drop();
     return openError_;
 }
@@ -296,6 +421,14 @@ IoStatus File::sync() const {
     return {};
 }
 
+IoStatus File::truncate(std::uint64_t size) const {
+    int r = 0;
+    do r = ::ftruncate(fd_, static_cast<off_t>(size));
+    while (r != 0 && errno == EINTR);
+    if (r != 0) return errorOf(errno);
+    return {};
+}
+
 IoStatus File::close() {
     if (fd_ < 0) return {};
     const int r = ::close(fd_);
@@ -322,18 +455,20 @@ IoError tooLargeError(const std::string& label, std::uint64_t bytes, std::uint64
         label, "fichier trop grand (" + std::to_string(bytes) + " octets, au plus " + std::to_string(maxBytes) + ")"};
 }
 
-IoStatus recordsOf(const File& f, std::size_t recordSize, std::uint64_t& records, std::uint64_t maxRecords) {
+IoStatus recordsOf(const File& f, std::size_t recordSize, std::uint64_t& records, std::uint64_t maxRecords, Tail tail) {
     std::uint64_t bytes = 0;
     if (auto e = f.size(bytes)) return e;
-    if (bytes < recordSize || bytes % recordSize != 0) return shapeError(f.label(), bytes, recordSize);
+    if (bytes < recordSize || (bytes % recordSize != 0 && tail == Tail::Refused))
+        return shapeError(f.label(), bytes, recordSize);
     if (bytes / recordSize > maxRecords) return tooLargeError(f.label(), bytes, maxRecords * recordSize);
     records = bytes / recordSize;
     return {};
 }
 
-IoStatus readRecord(const File& f, std::size_t recordSize, std::uint32_t k, void* out, std::string_view noun) {
+IoStatus readRecord(const File& f, std::size_t recordSize, std::uint32_t k, void* out, std::string_view noun,
+                    Tail tail) {
     std::uint64_t records = 0;
-    if (auto e = recordsOf(f, recordSize, records)) return e;
+    if (auto e = recordsOf(f, recordSize, records, kMaxRecords, tail)) return e;
     if (k >= records)
         return IoError{f.label(), std::string(noun) + " " + std::to_string(k) + " est au-delà de la fin du fichier"};
     // Read aside first: the caller's buffer stays as it was on a failure.
@@ -363,12 +498,20 @@ namespace {
 constexpr std::size_t kWriteBuffer = std::size_t(1) << 20;
 }
 
-AtomicWriter::~AtomicWriter() { abandon(); }
+AtomicWriter::~AtomicWriter() {
+    abandon();
+    closeFolder();
+}
+
+void AtomicWriter::closeFolder() {
+    if (folder_ >= 0) ::close(folder_);
+    folder_ = -1;
+}
 
 void AtomicWriter::abandon() {
     if (file_.isOpen() || prepared_) {
         file_.drop();
-        ::unlink(tmp_.c_str());
+        ::unlinkat(folder_, tmp_.c_str(), 0);
     }
     prepared_ = false;
     buf_.clear();
@@ -376,15 +519,39 @@ void AtomicWriter::abandon() {
 
 IoStatus AtomicWriter::create(const std::string& path, const std::string& label) {
     abandon();
-    path_ = path;
-    tmp_ = temporaryName(path);
+    closeFolder();
     written_ = 0;
-    removeLeftovers(path);
-    if (auto e = file_.open(tmp_, label, File::Mode::Truncate)) return e;
+    const auto [dir, name] = splitPath(path);
+    name_ = name;
+    // The folder is opened once: every later step (the temporary, the rename,
+    // the sync) is relative to it, whatever is renamed along the path meanwhile.
+    label_ = label;
+    folder_ = openFolder(dir);
+    if (folder_ < 0) {
+        const int err = errno;
+        // A key taken out, a share not mounted: the folder is what is missing.
+        if (err == ENOENT || err == ENOTDIR) {
+            const std::string shown = dir.size() > 1 ? dir.substr(0, dir.size() - 1) : dir;
+            return IoError{label, "le dossier " + shown + " est introuvable"};
+        }
+        return IoError{label, ioCause(err)};
+    }
+    if (name.size() > longestName())
+        return IoError{label, "nom de fichier trop long pour être remplacé sans risque (" +
+                                  std::to_string(name.size()) + " octets, au plus " + std::to_string(longestName()) +
+                                  ")"};
+    removeLeftoversIn(folder_, name);
+    // A name taken meanwhile (a link planted there) is simply another draw.
+    for (int attempt = 0; attempt < 8; ++attempt) {
+        tmp_ = temporaryLeaf(name);
+        if (!file_.openAt(folder_, tmp_, label, File::Mode::CreateNew)) break;
+        if (file_.openErrno() != EEXIST) return file_.openError();
+    }
+    if (!file_.isOpen()) return file_.openError();
+    takeOverMetadata(file_.descriptor(), folder_, name_);
     buf_.reserve(kWriteBuffer);
     return {};
 }
-
 IoStatus AtomicWriter::flush() {
     if (buf_.empty()) return {};
     auto e = file_.writeAt(written_, buf_.data(), buf_.size());
@@ -411,8 +578,12 @@ IoStatus AtomicWriter::prepare() {
     if (!file_.isOpen()) return notOpen();
     IoStatus err = flush();
     if (!err) err = file_.sync();
+    struct stat st {};
+    if (!err && ::fstat(file_.descriptor(), &st) != 0) err = file_.errorOf(errno);
+    written_dev_ = std::uint64_t(st.st_dev);
+    written_ino_ = std::uint64_t(st.st_ino);
     if (auto e = file_.close(); e && !err) err = e;
-    if (err) ::unlink(tmp_.c_str());
+    if (err) ::unlinkat(folder_, tmp_.c_str(), 0);
     else prepared_ = true;
     return err;
 }
@@ -420,18 +591,31 @@ IoStatus AtomicWriter::prepare() {
 IoStatus AtomicWriter::rename() {
     if (!prepared_) return notOpen();
     prepared_ = false;
-    if (::rename(tmp_.c_str(), path_.c_str()) != 0) {
-        const IoError err = file_.errorOf(errno);
-        ::unlink(tmp_.c_str());
+    // Another member of a shared folder may have put something else (a link)
+    // at the temporary's name since it was written: that is not put in place.
+    struct stat st {};
+    if (::fstatat(folder_, tmp_.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(st.st_mode) ||
+        std::uint64_t(st.st_dev) != written_dev_ || std::uint64_t(st.st_ino) != written_ino_)
+        return IoError{label_, "le fichier temporaire a été remplacé par un autre programme : rien n'est remplacé"};
+    if (::renameat(folder_, tmp_.c_str(), folder_, name_.c_str()) != 0) {
+        const IoError err{label_, ioCause(errno)};
+        ::unlinkat(folder_, tmp_.c_str(), 0);
         return err;
     }
+    return {};
+}
+
+IoStatus AtomicWriter::syncFolder() const {
+    if (folder_ < 0) return notOpen();
+    // Some file systems cannot sync a folder (EINVAL): nothing more can be done there.
+    if (::fsync(folder_) != 0 && errno != EINVAL && errno != EROFS) return IoError{label_, ioCause(errno)};
     return {};
 }
 
 IoStatus AtomicWriter::commit() {
     if (auto e = prepare()) return e;
     if (auto e = rename()) return e;
-    return syncFolderOf(path_, file_.label());
+    return syncFolder();
 }
 
 IoStatus replaceWhole(const std::string& path, const std::string& label, const void* data, std::size_t n) {
@@ -443,10 +627,14 @@ IoStatus replaceWhole(const std::string& path, const std::string& label, const v
 
 // ---- SequentialFile
 
-IoStatus SequentialFile::open(const std::string& path, const std::string& label, std::size_t recordSize, void* header) {
+IoStatus SequentialFile::open(const std::string& path, const std::string& label, std::size_t recordSize, void* header,
+                              Tail tail) {
     records_ = 0;
+    tail_ = 0;
     if (auto e = file_.open(path, label, File::Mode::Read)) return e;
-    IoStatus err = recordsOf(file_, recordSize, records_);
+    IoStatus err = recordsOf(file_, recordSize, records_, kMaxRecords, tail);
+    std::uint64_t bytes = 0;
+    if (!err && !file_.size(bytes)) tail_ = bytes % recordSize;
     if (!err) err = file_.read(header, recordSize);
     if (err) file_.drop();
     return err;

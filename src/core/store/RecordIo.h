@@ -1,10 +1,19 @@
 #pragma once
-// The one layer under every file of records the program keeps: the centre
-// files, the pooled files, the stored syntheses and GROUPE.DAT. A file is
+// The one layer under every file the program keeps: the centre files, the
+// pooled files, the stored syntheses, GROUPE.DAT and the exports. A file is
 // opened, read or written whole records at a time, and closed before the
 // operation returns; a file that replaces another is written under a
 // temporary name in the same folder, synced, then renamed over it, so that an
 // interruption or an error leaves the old file whole.
+//
+// The sheets are health data: a new file is readable by its owner only
+// (0600), or by the team in a folder shared by a group (group write
+// permission or the setgid bit: 0660), never by everyone, whatever the umask;
+// a file that replaces another takes its group, its mode (less the rights of
+// others) and, when the process may set it, its owner. A member of a shared
+// folder cannot redirect a write: files are never opened through a symbolic
+// link, and temporaries have an unpredictable name, are created exclusively
+// and are renamed relative to the folder opened once.
 //
 // Every error names the file by its label (the name the user knows it by,
 // which the caller chooses: a path for the centre files, the typed name for
@@ -32,16 +41,28 @@ namespace recordio {
 // per run of centres, so no more). Larger files are refused before reading.
 inline constexpr std::uint64_t kMaxRecords = 65536;
 
-// The temporary name under which a replacement of path is written: in the
-// same folder, hidden, unique to this process of this machine, and short
-// enough for any legal name (".~FIB.DAT.poste3.1234.tmp").
+// A temporary name under which a replacement of path may be written: in the
+// same folder, hidden, with this machine's name and process number (whose
+// leftovers a later run recognises) and a random part, new at each call
+// (".~FIB.DAT.poste3.9f03c2a1b7e4.1234.tmp"). Empty when the name of path is
+// too long to leave room for it.
 std::string temporaryName(const std::string& path);
+// The longest name a file replaced in that way may have on this machine.
+std::size_t longestReplaceableName();
 // Removes the temporaries of path left by an interrupted run of this machine
-// (whose process is gone); the user's own files, and those of another
-// machine on a shared folder, are never touched.
+// (whose process is gone), only regular files of this user: the user's own
+// files, a link planted there, and the temporaries of another machine on a
+// shared folder are never touched.
 void removeLeftovers(const std::string& path);
 // Makes a rename in the folder of path durable.
 IoStatus syncFolderOf(const std::string& path, const std::string& label);
+// The mode of a new file in a folder of the given mode: 0660 in a folder
+// shared by a group (setgid, or writable by the group but not by everyone),
+// 0600 otherwise.
+unsigned newFileMode(unsigned folderMode);
+// Creates a folder readable by its owner only (0700), whatever the umask; an
+// existing folder is left as it is.
+IoStatus createPrivateFolder(const std::string& path);
 
 // folder + "/" + name (name alone when the folder is empty).
 std::string inFolder(const std::string& folder, const std::string& name);
@@ -62,12 +83,17 @@ public:
     File& operator=(const File&) = delete;
 
     // (Re)opens; the failure is also kept as openError().
+    // A symbolic link is refused ("lien symbolique refusé"); a file created
+    // gets the mode of a new file of its folder (newFileMode).
     IoStatus open(const std::string& path, const std::string& label, Mode mode);
+    // The same, name relative to an open folder.
+    IoStatus openAt(int folderFd, const std::string& name, const std::string& label, Mode mode);
     bool isOpen() const { return fd_ >= 0; }
     const IoStatus& openError() const { return openError_; }
     // The system error number of a failed open (ENOENT for a missing file).
     int openErrno() const { return openErrno_; }
     const std::string& label() const { return label_; }
+    int descriptor() const { return fd_; }
 
     // Size of the open regular file; a folder is an error.
     IoStatus size(std::uint64_t& out) const;
@@ -77,6 +103,8 @@ public:
     IoStatus read(void* data, std::size_t n) const;
     IoStatus writeAt(std::uint64_t offset, const void* data, std::size_t n) const;
     IoStatus sync() const;
+    // Cuts the file at size bytes.
+    IoStatus truncate(std::uint64_t size) const;
     // Exclusive advisory lock of the whole file, held until it is closed; it
     // waits for another holder (another copy of the program, another
     // workstation on a shared folder) for a few seconds, then fails. On a file
@@ -101,25 +129,35 @@ private:
 // "fichier trop court, il ne contient pas d'en-tête" for a file shorter than
 // one record, "taille de fichier incorrecte (N octets, pas un multiple de S)".
 IoError shapeError(const std::string& label, std::uint64_t bytes, std::size_t recordSize);
-// Number of records of a file that must hold a header and whole records only,
-// at most maxRecords of them.
+// What a file with a count of records (the centre files, the pooled files)
+// makes of a last partial record, which an interrupted write (a full disk)
+// leaves beyond the count: Ignored, it is not one of its records. The other
+// files refuse it.
+enum class Tail { Refused, Ignored };
+// Number of whole records of a file that must hold a header, at most
+// maxRecords of them; a partial last record is refused or ignored.
 IoStatus recordsOf(const File& f, std::size_t recordSize, std::uint64_t& records,
-                   std::uint64_t maxRecords = kMaxRecords);
+                   std::uint64_t maxRecords = kMaxRecords, Tail tail = Tail::Refused);
 // "fichier trop grand (N octets, au plus M)".
 IoError tooLargeError(const std::string& label, std::uint64_t bytes, std::uint64_t maxBytes);
 // Record k of such a file into out; past the end:
 // "<noun> k est au-delà de la fin du fichier" ("la fiche", "l'enregistrement").
-IoStatus readRecord(const File& f, std::size_t recordSize, std::uint32_t k, void* out, std::string_view noun);
+IoStatus readRecord(const File& f, std::size_t recordSize, std::uint32_t k, void* out, std::string_view noun,
+                    Tail tail = Tail::Refused);
 
 // The bytes of a whole file of at most maxBytes (a larger one is refused
 // before anything is read).
 IoStatus readWhole(const std::string& path, const std::string& label, std::vector<std::uint8_t>& out,
                    std::uint64_t maxBytes);
 
-// A file written under a temporary name (temporaryName) and renamed over
-// path by commit(), the folder synced; dropped, the old file left as it was,
-// on abandon(), on a failure of commit() or when destroyed before commit().
-// create() first removes what an interrupted run left of the same replacement.
+// The one way a file is replaced (or written new) in the program: written
+// under a temporary name (temporaryName), created exclusively and never
+// through a link, in the folder opened once, and renamed over path by
+// commit(), the folder synced; dropped, the old file left as it was, on
+// abandon(), on a failure of commit() or when destroyed before commit().
+// The file written takes the group, mode and owner of the one it replaces
+// (see above). create() first removes what an interrupted run left of the
+// same replacement; a name too long for its temporary is refused there.
 class AtomicWriter {
 public:
     AtomicWriter() = default;
@@ -139,16 +177,21 @@ public:
     // is not synced: the caller does it once).
     IoStatus prepare();
     IoStatus rename();
+    // Makes the renames in the writer's folder durable.
+    IoStatus syncFolder() const;
     void abandon();
-    const std::string& label() const { return file_.label(); }
+    const std::string& label() const { return label_; }
 
 private:
     IoStatus flush();
-    IoError notOpen() const { return IoError{file_.label(), "fichier non ouvert"}; }
+    IoError notOpen() const { return IoError{label_, "fichier non ouvert"}; }
+    void closeFolder();
     File file_;
-    std::string path_, tmp_;
+    int folder_ = -1;
+    std::string label_, name_, tmp_;  // names in the folder
     std::vector<std::uint8_t> buf_;
     std::uint64_t written_ = 0;
+    std::uint64_t written_dev_ = 0, written_ino_ = 0;  // the temporary written, checked before its rename
     bool prepared_ = false;
 };
 
@@ -159,17 +202,21 @@ IoStatus replaceWhole(const std::string& path, const std::string& label, const v
 // its header record read; then whole records from the current position.
 class SequentialFile {
 public:
-    IoStatus open(const std::string& path, const std::string& label, std::size_t recordSize, void* header);
+    IoStatus open(const std::string& path, const std::string& label, std::size_t recordSize, void* header,
+                  Tail tail = Tail::Refused);
     // The header's count of records after it must fit in the file:
     // "le nombre de fiches (N) dépasse la fin du fichier".
     IoStatus checkCount(std::uint32_t count) const;
     IoStatus read(void* data, std::size_t n) const { return file_.read(data, n); }
     bool isOpen() const { return file_.isOpen(); }
     void close() { file_.drop(); }
+    // Bytes of a partial last record (ignored), 0 for a file of whole records.
+    std::uint64_t partialTail() const { return tail_; }
 
 private:
     File file_;
     std::uint64_t records_ = 0;
+    std::uint64_t tail_ = 0;
 };
 
 // Sequential reading of a whole file of a Header record and Records through a
@@ -186,7 +233,7 @@ public:
         close();
         pos_ = have_ = 0;
         number_ = 0;
-        if (auto e = file_.open(path, label, sizeof(Record), header_.bytes.data())) return e;
+        if (auto e = file_.open(path, label, sizeof(Record), header_.bytes.data(), tail_)) return e;
         if (auto e = file_.checkCount(header_.nbFiches())) {
             close();
             return e;
@@ -195,6 +242,8 @@ public:
         return {};
     }
     const Header& header() const { return header_; }
+    // Bytes of a partial record left at the end by an interrupted write, ignored.
+    std::uint64_t partialTail() const { return file_.partialTail(); }
     std::uint16_t count() const { return header_.nbFiches(); }
     // Next record, nullptr after the last; *error is set on a read failure
     // (the file is then closed).
@@ -217,7 +266,12 @@ public:
     std::uint32_t number() const { return number_; }
     void close() { file_.close(); }
 
+protected:
+    // What a partial last record is to the files read (see Tail).
+    explicit RecordSequence(Tail tail) : tail_(tail) {}
+
 private:
+    Tail tail_ = Tail::Refused;
     SequentialFile file_;
     Header header_;
     std::vector<Record> chunk_;

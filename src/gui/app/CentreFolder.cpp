@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -9,6 +10,7 @@
 #include <QStandardPaths>
 #include <QTranslator>
 
+#include "store/RecordIo.h"
 #include "ui/Adapter.h"
 #include "ui/Sessions.h"
 
@@ -31,10 +33,14 @@ QString remembered(const QString& settings) {
 }
 
 bool remember(const QString& settings, const QString& folder) {
-    QSettings s(settings, QSettings::IniFormat);
-    s.setValue(kKey, folder);
-    s.sync();
-    return s.status() == QSettings::NoError;
+    {
+        QSettings s(settings, QSettings::IniFormat);
+        s.setValue(kKey, folder);
+        s.sync();
+        if (s.status() != QSettings::NoError) return false;
+    }
+    // It names where the sheets are: the user's alone, whatever the umask.
+    return QFile::setPermissions(settings, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }
 
 QString startFolder(ui::Adapter& ui, const QString& current, const QString& settings, const QString& fallback) {
@@ -56,7 +62,10 @@ QString startFolder(ui::Adapter& ui, const QString& current, const QString& sett
 
 bool enter(ui::Adapter& ui, const QString& folder, const QString& settings) {
     const QString abs = QDir(folder).absolutePath();
-    if (!QDir().mkpath(abs) || !QDir::setCurrent(abs)) {
+    // A folder the program creates (~/PELORAMIX) is its user's alone.
+    const bool created = QFileInfo::exists(abs) || (QDir().mkpath(QFileInfo(abs).absolutePath()) &&
+                                                    !recordio::createPrivateFolder(abs.toStdString()));
+    if (!created || !QDir::setCurrent(abs)) {
         ui.error(QString::fromUtf8("Impossible d'utiliser le dossier %1").arg(QDir::toNativeSeparators(abs)));
         return false;
     }

@@ -94,6 +94,9 @@ void TTMenu1::MENUClick() {
         CentreHeader h;
         if (auto e = recordfile::readHeader(kFibFile, h)) return ioError(*e);
         s.buffer = h;
+        // A save interrupted by a full disk (an older version) left part of a
+        // record at the end: the sheets are whole, the user is told.
+        if (auto note = recordfile::incompleteTailNotice(kFibFile)) ui().warning(QString::fromStdString(*note));
     }
     s.CurrentCentre = s.buffer.get(fld::NumCentre);
     s.CurrentFib = s.buffer.nbFiches();

@@ -1,4 +1,6 @@
 // PELORAMIX: quality audit of diabetes care.
+#include <sys/stat.h>
+
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
@@ -101,6 +103,9 @@ int run(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Health data: whatever the program or a library creates is never readable
+    // by everyone (the files of a team's folder get their group's rights explicitly).
+    ::umask(077);
     try {
         return run(argc, argv);
     } catch (const std::bad_alloc&) {

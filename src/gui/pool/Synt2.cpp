@@ -207,14 +207,17 @@ void TFSynt2::BitBtn2Click() {
     if (auto e = pool::collect(folder(), name, r, ui().progress(QString::fromUtf8("Collection des Fiches de l'Année")),
                                pool::sealedSources(sealed ? &key : nullptr)))
         return ioError(*e);
-    QString done =
+    QString text =
         QString::fromUtf8("Collection des fiches terminée : ") + q(name) + "\n" + q(pool::collectionMessage(r));
     if (!r.sealed.empty())
-        done += QString::fromUtf8("\ndont ") + QString::number(r.sealed.size()) +
+        text += QString::fromUtf8("\ndont ") + QString::number(r.sealed.size()) +
                 QString::fromUtf8(r.sealed.size() > 1 ? " centres reçus chiffrés" : " centre reçu chiffré");
-    ui().information(done);
-    if (!r.warnings.empty()) {
-        QString text = QString::fromUtf8("Fichiers laissés de côté :");
+    if (r.warnings.empty()) {
+        ui().information(text);
+    } else {
+        // The files left aside belong in the closing message itself: a centre
+        // missing from the collection is never told apart from it.
+        text += QString::fromUtf8("\n\nFichiers laissés de côté :");
         for (const auto& w : r.warnings) text += "\n" + q(w);
         ui().warning(text);
     }

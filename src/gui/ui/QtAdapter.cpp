@@ -5,6 +5,7 @@
 #include <memory>
 
 #include <QApplication>
+#include <QBuffer>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -26,6 +27,7 @@
 #include <QTimer>
 #include <QWindow>
 
+#include "store/RecordIo.h"
 #include "ui/Form.h"
 #include "ui/PainterSurface.h"
 #include "ui/PrintPreview.h"
@@ -298,19 +300,32 @@ QString freePdfPath(const QString& dir, const QString& name) {
 }
 
 bool writePdf(const PrintDocument& doc, const QString& path, QString* error) {
-    QPdfWriter writer(path);
-    writer.setResolution(300);
-    writer.setPageSize(QPageSize(QPageSize::A4));
-    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-    writer.setTitle(QString::fromStdString(doc.title));
-    writer.setCreator(QStringLiteral("PELORAMIX"));
-    QPainter p;
-    if (!p.begin(&writer)) {
-        if (error) *error = QStringLiteral("impossible d'écrire le fichier %1").arg(path);
+    // Drawn in memory, then written as every file of the program is: private,
+    // whole under a temporary name, never through a link.
+    QBuffer bytes;
+    bytes.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&bytes);
+        writer.setResolution(300);
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+        writer.setTitle(QString::fromStdString(doc.title));
+        writer.setCreator(QStringLiteral("PELORAMIX"));
+        QPainter p;
+        if (!p.begin(&writer)) {
+            if (error) *error = QStringLiteral("impossible d'écrire le fichier %1").arg(path);
+            return false;
+        }
+        paintDocument(doc, writer, p, 300.0);
+        p.end();
+    }
+    const QByteArray& data = bytes.data();
+    const std::string file = path.toStdString();
+    if (auto e = recordio::replaceWhole(file, QFileInfo(path).fileName().toStdString(), data.constData(),
+                                        std::size_t(data.size()))) {
+        if (error) *error = QString::fromStdString(e->cause);
         return false;
     }
-    paintDocument(doc, writer, p, 300.0);
-    p.end();
     return true;
 }
 

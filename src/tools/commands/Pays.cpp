@@ -24,6 +24,14 @@ bool plainName(const std::string& name, int& rc) {
     return true;
 }
 
+// An existing output is replaced only with --remplacer (last year's file of
+// the same name is worth a second thought). False with rc set to the usage error.
+bool mayWrite(const Args& a, const std::string& name, int& rc) {
+    if (!pool::fileExists("", name) || a.has("remplacer")) return true;
+    rc = usageError("le fichier " + name + " existe déjà (ajoutez --remplacer pour le remplacer)");
+    return false;
+}
+
 std::optional<std::uint16_t> operatorOf(const std::string& s) {
     if (s == "=") return pool::kEqual;
     if (s == ">") return pool::kGreater;
@@ -37,8 +45,7 @@ int runCollecte(const Args& a) {
     int rc = kOk;
     if (!plainName(name, rc)) return rc;
     if (auto why = pool::protectedOutput("", name, {})) return usageError(*why);
-    if (pool::fileExists("", name) && !a.has("remplacer"))
-        return usageError("le fichier " + name + " existe déjà (ajoutez --remplacer pour le remplacer)");
+    if (!mayWrite(a, name, rc)) return rc;
     // The coordinator's key, opened once for every sealed source of the run.
     seal::SecretKey key;
     const auto keyPath = a.value("cle");
@@ -66,6 +73,9 @@ int runSynthesePays(const Args& a) {
     int rc = kOk;
     if (!plainName(name, rc)) return rc;
     if (auto why = pool::synthesisNamesRefused("", name)) return usageError(*why);
+    if (const auto names = pool::synthesisNames(name))
+        for (const std::string* out : {&names->index, &names->counters})
+            if (!mayWrite(a, *out, rc)) return rc;
     std::int32_t year = 0;
     if (!referenceYearOption(a, name, year, rc)) return rc;
     pool::PoolSynthesisResult r;
@@ -86,6 +96,7 @@ int runSelection(const Args& a) {
         return usageError("la sous-collection doit porter un autre nom que la collection " + pool +
                           " : celle-ci serait remplacée");
     if (auto why = pool::protectedOutput("", out, pool)) return usageError(*why);
+    if (!mayWrite(a, out, rc)) return rc;
     pool::Criterion c;  // as the dialog starts: operators " =", values 0, no relation
     auto var = a.value("variable");
     if (!var) return usageError("selection attend --variable N (1 à 40)");
@@ -136,10 +147,11 @@ extern const Command commandCollecte{
     .description =
         "Rassemble FIB1.DAT ... FIB999.DAT du dossier en un fichier de collection POOL\n"
         "(au plus 65535 fiches) et écrit « F centres, N fiches ». Un fichier d'un autre\n"
-        "format est laissé de côté avec un avertissement. FIBn.DAT.chiffre, envoyé chiffré\n"
-        "par un centre, est pris à la place de FIBn.DAT et ouvert en mémoire avec la clé de\n"
-        "coordination (sa phrase secrète demandée une fois) ; un fichier chiffré qui ne\n"
-        "s'ouvre pas, ou un centre présent en clair et chiffré, arrête la collecte.\n",
+        "format est laissé de côté avec un avertissement, et compté dans ce résumé\n"
+        "(« 3 centres, 39 fiches, 1 fichier laissé de côté »). FIBn.DAT.chiffre, envoyé\n"
+        "chiffré par un centre, est pris à la place de FIBn.DAT et ouvert en mémoire avec la\n"
+        "clé de coordination (sa phrase secrète demandée une fois) ; un fichier chiffré qui\n"
+        "ne s'ouvre pas, ou un centre présent en clair et chiffré, arrête la collecte.\n",
     .options = {{"remplacer", "", "remplace un fichier POOL existant (sinon il reste intact, code 2)"},
                 {"cle", "FICHIER", "la clé secrète de coordination (coordination.cle), pour les\nfichiers chiffrés"},
                 {"phrase-de", "FICHIER", "sa phrase secrète : la première ligne de FICHIER\n(sinon tapée sans écho)"}},
@@ -150,12 +162,13 @@ extern const Command commandCollecte{
 
 extern const Command commandSynthesePays{
     .name = "synthese-pays",
-    .synopsis = "POOL [--annee-ref AAAA]",
+    .synopsis = "POOL [--annee-ref AAAA] [--remplacer]",
     .summary = "synthèse nationale par centre",
     .description =
         "Synthèse du fichier de collection centre par centre : écrit la synthèse stockée\n"
         "(FibFr97.Dat donne SYNFr97.ATX et SYNFr97.BTX) et « K centres, N fiches ».\n",
-    .options = {{"annee-ref", "AAAA", "année de référence (défaut : l'année de la plupart des fiches)"}},
+    .options = {{"annee-ref", "AAAA", "année de référence (défaut : l'année de la plupart des fiches)"},
+                {"remplacer", "", "remplace une synthèse existante (sinon elle reste intacte, code 2)"}},
     .example = "fibtool synthese-pays FibFr97.Dat --annee-ref 2026",
     .run = runSynthesePays,
 };
@@ -164,7 +177,7 @@ extern const Command commandSelection{
     .name = "selection",
     .synopsis =
         "POOL SORTIE --variable N [--sauf] [--op =|>|<] [--valeur V]\n"
-        "                         [--relation et|ou] [--op2 =|>|<] [--valeur2 V]",
+        "                         [--relation et|ou] [--op2 =|>|<] [--valeur2 V] [--remplacer]",
     .summary = "sous-collection par critère",
     .description =
         "Sous-collection : copie dans SORTIE les fiches de POOL qui remplissent un critère\n"
@@ -175,7 +188,8 @@ extern const Command commandSelection{
                 {"valeur", "V", ""},
                 {"relation", "et|ou", "lien avec la seconde comparaison"},
                 {"op2", "=|>|<", "seconde comparaison", "--op2, --valeur2"},
-                {"valeur2", "V", ""}},
+                {"valeur2", "V", ""},
+                {"remplacer", "", "remplace un fichier SORTIE existant (sinon il reste intact, code 2)"}},
     .example =
         "fibtool selection FibFr97.Dat FibHb.Dat --variable 33 --op '>' --valeur 8 \\\n"
         "            --relation et --op2 '<' --valeur2 10",

@@ -129,9 +129,8 @@ TEST(ChangeOfCentre, FailedWritesLeaveFibDatWhole) {
     TempDir dir;
     const auto current = makeCentreFile("FIB.DAT", 3, 4);
     makeCentreFile("FIB7.DAT", 7, 2);
-    // A folder where the temporary copies would go makes every write fail.
-    std::filesystem::create_directory(recordio::temporaryName("FIB3.DAT"));
-    std::filesystem::create_directory(recordio::temporaryName("FIB.DAT"));
+    // A full disk makes every write fail.
+    pelo::test::FileSizeLimit full(100);
     EXPECT_TRUE(backup::setAside("FIB.DAT", 3));
     EXPECT_FALSE(std::filesystem::exists("FIB3.DAT"));
     EXPECT_TRUE(backup::startNewCentre("FIB.DAT"));

@@ -118,9 +118,10 @@ TEST(SharedRecordFile, SaveWaitsForTheLockOfAnotherWriter) {
     EXPECT_EQ(r.get(fld::Poids), 62);
 }
 
-// A change of centre on one workstation while another saves a sheet: the
-// save that waited for the lock of the file being replaced goes into the new
-// file, not into the replaced one that no one reads any more.
+// FIB.DAT replaced on one workstation (a centre taken back) while another
+// saves a sheet: the save that waited for the lock of the file being replaced
+// goes into the new file, not into the replaced one that no one reads any
+// more. (A file of another centre refuses it: see the cross-centre tests.)
 TEST(SharedRecordFile, SaveWaitingDuringAReplacementGoesIntoTheNewFile) {
     TempDir d;
     ASSERT_FALSE(recordfile::createIfMissing("FIB.DAT"));
@@ -129,13 +130,13 @@ TEST(SharedRecordFile, SaveWaitingDuringAReplacementGoesIntoTheNewFile) {
     auto saved = saveMeanwhile(63);
     EXPECT_EQ(saved.wait_for(std::chrono::milliseconds(150)), std::future_status::timeout);
     CentreHeader other = headerTemplate();
-    other.set(fld::NumCentre, 77);
+    other.set(fld::Specialite, std::uint8_t{2});
     ASSERT_FALSE(recordio::replaceWhole("FIB.DAT", "FIB.DAT", other.bytes.data(), kRecordSize));
     replaced.drop();
     EXPECT_EQ(saved.get(), 1);
     CentreHeader h;
     ASSERT_FALSE(recordfile::readHeader("FIB.DAT", h));
-    EXPECT_EQ(h.get(fld::NumCentre), 77);
+    EXPECT_EQ(h.get(fld::Specialite), 2);
     EXPECT_EQ(h.nbFiches(), 1);
     FibRecord r;
     ASSERT_FALSE(recordfile::readFib("FIB.DAT", 1, r));
@@ -187,7 +188,7 @@ TEST(SharedRecordFile, ReplacementOfAChangedFileIsRefused) {
     EXPECT_EQ(countOf("FIB.DAT"), 0);
 }
 
-TEST(Replacement, TemporaryNamesAreThisProcessesAndFitAnyLegalName) {
+TEST(Replacement, TemporaryNamesAreUnpredictableAndNeverShared) {
     TempDir d;
     // The user's own file of the old temporary name is never touched.
     writeBytes("F.DAT.tmp", {7, 7});
@@ -196,15 +197,26 @@ TEST(Replacement, TemporaryNamesAreThisProcessesAndFitAnyLegalName) {
     EXPECT_EQ(readBytes("F.DAT").size(), 3u);
     const std::string tmp = recordio::temporaryName("sub/F.DAT");
     EXPECT_EQ(tmp.rfind("sub/.~F.DAT.", 0), 0u);
-    EXPECT_NE(tmp.find(std::to_string(::getpid())), std::string::npos);
+    EXPECT_NE(tmp.find("." + std::to_string(::getpid()) + ".tmp"), std::string::npos);
+    EXPECT_NE(recordio::temporaryName("sub/F.DAT"), tmp);
 
-    // A legal name of 255 bytes (accented letters cut whole) is replaced.
-    std::string longName(249, 'a');
-    longName += "\xC3\xA9.DAT";  // 255 bytes
-    ASSERT_EQ(longName.size(), 255u);
-    ASSERT_FALSE(recordio::replaceWhole(longName, "long", "xy", 2));
-    EXPECT_EQ(readBytes(longName).size(), 2u);
-    EXPECT_LE(recordio::temporaryName(longName).size(), 255u);
+    // The longest name that leaves room for its temporary is replaced; one
+    // byte more is refused before anything is written.
+    const std::size_t longest = recordio::longestReplaceableName();
+    ASSERT_GE(longest, 190u);
+    std::string name(longest - 5, 'a');
+    name += "\xC3\xA9.DA";  // accented letters count in bytes
+    ASSERT_EQ(name.size(), longest);
+    ASSERT_FALSE(recordio::replaceWhole(name, "long", "xy", 2));
+    EXPECT_EQ(readBytes(name).size(), 2u);
+    EXPECT_LE(recordio::temporaryName(name).size(), 255u);
+    const std::string tooLong = name + "T";
+    EXPECT_EQ(recordio::temporaryName(tooLong), "");
+    auto e = recordio::replaceWhole(tooLong, "trop long", "xy", 2);
+    ASSERT_TRUE(e);
+    EXPECT_EQ(e->cause, "nom de fichier trop long pour être remplacé sans risque (" + std::to_string(longest + 1) +
+                            " octets, au plus " + std::to_string(longest) + ")");
+    EXPECT_FALSE(std::filesystem::exists(tooLong));
 }
 
 TEST(Replacement, LeftoversOfAnInterruptedRunAreRemovedNextTime) {
@@ -215,7 +227,7 @@ TEST(Replacement, LeftoversOfAnInterruptedRunAreRemovedNextTime) {
     int status = 0;
     ::waitpid(child, &status, 0);
     const std::string mine = recordio::temporaryName("F.DAT");
-    const std::string head = mine.substr(0, mine.rfind(std::to_string(::getpid())));
+    const std::string head = mine.substr(0, mine.rfind("." + std::to_string(::getpid())) + 1);
     const std::string stale = head + std::to_string(child) + ".tmp";
     writeBytes(stale, {1});
     const std::string live = head + "1.tmp";  // process 1 is alive: may be writing
@@ -251,7 +263,8 @@ TEST(OddFiles, CausesAreFrench) {
     CentreHeader h;
     EXPECT_EQ(recordfile::readHeader("plain/FIB.DAT", h)->cause, "un élément du chemin n'est pas un dossier");
     EXPECT_EQ(recordfile::readHeader(std::string(300, 'x'), h)->cause, "nom de fichier trop long");
-    EXPECT_EQ(recordfile::readHeader("loop", h)->cause, "trop de liens symboliques");
+    EXPECT_EQ(recordfile::readHeader("loop", h)->cause,
+              "lien symbolique refusé (un fichier de fiches est ouvert lui-même, jamais à travers un lien)");
     EXPECT_EQ(ioCause(EPROTO), "erreur système n° " + std::to_string(EPROTO));
 }
 

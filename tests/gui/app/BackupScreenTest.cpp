@@ -184,6 +184,7 @@ TEST(BackupScreen, TakingBackKeepsASheetSavedMeanwhileByAnotherWorkstation) {
     app.fake.onModal["TNctrDlg"] = [](QDialog* d) {
         std::uint16_t n = 4;
         FibRecord other = emptyFibFromHeader(headerTemplate(), "09/12/2026");
+        other.set(fld::NumCentre, std::uint16_t(3));  // a sheet of centre 3, which FIB.DAT holds
         EXPECT_FALSE(recordfile::appendFib("FIB.DAT", n, other));
         auto* dlg = static_cast<TNctrDlg*>(d);
         dlg->NEdit->setText("7");

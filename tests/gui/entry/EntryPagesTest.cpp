@@ -328,6 +328,32 @@ TEST(EntryPages, SheetSavedAfterAnotherWorkstationsGetsTheNextNumberAndSaysSo) {
     EXPECT_EQ(t.app.centre.CurrentFib, 4);
 }
 
+// Another workstation changed centre while this one typed a sheet of centre
+// 77: FIB.DAT now holds centre 2. The save is refused, the sheet stays on
+// screen, centre 2's file is untouched.
+TEST(EntryPages, SheetIsNotSavedIntoTheFileOfAnotherCentre) {
+    Entry t(2);
+    std::vector<FibRecord> centre2{headerTemplate()};
+    centre2[0].set(fld::NumCentre, 2);
+    int result = -1;
+    t.app.fake.onModal["TFIB1"] = [&](QDialog*) {
+        EXPECT_FALSE(recordfile::replaceWith("FIB.DAT", centre2));  // the other workstation's change of centre
+        t.p1->BitBtn11Click();
+        result = t.p1->result();
+        return 0;
+    };
+    Entry::click(t.app.form<TTMenu3>(), "BCrea");
+    EXPECT_EQ(
+        t.app.fake.texts(),
+        (QStringList{QString::fromUtf8("Sauvegarde de la Fiche ?"),
+                     QString::fromUtf8("La fiche n'est pas enregistrée : FIB.DAT contient maintenant le centre 2, "
+                                       "et non le centre 77 de cette fiche (changement de centre sur un autre "
+                                       "poste ?). La fiche reste à l'écran ; revenez au centre 77 pour "
+                                       "l'enregistrer.")}));
+    EXPECT_NE(result, QDialog::Accepted);
+    EXPECT_EQ(test::AppFixture::fileBytesOf("FIB.DAT").size(), std::size_t(kRecordSize));
+}
+
 // A new sheet printed before it is saved carries the number it will be saved
 // under (the one page 1 shows), not the number of the FIB read last.
 TEST(EntryPages, NewSheetPrintsTheNumberItWillGet) {

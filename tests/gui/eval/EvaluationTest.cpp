@@ -232,7 +232,8 @@ TEST(Evaluation, PrintoutAndSpreadsheetExport) {
     ASSERT_EQ(app.fake.messages.size(), 2u);
     EXPECT_EQ(app.fake.messages[1].icon, ui::Icon::Error);
     EXPECT_EQ(app.fake.messages[1].text,
-              QString::fromUtf8("Erreur d'entrée/sortie sur export.csv : dossier introuvable"));
+              QString::fromUtf8("Erreur d'entrée/sortie sur export.csv : le dossier %1 est introuvable")
+                  .arg(app.path("absent")));
     // Cancelled: nothing.
     e->BCsv->click();
     EXPECT_EQ(app.fake.messages.size(), 2u);
