@@ -23,7 +23,9 @@ JOBS=${PELO_JOBS:-$(nproc)}
 read -r -a EXTRA_CMAKE <<<"${PELO_CMAKE_ARGS:-}"
 
 PACKAGES=(build-essential cmake ninja-build qt6-base-dev qt6-translations-l10n libgl-dev
-          libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2)
+          libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2
+          libxlsxwriter-dev libreadstat-dev libzip-dev libexpat1-dev pkg-config
+          readstat python3-openpyxl)
 # Only for package and ci: the .deb (dpkg-shlibdeps) and the checks of the installed files.
 PACKAGE_PACKAGES=(dpkg-dev desktop-file-utils appstream)
 # Only for format, format-check, tidy and ci.

@@ -21,5 +21,7 @@ int cmdSelection(const Words& w);
 int cmdEntonnoir(const Words& w);
 int cmdAlertes(const Words& w);
 int cmdEvolution(const Words& w);
+int cmdExporter(const Words& w);
+int cmdImporter(const Words& w);
 
 }  // namespace pelo::cli

@@ -37,6 +37,8 @@ const std::map<std::string, std::function<int(const Words&)>>& commands() {
         {"entonnoir", cmdEntonnoir},
         {"alertes", cmdAlertes},
         {"evolution", cmdEvolution},
+        {"exporter", cmdExporter},
+        {"importer", cmdImporter},
     };
     return table;
 }

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "eval/Objectives.h"
+#include "formats/Sink.h"
 #include "store/Text.h"
 #include "store/Units.h"
 
@@ -190,25 +191,7 @@ std::string synthesisCsv(const SynthesisResult& r) {
 }
 
 IoStatus writeSynthesisCsv(const std::string& path, const SynthesisResult& r) {
-    const std::string name = path.substr(path.find_last_of('/') == std::string::npos ? 0 : path.find_last_of('/') + 1);
-    auto fail = [&](int err) {
-        switch (err) {
-        case ENOENT: return IoError{name, "dossier introuvable"};
-        case EACCES:
-        case EPERM: return IoError{name, "accès refusé"};
-        case EROFS: return IoError{name, "support en lecture seule"};
-        case ENOSPC: return IoError{name, "disque plein"};
-        case EISDIR: return IoError{name, "c'est un dossier"};
-        default: return IoError{name, std::strerror(err)};
-        }
-    };
-    const std::string text = synthesisCsv(r);
-    std::FILE* f = std::fopen(path.c_str(), "wb");
-    if (!f) return fail(errno);
-    const bool written = std::fwrite(text.data(), 1, text.size(), f) == text.size();
-    const int err = errno;
-    if (std::fclose(f) != 0 || !written) return fail(written ? errno : err);
-    return {};
+    return formats::writeExport(path, synthesisCsv(r));
 }
 
 }  // namespace pelo::eval

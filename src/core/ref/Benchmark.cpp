@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "formats/Sink.h"
 #include "ref/FunnelChart.h"
 #include "store/RecordIo.h"
 #include "store/Text.h"
@@ -84,9 +85,7 @@ std::string benchmarkCsv(const Benchmark& b) {
 }
 
 IoStatus writeTextFile(const std::string& path, const std::string& text) {
-    const auto slash = path.find_last_of('/');
-    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    return recordio::replaceWhole(path, name, text.data(), text.size());
+    return formats::writeExport(path, text);
 }
 
 std::string reportFileName(const std::string& synthesisName, std::int32_t centre) {

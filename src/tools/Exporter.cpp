@@ -1,0 +1,82 @@
+// fibtool exporter: every FIB of a centre file or of a pooled file as a table
+// for the statisticians (CSV, xlsx, dta, sav) with its codebook beside it.
+#include <cstdio>
+#include <string>
+
+#include "Cli.h"
+#include "Commands.h"
+#include "TermProgress.h"
+#include "exchange/FibTable.h"
+#include "formats/Csv.h"
+#include "pool/PoolFiles.h"
+#include "store/Text.h"
+
+namespace pelo::cli {
+
+namespace {
+std::string folderOf(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash);
+}
+std::string extensionOf(const std::string& path) {
+    const std::string name = formats::baseName(path);
+    const auto dot = name.find_last_of('.');
+    std::string ext = dot == std::string::npos ? std::string() : name.substr(dot + 1);
+    for (char& c : ext)
+        if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
+    return ext;
+}
+}  // namespace
+
+// An output that would replace a centre's own file or the file read is refused (the codebook too).
+bool acceptedOutput(const std::string& output, const std::string& input, int& rc) {
+    if (!acceptedPath(output, rc)) return false;
+    for (const std::string& out : {output, formats::codebookPath(output)}) {
+        const std::string folder = folderOf(out);
+        const std::string in = folderOf(input) == folder ? formats::baseName(input) : std::string();
+        if (auto why = pool::protectedOutput(folder, formats::baseName(out), in)) {
+            rc = usageError(*why);
+            return false;
+        }
+    }
+    return true;
+}
+
+int runExporter(const Args& a) {
+    if (a.positional.size() != 2) return usageError("exporter attend un fichier de fiches et un fichier de sortie");
+    const std::string& source = a.positional[0];
+    const std::string& dest = a.positional[1];
+    int rc = kOk;
+    if (!acceptedPath(source, rc) || !acceptedOutput(dest, source, rc)) return rc;
+    exchange::ExportRequest r;
+    const std::string ext = extensionOf(dest);
+    if (auto f = exchange::exportFormatNamed(ext)) r.format = *f;
+    if (auto v = a.value("format")) {
+        auto f = exchange::exportFormatNamed(*v);
+        if (!f) return usageError("--format attend csv, xlsx, dta ou sav");
+        r.format = *f;
+    }
+    if (auto v = a.value("dialecte")) {
+        if (*v != "fr" && *v != "international") return usageError("--dialecte attend fr ou international");
+        r.international = *v == "international";
+    }
+    r.labels = a.has("libelles");
+    r.fibs.annulled = a.has("annulees");
+    if (r.labels && (r.format == exchange::ExportFormat::Dta || r.format == exchange::ExportFormat::Sav))
+        return usageError("--libelles vaut pour csv et xlsx : dta et sav portent déjà les libellés des codes");
+    std::size_t rows = 0;
+    if (auto e = exchange::exportFile(source, dest, r, rows, terminalProgress("exporter")))
+        return fileError(e->message());
+    std::printf("%s exportée%s dans %s (dictionnaire : %s)\n", counted(rows, "fiche", "fiches").c_str(),
+                rows > 1 ? "s" : "", dest.c_str(), formats::codebookPath(dest).c_str());
+    return kOk;
+}
+
+int cmdExporter(const Words& words) {
+    Args a;
+    std::string err;
+    if (!parseArgs(words, {"format", "dialecte"}, {"libelles", "annulees"}, a, &err)) return usageError(err);
+    return runExporter(a);
+}
+
+}  // namespace pelo::cli
