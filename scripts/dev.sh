@@ -24,7 +24,7 @@ read -r -a EXTRA_CMAKE <<<"${PELO_CMAKE_ARGS:-}"
 
 PACKAGES=(build-essential cmake ninja-build qt6-base-dev qt6-translations-l10n libgl-dev
           libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2
-          libxlsxwriter-dev libreadstat-dev libzip-dev libexpat1-dev pkg-config
+          libxlsxwriter-dev libreadstat-dev libzip-dev libexpat1-dev libsodium-dev pkg-config
           readstat python3-openpyxl)
 # Only for package and ci: the .deb (dpkg-shlibdeps) and the checks of the installed files.
 PACKAGE_PACKAGES=(dpkg-dev desktop-file-utils appstream)
@@ -136,16 +136,23 @@ fuzz() {
     local secs=${1:-30} dir=$ROOT/build-fuzz
     CC=clang CXX=clang++ configure "$dir" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" -DPELO_FUZZ=ON \
         -DPELO_BUILD_TESTS=OFF -DPELO_BUILD_BENCH=OFF -DPELO_BUILD_GUI=OFF
-    local targets=(fuzz_record_file fuzz_pooled_file fuzz_synthesis_pair fuzz_group_file)
+    local targets=(fuzz_record_file fuzz_pooled_file fuzz_synthesis_pair fuzz_group_file fuzz_csv_source
+        fuzz_xlsx_source)
     cmake --build "$dir" -j "$JOBS" --target "${targets[@]}" fibtool
     # Valid files to start from, written by fibtool: a centre file, a pooled file, a synthesis
     # pair (index then counters, as the target splits them), and a GROUPE.DAT of one group.
     local start=$dir/start-files
-    rm -rf "$start" && mkdir -p "$start" "$dir"/corpus-{fuzz_record_file,fuzz_pooled_file,fuzz_synthesis_pair,fuzz_group_file}
+    rm -rf "$start" && mkdir -p "$start" \
+        "$dir"/corpus-{fuzz_record_file,fuzz_pooled_file,fuzz_synthesis_pair,fuzz_group_file,fuzz_csv_source,fuzz_xlsx_source}
     "$dir/fibtool" -C "$start" demo --fiches 6 --centres 3 >/dev/null
     "$dir/fibtool" -C "$start" collecte FibFr97.Dat >/dev/null
     "$dir/fibtool" -C "$start" synthese-pays FibFr97.Dat >/dev/null
     cp "$start/FIB.DAT" "$dir/corpus-fuzz_record_file/start"
+    # The importer's sources: a few FIBs exported as CSV and as a workbook.
+    "$dir/fibtool" -C "$start" exporter FIB.DAT source.csv --libelles >/dev/null
+    "$dir/fibtool" -C "$start" exporter FIB.DAT source.xlsx >/dev/null
+    cp "$start/source.csv" "$dir/corpus-fuzz_csv_source/start"
+    cp "$start/source.xlsx" "$dir/corpus-fuzz_xlsx_source/start"
     cp "$start/FibFr97.Dat" "$dir/corpus-fuzz_pooled_file/start"
     cat "$start/SYNFr97.ATX" "$start/SYNFr97.BTX" >"$dir/corpus-fuzz_synthesis_pair/start"
     { printf '\001\000Nord'; head -c 6 /dev/zero; printf '\001\000\002\000'; head -c 1008 /dev/zero; } \
@@ -186,7 +193,7 @@ test)
 bench)
     install_missing "${PACKAGES[@]}"
     build
-    for b in bench_records bench_synthesis bench_pool bench_evaluation bench_funnel; do
+    for b in bench_records bench_synthesis bench_pool bench_evaluation bench_funnel bench_exchange; do
         echo "== $b"
         "$BUILD/bench/$b"
     done

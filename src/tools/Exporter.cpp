@@ -7,6 +7,7 @@
 #include "Commands.h"
 #include "TermProgress.h"
 #include "exchange/FibTable.h"
+#include "exchange/SynthesisExport.h"
 #include "formats/Csv.h"
 #include "pool/PoolFiles.h"
 #include "store/Text.h"
@@ -65,6 +66,18 @@ int runExporter(const Args& a) {
     if (r.labels && (r.format == exchange::ExportFormat::Dta || r.format == exchange::ExportFormat::Sav))
         return usageError("--libelles vaut pour csv et xlsx : dta et sav portent déjà les libellés des codes");
     std::size_t rows = 0;
+    if (extensionOf(source) == "atx") {
+        // A stored synthesis: its centres side by side, or the benchmark of every band.
+        ref::StoredSynthesis s;
+        if (auto e = ref::readStored(folderOf(source), formats::baseName(source), s)) return fileError(e->message());
+        const ref::Benchmark b = ref::benchmarkOf(s);
+        const formats::Table t = a.has("comparaison") ? exchange::benchmarkTable(b) : exchange::wideSynthesisTable(b);
+        if (auto e = exchange::writeTable(dest, t, r)) return fileError(e->message());
+        std::printf("%s exportée%s dans %s (dictionnaire : %s)\n", counted(t.rows, "ligne", "lignes").c_str(),
+                    t.rows > 1 ? "s" : "", dest.c_str(), formats::codebookPath(dest).c_str());
+        return kOk;
+    }
+    if (a.has("comparaison")) return usageError("--comparaison vaut pour une synthèse stockée (.Atx)");
     if (auto e = exchange::exportFile(source, dest, r, rows, terminalProgress("exporter")))
         return fileError(e->message());
     std::printf("%s exportée%s dans %s (dictionnaire : %s)\n", counted(rows, "fiche", "fiches").c_str(),
@@ -75,7 +88,8 @@ int runExporter(const Args& a) {
 int cmdExporter(const Words& words) {
     Args a;
     std::string err;
-    if (!parseArgs(words, {"format", "dialecte"}, {"libelles", "annulees"}, a, &err)) return usageError(err);
+    if (!parseArgs(words, {"format", "dialecte"}, {"libelles", "annulees", "comparaison"}, a, &err))
+        return usageError(err);
     return runExporter(a);
 }
 

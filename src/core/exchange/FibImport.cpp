@@ -160,8 +160,8 @@ IoStatus readSource(const std::string& path, formats::CsvData& out) {
     return {};
 }
 
-IoStatus planImport(const std::string& recordPath, const formats::CsvData& src, const ImportOptions& o,
-                    ImportPlan& out, const Progress& progress) {
+IoStatus planImport(const std::string& recordPath, const formats::CsvData& src, const ImportOptions& o, ImportPlan& out,
+                    const Progress& progress) {
     out = ImportPlan{};
     CentreHeader header;
     std::vector<FibRecord> existing;
@@ -225,7 +225,9 @@ IoStatus planImport(const std::string& recordPath, const formats::CsvData& src, 
             ++out.refusedRows;
             continue;
         }
-        FibRecord saved = checks::checkAsSaved(r, ctx).record;
+        // The values as read; the state the checks of a save give them.
+        FibRecord saved = r;
+        saved.set(fld::EtatFiche, checks::checkAsSaved(r, ctx).record.get(fld::EtatFiche));
         const std::string key = identity(saved);
         auto [it, fresh] = known.emplace(key, "la ligne " + std::to_string(line));
         if (!fresh) {

@@ -133,6 +133,21 @@ bool isUtf8(std::string_view s) {
     return true;
 }
 
+namespace {
+// A Windows-1252 field in UTF-8, its line breaks and tabs kept.
+std::string fromCp1252(std::string_view field) {
+    std::string out;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i <= field.size(); ++i) {
+        if (i < field.size() && field[i] != '\n' && field[i] != '\r' && field[i] != '\t') continue;
+        out += cp1252ToUtf8(field.substr(start, i - start));
+        if (i < field.size()) out += field[i];
+        start = i + 1;
+    }
+    return out;
+}
+}  // namespace
+
 std::string parseCsv(std::string_view bytes, CsvData& out) {
     out = CsvData{};
     bool utf8 = true;
@@ -160,7 +175,7 @@ std::string parseCsv(std::string_view bytes, CsvData& out) {
     std::size_t line = 1, recordLine = 1;
     bool quoted = false, wasQuoted = false, any = false;
     auto endField = [&] {
-        record.push_back(utf8 ? std::move(field) : cp1252ToUtf8(field));
+        record.push_back(utf8 ? std::move(field) : fromCp1252(field));
         field.clear();
         wasQuoted = false;
     };
