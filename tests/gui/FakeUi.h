@@ -34,7 +34,7 @@ public:
     std::vector<QString> modelessOpened;
     std::map<QString, std::function<int(QDialog*)>> onModal;  // by object name
     std::vector<PrintDocument> printed;
-    std::deque<QString> folders, saveFiles;
+    std::deque<QString> folders, saveFiles, openFiles;
     QSize screen{640, 480};
     // Progress dialogs opened (their titles) and every step told, "what" as given;
     // cancelAfterSteps >= 0 presses "Annuler" once that many steps were told.
@@ -63,6 +63,7 @@ public:
     void showModeless(QWidget* form) override { modelessOpened.push_back(form->objectName()); }
     QString chooseFolder(const QString&, const QString&) override { return pop(folders); }
     QString chooseSaveFile(const QString&, const QString&, const QString&) override { return pop(saveFiles); }
+    QString chooseOpenFile(const QString&, const QString&) override { return pop(openFiles); }
     bool print(const PrintDocument& doc) override {
         printed.push_back(doc);
         return true;

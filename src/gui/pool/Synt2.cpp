@@ -7,6 +7,7 @@
 #include "pool/Collection.h"
 #include "pool/Groups.h"
 #include "pool/PoolSynthesis.h"
+#include "ui/ExportFibs.h"
 #include "ui/Look.h"
 #include "ui/Navigation.h"
 
@@ -82,6 +83,7 @@ TFSynt2::TFSynt2(AppContext& ctx) : Form(ctx, "TFSynt2", "SYNTHESE par PAYS") {
     LDossier->setWordWrap(true);
     LDossier->setFrameStyle(QFrame::Panel | QFrame::Sunken);
 
+    BExport = addButton("BExport", QString::fromUtf8("Exporter les fiches…"), 220, 346, 200, 32);
     BitBtn1 = addButton("BitBtn1", "Fermer", 510, 420, 100, 36);
     BitBtn1->setAccessibleName("Fermer");
 
@@ -91,6 +93,7 @@ TFSynt2::TFSynt2(AppContext& ctx) : Form(ctx, "TFSynt2", "SYNTHESE par PAYS") {
     connect(BitBtn5, &QPushButton::clicked, this, &TFSynt2::BitBtn5Click);
     connect(BitBtn6, &QPushButton::clicked, this, &TFSynt2::BitBtn6Click);
     connect(DirectoryListBox1, &QPushButton::clicked, this, &TFSynt2::DirectoryListBox1Click);
+    connect(BExport, &QPushButton::clicked, this, &TFSynt2::BExportClick);
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::reject);
     setTabOrder(BitBtn2, BitBtn4);
     setTabOrder(BitBtn4, BitBtn3);
@@ -209,6 +212,18 @@ void TFSynt2::BitBtn6Click() {
     std::vector<pool::GroupeRecord> groups;
     if (auto e = pool::readGroups(folder(), groups, false)) return ioError(*e);
     openGroupSyntheses(ctx(), folder(), groups);
+}
+
+void TFSynt2::BExportClick() {
+    const std::string poolName = askPoolName();
+    if (poolName.empty()) return;
+    {
+        pool::PooledReader check;  // the pooled file must open before a destination is asked
+        if (auto e = check.open(folder(), poolName)) return ioError(*e);
+    }
+    const std::string stem = poolName.substr(0, poolName.find_last_of('.'));
+    exportFibsFrom(*this, pool::inFolder(folder(), poolName),
+                   q(pool::inFolder(folder(), stem.empty() ? poolName : stem) + "-fiches.csv"));
 }
 
 }  // namespace pelo

@@ -23,6 +23,7 @@ public:
     void BitBtn4Click();  // sub-collection
     void BitBtn5Click();  // declaration of groups
     void BitBtn6Click();  // partial syntheses by group
+    void BExportClick();  // every FIB of a pooled file for the statisticians
     void DirectoryListBox1Click();
 
     // The working folder as the files are named in it.
@@ -35,6 +36,7 @@ public:
     QPushButton* BitBtn4;
     QPushButton* BitBtn5;
     QPushButton* BitBtn6;
+    QPushButton* BExport;
     QPushButton* DirectoryListBox1;
     QLabel* LDossier;
 

@@ -49,6 +49,8 @@ public:
     virtual QString chooseFolder(const QString& caption, const QString& start) = 0;
     // Name of a file to write; empty when cancelled.
     virtual QString chooseSaveFile(const QString& caption, const QString& suggested, const QString& filter) = 0;
+    // Name of an existing file to read; empty when cancelled.
+    virtual QString chooseOpenFile(const QString& caption, const QString& filter) = 0;
 
     // Shows the pages in a preview, from which they are printed or saved as a
     // PDF file in the working folder. False when nothing was printed or saved.

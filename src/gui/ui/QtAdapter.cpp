@@ -188,6 +188,10 @@ QString QtAdapter::chooseSaveFile(const QString& caption, const QString& suggest
     return QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, suggested, filter);
 }
 
+QString QtAdapter::chooseOpenFile(const QString& caption, const QString& filter) {
+    return QFileDialog::getOpenFileName(QApplication::activeWindow(), caption, QString(), filter);
+}
+
 QString pdfNameFor(const QString& title) {
     QString name;
     for (QChar c : title) name += (c.isLetterOrNumber() || c == '-' || c == '_') ? c : QChar('-');
