@@ -17,12 +17,7 @@ foreach(size 16 32 48 64 128 256)
   install(FILES ${PELO_DATA}/icons/peloramix-${size}.png
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps RENAME peloramix.png)
 endforeach()
-# The manual page compressed as Debian installs them (gzip -n: the same bytes at every build).
-find_program(PELO_GZIP gzip REQUIRED)
-add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/fibtool.1.gz
-                   COMMAND ${PELO_GZIP} -9nc ${PELO_DATA}/fibtool.1 > ${PROJECT_BINARY_DIR}/fibtool.1.gz
-                   DEPENDS ${PELO_DATA}/fibtool.1 VERBATIM)
-add_custom_target(fibtool_man ALL DEPENDS ${PROJECT_BINARY_DIR}/fibtool.1.gz)
+# The manual page, written and compressed with fibtool (src/tools/CMakeLists.txt).
 install(FILES ${PROJECT_BINARY_DIR}/fibtool.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 # The package's copyright file, where Debian looks for it.
 configure_file(${PELO_DATA}/copyright.in ${PROJECT_BINARY_DIR}/copyright @ONLY)

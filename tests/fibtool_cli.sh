@@ -139,6 +139,19 @@ for c in $commandes; do
         "$FIBTOOL" -C "$WORK" "$c" "$o" 2>&1 | grep -q "option inconnue" && { echo "ÉCHEC $c : $o dans l'aide mais refusée"; fail=$((fail+1)); }
     done
 done
+# The manual page is written from the same descriptors at build time: an entry per command, read by roff
+# without a warning.
+"$FIBTOOL" --commandes-man >"$WORK/man" || { echo "ÉCHEC --commandes-man"; fail=$((fail+1)); }
+for c in $commandes; do
+    grep -qF "\fB${c//-/\\-}\fR " "$WORK/man" || { echo "ÉCHEC page de manuel : $c absente"; fail=$((fail+1)); }
+done
+PAGE="$(dirname "$FIBTOOL")/fibtool.1"
+[ -s "$PAGE" ] && ! grep -q "@COMMANDES@" "$PAGE" && cmp -s <(gzip -dc "$PAGE.gz") "$PAGE" \
+    || { echo "ÉCHEC page de manuel écrite à la construction : $PAGE"; fail=$((fail+1)); }
+if command -v groff >/dev/null && [ -s "$PAGE" ]; then
+    warn=$(groff -k -man -Tutf8 -ww -z "$PAGE" 2>&1)
+    [ -z "$warn" ] || { echo "ÉCHEC page de manuel : $warn"; fail=$((fail+1)); }
+fi
 cp "$WORK/FIB.DAT" "$WORK/avant-aide"
 check "--help après des options" 0 "$FIBTOOL" -C "$WORK" demo --fiches 3 --remplacer --help
 cmp -s "$WORK/FIB.DAT" "$WORK/avant-aide" || { echo "ÉCHEC demo --help a écrit"; fail=$((fail+1)); }

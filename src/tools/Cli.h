@@ -40,4 +40,9 @@ bool bandLineOption(const Args& a, const std::string& command, int& line, int& r
 // no control character. False with rc set to the usage error otherwise.
 bool acceptedPath(const std::string& path, int& rc);
 
+// A file that a command writes beside its main output (an export's codebook):
+// accepted as acceptedPath, and never a centre's own file nor the file read.
+// False with rc set to the usage error otherwise.
+bool acceptedOutput(const std::string& output, const std::string& input, int& rc);
+
 }  // namespace pelo::cli

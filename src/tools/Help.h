@@ -1,14 +1,18 @@
 #pragma once
-// fibtool's help texts: the general usage, one page per command, the version.
+// fibtool's help texts, drawn from the commands' descriptors: the general usage, one page per command, the
+// commands of the manual page, the version.
 
+#include <optional>
 #include <string>
 
 namespace pelo::cli {
 
 // The usage printed by `fibtool --help`, `-h` and `aide`.
-const char* generalHelp();
-// The help of one command (`fibtool COMMANDE --help`, `fibtool aide COMMANDE`); nullptr when unknown.
-const char* commandHelp(const std::string& command);
+std::string generalHelp();
+// The help of one command (`fibtool COMMANDE --help`, `fibtool aide COMMANDE`); nothing when unknown.
+std::optional<std::string> commandHelp(const std::string& command);
+// The entries of the manual page's COMMANDES section, in roff (built into the page at build time).
+std::string manCommands();
 // The text of `fibtool --version`.
 std::string versionText();
 

@@ -7,41 +7,19 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <functional>
-#include <map>
 #include <new>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "Cli.h"
-#include "Commands.h"
+#include "Command.h"
 #include "Help.h"
 #include "store/RecordFile.h"
 
 using namespace pelo::cli;
 
 namespace {
-
-const std::map<std::string, std::function<int(const Words&)>>& commands() {
-    static const std::map<std::string, std::function<int(const Words&)>> table{
-        {"demo", cmdDemo},
-        {"lire", cmdLire},
-        {"controle", cmdControle},
-        {"synthese", cmdSynthese},
-        {"objectifs", cmdObjectifs},
-        {"repartition", cmdRepartition},
-        {"variabilite", cmdVariabilite},
-        {"collecte", cmdCollecte},
-        {"synthese-pays", cmdSynthesePays},
-        {"selection", cmdSelection},
-        {"entonnoir", cmdEntonnoir},
-        {"alertes", cmdAlertes},
-        {"evolution", cmdEvolution},
-        {"exporter", cmdExporter},
-        {"importer", cmdImporter},
-    };
-    return table;
-}
 
 // Output that did not reach its destination (a full disk) makes the command fail.
 // A reader that stopped reading (`| head`) is not a failure: the usual quiet end.
@@ -56,7 +34,7 @@ int flushed(int rc) {
 }
 
 int run(int argc, char** argv) {
-    Words words(argv + 1, argv + argc);
+    const std::vector<std::string> words(argv + 1, argv + argc);
     std::size_t i = 0;
     while (i < words.size() && words[i] == "-C") {
         if (i + 1 >= words.size()) return usageError("-C attend un dossier");
@@ -65,35 +43,45 @@ int run(int argc, char** argv) {
         i += 2;
     }
     if (i >= words.size()) {
-        std::fputs(generalHelp(), stderr);
+        std::fputs(generalHelp().c_str(), stderr);
         return kUsage;
     }
-    const std::string cmd = words[i];
-    Words rest(words.begin() + static_cast<long>(i) + 1, words.end());
+    const std::string& cmd = words[i];
+    const std::vector<std::string> rest(words.begin() + static_cast<long>(i) + 1, words.end());
     if (cmd == "--version") {
         std::fputs(versionText().c_str(), stdout);
         return flushed(kOk);
     }
     if (cmd == "aide" || cmd == "--help" || cmd == "-h") {
         if (rest.empty()) {
-            std::fputs(generalHelp(), stdout);
+            std::fputs(generalHelp().c_str(), stdout);
             return flushed(kOk);
         }
-        const char* page = commandHelp(rest[0]);
+        const auto page = commandHelp(rest[0]);
         if (!page) return usageError("commande inconnue : " + rest[0]);
-        std::fputs(page, stdout);
+        std::fputs(page->c_str(), stdout);
+        return flushed(kOk);
+    }
+    // Not in the help: the build writes the manual page's command list with it.
+    if (cmd == "--commandes-man") {
+        std::fputs(manCommands().c_str(), stdout);
         return flushed(kOk);
     }
     // COMMANDE --help (or -h) anywhere among its words: that command's help.
-    if (const char* page = commandHelp(cmd))
+    if (const auto page = commandHelp(cmd))
         for (const auto& w : rest)
             if (w == "--help" || w == "-h") {
-                std::fputs(page, stdout);
+                std::fputs(page->c_str(), stdout);
                 return flushed(kOk);
             }
-    auto it = commands().find(cmd);
-    if (it != commands().end()) return flushed(it->second(rest));
-    return usageError("commande inconnue : " + cmd);
+    const Command* command = findCommand(cmd);
+    if (!command) return usageError("commande inconnue : " + cmd);
+    // The command's options, from its descriptor: those with an argument take the next word.
+    std::vector<std::string> withValue, flags;
+    for (const Option& o : command->options) (o.argument.empty() ? flags : withValue).push_back(o.name);
+    Args args;
+    if (std::string err; !parseArgs(rest, withValue, flags, args, &err)) return usageError(err);
+    return flushed(command->run(args));
 }
 
 }  // namespace

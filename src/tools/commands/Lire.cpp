@@ -2,7 +2,7 @@
 #include <cstdio>
 
 #include "Cli.h"
-#include "Commands.h"
+#include "Command.h"
 #include "store/RecordFile.h"
 #include "store/Text.h"
 
@@ -23,12 +23,8 @@ std::string fieldText(const FibRecord& r, const FieldInfo& f) {
     }
     return {};
 }
-}  // namespace
 
-int cmdLire(const Words& words) {
-    Args a;
-    std::string err;
-    if (!parseArgs(words, {"fiche"}, {}, a, &err)) return usageError(err);
+int runLire(const Args& a) {
     if (a.positional.size() != 1) return usageError("lire attend un nom de fichier");
     const std::string& path = a.positional[0];
     if (int rc = kOk; !acceptedPath(path, rc)) return rc;
@@ -56,5 +52,19 @@ int cmdLire(const Words& words) {
     for (const auto& f : kFibFields) std::printf("%s\t%s\n", f.name, fieldText(r, f).c_str());
     return kOk;
 }
+
+}  // namespace
+
+extern const Command commandLire{
+    .name = "lire",
+    .synopsis = "FICHIER [--fiche K]",
+    .summary = "en-tête, ou champs d'une fiche",
+    .description =
+        "L'en-tête d'un fichier de fiches (centre, nombre de fiches, identification, unités),\n"
+        "ou chaque champ de la fiche K, un par ligne : nom, tabulation, valeur.\n",
+    .options = {{"fiche", "K", "la fiche K au lieu de l'en-tête"}},
+    .example = "fibtool lire FIB.DAT --fiche 12",
+    .run = runLire,
+};
 
 }  // namespace pelo::cli

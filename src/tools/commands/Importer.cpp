@@ -4,7 +4,7 @@
 #include <string>
 
 #include "Cli.h"
-#include "Commands.h"
+#include "Command.h"
 #include "TermProgress.h"
 #include "exchange/FibImport.h"
 #include "formats/Sink.h"
@@ -13,7 +13,7 @@
 
 namespace pelo::cli {
 
-bool acceptedOutput(const std::string& output, const std::string& input, int& rc);
+namespace {
 
 int runImporter(const Args& a) {
     if (a.positional.size() != 2) return usageError("importer attend un fichier de fiches et un fichier source");
@@ -58,11 +58,28 @@ int runImporter(const Args& a) {
     return kOk;
 }
 
-int cmdImporter(const Words& words) {
-    Args a;
-    std::string err;
-    if (!parseArgs(words, {"rapport", "annee"}, {"essai", "doublons"}, a, &err)) return usageError(err);
-    return runImporter(a);
-}
+}  // namespace
+
+extern const Command commandImporter{
+    .name = "importer",
+    .synopsis = "FICHIER SOURCE [--essai] [--rapport R.csv] [--doublons] [--annee AAAA]",
+    .summary = "fiches d'un tableur ajoutées à un fichier de fiches",
+    .description =
+        "Ajoute à FICHIER une fiche par ligne de SOURCE, un CSV (« ; », « , » ou tabulation,\n"
+        "UTF-8 ou Windows-1252) ou un classeur xlsx dont les colonnes portent les noms\n"
+        "de l'export, dans n'importe quel ordre. Chaque fiche reçoit le numéro suivant,\n"
+        "le centre de l'en-tête et l'état que lui donneraient les contrôles d'un\n"
+        "enregistrement. Une ligne qui ne peut être enregistrée est refusée (ligne, colonne,\n"
+        "valeur, motif) ; une ligne égale à une fiche du fichier ou à une ligne précédente\n"
+        "(initiale, mois et année de naissance, sexe, date) est un doublon laissé de côté.\n"
+        "Les fiches sont écrites en une fois sous le verrou du fichier, le nombre de\n"
+        "fiches en dernier.\n",
+    .options = {{"essai", "", "n'écrit rien : dit seulement ce qui serait enregistré"},
+                {"rapport", "R.csv", "écrit les refus et les doublons dans R.csv"},
+                {"doublons", "", "enregistre aussi les doublons"},
+                {"annee", "AAAA", "année en cours des contrôles (défaut : cette année)"}},
+    .example = "fibtool importer FIB.DAT releve.csv --essai --rapport refus.csv",
+    .run = runImporter,
+};
 
 }  // namespace pelo::cli

@@ -2,7 +2,7 @@
 #include <sys/stat.h>
 
 #include "Cli.h"
-#include "Commands.h"
+#include "Command.h"
 #include "TermProgress.h"
 #include "entry/CallUp.h"
 #include "pool/PoolFiles.h"
@@ -79,12 +79,8 @@ std::uint32_t sizeOf(long fiches, std::size_t i) {
     if (i == 0 || fiches <= 0) return static_cast<std::uint32_t>(fiches);
     return static_cast<std::uint32_t>(std::max<long>(1, fiches / 2 + long((i * 7919) % std::max<long>(1, fiches))));
 }
-}  // namespace
 
-int cmdDemo(const Words& words) {
-    Args a;
-    std::string err;
-    if (!parseArgs(words, {"fiches", "centres", "graine", "campagnes"}, {"remplacer"}, a, &err)) return usageError(err);
+int runDemo(const Args& a) {
     if (!a.positional.empty()) return usageError("argument inattendu : " + a.positional[0]);
     long fiches = 200, centres = 0, graine = 1998;
     if (auto v = a.value("fiches")) {
@@ -181,5 +177,25 @@ int cmdDemo(const Words& words) {
     std::fputs(written.c_str(), stdout);
     return kOk;
 }
+
+}  // namespace
+
+extern const Command commandDemo{
+    .name = "demo",
+    .synopsis = "[--fiches N] [--centres K] [--campagnes K] [--graine S] [--remplacer]",
+    .summary = "données de démonstration",
+    .description =
+        "Données de démonstration réalistes : un FIB.DAT identifié et, avec --centres, les\n"
+        "fichiers FIB1.DAT ... FIBK.DAT d'une collection nationale.\n",
+    .options = {{"fiches", "N", "nombre de fiches de FIB.DAT (défaut : 200)"},
+                {"centres", "K", "écrit aussi FIB1.DAT ... FIBK.DAT (1 à 999)"},
+                {"campagnes", "K",
+                 "écrit aussi les collections de K campagnes (1 à 12), FibFr97.Dat\n"
+                 "et les années d'avant"},
+                {"graine", "S", "graine du tirage (mêmes données pour la même graine)"},
+                {"remplacer", "", "écrase les fichiers existants (jamais sans cette option)"}},
+    .example = "fibtool -C /tmp/essai demo --fiches 300 --centres 20",
+    .run = runDemo,
+};
 
 }  // namespace pelo::cli

@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "Cli.h"
-#include "Commands.h"
+#include "Command.h"
 #include "ref/Funnel.h"
 #include "ref/Trend.h"
 #include "store/Text.h"
@@ -18,12 +18,7 @@ std::string limitsText(const std::optional<ref::FunnelLimits>& l) {
            ref::percentText(l->hi998);
 }
 
-}  // namespace
-
-int cmdEntonnoir(const Words& words) {
-    Args a;
-    std::string err;
-    if (!parseArgs(words, {"ligne"}, {}, a, &err)) return usageError(err);
+int runEntonnoir(const Args& a) {
     if (a.positional.size() != 1) return usageError("entonnoir attend un nom de synthèse (SynFr97.Atx)");
     int line = 0;
     if (int rc = kOk; !bandLineOption(a, "entonnoir", line, rc)) return rc;
@@ -39,10 +34,7 @@ int cmdEntonnoir(const Words& words) {
     return kOk;
 }
 
-int cmdAlertes(const Words& words) {
-    Args a;
-    std::string err;
-    if (!parseArgs(words, {"seuil"}, {}, a, &err)) return usageError(err);
+int runAlertes(const Args& a) {
     if (a.positional.size() != 1) return usageError("alertes attend un nom de synthèse (SynFr97.Atx)");
     int level = 2;
     if (auto v = a.value("seuil")) {
@@ -56,10 +48,7 @@ int cmdAlertes(const Words& words) {
     return kOk;
 }
 
-int cmdEvolution(const Words& words) {
-    Args a;
-    std::string err;
-    if (!parseArgs(words, {"centre"}, {}, a, &err)) return usageError(err);
+int runEvolution(const Args& a) {
     if (a.positional.size() < 2 || a.positional.size() > 12)
         return usageError("evolution attend de 2 à 12 synthèses (SynFr96.Atx SynFr97.Atx ...)");
     std::int32_t centre = 0;
@@ -82,5 +71,43 @@ int cmdEvolution(const Words& words) {
     }
     return kOk;
 }
+
+}  // namespace
+
+extern const Command commandEntonnoir{
+    .name = "entonnoir",
+    .synopsis = "SYNTHESE.Atx --ligne L",
+    .summary = "limites de chaque centre pour une bande",
+    .description =
+        "Graphique en entonnoir d'une ligne de bande : d'abord le pays (0, N, X, pourcentage),\n"
+        "puis par centre : centre, fiches, effectif, pourcentage, limites basse et haute à 95 %,\n"
+        "limites basse et haute à 99,8 %, position (-2 à 2), séparés par des tabulations.\n",
+    .options = {{"ligne", "L", "ligne de bande de la liste (3 à 262)"}},
+    .example = "fibtool entonnoir SynFr97.Atx --ligne 3",
+    .run = runEntonnoir,
+};
+
+extern const Command commandAlertes{
+    .name = "alertes",
+    .synopsis = "SYNTHESE.Atx [--seuil 95|99.8]",
+    .summary = "centres hors des limites",
+    .description = "Les centres hors des limites, pour chaque ligne de bande : ligne, centre, position.\n",
+    .options = {{"seuil", "95|99.8", "limites retenues (défaut : 99.8)"}},
+    .example = "fibtool alertes SynFr97.Atx --seuil 95",
+    .run = runAlertes,
+};
+
+extern const Command commandEvolution{
+    .name = "evolution",
+    .synopsis = "A.Atx B.Atx [C.Atx ...] [--centre C]",
+    .summary = "bandes d'une campagne à l'autre",
+    .description =
+        "Les bandes d'une campagne à l'autre (2 à 12 synthèses, dans l'ordre donné) : ligne,\n"
+        "libellé, pourcentage du pays dans chaque synthèse, puis celui du centre avec --centre.\n",
+    .options = {{"centre", "C", "ajoute les pourcentages du centre C (- quand il est absent)"}},
+    .example = "fibtool evolution SYNFr96.ATX SYNFr97.ATX --centre 3",
+    .run = runEvolution,
+    .shortSynopsis = "A.Atx B.Atx [...] [--centre C]",
+};
 
 }  // namespace pelo::cli

@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "Cli.h"
-#include "Commands.h"
+#include "Command.h"
 #include "pool/PoolFiles.h"
 #include "pool/VariabilityCharts.h"
 #include "pool/VariabilityList.h"
@@ -24,12 +24,8 @@ bool synthesisName(const std::string& name, int& rc) {
     }
     return true;
 }
-}  // namespace
 
-int cmdRepartition(const Words& words) {
-    Args a;
-    std::string err;
-    if (!parseArgs(words, {"centre"}, {}, a, &err)) return usageError(err);
+int runRepartition(const Args& a) {
     if (a.positional.size() != 1) return usageError("repartition attend un nom de synthèse (SynFr97.Atx)");
     std::int32_t centre = 0;
     if (int rc = kOk; !centreOption(a, centre, rc)) return rc;
@@ -48,10 +44,7 @@ int cmdRepartition(const Words& words) {
     return kOk;
 }
 
-int cmdVariabilite(const Words& words) {
-    Args a;
-    std::string err;
-    if (!parseArgs(words, {"ligne"}, {}, a, &err)) return usageError(err);
+int runVariabilite(const Args& a) {
     if (a.positional.size() != 1) return usageError("variabilite attend un nom de synthèse (SynFr97.Atx)");
     int line = 0;
     if (int rc = kOk; !bandLineOption(a, "variabilite", line, rc)) return rc;
@@ -62,5 +55,31 @@ int cmdVariabilite(const Words& words) {
         std::printf("%u\t%u\n", unsigned(b.centre), unsigned(b.percent));
     return kOk;
 }
+
+}  // namespace
+
+extern const Command commandRepartition{
+    .name = "repartition",
+    .synopsis = "SYNTHESE.Atx [--centre C]",
+    .summary = "liste de variabilité",
+    .description =
+        "Liste de variabilité d'une synthèse stockée : les 264 lignes, le pays seul ou à côté\n"
+        "du centre choisi.\n",
+    .options = {{"centre", "C", "le centre placé à côté du pays"}},
+    .example = "fibtool repartition SynFr97.Atx --centre 12",
+    .run = runRepartition,
+};
+
+extern const Command commandVariabilite{
+    .name = "variabilite",
+    .synopsis = "SYNTHESE.Atx --ligne L",
+    .summary = "variabilité d'une bande",
+    .description =
+        "Graphique de variabilité d'une ligne de bande : une ligne par centre dans l'ordre du\n"
+        "graphique, le centre, une tabulation et le pourcentage arrondi.\n",
+    .options = {{"ligne", "L", "ligne de bande de la liste (3 à 262)"}},
+    .example = "fibtool variabilite SynFr97.Atx --ligne 3",
+    .run = runVariabilite,
+};
 
 }  // namespace pelo::cli

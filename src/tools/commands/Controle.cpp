@@ -4,17 +4,16 @@
 #include <string>
 
 #include "Cli.h"
-#include "Commands.h"
+#include "Command.h"
 #include "entry/CallUp.h"
 #include "store/RecordFile.h"
 #include "store/Units.h"
 
 namespace pelo::cli {
 
-int cmdControle(const Words& words) {
-    Args a;
-    std::string err;
-    if (!parseArgs(words, {"annee", "fiche"}, {}, a, &err)) return usageError(err);
+namespace {
+
+int runControle(const Args& a) {
     if (a.positional.size() != 1) return usageError("controle attend un nom de fichier");
     const std::string& path = a.positional[0];
     if (int rc = kOk; !acceptedPath(path, rc)) return rc;
@@ -57,5 +56,21 @@ int cmdControle(const Words& words) {
     std::fputs(out.c_str(), stdout);
     return kOk;
 }
+
+}  // namespace
+
+extern const Command commandControle{
+    .name = "controle",
+    .synopsis = "FICHIER [--annee AAAA] [--fiche K]",
+    .summary = "état que chaque fiche recevrait",
+    .description =
+        "État que chaque fiche recevrait à l'enregistrement, avec les constats des contrôles\n"
+        "des deux pages. Le fichier n'est pas modifié. Une ligne par fiche : numéro, état,\n"
+        "puis par constat une lettre (E erreur, A avertissement, S avertissement discret,\n"
+        "R remarque en rouge, C erreur de conversion), « : » et le message.\n",
+    .options = {{"annee", "AAAA", "année en cours (défaut : cette année)"}, {"fiche", "K", "la seule fiche K"}},
+    .example = "fibtool controle FIB.DAT --annee 2026 --fiche 12",
+    .run = runControle,
+};
 
 }  // namespace pelo::cli

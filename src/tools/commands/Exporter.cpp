@@ -4,7 +4,7 @@
 #include <string>
 
 #include "Cli.h"
-#include "Commands.h"
+#include "Command.h"
 #include "TermProgress.h"
 #include "exchange/FibTable.h"
 #include "exchange/SynthesisExport.h"
@@ -15,6 +15,7 @@
 namespace pelo::cli {
 
 namespace {
+
 std::string folderOf(const std::string& path) {
     const auto slash = path.find_last_of('/');
     return slash == std::string::npos ? std::string() : path.substr(0, slash);
@@ -26,21 +27,6 @@ std::string extensionOf(const std::string& path) {
     for (char& c : ext)
         if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
     return ext;
-}
-}  // namespace
-
-// An output that would replace a centre's own file or the file read is refused (the codebook too).
-bool acceptedOutput(const std::string& output, const std::string& input, int& rc) {
-    if (!acceptedPath(output, rc)) return false;
-    for (const std::string& out : {output, formats::codebookPath(output)}) {
-        const std::string folder = folderOf(out);
-        const std::string in = folderOf(input) == folder ? formats::baseName(input) : std::string();
-        if (auto why = pool::protectedOutput(folder, formats::baseName(out), in)) {
-            rc = usageError(*why);
-            return false;
-        }
-    }
-    return true;
 }
 
 int runExporter(const Args& a) {
@@ -85,12 +71,29 @@ int runExporter(const Args& a) {
     return kOk;
 }
 
-int cmdExporter(const Words& words) {
-    Args a;
-    std::string err;
-    if (!parseArgs(words, {"format", "dialecte"}, {"libelles", "annulees", "comparaison"}, a, &err))
-        return usageError(err);
-    return runExporter(a);
-}
+}  // namespace
+
+extern const Command commandExporter{
+    .name = "exporter",
+    .synopsis = "FICHIER SORTIE [--format csv|xlsx|dta|sav] [--libelles]\n"
+                "                [--dialecte fr|international] [--annulees] [--comparaison]",
+    .summary = "les fiches, ou une synthèse stockée, pour les statisticiens",
+    .description =
+        "Une ligne par fiche d'un fichier de fiches d'un centre ou d'un fichier de collection\n"
+        "(reconnus à leur en-tête), une colonne par champ ; une valeur vide est manquante.\n"
+        "En dta et sav chaque variable porte son libellé et chaque code le sien, en français.\n"
+        "Le dictionnaire des variables est écrit à côté : SORTIE sans son extension,\n"
+        "suivi de « -dictionnaire.csv ». Sur une synthèse stockée (.Atx), une ligne par\n"
+        "centre (le pays d'abord), une colonne par ligne de bande et son dénominateur.\n",
+    .options = {{"format", "csv|xlsx|dta|sav", "format de SORTIE (défaut : son extension, sinon csv)"},
+                {"libelles", "", "les libellés des codes au lieu des codes (csv, xlsx)"},
+                {"dialecte", "fr|international",
+                 "fr : UTF-8 avec BOM, « ; », virgule décimale (défaut) ;\n"
+                 "international : sans BOM, « , », point décimal, pour R et Python"},
+                {"annulees", "", "garde les fiches annulées"},
+                {"comparaison", "", "synthèse stockée : la comparaison des centres, bande par bande"}},
+    .example = "fibtool exporter FIB.DAT fiches.dta",
+    .run = runExporter,
+};
 
 }  // namespace pelo::cli

@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "Cli.h"
-#include "Commands.h"
+#include "Command.h"
 #include "TermProgress.h"
 #include "pool/Collection.h"
 #include "pool/PoolSynthesis.h"
@@ -29,12 +29,7 @@ std::optional<std::uint16_t> operatorOf(const std::string& s) {
     return std::nullopt;
 }
 
-}  // namespace
-
-int cmdCollecte(const Words& words) {
-    Args a;
-    std::string err;
-    if (!parseArgs(words, {}, {"remplacer"}, a, &err)) return usageError(err);
+int runCollecte(const Args& a) {
     if (a.positional.size() != 1) return usageError("collecte attend le nom du fichier de collection");
     const std::string& name = a.positional[0];
     int rc = kOk;
@@ -49,10 +44,7 @@ int cmdCollecte(const Words& words) {
     return kOk;
 }
 
-int cmdSynthesePays(const Words& words) {
-    Args a;
-    std::string err;
-    if (!parseArgs(words, {"annee-ref"}, {}, a, &err)) return usageError(err);
+int runSynthesePays(const Args& a) {
     if (a.positional.size() != 1) return usageError("synthese-pays attend le nom du fichier de collection");
     const std::string& name = a.positional[0];
     int rc = kOk;
@@ -72,11 +64,7 @@ int cmdSynthesePays(const Words& words) {
     return kOk;
 }
 
-int cmdSelection(const Words& words) {
-    Args a;
-    std::string err;
-    if (!parseArgs(words, {"variable", "op", "valeur", "relation", "op2", "valeur2"}, {"sauf"}, a, &err))
-        return usageError(err);
+int runSelection(const Args& a) {
     if (a.positional.size() != 2)
         return usageError("selection attend le fichier de collection et le fichier de sortie");
     const std::string &pool = a.positional[0], &out = a.positional[1];
@@ -126,5 +114,57 @@ int cmdSelection(const Words& words) {
     std::printf("%s\n", pool::selectionMessage(count).c_str());
     return kOk;
 }
+
+}  // namespace
+
+extern const Command commandCollecte{
+    .name = "collecte",
+    .synopsis = "POOL [--remplacer]",
+    .summary = "collecte de FIB1.DAT ... FIB999.DAT",
+    .description =
+        "Rassemble FIB1.DAT ... FIB999.DAT du dossier en un fichier de collection POOL\n"
+        "(au plus 65535 fiches) et écrit « F centres, N fiches ». Un fichier d'un autre\n"
+        "format est laissé de côté avec un avertissement. Le manifeste des sources\n"
+        "(FibFr97-manifeste.csv : centre, fiches, taille, date, SHA-256 de chaque fichier,\n"
+        "fichiers laissés de côté, fiches en double) est écrit à côté.\n",
+    .options = {{"remplacer", "", "remplace un fichier POOL existant (sinon il reste intact, code 2)"}},
+    .example = "fibtool -C /srv/pays collecte FibFr97.Dat --remplacer",
+    .run = runCollecte,
+};
+
+extern const Command commandSynthesePays{
+    .name = "synthese-pays",
+    .synopsis = "POOL [--annee-ref AAAA]",
+    .summary = "synthèse nationale par centre",
+    .description =
+        "Synthèse du fichier de collection centre par centre : écrit la synthèse stockée\n"
+        "(FibFr97.Dat donne SYNFr97.ATX et SYNFr97.BTX) et « K centres, N fiches ».\n",
+    .options = {{"annee-ref", "AAAA", "année de référence (défaut : 1997)"}},
+    .example = "fibtool synthese-pays FibFr97.Dat --annee-ref 2026",
+    .run = runSynthesePays,
+};
+
+extern const Command commandSelection{
+    .name = "selection",
+    .synopsis =
+        "POOL SORTIE --variable N [--sauf] [--op =|>|<] [--valeur V]\n"
+        "                         [--relation et|ou] [--op2 =|>|<] [--valeur2 V]",
+    .summary = "sous-collection par critère",
+    .description =
+        "Sous-collection : copie dans SORTIE les fiches de POOL qui remplissent un critère\n"
+        "sur une variable, comme la boîte de requête, et écrit « n fiches sélectionnées ».\n",
+    .options = {{"variable", "N", "numéro de la variable (1 à 40)"},
+                {"sauf", "", "les fiches qui ne remplissent pas le critère"},
+                {"op", "=|>|<", "première comparaison (pour une variable à liste, V est le code)", "--op, --valeur"},
+                {"valeur", "V", ""},
+                {"relation", "et|ou", "lien avec la seconde comparaison"},
+                {"op2", "=|>|<", "seconde comparaison", "--op2, --valeur2"},
+                {"valeur2", "V", ""}},
+    .example =
+        "fibtool selection FibFr97.Dat FibHb.Dat --variable 33 --op '>' --valeur 8 \\\n"
+        "            --relation et --op2 '<' --valeur2 10",
+    .run = runSelection,
+    .shortSynopsis = "POOL SORTIE --variable N [...]",
+};
 
 }  // namespace pelo::cli
