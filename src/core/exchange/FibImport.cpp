@@ -140,6 +140,14 @@ std::string identity(const FibRecord& r) {
     return k;
 }
 
+// A cell as a report shows it: on one line, control characters as « ? ».
+std::string shown(std::string_view cell) {
+    std::string out(cell);
+    for (char& c : out)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = '?';
+    return out;
+}
+
 bool ignoredColumn(std::string_view name) {
     // The file numbers the FIBs, the checks set the state, the header gives the centre's identity.
     for (const char* n : {"NumCentre", "NumFib", "EtatFiche", "Specialite", "RegionDep"})
@@ -178,10 +186,10 @@ IoStatus planImport(const std::string& recordPath, const formats::CsvData& src, 
         if (!fx)
             for (const FieldExport& g : exportedFields())
                 if (sameAscii(name, g.field->name)) fx = &g;
-        if (!fx) return IoError{recordPath, "colonne inconnue dans la source : « " + name + " »", true};
+        if (!fx) return IoError{recordPath, "colonne inconnue dans la source : « " + shown(name) + " »", true};
         if (ignoredColumn(fx->field->name)) continue;
         if (!seen.emplace(fx->field->name, c).second)
-            return IoError{recordPath, "colonne en double dans la source : « " + name + " »", true};
+            return IoError{recordPath, "colonne en double dans la source : « " + shown(name) + " »", true};
         fields[c] = fx;
     }
 
@@ -210,14 +218,14 @@ IoStatus planImport(const std::string& recordPath, const formats::CsvData& src, 
         for (std::size_t c = 0; c < cells.size(); ++c) {
             if (c >= fields.size()) {
                 if (trimSpaces(cells[c]).empty()) continue;
-                out.refusals.push_back({line, "", cells[c], "valeur au-delà de la dernière colonne"});
+                out.refusals.push_back({line, "", shown(cells[c]), "valeur au-delà de la dernière colonne"});
                 refused = true;
                 continue;
             }
             if (!fields[c]) continue;
             std::string why = storeCell(r, *fields[c], cells[c]);
             if (!why.empty()) {
-                out.refusals.push_back({line, fields[c]->field->name, cells[c], std::move(why)});
+                out.refusals.push_back({line, fields[c]->field->name, shown(cells[c]), std::move(why)});
                 refused = true;
             }
         }

@@ -150,9 +150,9 @@ std::string fromCp1252(std::string_view field) {
 
 std::string parseCsv(std::string_view bytes, CsvData& out) {
     out = CsvData{};
-    bool utf8 = true;
+    // A mark of UTF-8 before bytes that are not is not believed: they are read as Windows-1252.
     if (bytes.substr(0, 3) == kBom) bytes.remove_prefix(3);
-    else utf8 = isUtf8(bytes);
+    const bool utf8 = isUtf8(bytes);
     out.cp1252 = !utf8;
     // The separator: the most frequent of « ; », tab and « , » on the first line, outside quotes.
     {
