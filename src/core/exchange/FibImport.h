@@ -23,10 +23,10 @@
 namespace pelo::exchange {
 
 struct Refusal {
-    std::size_t line;     // line of the source (its row number in a workbook)
-    std::string column;   // the column's name
-    std::string value;    // the cell as read
-    std::string reason;   // in French
+    std::size_t line;    // line of the source (its row number in a workbook)
+    std::string column;  // the column's name
+    std::string value;   // the cell as read
+    std::string reason;  // in French
 };
 
 struct Duplicate {
@@ -40,7 +40,7 @@ struct ImportOptions {
 };
 
 struct ImportPlan {
-    std::vector<FibRecord> fibs;   // to store, in source order (NumFib set on storing)
+    std::vector<FibRecord> fibs;  // to store, in source order (NumFib set on storing)
     std::vector<std::size_t> lines;
     std::size_t complete = 0, incomplete = 0, toReview = 0;
     std::vector<Refusal> refusals;  // every refused cell

@@ -8,8 +8,8 @@
 #include "formats/Xlsx.h"
 #include "store/Centre.h"
 #include "store/RecordFile.h"
-#include "store/Units.h"
 #include "store/Text.h"
+#include "store/Units.h"
 
 namespace pelo::exchange {
 

@@ -21,17 +21,17 @@ namespace pelo::exchange {
 
 // The families of codes of the byte fields.
 enum class Codes : std::uint8_t {
-    None,         // a count or a number
-    OuiNon,       // 1 oui, 2 non
-    Coche,        // 1 oui (a single box)
-    AvantApres,   // 1 avant, 2 après, 3 avant et après
-    Evenement,    // 1 Oui < 12 mois, 2 Oui ancien, 3 both, 4 non
-    Sexe,         // 1 M, 2 F
-    Type,         // 1 Type 1, 2 Type 2, 3 Autre
-    Contact,      // 1 Consultation, 2 Hospitalisation
-    Motif,        // 1 Surveillance ... 7 Autre
-    Etat,         // 0 complète, 1 incomplète, 2 à réviser, 255 annulée
-    Structure,    // the structures of care 1..5
+    None,        // a count or a number
+    OuiNon,      // 1 oui, 2 non
+    Coche,       // 1 oui (a single box)
+    AvantApres,  // 1 avant, 2 après, 3 avant et après
+    Evenement,   // 1 Oui < 12 mois, 2 Oui ancien, 3 both, 4 non
+    Sexe,        // 1 M, 2 F
+    Type,        // 1 Type 1, 2 Type 2, 3 Autre
+    Contact,     // 1 Consultation, 2 Hospitalisation
+    Motif,       // 1 Surveillance ... 7 Autre
+    Etat,        // 0 complète, 1 incomplète, 2 à réviser, 255 annulée
+    Structure,   // the structures of care 1..5
 };
 
 // One exported field.
@@ -39,9 +39,9 @@ struct FieldExport {
     const FieldInfo* field;  // in the centre record's layout
     const char* label;       // French label without its unit
     Codes codes;
-    int unitRow;        // row of the centre's units grid for a laboratory value, -1 otherwise
-    const char* unit;   // a fixed unit ("%", "kg"), "" when none
-    int lo, hi;         // accepted range of a count or a number in a byte (import); 0, 0 when none
+    int unitRow;       // row of the centre's units grid for a laboratory value, -1 otherwise
+    const char* unit;  // a fixed unit ("%", "kg"), "" when none
+    int lo, hi;        // accepted range of a count or a number in a byte (import); 0, 0 when none
 };
 // The exported fields in record order.
 std::span<const FieldExport> exportedFields();
@@ -71,8 +71,8 @@ std::optional<ExportFormat> exportFormatNamed(std::string_view name);
 
 struct ExportRequest {
     ExportFormat format = ExportFormat::Csv;
-    bool labels = false;                // --libelles (CSV, xlsx)
-    bool international = false;         // --dialecte international (CSV and codebook)
+    bool labels = false;         // --libelles (CSV, xlsx)
+    bool international = false;  // --dialecte international (CSV and codebook)
     ExportOptions fibs;
 };
 // The table and its codebook beside it (SORTIE-dictionnaire.csv). rows: the number of FIBs written.

@@ -52,10 +52,9 @@ IoStatus writeStat(const std::string& path, const std::string& label, const Tabl
             for (const std::string& s : c.texts) width = std::max(width, s.size());
             v = readstat_add_variable(w.get(), c.name.c_str(), READSTAT_TYPE_STRING, width);
         } else if (c.type == ColumnType::Integer || c.type == ColumnType::Date) {
-            v = readstat_add_variable(w.get(), c.name.c_str(),
-                                      f == StatFormat::Dta && c.type == ColumnType::Integer ? READSTAT_TYPE_INT32
-                                                                                            : READSTAT_TYPE_DOUBLE,
-                                      0);
+            v = readstat_add_variable(
+                w.get(), c.name.c_str(),
+                f == StatFormat::Dta && c.type == ColumnType::Integer ? READSTAT_TYPE_INT32 : READSTAT_TYPE_DOUBLE, 0);
             if (c.type == ColumnType::Date) readstat_variable_set_format(v, f == StatFormat::Dta ? "%td" : "EDATE10");
         } else {
             v = readstat_add_variable(w.get(), c.name.c_str(), READSTAT_TYPE_DOUBLE, 0);

@@ -26,8 +26,8 @@ struct ValueLabel {
 };
 
 struct Column {
-    std::string name;                // variable name (a record field's name)
-    std::string label;               // French label: « HbA1c (%) »
+    std::string name;   // variable name (a record field's name)
+    std::string label;  // French label: « HbA1c (%) »
     ColumnType type = ColumnType::Integer;
     std::string unit;                // unit, empty when none
     std::string codeSet;             // name of the value labels shared by several columns ("ouinon"), empty when none

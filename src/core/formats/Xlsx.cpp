@@ -148,9 +148,8 @@ template <class H> std::string parseXml(const std::string& xml, H& h, const char
         static_cast<H*>(u)->text(std::string_view(s, std::size_t(len)));
     });
     if (XML_Parse(p.get(), xml.data(), int(xml.size()), XML_TRUE) == XML_STATUS_ERROR)
-        return std::string(part) + " : XML incorrect à la ligne " +
-               std::to_string(XML_GetCurrentLineNumber(p.get())) + " (" + XML_ErrorString(XML_GetErrorCode(p.get())) +
-               ")";
+        return std::string(part) + " : XML incorrect à la ligne " + std::to_string(XML_GetCurrentLineNumber(p.get())) +
+               " (" + XML_ErrorString(XML_GetErrorCode(p.get())) + ")";
     return h.error;
 }
 

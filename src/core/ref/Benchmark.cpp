@@ -84,9 +84,7 @@ std::string benchmarkCsv(const Benchmark& b) {
     return out;
 }
 
-IoStatus writeTextFile(const std::string& path, const std::string& text) {
-    return formats::writeExport(path, text);
-}
+IoStatus writeTextFile(const std::string& path, const std::string& text) { return formats::writeExport(path, text); }
 
 std::string reportFileName(const std::string& synthesisName, std::int32_t centre) {
     return "Rapport-" + stem(synthesisName) + "-centre" + std::to_string(centre) + ".pdf";

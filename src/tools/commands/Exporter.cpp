@@ -75,8 +75,9 @@ int runExporter(const Args& a) {
 
 extern const Command commandExporter{
     .name = "exporter",
-    .synopsis = "FICHIER SORTIE [--format csv|xlsx|dta|sav] [--libelles]\n"
-                "                [--dialecte fr|international] [--annulees] [--comparaison]",
+    .synopsis =
+        "FICHIER SORTIE [--format csv|xlsx|dta|sav] [--libelles]\n"
+        "                [--dialecte fr|international] [--annulees] [--comparaison]",
     .summary = "les fiches, ou une synthèse stockée, pour les statisticiens",
     .description =
         "Une ligne par fiche d'un fichier de fiches d'un centre ou d'un fichier de collection\n"

@@ -32,7 +32,8 @@ int runImporter(const Args& a) {
     if (report) {
         if (!acceptedOutput(*report, source, rc)) return rc;
         if (formats::baseName(*report) == formats::baseName(target) || *report == target)
-            return usageError("Le rapport " + *report + " remplacerait le fichier de fiches : choisissez un autre nom.");
+            return usageError("Le rapport " + *report +
+                              " remplacerait le fichier de fiches : choisissez un autre nom.");
     }
     formats::CsvData data;
     if (auto e = exchange::readSource(source, data)) return fileError(e->message());

@@ -53,11 +53,12 @@ struct ImportRun : AppFixture {
         state.CurrentFib = 2;
         menu = form<TTMenu3>();
         // Line 2 and 3 are stored; line 4 is refused; line 5 is FIB 1 again.
-        writeText(path("releve.csv"), "Initiale;Sexe;AnNaissance;DateFib;HbA1c\r\n"
-                                      "C;1;1950;2026-01-15;7,2\r\n"
-                                      "D;F;1960;15/01/2026;\r\n"
-                                      "E;7;1970;15/01/2026;\r\n"
-                                      "A;;;01/01/2026;\r\n");
+        writeText(path("releve.csv"),
+                  "Initiale;Sexe;AnNaissance;DateFib;HbA1c\r\n"
+                  "C;1;1950;2026-01-15;7,2\r\n"
+                  "D;F;1960;15/01/2026;\r\n"
+                  "E;7;1970;15/01/2026;\r\n"
+                  "A;;;01/01/2026;\r\n");
         fake.openFiles.push_back(path("releve.csv"));
     }
     std::uint16_t count() {
@@ -77,7 +78,8 @@ TEST(ImportScreen, CountsAndRefusalsAskedThenStoredAfterTheLastFib) {
     EXPECT_TRUE(run.fake.messages[0].question);
     EXPECT_TRUE(asked.startsWith(QString::fromUtf8("2 fiches à enregistrer (")));
     EXPECT_TRUE(asked.contains(QString::fromUtf8("1 ligne refusée, 1 doublon (laissés de côté).")));
-    EXPECT_TRUE(asked.contains(QString::fromUtf8("Ligne 4, colonne Sexe, « 7 » : code hors de sa famille (1 = M, 2 = F)")));
+    EXPECT_TRUE(
+        asked.contains(QString::fromUtf8("Ligne 4, colonne Sexe, « 7 » : code hors de sa famille (1 = M, 2 = F)")));
     EXPECT_TRUE(asked.contains(QString::fromUtf8("Rapport complet : releve-rapport.csv")));
     EXPECT_TRUE(asked.endsWith(QString::fromUtf8("Enregistrer 2 fiches dans FIB.DAT ?")));
     EXPECT_EQ(run.fake.messages[1].text, QString::fromUtf8("2 fiches enregistrées, numéros 3 à 4."));
