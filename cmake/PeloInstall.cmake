@@ -1,6 +1,6 @@
 # Installation as a Debian desktop program and its .deb (cpack -G DEB, or scripts/dev.sh package):
 # the two programs, the desktop entry, the icon in the hicolor theme, the AppStream metainfo, the
-# manual page of fibtool and the copyright file.
+# manual pages of both programs, the changelog and the copyright file.
 include(GNUInstallDirs)
 
 set(PELO_DATA ${PROJECT_SOURCE_DIR}/data)
@@ -17,8 +17,23 @@ foreach(size 16 32 48 64 128 256)
   install(FILES ${PELO_DATA}/icons/peloramix-${size}.png
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps RENAME peloramix.png)
 endforeach()
-# The manual page, written and compressed with fibtool (src/tools/CMakeLists.txt).
+# The manual page of fibtool, written and compressed with fibtool (src/tools/CMakeLists.txt).
 install(FILES ${PROJECT_BINARY_DIR}/fibtool.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# The manual page of peloramix and the changelog compressed as Debian installs them (gzip -n: the same
+# bytes at every build). The version is native (no Debian revision): the changelog is changelog.gz.
+find_program(PELO_GZIP gzip REQUIRED)
+file(STRINGS ${PELO_DATA}/changelog PELO_CHANGELOG_TOP LIMIT_COUNT 1)
+if(NOT PELO_CHANGELOG_TOP MATCHES "^peloramix \\(${PROJECT_VERSION}\\) ")
+  message(FATAL_ERROR "data/changelog : la première entrée n'est pas la version ${PROJECT_VERSION}")
+endif()
+foreach(doc peloramix.1 changelog)
+  add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/${doc}.gz
+                     COMMAND ${PELO_GZIP} -9nc ${PELO_DATA}/${doc} > ${PROJECT_BINARY_DIR}/${doc}.gz
+                     DEPENDS ${PELO_DATA}/${doc} VERBATIM)
+endforeach()
+add_custom_target(peloramix_docs ALL DEPENDS ${PROJECT_BINARY_DIR}/peloramix.1.gz ${PROJECT_BINARY_DIR}/changelog.gz)
+install(FILES ${PROJECT_BINARY_DIR}/peloramix.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${PROJECT_BINARY_DIR}/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/peloramix)
 # The package's copyright file, where Debian looks for it.
 configure_file(${PELO_DATA}/copyright.in ${PROJECT_BINARY_DIR}/copyright @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/peloramix)

@@ -7,7 +7,7 @@
 #   scripts/dev.sh format        format src/ tests/ bench/ fuzz/ with .clang-format
 #   scripts/dev.sh format-check  list the files that are not formatted (fails if there is one)
 #   scripts/dev.sh tidy          clang-tidy with .clang-tidy on the core and fibtool
-#   scripts/dev.sh package       Release build (build-release/) and its Debian package peloramix_*.deb
+#   scripts/dev.sh package       Release build (build-release/), its Debian package peloramix_*.deb, lintian
 #   scripts/dev.sh fuzz [S]      build the libFuzzer targets with clang (build-fuzz/) and run each S seconds (30)
 #   scripts/dev.sh ci            what CI runs: Release build with warnings as errors and every test,
 #                                its package installed in a scratch folder and started, the core's and
@@ -26,8 +26,9 @@ PACKAGES=(build-essential cmake ninja-build qt6-base-dev qt6-translations-l10n l
           libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2
           libxlsxwriter-dev libreadstat-dev libzip-dev libexpat1-dev libsodium-dev pkg-config
           readstat python3-openpyxl)
-# Only for package and ci: the .deb (dpkg-shlibdeps) and the checks of the installed files.
-PACKAGE_PACKAGES=(dpkg-dev desktop-file-utils appstream)
+# Only for package and ci: the .deb (dpkg-shlibdeps), the checks of the installed files and of the
+# package (lintian).
+PACKAGE_PACKAGES=(dpkg-dev desktop-file-utils appstream lintian)
 # Only for format, format-check, tidy and ci.
 TOOL_PACKAGES=(clang-format clang-tidy)
 # Only for fuzz: clang and its libFuzzer and sanitizer runtimes.
@@ -97,6 +98,15 @@ package() {
     cmake --build "$dir" -j "$JOBS" --target peloramix fibtool
     (cd "$dir" && cpack -G DEB >/dev/null)
     ls "$dir"/peloramix_*.deb
+}
+
+# lint_package DIR: lintian on the package of DIR; an error or a warning fails the step.
+lint_package() {
+    local deb out
+    deb=$(ls "$1"/peloramix_*.deb)
+    out=$(lintian --fail-on error,warning "$deb") || { printf '%s\n' "$out" >&2; echo "paquet : lintian n'est pas satisfait" >&2; return 1; }
+    [ -z "$out" ] || printf '%s\n' "$out"
+    echo "paquet : lintian sans erreur ni avertissement"
 }
 
 # check_package DIR: the package of DIR unpacked in a scratch folder, its programs started there.
@@ -207,6 +217,7 @@ package)
     dir=${PELO_BUILD_DIR:-$ROOT/build-release}
     configure "$dir" -DCMAKE_BUILD_TYPE=Release -DPELO_BUILD_TESTS=OFF -DPELO_BUILD_BENCH=OFF
     package "$dir"
+    lint_package "$dir"
     ;;
 format)
     install_missing "${TOOL_PACKAGES[@]}"
@@ -235,6 +246,7 @@ ci)
     run_tests "$ROOT/build-ci"
     step "paquet Debian"
     package "$ROOT/build-ci"
+    lint_package "$ROOT/build-ci"
     check_package "$ROOT/build-ci"
     # The core and fibtool, where the files are read and written; the Qt layer under the
     # sanitizers is `scripts/dev.sh asan`, too long for CI on two cores.

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The installed tree of a build: programs, desktop entry, icons, metainfo, manual page and copyright, the
+# The installed tree of a build: programs, desktop entry, icons, metainfo, manual pages, changelog and copyright, the
 # entry and the metainfo validated when their validators are installed.
 #   install_tree.sh BUILD_DIR
 set -u
@@ -13,6 +13,7 @@ cmake --install "$BUILD" --prefix "$DEST/usr" >/dev/null || { echo "ÉCHEC cmake
 S=$DEST/usr/share
 for f in bin/peloramix bin/fibtool share/applications/peloramix.desktop \
          share/metainfo/org.telmoris.peloramix.metainfo.xml share/man/man1/fibtool.1.gz \
+         share/man/man1/peloramix.1.gz share/doc/peloramix/changelog.gz \
          share/icons/hicolor/scalable/apps/peloramix.svg share/doc/peloramix/copyright; do
     [ -s "$DEST/usr/$f" ] || ko "absent : $f"
 done
@@ -38,8 +39,10 @@ grep -q "<release version=\"$("$DEST/usr/bin/fibtool" --version | head -1 | awk 
 grep -q "^License: $(sed -n 's/^PELO_LICENSE:STRING=//p' "$BUILD/CMakeCache.txt")\$" "$S/doc/peloramix/copyright" \
     || ko "licence du fichier copyright"
 if command -v groff >/dev/null; then
-    warn=$(gzip -dc "$S/man/man1/fibtool.1.gz" | groff -k -man -Tutf8 -ww -z 2>&1)
-    [ -z "$warn" ] || ko "page de manuel : $warn"
+    for page in fibtool peloramix; do
+        warn=$(gzip -dc "$S/man/man1/$page.1.gz" | groff -k -man -Tutf8 -ww -z 2>&1)
+        [ -z "$warn" ] || ko "page de manuel de $page : $warn"
+    done
 fi
 [ "$fail" -eq 0 ] && echo "installation : tout est en place"
 [ "$fail" -eq 0 ]

@@ -30,6 +30,14 @@ check "selection femmes" 0 "52 fiches sélectionnées" $T selection FibFr97.Dat 
 check "selection sauf femmes" 0 "32 fiches sélectionnées" $T selection FibFr97.Dat FibNF.Dat --variable 2 --valeur 2 --sauf
 (cd "$WORK" && sha256sum -c --quiet "$DATA/attendu.sha256") || { echo "ÉCHEC fichiers écrits différents"; fail=$((fail+1)); }
 
+# lire reads a pooled file as the pooled format: its header, and a FIB field
+# by field as in its centre's file (the first centre's FIBs come first).
+check "lire collection" 0 "$(printf 'Format\tcollection\nCentre\t9999\nFiches\t84')" $T lire FibFr97.Dat
+$T lire FibFr97.Dat --fiche 1 >"$WORK/pooled1" && $T lire FIB1.DAT --fiche 1 >"$WORK/centre1" \
+    && cmp -s "$WORK/pooled1" "$WORK/centre1" || { echo "ÉCHEC lire fiche 1 de la collection"; fail=$((fail+1)); }
+$T lire FibFr97.Dat --fiche 84 | grep -q "^NumCentre	3$" || { echo "ÉCHEC lire fiche 84 de la collection"; fail=$((fail+1)); }
+check "lire fiche 85 de la collection" 1 "" $T lire FibFr97.Dat --fiche 85
+
 # The existing pooled file stays as it is without --remplacer.
 cp "$WORK/FibFr97.Dat" "$WORK/avant"
 check "collecte sans --remplacer" 2 "" $T collecte FibFr97.Dat

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "SampleFibs.h"
 #include "TestSupport.h"
 #include "pool/PooledRecord.h"
 
@@ -31,16 +32,10 @@ inline void writePooled(const std::string& path, const std::vector<pool::PooledF
 
 // A centre's own record file (248-byte records) with n FIBs of that centre.
 inline void writeCentreFile(const std::string& path, std::uint16_t centre, int n, std::uint8_t sexe = 1) {
-    CentreHeader h = headerTemplate();
-    h.set(fld::NumCentre, centre);
-    h.setNbFiches(std::uint16_t(n));
-    std::vector<unsigned char> bytes(h.bytes.begin(), h.bytes.end());
-    for (int k = 1; k <= n; ++k) {
-        FibRecord f = emptyFibFromHeader(h, "03/04/1997");
-        f.set(fld::NumFib, std::uint16_t(k));
-        f.set(fld::Sexe, sexe);
-        bytes.insert(bytes.end(), f.bytes.begin(), f.bytes.end());
-    }
+    const auto recs = sampleFile(
+        centre, n, [sexe](FibRecord& f, int) { f.set(fld::Sexe, sexe); }, "03/04/1997");
+    std::vector<unsigned char> bytes;
+    for (const FibRecord& r : recs) bytes.insert(bytes.end(), r.bytes.begin(), r.bytes.end());
     writeBytes(path, bytes);
 }
 

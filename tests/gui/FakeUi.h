@@ -3,6 +3,9 @@
 // every message recorded in order, modal openings recorded and optionally
 // handled by a scripted interaction instead of an event loop.
 
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
@@ -97,6 +100,13 @@ private:
         return s;
     }
 };
+
+// Clicks the button `name` of a form, as the mouse does.
+inline void click(QWidget* form, const char* name) {
+    auto* b = form->findChild<QAbstractButton*>(name);
+    ASSERT_NE(b, nullptr) << name;
+    b->click();
+}
 
 // A run of the program in a fresh temporary folder, with its forms created.
 class AppFixture {

@@ -7,14 +7,15 @@
 #include <string>
 
 #include "entry/Checks.h"
+#include "entry/EntryTable.h"
 #include "store/Text.h"
 
 namespace pelo::checks::detail {
 
-// Text of an entry; a control the page did not give reads as empty.
-inline const std::string& entryText(const Entries& e, const char* control) {
+// Text of the entry of a field; an entry the page did not give reads as empty.
+template <FieldType T> const std::string& entryText(const Entries& e, Field<T> field) {
     static const std::string empty;
-    auto it = e.find(control);
+    auto it = e.find(entry::entryName(entry::ref(field)));
     return it == e.end() ? empty : it->second;
 }
 
@@ -45,21 +46,24 @@ public:
         res_.findings.push_back(Finding{kind, std::move(message), pos, errorIcon});
     }
 
-    void tick(const char* control) { res_.ticked.emplace_back(control); }
+    // The box of `code` of a choice field ticked by the routine itself.
+    template <FieldType T> void tick(Field<T> field, int code) {
+        res_.ticked.emplace_back(entry::boxName(entry::ref(field), code));
+    }
 
-    // Conversions of an entry; on failure the Conversion finding is reported
-    // and nothing is returned, so that the routine stops.
-    std::optional<std::int32_t> integer(const Entries& e, const char* control) {
+    // Conversions of the entry of a field; on failure the Conversion finding
+    // is reported and nothing is returned, so that the routine stops.
+    template <FieldType T> std::optional<std::int32_t> integer(const Entries& e, Field<T> control) {
         auto p = parseIntegerEntry(entryText(e, control));
         if (auto* err = std::get_if<ConversionError>(&p)) return fail(err->message);
         return std::get<std::int32_t>(p);
     }
-    std::optional<std::uint8_t> byte(const Entries& e, const char* control) {
+    template <FieldType T> std::optional<std::uint8_t> byte(const Entries& e, Field<T> control) {
         auto p = parseByteEntry(entryText(e, control));
         if (auto* err = std::get_if<ConversionError>(&p)) return fail(err->message);
         return std::get<std::uint8_t>(p);
     }
-    std::optional<float> decimal(const Entries& e, const char* control) {
+    template <FieldType T> std::optional<float> decimal(const Entries& e, Field<T> control) {
         auto p = parseDecimalEntry(entryText(e, control));
         if (auto* err = std::get_if<ConversionError>(&p)) return fail(err->message);
         return std::get<float>(p);
@@ -67,7 +71,7 @@ public:
     // A decimal entry stored as an integer: read in double precision, taken as
     // metres (x 100) below 2 when asked, then rounded (a half to even).
     // An empty entry gives -1.
-    std::optional<std::int32_t> roundedDecimal(const Entries& e, const char* control, bool metres) {
+    template <FieldType T> std::optional<std::int32_t> roundedDecimal(const Entries& e, Field<T> control, bool metres) {
         const std::string& text = entryText(e, control);
         auto p = parseDecimalEntry(text);
         if (auto* err = std::get_if<ConversionError>(&p)) return fail(err->message);
@@ -80,7 +84,7 @@ public:
         return static_cast<std::int32_t>(rounded);
     }
     // A decimal entry stored in one byte after rounding (visual acuity).
-    std::optional<std::uint8_t> roundedByte(const Entries& e, const char* control) {
+    template <FieldType T> std::optional<std::uint8_t> roundedByte(const Entries& e, Field<T> control) {
         const std::string& text = entryText(e, control);
         auto p = parseDecimalEntry(text);
         if (auto* err = std::get_if<ConversionError>(&p)) return fail(err->message);

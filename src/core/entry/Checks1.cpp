@@ -39,26 +39,26 @@ void resetState(FibRecord& r) {
 
 PanelResult Panel23Click(FibRecord& r, const Entries& e, const Context& c) {
     Run run(r, "Panel23");
-    const std::string& initial = entryText(e, "Edit3");
+    const std::string& initial = entryText(e, fld::Initiale);
     if (!initial.empty()) r.setInitiale(initial);
 
-    auto diab = run.integer(e, "MaskEdit1");
+    auto diab = run.integer(e, fld::AnDebutDiabete);
     if (!diab) return run.take();
     r.set(fld::AnDebutDiabete, *diab);
-    auto compr = run.integer(e, "Edit1");
+    auto compr = run.integer(e, fld::AnDebutComprimes);
     if (!compr) return run.take();
     r.set(fld::AnDebutComprimes, *compr);
-    auto ins = run.integer(e, "Edit2");
+    auto ins = run.integer(e, fld::AnDebutInsuline);
     if (!ins) return run.take();
     r.set(fld::AnDebutInsuline, *ins);
 
-    auto month = run.byte(e, "Edit4");
+    auto month = run.byte(e, fld::MoisNaissance);
     if (!month) return run.take();
     r.set(fld::MoisNaissance, *month);
     if (isEmpty(*month)) run.report(Kind::Warning, "Pas de mois de naissance");
     else if (*month < 1 || *month > 12) run.report(Kind::Warning, "Erreur sur le mois de naissance");
 
-    auto born = run.integer(e, "Edit5");
+    auto born = run.integer(e, fld::AnNaissance);
     if (!born) return run.take();
     r.set(fld::AnNaissance, *born);
     if (isEmpty(*born)) run.report(Kind::Error, "Pas d'année de naissance");
@@ -99,17 +99,15 @@ PanelResult Panel22Click(FibRecord& r, const Entries&, const Context& c) {
 
 PanelResult Panel24Click(FibRecord& r, const Entries& e, const Context&) {
     Run run(r, "Panel24");
-    const std::pair<const char*, Field<FieldType::U8>> counts[4] = {{"Edit9", fld::GrossEnfantNormal},
-                                                                    {"Edit8", fld::GrossFC},
-                                                                    {"Edit7", fld::GrossMalformation},
-                                                                    {"Edit6", fld::GrossMortPerinatale}};
-    for (const auto& [control, field] : counts) {
-        auto v = run.byte(e, control);
+    const Field<FieldType::U8> counts[4] = {fld::GrossEnfantNormal, fld::GrossFC, fld::GrossMalformation,
+                                            fld::GrossMortPerinatale};
+    for (const auto field : counts) {
+        auto v = run.byte(e, field);
         if (!v) return run.take();
         r.set(field, *v);
     }
     bool filled = false, unlikely = false;
-    for (const auto& [control, field] : counts) {
+    for (const auto field : counts) {
         std::uint8_t v = r.get(field);
         filled = filled || !isEmpty(v);
         unlikely = unlikely || (v > 5 && !isEmpty(v));
@@ -121,20 +119,20 @@ PanelResult Panel24Click(FibRecord& r, const Entries& e, const Context&) {
 
 PanelResult Panel25Click(FibRecord& r, const Entries& e, const Context&) {
     Run run(r, "Panel25");
-    auto cig = run.integer(e, "Edit10");
+    auto cig = run.integer(e, fld::Cigarettes);
     if (!cig) return run.take();
     r.set(fld::Cigarettes, *cig);
-    auto alc = run.integer(e, "Edit11");
+    auto alc = run.integer(e, fld::AlcoolGrSemaine);
     if (!alc) return run.take();
     r.set(fld::AlcoolGrSemaine, *alc);
 
     if (*cig >= 1 && r.get(fld::Tabac) != 1) {
         r.set(fld::Tabac, 1);
-        run.tick("CheckBox2");
+        run.tick(fld::Tabac, 1);
     }
     if (*alc >= 1 && r.get(fld::Alcool) != 1) {
         r.set(fld::Alcool, 1);
-        run.tick("CheckBox3");
+        run.tick(fld::Alcool, 1);
     }
     if (*alc > 2000) run.report(Kind::Warning, "Autant d'alcool ?");
     return run.take();
@@ -142,16 +140,16 @@ PanelResult Panel25Click(FibRecord& r, const Entries& e, const Context&) {
 
 PanelResult Panel26Click(FibRecord& r, const Entries& e, const Context&) {
     Run run(r, "Panel26");
-    auto gly = run.integer(e, "MaskEdit2");
+    auto gly = run.integer(e, fld::GlycemiesSemaine);
     if (!gly) return run.take();
     r.set(fld::GlycemiesSemaine, *gly);
-    auto uri = run.integer(e, "MaskEdit3");
+    auto uri = run.integer(e, fld::GlycosuriesSemaine);
     if (!uri) return run.take();
     r.set(fld::GlycosuriesSemaine, *uri);
 
     if ((*gly >= 1 || *uri >= 1) && r.get(fld::AutoSurveillance) != 1) {
         r.set(fld::AutoSurveillance, 1);
-        run.tick("RadioButton15");
+        run.tick(fld::AutoSurveillance, 1);
     }
     if (*gly > 30 || *uri > 30) run.report(Kind::Warning, "Autant de contrôles ?");
     if (isEmpty(r.get(fld::AutoSurveillance))) run.report(Kind::Error, "Autosurveillance non renseignée ?");
@@ -170,7 +168,6 @@ PanelResult Panel28Click(FibRecord& r, const Entries& e, const Context& c) {
 
     // Body measurements, typed with decimals and stored whole.
     struct Measure {
-        const char* control;
         Field<FieldType::I32> field;
         bool metres;
         Kind emptyKind;
@@ -180,29 +177,27 @@ PanelResult Panel28Click(FibRecord& r, const Entries& e, const Context& c) {
         const char* rangeMessage;
     };
     const Measure body[] = {
-        {"MaskEdit7", fld::Poids, false, Kind::Error, "Poids non renseigné", 10, 200, Kind::Error,
-         "Poids hors limites"},
-        {"MaskEdit6", fld::Taille, true, Kind::Error, "Taille non renseignée", 70, 250, Kind::Error,
-         "Taille hors limites"},
-        {"MaskEdit5", fld::TourTaille, true, Kind::SilentWarning, "Tour de taille non renseigné", 40, 180,
-         Kind::Warning, "Tour de taille hors limites"},
-        {"MaskEdit4", fld::TourHanches, true, Kind::SilentWarning, "Tour de hanches non renseigné", 60, 180,
-         Kind::Warning, "Tour de hanches hors limites"},
+        {fld::Poids, false, Kind::Error, "Poids non renseigné", 10, 200, Kind::Error, "Poids hors limites"},
+        {fld::Taille, true, Kind::Error, "Taille non renseignée", 70, 250, Kind::Error, "Taille hors limites"},
+        {fld::TourTaille, true, Kind::SilentWarning, "Tour de taille non renseigné", 40, 180, Kind::Warning,
+         "Tour de taille hors limites"},
+        {fld::TourHanches, true, Kind::SilentWarning, "Tour de hanches non renseigné", 60, 180, Kind::Warning,
+         "Tour de hanches hors limites"},
     };
     for (const Measure& m : body) {
-        bool blank = Run::isBlank(entryText(e, m.control));
-        auto v = run.roundedDecimal(e, m.control, m.metres);
+        bool blank = Run::isBlank(entryText(e, m.field));
+        auto v = run.roundedDecimal(e, m.field, m.metres);
         if (!v) return run.take();
         r.set(m.field, *v);
         if (blank) run.report(m.emptyKind, m.emptyMessage);
         else if (outside(*v, m.lo, m.hi)) run.report(m.rangeKind, m.rangeMessage);
     }
 
-    const std::tuple<const char*, Field<FieldType::I32>, std::int32_t, std::int32_t> pressures[] = {
-        {"MaskEdit8", fld::TaSyst, 70, 300}, {"MaskEdit9", fld::TaDiast, 20, 150}};
-    for (const auto& [control, field, lo, hi] : pressures) {
-        bool blank = Run::isBlank(entryText(e, control));
-        auto v = run.integer(e, control);
+    const std::tuple<Field<FieldType::I32>, std::int32_t, std::int32_t> pressures[] = {{fld::TaSyst, 70, 300},
+                                                                                       {fld::TaDiast, 20, 150}};
+    for (const auto& [field, lo, hi] : pressures) {
+        bool blank = Run::isBlank(entryText(e, field));
+        auto v = run.integer(e, field);
         if (!v) return run.take();
         r.set(field, *v);
         if (blank) run.report(Kind::Error, "TA non renseignée");
@@ -212,7 +207,6 @@ PanelResult Panel28Click(FibRecord& r, const Entries& e, const Context& c) {
     // Laboratory values, stored as singles. No empty finding when emptyMessage
     // is null; no range test when limits are absent.
     struct Lab {
-        const char* control;
         Field<FieldType::F32> field;
         Kind emptyKind;
         const char* emptyMessage;
@@ -223,37 +217,36 @@ PanelResult Panel28Click(FibRecord& r, const Entries& e, const Context& c) {
     const auto& u = c.units;
     const std::optional<Limits> none;
     const Lab labs[] = {
-        {"MaskEdit13", fld::GlyJeun, Kind::SilentWarning, "Glycémie non renseignée",
+        {fld::GlyJeun, Kind::SilentWarning, "Glycémie non renseignée",
          limitsFor(u[kUnitGly], Limits{4, 20}, Limits{0.7, 3.6}, Limits{70, 360}), Kind::Warning,
          "Glycémie : bonnes unités ?"},
-        {"MaskEdit14", fld::HbA1c, Kind::Error, "HbA1C non renseignée", Limits{2, 25}, Kind::Error,
-         "HbA1C hors limites"},
-        {"MaskEdit15", fld::Fructosamine, Kind::Error, nullptr, none, Kind::Error, nullptr},
-        {"MaskEdit16", fld::Creatinine, Kind::SilentWarning, "Créatinine non renseignée",
+        {fld::HbA1c, Kind::Error, "HbA1C non renseignée", Limits{2, 25}, Kind::Error, "HbA1C hors limites"},
+        {fld::Fructosamine, Kind::Error, nullptr, none, Kind::Error, nullptr},
+        {fld::Creatinine, Kind::SilentWarning, "Créatinine non renseignée",
          limitsFor(u[kUnitCreat], Limits{4, 1000}, Limits{0.45, 113}, none), Kind::Warning,
          "Créatinine : bonnes unités ?"},
-        {"MaskEdit17", fld::Microalb, Kind::Error, "Microalbuminurie non renseignée", Limits{0, 600}, Kind::Error,
+        {fld::Microalb, Kind::Error, "Microalbuminurie non renseignée", Limits{0, 600}, Kind::Error,
          "Microalbuminurie hors limites"},
-        {"MaskEdit18", fld::Proteinurie, Kind::Error, nullptr, none, Kind::Error, nullptr},
-        {"MaskEdit11", fld::Cholesterol, Kind::Error, "Cholestérol non renseigné",
+        {fld::Proteinurie, Kind::Error, nullptr, none, Kind::Error, nullptr},
+        {fld::Cholesterol, Kind::Error, "Cholestérol non renseigné",
          limitsFor(u[kUnitChol], Limits{2, 20}, Limits{0.78, 7.8}, Limits{78, 780}), Kind::Error,
          "Cholestérol hors limites"},
-        {"MaskEdit12", fld::Hdl, Kind::SilentWarning, "HDL non renseigné",
+        {fld::Hdl, Kind::SilentWarning, "HDL non renseigné",
          limitsFor(u[kUnitHdl], Limits{0.5, 7}, Limits{0.2, 2.7}, Limits{20, 270}), Kind::Warning,
          "HDL : bonnes unités ?"},
-        {"MaskEdit10", fld::Triglycerides, Kind::Error, "Triglycérides non renseignés",
+        {fld::Triglycerides, Kind::Error, "Triglycérides non renseignés",
          limitsFor(u[kUnitTrig], Limits{0.5, 10}, Limits{0.44, 8.8}, Limits{44, 880}), Kind::Error,
          "Triglycérides hors limites"},
     };
     for (const Lab& l : labs) {
-        bool blank = Run::isBlank(entryText(e, l.control));
-        auto v = run.decimal(e, l.control);
+        bool blank = Run::isBlank(entryText(e, l.field));
+        auto v = run.decimal(e, l.field);
         if (!v) return run.take();
         r.set(l.field, *v);
         if (blank) {
             // Microalbuminuria is only missing when proteinuria is missing too.
             bool missing = l.emptyMessage != nullptr;
-            if (l.field.offset == fld::Microalb.offset) missing = Run::isBlank(entryText(e, "MaskEdit18"));
+            if (l.field.offset == fld::Microalb.offset) missing = Run::isBlank(entryText(e, fld::Proteinurie));
             if (missing) run.report(l.emptyKind, l.emptyMessage);
         } else if (l.limits && outside(*v, l.limits->lo, l.limits->hi)) {
             run.report(l.rangeKind, l.rangeMessage);

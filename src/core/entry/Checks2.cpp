@@ -21,13 +21,12 @@ bool anyFilled(const FibRecord& r, std::initializer_list<U8> fields) {
 
 // Retinopathy kinds imply retinopathy, which with maculopathy implies the
 // retina was seen; a "non" already given there is an error instead.
-void eyeRules(Run& run, FibRecord& r, U8 nonProlif, U8 preprolif, U8 prolif, U8 retinopathy, const char* retinopathyBox,
-              const char* retinopathyMessage, U8 maculopathy, U8 retinaSeen, const char* retinaBox,
-              const char* retinaMessage) {
+void eyeRules(Run& run, FibRecord& r, U8 nonProlif, U8 preprolif, U8 prolif, U8 retinopathy,
+              const char* retinopathyMessage, U8 maculopathy, U8 retinaSeen, const char* retinaMessage) {
     if (r.get(nonProlif) == 1 || r.get(preprolif) == 1 || r.get(prolif) == 1) {
         if (isEmpty(r.get(retinopathy))) {
             r.set(retinopathy, 1);
-            run.tick(retinopathyBox);
+            run.tick(retinopathy, 1);
         } else if (r.get(retinopathy) == 2) {
             run.report(Kind::Error, retinopathyMessage, kEyeBox);
         }
@@ -35,7 +34,7 @@ void eyeRules(Run& run, FibRecord& r, U8 nonProlif, U8 preprolif, U8 prolif, U8 
     if (r.get(retinopathy) == 1 || r.get(maculopathy) == 1) {
         if (isEmpty(r.get(retinaSeen))) {
             r.set(retinaSeen, 1);
-            run.tick(retinaBox);
+            run.tick(retinaSeen, 1);
         } else if (r.get(retinaSeen) == 2) {
             run.report(Kind::Error, retinaMessage, kEyeBox);
         }
@@ -54,18 +53,16 @@ PanelResult Panel13Click(FibRecord& r, const Entries&, const Context&) {
 
 PanelResult Panel15Click(FibRecord& r, const Entries& e, const Context& c) {
     Run run(r, "Panel15");
-    eyeRules(run, r, fld::RetinoNonProlifD, fld::RetinoPreprolifD, fld::RetinoProlifD, fld::RetinopathieD, "CheckBox23",
-             "Rétinopathie droite oui ou non ?", fld::MaculopathieD, fld::RetineVueD, "CheckBox21",
-             "Rétine droite vue oui ou non ?");
-    eyeRules(run, r, fld::RetinoNonProlifG, fld::RetinoPreprolifG, fld::RetinoProlifG, fld::RetinopathieG, "CheckBox59",
-             "Rétinopathie gauche oui ou non ?", fld::MaculopathieG, fld::RetineVueG, "CheckBox57",
-             "Rétine gauche vue oui ou non ?");
+    eyeRules(run, r, fld::RetinoNonProlifD, fld::RetinoPreprolifD, fld::RetinoProlifD, fld::RetinopathieD,
+             "Rétinopathie droite oui ou non ?", fld::MaculopathieD, fld::RetineVueD, "Rétine droite vue oui ou non ?");
+    eyeRules(run, r, fld::RetinoNonProlifG, fld::RetinoPreprolifG, fld::RetinoProlifG, fld::RetinopathieG,
+             "Rétinopathie gauche oui ou non ?", fld::MaculopathieG, fld::RetineVueG, "Rétine gauche vue oui ou non ?");
 
     if (anyFilled(r, {fld::PhotocoagD, fld::VitrectomieD, fld::CataracteD, fld::RetineVueD, fld::PhotocoagG,
                       fld::VitrectomieG, fld::CataracteG, fld::RetineVueG})) {
         if (isEmpty(r.get(fld::ExamYeux))) {
             r.set(fld::ExamYeux, 1);
-            run.tick("RadioButton1");
+            run.tick(fld::ExamYeux, 1);
         } else if (r.get(fld::ExamYeux) == 2) {
             run.report(Kind::Error, "Yeux examinés oui ou non ?", kEyeBox);
         }
@@ -76,13 +73,13 @@ PanelResult Panel15Click(FibRecord& r, const Entries& e, const Context& c) {
     // entry stops the routine only there, as the findings before it stand.
     auto acuity = [](std::uint8_t v) { return v >= 11 && v <= 254; };
     if (c.readPage2Entries) {
-        auto right = run.roundedByte(e, "Edit1");
+        auto right = run.roundedByte(e, fld::AcuiteD);
         if (!right) return run.take();
         r.set(fld::AcuiteD, *right);
     }
     if (acuity(r.get(fld::AcuiteD))) run.report(Kind::Error, "Acuité droite > 10 ?", kEyeBox);
     if (c.readPage2Entries) {
-        auto left = run.roundedByte(e, "Edit2");
+        auto left = run.roundedByte(e, fld::AcuiteG);
         if (!left) return run.take();
         r.set(fld::AcuiteG, *left);
     }
@@ -93,7 +90,7 @@ PanelResult Panel15Click(FibRecord& r, const Entries& e, const Context& c) {
                    fld::SensVibraD, fld::SensDoulD, fld::PoulsD, fld::UlcereCicatD, fld::UlcereAiguD, fld::PontageD})) {
         if (isEmpty(r.get(fld::ExamPieds))) {
             r.set(fld::ExamPieds, 1);
-            run.tick("RadioButton3");
+            run.tick(fld::ExamPieds, 1);
         } else if (r.get(fld::ExamPieds) == 2) {
             run.report(Kind::Error, "Pieds examinés oui ou non ?", kFootBox);
         }
@@ -104,16 +101,14 @@ PanelResult Panel15Click(FibRecord& r, const Entries& e, const Context& c) {
 
 PanelResult Panel16Click(FibRecord& r, const Entries& e, const Context& c) {
     Run run(r, "Panel16");
-    const std::pair<const char*, Field<FieldType::I32>> counts[4] = {
-        {"Edit3", fld::HypoNbAn}, {"Edit4", fld::HyperNbAn}, {"Edit5", fld::JoursHosp}, {"Edit6", fld::JoursHorsHosp}};
     if (c.readPage2Entries) {
-        for (const auto& [control, field] : counts) {
-            auto v = run.integer(e, control);
+        for (auto field : {fld::HypoNbAn, fld::HyperNbAn, fld::JoursHosp, fld::JoursHorsHosp}) {
+            auto v = run.integer(e, field);
             if (!v) return run.take();
             r.set(field, *v);
         }
-        for (auto [control, field] : {std::pair{"Edit7", fld::InjAvant}, std::pair{"Edit8", fld::InjApres}}) {
-            auto v = run.byte(e, control);
+        for (auto field : {fld::InjAvant, fld::InjApres}) {
+            auto v = run.byte(e, field);
             if (!v) return run.take();
             r.set(field, *v);
         }
@@ -133,19 +128,17 @@ PanelResult Panel16Click(FibRecord& r, const Entries& e, const Context& c) {
 
 PanelResult Panel17Click(FibRecord& r, const Entries& e, const Context& c) {
     Run run(r, "Panel17");
-    const std::pair<const char*, Field<FieldType::I32>> years[4] = {{"MaskEdit1", fld::AnBiguanides},
-                                                                    {"MaskEdit2", fld::AnSulfamides},
-                                                                    {"MaskEdit3", fld::AnInhibGlucosidase},
-                                                                    {"Edit9", fld::AnThiazolidinediones}};
+    const Field<FieldType::I32> years[4] = {fld::AnBiguanides, fld::AnSulfamides, fld::AnInhibGlucosidase,
+                                            fld::AnThiazolidinediones};
     if (c.readPage2Entries) {
-        for (const auto& [control, field] : years) {
-            auto v = run.integer(e, control);
+        for (const auto field : years) {
+            auto v = run.integer(e, field);
             if (!v) return run.take();
             r.set(field, *v);
         }
     }
     std::int32_t tablets = r.get(fld::AnDebutComprimes);
-    for (const auto& [control, field] : years) {
+    for (const auto field : years) {
         std::int32_t y = r.get(field);
         if (y > 0 && y < tablets) {
             run.report(Kind::RedNotice, "Date de début des comprimés ?");

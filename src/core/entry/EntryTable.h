@@ -1,10 +1,13 @@
 #pragma once
-// The entry controls of the two entry pages, one table per page: which field
-// each control writes, how its text is read and shown, its length, its
-// accessible name and its place in the Tab order. The pages build their
-// controls, load a sheet and hand their texts to the checks from these
-// tables, and the call-up in core (what `fibtool controle` prints) loads
-// from the same rows, so that both agree by construction.
+// The two entry pages described once. Each page is a list of its controls
+// (`Item`: name, kind, container, place and size at 640 x 480, caption,
+// accessible name, check group, the field it writes, its place in the Tab
+// order), a list of its fields in the order of their loading with how each
+// is read and shown (`Control`, joined with the controls that show it), and
+// its check groups (`Panel`). The pages build their controls, load a sheet
+// and hand their texts to the checks from these lists; the checks read the
+// entries by field, and the call-up in core (what `fibtool controle` prints)
+// loads from the same rows, so that all agree by construction.
 
 #include <array>
 #include <cstdint>
@@ -47,6 +50,56 @@ enum class Family : std::uint8_t {
     BeforeAfter,   // "avant" / "après": 1, 2, both 3, or 255
 };
 
+// What a control of the sheet is.
+enum class Widget : std::uint8_t {
+    Label,  // a caption
+    Entry,  // a text entry
+    Check,  // a check box
+    Radio,  // a radio button
+    Block,  // a coloured block holding other controls
+};
+
+// How a control looks beyond its page's usual look.
+namespace look {
+enum : std::uint8_t {
+    Dark = 1,       // black text (the captions inside a light-yellow block)
+    Small = 2,      // 7 points
+    Right = 4,      // aligned right
+    Heading = 8,    // a column heading: centred at the top
+    ReadOnly = 16,  // a number shown, not typed nor reached with Tab
+};
+}  // namespace look
+
+struct Rect {
+    int x, y, w, h;
+};
+
+// One control of a page, as laid out at 640 x 480.
+struct Item {
+    const char* name;  // object name ("" for a bare caption of page 2)
+    Widget widget;
+    const char* in;          // its container: a group's frame, a block, or "" for the page
+    Rect at;                 // within its container
+    const char* text;        // caption, or the initial text of an entry
+    const char* accessible;  // French accessible name, when it has one
+    int group = -1;          // index of its check panel in the page's run; -1 for none
+    FieldRef field{};        // the field it writes; field.name null for none
+    int code = 0;            // a box's place among its field's boxes, from 1
+    int tab = -1;            // place in the Tab order of the sheet; -1 for none
+    const char* tip = "";    // tooltip
+    int look = 0;            // `look` flags
+
+    bool writes() const { return field.name != nullptr; }
+};
+std::span<const Item> page1Items();
+std::span<const Item> page2Items();
+
+// The entry that shows a field and the box of a field's code (of either page),
+// by object name.
+const char* entryName(FieldRef f);
+const char* boxName(FieldRef f, int code);
+
+// A field of a page with the controls that show it.
 struct Control {
     const char* name;  // object name of the entry, or of the group's first box
     FieldRef field;
@@ -63,8 +116,8 @@ struct Control {
     std::size_t boxCount() const;
 };
 
-// The rows of a page in the order of its loading (VisuFib1: the order of the
-// sheet; VisuFib2: the order of the record).
+// The fields of a page in the order of their loading (VisuFib1: the order of
+// the sheet; VisuFib2: the order of the record), joined with their controls.
 std::span<const Control> page1Controls();
 std::span<const Control> page2Controls();
 
@@ -87,12 +140,19 @@ std::string maskedDate(std::string_view text);
 // The entry's text as read from it: the shown text without its blanks.
 std::string strippedDate(std::string_view shown);
 
-// The check panels of a page in the order of its full run.
+// The check panels of a page in the order of its full run, with the group
+// each stands beside: the group's frame, spanning the page's width from its
+// top `y` and `h` high, with its caption at the left, and its help button.
 using Routine = checks::PanelResult (*)(FibRecord&, const checks::Entries&, const checks::Context&);
 struct Panel {
     const char* name;  // "Panel23"
     Routine routine;
-    const char* group;  // French name of its group
+    const char* group;    // French name of its group
+    const char* frame;    // object name of the group's frame
+    const char* caption;  // the group's caption
+    int y, h;
+    int help;      // number of its help button ("BitBtn2")
+    int helpPage;  // the help page it opens
 };
 std::span<const Panel> page1Panels();
 std::span<const Panel> page2Panels();
@@ -103,7 +163,7 @@ struct ClickChecks {
     std::vector<int> panels;
     bool silent = true;  // with check messages off for the run; otherwise as they are set
 };
-ClickChecks clickChecks(int page, const char* box);
+ClickChecks clickChecks(int page, FieldRef field, int code);
 
 // What loading a choice field's stored code does beyond writing it: the box
 // of that code is ticked as if clicked, and its click's checks run. Nothing

@@ -1,5 +1,7 @@
 #include "eval/Synthesis.h"
 
+#include <algorithm>
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -64,11 +66,20 @@ std::string titleLine(std::uint32_t evaluated, std::uint16_t centre) {
 namespace {
 // Two spaces per missing digit below 100.
 std::string pad(std::int64_t v) { return std::string(v < 100 ? (v < 10 ? 4 : 2) : 0, ' '); }
+
+// The count in a field six digits wide, two spaces standing for a digit in
+// the proportional font of the lists: six spaces before a three-digit count,
+// two more per missing digit, two fewer per digit beyond three (up to 65535).
+std::string countField(std::uint32_t v) {
+    const std::string digits = std::to_string(v);
+    const std::size_t spaces = 12 - std::min<std::size_t>(2 * digits.size(), 10);
+    return std::string(spaces, ' ') + digits;
+}
 }  // namespace
 
 std::string bandLine(std::uint32_t count, std::uint32_t denominator, std::string_view label) {
     const Percent p = percentOf(count, denominator);
-    std::string s = "      " + pad(count) + std::to_string(count) + "      " + p.alignedText() + "%";
+    std::string s = countField(count) + "      " + p.alignedText() + "%";
     s += "      ";
     s += label;
     return s;
@@ -92,7 +103,11 @@ std::vector<std::string> synthesisLines(const SynthesisResult& r) {
 
 bool readLinePercent(std::string_view line, LinePercent& out) {
     if (line.size() <= 16) return false;
-    std::size_t i = 16;
+    // The percentage follows the count, wherever the count's width puts it.
+    std::size_t i = line.find_first_not_of(' ');
+    const std::size_t count = i;
+    while (i < line.size() && line[i] >= '0' && line[i] <= '9') ++i;
+    if (i == count) return false;
     while (i < line.size() && line[i] == ' ') ++i;
     const std::size_t end = line.find('%', i);
     if (end == std::string_view::npos) return false;

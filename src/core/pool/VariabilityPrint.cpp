@@ -37,7 +37,7 @@ void countAndPercent(std::string_view part, std::string& count, std::string& per
 // Layout of a column of the sheet, from its left edge.
 constexpr int kCountRight = 110, kPercentRight = 250, kBar = 266, kCentreCountRight = 380, kCentrePercentRight = 535,
               kLabel = 560, kColumnWidth = 1040;
-constexpr int kPoints = 9;
+constexpr int kPoints = 9, kSmallestPoints = 7;
 
 }  // namespace
 
@@ -124,7 +124,14 @@ PrintDocument variabilityPrintout(const std::vector<std::string>& lines, int las
             p.text(x + kBar, y, "|");
             right(p, x + kCentreCountRight, y, l.centreCount);
             right(p, x + kCentrePercentRight, y, l.centrePercent);
-            p.text(x + kLabel, y, cutToWidth(l.label, kPoints, kColumnWidth - kLabel - 20));
+            // A label too long for its column at the list's size is printed
+            // smaller, whole, rather than cut.
+            const int room = kColumnWidth - kLabel - 20;
+            int size = kPoints;
+            while (size > kSmallestPoints && arialWidth(l.label, size) > room) --size;
+            if (size != kPoints) p.setFont(FontSpec{.size = size});
+            p.text(x + kLabel, y, cutToWidth(l.label, size, room));
+            if (size != kPoints) p.setFont(FontSpec{.size = kPoints});
         }
         if (++r == 102 && i < last) {
             startSheet();

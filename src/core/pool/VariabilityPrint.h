@@ -12,7 +12,8 @@ namespace pelo::pool {
 // The printed list: line 0 and line 1 heading every sheet, lines 2..last in
 // two columns of 51, 102 lines a sheet. Nothing but the heading when last < 2.
 // A band line is printed in fixed columns (counts and percentages right-
-// aligned, the label cut to its column), since spaces do not align figures
+// aligned, a long label printed smaller to fit its column, cut only below
+// 7 points), since spaces do not align figures
 // in a proportional font. The document is named "Repartition-" + what (the
 // synthesis, the centre or the group).
 PrintDocument variabilityPrintout(const std::vector<std::string>& lines, int last, const std::string& what = {});

@@ -180,9 +180,8 @@ PrintDocument fibPrintLayout(const FibRecord& r, const std::string& dateText, co
     p.i32(kCol2, 700, r, fld::Taille, "Taille  ", " cm");
     p.i32(kCol3, 700, r, fld::TourTaille, "Tour Taille  ", " cm");
     p.i32(kCol4, 700, r, fld::TourHanches, "Tour hanches  ", " cm");
-    // The blood pressure row is always printed, a missing value as its -1.
-    p.text(kCol1, 750,
-           "Tension  " + std::to_string(r.get(fld::TaSyst)) + " / " + std::to_string(r.get(fld::TaDiast)) + " mmHg");
+    // The blood pressure row is always printed; a missing value prints empty.
+    p.text(kCol1, 750, "Tension  " + i32Text(r.get(fld::TaSyst)) + " / " + i32Text(r.get(fld::TaDiast)) + " mmHg");
     p.lab(kCol1, 800, r, fld::GlyJeun, "Glycém. ", " " + units.glycemie);
     p.lab(kCol2, 800, r, fld::HbA1c, "HbA1C  ", " %");
     p.lab(kCol3, 800, r, fld::Fructosamine, "Fructose  ");

@@ -54,14 +54,52 @@ double funnelAxisTop(const Funnel& f) {
     return 100.0;
 }
 
+namespace {
+// Where the chart's points go in its box.
+struct Plot {
+    double u;  // one line of text
+    int x0, x1, y0, y1;
+    double xEnd, yTop;
+    int px(double n) const { return x0 + iround((x1 - x0) * n / xEnd); }
+    int py(double pct) const { return y1 - iround((y1 - y0) * std::clamp(pct, 0.0, yTop) / yTop); }
+    int radius() const { return std::max(1, iround(u * 0.18)); }
+};
+
+Plot plotOf(const Funnel& f, const ChartBox& b) {
+    const double u = b.fontSize * b.unitsPerPoint;
+    return {u,
+            b.left + iround(u * 4),
+            b.left + b.width - iround(u),
+            b.top + iround(u * 2.2),
+            b.top + b.height - iround(u * (b.legend ? 5.0 : 2.6)),
+            double(funnelAxisEnd(f)),
+            funnelAxisTop(f)};
+}
+}  // namespace
+
+const FunnelCentre* funnelCentreAt(const Funnel& f, const ChartBox& b, int x, int y) {
+    const Plot plot = plotOf(f, b);
+    const int reach = plot.radius() * 2 + 2;
+    const FunnelCentre* best = nullptr;
+    int bestDistance = 0;
+    for (const auto& c : f.centres) {
+        if (c.n == 0) continue;
+        const int dx = plot.px(c.n) - x, dy = plot.py(100.0 * c.x / c.n) - y;
+        const int d = dx * dx + dy * dy;
+        if (std::abs(dx) > reach || std::abs(dy) > reach || (best && d >= bestDistance)) continue;
+        best = &c;
+        bestDistance = d;
+    }
+    return best;
+}
+
 void drawFunnel(Surface& s, const Funnel& f, std::int32_t chosen, const ChartBox& b) {
-    const double u = b.fontSize * b.unitsPerPoint;  // one line of text
-    const int x0 = b.left + iround(u * 4), x1 = b.left + b.width - iround(u);
-    const int y0 = b.top + iround(u * 2.2);
-    const int y1 = b.top + b.height - iround(u * (b.legend ? 5.0 : 2.6));
-    const double xEnd = funnelAxisEnd(f), yTop = funnelAxisTop(f);
-    auto px = [&](double n) { return x0 + iround((x1 - x0) * n / xEnd); };
-    auto py = [&](double pct) { return y1 - iround((y1 - y0) * std::clamp(pct, 0.0, yTop) / yTop); };
+    const Plot plot = plotOf(f, b);
+    const double u = plot.u;
+    const int x0 = plot.x0, x1 = plot.x1, y0 = plot.y0, y1 = plot.y1;
+    const double xEnd = plot.xEnd, yTop = plot.yTop;
+    auto px = [&](double n) { return plot.px(n); };
+    auto py = [&](double pct) { return plot.py(pct); };
 
     FontSpec font = drawChartTitle(s, b, f.title);
 
@@ -108,7 +146,7 @@ void drawFunnel(Surface& s, const Funnel& f, std::int32_t chosen, const ChartBox
     }
 
     // The centres, the chosen one last so that it stays on top.
-    const int r = std::max(1, iround(u * 0.18));
+    const int r = plot.radius();
     const FunnelCentre* mine = nullptr;
     s.setBrush(kCentre);
     // A point over one already drawn at the same place adds nothing: with
@@ -129,24 +167,28 @@ void drawFunnel(Surface& s, const Funnel& f, std::int32_t chosen, const ChartBox
         s.fillRect(x - r, y - r, x + r + 1, y + r + 1);
     }
     if (b.labels) {
-        font.color = kLimit998;
-        s.setFont(font);
-        // A label that would cover another is left out: the point stays.
+        // A label that would cover another is left out: the point stays. The
+        // centres outside 99.8 % are labelled first, in the colour of their
+        // limit, then those outside 95 % only, in the colour of theirs.
         struct Box {
             int x1, y1, x2, y2;
         };
         std::vector<Box> placed;
-        for (const auto& c : f.centres) {
-            if (c.n == 0 || std::abs(c.position) != 2 || c.centre == chosen) continue;
-            const std::string t = std::to_string(c.centre);
-            const Box bx{px(c.n) + r + 1, py(100.0 * c.x / c.n) - iround(u * 0.6), 0, 0};
-            const Box box{bx.x1, bx.y1, bx.x1 + iround(u * 0.6 * double(t.size())), bx.y1 + iround(u * 1.1)};
-            const bool covers = std::any_of(placed.begin(), placed.end(), [&](const Box& o) {
-                return box.x1 < o.x2 && o.x1 < box.x2 && box.y1 < o.y2 && o.y1 < box.y2;
-            });
-            if (covers) continue;
-            placed.push_back(box);
-            s.text(box.x1, box.y1, t);
+        for (const int level : {2, 1}) {
+            font.color = level == 2 ? kLimit998 : kLimit95;
+            s.setFont(font);
+            for (const auto& c : f.centres) {
+                if (c.n == 0 || std::abs(c.position) != level || c.centre == chosen) continue;
+                const std::string t = std::to_string(c.centre);
+                const Box bx{px(c.n) + r + 1, py(100.0 * c.x / c.n) - iround(u * 0.6), 0, 0};
+                const Box box{bx.x1, bx.y1, bx.x1 + iround(u * 0.6 * double(t.size())), bx.y1 + iround(u * 1.1)};
+                const bool covers = std::any_of(placed.begin(), placed.end(), [&](const Box& o) {
+                    return box.x1 < o.x2 && o.x1 < box.x2 && box.y1 < o.y2 && o.y1 < box.y2;
+                });
+                if (covers) continue;
+                placed.push_back(box);
+                s.text(box.x1, box.y1, t);
+            }
         }
     }
     if (mine) {

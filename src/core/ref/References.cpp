@@ -157,28 +157,24 @@ void drawRecordsChart(Surface& s, const std::vector<CentreCount>& bars, std::int
         }
         s.setPen(colors::Aqua);
     }
-    // The centre numbers under their bars: every k-th one when they would touch,
-    // the chosen centre's always, its close neighbours then left out.
+    // The centre numbers under their bars: every k-th one when they would touch.
     const int step = recordsLabelStep(bars);
     const double visible = std::min(w, 70.0);
     auto labelOf = [&](int i) { return std::to_string(bars[std::size_t(i - 1)].centre); };
     auto labelLeft = [&](int i, double mid) { return nearest(mid - (7.0 * double(labelOf(i).size()) + 2.0) / 2); };
-    auto labelRight = [&](int i, int left) { return left + int(labelOf(i).size()) * 7 + 2; };
-    // The chosen bar shows whole: its number under its middle, and those of
-    // the bars it would touch left out.
-    int selLeft = 0, selRight = 0;
-    if (sel > 0) {
-        selLeft = labelLeft(sel, recordsBarLeft(w, sel) + 35.0);
-        selRight = labelRight(sel, selLeft);
-    }
     s.setFont(eval::boldFont(8, colors::White));
     for (int i = 1; i <= n; ++i) {
         if (i == sel || (i - 1) % step != 0) continue;
-        const int left = labelLeft(i, recordsBarLeft(w, i) + visible / 2);
-        if (sel > 0 && left < selRight + 4 && selLeft < labelRight(i, left) + 4) continue;
-        textOn(s, left, y0 + 3, labelOf(i), colors::Navy);
+        textOn(s, labelLeft(i, recordsBarLeft(w, i) + visible / 2), y0 + 3, labelOf(i), colors::Navy);
     }
-    if (sel > 0) textOn(s, selLeft, y0 + 3, labelOf(sel), colors::Red);
+    // The chosen centre's number over the middle of its bar, where it hides
+    // no other number (above the count of the first or last bar, for those).
+    if (sel > 0) {
+        const int top = y0 - height(bars[std::size_t(sel - 1)].count);
+        const int width = int(labelOf(sel).size()) * 7 + 2;
+        const int left = std::clamp(labelLeft(sel, recordsBarLeft(w, sel) + 35.0), 0, 800 - width);
+        textOn(s, left, top - (sel == 1 || sel == n ? 42 : 17), labelOf(sel), colors::Red);
+    }
     s.setFont(eval::boldFont(9, colors::Black));
     textOn(s, nearest(w * (n + 1)) + 200, y0 - height(bars.back().count) - 25,
            std::to_string(bars.back().count) + " Fib", colors::Aqua);

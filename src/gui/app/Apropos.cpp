@@ -34,6 +34,8 @@ void TFApropos::refresh() {
                           "<p><b>Clavier</b><br>"
                           "Tab, Maj+Tab : champ suivant, précédent, dans l'ordre de la fiche<br>"
                           "Entrée : presse le bouton qui a le focus ; sur une liste de numéros, appelle la fiche<br>"
+                          "Espace : coche ou décoche la case qui a le focus, presse le bouton qui a le focus<br>"
+                          "Flèches : choisissent dans un groupe de réponses (Sexe, Type de diabète…)<br>"
                           "Échap : ferme la fenêtre ou la question en cours</p>")
             .arg(QString::fromUtf8(programVersion()).toHtmlEscaped(),
                  QString::fromStdString(licenceLine()).toHtmlEscaped(), QString::fromUtf8(kNoWarranty), folder,

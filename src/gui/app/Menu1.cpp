@@ -1,5 +1,7 @@
 #include "app/Menu1.h"
 
+#include <QCloseEvent>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 
@@ -67,6 +69,13 @@ TTMenu1::TTMenu1(AppContext& ctx) : Form(ctx, "TTMenu1", "PELORAMIX") {
 }
 
 void TTMenu1::reject() {}
+
+// QDialog's close goes through reject(), which stays put for Escape: the close
+// is accepted here, and the run ends even if another window is still shown.
+void TTMenu1::closeEvent(QCloseEvent* e) {
+    e->accept();
+    QCoreApplication::quit();
+}
 
 void TTMenu1::Initial() { state().buffer = headerTemplate(); }
 

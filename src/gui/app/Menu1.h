@@ -26,6 +26,8 @@ public:
 
 protected:
     void reject() override;  // Escape does not close the program
+    // « FERMER », Alt+F4 and the window manager's close end the program.
+    void closeEvent(QCloseEvent* e) override;
 
 private:
     QLabel* Panel1;

@@ -51,9 +51,11 @@ TFUnite::TFUnite(AppContext& ctx) : Form(ctx, "TFUnite", "UNITES") {
         for (int c = 0; c < kCols; ++c) {
             auto* it = new QTableWidgetItem;
             if (r == 0 || c == 0) {
-                // Fixed row and column: neither typed into nor chosen.
-                it->setFlags(Qt::ItemIsEnabled);
+                // Fixed row and column: neither typed into nor chosen, and
+                // passed over by the arrows (they skip disabled cells).
+                it->setFlags(Qt::NoItemFlags);
                 it->setBackground(QColor(192, 192, 192));
+                it->setForeground(QColor(0, 0, 0));
             }
             SUni->setItem(r, c, it);
         }
@@ -121,6 +123,12 @@ void TFUnite::BitBtn1Click() { reject(); }
 // Without the mouse: the arrows go to a unit and Space or Enter chooses it, as
 // a click does, instead of pressing "Sauver" on a grid half filled.
 bool TFUnite::eventFilter(QObject* watched, QEvent* event) {
+    // The grid is entered on a unit that can be chosen: the first row's
+    // chosen one, or its first offered one; the cursor shows where it is.
+    if (watched == SUni && event->type() == QEvent::FocusIn && (SUni->currentRow() < 1 || SUni->currentColumn() < 1)) {
+        const int chosen = cellText(SUni, 1, 2).trimmed().toInt();
+        SUni->setCurrentCell(1, chosen >= 3 && chosen <= 5 ? chosen : 3);
+    }
     if (watched == SUni && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {

@@ -2,9 +2,16 @@
 
 #include <QAbstractButton>
 #include <QButtonGroup>
+#include <QCheckBox>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
 #include <algorithm>
+#include <map>
 
 #include "entry/Choices.h"
 
@@ -31,8 +38,10 @@ bool insideYellowBlock(const QWidget* w) {
 EntryPage::EntryPage(AppContext& ctx, const QString& className, const QString& caption, int page)
     : Form(ctx, className, caption),
       page_(page),
+      items_(page == 1 ? entry::page1Items() : entry::page2Items()),
       table_(page == 1 ? entry::page1Controls() : entry::page2Controls()),
-      routines_(page == 1 ? entry::page1Panels() : entry::page2Panels()) {
+      routines_(page == 1 ? entry::page1Panels() : entry::page2Panels()),
+      title_(caption) {
     panels_.resize(routines_.size(), nullptr);
 }
 
@@ -41,27 +50,115 @@ void EntryPage::addPanel(int index, QPushButton* panel) {
     connect(panel, &QPushButton::clicked, this, [this, index] { runPanel(index); });
 }
 
+void EntryPage::buildControls() {
+    for (const entry::Item& it : items_) {
+        QWidget* in = *it.in ? findChild<QWidget*>(QString::fromLatin1(it.in)) : this;
+        const QString text = QString::fromUtf8(it.text);
+        QWidget* w = nullptr;
+        switch (it.widget) {
+        case entry::Widget::Label: {
+            auto* l = new QLabel(text, in);
+            if (it.look & entry::look::Right) l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            if (it.look & entry::look::Heading) {
+                l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+                l->setFixedHeight(it.at.h);
+            }
+            w = l;
+            break;
+        }
+        case entry::Widget::Entry: {
+            auto* e = new QLineEdit(in);
+            e->setTextMargins(0, 0, 0, 0);
+            e->setText(text);
+            if (it.look & entry::look::ReadOnly) {
+                e->setReadOnly(true);
+                e->setFocusPolicy(Qt::NoFocus);
+            }
+            w = e;
+            break;
+        }
+        case entry::Widget::Check: w = new QCheckBox(text, in); break;
+        case entry::Widget::Radio: w = new QRadioButton(text, in); break;
+        case entry::Widget::Block: {
+            auto* fr = new QFrame(in);
+            fr->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+            w = fr;
+            break;
+        }
+        }
+        w->setObjectName(QString::fromLatin1(it.name));
+        w->setGeometry(it.at.x, it.at.y, it.at.w, it.at.h);
+        if (*it.accessible) w->setAccessibleName(QString::fromUtf8(it.accessible));
+        if (*it.tip) w->setToolTip(QString::fromUtf8(it.tip));
+        if (it.look & entry::look::Small) {
+            QFont f = font();
+            f.setPointSize(7);
+            w->setFont(f);
+        }
+        dress(w, it);
+    }
+}
+
 QLineEdit* EntryPage::edit(const char* name) const { return findChild<QLineEdit*>(QString::fromLatin1(name)); }
 
 // A page opens on its first entry, not on a button, so typing starts at once.
 void EntryPage::showEvent(QShowEvent* e) {
+    // Sheets typed for practice go to the practice file: the page says so.
+    const bool practice = state().CurrentFile == kPracticeFile;
+    setWindowTitle(practice ? title_ + QString::fromUtf8(" — Entraînement") : title_);
+    if (practiceLabel_) practiceLabel_->setVisible(practice);
     Form::showEvent(e);
     if (firstStop_) firstStop_->setFocus(Qt::OtherFocusReason);
 }
 
+// Right and Down choose the next answer of a radio group, Left and Up the
+// previous one, round the group: the focus moves to it and it is clicked, so
+// its checks run as for a click. Space still ticks the focused one.
+bool EntryPage::eventFilter(QObject* watched, QEvent* e) {
+    // A masked entry reached from the keyboard shows its date selected, not
+    // under a block cursor that hides its first digit; typing replaces it.
+    if (e->type() == QEvent::FocusIn && static_cast<QFocusEvent*>(e)->reason() != Qt::MouseFocusReason) {
+        if (auto* date = qobject_cast<QLineEdit*>(watched))
+            QTimer::singleShot(0, date, [date] {
+                if (date->hasFocus()) date->selectAll();
+            });
+        return Form::eventFilter(watched, e);
+    }
+    if (e->type() != QEvent::KeyPress) return Form::eventFilter(watched, e);
+    const auto* k = static_cast<QKeyEvent*>(e);
+    int step = 0;
+    if (k->key() == Qt::Key_Right || k->key() == Qt::Key_Down) step = 1;
+    if (k->key() == Qt::Key_Left || k->key() == Qt::Key_Up) step = -1;
+    if (step == 0 || (k->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return Form::eventFilter(watched, e);
+    for (const ChoiceGroup& g : choices_) {
+        if (!g.radios) continue;
+        const auto it = std::find(g.boxes.begin(), g.boxes.end(), watched);
+        if (it == g.boxes.end()) continue;
+        const auto n = std::ptrdiff_t(g.boxes.size());
+        QAbstractButton* next = g.boxes[std::size_t(((it - g.boxes.begin()) + step + n) % n)];
+        if (!next->isEnabled()) return true;
+        next->setFocus(Qt::OtherFocusReason);
+        if (!next->isChecked()) next->click();
+        return true;
+    }
+    return Form::eventFilter(watched, e);
+}
+
 // Each group's check panel, then its help button, follow the group's last
 // control in the Tab chain, so that its messages (Space or Enter on the
-// panel) and its help are reached without a mouse. A control belongs to the
-// group whose panel strip spans its middle.
+// panel) and its help are reached without a mouse.
 void EntryPage::insertPanelsInto(std::vector<QWidget*>& order) {
+    std::map<const QWidget*, int> groupOf;
+    for (const entry::Item& it : items_)
+        if (it.tab >= 0) groupOf[findChild<QWidget*>(QString::fromLatin1(it.name))] = it.group;
     const auto helps = findChildren<QPushButton*>();
-    for (QPushButton* panel : panels_) {
+    for (std::size_t p = 0; p < panels_.size(); ++p) {
+        QPushButton* panel = panels_[p];
         if (!panel) continue;
-        const QRect strip = panel->geometry().adjusted(0, -2, 0, 2);
         auto last = order.end();
         for (auto it = order.begin(); it != order.end(); ++it) {
-            const int y = (*it)->mapTo(this, QPoint(0, (*it)->height() / 2)).y();
-            if (y >= strip.top() && y <= strip.bottom()) last = it;
+            const auto g = groupOf.find(*it);
+            if (g != groupOf.end() && g->second == int(p)) last = it;
         }
         std::vector<QWidget*> extra{panel};
         const QString group = panel->accessibleName().section(QStringLiteral(" : "), 1);
@@ -81,7 +178,15 @@ void EntryPage::bindControls(const std::vector<QWidget*>& buttons) {
         if (!row.isChoice()) {
             QLineEdit* e = edits_[r] = edit(row.name);
             if (row.length > 0) e->setMaxLength(row.length);
-            e->setAccessibleName(QString::fromUtf8(row.accessible));
+            if (row.kind == entry::Kind::Date) {
+                e->setInputMask(entry::kDateMask);
+                e->installEventFilter(this);
+            }
+            if (row.kind == entry::Kind::Letter)
+                connect(e, &QLineEdit::textEdited, e, [e](const QString& t) {
+                    const QString up = t.toUpper();
+                    if (up != t) e->setText(up);
+                });
             stops.push_back({row.tab, {e}});
             continue;
         }
@@ -91,7 +196,10 @@ void EntryPage::bindControls(const std::vector<QWidget*>& buttons) {
         g.yellow = insideYellowBlock(g.boxes[0]);
         if (row.family == entry::Family::Radio) {
             g.radios = new QButtonGroup(this);
-            for (auto* b : g.boxes) g.radios->addButton(b);
+            for (auto* b : g.boxes) {
+                g.radios->addButton(b);
+                b->installEventFilter(this);
+            }
         }
         const std::size_t gi = choices_.size();
         for (std::size_t i = 0; i < g.boxes.size(); ++i) {
@@ -100,6 +208,21 @@ void EntryPage::bindControls(const std::vector<QWidget*>& buttons) {
         }
         stops.push_back({row.tab, {g.boxes.begin(), g.boxes.end()}});
         choices_.push_back(std::move(g));
+    }
+    if (practicePlace_.isValid()) {
+        practiceLabel_ =
+            addLabel(QStringLiteral("LabEntrainement"), QString::fromUtf8("Entraînement"), practicePlace_.x(),
+                     practicePlace_.y(), practicePlace_.width(), practicePlace_.height());
+        practiceLabel_->setAlignment(Qt::AlignCenter);
+        practiceLabel_->setAutoFillBackground(true);
+        QPalette pal = practiceLabel_->palette();
+        pal.setColor(QPalette::Window, colours::Orange);
+        pal.setColor(QPalette::WindowText, colours::Navy);
+        practiceLabel_->setPalette(pal);
+        QFont f = practiceLabel_->font();
+        f.setBold(true);
+        practiceLabel_->setFont(f);
+        practiceLabel_->hide();
     }
     std::stable_sort(stops.begin(), stops.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     std::vector<QWidget*> order;
@@ -176,7 +299,7 @@ void EntryPage::choiceClicked(std::size_t gi, std::size_t bi) {
     const auto code = static_cast<std::uint8_t>(bi + 1);
     switch (g.row->family) {
     case Family::Radio:
-        runClickChecks(entry::clickChecks(page_, g.row->boxes[bi]));
+        runClickChecks(entry::clickChecks(page_, g.row->field, int(bi + 1)));
         state().buffer.set(field, code);
         b->setChecked(true);
         break;

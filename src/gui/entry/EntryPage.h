@@ -1,10 +1,12 @@
 #pragma once
-// What the two entry pages share: their controls bound to the page's core
-// table (entries, choice groups, Tab order), the loading of the current
-// record, the click rules of the choice families, the runs of the check
-// panels and their colours. A page builds its layout, then binds it.
+// What the two entry pages share: their controls built from the page's core
+// table and bound to it (entries, choice groups, Tab order), the loading of
+// the current record, the click rules of the choice families, the runs of the
+// check panels and their colours. A page builds its groups, then its controls
+// from the table, then binds them.
 
 #include <QColor>
+#include <QRect>
 #include <QString>
 #include <vector>
 
@@ -14,6 +16,7 @@
 
 class QAbstractButton;
 class QButtonGroup;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -62,11 +65,18 @@ protected:
         bool yellow = false;  // inside a light-yellow block of page 2
     };
 
-    // After the layout: the table's entries get their length and accessible
-    // name, its choice groups their boxes and click rules, and the Tab order
-    // runs through the table's controls, then through `buttons`.
+    // The table's controls, each in its container (a group's frame or a block
+    // built before it), in the table's order; `dress` gives each the page's look.
+    void buildControls();
+    virtual void dress(QWidget* w, const entry::Item& item) = 0;
+    // After the layout: the table's entries get their length, its choice
+    // groups their boxes and click rules, and the Tab order runs through the
+    // table's controls, then through `buttons`.
     void bindControls(const std::vector<QWidget*>& buttons);
     void showEvent(QShowEvent* e) override;
+    // The arrow keys choose within a radio group, as on every desktop; a
+    // date entry reached from the keyboard is selected whole.
+    bool eventFilter(QObject* watched, QEvent* e) override;
     // The check panel of run index `index`, placed by the layout.
     void addPanel(int index, QPushButton* panel);
     QLineEdit* edit(const char* name) const;
@@ -102,6 +112,9 @@ protected:
     std::vector<QPushButton*> panels_;  // in the order of the full run
     void insertPanelsInto(std::vector<QWidget*>& order);
     QWidget* firstStop_ = nullptr;  // the sheet's first entry, focused when the page shows
+    // Where the page's header says « Entraînement » on the practice file
+    // (design coordinates, set before bindControls); none when empty.
+    QRect practicePlace_;
     std::vector<ChoiceGroup> choices_;
 
 private:
@@ -110,9 +123,12 @@ private:
     void runClickChecks(const entry::ClickChecks& c);
 
     int page_;
+    std::span<const entry::Item> items_;
     std::span<const entry::Control> table_;
     std::vector<QLineEdit*> edits_;  // per row of the table; null for a choice
     std::span<const entry::Panel> routines_;
+    QString title_;
+    QLabel* practiceLabel_ = nullptr;
 };
 
 }  // namespace pelo

@@ -67,25 +67,17 @@ protected:
     void setBoxColour(QAbstractButton* b, bool chosen, bool yellow) override;
     void afterFindings(const checks::PanelResult& res) override;
     void afterRadio(const ChoiceGroup& g, QAbstractButton* b) override;
+    void dress(QWidget* w, const entry::Item& item) override;
 
 private:
     FibRecord loaded_{};
 
-    // Layout helpers.
-    QFrame* group(const QString& name, const QString& caption, int y, int h, int panelNo, int helpNo);
-    QLabel* text(QWidget* parent, const QString& name, const QString& t, int x, int y, int w = -1);
-    QLineEdit* entry(QWidget* parent, const QString& name, int x, int y, int w, const QString& accessible = {});
-    QAbstractButton* radio(QWidget* parent, const QString& name, const QString& t, int x, int y,
-                           const QString& accessible = {});
-    QAbstractButton* tick(QWidget* parent, const QString& name, const QString& t, int x, int y,
-                          const QString& accessible = {});
-    int advance(const QString& t) const;
+    QFrame* group(int index);
     void buildPage();
 
     void openHelp(int page);
     void setUnitLabels();
 
-    std::vector<QPushButton*> helpButtons_;
     QFrame* Panel10 = nullptr;
     QLabel* Label81 = nullptr;
     QLabel* Label86 = nullptr;

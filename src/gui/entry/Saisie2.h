@@ -10,9 +10,6 @@
 
 #include "entry/EntryPage.h"
 
-class QFrame;
-class QLabel;
-
 namespace pelo {
 
 struct FibUnitLabels;
@@ -64,17 +61,10 @@ protected:
     void setPanelColour(QPushButton* panel, const QColor& c) override;
     void setBoxColour(QAbstractButton* b, bool chosen, bool yellow) override;
     void beforeFindings(const checks::PanelResult& res) override;
+    void dress(QWidget* w, const entry::Item& item) override;
 
 private:
-    // Layout helpers.
-    QFrame* block(const QString& name, int x, int y, int w, int h, const QColor& bg);
-    QLabel* text(QWidget* parent, const QString& t, int x, int y, int w, int h = 15, bool dark = false);
-    QLineEdit* entry(QWidget* parent, const QString& name, int x, int y, int w);
-    QAbstractButton* box(QWidget* parent, const QString& name, int x, int y, const QString& accessible,
-                         const QString& caption = {});
-    QAbstractButton* radio(QWidget* parent, const QString& name, const QString& caption, int x, int y,
-                           const QString& accessible);
-    void groupFrame(int panelNo, int helpNo, int helpPage, const QString& caption, int y, int h);
+    void groupFrame(int index);
     void buildPage();
 
     QPushButton* BitBtn1 = nullptr;

@@ -1,5 +1,6 @@
 #include "eval/Eval.h"
 
+#include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -48,6 +49,8 @@ TFEval::TFEval(AppContext& ctx) : Form(ctx, "TFEval", "EVALUATION") {
     QFont lf("Arial");
     lf.setPointSize(9);
     LVar->setFont(lf);
+    // Long labels and the heading of a large file wrap rather than being cut.
+    LVar->setWrapped(true);
     connect(LVar, &LineList::rowActivated, this, [this] { LVarClick(); });
 
     for (int k = 0; k < 12; ++k) {
@@ -204,7 +207,8 @@ void TFEval::BCsvClick() {
                                              QString::fromUtf8("Tableur, séparateur point-virgule (*.csv)"));
     if (path.isEmpty()) return;
     if (auto e = eval::writeSynthesisCsv(path.toStdString(), result_)) return ioError(*e);
-    ui().information(QString::fromUtf8("Synthèse exportée dans ") + path.section('/', -1));
+    // The whole path: a clerk finds the file where it went, whatever folder was chosen.
+    ui().information(QString::fromUtf8("Synthèse exportée dans ") + QDir::toNativeSeparators(path));
 }
 
 void TFEval::BitBtn1Click() { accept(); }

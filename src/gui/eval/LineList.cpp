@@ -1,8 +1,36 @@
 #include "eval/LineList.h"
 
 #include <QKeyEvent>
+#include <QStyledItemDelegate>
 
 namespace pelo {
+
+namespace {
+// Word wrap at the width of the list's viewport: the row is as high as its
+// wrapped text.
+class WrappingDelegate : public QStyledItemDelegate {
+public:
+    explicit WrappingDelegate(QListView* view) : QStyledItemDelegate(view), view_(view) {}
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        return QStyledItemDelegate::sizeHint(wrapped(option), index);
+    }
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QStyledItemDelegate::paint(painter, wrapped(option), index);
+    }
+
+private:
+    QStyleOptionViewItem wrapped(const QStyleOptionViewItem& option) const {
+        QStyleOptionViewItem o(option);
+        o.features |= QStyleOptionViewItem::WrapText;
+        o.textElideMode = Qt::ElideNone;
+        o.rect.setWidth(view_->viewport()->width());
+        if (o.rect.height() <= 0) o.rect.setHeight(1);
+        return o;
+    }
+    QListView* view_;
+};
+}  // namespace
 
 void LineListModel::setContents(QStringList lines, std::vector<std::uint32_t> numbers, bool lineTooltips) {
     beginResetModel();
@@ -49,6 +77,16 @@ LineList::LineList(QWidget* parent) : QListView(parent), model_(new LineListMode
 
 void LineList::setContents(QStringList lines, std::vector<std::uint32_t> numbers, bool lineTooltips) {
     model_->setContents(std::move(lines), std::move(numbers), lineTooltips);
+}
+
+void LineList::setWrapped(bool on) {
+    setUniformItemSizes(!on);
+    setWordWrap(on);
+    setTextElideMode(on ? Qt::ElideNone : Qt::ElideRight);
+    setHorizontalScrollBarPolicy(on ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
+    // A new width wraps the lines again.
+    setResizeMode(on ? QListView::Adjust : QListView::Fixed);
+    if (on) setItemDelegate(new WrappingDelegate(this));
 }
 
 QString LineList::toolTip(int row) const { return model_->data(model_->index(row), Qt::ToolTipRole).toString(); }

@@ -41,6 +41,9 @@ public:
     QString toolTip(int row) const;
     int currentRow() const { return currentIndex().isValid() ? currentIndex().row() : -1; }
     void setCurrentRow(int row);
+    // Lines wider than the list wrap onto the rows below instead of being
+    // cut (for short lists: each row is measured).
+    void setWrapped(bool on);
 
 signals:
     // A row clicked, or chosen with Enter.

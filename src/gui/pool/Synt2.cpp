@@ -198,7 +198,10 @@ void TFSynt2::BitBtn4Click() {
     if (auto e = pool::selectSubCollection(folder(), poolName, outName, state().Query, count,
                                            ui().progress(QString::fromUtf8("Sous-collection médicale"))))
         return ioError(*e);
-    ui().information(q(pool::selectionMessage(count)));
+    // The file written, with its folder, as the printouts name theirs.
+    ui().information(QString::fromUtf8("Sous-collection écrite dans ") +
+                     QDir::toNativeSeparators(QDir(q(folder())).filePath(q(outName))) + "\n" +
+                     q(pool::selectionMessage(count)));
 }
 
 void TFSynt2::BitBtn5Click() {

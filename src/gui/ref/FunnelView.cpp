@@ -1,5 +1,8 @@
 #include "ref/FunnelView.h"
 
+#include <QDir>
+#include <cstdlib>
+
 #include "ref/Benchmark.h"
 #include "ref/FunnelChart.h"
 #include "ui/Canvas.h"
@@ -7,17 +10,39 @@
 
 namespace pelo::ref {
 
-bool drawFunnelOn(ui::Canvas& canvas, const StoredSynthesis& s, int line, std::int32_t chosen) {
-    const auto f = funnelOf(s, line);
-    if (!f) return false;
-    canvas.clear(colors::White);
+namespace {
+// The funnel's box on the screen's canvas.
+ChartBox screenBox() {
     ChartBox box;
     box.left = 6;
     box.top = 16;
     box.width = 468;
     box.height = 420;
-    drawFunnel(canvas.surface(), *f, chosen, box);
+    return box;
+}
+}  // namespace
+
+bool drawFunnelOn(ui::Canvas& canvas, const StoredSynthesis& s, int line, std::int32_t chosen) {
+    const auto f = funnelOf(s, line);
+    if (!f) return false;
+    canvas.clear(colors::White);
+    drawFunnel(canvas.surface(), *f, chosen, screenBox());
     return true;
+}
+
+QString funnelTipAt(const StoredSynthesis& s, int line, QPoint at) {
+    const auto f = funnelOf(s, line);
+    if (!f) return {};
+    const FunnelCentre* c = funnelCentreAt(*f, screenBox(), at.x(), at.y());
+    if (!c) return {};
+    QString where = QString::fromUtf8(positionWords(c->position));
+    if (c->position != 0) where += std::abs(c->position) == 2 ? " (99,8 %)" : " (95 %)";
+    return QString::fromUtf8("Centre %1 : %2 sur %3 FIB, %4 % — %5")
+        .arg(c->centre)
+        .arg(c->x)
+        .arg(c->n)
+        .arg(QString::fromStdString(percentText(double(c->x) / c->n)).replace('.', ','))
+        .arg(where);
 }
 
 PrintDocument funnelPrint(const StoredSynthesis& s, int line, std::int32_t chosen) {
@@ -36,7 +61,7 @@ void exportBenchmark(AppContext& ctx, const StoredSynthesis& s) {
         ctx.ui.error(QString::fromStdString(e->message()));
         return;
     }
-    ctx.ui.information(QString::fromUtf8("Comparaison des centres exportée dans ") + path.section('/', -1));
+    ctx.ui.information(QString::fromUtf8("Comparaison des centres exportée dans ") + QDir::toNativeSeparators(path));
 }
 
 }  // namespace pelo::ref

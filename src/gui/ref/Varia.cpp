@@ -1,8 +1,10 @@
 #include "ref/Varia.h"
 
+#include <QHelpEvent>
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QToolTip>
 #include <algorithm>
 
 #include "pool/VariabilityCharts.h"
@@ -35,6 +37,7 @@ TFVaria::TFVaria(AppContext& ctx) : Form(ctx, "TFVaria", QString::fromUtf8("Rép
 
     Canvas1 = ui::addCanvas(this, QString::fromUtf8("Graphique de répartition"), {0, 0, 360, 480}, {480, 500},
                             colors::Silver);
+    Canvas1->installEventFilter(this);
 
     LVar = new QListWidget(this);
     LVar->setObjectName("LVar");
@@ -176,6 +179,24 @@ void TFVaria::showFunnel(int line) {
     if (!stored_ || !ref::drawFunnelOn(*Canvas1, *stored_, line, state().ChosenCentre)) return;
     funnelLine_ = line;
     LVar->setCurrentRow(line);
+}
+
+QString TFVaria::funnelTipAt(QPoint widgetPos) const {
+    const double f = Canvas1->drawingScale();
+    if (!stored_ || funnelLine_ < 0 || !BEntonnoir->isChecked() || f <= 0) return {};
+    return ref::funnelTipAt(*stored_, funnelLine_, QPoint(int(widgetPos.x() / f), int(widgetPos.y() / f)));
+}
+
+// Over a funnel, each point says which centre it is.
+bool TFVaria::eventFilter(QObject* watched, QEvent* e) {
+    if (watched == Canvas1 && e->type() == QEvent::ToolTip && funnelLine_ >= 0) {
+        const auto* help = static_cast<QHelpEvent*>(e);
+        const QString tip = funnelTipAt(help->pos());
+        if (tip.isEmpty()) QToolTip::hideText();
+        else QToolTip::showText(help->globalPos(), tip, Canvas1);
+        return true;
+    }
+    return Form::eventFilter(watched, e);
 }
 
 void TFVaria::BAlertesClick() {

@@ -53,8 +53,12 @@ public:
     QPushButton* BRapports;
     QPushButton* BExport;
 
+    // The tooltip of the funnel's point under the mouse (empty elsewhere).
+    QString funnelTipAt(QPoint widgetPos) const;
+
 protected:
     void showEvent(QShowEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
     // Widens the list to its longest line, the chart taking what is left.

@@ -16,6 +16,7 @@ QString u(const char* s) { return QString::fromUtf8(s); }
 
 TNfibDlg::TNfibDlg(AppContext& ctx) : Form(ctx, "TNfibDlg", "Choix FIB") {
     setFixedSize(330, 170);
+    setScalable(true);  // as large as the forms it opens over
 
     // The bounds on either side of the scroll bar, out of the keyboard's way.
     auto bound = [this](const char* name, const char* accessible, int x) {

@@ -51,9 +51,17 @@ PrintPreview::PrintPreview(const PrintDocument& doc, Adapter& ui, QWidget* paren
     savePdf_->setObjectName("savePdf");
     savePdf_->setToolTip(QString::fromUtf8("Enregistrer les pages dans un fichier PDF"));
     if (bar) {
-        bar->addSeparator();
-        bar->addAction(savePdf_);
-        // The two ways out read as words, not only as icons.
+        // The two ways out come first: on a narrow screen the toolbar's end
+        // goes behind its overflow button, and without a printer « Enregistrer
+        // en PDF… » is the only way out.
+        QAction* first = bar->actions().isEmpty() ? nullptr : bar->actions().first();
+        if (print_) {
+            bar->removeAction(print_);
+            bar->insertAction(first, print_);
+        }
+        bar->insertAction(first, savePdf_);
+        if (first) bar->insertSeparator(first);
+        // They read as words, not only as icons.
         for (QAction* a : {print_, savePdf_})
             if (auto* b = qobject_cast<QToolButton*>(a ? bar->widgetForAction(a) : nullptr))
                 b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);

@@ -19,6 +19,7 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 #include <QWindow>
 
 #include "ui/Form.h"
@@ -101,16 +102,48 @@ void centreOnScreen(QWidget* w) {
     w->move(centredPosition(s->availableGeometry(), w->size(), frameOf(w)));
 }
 
+QWidget* QtAdapter::boxOwner() {
+    QWidget* active = QApplication::activeWindow();
+    if (boxJustClosed_ && lastOwner_ && lastOwner_->isVisible()) return lastOwner_;
+    if (active && !qobject_cast<QMessageBox*>(active)) lastOwner_ = active;
+    return active;
+}
+
+void QtAdapter::boxClosed(QWidget* owner, QWidget* focus) {
+    // Boxes opened one after the other by the same action share their
+    // window; the mark lasts until the event loop runs again.
+    boxJustClosed_ = true;
+    QTimer::singleShot(0, timerContext_.get(), [this] { boxJustClosed_ = false; });
+    if (!owner || !owner->isVisible()) return;
+    owner->raise();
+    owner->activateWindow();
+    if (focus && focus->window() == owner && focus->isVisible()) focus->setFocus(Qt::ActiveWindowFocusReason);
+}
+
 void QtAdapter::message(Icon icon, const QString& text, std::optional<QPoint> pos) {
-    QMessageBox box(qtIcon(icon), captionFor(icon), text, QMessageBox::Ok, QApplication::activeWindow());
-    scaleBox(box, screenSize());
-    execPlaced(box, pos ? &*pos : nullptr);
+    QWidget* owner = boxOwner();
+    const QPointer<QWidget> focus = owner ? owner->focusWidget() : nullptr;
+    {
+        QMessageBox box(qtIcon(icon), captionFor(icon), text, QMessageBox::Ok, owner);
+        scaleBox(box, screenSize());
+        execPlaced(box, pos ? &*pos : nullptr);
+    }
+    boxClosed(owner, focus);
 }
 
 Answer QtAdapter::confirm(const QString& text, bool withRetry, std::optional<QPoint> pos, const ButtonLabels& labels) {
+    QWidget* owner = boxOwner();
+    const QPointer<QWidget> focus = owner ? owner->focusWidget() : nullptr;
+    const Answer answer = askBox(text, withRetry, pos, labels, owner);
+    boxClosed(owner, focus);
+    return answer;
+}
+
+Answer QtAdapter::askBox(const QString& text, bool withRetry, std::optional<QPoint> pos, const ButtonLabels& labels,
+                         QWidget* owner) {
     QMessageBox box(QMessageBox::Question, QStringLiteral("Confirmation"), text,
                     QMessageBox::Yes | QMessageBox::No | (withRetry ? QMessageBox::Retry : QMessageBox::NoButton),
-                    QApplication::activeWindow());
+                    owner);
     // Escape is the harmless answer: with Retry on offer it is Retry (stay where
     // one was, e.g. the sheet on screen), not No (leave it unsaved).
     if (withRetry) box.setEscapeButton(QMessageBox::Retry);

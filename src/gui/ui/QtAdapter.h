@@ -1,7 +1,11 @@
 #pragma once
 #include "ui/Adapter.h"
 
+#include <QObject>
+#include <QPointer>
 #include <QRect>
+#include <QWidget>
+#include <memory>
 
 namespace pelo::ui {
 
@@ -19,6 +23,21 @@ public:
     Progress progress(const QString& title) override;
     bool savePdf(const PrintDocument& doc, const QString& path, QString* error) override;
     QSize screenSize() const override;
+
+    // The window a message box belongs to: the one in front; for a box that
+    // follows another one straight away (the window manager not yet back on
+    // the window that asked), the window the first box belonged to.
+    QWidget* boxOwner();
+    // After a box: the window that asked back in front, the focus where it was.
+    void boxClosed(QWidget* owner, QWidget* focus);
+
+private:
+    Answer askBox(const QString& text, bool withRetry, std::optional<QPoint> pos, const ButtonLabels& labels,
+                  QWidget* owner);
+    QPointer<QWidget> lastOwner_;
+    bool boxJustClosed_ = false;
+    // Receiver of the timer that ends boxJustClosed_: gone with the adapter.
+    std::unique_ptr<QObject> timerContext_ = std::make_unique<QObject>();
 };
 
 // Where a box asked for at pos goes so that the whole of it, frame included,

@@ -112,6 +112,26 @@ TEST(EntryTable, NamesAndTabPlacesAreOnePerControl) {
     }
 }
 
+// Each control that writes a field is one of its field's row, and the checks
+// find the entries and boxes by field.
+TEST(EntryTable, ControlsAndFieldsAgree) {
+    for (int page : {1, 2}) {
+        const auto rows = page == 1 ? page1Controls() : page2Controls();
+        for (const Item& it : page == 1 ? page1Items() : page2Items()) {
+            EXPECT_EQ(it.writes(), it.tab >= 0) << it.name;
+            if (!it.writes()) continue;
+            const Control& row = rowOf(rows, it.field.name);
+            EXPECT_STREQ(row.isChoice() ? row.boxes[std::size_t(it.code - 1)] : row.name, it.name);
+            EXPECT_EQ(it.widget == Widget::Entry, !row.isChoice()) << it.name;
+        }
+    }
+    EXPECT_STREQ(entryName(ref(fld::AnNaissance)), "Edit5");
+    EXPECT_STREQ(entryName(ref(fld::AcuiteD)), "Edit1");
+    EXPECT_STREQ(boxName(ref(fld::Tabac), 1), "CheckBox2");
+    EXPECT_STREQ(boxName(ref(fld::RetineVueG), 1), "CheckBox57");
+    EXPECT_STREQ(entryName(ref(fld::Sexe)), "");
+}
+
 TEST(EntryTable, TextsOfTheLoadedEntries) {
     FibRecord r = emptyFibFromHeader(headerTemplate(), "08/12/2026");
     r.setInitiale("m");

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "SampleFibs.h"
 #include "TestSupport.h"
 #include "eval/Quality.h"
 #include "store/FibChoice.h"
@@ -9,8 +10,7 @@ using namespace pelo;
 
 namespace {
 FibRecord fibWithState(std::uint16_t n, std::uint8_t state) {
-    FibRecord f = emptyFibFromHeader(headerTemplate(), "01/02/2026");
-    f.set(fld::NumFib, n);
+    FibRecord f = test::sampleFib(headerTemplate(), n, "01/02/2026");
     f.set(fld::EtatFiche, state);
     return f;
 }

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "SampleFibs.h"
 #include "TestSupport.h"
 #include "eval/Bands.h"
 #include "eval/Charts.h"
@@ -61,10 +62,7 @@ FibRecord withTa(int s, int d) {
 
 // Writes FIB.DAT in the working folder with the FIBs numbered 1..n.
 void writeFile(std::vector<FibRecord> fibs, std::uint16_t centre = 1234) {
-    CentreHeader h = headerTemplate();
-    h.set(fld::NumCentre, centre);
-    h.setNbFiches(static_cast<std::uint16_t>(fibs.size()));
-    std::vector<FibRecord> all{h};
+    std::vector<FibRecord> all{test::sampleHeader(centre, static_cast<std::uint16_t>(fibs.size()))};
     for (std::size_t i = 0; i < fibs.size(); ++i) {
         fibs[i].set(fld::NumFib, static_cast<std::uint16_t>(i + 1));
         all.push_back(fibs[i]);
@@ -299,8 +297,9 @@ TEST(SynthesisLines, CountAndPercentageAlignment) {
     // 9.5 % rounds to 10 for the alignment (ties to even), 10.5 % to 10 too.
     EXPECT_EQ(bandLine(19, 200, "x"), std::string(8, ' ') + "19" + std::string(8, ' ') + "9.5%      x");
     EXPECT_EQ(bandLine(21, 200, "x"), std::string(8, ' ') + "21" + std::string(8, ' ') + "10.5%      x");
-    // 99.96 %: the text says 100.0, the alignment sees 100.
-    EXPECT_EQ(bandLine(2499, 2500, "x"), std::string(6, ' ') + "2499" + std::string(6, ' ') + "100.0%      x");
+    // 99.96 %: the text says 100.0, the alignment sees 100. A fourth digit
+    // takes the place of two of the leading spaces.
+    EXPECT_EQ(bandLine(2499, 2500, "x"), std::string(4, ' ') + "2499" + std::string(6, ' ') + "100.0%      x");
 }
 
 TEST(SynthesisLines, PercentageReadBackFromALine) {
@@ -315,8 +314,27 @@ TEST(SynthesisLines, PercentageReadBackFromALine) {
     ASSERT_TRUE(readLinePercent(bandLine(12345, 12345, "x"), p));
     EXPECT_EQ(p.text, "100.0");
     EXPECT_EQ(p.height, 100);
+    ASSERT_TRUE(readLinePercent(bandLine(123, 123, "x"), p));
+    EXPECT_EQ(p.text, "100.0") << "a three-digit count at 100 %";
+    ASSERT_TRUE(readLinePercent(bandLine(65535, 65535, "x"), p));
+    EXPECT_EQ(p.text, "100.0");
     EXPECT_FALSE(readLinePercent(" ", p));
     EXPECT_FALSE(readLinePercent(" Tension Artérielle ", p));
+}
+
+// Counts up to 65535 stand in one field: two spaces for a digit, the
+// percentage and the label start at the same place whatever the count.
+TEST(SynthesisLines, CountsUpToFiveDigitsAlign) {
+    auto halfDigits = [](const std::string& line) {  // width before the percentage, a digit counting 2
+        std::size_t i = line.find_first_not_of(' ');
+        std::size_t w = i;
+        for (; line[i] != ' '; ++i) w += 2;
+        return w;
+    };
+    EXPECT_EQ(bandLine(7, 40, "Hb <6.5"), "          7        17.5%      Hb <6.5");  // as it always was
+    EXPECT_EQ(bandLine(123, 400, "x"), "      123        30.8%      x");
+    for (std::uint32_t c : {0u, 7u, 42u, 123u, 1234u, 65535u}) EXPECT_EQ(halfDigits(bandLine(c, 65535, "x")), 12u) << c;
+    EXPECT_EQ(bandLine(65535, 65535, "x"), "  65535      100.0%      x");
 }
 
 TEST(SynthesisFile, SelectionStatesAndTheWholeList) {

@@ -56,7 +56,7 @@ TEST(FibLayout, EmptySheetPrintsOnlyTheFixedLabels) {
         {500, 100, "Autosurveillance :"},
         {550, 100, "Education :"},
         {700, 100, "Données :"},
-        {750, 430, "Tension  -1 / -1 mmHg"},  // always printed, missing values as -1
+        {750, 430, "Tension   /  mmHg"},  // always printed, a missing value empty (never its -1)
         {1000, 100, "St-Vincent :"},
         {1350, 100, "Symptômes :"},
         {1500, 100, "YEUX :"},

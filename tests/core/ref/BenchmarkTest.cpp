@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 
 #include "ref/Benchmark.h"
 #include "ref/FunnelChart.h"
@@ -98,4 +99,47 @@ TEST(Benchmark, FunnelChartStaysInItsBox) {
     EXPECT_NE(std::find(texts.begin(), texts.end(), "30"), texts.end());  // outside 99.8 %, labelled
     EXPECT_EQ(ref::funnelAxisEnd(b.bands.front()), 500u);
     EXPECT_EQ(ref::funnelAxisTop(b.bands.front()), 60.0);
+}
+
+// Centres outside 95 % only are labelled too, in the colour of their limit,
+// after those outside 99.8 %; one within is not. A point is found again from
+// where it is drawn, for the screen's tooltips.
+TEST(FunnelChart, LabelsOutsideEitherLimitAndPointsFoundByPlace) {
+    ref::Funnel f;
+    f.title = "Hb < 6.5";
+    f.total = 1000;
+    f.count = 300;
+    f.target = 0.3;
+    auto centre = [](std::uint16_t number, std::uint16_t n, std::uint16_t x, int position) {
+        ref::FunnelCentre c;
+        c.centre = number;
+        c.n = n;
+        c.x = x;
+        c.position = position;
+        return c;
+    };
+    f.centres = {centre(3, 100, 30, 0), centre(7, 200, 80, 1), centre(9, 400, 200, 2), centre(11, 0, 0, 0)};
+    DrawList d;
+    const ref::ChartBox box;
+    drawFunnel(d, f, 0, box);
+    std::map<std::string, Rgb> labelColour;
+    Rgb colour{};
+    for (const auto& it : d.items) {
+        if (it.kind == DrawItem::Font) colour = it.font.color;
+        if (it.kind == DrawItem::Text) labelColour[it.text] = colour;
+    }
+    EXPECT_EQ(labelColour.count("3"), 0u) << "within the limits";
+    ASSERT_EQ(labelColour.count("7"), 1u) << "outside 95 % only";
+    ASSERT_EQ(labelColour.count("9"), 1u);
+    EXPECT_EQ(labelColour["7"], colors::Orange);
+    EXPECT_EQ(labelColour["9"], colors::Maroon);
+
+    // The label of centre 7 stands just right of its point: the point is there.
+    int labelX = 0, labelY = 0;
+    for (const auto& it : d.items)
+        if (it.kind == DrawItem::Text && it.text == "7") labelX = it.x1, labelY = it.y1;
+    const auto* found = ref::funnelCentreAt(f, box, labelX - 3, labelY + 7);
+    ASSERT_NE(found, nullptr);
+    EXPECT_EQ(found->centre, 7);
+    EXPECT_EQ(ref::funnelCentreAt(f, box, box.left, box.top), nullptr);
 }

@@ -77,7 +77,7 @@ TEST(RecordsPerCentre, CentreNumbersUnderTheBarsWhereThereIsRoom) {
     for (const char* c : {"7", "5", "9"}) EXPECT_NE(std::find(t.begin(), t.end(), c), t.end()) << c;
 
     // 100 centres of up to three digits: one number in k, never two touching,
-    // and the chosen one always written.
+    // none left out beside the chosen one, whose number stands over its bar.
     std::vector<CentreCount> hundred;
     for (std::uint16_t c = 1; c <= 100; ++c) hundred.push_back({std::uint16_t(c * 3), std::uint16_t(200 - c)});
     const int k = recordsLabelStep(hundred);
@@ -91,7 +91,12 @@ TEST(RecordsPerCentre, CentreNumbersUnderTheBarsWhereThereIsRoom) {
     std::sort(labels.begin(), labels.end(), [](const DrawItem& a, const DrawItem& b) { return a.x1 < b.x1; });
     for (std::size_t i = 1; i < labels.size(); ++i)
         EXPECT_GE(labels[i].x1, labels[i - 1].x1 + int(labels[i - 1].text.size()) * 7 + 2) << labels[i].text;
-    EXPECT_TRUE(std::any_of(labels.begin(), labels.end(), [](const DrawItem& l) { return l.text == "150"; }));
+    EXPECT_EQ(labels.size(), 17u);  // bars 1, 7, ..., 97: the chosen bar 50 is not one of them
+    EXPECT_TRUE(std::any_of(labels.begin(), labels.end(), [](const DrawItem& l) { return l.text == "165"; }));
+    const auto chosen = std::find_if(many.items.begin(), many.items.end(),
+                                     [](const DrawItem& it) { return it.kind == DrawItem::Text && it.text == "150"; });
+    ASSERT_NE(chosen, many.items.end());
+    EXPECT_EQ(chosen->y1, 350 - (200 - 50) * ((350 - 100) * 10 / 199) / 10 - 17);
 
     // The bar under the mouse: the chosen one on top of its neighbours.
     const std::vector<CentreCount> three{{7, 90}, {5, 40}, {9, 40}};

@@ -15,18 +15,14 @@
 #include "app/Unite.h"
 #include "store/Centre.h"
 #include "store/Menu3.h"
+#include "store/Nfib.h"
 #include "store/RecordFile.h"
 
 using namespace pelo;
 using pelo::test::AppFixture;
+using pelo::test::click;
 
 namespace {
-
-void click(QWidget* form, const char* name) {
-    auto* b = form->findChild<QPushButton*>(name);
-    ASSERT_NE(b, nullptr) << name;
-    b->click();
-}
 
 QString fieldText(QWidget* form, const char* name) {
     auto* e = form->findChild<QLineEdit*>(name);
@@ -585,6 +581,30 @@ TEST(CentreUnits, SpaceChoosesAndNothingIsTypedOver) {
     u->hide();
 }
 
+// Entering the grid puts the cursor on a unit of the first row; the arrows
+// never land on the headings.
+TEST(CentreUnits, GridIsEnteredOnAUnitAndTheArrowsSkipTheHeadings) {
+    AppFixture app;
+    auto* u = app.form<TFUnite>();
+    u->prepare(12);
+    u->show();
+    auto* t = u->findChild<QTableWidget*>("SUni");
+    u->activateWindow();
+    QApplication::processEvents();
+    u->Button1->setFocus();
+    t->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+    EXPECT_EQ(t->currentRow(), 1);
+    EXPECT_EQ(t->currentColumn(), 3);
+    for (int key : {Qt::Key_Up, Qt::Key_Left, Qt::Key_Left, Qt::Key_Left}) {
+        QKeyEvent arrow(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(t, &arrow);
+    }
+    EXPECT_EQ(t->currentRow(), 1) << "not on the UNITES heading";
+    EXPECT_EQ(t->currentColumn(), 1);
+    u->hide();
+}
+
 TEST(CentreUnits, TabLeavesTheGridForSauver) {
     AppFixture app;
     auto* u = app.form<TFUnite>();
@@ -604,7 +624,8 @@ TEST(CentreUnits, TabLeavesTheGridForSauver) {
 TEST(CentreIdentification, DialogsScaleWithTheForms) {
     AppFixture app;
     app.fake.screen = QSize(1904, 1040);
-    for (QDialog* d : {static_cast<QDialog*>(app.form<TNctrDlg>()), static_cast<QDialog*>(app.form<TFUnite>())}) {
+    for (QDialog* d : {static_cast<QDialog*>(app.form<TNctrDlg>()), static_cast<QDialog*>(app.form<TFUnite>()),
+                       static_cast<QDialog*>(app.form<TNfibDlg>())}) {
         const QSize before = d->size();
         app.fake.showModal(d);
         EXPECT_GT(d->width(), before.width() * 2) << d->objectName().toStdString();

@@ -1,14 +1,22 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QCloseEvent>
 #include <QFile>
+#include <QKeyEvent>
 #include <QPushButton>
+#include <QTimer>
+#include <QWindow>
+#include <functional>
 
+#include "../core/SampleFibs.h"
 #include "FakeUi.h"
 #include "app/Menu1.h"
 #include "store/RecordFile.h"
 
 using namespace pelo;
 using pelo::test::AppFixture;
+using pelo::test::click;
 
 namespace {
 QByteArray fileBytes(const QString& path) {
@@ -19,11 +27,6 @@ QByteArray fileBytes(const QString& path) {
 QByteArray templateBytes() {
     auto h = headerTemplate();
     return QByteArray(reinterpret_cast<const char*>(h.bytes.data()), 248);
-}
-void click(QWidget* form, const char* name) {
-    auto* b = form->findChild<QPushButton*>(name);
-    ASSERT_NE(b, nullptr) << name;
-    b->click();
 }
 }  // namespace
 
@@ -57,12 +60,9 @@ TEST(MainWindow, PracticeFileMissingIsCreatedWithoutTouchingTheCentre) {
 
 TEST(MainWindow, CentreReadsTheHeaderCounts) {
     AppFixture app;
-    CentreHeader h = headerTemplate();
-    h.set(fld::NumCentre, 42);
-    FibRecord f = emptyFibFromHeader(h, "01/01/2026");
-    h.setNbFiches(1);
-    f.set(fld::NumFib, 1);
-    ASSERT_FALSE(recordfile::replaceWith("FIB.DAT", {h, f}));
+    const auto recs = test::sampleFile(42, 1);
+    const CentreHeader& h = recs[0];
+    ASSERT_FALSE(recordfile::replaceWith("FIB.DAT", recs));
     ASSERT_FALSE(recordfile::replaceWith("ESSAIFIB.DAT", {headerTemplate()}));
     click(app.form<TTMenu1>(), "MENU");
     EXPECT_EQ(app.state.CurrentCentre, 42);
@@ -161,4 +161,46 @@ TEST(MainWindow, PreferencePaintsTheGradientBelowTheBanner) {
     click(m, "Button2");
     const QImage plain = m->grab().toImage();
     EXPECT_EQ(QColor(plain.pixel(5, 365)), m->palette().color(QPalette::Highlight));
+}
+
+namespace {
+// Runs the program's event loop with the main window shown, `close` done once
+// it runs: true when the loop ended on its own (the program ended), false
+// when a watchdog had to stop it, or Escape left the window.
+bool closingEndsTheRun(const std::function<void(QWidget*)>& close) {
+    AppFixture app;
+    auto* m = app.form<TTMenu1>();
+    m->show();
+    QApplication::processEvents();
+    bool watchdog = false;
+    QTimer::singleShot(0, m, [&] { close(m); });
+    // Timers of this run only: none is left to stop a later event loop.
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [&] {
+        watchdog = true;
+        QCoreApplication::exit(1);
+    });
+    guard.start(3000);
+    const int rc = QApplication::exec();
+    const bool ended = rc == 0 && !watchdog && !m->isVisible();
+    m->hide();
+    return ended;
+}
+}  // namespace
+
+TEST(MainWindow, FermerAndTheWindowManagersCloseEndTheProgram) {
+    EXPECT_TRUE(closingEndsTheRun([](QWidget* m) { click(m, "Fin"); })) << "FERMER";
+    // Alt+F4 under a window manager and its close button both reach the window
+    // as the platform's close request.
+    EXPECT_TRUE(closingEndsTheRun([](QWidget* m) {
+        QCloseEvent close;
+        QCoreApplication::sendEvent(m->windowHandle(), &close);
+    })) << "window manager's close";
+    // Escape still leaves the main window where it is.
+    EXPECT_FALSE(closingEndsTheRun([](QWidget* m) {
+        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QCoreApplication::sendEvent(m, &escape);
+        QTimer::singleShot(200, m, [] { QCoreApplication::exit(2); });
+    }));
 }

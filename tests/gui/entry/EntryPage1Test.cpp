@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "../core/SampleFibs.h"
 #include "FakeUi.h"
 #include "entry/Saisie1.h"
 #include "entry/Saisie2.h"
@@ -22,15 +25,8 @@ struct Page {
     AppFixture app;
     TFIB1* f;
     explicit Page(std::uint16_t n = 0, std::uint8_t unitChol = 3) {
-        CentreHeader h = headerTemplate();
-        h.set(fld::NumCentre, 77);
-        h.setNbFiches(n);
-        std::vector<FibRecord> recs{h};
-        for (std::uint16_t k = 1; k <= n; ++k) {
-            FibRecord r = emptyFibFromHeader(h, "01/01/2026");
-            r.set(fld::NumFib, k);
-            recs.push_back(r);
-        }
+        const auto recs = test::sampleFile(77, n);
+        const CentreHeader& h = recs[0];
         EXPECT_FALSE(recordfile::replaceWith("FIB.DAT", recs));
         RunState& s = app.state;
         s.CurrentFile = "FIB.DAT";
@@ -145,6 +141,73 @@ TEST(EntryPage1, RadioChoicesAndThePregnancyGroup) {
     p.box("RadioButton2")->click();
     EXPECT_EQ(p.u8(fld::ConsultHospit), 2);
     EXPECT_TRUE(p.box("RadioButton9")->isChecked());
+}
+
+// The arrows choose within a radio group, round it, as a click does; Space still ticks.
+TEST(EntryPage1, ArrowKeysChooseWithinARadioGroup) {
+    Page p;
+    p.f->show();
+    auto key = [&](const char* name, int k, const QString& text = {}) {
+        QAbstractButton* b = p.box(name);
+        b->setFocus();
+        QKeyEvent press(QEvent::KeyPress, k, Qt::NoModifier, text);
+        QCoreApplication::sendEvent(b, &press);
+        QKeyEvent release(QEvent::KeyRelease, k, Qt::NoModifier, text);
+        QCoreApplication::sendEvent(b, &release);
+    };
+    key("RadioButton10", Qt::Key_Right);
+    EXPECT_EQ(p.u8(fld::Sexe), 2) << "from M, nothing chosen yet";
+    EXPECT_EQ(p.f->focusWidget(), p.box("RadioButton11"));
+    EXPECT_TRUE(p.f->findChild<QFrame*>("Panel10")->isEnabled()) << "F's click rule ran";
+    key("RadioButton11", Qt::Key_Right);
+    EXPECT_EQ(p.u8(fld::Sexe), 1) << "round the group";
+    key("RadioButton10", Qt::Key_Up);
+    EXPECT_EQ(p.u8(fld::Sexe), 2);
+    key("RadioButton12", Qt::Key_Left);
+    EXPECT_EQ(p.u8(fld::TypeDiabete), 3);
+    key("RadioButton14", Qt::Key_Down);
+    EXPECT_EQ(p.u8(fld::TypeDiabete), 1);
+    key("RadioButton13", Qt::Key_Space, QStringLiteral(" "));
+    EXPECT_EQ(p.u8(fld::TypeDiabete), 2);
+    p.f->hide();
+}
+
+// The date of a new sheet reads whole when the keyboard reaches it: it is
+// selected (typing replaces it), no block cursor over its first digit.
+TEST(EntryPage1, DateReachedFromTheKeyboardIsSelectedWhole) {
+    Page p;
+    p.f->show();
+    p.f->activateWindow();
+    QApplication::processEvents();
+    QLineEdit* date = p.edit("MaskEdit19");
+    p.edit("Edit3")->setFocus(Qt::TabFocusReason);
+    date->setFocus(Qt::BacktabFocusReason);
+    QApplication::processEvents();
+    if (!date->hasFocus()) GTEST_SKIP() << "no focus on this platform";
+    EXPECT_EQ(date->selectedText(), date->text());
+    EXPECT_FALSE(date->text().isEmpty());
+    p.f->hide();
+}
+
+// On the practice file the page says so, in its title and its header.
+TEST(EntryPage1, PracticeFileIsNamedInTheTitleAndTheHeader) {
+    Page p;
+    auto* label = p.f->findChild<QLabel*>("LabEntrainement");
+    ASSERT_NE(label, nullptr);
+    p.f->show();
+    EXPECT_EQ(p.f->windowTitle(), QString::fromUtf8("Fiche d'Information de Base (1)"));
+    EXPECT_FALSE(label->isVisible());
+    p.f->hide();
+    p.app.state.CurrentFile = kPracticeFile;
+    p.f->show();
+    EXPECT_EQ(p.f->windowTitle(), QString::fromUtf8("Fiche d'Information de Base (1) — Entraînement"));
+    EXPECT_TRUE(label->isVisible());
+    EXPECT_EQ(label->text(), QString::fromUtf8("Entraînement"));
+    p.f->hide();
+    auto* page2 = p.app.form<TFIB2>();
+    page2->show();
+    EXPECT_TRUE(page2->windowTitle().endsWith(QString::fromUtf8("— Entraînement")));
+    page2->hide();
 }
 
 TEST(EntryPage1, ContactClickStoresTheIdentificationSilently) {

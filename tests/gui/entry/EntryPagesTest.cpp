@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <algorithm>
 
+#include "../core/SampleFibs.h"
 #include "FakeUi.h"
 #include "entry/Saisie1.h"
 #include "entry/Saisie2.h"
@@ -21,16 +22,10 @@ struct Entry {
     AppFixture app;
     TFIB1* p1;
     TFIB2* p2;
-    CentreHeader header = headerTemplate();
+    CentreHeader header;
     explicit Entry(std::uint16_t n = 0) {
-        header.set(fld::NumCentre, 77);
-        header.setNbFiches(n);
-        std::vector<FibRecord> recs{header};
-        for (std::uint16_t k = 1; k <= n; ++k) {
-            FibRecord r = emptyFibFromHeader(header, "01/01/2026");
-            r.set(fld::NumFib, k);
-            recs.push_back(r);
-        }
+        const auto recs = test::sampleFile(77, n);
+        header = recs[0];
         EXPECT_FALSE(recordfile::replaceWith("FIB.DAT", recs));
         RunState& s = app.state;
         s.CurrentFile = "FIB.DAT";
@@ -46,11 +41,7 @@ struct Entry {
         p1 = app.form<TFIB1>();
         p2 = app.form<TFIB2>();
     }
-    static void click(QWidget* page, const char* name) {
-        auto* b = page->findChild<QAbstractButton*>(name);
-        ASSERT_NE(b, nullptr) << name;
-        b->click();
-    }
+    static void click(QWidget* page, const char* name) { test::click(page, name); }
     static void type(QWidget* page, const char* name, const char* text) {
         auto* e = page->findChild<QLineEdit*>(name);
         ASSERT_NE(e, nullptr) << name;

@@ -1,13 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QTableWidget>
+#include <QTextLayout>
 #include <algorithm>
 
 #include "FakeUi.h"
@@ -25,14 +28,9 @@
 
 using namespace pelo;
 using pelo::test::AppFixture;
+using pelo::test::click;
 
 namespace {
-
-void click(QWidget* form, const char* name) {
-    auto* b = form->findChild<QPushButton*>(name);
-    ASSERT_NE(b, nullptr) << name;
-    b->click();
-}
 
 // FIB.DAT with n demonstration FIBs of centre 1234.
 void demoFile(int n) {
@@ -225,7 +223,8 @@ TEST(Evaluation, PrintoutAndSpreadsheetExport) {
     EXPECT_TRUE(csv.contains(QString::fromUtf8("Section;Libellé;Nombre;Pourcentage\r\n").toUtf8()));
     EXPECT_TRUE(csv.contains("\r\nPopulation;Tous types\r\n"));
     ASSERT_EQ(app.fake.messages.size(), 1u);
-    EXPECT_EQ(app.fake.messages[0].text, QString::fromUtf8("Synthèse exportée dans export.csv"));
+    EXPECT_EQ(app.fake.messages[0].text,
+              QString::fromUtf8("Synthèse exportée dans ") + QDir::toNativeSeparators(app.path("export.csv")));
 
     // A folder that does not exist: one error box naming the file.
     app.fake.saveFiles.push_back(app.path("absent/export.csv"));
@@ -375,5 +374,46 @@ TEST(Evaluation, ObjectivesCellsHoldTheirTextsAtEveryScale) {
             << o->Gril->columnWidth(0) << " " << o->Gril->columnWidth(1) << " " << o->Gril->columnWidth(2) << " "
             << o->Gril->font().pointSizeF() << " " << o->Gril->x();
         o->hide();
+    }
+}
+
+// 65,535 FIBs, every count five digits: the heading and every label read
+// whole in the list at 800 x 600 (a long line wraps onto a taller row), and
+// the percentages stand at one place.
+TEST(Evaluation, ListOfAFullFileShowsEveryLineWholeAt800x600) {
+    for (QSize screen : {QSize(800, 600), QSize(1904, 1040)}) {
+        AppFixture app;
+        app.fake.screen = screen;
+        auto* e = app.form<TFEval>();
+        eval::SynthesisResult r;
+        r.evaluated = 65535;
+        r.centre = 1234;
+        r.counts.fill(65535);
+        e->showSynthesis(r);
+        e->show();
+        QApplication::processEvents();
+        LineList* l = e->LVar;
+        EXPECT_EQ(l->text(0), QString(" SYNTHESE des 65535 FIB du Centre 1234"));
+        const QFontMetrics fm(l->font());
+        const int width = l->viewport()->width();
+        const int margin = l->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, l) + 1;
+        for (int i = 0; i < l->count(); ++i) {
+            const QString t = l->text(i);
+            const QRect row = l->visualRect(l->model()->index(i, 0));
+            // Room for every line of the text wrapped at the list's width,
+            // less the item's text margins as the style sets them.
+            QTextLayout layout(t, l->font());
+            QTextOption wrap;
+            wrap.setWrapMode(QTextOption::WordWrap);
+            layout.setTextOption(wrap);
+            layout.beginLayout();
+            int lines = 0;
+            for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine(), ++lines)
+                line.setLineWidth(width - 2 * margin);
+            layout.endLayout();
+            EXPECT_GE(row.height(), lines * fm.height()) << t.toStdString() << " at " << screen.width();
+            EXPECT_LE(row.width(), width) << t.toStdString();
+        }
+        e->hide();
     }
 }

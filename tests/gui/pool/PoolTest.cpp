@@ -16,6 +16,7 @@
 #include <QRadioButton>
 #include <QTableWidget>
 
+#include "../core/SampleFibs.h"
 #include "FakeUi.h"
 #include "pool/Groupe.h"
 #include "pool/GrpSyn.h"
@@ -30,26 +31,15 @@ using namespace pelo::test;
 
 namespace {
 
-void click(QWidget* form, const char* name) {
-    auto* b = form->findChild<QPushButton*>(name);
-    ASSERT_NE(b, nullptr) << name;
-    b->click();
-}
-
 // A centre's own record file of n FIBs; FIB k has Sexe 1 or 2 alternately.
 void centreFile(const QString& path, std::uint16_t centre, int n) {
-    std::vector<FibRecord> recs;
-    CentreHeader h = headerTemplate();
-    h.set(fld::NumCentre, centre);
-    h.setNbFiches(std::uint16_t(n));
-    recs.push_back(h);
-    for (int k = 1; k <= n; ++k) {
-        FibRecord f = emptyFibFromHeader(h, "02/03/1997");
-        f.set(fld::NumFib, std::uint16_t(k));
-        f.set(fld::Sexe, std::uint8_t(1 + k % 2));
-        f.set(fld::HbA1c, 6.0f + float(k));
-        recs.push_back(f);
-    }
+    const auto recs = sampleFile(
+        centre, n,
+        [](FibRecord& f, int k) {
+            f.set(fld::Sexe, std::uint8_t(1 + k % 2));
+            f.set(fld::HbA1c, 6.0f + float(k));
+        },
+        "02/03/1997");
     ASSERT_FALSE(recordfile::replaceWith(path.toStdString(), recs));
 }
 
@@ -184,7 +174,9 @@ TEST(CountrySynthesis, SubCollectionThroughTheQueryDialog) {
         return d->result();
     };
     click(run.synt, "BitBtn4");
-    EXPECT_EQ(run.fake.texts(), QStringList{QString::fromUtf8("3 fiches sélectionnées")});
+    const QString written = QString::fromUtf8("Sous-collection écrite dans ") +
+                            QDir::toNativeSeparators(QDir(run.folder).filePath("Fibaaaa.Dat")) + "\n";
+    EXPECT_EQ(run.fake.texts(), QStringList{written + QString::fromUtf8("3 fiches sélectionnées")});
     EXPECT_EQ(run.state.Query.variable, 2);
     EXPECT_EQ(run.state.Query.value1, 2);
     EXPECT_EQ(QFile(run.folder + "/Fibaaaa.Dat").size(), 4 * 252);
@@ -220,7 +212,7 @@ TEST(CountrySynthesis, SubCollectionThroughTheQueryDialog) {
     EXPECT_EQ(c.op2, 4);
     EXPECT_FLOAT_EQ(c.real2, 9.0f);
     // HbA1c of the FIBs: 7, 8, 9 (centre 1) and 7, 8 (centre 3).
-    EXPECT_EQ(run.fake.texts().last(), QString::fromUtf8("2 fiches sélectionnées"));
+    EXPECT_EQ(run.fake.texts().last(), written + QString::fromUtf8("2 fiches sélectionnées"));
 }
 
 // The centre's own files and the input are never outputs; an existing output

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
+
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
@@ -72,6 +74,29 @@ TEST(FunnelScreens, VariabilityWindowFunnelModeAndPrint) {
     w->BEntonnoir->click();
     w->BImp->click();
     EXPECT_EQ(app.fake.printed.back().title, "Repartition-SynFr97-centre12");
+}
+
+// A point of the funnel says in its tooltip which centre it is.
+TEST(FunnelScreens, FunnelPointsHaveTooltips) {
+    AppFixture app;
+    writeSample();
+    app.state.StoredSynthesis = "SynFr97.Atx";
+    auto* w = app.form<TFVaria>();
+    w->show();
+    w->BitBtn2Click();
+    w->BEntonnoir->click();
+    clickRow(w->LVar, 3);
+    // Centre 30's label stands just right of its point, a little above.
+    int x = -1, y = -1;
+    for (const auto& i : w->canvas()->recorded().items)
+        if (i.kind == DrawItem::Text && i.text == "30") x = i.x1 - 3, y = i.y1 + 7;
+    ASSERT_GE(x, 0);
+    const double f = w->canvas()->drawingScale();
+    const QString tip = w->funnelTipAt(QPoint(int(x * f + 0.5), int(y * f + 0.5)));
+    EXPECT_TRUE(tip.startsWith(QString::fromUtf8("Centre 30 : 55 sur 300 FIB"))) << tip.toStdString();
+    EXPECT_TRUE(tip.contains(QString::fromUtf8("en dessous (99,8 %)"))) << tip.toStdString();
+    EXPECT_TRUE(w->funnelTipAt(QPoint(1, 1)).isEmpty());
+    w->hide();
 }
 
 TEST(FunnelScreens, AlertsOpenTheFunnelWithTheCentreChosen) {
@@ -207,8 +232,8 @@ TEST(FunnelScreens, SpreadsheetOfTheBenchmark) {
     const QByteArray csv = AppFixture::fileBytesOf(app.path("comparaison.csv"));
     EXPECT_EQ(csv.count('\n'), 2 + 3 * 183);
     EXPECT_TRUE(csv.contains(QString::fromUtf8("\r\n12;3;Hb < 6.5;95;200;47,5;").toUtf8()));
-    EXPECT_EQ(app.fake.messages.back().text,
-              QString::fromUtf8("Comparaison des centres exportée dans comparaison.csv"));
+    EXPECT_EQ(app.fake.messages.back().text, QString::fromUtf8("Comparaison des centres exportée dans ") +
+                                                 QDir::toNativeSeparators(app.path("comparaison.csv")));
     // Cancelled: nothing written, nothing said.
     const auto said = app.fake.messages.size();
     w->BExport->click();

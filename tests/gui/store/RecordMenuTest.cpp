@@ -9,6 +9,7 @@
 #include <QScrollBar>
 #include <QTimer>
 
+#include "../core/SampleFibs.h"
 #include "FakeUi.h"
 #include "entry/Saisie1.h"
 #include "eval/LineList.h"
@@ -29,18 +30,17 @@ struct Menu {
     TTMenu3* m;
     TFIB1* page;
     explicit Menu(std::vector<std::uint8_t> states = {}, std::uint16_t centre = 77) {
-        CentreHeader h = headerTemplate();
-        h.set(fld::NumCentre, centre);
-        h.set(fld::Specialite, std::uint8_t{2});
-        h.set(fld::RegionDep, std::uint16_t{0x0305});
-        h.setNbFiches(static_cast<std::uint16_t>(states.size()));
-        std::vector<FibRecord> recs{h};
-        for (std::size_t k = 1; k <= states.size(); ++k) {
-            FibRecord r = emptyFibFromHeader(h, "01/01/2026");
-            r.set(fld::NumFib, static_cast<std::uint16_t>(k));
-            r.set(fld::EtatFiche, states[k - 1]);
-            recs.push_back(r);
-        }
+        // Every record of the file carries the centre's identification.
+        auto identified = [](FibRecord& r) {
+            r.set(fld::Specialite, std::uint8_t{2});
+            r.set(fld::RegionDep, std::uint16_t{0x0305});
+        };
+        auto recs = test::sampleFile(centre, int(states.size()), [&](FibRecord& r, int k) {
+            identified(r);
+            r.set(fld::EtatFiche, states[std::size_t(k - 1)]);
+        });
+        identified(recs[0]);
+        const CentreHeader h = recs[0];
         EXPECT_FALSE(recordfile::replaceWith("FIB.DAT", recs));
         RunState& s = app.state;
         s.CurrentFile = "FIB.DAT";

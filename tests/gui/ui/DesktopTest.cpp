@@ -6,10 +6,12 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFile>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <functional>
 
 #include "ui/Form.h"
 #include "ui/QtAdapter.h"
@@ -57,6 +59,40 @@ TEST(Desktop, ClosedDialogGivesTheFocusBackToItsOpener) {
     real.showModal(&help);
     QApplication::processEvents();
     EXPECT_EQ(QApplication::activeWindow(), &second);
+}
+
+// Several check messages in a row: each box belongs to the page that asked,
+// even when the window manager hands the focus to the page below between two
+// boxes, and that page stays in front with the focus where it was.
+TEST(Desktop, PageThatAskedStaysInFrontAfterSeveralMessages) {
+    ui::QtAdapter real;
+    QWidget first, second;
+    first.setWindowTitle("page 1");
+    second.setWindowTitle("page 2");
+    auto* entry = new QLineEdit(&second);
+    new QLineEdit(&second);
+    first.show();
+    second.show();
+    second.activateWindow();
+    entry->setFocus();
+    QApplication::processEvents();
+    if (QApplication::activeWindow() != &second) GTEST_SKIP() << "no window activation on this platform";
+    QList<QWidget*> parents;
+    std::function<void()> answer = [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) return QTimer::singleShot(10, answer);
+        parents << box->parentWidget();
+        box->accept();
+        first.activateWindow();  // as a window manager may do
+    };
+    for (int i = 0; i < 3; ++i) {
+        QTimer::singleShot(10, answer);
+        real.warning(QStringLiteral("Vérifiez"));
+    }
+    QApplication::processEvents();
+    EXPECT_EQ(parents, (QList<QWidget*>{&second, &second, &second}));
+    EXPECT_EQ(QApplication::activeWindow(), &second);
+    EXPECT_EQ(second.focusWidget(), entry);
 }
 
 TEST(Desktop, QuestionButtonsSayWhatTheyDo) {

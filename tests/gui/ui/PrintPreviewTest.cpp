@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QPrintPreviewWidget>
 #include <QTemporaryDir>
+#include <QToolBar>
 
 #include "FakeUi.h"
 #include "ui/PrintPreview.h"
@@ -73,4 +74,24 @@ TEST(PrintPreview, CancelledOrFailedSaveKeepsThePreviewOpen) {
     EXPECT_EQ(ui.messages[0].icon, ui::Icon::Error);
     EXPECT_TRUE(ui.messages[0].text.startsWith(QString::fromUtf8("Erreur d'entrée/sortie sur x.pdf")));
     EXPECT_TRUE(preview.savedPdf().isEmpty());
+}
+
+// The ways out stay on the toolbar, not behind its overflow button, on a small screen.
+TEST(PrintPreview, PrintAndSaveAsPdfStayVisibleWhenNarrow) {
+    const PrintDocument doc = twoPages();
+    FakeUi ui;
+    ui::PrintPreview preview(doc, ui);
+    auto* bar = preview.findChild<QToolBar*>();
+    ASSERT_NE(bar, nullptr);
+    for (int width : {640, 800, 1920}) {
+        preview.resize(width, 500);
+        preview.show();
+        QApplication::processEvents();
+        for (QAction* a : {preview.printAction(), preview.savePdfAction()}) {
+            QWidget* b = bar->widgetForAction(a);
+            ASSERT_NE(b, nullptr) << a->text().toStdString();
+            EXPECT_TRUE(b->isVisible()) << a->text().toStdString() << " at " << width;
+        }
+        preview.hide();
+    }
 }
