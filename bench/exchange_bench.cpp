@@ -38,11 +38,13 @@ BENCHMARK(BM_ExportXlsx)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_ExportDta)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_ExportSav)->Unit(benchmark::kMillisecond)->Iterations(3);
 
-// 65,535 rows of CSV into an empty file of the same centre: read, planned, stored.
+// 65,535 rows of CSV into an empty file of the same centre: read, planned, stored (duplicates kept).
 void BM_ImportCsv(benchmark::State& state) {
     const std::string csv = out("pelo-bench-import.csv");
     std::size_t rows = 0;
-    exchange::exportFile(source(), csv, {}, rows);
+    exchange::ExportRequest all;  // the annulled FIBs too: 65,535 rows
+    all.fibs.annulled = true;
+    exchange::exportFile(source(), csv, all, rows);
     CentreHeader h;
     recordfile::readHeader(source(), h);
     h.setNbFiches(0);
@@ -55,7 +57,9 @@ void BM_ImportCsv(benchmark::State& state) {
         exchange::ImportPlan plan;
         std::uint16_t first = 0;
         IoStatus e = exchange::readSource(csv, d);
-        if (!e) e = exchange::planImport(target, d, {}, plan);
+        exchange::ImportOptions keep;
+        keep.keepDuplicates = true;
+        if (!e) e = exchange::planImport(target, d, keep, plan);
         if (!e) e = exchange::storeImport(target, plan, first);
         if (e) state.SkipWithError(e->message().c_str());
         benchmark::DoNotOptimize(first);
