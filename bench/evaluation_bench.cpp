@@ -25,7 +25,7 @@ struct Screen {
         pelo::recordfile::replaceWith("FIB.DAT", pelo::demoRecords(pelo::DemoCentre{}, 65535, 7));
         pelo::eval::SynthesisResult r;
         pelo::eval::runCentreSynthesis("FIB.DAT", 0, 2026, r);
-        app.state.CurrentYear = 2026;
+        app.centre.CurrentYear = 2026;
         e = app.form<pelo::TFEval>();
         e->prepareForSynthesis();
         e->showSynthesis(r);

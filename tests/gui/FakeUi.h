@@ -9,6 +9,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <deque>
 #include <functional>
@@ -16,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "app/Navigators.h"
 #include "ui/Adapter.h"
 #include "ui/Form.h"
 
@@ -38,6 +40,7 @@ public:
     std::map<QString, std::function<int(QDialog*)>> onModal;  // by object name
     std::vector<PrintDocument> printed;
     std::deque<QString> folders, saveFiles, openFiles;
+    QStringList saveSuggestions;  // what each file dialog proposed
     QSize screen{640, 480};
     // Progress dialogs opened (their titles) and every step told, "what" as given;
     // cancelAfterSteps >= 0 presses "Annuler" once that many steps were told.
@@ -65,7 +68,10 @@ public:
     }
     void showModeless(QWidget* form) override { modelessOpened.push_back(form->objectName()); }
     QString chooseFolder(const QString&, const QString&) override { return pop(folders); }
-    QString chooseSaveFile(const QString&, const QString&, const QString&) override { return pop(saveFiles); }
+    QString chooseSaveFile(const QString&, const QString& suggested, const QString&) override {
+        saveSuggestions.push_back(suggested);
+        return pop(saveFiles);
+    }
     QString chooseOpenFile(const QString&, const QString&) override { return pop(openFiles); }
     bool print(const PrintDocument& doc) override {
         printed.push_back(doc);
@@ -111,9 +117,9 @@ inline void click(QWidget* form, const char* name) {
 // A run of the program in a fresh temporary folder, with its forms created.
 class AppFixture {
 public:
-    AppFixture() : oldDir_(QDir::currentPath()), ctx{state, fake, forms} {
+    AppFixture() : oldDir_(QDir::currentPath()), nav(fake, forms), ctx{run, fake, forms, nav} {
         QDir::setCurrent(dir_.path());
-        createForms(ctx);
+        createForms(ctx, sessions);
     }
     ~AppFixture() { QDir::setCurrent(oldDir_); }
     QString path(const QString& name) const { return dir_.filePath(name); }
@@ -131,9 +137,14 @@ private:
     QString oldDir_;
 
 public:
-    RunState state;
+    Sessions sessions;
+    RunSettings& run = sessions.run;
+    CentreSession& centre = sessions.centre;
+    EvaluationState& evaluation = sessions.evaluation;
+    CountryWorkspace& country = sessions.country;
     FakeUi fake;
     Forms forms;
+    FormNavigation nav;
     AppContext ctx;
 };
 

@@ -1,6 +1,6 @@
 #pragma once
 // The laboratory units of a centre, in one place: the seven rows of the units
-// grid (in the order of the header's unit slots and of RunState::UnitCodes),
+// grid (in the order of the header's unit slots and of CentreSession::UnitCodes),
 // the codes a centre chooses (3 international, 4 g/l, 5 mg/dl), the labels of
 // every code, the factors that bring a stored value to mmol/l and the
 // cholesterol limit of the risk profile. Entry pages, printout, synthesis,

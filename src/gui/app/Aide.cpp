@@ -50,8 +50,8 @@ QString HelpPage::text() const { return Memo1->toPlainText(); }
 
 void HelpPage::Button1Click() { close(); }
 
-HelpPage* helpPage(AppContext& ctx, int page) {
-    for (QWidget* w : ctx.forms.ordered())
+HelpPage* helpPage(const Forms& forms, int page) {
+    for (QWidget* w : forms.ordered())
         if (auto* h = qobject_cast<HelpPage*>(w); h && h->page() == page) return h;
     return nullptr;
 }

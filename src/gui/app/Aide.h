@@ -47,6 +47,6 @@ PELO_HELP_PAGE(14)
 #undef PELO_HELP_PAGE
 
 // The help page of that number (1 to 8, 10 to 14), or nullptr.
-HelpPage* helpPage(AppContext& ctx, int page);
+HelpPage* helpPage(const Forms& forms, int page);
 
 }  // namespace pelo

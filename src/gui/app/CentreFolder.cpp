@@ -10,7 +10,7 @@
 #include <QTranslator>
 
 #include "ui/Adapter.h"
-#include "ui/RunState.h"
+#include "ui/Sessions.h"
 
 namespace pelo::centrefolder {
 

@@ -38,6 +38,7 @@ ChoiceDlg::ChoiceDlg(AppContext& ctx, const QString& className, const QString& c
 void ChoiceDlg::clearSelection() {
     const QSignalBlocker block(list_);
     list_->setCurrentIndex(-1);
+    chosen_.reset();
 }
 
 void ChoiceDlg::setItems(const std::vector<std::string>& items) {
@@ -45,10 +46,11 @@ void ChoiceDlg::setItems(const std::vector<std::string>& items) {
     list_->clear();
     for (const auto& s : items) list_->addItem(QString::fromStdString(s));
     list_->setCurrentIndex(-1);
+    chosen_.reset();
 }
 
 void ChoiceDlg::selectionChanged(int index) {
-    if (index >= 0) choose(index, list_->itemText(index));
+    if (index >= 0) chosen_ = codeOf(index, list_->itemText(index));
 }
 
 void ChoiceDlg::OKBtnClick() { accept(); }

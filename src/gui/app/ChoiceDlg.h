@@ -3,6 +3,8 @@
 // prompt, a drop-down list, OK and Cancel. A choice is taken as soon as the
 // list selection changes, so Cancel after a choice keeps it.
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,6 +25,8 @@ public:
     QComboBox* list() const { return list_; }
     // No item selected; takes no choice.
     void clearSelection();
+    // The code of the item chosen since the last clearing; nothing when none was.
+    std::optional<std::uint16_t> chosen() const { return chosen_; }
     // Replaces the items; nothing selected, no choice taken.
     void setItems(const std::vector<std::string>& items);
 
@@ -33,13 +37,14 @@ public:
     QPushButton* CancelBtn;
 
 protected:
-    // The user selected item index (0-based) of the list.
-    virtual void choose(int index, const QString& text) = 0;
+    // The code of item index (0-based) of the list.
+    virtual std::uint16_t codeOf(int index, const QString& text) const = 0;
 
 private:
     void selectionChanged(int index);
     QLabel* prompt_;
     QComboBox* list_;
+    std::optional<std::uint16_t> chosen_;
 };
 
 }  // namespace pelo

@@ -23,7 +23,7 @@ void caption(QLabel* l, int points, bool bold) {
 }
 }  // namespace
 
-TTMenu1::TTMenu1(AppContext& ctx) : Form(ctx, "TTMenu1", "PELORAMIX") {
+TTMenu1::TTMenu1(AppContext& ctx, CentreSession& session) : Form(ctx, "TTMenu1", "PELORAMIX"), session_(session) {
     setScalable(true);
     setPaintsGradient(true);
     setFixedSize(640, 480);
@@ -77,10 +77,10 @@ void TTMenu1::closeEvent(QCloseEvent* e) {
     QCoreApplication::quit();
 }
 
-void TTMenu1::Initial() { state().buffer = headerTemplate(); }
+void TTMenu1::Initial() { session_.buffer = headerTemplate(); }
 
 void TTMenu1::MENUClick() {
-    RunState& s = state();
+    CentreSession& s = session_;
     s.ShowCheckMessages = true;
     s.ReadPage2Entries = true;
     s.CurrentYear = currentYear();
@@ -102,11 +102,11 @@ void TTMenu1::MENUClick() {
     if (auto e = recordfile::createIfMissing(kPracticeFile, &created)) return ioError(*e);
     if (created) Initial();
 
-    openCentreMenu(ctx());
+    nav().centre().openCentreMenu();
 }
 
 void TTMenu1::Button2Click() {
-    RunState& s = state();
+    RunSettings& s = run();
     if (s.ColourPreference) {
         QPalette pal = palette();
         pal.setColor(QPalette::Window, pal.color(QPalette::Highlight));
@@ -119,13 +119,13 @@ void TTMenu1::Button2Click() {
 }
 
 void TTMenu1::Button3Click() {
-    state().CardReaderOn = ui().confirm(QString::fromUtf8("Lecteur de Cartes de Santé en fonction ?"), false,
-                                        boxPosition(390, 260)) == ui::Answer::Yes;
+    run().CardReaderOn = ui().confirm(QString::fromUtf8("Lecteur de Cartes de Santé en fonction ?"), false,
+                                      boxPosition(390, 260)) == ui::Answer::Yes;
 }
 
-void TTMenu1::BPaysClick() { openCountrySynthesis(ctx()); }
+void TTMenu1::BPaysClick() { nav().country().openTitle(); }
 
-void TTMenu1::BRefClick() { openReferences(ctx()); }
+void TTMenu1::BRefClick() { nav().references().openMenu(); }
 
 void TTMenu1::FinClick() { close(); }
 
@@ -135,6 +135,6 @@ void TTMenu1::BDossierClick() {
     centrefolder::enter(ui(), folder, centrefolder::settingsFile());
 }
 
-void TTMenu1::BAproposClick() { openAbout(ctx()); }
+void TTMenu1::BAproposClick() { nav().centre().openAbout(); }
 
 }  // namespace pelo

@@ -12,7 +12,7 @@ namespace pelo {
 class TTMenu1 : public Form {
     Q_OBJECT
 public:
-    explicit TTMenu1(AppContext& ctx);
+    TTMenu1(AppContext& ctx, CentreSession& session);
 
     void Initial();
     void MENUClick();
@@ -43,6 +43,9 @@ private:
     QPushButton* BRef;
     QPushButton* BDossier;
     QPushButton* BApropos;
+
+private:
+    CentreSession& session_;
 };
 
 }  // namespace pelo

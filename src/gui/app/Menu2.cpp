@@ -10,7 +10,8 @@
 
 namespace pelo {
 
-TTMenu2::TTMenu2(AppContext& ctx) : Form(ctx, "TTMenu2", "PELORAMIX") {
+TTMenu2::TTMenu2(AppContext& ctx, CentreSession& session, EvaluationState& evaluation)
+    : Form(ctx, "TTMenu2", "PELORAMIX"), session_(session), evaluation_(evaluation) {
     Panel1 = setFullScreenWithBanner();
     Label1 = addLabel("Label1", "Menu du centre", 170, 76, 300, 26);
     look::whiteText(Label1, 12, true);
@@ -38,7 +39,7 @@ TTMenu2::TTMenu2(AppContext& ctx) : Form(ctx, "TTMenu2", "PELORAMIX") {
 }
 
 bool TTMenu2::identify() {
-    RunState& s = state();
+    CentreSession& s = session_;
     const std::string file = s.CurrentFile;
     auto writeBack = [&]() -> bool {
         if (auto e = recordfile::writeHeader(file, s.buffer)) {
@@ -49,7 +50,7 @@ bool TTMenu2::identify() {
     };
 
     if (s.RegionCode == 0) {
-        askRegion(ctx());
+        if (auto r = nav().centre().askRegion()) s.RegionCode = *r;
         if (s.RegionCode != 0) {
             s.buffer.set(fld::RegionDep, centre::regionDep(s.RegionCode, s.DepartmentCode));
             if (!writeBack()) return false;
@@ -58,34 +59,34 @@ bool TTMenu2::identify() {
     // The departments are those of the region: without a region there are
     // none to list, so the region is asked again first.
     if (s.DepartmentCode == 0 && s.RegionCode == 0) {
-        askRegion(ctx());
+        if (auto r = nav().centre().askRegion()) s.RegionCode = *r;
         if (s.RegionCode != 0) {
             s.buffer.set(fld::RegionDep, centre::regionDep(s.RegionCode, s.DepartmentCode));
             if (!writeBack()) return false;
         }
     }
     if (s.DepartmentCode == 0 && s.RegionCode != 0) {
-        askDepartment(ctx(), s.RegionCode);
+        if (auto d = nav().centre().askDepartment(s.RegionCode)) s.DepartmentCode = *d;
         if (s.DepartmentCode != 0) {
             s.buffer.set(fld::RegionDep, centre::regionDep(s.RegionCode, s.DepartmentCode));
             if (!writeBack()) return false;
         }
     }
     if (s.StructureCode == 0) {
-        askStructure(ctx());
+        if (auto c = nav().centre().askStructure()) s.StructureCode = *c;
         if (s.StructureCode != 0) {
             s.buffer.set(fld::Specialite, static_cast<std::uint8_t>(s.StructureCode));
             if (!writeBack()) return false;
         }
     }
     if (s.CurrentCentre == 0) {
-        askCentreNumber(ctx());
+        if (auto n = nav().centre().askCentreNumber()) s.CurrentCentre = *n;
         if (s.CurrentCentre > 0) {
             s.buffer.set(fld::NumCentre, s.CurrentCentre);
             // Leaving the units without saving keeps the codes in effect; a
             // code that is no unit of its row (none chosen yet) is the default.
             s.UnitCodes = units::orDefault(s.UnitCodes);
-            openUnits(ctx(), s.CurrentCentre);
+            s.UnitCodes = nav().centre().askUnits(s.CurrentCentre, s.UnitCodes);
             units::store(s.buffer, s.UnitCodes);
             if (!writeBack()) return false;
         }
@@ -94,29 +95,27 @@ bool TTMenu2::identify() {
 }
 
 void TTMenu2::Button2Click() {
-    RunState& s = state();
+    CentreSession& s = session_;
     CentreHeader h;
     if (auto e = recordfile::readHeader(s.CurrentFile, h)) return ioError(*e);
     s.buffer = h;
     s.CurrentCentre = h.get(fld::NumCentre);
     s.CurrentFib = h.nbFiches();
-    s.RegionCode = h.region();
-    s.DepartmentCode = h.department();
-    s.StructureCode = h.get(fld::Specialite);
+    s.takeIdentification(h);
 
     if (!identify()) return;
     s.UnitCodes = units::load(s.buffer);
 
-    openRecordMenu(ctx());
+    nav().entry().openRecordMenu();
 }
 
 void TTMenu2::Button1Click() {
-    state().EvaluatedCount = 0;
-    openEvaluationMenu(ctx());
+    evaluation_.forget();
+    nav().evaluation().openMenu();
 }
 
 void TTMenu2::Button6Click() {
-    RunState& s = state();
+    CentreSession& s = session_;
     s.CurrentFile = kPracticeFile;
     s.Training = true;
     Button1->setEnabled(false);
@@ -151,15 +150,15 @@ void TTMenu2::Button6Click() {
     s.CurrentCentre = h.get(fld::NumCentre);
     s.CurrentFib = h.nbFiches();
 
-    openPracticeRecordMenu(ctx());
+    nav().entry().openPracticeRecordMenu();
     leave();
 }
 
-void TTMenu2::Button3Click() { openTextPage(ctx(), 7); }
+void TTMenu2::Button3Click() { nav().centre().openTextPage(7); }
 
-void TTMenu2::Button4Click() { openNews(ctx()); }
+void TTMenu2::Button4Click() { nav().centre().openNews(); }
 
-void TTMenu2::Button5Click() { openBackup(ctx()); }
+void TTMenu2::Button5Click() { nav().centre().openBackup(); }
 
 void TTMenu2::BFinClick() { close(); }
 

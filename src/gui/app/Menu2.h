@@ -12,7 +12,7 @@ namespace pelo {
 class TTMenu2 : public Form {
     Q_OBJECT
 public:
-    explicit TTMenu2(AppContext& ctx);
+    TTMenu2(AppContext& ctx, CentreSession& session, EvaluationState& evaluation);
 
     void Button2Click();  // SAISIE
     void Button1Click();  // EVALUATION
@@ -36,6 +36,10 @@ private:
     QPushButton* Button4;
     QPushButton* Button5;
     QPushButton* BFin;
+
+private:
+    CentreSession& session_;
+    EvaluationState& evaluation_;
 };
 
 }  // namespace pelo

@@ -32,7 +32,10 @@ TNctrDlg::TNctrDlg(AppContext& ctx) : Form(ctx, "TNctrDlg", QString::fromUtf8("N
     setTabChain({NEdit, OKBtn, CancelBtn});
 }
 
-void TNctrDlg::clear() { NEdit->clear(); }
+void TNctrDlg::clear() {
+    NEdit->clear();
+    chosen_.reset();
+}
 
 QString TNctrDlg::typedText() const { return NEdit->text().trimmed(); }
 
@@ -45,7 +48,7 @@ void TNctrDlg::OKBtnClick() {
         NEdit->setFocus();
         NEdit->selectAll();
         return;
-    case centre::CentreEntry::Number: state().CurrentCentre = parsed.number; break;
+    case centre::CentreEntry::Number: chosen_ = parsed.number; break;
     }
     accept();
 }

@@ -8,8 +8,8 @@ TNDepDlg::TNDepDlg(AppContext& ctx)
     : ChoiceDlg(ctx, "TNDepDlg", QString::fromUtf8("Département"), QString::fromUtf8("Choisir un Département :"),
                 "CDep", 9) {}
 
-void TNDepDlg::choose(int, const QString& text) {
-    state().DepartmentCode = centre::departmentCode(text.toStdString()).value_or(0);
+std::uint16_t TNDepDlg::codeOf(int, const QString& text) const {
+    return centre::departmentCode(text.toStdString()).value_or(0);
 }
 
 }  // namespace pelo

@@ -12,7 +12,7 @@ public:
     explicit TNDepDlg(AppContext& ctx);
 
 protected:
-    void choose(int index, const QString& text) override;
+    std::uint16_t codeOf(int index, const QString& text) const override;
 };
 
 }  // namespace pelo

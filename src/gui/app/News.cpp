@@ -26,10 +26,10 @@ TFNews::TFNews(AppContext& ctx) : Form(ctx, "TFNews", "NEWS") {
     setTabChain({Button4, Button3, Button2, Button1, BFin});
 }
 
-void TFNews::Button4Click() { openTextPage(ctx(), 3); }
-void TFNews::Button3Click() { openTextPage(ctx(), 4); }
-void TFNews::Button2Click() { openTextPage(ctx(), 5); }
-void TFNews::Button1Click() { openTextPage(ctx(), 6); }
+void TFNews::Button4Click() { nav().centre().openTextPage(3); }
+void TFNews::Button3Click() { nav().centre().openTextPage(4); }
+void TFNews::Button2Click() { nav().centre().openTextPage(5); }
+void TFNews::Button1Click() { nav().centre().openTextPage(6); }
 void TFNews::BFinClick() { close(); }
 
 }  // namespace pelo

@@ -11,6 +11,6 @@ TNRegDlg::TNRegDlg(AppContext& ctx)
     setItems(names);
 }
 
-void TNRegDlg::choose(int index, const QString&) { state().RegionCode = static_cast<std::uint16_t>(index + 1); }
+std::uint16_t TNRegDlg::codeOf(int index, const QString&) const { return static_cast<std::uint16_t>(index + 1); }
 
 }  // namespace pelo

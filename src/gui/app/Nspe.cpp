@@ -11,6 +11,6 @@ TNSpeDlg::TNSpeDlg(AppContext& ctx)
     setItems(names);
 }
 
-void TNSpeDlg::choose(int index, const QString&) { state().StructureCode = static_cast<std::uint16_t>(index + 1); }
+std::uint16_t TNSpeDlg::codeOf(int index, const QString&) const { return static_cast<std::uint16_t>(index + 1); }
 
 }  // namespace pelo

@@ -11,7 +11,7 @@ public:
     explicit TNSpeDlg(AppContext& ctx);
 
 protected:
-    void choose(int index, const QString& text) override;
+    std::uint16_t codeOf(int index, const QString& text) const override;
 };
 
 }  // namespace pelo

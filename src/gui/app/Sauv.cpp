@@ -12,7 +12,7 @@
 
 namespace pelo {
 
-TFSauv::TFSauv(AppContext& ctx) : Form(ctx, "TFSauv", "PELORAMIX") {
+TFSauv::TFSauv(AppContext& ctx, CentreSession& session) : Form(ctx, "TFSauv", "PELORAMIX"), session_(session) {
     // Opened over the full-screen centre menu: scaled like it.
     Panel1 = setFullScreenWithBanner();
     auto* title = addLabel("Label1", "Sauvegarde / Echanges", 170, 80, 300, 26);
@@ -54,7 +54,7 @@ void TFSauv::BEdyClick() {
     }
     backup::BackupResult r;
     if (auto e = backup::backupCentre(kFibFile, folder.toStdString(), r)) return ioError(*e);
-    state().CurrentCentre = r.centre;
+    session_.CurrentCentre = r.centre;
     const std::string name = backup::centreFileName(r.centre);
     ui().information(q(backup::backupDoneMessage(
         r, QDir::toNativeSeparators(QDir(folder).absoluteFilePath(q(name))).toStdString(), here(name).toStdString())));
@@ -74,7 +74,7 @@ bool TFSauv::setCurrentAside(QString& done, std::vector<FibRecord>& content) {
 }
 
 void TFSauv::BLdyClick() {
-    RunState& s = state();
+    CentreSession& s = session_;
     QString done;
     // What FIB.DAT held when it was set aside: it is replaced only if it still
     // holds that (no sheet saved since by another workstation).
@@ -93,7 +93,7 @@ void TFSauv::BLdyClick() {
         s.CurrentCentre = 0;
         s.CurrentFib = 0;
         s.SavedFibCount = 0;
-        s.RegionCode = s.DepartmentCode = s.StructureCode = 0;
+        s.forgetIdentification();
         ui().information(done + "\n" +
                          QString::fromUtf8("FIB.DAT est vide, prêt pour un nouveau centre : la prochaine SAISIE "
                                            "demandera son identification."));
@@ -103,8 +103,7 @@ void TFSauv::BLdyClick() {
     const bool keep = ui().confirm(QString::fromUtf8("Sauvegarde des FIB du centre courant ?")) == ui::Answer::Yes;
     if (keep && !setCurrentAside(done, setAside)) return;
     const std::uint16_t remembered = s.CurrentCentre;
-    s.CurrentCentre = 0;
-    askCentreNumber(ctx());
+    s.CurrentCentre = nav().centre().askCentreNumber().value_or(0);
     if (s.CurrentCentre == 0) {
         s.CurrentCentre = remembered;
         if (!done.isEmpty()) ui().information(done + "\n" + QString::fromUtf8("FIB.DAT est inchangé."));
@@ -125,9 +124,7 @@ void TFSauv::BLdyClick() {
     s.buffer = h;
     s.CurrentFib = h.nbFiches();
     s.SavedFibCount = h.nbFiches();
-    s.RegionCode = h.region();
-    s.DepartmentCode = h.department();
-    s.StructureCode = h.get(fld::Specialite);
+    s.takeIdentification(h);
     ui().information((done.isEmpty() ? QString() : done + "\n") +
                      q(backup::takenBackMessage(h.get(fld::NumCentre), h.nbFiches())));
 }

@@ -17,7 +17,7 @@ namespace pelo {
 class TFSauv : public Form {
     Q_OBJECT
 public:
-    explicit TFSauv(AppContext& ctx);
+    TFSauv(AppContext& ctx, CentreSession& session);
 
     void BEdyClick();  // backup
     void BLdyClick();  // change of centre
@@ -34,6 +34,9 @@ protected:
 private:
     // Sets FIB.DAT aside; done receives what was done. False on an error (shown).
     bool setCurrentAside(QString& done, std::vector<FibRecord>& content);
+
+private:
+    CentreSession& session_;
 };
 
 }  // namespace pelo

@@ -71,7 +71,8 @@ TFUnite::TFUnite(AppContext& ctx) : Form(ctx, "TFUnite", "UNITES") {
     SUni->setCurrentItem(nullptr);
 }
 
-void TFUnite::prepare(std::uint16_t centreNumber) {
+void TFUnite::prepare(std::uint16_t centreNumber, const std::array<std::uint16_t, 7>& codes) {
+    codes_ = codes;
     SUni->item(0, 0)->setText(" UNITES");
     SUni->item(0, 1)->setText(" Centre " + QString::number(centreNumber));
     SUni->item(0, 2)->setText(QString::fromUtf8(" No unité"));
@@ -107,7 +108,7 @@ void TFUnite::Button1Click() {
             const int code = std::get<std::int32_t>(parsed);
             // A typed code that the row does not offer is no unit at all.
             if (units::offered(r - 1, code)) {
-                state().UnitCodes[r - 1] = static_cast<std::uint16_t>(code);
+                codes_[std::size_t(r - 1)] = static_cast<std::uint16_t>(code);
                 continue;
             }
         }

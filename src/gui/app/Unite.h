@@ -4,6 +4,9 @@
 // (column 1 the unit, column 2 its code). "Sauver" takes column 2 of every
 // row as the row's code; the close button leaves the codes in effect.
 
+#include <array>
+#include <cstdint>
+
 #include "ui/Form.h"
 
 class QLabel;
@@ -18,8 +21,10 @@ public:
     explicit TFUnite(AppContext& ctx);
 
     // Header row and offered units, for the centre given; the choices of
-    // columns 1 and 2 stay as they were.
-    void prepare(std::uint16_t centreNumber);
+    // columns 1 and 2 stay as they were. `codes` are those in effect.
+    void prepare(std::uint16_t centreNumber, const std::array<std::uint16_t, 7>& codes = {});
+    // The codes in effect: those given, with each row "Sauver" took.
+    const std::array<std::uint16_t, 7>& codes() const { return codes_; }
 
     // A mouse button released over cell (row, col).
     void SUniMouseUp(int row, int col);
@@ -39,6 +44,7 @@ protected:
 
 private:
     QString lastChosen_;
+    std::array<std::uint16_t, 7> codes_{};
 };
 
 }  // namespace pelo

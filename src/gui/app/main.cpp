@@ -12,6 +12,7 @@
 
 #include "app/CentreFolder.h"
 #include "app/Menu1.h"
+#include "app/Navigators.h"
 #include "store/Version.h"
 #include "ui/Form.h"
 #include "ui/Picture.h"
@@ -69,7 +70,7 @@ int run(int argc, char** argv) {
     font.setPointSize(9);
     QApplication::setFont(font);
 
-    pelo::RunState state;
+    pelo::Sessions sessions;
     pelo::ui::QtAdapter adapter;
     // Tooltips read at the size of the forms they stand over, and check boxes
     // are ticked on indicators of the size of their labels.
@@ -86,8 +87,9 @@ int run(int argc, char** argv) {
     if (!folder.isEmpty()) pelo::centrefolder::enter(adapter, folder, settings);
 
     pelo::Forms forms;
-    pelo::AppContext ctx{state, adapter, forms};
-    pelo::createForms(ctx);
+    pelo::FormNavigation nav(adapter, forms);
+    pelo::AppContext ctx{sessions.run, adapter, forms, nav};
+    pelo::createForms(ctx, sessions);
 
     auto* main = forms.get<pelo::TTMenu1>();
     main->scaleOnce();

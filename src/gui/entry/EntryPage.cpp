@@ -35,8 +35,10 @@ bool insideYellowBlock(const QWidget* w) {
 
 }  // namespace
 
-EntryPage::EntryPage(AppContext& ctx, const QString& className, const QString& caption, int page)
+EntryPage::EntryPage(AppContext& ctx, CentreSession& session, const QString& className, const QString& caption,
+                     int page)
     : Form(ctx, className, caption),
+      session_(session),
       page_(page),
       items_(page == 1 ? entry::page1Items() : entry::page2Items()),
       table_(page == 1 ? entry::page1Controls() : entry::page2Controls()),
@@ -104,7 +106,7 @@ QLineEdit* EntryPage::edit(const char* name) const { return findChild<QLineEdit*
 // A page opens on its first entry, not on a button, so typing starts at once.
 void EntryPage::showEvent(QShowEvent* e) {
     // Sheets typed for practice go to the practice file: the page says so.
-    const bool practice = state().CurrentFile == kPracticeFile;
+    const bool practice = session().CurrentFile == kPracticeFile;
     setWindowTitle(practice ? title_ + QString::fromUtf8(" — Entraînement") : title_);
     if (practiceLabel_) practiceLabel_->setVisible(practice);
     Form::showEvent(e);
@@ -244,7 +246,7 @@ QColor EntryPage::colourOf(const QString& controlName) const {
 void EntryPage::syncGroup(const ChoiceGroup& g) {
     using entry::Family;
     const entry::Control& row = *g.row;
-    const std::uint8_t v = state().buffer.get(Field<FieldType::U8>{row.field.offset, row.field.name});
+    const std::uint8_t v = session().buffer.get(Field<FieldType::U8>{row.field.offset, row.field.name});
     std::vector<bool> on(g.boxes.size(), false);
     switch (row.family) {
     case Family::Radio:
@@ -300,21 +302,22 @@ void EntryPage::choiceClicked(std::size_t gi, std::size_t bi) {
     switch (g.row->family) {
     case Family::Radio:
         runClickChecks(entry::clickChecks(page_, g.row->field, int(bi + 1)));
-        state().buffer.set(field, code);
+        session().buffer.set(field, code);
         b->setChecked(true);
         break;
     case Family::None:
     case Family::Single:
-    case Family::Pair: state().buffer.set(field, choices::clickedCode(code, b->isChecked())); break;
+    case Family::Pair: session().buffer.set(field, choices::clickedCode(code, b->isChecked())); break;
     case Family::BeforeAfter: {
         const bool before = g.boxes[0]->isChecked(), after = g.boxes[1]->isChecked();
-        state().buffer.set(field, before && after ? 3 : before ? 1 : after ? 2 : kEmptyU8);
+        session().buffer.set(field, before && after ? 3 : before ? 1 : after ? 2 : kEmptyU8);
         break;
     }
     case Family::Complication: {
         choices::RowTicks t{};
         for (int i = 0; i < 3; ++i) t[i] = g.boxes[i]->isChecked();
-        state().buffer.set(field, choices::complicationClick(g.row->exclusive, t, static_cast<choices::Box>(bi)).value);
+        session().buffer.set(field,
+                             choices::complicationClick(g.row->exclusive, t, static_cast<choices::Box>(bi)).value);
         break;
     }
     }
@@ -329,12 +332,12 @@ void EntryPage::loadChoice(const ChoiceGroup& g) {
     syncGroup(g);
     if (g.row->family != entry::Family::Radio) return;
     const Field<FieldType::U8> field{g.row->field.offset, g.row->field.name};
-    const std::uint8_t v = state().buffer.get(field);
+    const std::uint8_t v = session().buffer.get(field);
     if (v < 1 || v > g.boxes.size()) return afterRadio(g, nullptr);
     if (auto click = entry::loadingClick(page_, *g.row, v)) {
         runClickChecks(click->checks);
         // The checks may have changed other fields, never this one.
-        state().buffer.set(field, v);
+        session().buffer.set(field, v);
         syncGroup(g);
     }
     afterRadio(g, g.boxes[v - 1]);
@@ -349,7 +352,7 @@ void EntryPage::loadRecord() {
             continue;
         }
         QLineEdit* e = edits_[r];
-        const QString t = QString::fromStdString(entry::loadedText(row, state().buffer));
+        const QString t = QString::fromStdString(entry::loadedText(row, session().buffer));
         // The length limits typing only: a longer stored value is shown whole.
         if (row.length > 0 && row.kind != entry::Kind::Date) e->setMaxLength(std::max(row.length, int(t.size())));
         e->setText(t);
@@ -368,21 +371,21 @@ checks::Entries EntryPage::entries() const {
 
 checks::Context EntryPage::checkContext() {
     checks::Context c;
-    c.currentYear = state().CurrentYear;
-    c.units = state().UnitCodes;
-    c.readPage2Entries = state().ReadPage2Entries;
+    c.currentYear = session().CurrentYear;
+    c.units = session().UnitCodes;
+    c.readPage2Entries = session().ReadPage2Entries;
     return c;
 }
 
 bool EntryPage::runPanel(int index) {
-    const checks::PanelResult res = routines_[std::size_t(index)].routine(state().buffer, entries(), checkContext());
+    const checks::PanelResult res = routines_[std::size_t(index)].routine(session().buffer, entries(), checkContext());
     beforeFindings(res);
     setPanelColour(panels_[std::size_t(index)], toQColor(res.colour));
     bool converted = true;
     for (const auto& f : res.findings) {
         const bool conversion = f.kind == checks::Kind::Conversion;
         if (conversion) converted = false;
-        if (!state().ShowCheckMessages && !conversion) continue;
+        if (!session().ShowCheckMessages && !conversion) continue;
         std::optional<QPoint> pos;
         if (f.pos) pos = boxPosition(f.pos->first, f.pos->second);
         const QString msg = QString::fromStdString(f.message);
@@ -395,7 +398,7 @@ bool EntryPage::runPanel(int index) {
 }
 
 bool EntryPage::runSilently(const std::vector<int>& panels) {
-    SilentChecks quiet(state());
+    SilentChecks quiet(session());
     bool converted = true;
     for (int p : panels) converted = runPanel(p) && converted;
     return converted;

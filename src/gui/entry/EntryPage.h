@@ -32,20 +32,6 @@ inline const QColor Orange(255, 159, 64);
 inline const QColor Red(255, 0, 0);
 }  // namespace colours
 
-// Check messages off while it lives, then as they were: a silent run inside
-// another one stays silent.
-class SilentChecks {
-public:
-    explicit SilentChecks(RunState& s) : s_(s), was_(s.ShowCheckMessages) { s.ShowCheckMessages = false; }
-    ~SilentChecks() { s_.ShowCheckMessages = was_; }
-    SilentChecks(const SilentChecks&) = delete;
-    SilentChecks& operator=(const SilentChecks&) = delete;
-
-private:
-    RunState& s_;
-    bool was_;
-};
-
 class EntryPage : public Form {
     Q_OBJECT
 public:
@@ -56,7 +42,9 @@ public:
 
 protected:
     // `page` is 1 or 2: the table, the panels and the click checks of that page.
-    EntryPage(AppContext& ctx, const QString& className, const QString& caption, int page);
+    EntryPage(AppContext& ctx, CentreSession& session, const QString& className, const QString& caption, int page);
+    // The record file, the buffer and the flags the pages work on.
+    CentreSession& session() { return session_; }
 
     struct ChoiceGroup {
         const entry::Control* row;
@@ -118,6 +106,7 @@ protected:
     std::vector<ChoiceGroup> choices_;
 
 private:
+    CentreSession& session_;
     void choiceClicked(std::size_t groupIndex, std::size_t boxIndex);
     void loadChoice(const ChoiceGroup& g);
     void runClickChecks(const entry::ClickChecks& c);

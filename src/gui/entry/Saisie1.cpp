@@ -29,7 +29,8 @@ void setTextColour(QWidget* w, const QColor& c) {
 
 }  // namespace
 
-TFIB1::TFIB1(AppContext& ctx) : EntryPage(ctx, "TFIB1", u("Fiche d'Information de Base (1)"), 1) {
+TFIB1::TFIB1(AppContext& ctx, CentreSession& session)
+    : EntryPage(ctx, session, "TFIB1", u("Fiche d'Information de Base (1)"), 1) {
     setScalable(true);
     setPaintsGradient(true);
     setFixedSize(640, 480);
@@ -163,32 +164,20 @@ void TFIB1::afterFindings(const checks::PanelResult&) { syncAllChoices(); }
 // Loading
 
 void TFIB1::showNumbers(int centre, int fib) {
+    session().SheetCentre = centre;
+    session().SheetNumber = fib;
     edit("Edit12")->setText(QString::number(centre));
     edit("Edit13")->setText(QString::number(fib));
 }
 
-std::pair<int, int> TFIB1::shownNumbers() const {
-    return {findChild<QLineEdit*>("Edit12")->text().toInt(), findChild<QLineEdit*>("Edit13")->text().toInt()};
-}
-
 void TFIB1::setUnitLabels() {
-    const auto& units = state().UnitCodes;
+    const auto& units = session().UnitCodes;
     auto label = [&units](UnitIndex row) { return QString::fromStdString(units::label(row, units[row])); };
     Label81->setText(label(kUnitGly));
     Label87->setText(label(kUnitCreat));
     Label86->setText(label(kUnitChol));
     Label90->setText(label(kUnitHdl));
     Label91->setText(label(kUnitTrig));
-}
-
-FibUnitLabels TFIB1::unitLabels() const {
-    FibUnitLabels u;
-    u.glycemie = Label81->text().toStdString();
-    u.creatinine = Label87->text().toStdString();
-    u.cholesterol = Label86->text().toStdString();
-    u.hdl = Label90->text().toStdString();
-    u.triglycerides = Label91->text().toStdString();
-    return u;
 }
 
 QString TFIB1::dateText() const { return edit("MaskEdit19")->text(); }
@@ -202,7 +191,12 @@ void TFIB1::VisuFib1() {
 // ---------------------------------------------------------------------------
 // Checks
 
-bool TFIB1::runChecksSilently() { return runAllSilently(); }
+bool TFIB1::runChecksSilently() {
+    // The date typed is the record's, as the other entries are once checked
+    // (what page 2 prints).
+    session().buffer.setDate(dateText().toStdString());
+    return runAllSilently();
+}
 
 void TFIB1::Panel23Click() { runPanel(0); }
 void TFIB1::Panel22Click() { runPanel(1); }
@@ -217,16 +211,16 @@ void TFIB1::Panel29Click() { runPanel(7); }
 // Buttons
 
 void TFIB1::Button2Click() {
-    checks::resetState(state().buffer);
+    checks::resetState(session().buffer);
     runChecksSilently();
 }
 
-void TFIB1::BitBtn1Click() { openEntryPage2(ctx(), this); }
+void TFIB1::BitBtn1Click() { nav().entry().openPage2(this); }
 
-void TFIB1::openHelp(int page) { pelo::openHelp(ctx(), page); }
+void TFIB1::openHelp(int page) { nav().centre().openHelp(page); }
 
 void TFIB1::BitBtn11Click() {
-    RunState& s = state();
+    CentreSession& s = session();
     s.buffer.set(fld::EtatFiche, std::uint8_t{0});
     // An entry that is not a number leaves the entries after it unread: such a
     // sheet is not saved without them, it stays on screen to be corrected
@@ -234,7 +228,7 @@ void TFIB1::BitBtn11Click() {
     bool readable = runChecksSilently();
     {
         SilentChecks quiet(s);
-        readable = runEntryPage2Checks(ctx()) && readable;
+        readable = nav().entry().runPage2Checks() && readable;
     }
 
     const QSize scr = ui().screenSize();
@@ -278,11 +272,11 @@ void TFIB1::BitBtn11Click() {
 
 void TFIB1::reject() { BitBtn11Click(); }
 
-void TFIB1::rememberLoaded() { loaded_ = state().buffer; }
+void TFIB1::rememberLoaded() { loaded_ = session().buffer; }
 
 bool TFIB1::hasChangesSinceLoaded() {
     // The state and the date are set by the checks and the save, not typed.
-    FibRecord now = state().buffer;
+    FibRecord now = session().buffer;
     FibRecord before = loaded_;
     for (FibRecord* r : {&now, &before}) {
         r->set(fld::EtatFiche, std::uint8_t{0});
@@ -292,11 +286,11 @@ bool TFIB1::hasChangesSinceLoaded() {
 }
 
 void TFIB1::Button3Click() {
-    RunState& s = state();
+    CentreSession& s = session();
     checks::resetState(s.buffer);
     runChecksSilently();
     const int number = s.EditingExisting ? s.CurrentFib : s.CurrentFib + 1;
-    showRiskProfile(ctx(), number);
+    nav().entry().showRiskProfile(number);
 }
 
 }  // namespace pelo

@@ -15,21 +15,17 @@ class QLabel;
 
 namespace pelo {
 
-struct FibUnitLabels;
-
 class TFIB1 : public EntryPage {
     Q_OBJECT
 public:
-    explicit TFIB1(AppContext& ctx);
+    TFIB1(AppContext& ctx, CentreSession& session);
 
     // Copies the current record into the controls.
     void VisuFib1();
-    // Centre number and FIB number shown at the top of the sheet.
+    // Centre number and FIB number of the sheet, shown at its top.
     void showNumbers(int centre, int fib);
-    std::pair<int, int> shownNumbers() const;
-    // The date as typed and the units shown beside the laboratory values.
+    // The date as typed.
     QString dateText() const;
-    FibUnitLabels unitLabels() const;
 
     // Check panels: each stores its group's entries, tests the group, colours
     // itself and shows its findings when check messages are on.

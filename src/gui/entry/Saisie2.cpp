@@ -10,7 +10,8 @@
 
 namespace pelo {
 
-TFIB2::TFIB2(AppContext& ctx) : EntryPage(ctx, "TFIB2", QString::fromUtf8("Fiche d'Information de Base (2)"), 2) {
+TFIB2::TFIB2(AppContext& ctx, CentreSession& session)
+    : EntryPage(ctx, session, "TFIB2", QString::fromUtf8("Fiche d'Information de Base (2)"), 2) {
     setScalable(true);
     setPaintsGradient(true);
     setFixedSize(640, 480);
@@ -22,10 +23,7 @@ TFIB2::TFIB2(AppContext& ctx) : EntryPage(ctx, "TFIB2", QString::fromUtf8("Fiche
     f.setPointSize(8);
     setFont(f);
     buildPage();
-    runPage1ChecksSilently = [this] { return runEntryPage1Checks(this->ctx()); };
-    page1Date = [this] { return entryPage1Date(this->ctx()); };
-    page1UnitLabels = [this] { return entryPage1UnitLabels(this->ctx()); };
-    page1Numbers = [this] { return entryPage1Numbers(this->ctx()); };
+    runPage1ChecksSilently = [this] { return nav().entry().runPage1Checks(); };
 }
 
 // The group's frame with its caption inside at the left, its check panel as a
@@ -69,7 +67,7 @@ void TFIB2::groupFrame(int index) {
     help->setToolTip(QString::fromUtf8("Aide"));
     help->setFocusPolicy(Qt::NoFocus);
     const int page = def.helpPage;
-    connect(help, &QPushButton::clicked, this, [this, page] { openHelp(ctx(), page); });
+    connect(help, &QPushButton::clicked, this, [this, page] { nav().centre().openHelp(page); });
 }
 
 // Captions in white on the navy page, in black inside the light-yellow
@@ -150,7 +148,7 @@ void TFIB2::markPanelsUnchecked() {
 }
 
 void TFIB2::enterFrom(QWidget* page1) {
-    RunState& s = state();
+    CentreSession& s = session();
     if (s.EditingExisting) {
         // The values just loaded are tested as stored, not re-read from the entries.
         const bool read = s.ReadPage2Entries;
@@ -165,7 +163,7 @@ void TFIB2::enterFrom(QWidget* page1) {
 }
 
 void TFIB2::BitBtn1Click() {
-    state().buffer.set(fld::EtatFiche, kComplete);
+    session().buffer.set(fld::EtatFiche, kComplete);
     if (runPage1ChecksSilently) runPage1ChecksSilently();
     done(QDialog::Rejected);
 }
@@ -173,12 +171,12 @@ void TFIB2::BitBtn1Click() {
 void TFIB2::reject() { BitBtn1Click(); }
 
 void TFIB2::Button2Click() {
-    if (state().buffer.get(fld::EtatFiche) != kAnnulled) state().buffer.set(fld::EtatFiche, kComplete);
+    if (session().buffer.get(fld::EtatFiche) != kAnnulled) session().buffer.set(fld::EtatFiche, kComplete);
     runChecksSilently();
 }
 
 void TFIB2::BImpClick() {
-    RunState& s = state();
+    CentreSession& s = session();
     bool readable = true;
     {
         SilentChecks quiet(s);
@@ -190,16 +188,14 @@ void TFIB2::BImpClick() {
     // after it unread: the sheet is not printed with values other than those typed.
     if (!readable) return;
 
-    const std::string date = page1Date ? page1Date().toStdString() : s.buffer.date();
-    const FibUnitLabels units = page1UnitLabels ? page1UnitLabels() : unitLabelsFor(s.UnitCodes);
     // A sheet not yet saved still holds the numbers of the record read last:
-    // it is printed with the numbers page 1 shows, the ones it will be saved under.
+    // it is printed with the sheet's numbers, the ones it will be saved under.
     FibRecord printed = s.buffer;
-    if (const auto [centre, fib] = page1Numbers ? page1Numbers() : std::pair{0, 0}; fib > 0) {
-        printed.set(fld::NumCentre, static_cast<std::uint16_t>(centre));
-        printed.set(fld::NumFib, static_cast<std::uint16_t>(fib));
+    if (s.SheetNumber > 0) {
+        printed.set(fld::NumCentre, static_cast<std::uint16_t>(s.SheetCentre));
+        printed.set(fld::NumFib, static_cast<std::uint16_t>(s.SheetNumber));
     }
-    ui().print(fibPrintLayout(printed, date, units));
+    ui().print(fibPrintLayout(printed, s.buffer.date(), unitLabelsFor(s.UnitCodes)));
 }
 
 void TFIB2::showOver(QWidget* page1) {

@@ -12,12 +12,10 @@
 
 namespace pelo {
 
-struct FibUnitLabels;
-
 class TFIB2 : public EntryPage {
     Q_OBJECT
 public:
-    explicit TFIB2(AppContext& ctx);
+    TFIB2(AppContext& ctx, CentreSession& session);
 
     // Copies the current record into the controls, in record order.
     void VisuFib2();
@@ -46,12 +44,9 @@ public:
     // and hides it with page 1.
     void showOver(QWidget* page1);
 
-    // What the page takes from entry page 1 (through the navigation seam
-    // unless replaced; empty ones fall back on the sheet's date and the run's units).
-    std::function<bool()> runPage1ChecksSilently;       // false on an unreadable entry
-    std::function<QString()> page1Date;                 // the date text of the sheet
-    std::function<FibUnitLabels()> page1UnitLabels;     // units shown beside the laboratory values
-    std::function<std::pair<int, int>()> page1Numbers;  // centre and FIB numbers shown on page 1
+    // The full run of entry page 1's checks (through the navigation unless
+    // replaced): false on an unreadable entry.
+    std::function<bool()> runPage1ChecksSilently;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -26,7 +26,8 @@ QLineEdit* countField(QWidget* parent, const char* name, const QString& accessib
 }
 }  // namespace
 
-TFEval::TFEval(AppContext& ctx) : Form(ctx, "TFEval", "EVALUATION") {
+TFEval::TFEval(AppContext& ctx, CentreSession& session, EvaluationState& evaluation)
+    : Form(ctx, "TFEval", "EVALUATION"), session_(session), evaluation_(evaluation) {
     setScalable(true);
     setFixedSize(633, 453);
     look::setBackground(this, look::kNavy);
@@ -172,10 +173,10 @@ void TFEval::LVarClick() {
     }
     Button3->show();
 
-    RunState& s = state();
+    CentreSession& s = session_;
     eval::ClassLists c;
-    const std::int32_t year = s.CurrentYear > 0 ? s.CurrentYear : currentYear();
-    if (auto e = eval::centreClassLists(kFibFile, s.EvalFilter, year, li.section, c)) return ioError(*e);
+    if (auto e = eval::centreClassLists(kFibFile, evaluation_.EvalFilter, s.yearOfChecks(), li.section, c))
+        return ioError(*e);
     s.CurrentCentre = c.centre;
     s.CurrentFib = c.nbFiches;
     // The count to come back to after a FIB called up from the lists is corrected.
@@ -190,8 +191,8 @@ void TFEval::LPatClick(int k) {
     bool ok = false;
     const uint n = LPat[k]->text(LPat[k]->currentRow()).trimmed().toUInt(&ok);
     if (!ok || n < 1 || n > 65535) return;
-    state().CurrentFib = static_cast<std::uint16_t>(n);
-    callUpFib(ctx());
+    session_.CurrentFib = static_cast<std::uint16_t>(n);
+    nav().entry().callUpFib();
 }
 
 void TFEval::BImpClick() {

@@ -24,7 +24,7 @@ class LineList;
 class TFEval : public Form {
     Q_OBJECT
 public:
-    explicit TFEval(AppContext& ctx);
+    TFEval(AppContext& ctx, CentreSession& session, EvaluationState& evaluation);
 
     // Before a synthesis: the class lists hidden, the charts due at the next paint.
     void prepareForSynthesis();
@@ -71,6 +71,10 @@ private:
     int lastIndex_ = -1;     // last line added by the synthesis
     bool halfFlag_ = false;  // the flag of "<<  >>": false at start, true once the first half was asked for
     bool firstPaint_ = false;
+
+private:
+    CentreSession& session_;
+    EvaluationState& evaluation_;
 };
 
 }  // namespace pelo

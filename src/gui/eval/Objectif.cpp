@@ -10,7 +10,8 @@
 
 namespace pelo {
 
-TTObjectif::TTObjectif(AppContext& ctx) : Form(ctx, "TTObjectif", "OBJECTIFS") {
+TTObjectif::TTObjectif(AppContext& ctx, EvaluationState& evaluation)
+    : Form(ctx, "TTObjectif", "OBJECTIFS"), evaluation_(evaluation) {
     Panel1 = setFullScreenWithBanner("OBJECTIFS");
 
     Gril = new QTableWidget(11, 3, this);
@@ -62,7 +63,7 @@ void TTObjectif::writeHeadings() {
     eval::ObjectivesGrid g;
     eval::writeObjectiveHeadings(g);
     writeCells(g);
-    if (state().EvaluatedCount == 0) setCell(10, 2, QString::fromUtf8(eval::kNoEvaluation));
+    if (!evaluation_.evaluated()) setCell(10, 2, QString::fromUtf8(eval::kNoEvaluation));
 }
 
 void TTObjectif::BitBtn1Click() { accept(); }

@@ -13,7 +13,7 @@ namespace pelo {
 class TTObjectif : public Form {
     Q_OBJECT
 public:
-    explicit TTObjectif(AppContext& ctx);
+    TTObjectif(AppContext& ctx, EvaluationState& evaluation);
 
     QString cell(int row, int col) const;
     void setCell(int row, int col, const QString& text);
@@ -37,6 +37,9 @@ protected:
 
 private:
     QLabel* Panel1;
+
+private:
+    EvaluationState& evaluation_;
 };
 
 }  // namespace pelo

@@ -12,7 +12,8 @@
 
 namespace pelo {
 
-TFPeval::TFPeval(AppContext& ctx) : Form(ctx, "TFPeval", "EVALUATION") {
+TFPeval::TFPeval(AppContext& ctx, CentreSession& session, EvaluationState& evaluation)
+    : Form(ctx, "TFPeval", "EVALUATION"), session_(session), evaluation_(evaluation) {
     setScalable(true);
     setPaintsGradient(true);
     setFixedSize(632, 453);
@@ -54,39 +55,38 @@ TFPeval::TFPeval(AppContext& ctx) : Form(ctx, "TFPeval", "EVALUATION") {
 }
 
 void TFPeval::Button4Click() {
-    state().EvalFilter = 0;
+    evaluation_.EvalFilter = 0;
     Synthese();
 }
 
 void TFPeval::Button3Click() {
-    state().EvalFilter = 1;
+    evaluation_.EvalFilter = 1;
     Synthese();
 }
 
 void TFPeval::Button2Click() {
-    state().EvalFilter = 2;
+    evaluation_.EvalFilter = 2;
     Synthese();
 }
 
 void TFPeval::Synthese() {
-    RunState& s = state();
-    s.EvaluatedCount = 0;
+    CentreSession& s = session_;
+    evaluation_.forget();
 
     eval::SynthesisResult r;
-    const std::int32_t year = s.CurrentYear > 0 ? s.CurrentYear : currentYear();
-    if (auto e = eval::runCentreSynthesis(kFibFile, s.EvalFilter, year, r)) return ioError(*e);
+    if (auto e = eval::runCentreSynthesis(kFibFile, evaluation_.EvalFilter, s.yearOfChecks(), r)) return ioError(*e);
     s.CurrentCentre = r.centre;
     s.CurrentFib = r.nbFiches;
-    s.EvaluatedCount = r.evaluated;
+    evaluation_.EvaluatedCount = r.evaluated;
     if (r.evaluated == 0) return;
-    showEvaluation(ctx(), r);
+    nav().evaluation().showSynthesis(r);
 }
 
-void TFPeval::Button6Click() { openObjectives(ctx()); }
+void TFPeval::Button6Click() { nav().evaluation().openObjectives(); }
 
-void TFPeval::Button7Click() { openRiskReview(ctx()); }
+void TFPeval::Button7Click() { nav().evaluation().reviewRisks(); }
 
-void TFPeval::Button8Click() { openQualityReview(ctx()); }
+void TFPeval::Button8Click() { nav().evaluation().reviewQuality(); }
 
 void TFPeval::BExportClick() { exportFibsFrom(*this, kFibFile, QStringLiteral("FIB-fiches.csv")); }
 

@@ -12,7 +12,7 @@ namespace pelo {
 class TFPeval : public Form {
     Q_OBJECT
 public:
-    explicit TFPeval(AppContext& ctx);
+    TFPeval(AppContext& ctx, CentreSession& session, EvaluationState& evaluation);
 
     void Button4Click();  // EVALUATION  GLOBALE
     void Button3Click();  // EVALUATION  Type 1
@@ -36,6 +36,10 @@ public:
 
 private:
     QLabel* Panel1;
+
+private:
+    CentreSession& session_;
+    EvaluationState& evaluation_;
 };
 
 }  // namespace pelo

@@ -31,7 +31,8 @@ void whiteText(QLabel* l) {
 const QColor kAqua(0, 255, 255), kOrange(255, 159, 64), kRed(255, 0, 0), kOlive(128, 128, 0), kGreyish(192, 192, 192);
 }  // namespace
 
-TFQual::TFQual(AppContext& ctx) : Form(ctx, "TFQual", u("Qualité des fiches")) {
+TFQual::TFQual(AppContext& ctx, CentreSession& session)
+    : Form(ctx, "TFQual", u("Qualité des fiches")), session_(session) {
     setFullScreenNavy();
 
     auto* Label7 = addLabel("Label7", u(" Listes des numéros de fiches "), 20, 12, 330, 26);
@@ -112,7 +113,7 @@ void TFQual::fill(const QualityLists& q) {
 }
 
 bool TFQual::review() {
-    RunState& s = state();
+    CentreSession& s = session_;
     QualityLists q;
     if (auto e = qualityLists(s.CurrentFile, q)) {
         ioError(*e);
@@ -131,8 +132,8 @@ void TFQual::callUp(LineList* list) {
     bool ok = false;
     const int n = list->text(list->currentRow()).toInt(&ok);
     if (!ok) return;
-    state().CurrentFib = static_cast<std::uint16_t>(n);
-    callUpFib(ctx());
+    session_.CurrentFib = static_cast<std::uint16_t>(n);
+    nav().entry().callUpFib();
 }
 
 void TFQual::LValClick() { callUp(LVal); }

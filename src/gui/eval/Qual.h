@@ -15,7 +15,7 @@ class LineList;
 class TFQual : public Form {
     Q_OBJECT
 public:
-    explicit TFQual(AppContext& ctx);
+    TFQual(AppContext& ctx, CentreSession& session);
 
     // Fills the lists and counts (the screen is then shown by the caller).
     void fill(const QualityLists& lists);
@@ -38,6 +38,9 @@ private:
     QLineEdit* Edit3 = nullptr;
     QLineEdit* Edit5 = nullptr;
     QLineEdit* EditAnnul = nullptr;  // sheets annulled, when there are some
+
+private:
+    CentreSession& session_;
 };
 
 }  // namespace pelo

@@ -26,7 +26,8 @@ void colourText(QWidget* w, const QColor& c) {
 }
 }  // namespace
 
-TFRisque::TFRisque(AppContext& ctx) : Form(ctx, "TFRisque", u("Facteurs de risques")) {
+TFRisque::TFRisque(AppContext& ctx, CentreSession& session)
+    : Form(ctx, "TFRisque", u("Facteurs de risques")), session_(session) {
     setFullScreenNavy();
 
     auto* Label9 = addLabel("Label9", "FACTEURS de RISQUES du PATIENT", 80, 16, 480, 30);
@@ -110,7 +111,7 @@ void TFRisque::setReviewing(bool on) {
 }
 
 void TFRisque::reviewAll() {
-    RunState& s = state();
+    CentreSession& s = session_;
     const std::string file = s.CurrentFile.empty() ? kFibFile : s.CurrentFile;
     CentreHeader h;
     if (auto e = recordfile::readHeader(file, h)) return ioError(*e);

@@ -21,10 +21,12 @@ namespace pelo {
 class TFRisque : public Form {
     Q_OBJECT
 public:
-    explicit TFRisque(AppContext& ctx);
+    TFRisque(AppContext& ctx, CentreSession& session);
 
     // Applies the risk rules to a record and shows the result with its FIB number.
     void fill(const FibRecord& r, const std::array<std::uint16_t, 7>& units, int fibNumber);
+    // The same for the record in the session's buffer, with the centre's units.
+    void fillCurrent(int fibNumber) { fill(session_.buffer, session_.UnitCodes, fibNumber); }
     // Shows the labels named (e.g. "Label1"), the gauge at `count`, the number.
     void showLabels(const std::vector<std::string>& shown, int count, int fibNumber);
 
@@ -44,6 +46,9 @@ private:
     QLineEdit* Edit1 = nullptr;
     QPushButton* BitBtn1 = nullptr;
     QPushButton* BitBtn2 = nullptr;
+
+private:
+    CentreSession& session_;
 };
 
 }  // namespace pelo

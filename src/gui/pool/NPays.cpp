@@ -6,9 +6,8 @@
 
 namespace pelo {
 
-NameDialog::NameDialog(AppContext& ctx, const QString& className, const QString& caption, const QString& text,
-                       std::string RunState::*target)
-    : Form(ctx, className, caption), target_(target) {
+NameDialog::NameDialog(AppContext& ctx, const QString& className, const QString& caption, const QString& text)
+    : Form(ctx, className, caption) {
     setScalable(true);  // readable on a large screen, like the forms
     setFixedSize(400, 150);
     auto* prompt = addLabel("Label1", text, 20, 16, 360, 22);
@@ -24,14 +23,14 @@ NameDialog::NameDialog(AppContext& ctx, const QString& className, const QString&
 }
 
 void NameDialog::propose(const QString& name) {
-    state().*target_ = std::string();
+    typed_.clear();
     NomP->setText(name);
     NomP->selectAll();
     NomP->setFocus();
 }
 
 void NameDialog::OKBtnClick() {
-    state().*target_ = NomP->text().trimmed().toStdString();
+    typed_ = NomP->text().trimmed().toStdString();
     accept();
 }
 
@@ -39,10 +38,10 @@ void NameDialog::CancelBtnClick() { reject(); }
 
 TFNPays::TFNPays(AppContext& ctx)
     : NameDialog(ctx, "TFNPays", "Nom de la Collection de Fiches",
-                 QString::fromUtf8("FIB Pays Année . DAT    ( FIBFr97.DAT )"), &RunState::NomFichierPool) {}
+                 QString::fromUtf8("FIB Pays Année . DAT    ( FIBFr97.DAT )")) {}
 
 TFNScoll::TFNScoll(AppContext& ctx)
     : NameDialog(ctx, "TFNScoll", "Nom de la Sous-Collection de Fiches",
-                 QString::fromUtf8("FIB Variable . DAT    ( FibNDID.Dat )"), &RunState::NomSousCollection) {}
+                 QString::fromUtf8("FIB Variable . DAT    ( FibNDID.Dat )")) {}
 
 }  // namespace pelo

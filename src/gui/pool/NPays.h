@@ -1,8 +1,8 @@
 #pragma once
 // The two name dialogs of the country synthesis: the pooled file's name
-// (TFNPays, into NomFichierPool) and a sub-collection's name (TFNScoll, into
-// NomSousCollection). The caller empties the name and proposes a default;
-// OK copies the text typed, Cancel leaves the name empty.
+// (TFNPays) and a sub-collection's name (TFNScoll). The caller proposes a
+// default, which empties the name typed; OK keeps the text typed, Cancel
+// leaves the name empty.
 
 #include <string>
 
@@ -16,10 +16,11 @@ namespace pelo {
 class NameDialog : public Form {
     Q_OBJECT
 public:
-    NameDialog(AppContext& ctx, const QString& className, const QString& caption, const QString& text,
-               std::string RunState::*target);
-    // Empties the run's name and puts the proposed name into NomP.
+    NameDialog(AppContext& ctx, const QString& className, const QString& caption, const QString& text);
+    // Empties the name typed and puts the proposed name into NomP.
     void propose(const QString& name);
+    // What OK took from NomP, trimmed; empty after Cancel.
+    const std::string& typed() const { return typed_; }
     void OKBtnClick();
     void CancelBtnClick();
 
@@ -28,7 +29,7 @@ public:
     QPushButton* CancelBtn;
 
 private:
-    std::string RunState::*target_;
+    std::string typed_;
 };
 
 class TFNPays : public NameDialog {

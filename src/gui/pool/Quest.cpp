@@ -29,7 +29,8 @@ void fillComparisons(QListWidget* l) {
 
 }  // namespace
 
-TFQuest::TFQuest(AppContext& ctx) : Form(ctx, "TFQuest", "QUESTIONS MEDICALES") {
+TFQuest::TFQuest(AppContext& ctx, CountryWorkspace& country)
+    : Form(ctx, "TFQuest", "QUESTIONS MEDICALES"), country_(country) {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setScalable(true);
     setFixedSize(560, 380);
@@ -105,14 +106,14 @@ void TFQuest::prepare() {
         r->setChecked(false);
         r->setAutoExclusive(true);
     }
-    state().Query.resetValues();
+    country_.Query.resetValues();
     LVar->setFocus();
 }
 
 void TFQuest::LVarClick() {
     const int row = LVar->currentRow();
     if (row < 0 || row >= pool::kQueryVariableCount) return;
-    auto& c = state().Query;
+    auto& c = country_.Query;
     c.variable = std::uint16_t(row + 1);
     const pool::QueryVariable& v = pool::queryVariables()[std::size_t(row)];
     const QSignalBlocker b1(LVal), b2(LCmp), b3(LCmp2);
@@ -137,22 +138,22 @@ void TFQuest::LVarClick() {
 }
 
 void TFQuest::LValClick() {
-    if (LVal->currentRow() >= 0) state().Query.value1 = LVal->currentRow() + 1;
+    if (LVal->currentRow() >= 0) country_.Query.value1 = LVal->currentRow() + 1;
 }
 
-void TFQuest::SaufClick() { state().Query.op1 = Sauf->isChecked() ? pool::kSauf : pool::kEqual; }
+void TFQuest::SaufClick() { country_.Query.op1 = Sauf->isChecked() ? pool::kSauf : pool::kEqual; }
 
 void TFQuest::LCmpClick() {
-    if (LCmp->currentRow() >= 0) state().Query.op1 = std::uint16_t(LCmp->currentRow() + 2);
+    if (LCmp->currentRow() >= 0) country_.Query.op1 = std::uint16_t(LCmp->currentRow() + 2);
 }
 
 void TFQuest::LCmp2Click() {
-    if (LCmp2->currentRow() >= 0) state().Query.op2 = std::uint16_t(LCmp2->currentRow() + 2);
+    if (LCmp2->currentRow() >= 0) country_.Query.op2 = std::uint16_t(LCmp2->currentRow() + 2);
 }
 
-void TFQuest::EtClick() { state().Query.relation = pool::kAnd; }
+void TFQuest::EtClick() { country_.Query.relation = pool::kAnd; }
 
-void TFQuest::OuClick() { state().Query.relation = pool::kOr; }
+void TFQuest::OuClick() { country_.Query.relation = pool::kOr; }
 
 void TFQuest::Button1Click() {
     // The variable kept from an earlier query is not a choice made in this one,
@@ -174,7 +175,7 @@ void TFQuest::Button1Click() {
             return;
         }
     }
-    auto& c = state().Query;
+    auto& c = country_.Query;
     if (v1) {
         c.real1 = v1->real;
         c.value1 = v1->rounded;

@@ -17,7 +17,7 @@ namespace pelo {
 class TFQuest : public Form {
     Q_OBJECT
 public:
-    explicit TFQuest(AppContext& ctx);
+    TFQuest(AppContext& ctx, CountryWorkspace& country);
 
     // Before each showing: the 40 variables listed, everything else cleared,
     // the criterion's values and operators reset (the variable stays).
@@ -44,6 +44,9 @@ public:
     QLineEdit* EValeur2;
     QPushButton* Button1;
     QPushButton* Button2;  // Annuler
+
+private:
+    CountryWorkspace& country_;
 };
 
 }  // namespace pelo

@@ -10,7 +10,7 @@
 
 namespace pelo {
 
-TForm1::TForm1(AppContext& ctx) : Form(ctx, "TForm1", "SYNTHESE") {
+TForm1::TForm1(AppContext& ctx, CountryWorkspace& country) : Form(ctx, "TForm1", "SYNTHESE"), country_(country) {
     setFixedSize(640, 480);
     setScalable(true);
     look::setBackground(this, look::kGrey);
@@ -41,8 +41,8 @@ TForm1::TForm1(AppContext& ctx) : Form(ctx, "TForm1", "SYNTHESE") {
 }
 
 void TForm1::BitBtn2Click() {
-    state().AnneeReference = pool::kDefaultReferenceYear;
-    openCountrySynthesisWindow(ctx());
+    country_.AnneeReference = pool::kDefaultReferenceYear;
+    nav().country().openWindow();
 }
 
 }  // namespace pelo

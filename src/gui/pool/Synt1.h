@@ -12,7 +12,7 @@ namespace pelo {
 class TForm1 : public Form {
     Q_OBJECT
 public:
-    explicit TForm1(AppContext& ctx);
+    TForm1(AppContext& ctx, CountryWorkspace& country);
 
     void BitBtn2Click();
 
@@ -20,6 +20,9 @@ public:
     QLabel* Image1;
     QPushButton* BitBtn1;
     QPushButton* BitBtn2;
+
+private:
+    CountryWorkspace& country_;
 };
 
 }  // namespace pelo

@@ -31,7 +31,8 @@ QPushButton* flowButton(QPushButton* b, const QColor& colour, bool bold) {
 
 }  // namespace
 
-TFSynt2::TFSynt2(AppContext& ctx) : Form(ctx, "TFSynt2", "SYNTHESE par PAYS") {
+TFSynt2::TFSynt2(AppContext& ctx, CountryWorkspace& country)
+    : Form(ctx, "TFSynt2", "SYNTHESE par PAYS"), country_(country) {
     setFixedSize(640, 480);
     setScalable(true);
     look::setBackground(this, look::kGrey);
@@ -109,16 +110,12 @@ void TFSynt2::showEvent(QShowEvent* e) {
     Form::showEvent(e);
 }
 
-void TFSynt2::showFolder() {
-    const QString f = state().PoolFolder.empty() ? QDir::currentPath() : q(state().PoolFolder);
-    LDossier->setText(QDir::toNativeSeparators(f));
-}
+void TFSynt2::showFolder() { LDossier->setText(country_.shown()); }
 
 void TFSynt2::DirectoryListBox1Click() {
-    const QString start = state().PoolFolder.empty() ? QDir::currentPath() : q(state().PoolFolder);
-    const QString chosen = ui().chooseFolder(QString::fromUtf8("Dossier de travail"), start);
+    const QString chosen = ui().chooseFolder(QString::fromUtf8("Dossier de travail"), country_.shown());
     if (chosen.isEmpty()) return;
-    state().PoolFolder = chosen.toStdString();
+    country_.chooseFolder(chosen);
     showFolder();
 }
 
@@ -131,8 +128,9 @@ bool TFSynt2::plainName(const std::string& name) {
 }
 
 std::string TFSynt2::askPoolName() {
-    const std::string name = askPoolFileName(ctx(), "FibFr97.Dat");
+    const std::string name = nav().country().askPoolFileName("FibFr97.Dat");
     if (name.empty() || !plainName(name)) return {};
+    country_.pooledFile = name;
     return name;
 }
 
@@ -169,9 +167,8 @@ void TFSynt2::BitBtn3Click() {
         ui().confirm(QString::fromUtf8("Voulez-vous remplacer les fichiers ") + q(names->index) + " et " +
                      q(names->counters) + " ?") != ui::Answer::Yes)
         return;
-    const std::int32_t year = state().AnneeReference > 0 ? state().AnneeReference : pool::kDefaultReferenceYear;
     pool::PoolSynthesisResult r;
-    if (auto e = pool::poolSynthesis(folder(), name, year, r,
+    if (auto e = pool::poolSynthesis(folder(), name, country_.referenceYear(), r,
                                      ui().progress(QString::fromUtf8("Synthèse globale Pays-Année"))))
         return ioError(*e);
     ui().information(QString::fromUtf8("Synthèse globale terminée : ") + q(r.names.index) + " et " +
@@ -186,16 +183,16 @@ void TFSynt2::BitBtn4Click() {
         pool::PooledReader check;  // the pooled file must open before anything else is asked
         if (auto e = check.open(folder(), poolName)) return ioError(*e);
     }
-    const std::string outName = askSubCollectionName(ctx(), "Fibaaaa.Dat");
+    const std::string outName = nav().country().askSubCollectionName("Fibaaaa.Dat");
     if (outName.empty() || !plainName(outName)) return;
     if (auto why = pool::protectedOutput(folder(), outName, poolName)) return ui().error(q(*why));
     if (pool::fileExists(folder(), outName) &&
         ui().confirm(QString::fromUtf8("Voulez-vous remplacer le fichier ") + q(outName) + " ?") != ui::Answer::Yes)
         return;
-    if (!askQuery(ctx())) return;
+    if (!nav().country().askQuery()) return;
 
     std::uint32_t count = 0;
-    if (auto e = pool::selectSubCollection(folder(), poolName, outName, state().Query, count,
+    if (auto e = pool::selectSubCollection(folder(), poolName, outName, country_.Query, count,
                                            ui().progress(QString::fromUtf8("Sous-collection médicale"))))
         return ioError(*e);
     // The file written, with its folder, as the printouts name theirs.
@@ -207,14 +204,14 @@ void TFSynt2::BitBtn4Click() {
 void TFSynt2::BitBtn5Click() {
     std::vector<pool::GroupeRecord> groups;
     if (auto e = pool::readGroups(folder(), groups, true)) return ioError(*e);
-    openGroups(ctx(), folder(), groups);
+    nav().country().openGroups(folder(), groups);
 }
 
 void TFSynt2::BitBtn6Click() {
     if (!pool::fileExists(folder(), pool::kGroupFile)) return;
     std::vector<pool::GroupeRecord> groups;
     if (auto e = pool::readGroups(folder(), groups, false)) return ioError(*e);
-    openGroupSyntheses(ctx(), folder(), groups);
+    nav().country().openGroupSyntheses(folder(), groups);
 }
 
 void TFSynt2::BExportClick() {
@@ -225,8 +222,8 @@ void TFSynt2::BExportClick() {
         if (auto e = check.open(folder(), poolName)) return ioError(*e);
     }
     const std::string stem = poolName.substr(0, poolName.find_last_of('.'));
-    exportFibsFrom(*this, pool::inFolder(folder(), poolName),
-                   q(pool::inFolder(folder(), stem.empty() ? poolName : stem) + "-fiches.csv"));
+    exportFibsFrom(*this, country_.pathOf(poolName),
+                   q(country_.pathOf((stem.empty() ? poolName : stem) + "-fiches.csv")));
 }
 
 }  // namespace pelo

@@ -16,7 +16,7 @@ namespace pelo {
 class TFSynt2 : public Form {
     Q_OBJECT
 public:
-    explicit TFSynt2(AppContext& ctx);
+    TFSynt2(AppContext& ctx, CountryWorkspace& country);
 
     void BitBtn2Click();  // collection
     void BitBtn3Click();  // pooled synthesis
@@ -26,8 +26,8 @@ public:
     void BExportClick();  // every FIB of a pooled file for the statisticians
     void DirectoryListBox1Click();
 
-    // The working folder as the files are named in it.
-    const std::string& folder() { return state().PoolFolder; }
+    // The working folder as the core's file functions take it.
+    const std::string& folder() const { return country_.where(); }
 
     QLabel* Panel1;
     QPushButton* BitBtn1;
@@ -49,6 +49,9 @@ private:
     // A name the user typed is a plain name; otherwise says so and returns false.
     bool plainName(const std::string& name);
     void showFolder();
+
+private:
+    CountryWorkspace& country_;
 };
 
 }  // namespace pelo

@@ -21,7 +21,8 @@ std::string pad(std::string text, std::size_t n) {
 }
 }  // namespace
 
-TFAlertes::TFAlertes(AppContext& ctx) : Form(ctx, "TFAlertes", "Alertes") {
+TFAlertes::TFAlertes(AppContext& ctx, CountryWorkspace& country)
+    : Form(ctx, "TFAlertes", "Alertes"), country_(country) {
     setScalable(true);
     setFixedSize(640, 480);
     look::setBackground(this, look::kGrey);
@@ -63,7 +64,7 @@ void TFAlertes::Activate() {
     chosen_.reset();
     bands_.clear();
     ref::StoredSynthesis s;
-    if (auto e = ref::readStored("", state().StoredSynthesis, s)) {
+    if (auto e = country_.openChosen(s)) {
         Fill();
         return ioError(*e);
     }

@@ -20,7 +20,7 @@ namespace pelo {
 class TFAlertes : public Form {
     Q_OBJECT
 public:
-    explicit TFAlertes(AppContext& ctx);
+    TFAlertes(AppContext& ctx, CountryWorkspace& country);
 
     void Activate();  // reads the current stored synthesis and fills the list
     void Fill();      // the list for the limits chosen
@@ -42,6 +42,9 @@ private:
     std::vector<ref::Funnel> bands_;
     std::vector<AlertChoice> shown_;
     std::optional<AlertChoice> chosen_;
+
+private:
+    CountryWorkspace& country_;
 };
 
 }  // namespace pelo

@@ -7,7 +7,6 @@
 
 #include "ref/StoredSynthesis.h"
 #include "ui/Look.h"
-#include "ui/WorkFolder.h"
 
 namespace pelo {
 
@@ -16,7 +15,8 @@ namespace {
 const char* const kComparedTitles[3] = {"France 97", "Hôpitaux", "Libéraux"};
 }  // namespace
 
-TFCompar::TFCompar(AppContext& ctx) : Form(ctx, "TFCompar", "Tableau comparatif") {
+TFCompar::TFCompar(AppContext& ctx, CountryWorkspace& country)
+    : Form(ctx, "TFCompar", "Tableau comparatif"), country_(country) {
     setScalable(true);
     // As large as the reference menu it opens from, so that it covers it.
     setFixedSize(640, 480);
@@ -64,7 +64,7 @@ void TFCompar::showEvent(QShowEvent* e) {
 }
 
 void TFCompar::Activate() {
-    if (!state().ComparisonEnabled) return;
+    if (!country_.ComparisonEnabled) return;
     // Filled afresh: the working folder may have changed since the last time.
     SComp->clearSpans();
     SComp->clearContents();
@@ -74,7 +74,7 @@ void TFCompar::Activate() {
     QString errors;
     for (int i = 0; i < 3; ++i) {
         ref::ReferenceTotals t;
-        if (auto e = ref::readReferenceTotals(state().PoolFolder, ref::kCompared[std::size_t(i)], t)) {
+        if (auto e = ref::readReferenceTotals(country_.where(), ref::kCompared[std::size_t(i)], t)) {
             // The others are still compared; this one says in its column that it is missing.
             missing.push_back(i);
             errors += (errors.isEmpty() ? "" : "\n") + QString::fromStdString(e->message());
@@ -106,8 +106,7 @@ void TFCompar::Activate() {
         SComp->setItem(2, col, it);
     }
     setHeadings(counts);
-    if (!errors.isEmpty())
-        ui().error(errors + QString::fromUtf8("\nDossier de travail : ") + ui::workFolderShown(state()));
+    if (!errors.isEmpty()) ui().error(country_.errorText(errors));
 }
 
 }  // namespace pelo

@@ -14,7 +14,7 @@ namespace pelo {
 class TFCompar : public Form {
     Q_OBJECT
 public:
-    explicit TFCompar(AppContext& ctx);
+    TFCompar(AppContext& ctx, CountryWorkspace& country);
     // Fills the grid when the comparison is enabled.
     void Activate();
     QTableWidget* SComp;
@@ -27,6 +27,9 @@ private:
     void sizeColumns(double f);
     // Each column pair headed by its synthesis and its number of FIBs.
     void setHeadings(const std::array<QString, 3>& counts);
+
+private:
+    CountryWorkspace& country_;
 };
 
 }  // namespace pelo

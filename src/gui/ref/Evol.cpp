@@ -12,7 +12,8 @@
 
 namespace pelo {
 
-TFEvol::TFEvol(AppContext& ctx) : Form(ctx, "TFEvol", QString::fromUtf8("Évolution")) {
+TFEvol::TFEvol(AppContext& ctx, CountryWorkspace& country)
+    : Form(ctx, "TFEvol", QString::fromUtf8("Évolution")), country_(country) {
     setScalable(true);
     setFixedSize(640, 480);
     look::setBackground(this, look::kGrey);
@@ -59,12 +60,13 @@ void TFEvol::showEvent(QShowEvent* e) {
 
 void TFEvol::Activate() {
     LSyn->clear();
-    for (const auto& n : ref::storedSynthesesIn(state().PoolFolder)) {
+    for (const auto& n : country_.folder().storedSyntheses()) {
         auto* item = new QListWidgetItem(QString::fromStdString(n), LSyn);
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
         item->setCheckState(Qt::Unchecked);
     }
-    if (state().ChosenCentre > 0 && ECentre->text().isEmpty()) ECentre->setText(QString::number(state().ChosenCentre));
+    if (country_.ChosenCentre > 0 && ECentre->text().isEmpty())
+        ECentre->setText(QString::number(country_.ChosenCentre));
     LEtat->setText(LSyn->count() < 2 ? QString::fromUtf8("Moins de deux synthèses dans le dossier") : QString());
 }
 
@@ -84,7 +86,7 @@ void TFEvol::BAfficherClick() {
     }
     std::vector<ref::StoredSynthesis> all(names.size());
     for (std::size_t i = 0; i < names.size(); ++i)
-        if (auto e = ref::readStored(state().PoolFolder, names[i], all[i])) return ioError(*e);
+        if (auto e = country_.openStored(names[i], all[i])) return ioError(*e);
     names_ = names;
     centre_ = centre;
     rows_ = ref::trendRows(all, centre);

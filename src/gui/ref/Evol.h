@@ -23,7 +23,7 @@ class Canvas;
 class TFEvol : public Form {
     Q_OBJECT
 public:
-    explicit TFEvol(AppContext& ctx);
+    TFEvol(AppContext& ctx, CountryWorkspace& country);
 
     void Activate();  // lists the stored syntheses of the working folder
     void BAfficherClick();
@@ -47,6 +47,9 @@ private:
     std::vector<std::string> names_;  // the campaigns shown
     std::vector<ref::TrendRow> rows_;
     std::int32_t centre_ = 0;
+
+private:
+    CountryWorkspace& country_;
 };
 
 }  // namespace pelo

@@ -50,10 +50,10 @@ PrintDocument funnelPrint(const StoredSynthesis& s, int line, std::int32_t chose
     return f ? funnelPrintout(*f, s.name, chosen) : PrintDocument{};
 }
 
-void exportBenchmark(AppContext& ctx, const StoredSynthesis& s) {
+void exportBenchmark(AppContext& ctx, const CountryWorkspace& country, const StoredSynthesis& s) {
     const auto dot = s.name.find_last_of('.');
-    const QString suggested =
-        QString::fromStdString("Comparaison-" + (dot == std::string::npos ? s.name : s.name.substr(0, dot)) + ".csv");
+    const QString suggested = country.shownPathOf(
+        QString::fromStdString("Comparaison-" + (dot == std::string::npos ? s.name : s.name.substr(0, dot)) + ".csv"));
     const QString path = ctx.ui.chooseSaveFile(QString::fromUtf8("Exporter la comparaison des centres"), suggested,
                                                QString::fromUtf8("Tableur, séparateur point-virgule (*.csv)"));
     if (path.isEmpty()) return;

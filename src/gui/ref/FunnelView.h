@@ -10,6 +10,7 @@
 
 namespace pelo {
 struct AppContext;
+class CountryWorkspace;
 namespace ui {
 class Canvas;
 }
@@ -24,7 +25,8 @@ PrintDocument funnelPrint(const StoredSynthesis& s, int line, std::int32_t chose
 // on the funnel of a band line: the centre, its count of FIBs and its share,
 // and where it stands; empty away from every point.
 QString funnelTipAt(const StoredSynthesis& s, int line, QPoint at);
-// "Export tableur": asks for the file, writes it, says so.
-void exportBenchmark(AppContext& ctx, const StoredSynthesis& s);
+// "Export tableur": asks for the file, proposed in the working folder, writes
+// it, says where.
+void exportBenchmark(AppContext& ctx, const CountryWorkspace& country, const StoredSynthesis& s);
 }  // namespace ref
 }  // namespace pelo

@@ -6,11 +6,11 @@
 #include "store/Text.h"
 #include "ui/Canvas.h"
 #include "ui/Look.h"
-#include "ui/WorkFolder.h"
 
 namespace pelo {
 
-TFIndic::TFIndic(AppContext& ctx) : Form(ctx, "TFIndic", "Indicateurs standards") {
+TFIndic::TFIndic(AppContext& ctx, CountryWorkspace& country)
+    : Form(ctx, "TFIndic", "Indicateurs standards"), country_(country) {
     setScalable(true);
     setFixedSize(640, 480);
     look::setBackground(this, QColor(192, 192, 192));
@@ -28,14 +28,13 @@ void TFIndic::showEvent(QShowEvent* e) {
 void TFIndic::Activate() {
     Canvas1->clear(colors::Silver);
     ref::StoredSynthesis s;
-    if (auto e = ref::readStored(state().PoolFolder, state().StoredSynthesis, s))
-        return ui().error(ui::errorInFolder(*e, state()));
+    if (auto e = country_.openChosen(s)) return ui().error(country_.errorText(*e));
     const auto country = ref::indicatorTenths(s.records.at(0).counters, s.index.totalFibs());
     std::optional<std::array<std::int64_t, ref::kIndicatorCount>> centre;
-    const std::int32_t c = state().ChosenCentre;
+    const std::int32_t c = country_.ChosenCentre;
     if (c > 0)
         if (const auto* r = s.centre(c)) centre = ref::indicatorTenths(r->counters, r->NbFichesCentre & 0xFFFF);
-    const std::string title = state().StoredTitle + " : " + counted(s.index.totalFibs(), "fiche", "fiches");
+    const std::string title = country_.StoredTitle + " : " + counted(s.index.totalFibs(), "fiche", "fiches");
     ref::drawIndicators(Canvas1->surface(), title, country, centre, c);
 }
 

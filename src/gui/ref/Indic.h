@@ -14,7 +14,7 @@ class Canvas;
 class TFIndic : public Form {
     Q_OBJECT
 public:
-    explicit TFIndic(AppContext& ctx);
+    TFIndic(AppContext& ctx, CountryWorkspace& country);
     // Reads the stored synthesis and draws the chart.
     void Activate();
     ui::Canvas* canvas() const { return Canvas1; }
@@ -25,6 +25,9 @@ protected:
 
 private:
     ui::Canvas* Canvas1;
+
+private:
+    CountryWorkspace& country_;
 };
 
 }  // namespace pelo

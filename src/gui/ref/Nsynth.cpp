@@ -6,11 +6,11 @@
 #include <QPushButton>
 
 #include "ref/StoredSynthesis.h"
-#include "ui/WorkFolder.h"
 
 namespace pelo {
 
-TFNSynth::TFNSynth(AppContext& ctx) : Form(ctx, "TFNSynth", QString::fromUtf8("Synthèse ")) {
+TFNSynth::TFNSynth(AppContext& ctx, CountryWorkspace& country)
+    : Form(ctx, "TFNSynth", QString::fromUtf8("Synthèse ")), country_(country) {
     setScalable(true);
     setFixedSize(420, 340);
     QFont f = font();
@@ -46,10 +46,10 @@ TFNSynth::TFNSynth(AppContext& ctx) : Form(ctx, "TFNSynth", QString::fromUtf8("S
 }
 
 void TFNSynth::prepare(const std::string& proposed) {
-    LDossier->setText(ui::workFolderShown(state()));
+    LDossier->setText(country_.shown());
     const QSignalBlocker block(LSynth);
     LSynth->clear();
-    const auto names = ref::storedSynthesesIn(state().PoolFolder);
+    const auto names = country_.folder().storedSyntheses();
     QString chosen = QString::fromStdString(proposed);
     int row = -1;
     for (std::size_t i = 0; i < names.size(); ++i) {

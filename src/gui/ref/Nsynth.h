@@ -16,7 +16,7 @@ namespace pelo {
 class TFNSynth : public Form {
     Q_OBJECT
 public:
-    explicit TFNSynth(AppContext& ctx);
+    TFNSynth(AppContext& ctx, CountryWorkspace& country);
     // Lists the stored syntheses of the working folder and proposes a name:
     // the listed one of the same name whatever its case, else the first listed,
     // else the name given.
@@ -27,6 +27,9 @@ public:
     QLineEdit* NomP;
     QPushButton* OKBtn;
     QPushButton* CancelBtn;
+
+private:
+    CountryWorkspace& country_;
 };
 
 }  // namespace pelo

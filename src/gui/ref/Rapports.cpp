@@ -15,7 +15,8 @@
 
 namespace pelo {
 
-TFRapports::TFRapports(AppContext& ctx) : Form(ctx, "TFRapports", "Rapports des centres") {
+TFRapports::TFRapports(AppContext& ctx, CountryWorkspace& country)
+    : Form(ctx, "TFRapports", "Rapports des centres"), country_(country) {
     setScalable(true);
     setFixedSize(640, 480);
     look::setBackground(this, look::kGrey);
@@ -67,11 +68,10 @@ void TFRapports::showEvent(QShowEvent* e) {
 
 void TFRapports::Activate() {
     CCentre->clear();
-    if (folder_.isEmpty())
-        folder_ = QDir(QString::fromStdString(state().PoolFolder.empty() ? "." : state().PoolFolder)).absolutePath();
+    if (folder_.isEmpty()) folder_ = country_.shown();
     LDossier->setText(" " + folder_);
     ref::StoredSynthesis s;
-    if (auto e = ref::readStored("", state().StoredSynthesis, s)) {
+    if (auto e = country_.openChosen(s)) {
         LSynthese->setText(QString());
         return ioError(*e);
     }
@@ -82,7 +82,7 @@ void TFRapports::Activate() {
                            .arg(counts.size()));
     for (const auto& c : counts) CCentre->addItem(QString("%1   (%2 fiches)").arg(c.centre).arg(c.count), c.centre);
     RTous->setText(QString::fromUtf8("Tous les centres (%1)").arg(counts.size()));
-    const int at = CCentre->findData(state().ChosenCentre);
+    const int at = CCentre->findData(country_.ChosenCentre);
     if (at >= 0) CCentre->setCurrentIndex(at);
 }
 
@@ -95,7 +95,7 @@ void TFRapports::BDossierClick() {
 
 void TFRapports::BCreerClick() {
     ref::StoredSynthesis s;
-    if (auto e = ref::readStored("", state().StoredSynthesis, s)) return ioError(*e);
+    if (auto e = country_.openChosen(s)) return ioError(*e);
     std::vector<std::int32_t> centres;
     if (RTous->isChecked()) {
         for (const auto& c : ref::centreCounts(s)) centres.push_back(c.centre);
@@ -118,8 +118,7 @@ void TFRapports::BCreerClick() {
         if (ui().confirm(q) != ui::Answer::Yes) return;
     }
 
-    const std::string date =
-        state().Today.empty() ? QDate::currentDate().toString("dd/MM/yyyy").toStdString() : state().Today;
+    const std::string date = run().today();
     const ref::Benchmark b = ref::benchmarkOf(s);
     const int total = int(centres.size());
     int written = 0;

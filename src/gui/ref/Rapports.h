@@ -17,7 +17,7 @@ namespace pelo {
 class TFRapports : public Form {
     Q_OBJECT
 public:
-    explicit TFRapports(AppContext& ctx);
+    TFRapports(AppContext& ctx, CountryWorkspace& country);
 
     void Activate();  // reads the current stored synthesis's centres
     void BDossierClick();
@@ -39,6 +39,9 @@ protected:
 
 private:
     QString folder_;
+
+private:
+    CountryWorkspace& country_;
 };
 
 }  // namespace pelo

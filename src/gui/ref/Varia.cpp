@@ -15,20 +15,11 @@
 #include "ui/Canvas.h"
 #include "ui/Look.h"
 #include "ui/Navigation.h"
-#include "ui/WorkFolder.h"
 
 namespace pelo {
 
-namespace {
-pool::VariabilityChartMode modeOf(const RunState& s) { return {s.TwoCharts, s.LowerChartNext, s.ChartOffset}; }
-void keepMode(RunState& s, const pool::VariabilityChartMode& m) {
-    s.TwoCharts = m.twoCharts;
-    s.LowerChartNext = m.lowerNext;
-    s.ChartOffset = m.offset;
-}
-}  // namespace
-
-TFVaria::TFVaria(AppContext& ctx) : Form(ctx, "TFVaria", QString::fromUtf8("Répartition par centre")) {
+TFVaria::TFVaria(AppContext& ctx, CountryWorkspace& country)
+    : Form(ctx, "TFVaria", QString::fromUtf8("Répartition par centre")), country_(country) {
     setScalable(true);
     // The chart area (x 0 to 480, y up to 494) is shown scaled to the left
     // of the list, so that no chart hides under it.
@@ -92,9 +83,9 @@ void TFVaria::showEvent(QShowEvent* e) {
 void TFVaria::BitBtn2Click() {
     LVar->clear();
     auto s = std::make_unique<ref::StoredSynthesis>();
-    if (auto e = ref::readStored(state().PoolFolder, state().StoredSynthesis, *s)) {
+    if (auto e = country_.openChosen(*s)) {
         // The list is built from the records read last, if any.
-        ui().error(ui::errorInFolder(*e, state()));
+        ui().error(country_.errorText(*e));
     } else {
         stored_ = std::move(s);
     }
@@ -105,7 +96,7 @@ void TFVaria::BitBtn2Click() {
         last_ = -1;
         return;
     }
-    lines_ = pool::variabilityLines(ref::variabilityInput(*stored_, state().ChosenCentre, state().ChosenCentreCount));
+    lines_ = pool::variabilityLines(ref::variabilityInput(*stored_, country_.ChosenCentre, country_.ChosenCentreCount));
     for (const auto& l : lines_) LVar->addItem(QString::fromStdString(l));
     fitList();
     last_ = int(lines_.size()) - 1;
@@ -127,9 +118,7 @@ void TFVaria::fitList() {
 }
 
 void TFVaria::Graf(int h) {
-    auto mode = modeOf(state());
-    pool::drawVariabilitySectionChart(Canvas1->surface(), lines_, h, state().ChosenCentre, mode);
-    keepMode(state(), mode);
+    pool::drawVariabilitySectionChart(Canvas1->surface(), lines_, h, country_.ChosenCentre, country_.chartMode);
 }
 
 void TFVaria::LVarClick() {
@@ -139,33 +128,28 @@ void TFVaria::LVarClick() {
     const bool inList = line >= 2 && line < int(lines_.size()) - 1;
     const int counter = inList ? pool::counterOfLine(line) : -1;
     if (inList && counter < 0 && lines_[std::size_t(line)] != " ") return Graf(line);  // clears the whole area
-    auto mode = modeOf(state());
+    auto& mode = country_.chartMode;
     pool::clearChartArea(Canvas1->surface(), mode);
     if (counter >= 0) {
         const auto bars = pool::variabilityBars(ref::bandShares(*stored_, counter));
-        pool::drawVariabilityChart(Canvas1->surface(), pool::variabilityTitle(line), bars, state().ChosenCentre, mode);
+        pool::drawVariabilityChart(Canvas1->surface(), pool::variabilityTitle(line), bars, country_.ChosenCentre, mode);
     }
-    keepMode(state(), mode);
 }
 
-void TFVaria::BitBtn3Click() {
-    auto mode = modeOf(state());
-    pool::switchTwoCharts(Canvas1->surface(), mode);
-    keepMode(state(), mode);
-}
+void TFVaria::BitBtn3Click() { pool::switchTwoCharts(Canvas1->surface(), country_.chartMode); }
 
 void TFVaria::BImpClick() {
     if (lines_.empty()) return;
     if (BEntonnoir->isChecked() && funnelLine_ >= 0 && stored_) {
-        PrintDocument doc = ref::funnelPrint(*stored_, funnelLine_, state().ChosenCentre);
-        doc.folder = state().PoolFolder;
+        PrintDocument doc = ref::funnelPrint(*stored_, funnelLine_, country_.ChosenCentre);
+        doc.folder = country_.where();
         return void(ui().print(doc));
     }
     // Named after the synthesis and the centre, in the working folder.
-    std::string what = ref::titleOf(state().StoredSynthesis);
-    if (state().ChosenCentre > 0) what += "-centre" + std::to_string(state().ChosenCentre);
+    std::string what = ref::titleOf(country_.StoredSynthesis);
+    if (country_.ChosenCentre > 0) what += "-centre" + std::to_string(country_.ChosenCentre);
     PrintDocument doc = pool::variabilityPrintout(lines_, last_, what);
-    doc.folder = state().PoolFolder;
+    doc.folder = country_.where();
     ui().print(doc);
 }
 
@@ -176,7 +160,7 @@ void TFVaria::BEntonnoirClick() {
 }
 
 void TFVaria::showFunnel(int line) {
-    if (!stored_ || !ref::drawFunnelOn(*Canvas1, *stored_, line, state().ChosenCentre)) return;
+    if (!stored_ || !ref::drawFunnelOn(*Canvas1, *stored_, line, country_.ChosenCentre)) return;
     funnelLine_ = line;
     LVar->setCurrentRow(line);
 }
@@ -201,23 +185,23 @@ bool TFVaria::eventFilter(QObject* watched, QEvent* e) {
 
 void TFVaria::BAlertesClick() {
     if (!stored_) return;
-    const auto chosen = openAlerts(ctx());
+    const auto chosen = nav().references().openAlerts();
     if (!chosen) return;
     // The centre of the alert becomes the chosen one, beside the country in the list.
-    state().ChosenCentre = chosen->centre;
+    country_.ChosenCentre = chosen->centre;
     if (const auto* r = stored_->centre(chosen->centre))
-        state().ChosenCentreCount = std::int32_t(r->NbFichesCentre & 0xFFFF);
+        country_.ChosenCentreCount = std::int32_t(r->NbFichesCentre & 0xFFFF);
     BitBtn2Click();
     BEntonnoir->setChecked(true);
     showFunnel(chosen->line);
 }
 
 void TFVaria::BRapportsClick() {
-    if (stored_) openCentreReports(ctx());
+    if (stored_) nav().references().openCentreReports();
 }
 
 void TFVaria::BExportClick() {
-    if (stored_) ref::exportBenchmark(ctx(), *stored_);
+    if (stored_) ref::exportBenchmark(ctx(), country_, *stored_);
 }
 
 }  // namespace pelo

@@ -24,7 +24,7 @@ struct StoredSynthesis;
 class TFVaria : public Form {
     Q_OBJECT
 public:
-    explicit TFVaria(AppContext& ctx);
+    TFVaria(AppContext& ctx, CountryWorkspace& country);
     ~TFVaria() override;
 
     void BitBtn2Click();  // rebuilds the list and draws the HbA1c section
@@ -68,6 +68,9 @@ private:
     std::vector<std::string> lines_;
     int last_ = -1;
     int funnelLine_ = -1;  // the funnel shown, -1 for none
+
+private:
+    CountryWorkspace& country_;
 };
 
 }  // namespace pelo

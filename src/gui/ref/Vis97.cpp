@@ -10,11 +10,10 @@
 #include "ui/Canvas.h"
 #include "ui/Look.h"
 #include "ui/Navigation.h"
-#include "ui/WorkFolder.h"
 
 namespace pelo {
 
-TFVis97::TFVis97(AppContext& ctx) : Form(ctx, "TFVis97", "VISION ") {
+TFVis97::TFVis97(AppContext& ctx, CountryWorkspace& country) : Form(ctx, "TFVis97", "VISION "), country_(country) {
     setScalable(true);
     setFixedSize(640, 480);
     look::setBackground(this, look::kNavy);
@@ -70,15 +69,14 @@ void TFVis97::showEvent(QShowEvent* e) {
 }
 
 void TFVis97::Activate() {
-    state().ChosenCentre = 0;
-    state().ChosenCentreCount = -1;
+    country_.forgetCentre();
     bars_.clear();
     {
         const QSignalBlocker block(LCtr);
         LCtr->clear();  // no centre stays chosen from the last opening
     }
     LSurvol->clear();
-    Panel1->setText(QString::fromStdString(state().StoredTitle));
+    Panel1->setText(QString::fromStdString(country_.StoredTitle));
     Panel1->show();
     build();
 }
@@ -88,10 +86,10 @@ bool TFVis97::build() {
     const QSignalBlocker block(LCtr);
     Canvas1->clear(colors::Navy);
     ref::StoredSynthesis s;
-    if (auto e = ref::readStored(state().PoolFolder, state().StoredSynthesis, s)) {
+    if (auto e = country_.openChosen(s)) {
         LCtr->clear();
         bars_.clear();
-        ui().error(ui::errorInFolder(*e, state()));
+        ui().error(country_.errorText(*e));
         return false;
     }
     Nctr->setText(QString::fromStdString(ref::centresSummary(s.index.centreRecords(), s.index.totalFibs())));
@@ -106,7 +104,7 @@ bool TFVis97::build() {
         LCtr->addItems(items);
     }
     bars_ = ref::chartOrder(centres);
-    ref::drawRecordsChart(Canvas1->surface(), bars_, state().ChosenCentre);
+    ref::drawRecordsChart(Canvas1->surface(), bars_, country_.ChosenCentre);
     return true;
 }
 
@@ -114,7 +112,7 @@ void TFVis97::reselect() {
     const QSignalBlocker block(LCtr);
     for (int i = 0; i < LCtr->count(); ++i) {
         std::int32_t c = 0, k = 0;
-        if (ref::readCentreItem(LCtr->item(i)->text().toStdString(), c, k) && c == state().ChosenCentre) {
+        if (ref::readCentreItem(LCtr->item(i)->text().toStdString(), c, k) && c == country_.ChosenCentre) {
             LCtr->setCurrentRow(i);
             return;
         }
@@ -126,21 +124,18 @@ void TFVis97::LCtrClick() {
     if (!item) return;
     std::int32_t c = 0, k = 0;
     if (!ref::readCentreItem(item->text().toStdString(), c, k)) return;
-    state().ChosenCentre = c;
-    state().ChosenCentreCount = k;
+    country_.chooseCentre(c, k);
     if (build()) reselect();
 }
 
 void TFVis97::BitBtn2Click() {
-    state().TwoCharts = 0;
-    state().LowerChartNext = 0;
-    state().ChartOffset = 0;
-    openVariability(ctx());
+    country_.chartMode = {};
+    nav().references().openVariability();
     if (build()) reselect();
 }
 
 void TFVis97::BGraphClick() {
-    openStandardIndicators(ctx());
+    nav().references().openStandardIndicators();
     Panel1->show();
     if (build()) reselect();
 }
@@ -149,18 +144,17 @@ void TFVis97::BitBtn3Click() {}
 
 void TFVis97::BImpClick() {
     ref::StoredSynthesis s;
-    if (auto e = ref::readStored(state().PoolFolder, state().StoredSynthesis, s))
-        return ui().error(ui::errorInFolder(*e, state()));
-    PrintDocument doc = ref::recordsPrintout(state().StoredTitle, state().StoredSynthesis,
-                                             ref::chartOrder(ref::centreCounts(s)), state().ChosenCentre);
-    doc.folder = state().PoolFolder;
+    if (auto e = country_.openChosen(s)) return ui().error(country_.errorText(*e));
+    PrintDocument doc = ref::recordsPrintout(country_.StoredTitle, country_.StoredSynthesis,
+                                             ref::chartOrder(ref::centreCounts(s)), country_.ChosenCentre);
+    doc.folder = country_.where();
     ui().print(doc);
 }
 
 QString TFVis97::centreAt(const QPoint& pos) {
     const double f = Canvas1->drawingScale();
     if (f <= 0) return {};
-    const int i = ref::recordsBarAt(bars_, state().ChosenCentre, int(pos.x() / f));
+    const int i = ref::recordsBarAt(bars_, country_.ChosenCentre, int(pos.x() / f));
     if (i < 0) return {};
     const auto& b = bars_[std::size_t(i)];
     return QString::fromUtf8("Centre %1 : %2 %3").arg(b.centre).arg(b.count).arg(b.count > 1 ? "fiches" : "fiche");

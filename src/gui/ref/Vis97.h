@@ -22,7 +22,9 @@ class Canvas;
 class TFVis97 : public Form {
     Q_OBJECT
 public:
-    explicit TFVis97(AppContext& ctx);
+    TFVis97(AppContext& ctx, CountryWorkspace& country);
+    // The stored synthesis to show, and its title: the workspace's from now on.
+    void choose(const std::string& file, const std::string& title) { country_.chooseSynthesis(file, title); }
 
     // On each opening: the selection cleared, the list and the chart built.
     void Activate();
@@ -59,6 +61,9 @@ private:
     void reselect();
     ui::Canvas* Canvas1;
     std::vector<ref::CentreCount> bars_;
+
+private:
+    CountryWorkspace& country_;
 };
 
 }  // namespace pelo

@@ -7,11 +7,10 @@
 #include "pool/PoolFiles.h"
 #include "ui/Look.h"
 #include "ui/Navigation.h"
-#include "ui/WorkFolder.h"
 
 namespace pelo {
 
-TFVisi97::TFVisi97(AppContext& ctx) : Form(ctx, "TFVisi97", "VISION ") {
+TFVisi97::TFVisi97(AppContext& ctx, CountryWorkspace& country) : Form(ctx, "TFVisi97", "VISION "), country_(country) {
     setScalable(true);
     setFixedSize(640, 480);
     look::setBackground(this, look::kNavy);
@@ -74,37 +73,37 @@ void TFVisi97::showEvent(QShowEvent* e) {
     Form::showEvent(e);
 }
 
-void TFVisi97::showFolder() { LDossier->setText(ui::workFolderShown(state())); }
+void TFVisi97::showFolder() { LDossier->setText(country_.shown()); }
 
 void TFVisi97::BDossierClick() {
-    const QString chosen = ui().chooseFolder(QString::fromUtf8("Dossier de travail"), ui::workFolderShown(state()));
+    const QString chosen = ui().chooseFolder(QString::fromUtf8("Dossier de travail"), country_.shown());
     if (chosen.isEmpty()) return;
-    state().PoolFolder = chosen.toStdString();
+    country_.chooseFolder(chosen);
     showFolder();
 }
 
 void TFVisi97::ReferenceClick(int i) {
     if (i < 0 || i >= ref::kReferenceCount) return;
     const auto& r = ref::kReferences[std::size_t(i)];
-    openStoredSynthesis(ctx(), r.file, r.title);
+    nav().references().openStoredSynthesis(r.file, r.title);
 }
 
 void TFVisi97::Button1Click() {
     look::setBackground(Panels[11], QColor(0, 128, 128));
-    state().StoredSynthesis.clear();
+    country_.StoredSynthesis.clear();
     // Whichever button closed the dialog, the edit's text is the synthesis.
-    const std::string name = askSynthesisName(ctx(), "SynFr97.Atx");
+    const std::string name = nav().references().askSynthesisName("SynFr97.Atx");
     if (auto bad = pool::badFileName(name)) ui().error(QString::fromStdString(*bad));
-    else openStoredSynthesis(ctx(), name, ref::titleOf(name));
+    else nav().references().openStoredSynthesis(name, ref::titleOf(name));
     look::setBackground(Panels[11], look::kAqua);
 }
 
 void TFVisi97::BComparClick() {
-    state().ComparisonEnabled = true;
-    openComparison(ctx());
+    country_.ComparisonEnabled = true;
+    nav().references().openComparison();
 }
 
-void TFVisi97::BEvolClick() { openEvolution(ctx()); }
+void TFVisi97::BEvolClick() { nav().references().openEvolution(); }
 
 void TFVisi97::BitBtn1Click() { close(); }
 

@@ -16,7 +16,7 @@ namespace pelo {
 class TFVisi97 : public Form {
     Q_OBJECT
 public:
-    explicit TFVisi97(AppContext& ctx);
+    TFVisi97(AppContext& ctx, CountryWorkspace& country);
 
     // A reference button: its synthesis becomes the current one, then TFVis97.
     void ReferenceClick(int i);
@@ -40,6 +40,9 @@ protected:
 
 private:
     void showFolder();
+
+private:
+    CountryWorkspace& country_;
 };
 
 }  // namespace pelo

@@ -21,7 +21,7 @@ QLabel* caption(QLabel* l) {
 }
 }  // namespace
 
-TTMenu3::TTMenu3(AppContext& ctx) : Form(ctx, "TTMenu3", "PELORAMIX") {
+TTMenu3::TTMenu3(AppContext& ctx, CentreSession& session) : Form(ctx, "TTMenu3", "PELORAMIX"), session_(session) {
     Panel1 = setFullScreenWithBanner();
 
     // Identification of the centre.
@@ -83,7 +83,7 @@ TTMenu3::TTMenu3(AppContext& ctx) : Form(ctx, "TTMenu3", "PELORAMIX") {
 }
 
 void TTMenu3::fillIdentification() {
-    const RunState& s = state();
+    const CentreSession& s = session_;
     EReg->setText(u8(centre::regionName(s.RegionCode)));
     EDep->setText(s.DepartmentCode ? QString::number(s.DepartmentCode) : QString());
     Ectr->setText(s.CurrentCentre ? QString::number(s.CurrentCentre) : QString());
@@ -98,7 +98,7 @@ void TTMenu3::setCentreText(const QString& text) { Ectr->setText(text); }
 void TTMenu3::setFibCount(int count) { Efib->setText(QString::number(count)); }
 
 void TTMenu3::fillPractice() {
-    setFibCount(state().CurrentFib);
+    setFibCount(session_.CurrentFib);
     setCentreText("  TEST");
 }
 

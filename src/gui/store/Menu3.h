@@ -14,7 +14,7 @@ namespace pelo {
 class TTMenu3 : public Form {
     Q_OBJECT
 public:
-    explicit TTMenu3(AppContext& ctx);
+    TTMenu3(AppContext& ctx, CentreSession& session);
 
     // Shows the identification in effect: region, department code, centre
     // number, number of FIBs, structure of care and the units grid, from the
@@ -62,6 +62,9 @@ private:
     QLineEdit* Efib;
     QLineEdit* ESpe;
     QTableWidget* SUni;
+
+private:
+    CentreSession& session_;
 };
 
 }  // namespace pelo

@@ -16,7 +16,7 @@ QString u(const char* s) { return QString::fromUtf8(s); }
 }  // namespace
 
 void TTMenu3::BCreaClick() {
-    RunState& s = state();
+    CentreSession& s = session_;
     // A file without FIB, nothing shown since its header was read: the
     // identification is confirmed once. The practice file has none to confirm.
     if (!s.Training && s.buffer.get(fld::NumFib) == 0) {
@@ -28,7 +28,7 @@ void TTMenu3::BCreaClick() {
             h.set(fld::NumCentre, std::uint16_t{0});
             if (auto e = recordfile::writeHeader(s.CurrentFile, h)) return ioError(*e);
             s.buffer = h;
-            s.RegionCode = s.DepartmentCode = s.StructureCode = 0;
+            s.forgetIdentification();
             s.CurrentCentre = 0;
             clearIdentification();
         }
@@ -41,7 +41,7 @@ void TTMenu3::BCreaClick() {
         CentreHeader h;
         if (auto e = recordfile::readHeader(s.CurrentFile, h)) return ioError(*e);
         s.buffer = h;
-        const bool written = identifyCentre(ctx());
+        const bool written = nav().centre().identifyCentre();
         s.UnitCodes = units::load(s.buffer);
         fillIdentification();
         if (!written || s.buffer.get(fld::NumCentre) == 0) return;
@@ -51,17 +51,18 @@ void TTMenu3::BCreaClick() {
     if (auto e = recordfile::readHeader(s.CurrentFile, h)) return ioError(*e);
     s.CurrentCentre = h.get(fld::NumCentre);
     s.CurrentFib = h.nbFiches();
-    s.buffer = emptyFibFromHeader(h, s.Today.empty() ? todayText() : s.Today);
+    s.buffer = emptyFibFromHeader(h, run().today());
 
-    openNewSheet(ctx(), s.CurrentCentre, h.nbFiches() + 1, [this](int count) { setFibCount(count); });
+    s.EditingExisting = false;
+    nav().entry().openSheet(NewSheet{s.CurrentCentre, h.nbFiches() + 1, [this](int count) { setFibCount(count); }});
 }
 
 void TTMenu3::BModifClick() {
-    RunState& s = state();
+    CentreSession& s = session_;
     if (s.CurrentFib == 0) return;
     s.SavedFibCount = s.CurrentFib;
     s.CurrentFib = 0;
-    const std::uint16_t n = chooseFibNumber(ctx(), s.SavedFibCount);
+    const std::uint16_t n = nav().entry().chooseFibNumber(s.SavedFibCount);
     if (n >= 1 && n <= s.SavedFibCount) {
         s.CurrentFib = n;
         AppelFib();
@@ -71,7 +72,7 @@ void TTMenu3::BModifClick() {
 }
 
 void TTMenu3::AppelFib() {
-    RunState& s = state();
+    CentreSession& s = session_;
     FibRecord r;
     if (auto e = recordfile::readFib(s.CurrentFile, s.CurrentFib, r)) {
         // No sheet opens: the run goes back to the count, as after an abandon.
@@ -82,13 +83,13 @@ void TTMenu3::AppelFib() {
     s.buffer = r;
     if (r.get(fld::EtatFiche) == kAnnulled) ui().information(u("Fiche marquée: Annulée ?"));
     else s.buffer.set(fld::EtatFiche, std::uint8_t{kComplete});
-    openCalledUpSheet(ctx(), r.get(fld::NumCentre), s.CurrentFib);
+    nav().entry().openSheet(CalledUpSheet{r.get(fld::NumCentre), s.CurrentFib});
 }
 
-void TTMenu3::Button1Click() { openQualityReview(ctx()); }
+void TTMenu3::Button1Click() { nav().evaluation().reviewQuality(); }
 
 void TTMenu3::BImportClick() {
-    RunState& s = state();
+    CentreSession& s = session_;
     const int count = importFibsInto(*this, s.CurrentFile);
     if (count < 0) return;
     s.CurrentFib = static_cast<std::uint16_t>(count);

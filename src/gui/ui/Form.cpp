@@ -109,7 +109,7 @@ void Form::keyPressEvent(QKeyEvent* e) {
 
 void Form::paintEvent(QPaintEvent* e) {
     QDialog::paintEvent(e);
-    if (!paintsGradient_ || !ctx_.state.ColourPreference) return;
+    if (!paintsGradient_ || !ctx_.run.ColourPreference) return;
     QPainter p(this);
     ui::PainterSurface s(p);
     const QSize screen = ctx_.ui.screenSize();

@@ -1,8 +1,10 @@
 #pragma once
 // Base of every form: a dialog designed in the 640 x 480 space, scaled once
 // per run, painting the background gradient when asked to and the colour
-// preference is on. Forms reach the run-wide state, the adapter and the other
-// forms through the AppContext they are given.
+// preference is on. Forms reach the run settings, the adapter and the other
+// screens (ui/Navigation.h) through the AppContext they are given; a form
+// that works on a session (ui/Sessions.h) is given it, and only it, when it
+// is created.
 
 #include <QDialog>
 #include <QImage>
@@ -13,7 +15,8 @@
 #include <vector>
 
 #include "ui/Adapter.h"
-#include "ui/RunState.h"
+#include "ui/Navigation.h"
+#include "ui/Sessions.h"
 
 class QLabel;
 class QLineEdit;
@@ -24,9 +27,10 @@ namespace pelo {
 class Forms;
 
 struct AppContext {
-    RunState& state;
+    RunSettings& run;
     ui::Adapter& ui;
-    Forms& forms;
+    Forms& forms;  // reached only where the forms are built and navigated (app/)
+    Navigation& nav;
 };
 
 class Form : public QDialog {
@@ -35,8 +39,9 @@ public:
     Form(AppContext& ctx, const QString& className, const QString& caption, QWidget* parent = nullptr);
 
     AppContext& ctx() { return ctx_; }
-    RunState& state() { return ctx_.state; }
+    RunSettings& run() { return ctx_.run; }
     ui::Adapter& ui() { return ctx_.ui; }
+    Navigation& nav() { return ctx_.nav; }
 
     // Scales the form and its controls once, by the factor of the run.
     void scaleOnce();
@@ -103,8 +108,9 @@ private:
     std::vector<QWidget*> ordered_;
 };
 
-// Creates the forms of the program in their start-up order; the first is the main window.
-void createForms(AppContext& ctx);
+// Creates the forms of the program in their start-up order, each given the
+// sessions it works on; the first is the main window.
+void createForms(AppContext& ctx, Sessions& sessions);
 
 // Scales a widget tree: positions, sizes and font sizes multiplied by f.
 void scaleWidgetTree(QWidget* w, double f);

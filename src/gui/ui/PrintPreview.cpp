@@ -10,6 +10,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "ref/WorkFolder.h"
 #include "ui/Adapter.h"
 #include "ui/PainterSurface.h"
 #include "ui/QtAdapter.h"
@@ -79,9 +80,8 @@ PrintPreview::PrintPreview(const PrintDocument& doc, Adapter& ui, QWidget* paren
 
 bool PrintPreview::saveAsPdf() {
     // An earlier printout is not offered for replacement: the next free name.
-    const QString suggested =
-        freePdfPath(doc_.folder.empty() ? QDir::currentPath() : QString::fromStdString(doc_.folder),
-                    pdfNameFor(QString::fromStdString(doc_.title)));
+    const QString suggested = freePdfPath(QString::fromStdString(ref::WorkFolder(doc_.folder).shown()),
+                                          pdfNameFor(QString::fromStdString(doc_.title)));
     const QString path = ui_.chooseSaveFile(QString::fromUtf8("Enregistrer en PDF"), suggested,
                                             QString::fromUtf8("Documents PDF (*.pdf)"));
     if (path.isEmpty()) return false;

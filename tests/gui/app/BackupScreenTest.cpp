@@ -61,7 +61,7 @@ TEST(BackupScreen, BackupToTheChosenFolderNamesBothCopies) {
     EXPECT_EQ(bytesOf("cle/FIB1234.DAT"), fib);
     EXPECT_EQ(bytesOf("FIB1234.DAT"), fib);
     EXPECT_EQ(fib.size(), 4 * 248);
-    EXPECT_EQ(app.state.CurrentCentre, 1234);
+    EXPECT_EQ(app.centre.CurrentCentre, 1234);
     ASSERT_EQ(app.fake.messages.size(), 2u);
     EXPECT_FALSE(app.fake.messages[0].text.contains("disquette"));
     const QString done = app.fake.messages[1].text;
@@ -121,26 +121,26 @@ TEST(BackupScreen, UnreachableFolderGivesOneErrorAndNoClosingMessage) {
 TEST(BackupScreen, NewCentreWithoutSavingChangesNothing) {
     AppFixture app;
     const QByteArray fib = writeCentre("FIB.DAT", 3, 2);
-    app.state.CurrentCentre = 3;
+    app.centre.CurrentCentre = 3;
     app.fake.answers = {Answer::Yes, Answer::No};
     app.form<TFSauv>()->BLdyClick();
     EXPECT_EQ(bytesOf("FIB.DAT"), fib);
     EXPECT_FALSE(QFile::exists("FIB3.DAT"));
-    EXPECT_EQ(app.state.CurrentCentre, 3);
+    EXPECT_EQ(app.centre.CurrentCentre, 3);
 }
 
 TEST(BackupScreen, NewCentreSetsTheCurrentAsideAndStartsAnEmptyFile) {
     AppFixture app;
     const QByteArray fib = writeCentre("FIB.DAT", 3, 2);
-    app.state.CurrentCentre = 3;
-    app.state.CurrentFib = 2;
+    app.centre.CurrentCentre = 3;
+    app.centre.CurrentFib = 2;
     app.fake.answers = {Answer::Yes, Answer::Yes};
     app.form<TFSauv>()->BLdyClick();
     EXPECT_EQ(bytesOf("FIB3.DAT"), fib);
     const CentreHeader t = headerTemplate();
     EXPECT_EQ(bytesOf("FIB.DAT"), QByteArray(reinterpret_cast<const char*>(t.bytes.data()), 248));
-    EXPECT_EQ(app.state.CurrentCentre, 0);
-    EXPECT_EQ(app.state.CurrentFib, 0);
+    EXPECT_EQ(app.centre.CurrentCentre, 0);
+    EXPECT_EQ(app.centre.CurrentFib, 0);
     EXPECT_EQ(app.fake.messages.back().text,
               QString::fromUtf8("Le centre 3 (2 fiches) est mis de côté dans FIB3.DAT.\nFIB.DAT est vide, prêt pour "
                                 "un nouveau centre : la prochaine SAISIE demandera son identification."));
@@ -155,14 +155,14 @@ TEST(BackupScreen, TakingBackCentre7AfterCentre3) {
     AppFixture app;
     const QByteArray c3 = writeCentre("FIB.DAT", 3, 4);
     const QByteArray c7 = writeCentre("FIB7.DAT", 7, 2);
-    app.state.CurrentCentre = 3;
+    app.centre.CurrentCentre = 3;
     app.fake.answers = {Answer::No, Answer::Yes, Answer::Yes};
     typeCentre(app, "7");
     app.form<TFSauv>()->BLdyClick();
     EXPECT_EQ(bytesOf("FIB3.DAT"), c3);
     EXPECT_EQ(bytesOf("FIB.DAT"), c7);
-    EXPECT_EQ(app.state.CurrentCentre, 7);
-    EXPECT_EQ(app.state.CurrentFib, 2);
+    EXPECT_EQ(app.centre.CurrentCentre, 7);
+    EXPECT_EQ(app.centre.CurrentFib, 2);
     EXPECT_EQ(app.fake.modalOpened.back(), "TNctrDlg");
     EXPECT_EQ(app.fake.messages.back().text,
               QString::fromUtf8("Le centre 3 (4 fiches) est mis de côté dans FIB3.DAT.\nFIB.DAT contient maintenant "
@@ -175,7 +175,7 @@ TEST(BackupScreen, TakingBackKeepsASheetSavedMeanwhileByAnotherWorkstation) {
     AppFixture app;
     writeCentre("FIB.DAT", 3, 4);
     const QByteArray c7 = writeCentre("FIB7.DAT", 7, 2);
-    app.state.CurrentCentre = 3;
+    app.centre.CurrentCentre = 3;
     app.fake.answers = {Answer::No, Answer::Yes, Answer::Yes};
     app.fake.onModal["TNctrDlg"] = [](QDialog* d) {
         std::uint16_t n = 4;
@@ -192,7 +192,7 @@ TEST(BackupScreen, TakingBackKeepsASheetSavedMeanwhileByAnotherWorkstation) {
     EXPECT_EQ(h.get(fld::NumCentre), 3);
     EXPECT_EQ(h.nbFiches(), 5);
     EXPECT_EQ(bytesOf("FIB7.DAT"), c7);
-    EXPECT_EQ(app.state.CurrentCentre, 3);
+    EXPECT_EQ(app.centre.CurrentCentre, 3);
     ASSERT_EQ(app.fake.messages.back().icon, ui::Icon::Error);
     EXPECT_TRUE(app.fake.messages.back().text.startsWith(
         QString::fromUtf8("FIB.DAT n'a pas été remplacé : des fiches y ont été enregistrées")));
@@ -202,12 +202,12 @@ TEST(BackupScreen, TakingBackKeepsASheetSavedMeanwhileByAnotherWorkstation) {
 TEST(BackupScreen, TakingBackAMissingCentreKeepsFibDatAndTheCurrentNumber) {
     AppFixture app;
     const QByteArray c3 = writeCentre("FIB.DAT", 3, 4);
-    app.state.CurrentCentre = 3;
+    app.centre.CurrentCentre = 3;
     app.fake.answers = {Answer::No, Answer::Yes, Answer::No};
     typeCentre(app, "8");
     app.form<TFSauv>()->BLdyClick();
     EXPECT_EQ(bytesOf("FIB.DAT"), c3);
-    EXPECT_EQ(app.state.CurrentCentre, 3);
+    EXPECT_EQ(app.centre.CurrentCentre, 3);
     ASSERT_EQ(app.fake.messages.back().icon, ui::Icon::Error);
     EXPECT_EQ(app.fake.messages.back().text,
               QString::fromUtf8("Erreur d'entrée/sortie sur FIB8.DAT : fichier introuvable\nDossier : ") +
@@ -217,10 +217,10 @@ TEST(BackupScreen, TakingBackAMissingCentreKeepsFibDatAndTheCurrentNumber) {
 TEST(BackupScreen, CancelledCentreDialogRestoresTheNumber) {
     AppFixture app;
     const QByteArray c3 = writeCentre("FIB.DAT", 3, 1);
-    app.state.CurrentCentre = 3;
+    app.centre.CurrentCentre = 3;
     app.fake.answers = {Answer::No, Answer::Yes, Answer::No};
     app.form<TFSauv>()->BLdyClick();  // dialog rejected by the fake
-    EXPECT_EQ(app.state.CurrentCentre, 3);
+    EXPECT_EQ(app.centre.CurrentCentre, 3);
     EXPECT_EQ(bytesOf("FIB.DAT"), c3);
 }
 
@@ -230,7 +230,7 @@ TEST(BackupScreen, ChangeOfCentreNeverPutsTheRecordsOverAnotherCentresFile) {
     AppFixture app;
     const QByteArray c3 = writeCentre("FIB.DAT", 3, 4);
     const QByteArray c9 = writeCentre("FIB9.DAT", 9, 2);
-    app.state.CurrentCentre = 9;
+    app.centre.CurrentCentre = 9;
     app.fake.answers = {Answer::Yes, Answer::Yes};
     app.form<TFSauv>()->BLdyClick();
     EXPECT_EQ(bytesOf("FIB9.DAT"), c9);

@@ -151,10 +151,10 @@ TEST(CentreIdentification, NewFileWalkedThroughEveryStep) {
     for (int i = 0; i < 7; ++i) expected.set(kUnitSlots[i], units[i]);
     EXPECT_EQ(readHeader(), expected);  // byte for byte: nothing else touched
 
-    EXPECT_EQ(app.state.UnitCodes, (std::array<std::uint16_t, 7>{4, 3, 3, 3, 5, 3, 4}));
-    EXPECT_EQ(app.state.CurrentCentre, 1234);
-    EXPECT_EQ(app.state.buffer.get(fld::UniteGlycemie), -1.0f);  // the buffer is an empty FIB's template
-    EXPECT_EQ(app.state.buffer.get(fld::NumCentre), 1234);
+    EXPECT_EQ(app.centre.UnitCodes, (std::array<std::uint16_t, 7>{4, 3, 3, 3, 5, 3, 4}));
+    EXPECT_EQ(app.centre.CurrentCentre, 1234);
+    EXPECT_EQ(app.centre.buffer.get(fld::UniteGlycemie), -1.0f);  // the buffer is an empty FIB's template
+    EXPECT_EQ(app.centre.buffer.get(fld::NumCentre), 1234);
 
     // Identified: the next SAISIE asks nothing and goes straight to the record menu.
     app.fake.modalOpened.clear();
@@ -164,7 +164,7 @@ TEST(CentreIdentification, NewFileWalkedThroughEveryStep) {
     };
     saisie(app);
     EXPECT_EQ(app.fake.modalOpened, (std::vector<QString>{"TTMenu3"}));
-    EXPECT_EQ(app.state.UnitCodes, (std::array<std::uint16_t, 7>{4, 3, 3, 3, 5, 3, 4}));
+    EXPECT_EQ(app.centre.UnitCodes, (std::array<std::uint16_t, 7>{4, 3, 3, 3, 5, 3, 4}));
 }
 
 TEST(CentreIdentification, CancelledRegionIsAskedAgainBeforeAnyDepartmentList) {
@@ -262,7 +262,7 @@ TEST(CentreIdentification, CancelOnTheCentreNumberShowsNoUnits) {
     };
     saisie(app);
     EXPECT_EQ(countOf(app.fake.modalOpened, "TFUnite"), 0);
-    EXPECT_EQ(app.state.CurrentCentre, 0);
+    EXPECT_EQ(app.centre.CurrentCentre, 0);
     EXPECT_EQ(readHeader().get(fld::NumCentre), 0);
 }
 
@@ -291,7 +291,7 @@ TEST(CentreIdentification, WrongCentreNumberIsRefusedAndTheDialogStays) {
     EXPECT_EQ(results, (std::vector<int>{-1, -1, -1, QDialog::Accepted}));
     EXPECT_EQ(app.fake.texts(), QStringList(3, QString::fromUtf8("Numéro de centre incorrect")));
     EXPECT_EQ(app.fake.messages[0].icon, ui::Icon::Error);
-    EXPECT_EQ(app.state.CurrentCentre, 0);
+    EXPECT_EQ(app.centre.CurrentCentre, 0);
     EXPECT_EQ(countOf(app.fake.modalOpened, "TFUnite"), 0);
 }
 
@@ -315,14 +315,14 @@ TEST(CentreUnits, ClosedWithoutSavingKeepsTheCodesInEffect) {
     CentreHeader h = readHeader();
     EXPECT_EQ(h.get(fld::NumCentre), 5);
     for (auto slot : kUnitSlots) EXPECT_EQ(h.get(slot), 3.0f) << slot.name;
-    EXPECT_EQ(app.state.UnitCodes, (std::array<std::uint16_t, 7>{3, 3, 3, 3, 3, 3, 3}));
+    EXPECT_EQ(app.centre.UnitCodes, (std::array<std::uint16_t, 7>{3, 3, 3, 3, 3, 3, 3}));
 }
 
 TEST(CentreUnits, ClosedWithoutSavingAfterEarlierUnitsWritesThoseUnits) {
     AppFixture app;
     openCentre(app);
     cancelAll(app);
-    app.state.UnitCodes = {4, 4, 3, 3, 5, 5, 0};
+    app.centre.UnitCodes = {4, 4, 3, 3, 5, 5, 0};
     app.fake.onModal["TNctrDlg"] = [](QDialog* d) {
         d->findChild<QLineEdit*>("NEdit")->setText("8");
         d->findChild<QPushButton*>("OKBtn")->click();
@@ -353,8 +353,8 @@ TEST(CentreUnits, IncompleteRowsAreNamedInOneMessageAndTheDialogStays) {
     EXPECT_EQ(app.fake.texts(), QStringList{QString::fromUtf8("Unités incomplètes : Microalbuminurie, Protéinurie")});
     EXPECT_EQ(app.fake.messages[0].icon, ui::Icon::Information);
     // The rows that had a code took it.
-    EXPECT_EQ(app.state.UnitCodes[kUnitGly], 3);
-    EXPECT_EQ(app.state.UnitCodes[kUnitMicroalb], 0);
+    EXPECT_EQ(u->codes()[kUnitGly], 3);
+    EXPECT_EQ(u->codes()[kUnitMicroalb], 0);
 
     // Typed codes are read too; one that is not a number stops with its message.
     app.fake.messages.clear();
@@ -376,7 +376,7 @@ TEST(CentreUnits, IncompleteRowsAreNamedInOneMessageAndTheDialogStays) {
     click(u, "Button1");
     EXPECT_TRUE(app.fake.messages.empty());
     EXPECT_EQ(u->result(), QDialog::Accepted);
-    EXPECT_EQ(app.state.UnitCodes, (std::array<std::uint16_t, 7>{3, 3, 3, 3, 3, 3, 3}));
+    EXPECT_EQ(u->codes(), (std::array<std::uint16_t, 7>{3, 3, 3, 3, 3, 3, 3}));
 }
 
 TEST(CentreIdentification, SetCentreWithUnitsNeverChosenLoadsInternationalUnits) {
@@ -388,7 +388,7 @@ TEST(CentreIdentification, SetCentreWithUnitsNeverChosenLoadsInternationalUnits)
     h.setNbFiches(0);
     ASSERT_FALSE(recordfile::replaceWith("FIB.DAT", {h}));
     openCentre(app);
-    app.state.UnitCodes = {5, 5, 5, 5, 5, 5, 5};
+    app.centre.UnitCodes = {5, 5, 5, 5, 5, 5, 5};
     app.fake.onModal["TTMenu3"] = [](QDialog* d) {
         EXPECT_EQ(fieldText(d, "EReg"), QString::fromUtf8("Midi - Pyrénées"));
         EXPECT_EQ(fieldText(d, "EDep"), "31");
@@ -400,7 +400,7 @@ TEST(CentreIdentification, SetCentreWithUnitsNeverChosenLoadsInternationalUnits)
     saisie(app);
     EXPECT_EQ(app.fake.modalOpened.back(), "TTMenu3");
     EXPECT_EQ(countOf(app.fake.modalOpened, "TNRegDlg"), 0);
-    EXPECT_EQ(app.state.UnitCodes, (std::array<std::uint16_t, 7>{3, 3, 3, 3, 3, 3, 3}));
+    EXPECT_EQ(app.centre.UnitCodes, (std::array<std::uint16_t, 7>{3, 3, 3, 3, 3, 3, 3}));
     EXPECT_EQ(readHeader(), h);  // nothing written
 }
 
@@ -442,15 +442,15 @@ TEST(CentreTraining, PracticeFileThenSaisieOnTheCentreFileAgain) {
         EXPECT_EQ(fieldText(d, "Ectr"), "  TEST");
         EXPECT_EQ(fieldText(d, "Efib"), "2");
         evalEnabledMeanwhile = evaluation->isEnabled();
-        fileMeanwhile = app.state.CurrentFile;
+        fileMeanwhile = app.centre.CurrentFile;
         return int(QDialog::Rejected);
     };
     click(menu, "Button6");
     EXPECT_FALSE(evalEnabledMeanwhile);
     EXPECT_EQ(fileMeanwhile, "ESSAIFIB.DAT");
-    EXPECT_EQ(app.state.CurrentFib, 2);
+    EXPECT_EQ(app.centre.CurrentFib, 2);
     EXPECT_TRUE(evaluation->isEnabled());
-    EXPECT_EQ(app.state.CurrentFile, "FIB.DAT");
+    EXPECT_EQ(app.centre.CurrentFile, "FIB.DAT");
     EXPECT_EQ(countOf(app.fake.modalOpened, "TNRegDlg"), 0);
     // The new practice file took the centre's identification, so that a FIB can be created on it.
     CentreHeader practice;
@@ -458,8 +458,8 @@ TEST(CentreTraining, PracticeFileThenSaisieOnTheCentreFileAgain) {
     CentreHeader expected = h;
     expected.setNbFiches(2);
     EXPECT_EQ(practice, expected);
-    EXPECT_EQ(app.state.CurrentCentre, 55);
-    EXPECT_EQ(app.state.buffer, expected);
+    EXPECT_EQ(app.centre.CurrentCentre, 55);
+    EXPECT_EQ(app.centre.buffer, expected);
     FibRecord second;
     ASSERT_FALSE(recordfile::readFib("ESSAIFIB.DAT", 2, second));
     EXPECT_EQ(second, fib);
@@ -470,13 +470,13 @@ TEST(CentreTraining, PracticeFileThenSaisieOnTheCentreFileAgain) {
         EXPECT_EQ(fieldText(d, "EDep"), "101");
         EXPECT_EQ(cell(d, 1, 1), " g/l");
         EXPECT_EQ(cell(d, 2, 1), " mg/l");
-        fileMeanwhile = app.state.CurrentFile;
+        fileMeanwhile = app.centre.CurrentFile;
         return int(QDialog::Rejected);
     };
     saisie(app);
     EXPECT_EQ(fileMeanwhile, "FIB.DAT");
-    EXPECT_EQ(app.state.CurrentCentre, 55);
-    EXPECT_EQ(app.state.UnitCodes, (std::array<std::uint16_t, 7>{4, 4, 3, 3, 4, 4, 4}));
+    EXPECT_EQ(app.centre.CurrentCentre, 55);
+    EXPECT_EQ(app.centre.UnitCodes, (std::array<std::uint16_t, 7>{4, 4, 3, 3, 4, 4, 4}));
     EXPECT_TRUE(app.fake.messages.empty());
 }
 
@@ -489,7 +489,7 @@ TEST(CentreTraining, MissingPracticeFileIsAnErrorAndTheMenuIsRestored) {
     ASSERT_EQ(app.fake.messages.size(), 1u);
     EXPECT_EQ(app.fake.messages[0].icon, ui::Icon::Error);
     EXPECT_TRUE(app.fake.modalOpened.empty());
-    EXPECT_EQ(app.state.CurrentFile, "FIB.DAT");
+    EXPECT_EQ(app.centre.CurrentFile, "FIB.DAT");
     EXPECT_TRUE(app.form<TTMenu2>()->findChild<QPushButton*>("Button1")->isEnabled());
 }
 
@@ -497,9 +497,9 @@ TEST(CentreMenu, OtherButtonsOpenTheirScreens) {
     AppFixture app;
     openCentre(app);
     auto* menu = app.form<TTMenu2>();
-    app.state.EvaluatedCount = 12;
+    app.evaluation.EvaluatedCount = 12;
     click(menu, "Button1");
-    EXPECT_EQ(app.state.EvaluatedCount, 0u);
+    EXPECT_EQ(app.evaluation.EvaluatedCount, 0u);
     ASSERT_FALSE(app.fake.modalOpened.empty());
     EXPECT_EQ(app.fake.modalOpened.back(), "TFPeval");
     EXPECT_TRUE(app.fake.messages.empty());
@@ -537,7 +537,7 @@ TEST(CentreTraining, APracticeFileWithItsOwnCentreOrAnUnidentifiedCentreIsLeftAl
     click(app.form<TTMenu2>(), "Button6");
     ASSERT_FALSE(recordfile::readHeader("ESSAIFIB.DAT", practice));
     EXPECT_EQ(practice, own);
-    EXPECT_EQ(app.state.CurrentCentre, 9);
+    EXPECT_EQ(app.centre.CurrentCentre, 9);
     EXPECT_TRUE(app.fake.messages.empty());
 }
 

@@ -37,10 +37,10 @@ TEST(MainWindow, CentreInAnEmptyFolderCreatesBothFiles) {
     click(m, "MENU");
     EXPECT_EQ(fileBytes(app.path("FIB.DAT")), templateBytes());
     EXPECT_EQ(fileBytes(app.path("ESSAIFIB.DAT")), templateBytes());
-    EXPECT_TRUE(app.state.ShowCheckMessages);
-    EXPECT_TRUE(app.state.ReadPage2Entries);
-    EXPECT_EQ(app.state.CurrentFile, "FIB.DAT");
-    EXPECT_EQ(app.state.CurrentYear, currentYear());
+    EXPECT_TRUE(app.centre.ShowCheckMessages);
+    EXPECT_TRUE(app.centre.ReadPage2Entries);
+    EXPECT_EQ(app.centre.CurrentFile, "FIB.DAT");
+    EXPECT_EQ(app.centre.CurrentYear, currentYear());
     EXPECT_TRUE(app.fake.messages.empty());
 }
 
@@ -51,11 +51,11 @@ TEST(MainWindow, PracticeFileMissingIsCreatedWithoutTouchingTheCentre) {
     h.setNbFiches(0);
     ASSERT_FALSE(recordfile::replaceWith("FIB.DAT", {h}));
     click(app.form<TTMenu1>(), "MENU");
-    EXPECT_EQ(app.state.CurrentCentre, 1234);
-    EXPECT_EQ(app.state.CurrentFib, 0);
+    EXPECT_EQ(app.centre.CurrentCentre, 1234);
+    EXPECT_EQ(app.centre.CurrentFib, 0);
     EXPECT_EQ(fileBytes(app.path("ESSAIFIB.DAT")), templateBytes());
     // The buffer holds the template now, as the practice file was created.
-    EXPECT_EQ(app.state.buffer, headerTemplate());
+    EXPECT_EQ(app.centre.buffer, headerTemplate());
 }
 
 TEST(MainWindow, CentreReadsTheHeaderCounts) {
@@ -65,10 +65,10 @@ TEST(MainWindow, CentreReadsTheHeaderCounts) {
     ASSERT_FALSE(recordfile::replaceWith("FIB.DAT", recs));
     ASSERT_FALSE(recordfile::replaceWith("ESSAIFIB.DAT", {headerTemplate()}));
     click(app.form<TTMenu1>(), "MENU");
-    EXPECT_EQ(app.state.CurrentCentre, 42);
-    EXPECT_EQ(app.state.CurrentFib, 1);
-    EXPECT_EQ(app.state.SavedFibCount, 1);
-    EXPECT_EQ(app.state.buffer, h);
+    EXPECT_EQ(app.centre.CurrentCentre, 42);
+    EXPECT_EQ(app.centre.CurrentFib, 1);
+    EXPECT_EQ(app.centre.SavedFibCount, 1);
+    EXPECT_EQ(app.centre.buffer, h);
 }
 
 TEST(MainWindow, CorruptCentreFileIsOneErrorAndNothingElse) {
@@ -77,12 +77,12 @@ TEST(MainWindow, CorruptCentreFileIsOneErrorAndNothingElse) {
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write(QByteArray(100, 'x'));
     f.close();
-    app.state.CurrentCentre = 9;
+    app.centre.CurrentCentre = 9;
     click(app.form<TTMenu1>(), "MENU");
     ASSERT_EQ(app.fake.messages.size(), 1u);
     EXPECT_EQ(app.fake.messages[0].icon, ui::Icon::Error);
     EXPECT_TRUE(app.fake.messages[0].text.startsWith(QString::fromUtf8("Erreur d'entrée/sortie sur FIB.DAT : ")));
-    EXPECT_EQ(app.state.CurrentCentre, 9);
+    EXPECT_EQ(app.centre.CurrentCentre, 9);
     EXPECT_FALSE(QFile::exists(app.path("ESSAIFIB.DAT")));
     EXPECT_TRUE(app.fake.modalOpened.empty());
 }
@@ -93,9 +93,9 @@ TEST(MainWindow, PreferencesTwiceEndsInTheHighlightColour) {
     const QColor navy = m->palette().color(QPalette::Window);
     EXPECT_EQ(navy, QColor(0, 0, 128));
     click(m, "Button2");
-    EXPECT_TRUE(app.state.ColourPreference);
+    EXPECT_TRUE(app.run.ColourPreference);
     click(m, "Button2");
-    EXPECT_FALSE(app.state.ColourPreference);
+    EXPECT_FALSE(app.run.ColourPreference);
     EXPECT_EQ(m->palette().color(QPalette::Window), m->palette().color(QPalette::Highlight));
 }
 
@@ -108,9 +108,9 @@ TEST(MainWindow, CardReaderQuestionAtItsPlace) {
     ASSERT_EQ(app.fake.messages.size(), 1u);
     EXPECT_EQ(app.fake.messages[0].text, QString::fromUtf8("Lecteur de Cartes de Santé en fonction ?"));
     EXPECT_EQ(app.fake.messages[0].pos, QPoint(624, 416));
-    EXPECT_TRUE(app.state.CardReaderOn);
+    EXPECT_TRUE(app.run.CardReaderOn);
     click(m, "Button3");
-    EXPECT_FALSE(app.state.CardReaderOn);
+    EXPECT_FALSE(app.run.CardReaderOn);
 }
 
 TEST(Scaling, At640NothingChangesAndWideScreensFit) {

@@ -21,37 +21,37 @@ using namespace pelo;
 using pelo::test::AppFixture;
 
 TEST(Navigation, EachDoorOpensItsScreenModally) {
-    const std::vector<std::pair<std::function<void(AppContext&)>, QString>> doors = {
-        {openCentreMenu, "TTMenu2"},
-        {openCountrySynthesis, "TForm1"},
-        {openReferences, "TFVisi97"},
-        {openEvaluationMenu, "TFPeval"},
-        {openBackup, "TFSauv"},
-        {openNews, "TFNews"},
-        {askRegion, "TNRegDlg"},
-        {[](AppContext& c) { askDepartment(c, 1); }, "TNDepDlg"},
-        {askStructure, "TNSpeDlg"},
-        {askCentreNumber, "TNctrDlg"},
-        {[](AppContext& c) { openUnits(c, 12); }, "TFUnite"},
-        {openRecordMenu, "TTMenu3"},
-        {openPracticeRecordMenu, "TTMenu3"},
-        {openObjectives, "TTObjectif"},
-        {openCountrySynthesisWindow, "TFSynt2"},
-        {[](AppContext& c) { askPoolFileName(c, "FibFr97.Dat"); }, "TFNPays"},
-        {[](AppContext& c) { askSubCollectionName(c, "Fibaaaa.Dat"); }, "TFNScoll"},
-        {[](AppContext& c) { askQuery(c); }, "TFQuest"},
-        {[](AppContext& c) { openGroups(c, "", {}); }, "TFGroupe"},
-        {[](AppContext& c) { openGroupSyntheses(c, "", {}); }, "TFGrpSyn"},
-        {[](AppContext& c) { openStoredSynthesis(c, "SynFr97.Atx", "France 97"); }, "TFVis97"},
-        {[](AppContext& c) { askSynthesisName(c, "SynFr97.Atx"); }, "TFNSynth"},
-        {openComparison, "TFCompar"},
-        {openVariability, "TFVaria"},
-        {openStandardIndicators, "TFIndic"},
+    const std::vector<std::pair<std::function<void(Navigation&)>, QString>> doors = {
+        {[](Navigation& n) { n.centre().openCentreMenu(); }, "TTMenu2"},
+        {[](Navigation& n) { n.country().openTitle(); }, "TForm1"},
+        {[](Navigation& n) { n.references().openMenu(); }, "TFVisi97"},
+        {[](Navigation& n) { n.evaluation().openMenu(); }, "TFPeval"},
+        {[](Navigation& n) { n.centre().openBackup(); }, "TFSauv"},
+        {[](Navigation& n) { n.centre().openNews(); }, "TFNews"},
+        {[](Navigation& n) { n.centre().askRegion(); }, "TNRegDlg"},
+        {[](Navigation& n) { n.centre().askDepartment(1); }, "TNDepDlg"},
+        {[](Navigation& n) { n.centre().askStructure(); }, "TNSpeDlg"},
+        {[](Navigation& n) { n.centre().askCentreNumber(); }, "TNctrDlg"},
+        {[](Navigation& n) { n.centre().askUnits(12, {}); }, "TFUnite"},
+        {[](Navigation& n) { n.entry().openRecordMenu(); }, "TTMenu3"},
+        {[](Navigation& n) { n.entry().openPracticeRecordMenu(); }, "TTMenu3"},
+        {[](Navigation& n) { n.evaluation().openObjectives(); }, "TTObjectif"},
+        {[](Navigation& n) { n.country().openWindow(); }, "TFSynt2"},
+        {[](Navigation& n) { n.country().askPoolFileName("FibFr97.Dat"); }, "TFNPays"},
+        {[](Navigation& n) { n.country().askSubCollectionName("Fibaaaa.Dat"); }, "TFNScoll"},
+        {[](Navigation& n) { n.country().askQuery(); }, "TFQuest"},
+        {[](Navigation& n) { n.country().openGroups("", {}); }, "TFGroupe"},
+        {[](Navigation& n) { n.country().openGroupSyntheses("", {}); }, "TFGrpSyn"},
+        {[](Navigation& n) { n.references().openStoredSynthesis("SynFr97.Atx", "France 97"); }, "TFVis97"},
+        {[](Navigation& n) { n.references().askSynthesisName("SynFr97.Atx"); }, "TFNSynth"},
+        {[](Navigation& n) { n.references().openComparison(); }, "TFCompar"},
+        {[](Navigation& n) { n.references().openVariability(); }, "TFVaria"},
+        {[](Navigation& n) { n.references().openStandardIndicators(); }, "TFIndic"},
     };
     AppFixture app;
     for (const auto& [open, name] : doors) {
         app.fake.modalOpened.clear();
-        open(app.ctx);
+        open(app.nav);
         EXPECT_EQ(app.fake.modalOpened, std::vector<QString>{name}) << name.toStdString();
         EXPECT_TRUE(app.fake.modelessOpened.empty()) << name.toStdString();
         EXPECT_TRUE(app.fake.messages.empty()) << name.toStdString();
@@ -60,7 +60,7 @@ TEST(Navigation, EachDoorOpensItsScreenModally) {
 
 TEST(Navigation, TextPagesOpenWithoutBlockingAndOnlyThoseThatExist) {
     AppFixture app;
-    for (int page : {2, 3, 4, 5, 6, 7, 8}) openTextPage(app.ctx, page);
+    for (int page : {2, 3, 4, 5, 6, 7, 8}) app.nav.centre().openTextPage(page);
     EXPECT_EQ(app.fake.modelessOpened,
               (std::vector<QString>{"TTTexte3", "TTTexte4", "TTTexte5", "TTTexte6", "TTTexte7"}));
     EXPECT_TRUE(app.fake.modalOpened.empty());
@@ -76,18 +76,23 @@ TEST(Navigation, IdentificationDialogsStartWithoutAChoice) {
         return int(QDialog::Rejected);
     };
     for (const char* name : {"TNRegDlg", "TNDepDlg", "TNSpeDlg"}) app.fake.onModal[name] = noSelection;
-    askRegion(app.ctx);
-    askDepartment(app.ctx, 7);
-    askDepartment(app.ctx, 1);
-    askStructure(app.ctx);
+    CentreNavigation& centre = app.nav.centre();
+    EXPECT_FALSE(centre.askRegion());
+    EXPECT_FALSE(centre.askDepartment(7));
+    EXPECT_FALSE(centre.askDepartment(1));
+    EXPECT_FALSE(centre.askStructure());
     ASSERT_EQ(listed.size(), 4u);
     // The department list is the region's.
     EXPECT_EQ(listed[1], int(centre::departmentTexts(7).size()));
     EXPECT_EQ(listed[2], int(centre::departmentTexts(1).size()));
-    EXPECT_EQ(app.state.RegionCode, 0);
-    EXPECT_EQ(app.state.DepartmentCode, 0);
+    // A choice is taken on selection, even when the dialog is then cancelled.
+    app.fake.onModal["TNRegDlg"] = [](QDialog* d) {
+        d->findChild<QComboBox*>()->setCurrentIndex(13);
+        return int(QDialog::Rejected);
+    };
+    EXPECT_EQ(centre.askRegion(), std::uint16_t{14});
 
-    // The centre number: an earlier text is gone; OK with a number sets it.
+    // The centre number: an earlier text is gone; OK with a number chooses it.
     app.fake.onModal["TNctrDlg"] = [](QDialog* d) {
         auto* edit = d->findChild<QLineEdit*>("NEdit");
         EXPECT_TRUE(edit->text().isEmpty());
@@ -96,15 +101,14 @@ TEST(Navigation, IdentificationDialogsStartWithoutAChoice) {
         edit->setText("999");  // left in the edit for the next opening
         return int(QDialog::Accepted);
     };
-    askCentreNumber(app.ctx);
-    EXPECT_EQ(app.state.CurrentCentre, 321);
-    askCentreNumber(app.ctx);
-    EXPECT_EQ(app.state.CurrentCentre, 321);
+    EXPECT_EQ(centre.askCentreNumber(), std::uint16_t{321});
+    EXPECT_EQ(centre.askCentreNumber(), std::uint16_t{321});
+    app.fake.onModal["TNctrDlg"] = [](QDialog*) { return int(QDialog::Rejected); };
+    EXPECT_FALSE(centre.askCentreNumber());
 }
 
 TEST(Navigation, NameDialogsProposeAndBringBackWhatWasTyped) {
     AppFixture app;
-    app.state.NomFichierPool = "Ancien.Dat";
     app.fake.onModal["TFNPays"] = [](QDialog* d) {
         auto* dlg = static_cast<TFNPays*>(d);
         EXPECT_EQ(dlg->NomP->text(), "FibFr97.Dat");
@@ -112,15 +116,18 @@ TEST(Navigation, NameDialogsProposeAndBringBackWhatWasTyped) {
         dlg->OKBtn->click();
         return int(QDialog::Accepted);
     };
-    EXPECT_EQ(askPoolFileName(app.ctx, "FibFr97.Dat"), "FibBe98.Dat");
-    EXPECT_EQ(app.state.NomFichierPool, "FibBe98.Dat");
+    EXPECT_EQ(app.nav.country().askPoolFileName("FibFr97.Dat"), "FibBe98.Dat");
     // Cancel brings back nothing, not the name of an earlier opening.
+    app.fake.onModal["TFNPays"] = [](QDialog* d) {
+        static_cast<TFNPays*>(d)->CancelBtn->click();
+        return int(QDialog::Rejected);
+    };
+    EXPECT_EQ(app.nav.country().askPoolFileName("FibFr97.Dat"), "");
     app.fake.onModal["TFNScoll"] = [](QDialog* d) {
         static_cast<TFNScoll*>(d)->CancelBtn->click();
         return int(QDialog::Rejected);
     };
-    app.state.NomSousCollection = "Vieux.Dat";
-    EXPECT_EQ(askSubCollectionName(app.ctx, "Fibaaaa.Dat"), "");
+    EXPECT_EQ(app.nav.country().askSubCollectionName("Fibaaaa.Dat"), "");
 
     // The stored synthesis's name is what the edit holds, whichever button closed it.
     app.fake.onModal["TFNSynth"] = [](QDialog* d) {
@@ -130,26 +137,26 @@ TEST(Navigation, NameDialogsProposeAndBringBackWhatWasTyped) {
         dlg->NomP->setText("  SynBe98.Atx ");
         return int(QDialog::Rejected);
     };
-    EXPECT_EQ(askSynthesisName(app.ctx, "SynFr97.Atx"), "SynBe98.Atx");
+    EXPECT_EQ(app.nav.references().askSynthesisName("SynFr97.Atx"), "SynBe98.Atx");
 }
 
 TEST(Navigation, QueryAnswersWhetherItWasValidated) {
     AppFixture app;
     int answer = QDialog::Accepted;
     app.fake.onModal["TFQuest"] = [&](QDialog*) { return answer; };
-    EXPECT_TRUE(askQuery(app.ctx));
+    EXPECT_TRUE(app.nav.country().askQuery());
     answer = QDialog::Rejected;
-    EXPECT_FALSE(askQuery(app.ctx));
+    EXPECT_FALSE(app.nav.country().askQuery());
 }
 
 TEST(Navigation, StoredSynthesisIsTheRunsWhenItsScreenOpens) {
     AppFixture app;
     app.fake.onModal["TFVis97"] = [&](QDialog*) {
-        EXPECT_EQ(app.state.StoredSynthesis, "SynBe98.Atx");
-        EXPECT_EQ(app.state.StoredTitle, "Belgique 98");
+        EXPECT_EQ(app.country.StoredSynthesis, "SynBe98.Atx");
+        EXPECT_EQ(app.country.StoredTitle, "Belgique 98");
         return int(QDialog::Rejected);
     };
-    openStoredSynthesis(app.ctx, "SynBe98.Atx", "Belgique 98");
+    app.nav.references().openStoredSynthesis("SynBe98.Atx", "Belgique 98");
     EXPECT_EQ(app.fake.modalOpened, std::vector<QString>{"TFVis97"});
 }
 
@@ -160,7 +167,7 @@ TEST(Navigation, EvaluationShowsTheSynthesisOnTheScreenAndTheObjectivesChart) {
     ASSERT_FALSE(eval::runCentreSynthesis("FIB.DAT", 0, 2000, r));
     eval::ObjectivesGrid expected;
     eval::writeObjectiveResults(r, expected);
-    showEvaluation(app.ctx, r);
+    app.nav.evaluation().showSynthesis(r);
     EXPECT_EQ(app.fake.modalOpened, std::vector<QString>{"TFEval"});
     auto* chart = app.form<TTObjectif>();
     int written = 0;
@@ -175,15 +182,15 @@ TEST(Navigation, EvaluationShowsTheSynthesisOnTheScreenAndTheObjectivesChart) {
 
 TEST(Navigation, ReviewsReadTheCurrentFile) {
     AppFixture app;
-    app.state.CurrentFile = "FIB.DAT";
+    app.centre.CurrentFile = "FIB.DAT";
     ASSERT_FALSE(recordfile::replaceWith("FIB.DAT", demoRecords(DemoCentre{}, 3, 3)));
     // The risk review shows each FIB while "FIB Suivant" is pressed.
     app.fake.onModal["TFRisque"] = [](QDialog*) { return int(QDialog::Accepted); };
-    openRiskReview(app.ctx);
+    app.nav.evaluation().reviewRisks();
     EXPECT_EQ(app.fake.modalOpened, (std::vector<QString>{"TFRisque", "TFRisque", "TFRisque"}));
-    EXPECT_EQ(app.state.CurrentFib, 3);
+    EXPECT_EQ(app.centre.CurrentFib, 3);
     app.fake.modalOpened.clear();
-    openQualityReview(app.ctx);
+    app.nav.evaluation().reviewQuality();
     EXPECT_EQ(app.fake.modalOpened, std::vector<QString>{"TFQual"});
     EXPECT_TRUE(app.fake.messages.empty());
 }

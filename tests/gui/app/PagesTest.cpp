@@ -32,7 +32,7 @@ TEST(StartUp, CentreScreensAreCreatedInTheirOrder) {
 TEST(HelpPages, OpenModallyWithTheirCaptionAndLegend) {
     AppFixture app;
     for (int p : pages::helpPageNumbers()) {
-        HelpPage* page = helpPage(app.ctx, p);
+        HelpPage* page = helpPage(app.forms, p);
         ASSERT_NE(page, nullptr) << p;
         EXPECT_EQ(page->objectName(), QStringLiteral("TTAide%1").arg(p));
         EXPECT_EQ(page->windowTitle(), QString::fromStdString(pages::helpCaption(p)));
@@ -40,9 +40,9 @@ TEST(HelpPages, OpenModallyWithTheirCaptionAndLegend) {
         EXPECT_TRUE(page->findChild<QTextEdit*>("Memo1")->isReadOnly());
         EXPECT_EQ(page->findChild<QPushButton*>("Button1")->text(), "Retour");
     }
-    openHelp(app.ctx, 7);
-    openHelp(app.ctx, 9);  // no such page
-    openHelp(app.ctx, 14);
+    app.nav.centre().openHelp(7);
+    app.nav.centre().openHelp(9);  // no such page
+    app.nav.centre().openHelp(14);
     EXPECT_EQ(app.fake.modalOpened, (std::vector<QString>{"TTAide7", "TTAide14"}));
 }
 

@@ -20,7 +20,7 @@ TEST(ScaledDialogs, SmallWindowsScaleWithTheScreenAndFitIt) {
         AppFixture app;
         app.fake.screen = screen;
         const double f = Form::scaleFactorFor(screen);
-        auto* help = helpPage(app.ctx, 7);
+        auto* help = helpPage(app.forms, 7);
         ASSERT_TRUE(help);
         const double helpFont = help->Memo1->font().pointSizeF();
         QList<Form*> forms{help, app.form<TFApropos>(), app.form<TFQuest>()};

@@ -50,10 +50,10 @@ struct Outcome {
 void callUpAndSaveEach(const std::vector<FibRecord>& records, int year, bool messagesOn) {
     AppFixture app;
     ASSERT_FALSE(recordfile::replaceWith("FIB.DAT", records));
-    RunState& s = app.state;
+    CentreSession& s = app.centre;
     s.CurrentFile = "FIB.DAT";
     s.CurrentYear = year;
-    s.Today = "08/12/2026";
+    app.run.Today = "08/12/2026";
     s.ShowCheckMessages = messagesOn;
     s.ReadPage2Entries = true;
     s.UnitCodes = units::fromHeader(records[0]);

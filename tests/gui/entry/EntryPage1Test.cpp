@@ -28,7 +28,7 @@ struct Page {
         const auto recs = test::sampleFile(77, n);
         const CentreHeader& h = recs[0];
         EXPECT_FALSE(recordfile::replaceWith("FIB.DAT", recs));
-        RunState& s = app.state;
+        CentreSession& s = app.centre;
         s.CurrentFile = "FIB.DAT";
         s.CurrentYear = 2026;
         s.CurrentFib = n;
@@ -50,7 +50,7 @@ struct Page {
         return e;
     }
     void type(const char* name, const QString& t) { edit(name)->setText(t); }
-    std::uint8_t u8(Field<FieldType::U8> fl) { return app.state.buffer.get(fl); }
+    std::uint8_t u8(Field<FieldType::U8> fl) { return app.centre.buffer.get(fl); }
     bool aqua(const char* name) { return f->colourOf(name) == colours::Aqua; }
     bool light(const char* name) { return f->colourOf(name) == colours::Light; }
 
@@ -198,7 +198,7 @@ TEST(EntryPage1, PracticeFileIsNamedInTheTitleAndTheHeader) {
     EXPECT_EQ(p.f->windowTitle(), QString::fromUtf8("Fiche d'Information de Base (1)"));
     EXPECT_FALSE(label->isVisible());
     p.f->hide();
-    p.app.state.CurrentFile = kPracticeFile;
+    p.app.centre.CurrentFile = kPracticeFile;
     p.f->show();
     EXPECT_EQ(p.f->windowTitle(), QString::fromUtf8("Fiche d'Information de Base (1) — Entraînement"));
     EXPECT_TRUE(label->isVisible());
@@ -215,10 +215,10 @@ TEST(EntryPage1, ContactClickStoresTheIdentificationSilently) {
     p.type("Edit5", "1961");
     p.type("MaskEdit1", "2001");
     p.box("RadioButton1")->click();
-    EXPECT_EQ(p.app.state.buffer.get(fld::AnNaissance), 1961);
-    EXPECT_EQ(p.app.state.buffer.get(fld::AnDebutDiabete), 2001);
+    EXPECT_EQ(p.app.centre.buffer.get(fld::AnNaissance), 1961);
+    EXPECT_EQ(p.app.centre.buffer.get(fld::AnDebutDiabete), 2001);
     EXPECT_TRUE(p.app.fake.messages.empty());
-    EXPECT_TRUE(p.app.state.ShowCheckMessages);
+    EXPECT_TRUE(p.app.centre.ShowCheckMessages);
 }
 
 TEST(EntryPage1, CheckPanelShowsFindingsAndColours) {
@@ -228,7 +228,7 @@ TEST(EntryPage1, CheckPanelShowsFindingsAndColours) {
     ASSERT_FALSE(p.app.fake.messages.empty());
     EXPECT_EQ(p.app.fake.messages[0].text, QString::fromUtf8("Poids non renseigné"));
     EXPECT_EQ(p.app.fake.messages[0].icon, ui::Icon::Error);
-    EXPECT_EQ(p.app.state.buffer.get(fld::EtatFiche), 2);
+    EXPECT_EQ(p.app.centre.buffer.get(fld::EtatFiche), 2);
 
     // Waist and hips missing only: orange, two warnings.
     Page q;
@@ -240,7 +240,7 @@ TEST(EntryPage1, CheckPanelShowsFindingsAndColours) {
     EXPECT_EQ(q.f->colourOf("Panel28"), colours::Orange);
     ASSERT_EQ(q.app.fake.messages.size(), 2u);
     EXPECT_EQ(q.app.fake.messages[0].icon, ui::Icon::Warning);
-    EXPECT_EQ(q.app.state.buffer.get(fld::Taille), 172);
+    EXPECT_EQ(q.app.centre.buffer.get(fld::Taille), 172);
 }
 
 TEST(EntryPage1, CigarettesTickTobaccoOnScreen) {
@@ -266,13 +266,13 @@ TEST(EntryPage1, ConversionErrorShownEvenWhenSilent) {
 
 TEST(EntryPage1, LoadingShowsStoredValues) {
     Page p;
-    FibRecord& r = p.app.state.buffer;
+    FibRecord& r = p.app.centre.buffer;
     r.set(fld::Sexe, std::uint8_t{1});
     r.set(fld::Infarctus, std::uint8_t{3});
     r.set(fld::HbA1c, 7.5f);
     r.set(fld::Poids, 90);
     r.set(fld::AutoSurveillance, std::uint8_t{1});
-    p.app.state.UnitCodes[kUnitChol] = 4;
+    p.app.centre.UnitCodes[kUnitChol] = 4;
     p.f->VisuFib1();
     EXPECT_EQ(p.edit("MaskEdit14")->text(), "7.50");
     EXPECT_EQ(p.edit("MaskEdit7")->text(), "90");
@@ -288,8 +288,8 @@ TEST(EntryPage1, LoadingShowsStoredValues) {
     EXPECT_TRUE(p.app.fake.messages.empty());
 
     // A sheet without sex after a man's: the pregnancy counts can be typed.
-    p.app.state.buffer.set(fld::Sexe, std::uint8_t{255});
-    p.app.state.UnitCodes[kUnitChol] = 3;
+    p.app.centre.buffer.set(fld::Sexe, std::uint8_t{255});
+    p.app.centre.UnitCodes[kUnitChol] = 3;
     p.f->VisuFib1();
     EXPECT_TRUE(p.f->findChild<QFrame*>("Panel10")->isEnabled());
     EXPECT_FALSE(p.box("RadioButton10")->isChecked());
@@ -298,7 +298,7 @@ TEST(EntryPage1, LoadingShowsStoredValues) {
 
 TEST(EntryPage1, StoredValuesLongerThanTheirEntryAreShownAndSavedWhole) {
     Page p(1);
-    FibRecord& r = p.app.state.buffer;
+    FibRecord& r = p.app.centre.buffer;
     r.set(fld::NumFib, std::uint16_t{1});
     r.set(fld::Cigarettes, 12345);  // the entry takes 2 characters when typed
     r.set(fld::GrossFC, std::uint8_t{200});
@@ -307,8 +307,8 @@ TEST(EntryPage1, StoredValuesLongerThanTheirEntryAreShownAndSavedWhole) {
     EXPECT_EQ(p.edit("Edit10")->text(), "12345");
     EXPECT_EQ(p.edit("Edit8")->text(), "200");
     EXPECT_EQ(p.edit("MaskEdit2")->text(), "140");
-    p.app.state.EditingExisting = true;
-    p.app.state.CurrentFib = 1;
+    p.app.centre.EditingExisting = true;
+    p.app.centre.CurrentFib = 1;
     p.f->BitBtn11Click();
     FibRecord saved;
     ASSERT_FALSE(recordfile::readFib("FIB.DAT", 1, saved));
@@ -337,8 +337,8 @@ TEST(EntryPage1, SaveOfANewSheetAppendsIt) {
     EXPECT_EQ(p.app.fake.messages[0].text, "Sauvegarde de la Fiche ?");
     EXPECT_EQ(p.app.fake.messages[0].pos, QPoint(350, 100));
     EXPECT_EQ(told, 6);
-    EXPECT_EQ(p.app.state.CurrentFib, 6);
-    EXPECT_EQ(p.app.state.SavedFibCount, 6);
+    EXPECT_EQ(p.app.centre.CurrentFib, 6);
+    EXPECT_EQ(p.app.centre.SavedFibCount, 6);
     CentreHeader h;
     ASSERT_FALSE(recordfile::readHeader("FIB.DAT", h));
     EXPECT_EQ(h.nbFiches(), 6);
@@ -359,24 +359,24 @@ TEST(EntryPage1, RetryAndNoWriteNothing) {
     p.app.fake.answers = {ui::Answer::Retry};
     p.f->BitBtn11Click();
     EXPECT_EQ(test::AppFixture::fileBytesOf("FIB.DAT"), before);
-    EXPECT_EQ(p.app.state.CurrentFib, 5);
+    EXPECT_EQ(p.app.centre.CurrentFib, 5);
 
     // An existing sheet abandoned: the count comes back.
-    p.app.state.EditingExisting = true;
-    p.app.state.CurrentFib = 3;
-    p.app.state.SavedFibCount = 5;
+    p.app.centre.EditingExisting = true;
+    p.app.centre.CurrentFib = 3;
+    p.app.centre.SavedFibCount = 5;
     p.app.fake.answers = {ui::Answer::No};
     p.f->BitBtn11Click();
     EXPECT_EQ(test::AppFixture::fileBytesOf("FIB.DAT"), before);
-    EXPECT_EQ(p.app.state.CurrentFib, 5);
+    EXPECT_EQ(p.app.centre.CurrentFib, 5);
 }
 
 TEST(EntryPage1, RewriteOfAnExistingSheetAndAFileThatVanished) {
     Page p(5);
-    p.app.state.EditingExisting = true;
-    p.app.state.CurrentFib = 2;
-    p.app.state.SavedFibCount = 5;
-    ASSERT_FALSE(recordfile::readFib("FIB.DAT", 2, p.app.state.buffer));
+    p.app.centre.EditingExisting = true;
+    p.app.centre.CurrentFib = 2;
+    p.app.centre.SavedFibCount = 5;
+    ASSERT_FALSE(recordfile::readFib("FIB.DAT", 2, p.app.centre.buffer));
     p.f->VisuFib1();
     p.fillComplete();
     p.f->BitBtn11Click();
@@ -386,7 +386,7 @@ TEST(EntryPage1, RewriteOfAnExistingSheetAndAFileThatVanished) {
     CentreHeader h;
     ASSERT_FALSE(recordfile::readHeader("FIB.DAT", h));
     EXPECT_EQ(h.nbFiches(), 5);
-    EXPECT_EQ(p.app.state.CurrentFib, 5);
+    EXPECT_EQ(p.app.centre.CurrentFib, 5);
 
     // The file gone at the save: one error box, the sheet stays on screen.
     Page q(1);
@@ -399,7 +399,7 @@ TEST(EntryPage1, RewriteOfAnExistingSheetAndAFileThatVanished) {
     EXPECT_EQ(q.app.fake.messages[1].icon, ui::Icon::Error);
     EXPECT_TRUE(q.app.fake.messages[1].text.contains("FIB.DAT"));
     EXPECT_TRUE(q.f->isVisible());
-    EXPECT_EQ(q.app.state.CurrentFib, 1);
+    EXPECT_EQ(q.app.centre.CurrentFib, 1);
 }
 
 TEST(EntryPage1, EscapeAsksTheSaveQuestion) {
@@ -461,7 +461,7 @@ TEST(EntryPage1, EntryThatIsNotANumberIsNeverSavedHalfRead) {
               QString::fromUtf8("'1m72' n'est pas une valeur en virgule flottante correcte"));
     EXPECT_EQ(test::AppFixture::fileBytesOf("FIB.DAT"), before);
     EXPECT_TRUE(p.f->isVisible());
-    EXPECT_EQ(p.app.state.CurrentFib, 5);
+    EXPECT_EQ(p.app.centre.CurrentFib, 5);
 
     // Corrected, it saves.
     p.type("MaskEdit6", "1.72");

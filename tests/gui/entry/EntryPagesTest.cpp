@@ -27,7 +27,7 @@ struct Entry {
         const auto recs = test::sampleFile(77, n);
         header = recs[0];
         EXPECT_FALSE(recordfile::replaceWith("FIB.DAT", recs));
-        RunState& s = app.state;
+        CentreSession& s = app.centre;
         s.CurrentFile = "FIB.DAT";
         s.CurrentYear = 2026;
         s.CurrentCentre = 77;
@@ -36,7 +36,7 @@ struct Entry {
         s.ShowCheckMessages = true;
         s.ReadPage2Entries = true;
         s.UnitCodes = {3, 3, 3, 3, 3, 3, 3};
-        s.Today = "08/12/2026";
+        app.run.Today = "08/12/2026";
         s.buffer = header;
         p1 = app.form<TFIB1>();
         p2 = app.form<TFIB2>();
@@ -57,14 +57,14 @@ struct Entry {
 
 TEST(EntryPages, SuiteOnANewSheetShowsPageTwoUnchecked) {
     Entry t;
-    t.app.state.EditingExisting = false;
-    t.app.state.buffer = emptyFibFromHeader(t.header, "08/12/2026");
-    t.app.state.buffer.set(fld::EtatFiche, 1);
+    t.app.centre.EditingExisting = false;
+    t.app.centre.buffer = emptyFibFromHeader(t.header, "08/12/2026");
+    t.app.centre.buffer.set(fld::EtatFiche, 1);
     Entry::click(t.p1, "BitBtn1");
     EXPECT_EQ(t.app.fake.modelessOpened, std::vector<QString>{"TFIB2"});
     for (const char* panel : {"Panel13", "Panel15", "Panel16", "Panel17", "Panel18"})
         EXPECT_EQ(t.p2->colourOf(panel), QColor(0, 255, 255)) << panel;
-    EXPECT_EQ(t.app.state.buffer.get(fld::EtatFiche), 1);  // nothing checked yet
+    EXPECT_EQ(t.app.centre.buffer.get(fld::EtatFiche), 1);  // nothing checked yet
     EXPECT_TRUE(t.app.fake.messages.empty());
 }
 
@@ -76,10 +76,10 @@ TEST(EntryPages, SuiteOnAnExistingSheetTestsItAsStored) {
     stored.set(fld::ExamYeux, 2);
     stored.set(fld::ExamPieds, 2);
     ASSERT_FALSE(recordfile::rewriteFib("FIB.DAT", 1, stored));
-    t.app.state.CurrentFib = 1;
+    t.app.centre.CurrentFib = 1;
     t.app.fake.onModal["TFIB1"] = [&](QDialog*) {
         Entry::type(t.p2, "Edit3", "3");  // typed but not yet checked
-        t.app.state.buffer.set(fld::EtatFiche, 1);
+        t.app.centre.buffer.set(fld::EtatFiche, 1);
         Entry::click(t.p1, "BitBtn1");
         return 0;
     };
@@ -87,12 +87,12 @@ TEST(EntryPages, SuiteOnAnExistingSheetTestsItAsStored) {
     ASSERT_EQ(t.app.fake.modalOpened, std::vector<QString>{"TFIB1"});
     EXPECT_EQ(t.app.fake.modelessOpened, std::vector<QString>{"TFIB2"});
     // The stored 40 is what was tested; the state starts again from 0.
-    EXPECT_EQ(t.app.state.buffer.get(fld::HypoNbAn), 40);
+    EXPECT_EQ(t.app.centre.buffer.get(fld::HypoNbAn), 40);
     EXPECT_EQ(t.p2->colourOf("Panel16"), QColor(255, 0, 0));
     EXPECT_EQ(t.p2->colourOf("Panel15"), QColor(0, 0, 128));
-    EXPECT_EQ(t.app.state.buffer.get(fld::EtatFiche), 2);
-    EXPECT_TRUE(t.app.state.ReadPage2Entries);
-    EXPECT_TRUE(t.app.state.ShowCheckMessages);
+    EXPECT_EQ(t.app.centre.buffer.get(fld::EtatFiche), 2);
+    EXPECT_TRUE(t.app.centre.ReadPage2Entries);
+    EXPECT_TRUE(t.app.centre.ShowCheckMessages);
     EXPECT_TRUE(t.app.fake.messages.empty());
 }
 
@@ -241,8 +241,8 @@ TEST(EntryPages, FullSheetThroughBothPagesIsSavedAndReadBackWhole) {
         t.p1->BitBtn11Click();
         return 0;
     };
-    t.app.state.CurrentFib = 1;
-    t.app.state.SavedFibCount = 1;
+    t.app.centre.CurrentFib = 1;
+    t.app.centre.SavedFibCount = 1;
     t.app.form<TTMenu3>()->AppelFib();
     EXPECT_EQ(t.app.fake.texts(), QStringList{QString::fromUtf8("Sauvegarde de la Fiche ?")});
     EXPECT_EQ(AppFixture::fileBytesOf("FIB.DAT"), fileAfterCreate);
@@ -250,8 +250,8 @@ TEST(EntryPages, FullSheetThroughBothPagesIsSavedAndReadBackWhole) {
 
 TEST(EntryPages, PrintTakesPageOnesDateUnitsAndEntries) {
     Entry t;
-    t.app.state.UnitCodes = {3, 3, 3, 3, 4, 3, 3};
-    t.app.state.buffer = emptyFibFromHeader(t.header, "08/12/2026");
+    t.app.centre.UnitCodes = {3, 3, 3, 3, 4, 3, 3};
+    t.app.centre.buffer = emptyFibFromHeader(t.header, "08/12/2026");
     t.p1->VisuFib1();
     Entry::type(t.p1, "MaskEdit19", "09/12/2026");
     Entry::type(t.p1, "MaskEdit11", "2,3");  // typed, not yet checked: the print's silent run stores it
@@ -262,15 +262,16 @@ TEST(EntryPages, PrintTakesPageOnesDateUnitsAndEntries) {
     EXPECT_TRUE(has("09/12/2026"));
     EXPECT_TRUE(has("Cholest.   2.30 g/l"));
     EXPECT_TRUE(t.app.fake.messages.empty());
-    EXPECT_EQ(t.app.state.buffer.date(), "08/12/2026");  // the date reaches the record only when saved
+    // The printout takes the date from the record: the silent run of page 1 stores it, as the other entries.
+    EXPECT_EQ(t.app.centre.buffer.date(), "09/12/2026");
 }
 
 // An entry of page 2 that is not a number leaves the entries after it unread:
 // the sheet is neither saved nor printed until it is corrected.
 TEST(EntryPages, UnreadablePageTwoEntryBlocksTheSaveAndThePrint) {
     Entry t(2);
-    t.app.state.buffer = emptyFibFromHeader(t.header, "08/12/2026");
-    t.app.state.EditingExisting = false;
+    t.app.centre.buffer = emptyFibFromHeader(t.header, "08/12/2026");
+    t.app.centre.EditingExisting = false;
     t.p1->VisuFib1();
     Entry::type(t.p2, "Edit4", "3x");
     Entry::type(t.p2, "Edit5", "12");
@@ -324,7 +325,7 @@ TEST(EntryPages, SheetSavedAfterAnotherWorkstationsGetsTheNextNumberAndSaysSo) {
     CentreHeader h;
     ASSERT_FALSE(recordfile::readHeader("FIB.DAT", h));
     EXPECT_EQ(h.nbFiches(), 4);
-    EXPECT_EQ(t.app.state.CurrentFib, 4);
+    EXPECT_EQ(t.app.centre.CurrentFib, 4);
 }
 
 // A new sheet printed before it is saved carries the number it will be saved
@@ -333,17 +334,20 @@ TEST(EntryPages, NewSheetPrintsTheNumberItWillGet) {
     Entry t(3);
     FibRecord last;
     ASSERT_FALSE(recordfile::readFib("FIB.DAT", 3, last));
-    t.app.state.buffer = last;  // what the record menu leaves in memory
-    t.app.state.buffer.set(fld::NumFib, std::uint16_t{3});
+    t.app.centre.buffer = last;  // what the record menu leaves in memory
+    t.app.centre.buffer.set(fld::NumFib, std::uint16_t{3});
     t.p1->showNumbers(77, 4);
     t.p1->VisuFib1();
+    // The date typed on page 1 is the record's once page 1 is checked, and printed.
+    t.p1->findChild<QLineEdit*>("MaskEdit19")->setText("05/12/2026");
     Entry::click(t.p2, "BImp");
     ASSERT_EQ(t.app.fake.printed.size(), 1u);
     EXPECT_EQ(t.app.fake.printed[0].title, "FIB 77-0004");
     const auto texts = t.app.fake.printed[0].pages.at(0).texts();
     EXPECT_TRUE(std::any_of(texts.begin(), texts.end(),
                             [](const std::string& s) { return s.starts_with("Centre : 77   Fiche : 4   "); }));
-    EXPECT_EQ(t.app.state.buffer.get(fld::NumFib), 3);  // the record itself is not touched
+    EXPECT_NE(std::find(texts.begin(), texts.end(), "05/12/2026"), texts.end());
+    EXPECT_EQ(t.app.centre.buffer.get(fld::NumFib), 3);  // the record itself is not touched
 }
 
 // The save question's buttons say what they do; "Abandonner la fiche" on a
@@ -352,8 +356,8 @@ TEST(EntryPages, SaveQuestionNamesItsButtonsAndConfirmsTheAbandon) {
     Entry t(1);
     const auto before = test::AppFixture::fileBytesOf("FIB.DAT");
     auto openSheet = [&] {
-        t.app.state.buffer = emptyFibFromHeader(t.header, "08/12/2026");
-        t.app.state.EditingExisting = false;
+        t.app.centre.buffer = emptyFibFromHeader(t.header, "08/12/2026");
+        t.app.centre.EditingExisting = false;
         t.p1->showNumbers(77, 2);
         t.p1->VisuFib1();
         t.p1->rememberLoaded();
@@ -397,12 +401,12 @@ TEST(EntryPages, SaveQuestionNamesItsButtonsAndConfirmsTheAbandon) {
 // as it will be saved.
 TEST(EntryPages, ClearedAnswerIsUnticked) {
     Entry t;
-    t.app.state.buffer = emptyFibFromHeader(t.header, "08/12/2026");
-    t.app.state.buffer.set(fld::Sexe, std::uint8_t{2});
+    t.app.centre.buffer = emptyFibFromHeader(t.header, "08/12/2026");
+    t.app.centre.buffer.set(fld::Sexe, std::uint8_t{2});
     t.p2->VisuFib2();
     Entry::click(t.p2, "CheckBox10");  // "non"
     Entry::click(t.p2, "Panel13");
-    EXPECT_EQ(t.app.state.buffer.get(fld::Anerection), 255);
+    EXPECT_EQ(t.app.centre.buffer.get(fld::Anerection), 255);
     EXPECT_FALSE(Entry::ticked(t.p2, "CheckBox9"));
     EXPECT_FALSE(Entry::ticked(t.p2, "CheckBox10"));
 }

@@ -23,14 +23,14 @@ struct Page2 {
         p = app.form<TFIB2>();
         CentreHeader h = headerTemplate();
         h.set(fld::NumCentre, 7);
-        app.state.buffer = emptyFibFromHeader(h, "08/12/2026");
-        app.state.ShowCheckMessages = true;
-        app.state.ReadPage2Entries = true;
-        app.state.CurrentYear = 2026;
-        app.state.UnitCodes = {3, 3, 3, 3, 3, 3, 3};
+        app.centre.buffer = emptyFibFromHeader(h, "08/12/2026");
+        app.centre.ShowCheckMessages = true;
+        app.centre.ReadPage2Entries = true;
+        app.centre.CurrentYear = 2026;
+        app.centre.UnitCodes = {3, 3, 3, 3, 3, 3, 3};
         p->VisuFib2();
     }
-    FibRecord& r() { return app.state.buffer; }
+    FibRecord& r() { return app.centre.buffer; }
     QAbstractButton* b(const char* name) {
         auto* w = p->findChild<QAbstractButton*>(name);
         EXPECT_NE(w, nullptr) << name;
@@ -235,7 +235,7 @@ TEST(Page2, EntriesAndMessagesOfThePanels) {
 
     // A conversion error is shown even when check messages are off.
     t.app.fake.messages.clear();
-    t.app.state.ShowCheckMessages = false;
+    t.app.centre.ShowCheckMessages = false;
     t.e("Edit1")->setText("dix");
     t.b("Panel15")->click();
     ASSERT_EQ(t.app.fake.messages.size(), 1u);
@@ -244,7 +244,7 @@ TEST(Page2, EntriesAndMessagesOfThePanels) {
     EXPECT_EQ(t.app.fake.messages[0].icon, ui::Icon::Error);
 
     // Without reading the entries, the record is tested as stored.
-    t.app.state.ReadPage2Entries = false;
+    t.app.centre.ReadPage2Entries = false;
     t.e("MaskEdit1")->setText("1990");
     t.b("Panel17")->click();
     EXPECT_EQ(t.r().get(fld::AnBiguanides), -1);
@@ -259,7 +259,7 @@ TEST(Page2, CtrlKeepsAnAnnulledSheetAndStaysSilent) {
     t.click("Button2");
     EXPECT_EQ(t.r().get(fld::EtatFiche), 255);
     EXPECT_TRUE(t.texts().isEmpty());
-    EXPECT_TRUE(t.app.state.ShowCheckMessages);
+    EXPECT_TRUE(t.app.centre.ShowCheckMessages);
     EXPECT_EQ(t.p->colourOf("Panel15"), kRed);  // no eye nor foot examination
     EXPECT_EQ(t.p->colourOf("Panel13"), kNavy);
 
@@ -297,11 +297,11 @@ TEST(Page2, PrintRunsEveryCheckSilentlyThenPrintsOnePage) {
     Page2 t;
     int page1Runs = 0;
     t.p->runPage1ChecksSilently = [&] {
-        EXPECT_FALSE(t.app.state.ShowCheckMessages);
+        EXPECT_FALSE(t.app.centre.ShowCheckMessages);
         ++page1Runs;
         return true;
     };
-    t.p->page1Date = [] { return QStringLiteral("07/12/2026"); };
+    t.r().setDate("07/12/2026");
     t.r().set(fld::EtatFiche, 255);
     t.r().set(fld::NumFib, 34);
     t.r().set(fld::Sexe, 2);
@@ -310,7 +310,7 @@ TEST(Page2, PrintRunsEveryCheckSilentlyThenPrintsOnePage) {
     t.click("BImp");
     EXPECT_EQ(page1Runs, 1);
     EXPECT_TRUE(t.texts().isEmpty());
-    EXPECT_TRUE(t.app.state.ShowCheckMessages);
+    EXPECT_TRUE(t.app.centre.ShowCheckMessages);
     EXPECT_EQ(t.r().get(fld::EtatFiche), 255);  // annulled stays annulled
     EXPECT_EQ(t.r().get(fld::HypoNbAn), 5);
     ASSERT_EQ(t.app.fake.printed.size(), 1u);
@@ -323,10 +323,9 @@ TEST(Page2, PrintRunsEveryCheckSilentlyThenPrintsOnePage) {
     EXPECT_FALSE(has("Anérection"));
     EXPECT_EQ(doc.title, "FIB 7-0034");
 
-    // Without page 1, the sheet's own date and the run's units are used.
-    t.p->page1Date = nullptr;
-    t.p->page1UnitLabels = nullptr;
-    t.app.state.UnitCodes = {4, 3, 3, 3, 4, 3, 3};
+    // The sheet's own date and the run's units.
+    t.r().setDate("08/12/2026");
+    t.app.centre.UnitCodes = {4, 3, 3, 3, 4, 3, 3};
     t.r().set(fld::Cholesterol, 2.1f);
     t.click("BImp");
     const auto texts2 = t.app.fake.printed.at(1).pages[0].texts();

@@ -114,8 +114,8 @@ TEST(EntryPanels, NamedAfterTheirGroups) {
 TEST(EntryPanels, SpaceRunsThePanelsCheckWithItsMessages) {
     AppFixture app;
     auto* p1 = app.form<TFIB1>();
-    app.state.ShowCheckMessages = true;
-    app.state.CurrentYear = 2026;
+    app.centre.ShowCheckMessages = true;
+    app.centre.CurrentYear = 2026;
     p1->show();
     p1->findChild<QLineEdit*>("Edit5")->setText("2030");  // born after this year
     auto* panel = p1->findChild<QPushButton*>("Panel23");

@@ -105,9 +105,9 @@ TEST(Evaluation, GlobalEvaluationFromTheCentreMenu) {
     };
     click(app.form<TTMenu1>(), "MENU");
     EXPECT_TRUE(evalShown);
-    EXPECT_EQ(app.state.EvaluatedCount, expected.evaluated);
-    EXPECT_EQ(app.state.CurrentCentre, 1234);
-    EXPECT_EQ(app.state.CurrentFib, 300);
+    EXPECT_EQ(app.evaluation.EvaluatedCount, expected.evaluated);
+    EXPECT_EQ(app.centre.CurrentCentre, 1234);
+    EXPECT_EQ(app.centre.CurrentFib, 300);
     EXPECT_TRUE(app.fake.messages.empty());
     // A later paint does not draw the charts again over what the user clicked.
     auto* e = app.form<TFEval>();
@@ -119,7 +119,7 @@ TEST(Evaluation, GlobalEvaluationFromTheCentreMenu) {
 TEST(Evaluation, BandClickListsTheFibsOfTheWholeSection) {
     AppFixture app;
     demoFile(120);
-    app.state.EvalFilter = 0;
+    app.evaluation.EvalFilter = 0;
     app.form<TFPeval>()->Button4Click();
     auto* e = app.form<TFEval>();
 
@@ -157,7 +157,7 @@ TEST(Evaluation, BandClickListsTheFibsOfTheWholeSection) {
     clickLine(e, 124);
     ASSERT_FALSE(eval::centreClassLists("FIB.DAT", 0, currentYear(), eval::lineTable()[124].section, c));
     EXPECT_EQ(items(e->LPat[1]).front(), " Non ");
-    EXPECT_EQ(std::size_t(e->LPat[0]->count() + e->LPat[1]->count() - 2), std::size_t(app.state.EvaluatedCount));
+    EXPECT_EQ(std::size_t(e->LPat[0]->count() + e->LPat[1]->count() - 2), std::size_t(app.evaluation.EvaluatedCount));
 
     // A heading draws its chart and shows no list; the title line, a blank line and line 263 nothing.
     clickLine(e, 104);
@@ -173,7 +173,7 @@ TEST(Evaluation, BandClickListsTheFibsOfTheWholeSection) {
 
 TEST(Evaluation, NumberClickCallsTheFibUp) {
     AppFixture app;
-    app.state.CurrentFile = "FIB.DAT";
+    app.centre.CurrentFile = "FIB.DAT";
     demoFile(60);
     app.form<TFPeval>()->Button4Click();
     auto* e = app.form<TFEval>();
@@ -187,7 +187,7 @@ TEST(Evaluation, NumberClickCallsTheFibUp) {
     e->LPat[0]->setCurrentRow(1);
     std::uint16_t calledUp = 0;
     app.fake.onModal["TFIB1"] = [&](QDialog*) {
-        calledUp = app.state.CurrentFib;
+        calledUp = app.centre.CurrentFib;
         return int(QDialog::Rejected);
     };
     e->LPatClick(0);
@@ -195,10 +195,10 @@ TEST(Evaluation, NumberClickCallsTheFibUp) {
     EXPECT_EQ(calledUp, number.toUInt());
     FibRecord stored;
     ASSERT_FALSE(recordfile::readFib("FIB.DAT", calledUp, stored));
-    EXPECT_EQ(app.state.buffer.get(fld::NumFib), stored.get(fld::NumFib));
-    EXPECT_EQ(app.state.buffer.get(fld::TypeDiabete), 1);
+    EXPECT_EQ(app.centre.buffer.get(fld::NumFib), stored.get(fld::NumFib));
+    EXPECT_EQ(app.centre.buffer.get(fld::TypeDiabete), 1);
     // Back from the correction, the record menu's count is the file's.
-    EXPECT_EQ(app.state.SavedFibCount, 60);
+    EXPECT_EQ(app.centre.SavedFibCount, 60);
 }
 
 TEST(Evaluation, PrintoutAndSpreadsheetExport) {
@@ -243,7 +243,7 @@ TEST(Evaluation, ObjectivesChartBeforeAndAfterASynthesis) {
     typeOneFile(30);
     auto* menu = app.form<TFPeval>();
     auto* chart = app.form<TTObjectif>();
-    app.state.EvaluatedCount = 0;
+    app.evaluation.EvaluatedCount = 0;
     menu->Button6Click();
     EXPECT_EQ(app.fake.modalOpened.back(), "TTObjectif");
     EXPECT_EQ(chart->cell(0, 0), "         RISQUES");
@@ -262,7 +262,7 @@ TEST(Evaluation, ObjectivesChartBeforeAndAfterASynthesis) {
     const auto opened = app.fake.modalOpened.size();
     menu->Button2Click();
     EXPECT_EQ(app.fake.modalOpened.size(), opened);
-    EXPECT_EQ(app.state.EvaluatedCount, 0u);
+    EXPECT_EQ(app.evaluation.EvaluatedCount, 0u);
     menu->Button6Click();
     EXPECT_EQ(chart->cell(10, 2), " Evaluation ?");
     EXPECT_TRUE(app.fake.messages.empty());
@@ -288,7 +288,7 @@ TEST(Evaluation, MissingFileIsOneErrorAndNoScreen) {
 
 TEST(Evaluation, ReviewsOfTheFibsFromTheMenu) {
     AppFixture app;
-    app.state.CurrentFile = "FIB.DAT";
+    app.centre.CurrentFile = "FIB.DAT";
     auto recs = demoRecords(DemoCentre{}, 5, 9);
     recs[3].set(fld::EtatFiche, kAnnulled);
     ASSERT_FALSE(recordfile::replaceWith("FIB.DAT", recs));
@@ -303,8 +303,8 @@ TEST(Evaluation, ReviewsOfTheFibsFromTheMenu) {
     };
     menu->Button7Click();
     EXPECT_EQ(shown, (std::vector<QString>{"1", "2", "3", "4", "5"}));
-    EXPECT_EQ(app.state.buffer, recs[5]);
-    EXPECT_EQ(app.state.CurrentFib, 5);
+    EXPECT_EQ(app.centre.buffer, recs[5]);
+    EXPECT_EQ(app.centre.CurrentFib, 5);
     EXPECT_FALSE(app.form<TFRisque>()->findChild<QPushButton*>("BitBtn2")->isEnabled());
 
     // "Retour" ends the review.

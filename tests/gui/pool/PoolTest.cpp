@@ -75,7 +75,7 @@ TEST(CountrySynthesis, TitlePageSetsTheReferenceYearAndOpensTheWindow) {
     auto* t = app.form<TForm1>();
     EXPECT_EQ(t->windowTitle(), "SYNTHESE");
     click(t, "BitBtn2");
-    EXPECT_EQ(app.state.AnneeReference, 1997);
+    EXPECT_EQ(app.country.AnneeReference, 1997);
     ASSERT_EQ(app.fake.modalOpened.size(), 1u);
     EXPECT_EQ(app.fake.modalOpened[0], "TFSynt2");
     EXPECT_EQ(app.form<TFSynt2>()->windowTitle(), "SYNTHESE par PAYS");
@@ -83,7 +83,7 @@ TEST(CountrySynthesis, TitlePageSetsTheReferenceYearAndOpensTheWindow) {
 
 TEST(CountrySynthesis, CollectionAsksBeforeReplacingAndReportsCentresAndFibs) {
     CountryRun run;
-    EXPECT_EQ(run.state.PoolFolder, run.folder.toStdString());
+    EXPECT_EQ(run.country.where(), run.folder.toStdString());
     EXPECT_TRUE(run.synt->findChild<QLabel*>("LDossier")->text().endsWith("pays"));
     click(run.synt, "BitBtn2");
     EXPECT_EQ(run.fake.texts(),
@@ -111,7 +111,7 @@ TEST(CountrySynthesis, CollectionAsksBeforeReplacingAndReportsCentresAndFibs) {
     };
     click(run.synt, "BitBtn2");
     EXPECT_TRUE(run.fake.messages.empty());
-    EXPECT_TRUE(run.state.NomFichierPool.empty());
+    EXPECT_EQ(run.country.pooledFile, "FibFr97.Dat");  // the last one named
 }
 
 TEST(CountrySynthesis, CollectionWarnsOfFilesLeftAsideAndRefusesFolderNames) {
@@ -177,16 +177,16 @@ TEST(CountrySynthesis, SubCollectionThroughTheQueryDialog) {
     const QString written = QString::fromUtf8("Sous-collection écrite dans ") +
                             QDir::toNativeSeparators(QDir(run.folder).filePath("Fibaaaa.Dat")) + "\n";
     EXPECT_EQ(run.fake.texts(), QStringList{written + QString::fromUtf8("3 fiches sélectionnées")});
-    EXPECT_EQ(run.state.Query.variable, 2);
-    EXPECT_EQ(run.state.Query.value1, 2);
+    EXPECT_EQ(run.country.Query.variable, 2);
+    EXPECT_EQ(run.country.Query.value1, 2);
     EXPECT_EQ(QFile(run.folder + "/Fibaaaa.Dat").size(), 4 * 252);
 
     // HbA1C > 7.5 ET < 9: a number typed with a comma; a wrong one keeps the dialog open.
     run.fake.messages.clear();
     run.fake.onModal["TFQuest"] = [&run](QDialog* d) {
         auto* q = static_cast<TFQuest*>(d);
-        d->setResult(QDialog::Rejected);    // as a new modal showing starts
-        EXPECT_EQ(run.state.Query.op1, 2);  // reset before the showing
+        d->setResult(QDialog::Rejected);      // as a new modal showing starts
+        EXPECT_EQ(run.country.Query.op1, 2);  // reset before the showing
         EXPECT_FALSE(q->Et->isChecked());
         q->LVar->setCurrentRow(32);
         EXPECT_EQ(q->LCmp->count(), 3);
@@ -203,7 +203,7 @@ TEST(CountrySynthesis, SubCollectionThroughTheQueryDialog) {
         return d->result();
     };
     click(run.synt, "BitBtn4");
-    const auto& c = run.state.Query;
+    const auto& c = run.country.Query;
     EXPECT_EQ(c.variable, 33);
     EXPECT_EQ(c.op1, 3);
     EXPECT_FLOAT_EQ(c.real1, 7.5f);
@@ -357,7 +357,7 @@ TEST(QueryDialog, CancelAndEscapeWriteNothingAndAVariableMustBeChosen) {
 
     // "Valider" with no variable chosen in this showing says so and stays open,
     // even when an earlier query had one.
-    run.state.Query.variable = 2;
+    run.country.Query.variable = 2;
     run.fake.onModal["TFQuest"] = [&run](QDialog* d) {
         auto* q = static_cast<TFQuest*>(d);
         d->setResult(QDialog::Rejected);

@@ -3,6 +3,7 @@
 #include <QDir>
 
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
@@ -13,7 +14,9 @@
 #include "../core/SynthesisTestSupport.h"
 #include "FakeUi.h"
 #include "ref/Alertes.h"
+#include "ref/Compar.h"
 #include "ref/Evol.h"
+#include "ref/Indic.h"
 #include "ref/Rapports.h"
 #include "ref/Varia.h"
 #include "ref/Visi97.h"
@@ -48,9 +51,9 @@ int redRects(const DrawList& d) {
 TEST(FunnelScreens, VariabilityWindowFunnelModeAndPrint) {
     AppFixture app;
     writeSample();
-    app.state.StoredSynthesis = "SynFr97.Atx";
-    app.state.ChosenCentre = 12;
-    app.state.ChosenCentreCount = 200;
+    app.country.StoredSynthesis = "SynFr97.Atx";
+    app.country.ChosenCentre = 12;
+    app.country.ChosenCentreCount = 200;
     auto* w = app.form<TFVaria>();
     w->BitBtn2Click();
     w->BEntonnoir->click();
@@ -80,7 +83,7 @@ TEST(FunnelScreens, VariabilityWindowFunnelModeAndPrint) {
 TEST(FunnelScreens, FunnelPointsHaveTooltips) {
     AppFixture app;
     writeSample();
-    app.state.StoredSynthesis = "SynFr97.Atx";
+    app.country.StoredSynthesis = "SynFr97.Atx";
     auto* w = app.form<TFVaria>();
     w->show();
     w->BitBtn2Click();
@@ -102,7 +105,7 @@ TEST(FunnelScreens, FunnelPointsHaveTooltips) {
 TEST(FunnelScreens, AlertsOpenTheFunnelWithTheCentreChosen) {
     AppFixture app;
     writeSample();
-    app.state.StoredSynthesis = "SynFr97.Atx";
+    app.country.StoredSynthesis = "SynFr97.Atx";
     auto* w = app.form<TFVaria>();
     w->BitBtn2Click();
     int lines998 = -1, lines95 = -1;
@@ -120,8 +123,8 @@ TEST(FunnelScreens, AlertsOpenTheFunnelWithTheCentreChosen) {
     w->BAlertes->click();
     EXPECT_EQ(lines998, 2);
     EXPECT_EQ(lines95, 2);
-    EXPECT_EQ(app.state.ChosenCentre, 30);
-    EXPECT_EQ(app.state.ChosenCentreCount, 300);
+    EXPECT_EQ(app.country.ChosenCentre, 30);
+    EXPECT_EQ(app.country.ChosenCentreCount, 300);
     EXPECT_TRUE(w->BEntonnoir->isChecked());
     EXPECT_EQ(w->LVar->currentRow(), 3);
     EXPECT_TRUE(w->LVar->item(1)->text().contains("Centre : 30"));
@@ -130,7 +133,7 @@ TEST(FunnelScreens, AlertsOpenTheFunnelWithTheCentreChosen) {
     // Closed without a choice: nothing changes.
     app.fake.onModal["TFAlertes"] = [](QDialog*) { return int(QDialog::Rejected); };
     w->BAlertes->click();
-    EXPECT_EQ(app.state.ChosenCentre, 30);
+    EXPECT_EQ(app.country.ChosenCentre, 30);
 }
 
 TEST(FunnelScreens, EvolutionAcrossCampaigns) {
@@ -175,9 +178,9 @@ TEST(FunnelScreens, EvolutionFromTheReferenceMenu) {
 TEST(FunnelScreens, CentreReportsWithProgressAndCancel) {
     AppFixture app;
     writeSample();
-    app.state.StoredSynthesis = "SynFr97.Atx";
-    app.state.ChosenCentre = 30;
-    app.state.Today = "09/12/2026";
+    app.country.StoredSynthesis = "SynFr97.Atx";
+    app.country.ChosenCentre = 30;
+    app.run.Today = "09/12/2026";
     auto* r = app.form<TFRapports>();
     r->Activate();
     ASSERT_EQ(r->CCentre->count(), 3);
@@ -224,7 +227,7 @@ TEST(FunnelScreens, CentreReportsWithProgressAndCancel) {
 TEST(FunnelScreens, SpreadsheetOfTheBenchmark) {
     AppFixture app;
     writeSample();
-    app.state.StoredSynthesis = "SynFr97.Atx";
+    app.country.StoredSynthesis = "SynFr97.Atx";
     auto* w = app.form<TFVaria>();
     w->BitBtn2Click();
     app.fake.saveFiles.push_back(app.path("comparaison.csv"));
@@ -238,4 +241,57 @@ TEST(FunnelScreens, SpreadsheetOfTheBenchmark) {
     const auto said = app.fake.messages.size();
     w->BExport->click();
     EXPECT_EQ(app.fake.messages.size(), said);
+}
+
+// Every reference screen reads, and writes, in the working folder the user
+// chose, not in the folder the program started in (which holds nothing here).
+TEST(WorkingFolder, EveryReferenceScreenWorksInTheChosenFolder) {
+    AppFixture app;
+    QDir().mkdir("pays");
+    writeStoredSynthesis("pays/SynFr97.Atx", {{4, 500, 150}, {12, 200, 95}, {30, 300, 55}});
+    writeStoredSynthesis("pays/SynFr96.Atx", {{4, 100, 20}, {12, 100, 40}});
+    const QString pays = app.path("pays");
+    app.country.chooseFolder(pays);
+    app.country.StoredSynthesis = "SynFr97.Atx";
+
+    auto* alerts = app.form<TFAlertes>();
+    alerts->Activate();
+    EXPECT_EQ(alerts->LAlertes->count(), 2);
+
+    auto* reports = app.form<TFRapports>();
+    reports->Activate();
+    EXPECT_EQ(reports->CCentre->count(), 3);
+    EXPECT_EQ(reports->folder(), pays);
+    reports->RTous->setChecked(true);
+    reports->BCreerClick();
+    ASSERT_EQ(app.fake.pdfs.size(), 3u);
+    EXPECT_EQ(app.fake.pdfs[0].first, pays + "/Rapport-SynFr97-centre4.pdf");
+
+    auto* w = app.form<TFVaria>();
+    w->BitBtn2Click();
+    app.fake.saveFiles.push_back(pays + "/c.csv");
+    w->BExport->click();
+    EXPECT_EQ(app.fake.saveSuggestions.back(), pays + "/Comparaison-SynFr97.csv");
+    EXPECT_EQ(app.fake.messages.back().text,
+              QString::fromUtf8("Comparaison des centres exportée dans ") + pays + "/c.csv");
+    EXPECT_TRUE(QFile::exists(pays + "/c.csv"));
+
+    auto* e = app.form<TFEvol>();
+    e->Activate();
+    EXPECT_EQ(e->LSyn->count(), 2);
+    e->LSyn->item(0)->setCheckState(Qt::Checked);
+    e->LSyn->item(1)->setCheckState(Qt::Checked);
+    e->BAfficherClick();
+    EXPECT_EQ(e->SEvol->rowCount(), 183);
+
+    auto* indicators = app.form<TFIndic>();
+    indicators->Activate();
+    EXPECT_FALSE(indicators->canvas()->recorded().texts().empty());
+
+    // Nothing went wrong so far; the comparison table misses its references
+    // in that folder and says which folder.
+    for (const auto& m : app.fake.messages) EXPECT_FALSE(m.text.contains("Erreur")) << m.text.toStdString();
+    app.country.ComparisonEnabled = true;
+    app.form<TFCompar>()->Activate();
+    EXPECT_TRUE(app.fake.messages.back().text.endsWith("\nDossier de travail : " + pays));
 }

@@ -59,7 +59,7 @@ TEST(ReferenceMenu, EachButtonOpensItsSynthesis) {
     auto* m = app.form<TFVisi97>();
     std::vector<std::string> seen;
     app.fake.onModal["TFVis97"] = [&](QDialog*) {
-        seen.push_back(app.state.StoredSynthesis + "|" + app.state.StoredTitle);
+        seen.push_back(app.country.StoredSynthesis + "|" + app.country.StoredTitle);
         return int(QDialog::Rejected);
     };
     m->findChild<QPushButton*>("Button12")->click();
@@ -78,15 +78,15 @@ TEST(ReferenceMenu, OtherSynthesisByNameEvenWhenCancelled) {
     };
     m->Button1Click();
     EXPECT_EQ(app.fake.modalOpened.back(), "TFVis97");
-    EXPECT_EQ(app.state.StoredSynthesis, "SynVz98.Atx");
-    EXPECT_EQ(app.state.StoredTitle, "SynVz98");
+    EXPECT_EQ(app.country.StoredSynthesis, "SynVz98.Atx");
+    EXPECT_EQ(app.country.StoredTitle, "SynVz98");
 
     app.fake.onModal["TFNSynth"] = [](QDialog* d) {
         static_cast<TFNSynth*>(d)->NomP->setText("Synthese");
         return int(QDialog::Accepted);
     };
     m->Button1Click();
-    EXPECT_EQ(app.state.StoredTitle, "Synthese");
+    EXPECT_EQ(app.country.StoredTitle, "Synthese");
 
     // A name with a folder is refused and opens nothing.
     app.fake.onModal["TFNSynth"] = [](QDialog* d) {
@@ -102,8 +102,8 @@ TEST(ReferenceMenu, OtherSynthesisByNameEvenWhenCancelled) {
 TEST(RecordsScreen, ListSummaryChartAndSelection) {
     AppFixture app;
     writeStoredSynthesis("SynFr97.Atx", {{5, 40, 4}, {7, 90, 9}, {9, 40, 20}});
-    app.state.StoredSynthesis = "SynFr97.Atx";
-    app.state.StoredTitle = "France 1997";
+    app.country.StoredSynthesis = "SynFr97.Atx";
+    app.country.StoredTitle = "France 1997";
     auto* v = app.form<TFVis97>();
     v->Activate();
     EXPECT_EQ(v->Panel1->text(), "France 1997");
@@ -113,8 +113,8 @@ TEST(RecordsScreen, ListSummaryChartAndSelection) {
     EXPECT_EQ(v->bars()[0].centre, 7);
 
     clickRow(v->LCtr, 2);
-    EXPECT_EQ(app.state.ChosenCentre, 9);
-    EXPECT_EQ(app.state.ChosenCentreCount, 40);
+    EXPECT_EQ(app.country.ChosenCentre, 9);
+    EXPECT_EQ(app.country.ChosenCentreCount, 40);
     EXPECT_EQ(v->LCtr->currentRow(), 2);
     const auto colours = barColours(v->canvas()->recorded(), 350);
     ASSERT_EQ(colours.size(), 3u);
@@ -127,18 +127,18 @@ TEST(RecordsScreen, ListSummaryChartAndSelection) {
     EXPECT_NE(std::find(t.begin(), t.end(), "Centre : 9"), t.end());
 
     // Variables: the chart modes start from 0 and the variability window opens.
-    app.state.TwoCharts = 1;
-    app.state.ChartOffset = 200;
+    app.country.chartMode.twoCharts = 1;
+    app.country.chartMode.offset = 200;
     v->BitBtn2Click();
     EXPECT_EQ(app.fake.modalOpened.back(), "TFVaria");
-    EXPECT_EQ(app.state.TwoCharts, 0);
-    EXPECT_EQ(app.state.ChartOffset, 0);
+    EXPECT_EQ(app.country.chartMode.twoCharts, 0);
+    EXPECT_EQ(app.country.chartMode.offset, 0);
     EXPECT_EQ(v->LCtr->currentRow(), 2);
 }
 
 TEST(RecordsScreen, MissingSynthesisShowsOneErrorAndNothing) {
     AppFixture app;
-    app.state.StoredSynthesis = "SynAg97.Atx";
+    app.country.StoredSynthesis = "SynAg97.Atx";
     auto* v = app.form<TFVis97>();
     v->Activate();
     ASSERT_EQ(app.fake.messages.size(), 1u);
@@ -152,9 +152,9 @@ TEST(RecordsScreen, MissingSynthesisShowsOneErrorAndNothing) {
 TEST(VariabilityWindow, ListChartsAndPrint) {
     AppFixture app;
     writeStoredSynthesis("SynFr97.Atx", {{4, 10, 5}, {9, 10, 2}, {12, 20, 10}});
-    app.state.StoredSynthesis = "SynFr97.Atx";
-    app.state.ChosenCentre = 9;
-    app.state.ChosenCentreCount = 10;
+    app.country.StoredSynthesis = "SynFr97.Atx";
+    app.country.ChosenCentre = 9;
+    app.country.ChosenCentreCount = 10;
     auto* w = app.form<TFVaria>();
     w->BitBtn2Click();
     ASSERT_EQ(w->LVar->count(), 264);
@@ -187,7 +187,7 @@ TEST(VariabilityWindow, ListChartsAndPrint) {
     from = w->canvas()->recorded().items.size();
     clickRow(w->LVar, 4);
     EXPECT_EQ(barColours(w->canvas()->recorded(), 370, from).size(), 3u);
-    EXPECT_EQ(app.state.ChartOffset, 200);
+    EXPECT_EQ(app.country.chartMode.offset, 200);
 
     w->BImp->click();
     ASSERT_EQ(app.fake.printed.size(), 1u);
@@ -197,7 +197,7 @@ TEST(VariabilityWindow, ListChartsAndPrint) {
 TEST(VariabilityWindow, CounterFileLostAfterwardsKeepsTheListReadLast) {
     AppFixture app;
     writeStoredSynthesis("SynFr97.Atx", {{4, 10, 5}});
-    app.state.StoredSynthesis = "SynFr97.Atx";
+    app.country.StoredSynthesis = "SynFr97.Atx";
     auto* w = app.form<TFVaria>();
     w->BitBtn2Click();
     ASSERT_EQ(w->LVar->count(), 264);
@@ -215,7 +215,7 @@ TEST(ComparisonTable, ThreeReferencesSideBySide) {
     auto* c = app.form<TFCompar>();
     c->Activate();
     EXPECT_EQ(c->SComp->item(0, 1), nullptr);  // not enabled: nothing filled
-    app.state.ComparisonEnabled = true;
+    app.country.ComparisonEnabled = true;
     c->Activate();
     EXPECT_EQ(c->SComp->item(0, 1)->text(), "200");
     EXPECT_EQ(c->SComp->item(2, 0)->text(), "  40");
@@ -263,15 +263,15 @@ TEST(ComparisonTable, OpenedFromTheReferenceMenuEnabled) {
     AppFixture app;
     app.form<TFVisi97>()->findChild<QPushButton*>("BCompar")->click();
     EXPECT_EQ(app.fake.modalOpened.back(), "TFCompar");
-    EXPECT_TRUE(app.state.ComparisonEnabled);
+    EXPECT_TRUE(app.country.ComparisonEnabled);
 }
 
 TEST(StandardIndicators, CountryAndChosenCentre) {
     AppFixture app;
     writeStoredSynthesis("SynFr97.Atx", {{4, 10, 5}, {9, 10, 2}});
-    app.state.StoredSynthesis = "SynFr97.Atx";
-    app.state.StoredTitle = "France 1997";
-    app.state.ChosenCentre = 9;
+    app.country.StoredSynthesis = "SynFr97.Atx";
+    app.country.StoredTitle = "France 1997";
+    app.country.ChosenCentre = 9;
     auto* f = app.form<TFIndic>();
     f->Activate();
     const auto t = f->canvas()->recorded().texts();
@@ -292,7 +292,7 @@ TEST(WorkingFolder, ReferencesReadTheFolderOfTheCountryScreens) {
     EXPECT_EQ(menu->LDossier->text(), QDir::toNativeSeparators(QDir::currentPath()));
     app.fake.folders.push_back(app.path("pays"));
     menu->BDossier->click();
-    EXPECT_EQ(app.state.PoolFolder, app.path("pays").toStdString());
+    EXPECT_EQ(app.country.where(), app.path("pays").toStdString());
     EXPECT_EQ(menu->LDossier->text(), QDir::toNativeSeparators(app.path("pays")));
 
     // "Synthèse FRANCE 97" finds SYNFr97.ATX of that folder.
@@ -321,12 +321,12 @@ TEST(WorkingFolder, ReferencesReadTheFolderOfTheCountryScreens) {
     listed.clear();
     menu->Button1Click();
     EXPECT_EQ(offered, (QStringList{"SYNFr97.ATX", "SynHopi.Atx"}));
-    EXPECT_EQ(app.state.StoredSynthesis, "SynHopi.Atx");
+    EXPECT_EQ(app.country.StoredSynthesis, "SynHopi.Atx");
     EXPECT_EQ(listed, (QStringList{" 5   -   40 "}));
 
     // A folder without synthesis says so in the list; an error names the folder.
     QDir().mkdir("vide");
-    app.state.PoolFolder = app.path("vide").toStdString();
+    app.country.chooseFolder(app.path("vide"));
     app.fake.onModal["TFNSynth"] = [&](QDialog* d) {
         auto* n = static_cast<TFNSynth*>(d);
         offered = items(n->LSynth);
@@ -342,8 +342,8 @@ TEST(WorkingFolder, PrintoutsNamedAfterWhatTheyShowInTheFolder) {
     AppFixture app;
     QDir().mkdir("pays");
     writeStoredSynthesis("pays/SynFr97.Atx", {{4, 10, 5}, {9, 10, 2}, {12, 20, 10}});
-    app.state.PoolFolder = app.path("pays").toStdString();
-    app.state.StoredSynthesis = "SynFr97.Atx";
+    app.country.chooseFolder(app.path("pays"));
+    app.country.StoredSynthesis = "SynFr97.Atx";
     auto* v = app.form<TFVis97>();
     v->Activate();
     clickRow(v->LCtr, 1);
@@ -354,21 +354,21 @@ TEST(WorkingFolder, PrintoutsNamedAfterWhatTheyShowInTheFolder) {
     ASSERT_EQ(app.fake.printed.size(), 2u);
     EXPECT_EQ(app.fake.printed[0].title, "Fiches-par-centre-SynFr97-centre9");
     EXPECT_EQ(app.fake.printed[1].title, "Repartition-SynFr97-centre9");
-    for (const auto& d : app.fake.printed) EXPECT_EQ(d.folder, app.state.PoolFolder);
+    for (const auto& d : app.fake.printed) EXPECT_EQ(d.folder, app.country.where());
 }
 
 TEST(RecordsScreen, TheCurrentItemIsTheChosenCentreWhateverChoseIt) {
     AppFixture app;
     writeStoredSynthesis("SynFr97.Atx", {{5, 40, 4}, {7, 90, 9}, {9, 40, 20}});
-    app.state.StoredSynthesis = "SynFr97.Atx";
+    app.country.StoredSynthesis = "SynFr97.Atx";
     auto* v = app.form<TFVis97>();
     v->Activate();
     v->LCtr->setCurrentRow(0);
     QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
     QApplication::sendEvent(v->LCtr, &down);
     EXPECT_EQ(v->LCtr->currentRow(), 1);
-    EXPECT_EQ(app.state.ChosenCentre, 7);
-    EXPECT_EQ(app.state.ChosenCentreCount, 90);
+    EXPECT_EQ(app.country.ChosenCentre, 7);
+    EXPECT_EQ(app.country.ChosenCentreCount, 90);
     // The chart shows it: its bar (the first, 90 FIBs) red and drawn last.
     const auto colours = barColours(v->canvas()->recorded(), 350);
     ASSERT_EQ(colours.size(), 3u);
@@ -376,7 +376,7 @@ TEST(RecordsScreen, TheCurrentItemIsTheChosenCentreWhateverChoseIt) {
     // "Variables" opens on it.
     std::int32_t seen = 0;
     app.fake.onModal["TFVaria"] = [&](QDialog*) {
-        seen = app.state.ChosenCentre;
+        seen = app.country.ChosenCentre;
         return int(QDialog::Rejected);
     };
     v->BitBtn2Click();
@@ -385,13 +385,13 @@ TEST(RecordsScreen, TheCurrentItemIsTheChosenCentreWhateverChoseIt) {
     // A new opening starts without a choice, in the list as in the run.
     v->Activate();
     EXPECT_EQ(v->LCtr->currentRow(), -1);
-    EXPECT_EQ(app.state.ChosenCentre, 0);
+    EXPECT_EQ(app.country.ChosenCentre, 0);
 }
 
 TEST(RecordsScreen, TheCentreUnderTheMouseIsNamed) {
     AppFixture app;
     writeStoredSynthesis("SynFr97.Atx", {{5, 40, 4}, {7, 90, 9}, {9, 1, 1}});
-    app.state.StoredSynthesis = "SynFr97.Atx";
+    app.country.StoredSynthesis = "SynFr97.Atx";
     auto* v = app.form<TFVis97>();
     v->resize(640, 480);
     v->Activate();
@@ -410,8 +410,8 @@ TEST(RecordsScreen, TheCentreUnderTheMouseIsNamed) {
 TEST(VariabilityWindow, EachChartClearsItsOwnAreaInTwoChartMode) {
     AppFixture app;
     writeStoredSynthesis("SynFr97.Atx", {{4, 10, 5}, {9, 10, 2}, {12, 20, 10}});
-    app.state.StoredSynthesis = "SynFr97.Atx";
-    app.state.ChosenCentre = 9;
+    app.country.StoredSynthesis = "SynFr97.Atx";
+    app.country.ChosenCentre = 9;
     auto* w = app.form<TFVaria>();
     w->BitBtn2Click();
     w->BitBtn3->click();
@@ -449,9 +449,9 @@ TEST(VariabilityWindow, TheListShowsWholeLinesWithoutScrollingSideways) {
         AppFixture app;
         app.fake.screen = screen;
         writeStoredSynthesis("SynFr97.Atx", {{4, 10, 5}, {9, 10, 2}});
-        app.state.StoredSynthesis = "SynFr97.Atx";
-        app.state.ChosenCentre = 9;
-        app.state.ChosenCentreCount = 10;
+        app.country.StoredSynthesis = "SynFr97.Atx";
+        app.country.ChosenCentre = 9;
+        app.country.ChosenCentreCount = 10;
         auto* w = app.form<TFVaria>();
         w->show();
         QApplication::processEvents();

@@ -46,11 +46,11 @@ struct ImportRun : AppFixture {
             recs.push_back(r);
         }
         EXPECT_FALSE(recordfile::replaceWith("FIB.DAT", recs));
-        state.CurrentFile = "FIB.DAT";
-        state.CurrentYear = 2026;
-        state.buffer = h;
-        state.CurrentCentre = 77;
-        state.CurrentFib = 2;
+        centre.CurrentFile = "FIB.DAT";
+        centre.CurrentYear = 2026;
+        centre.buffer = h;
+        centre.CurrentCentre = 77;
+        centre.CurrentFib = 2;
         menu = form<TTMenu3>();
         // Line 2 and 3 are stored; line 4 is refused; line 5 is FIB 1 again.
         writeText(path("releve.csv"),
@@ -84,7 +84,7 @@ TEST(ImportScreen, CountsAndRefusalsAskedThenStoredAfterTheLastFib) {
     EXPECT_TRUE(asked.endsWith(QString::fromUtf8("Enregistrer 2 fiches dans FIB.DAT ?")));
     EXPECT_EQ(run.fake.messages[1].text, QString::fromUtf8("2 fiches enregistrées, numéros 3 à 4."));
     EXPECT_EQ(run.count(), 4);
-    EXPECT_EQ(run.state.CurrentFib, 4);
+    EXPECT_EQ(run.centre.CurrentFib, 4);
     EXPECT_EQ(run.menu->findChild<QLineEdit*>("Efib")->text().trimmed(), "4");
     FibRecord r;
     ASSERT_FALSE(recordfile::readFib("FIB.DAT", 4, r));
@@ -100,7 +100,7 @@ TEST(ImportScreen, NoWritesNothingAndAnUnknownColumnIsNamed) {
     run.fake.answers = {ui::Answer::No};
     click(run.menu, "BImport");
     EXPECT_EQ(run.count(), 2);
-    EXPECT_EQ(run.state.CurrentFib, 2);
+    EXPECT_EQ(run.centre.CurrentFib, 2);
 
     run.fake.messages.clear();
     writeText(run.path("autre.csv"), "Initiale;Couleur\r\nC;bleu\r\n");

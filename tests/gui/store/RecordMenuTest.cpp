@@ -42,10 +42,10 @@ struct Menu {
         identified(recs[0]);
         const CentreHeader h = recs[0];
         EXPECT_FALSE(recordfile::replaceWith("FIB.DAT", recs));
-        RunState& s = app.state;
+        CentreSession& s = app.centre;
         s.CurrentFile = "FIB.DAT";
         s.CurrentYear = 2026;
-        s.Today = "08/12/2026";
+        app.run.Today = "08/12/2026";
         s.ShowCheckMessages = true;
         s.buffer = h;
         s.CurrentCentre = centre;
@@ -95,14 +95,14 @@ TEST(RecordMenu, FirstCreationAnsweredYesOpensSheetOne) {
     EXPECT_EQ(menu.pageText("Edit12"), "77");
     EXPECT_EQ(menu.pageText("Edit13"), "1");
     EXPECT_EQ(menu.pageText("MaskEdit19"), "08/12/2026");
-    EXPECT_FALSE(menu.app.state.EditingExisting);
-    EXPECT_EQ(menu.app.state.buffer.get(fld::GlyJeun), -1.0f);
+    EXPECT_FALSE(menu.app.centre.EditingExisting);
+    EXPECT_EQ(menu.app.centre.buffer.get(fld::GlyJeun), -1.0f);
     EXPECT_EQ(AppFixture::fileBytesOf("FIB.DAT"), before);
 }
 
 TEST(RecordMenu, CreationWhenFibsExistAsksNothingAndSaveUpdatesTheCount) {
     Menu menu({0, 0, 0, 0, 0});
-    menu.app.state.buffer.set(fld::NumFib, std::uint16_t{5});
+    menu.app.centre.buffer.set(fld::NumFib, std::uint16_t{5});
     menu.app.fake.onModal["TFIB1"] = [](QDialog* d) {
         auto* p = static_cast<TFIB1*>(d);
         p->BitBtn11Click();  // answered Yes by default
@@ -142,12 +142,12 @@ TEST(RecordMenu, ChooserScrollTypedNumberAndCancel) {
     menu.m->BModifClick();
     EXPECT_EQ(menu.app.fake.modalOpened.back(), "TFIB1");
     EXPECT_EQ(menu.pageText("Edit13"), "3");
-    EXPECT_EQ(menu.app.state.CurrentFib, 3);
-    EXPECT_EQ(menu.app.state.SavedFibCount, 4);
-    EXPECT_TRUE(menu.app.state.EditingExisting);
+    EXPECT_EQ(menu.app.centre.CurrentFib, 3);
+    EXPECT_EQ(menu.app.centre.SavedFibCount, 4);
+    EXPECT_TRUE(menu.app.centre.EditingExisting);
 
     // A typed number out of range is refused and the chooser stays open.
-    menu.app.state.CurrentFib = 4;
+    menu.app.centre.CurrentFib = 4;
     menu.app.fake.modalOpened.clear();
     menu.choose([](TNfibDlg* d) {
         d->findChild<QLineEdit*>("NEdit")->setText("9");
@@ -162,49 +162,49 @@ TEST(RecordMenu, ChooserScrollTypedNumberAndCancel) {
     EXPECT_EQ(menu.pageText("Edit13"), "2");
 
     // Cancel: nothing called up, the count comes back.
-    menu.app.state.CurrentFib = 4;
+    menu.app.centre.CurrentFib = 4;
     menu.app.fake.modalOpened.clear();
     menu.choose([](TNfibDlg* d) { d->CancelBtnClick(); });
     menu.m->BModifClick();
     EXPECT_EQ(menu.app.fake.modalOpened, (std::vector<QString>{"TNfibDlg"}));
-    EXPECT_EQ(menu.app.state.CurrentFib, 4);
+    EXPECT_EQ(menu.app.centre.CurrentFib, 4);
 }
 
 TEST(RecordMenu, CallUpOfASheetToReviewColoursItsPanelsSilently) {
     Menu menu({2});
-    menu.app.state.CurrentFib = 1;
+    menu.app.centre.CurrentFib = 1;
     menu.m->AppelFib();
     EXPECT_EQ(menu.app.fake.modalOpened, (std::vector<QString>{"TFIB1"}));
     EXPECT_TRUE(menu.app.fake.messages.empty());
-    EXPECT_TRUE(menu.app.state.ShowCheckMessages);
+    EXPECT_TRUE(menu.app.centre.ShowCheckMessages);
     // An empty sheet: identification, contact, measures and St-Vincent are in error.
     for (const char* p : {"Panel23", "Panel22", "Panel28", "Panel29"})
         EXPECT_EQ(menu.page->colourOf(p), colours::Red) << p;
     EXPECT_EQ(menu.page->colourOf("Panel27"), colours::Navy);
-    EXPECT_EQ(menu.app.state.buffer.get(fld::EtatFiche), 2);
+    EXPECT_EQ(menu.app.centre.buffer.get(fld::EtatFiche), 2);
 }
 
 TEST(RecordMenu, AnnulledSheetIsShownAfterItsMessageAndStaysAnnulled) {
     Menu menu({255});
-    menu.app.state.CurrentFib = 1;
+    menu.app.centre.CurrentFib = 1;
     menu.m->AppelFib();
     ASSERT_EQ(menu.app.fake.messages.size(), 1u);
     EXPECT_EQ(menu.app.fake.messages[0].text, QString::fromUtf8("Fiche marquée: Annulée ?"));
     EXPECT_EQ(menu.app.fake.messages[0].icon, ui::Icon::Information);
-    EXPECT_EQ(menu.app.state.buffer.get(fld::EtatFiche), 255);
+    EXPECT_EQ(menu.app.centre.buffer.get(fld::EtatFiche), 255);
     EXPECT_EQ(menu.app.fake.modalOpened.back(), "TFIB1");
 }
 
 TEST(RecordMenu, CallUpOfAMissingRecordOpensNothing) {
     Menu menu({0, 0});
-    menu.app.state.CurrentFib = 2;
+    menu.app.centre.CurrentFib = 2;
     ASSERT_EQ(::truncate("FIB.DAT", 2 * 248), 0);
-    const FibRecord before = menu.app.state.buffer;
+    const FibRecord before = menu.app.centre.buffer;
     menu.m->AppelFib();
     ASSERT_EQ(menu.app.fake.messages.size(), 1u);
     EXPECT_EQ(menu.app.fake.messages[0].icon, ui::Icon::Error);
     EXPECT_TRUE(menu.app.fake.modalOpened.empty());
-    EXPECT_EQ(menu.app.state.buffer, before);
+    EXPECT_EQ(menu.app.centre.buffer, before);
 }
 
 TEST(RecordMenu, FailedCallUpThroughTheChooserComesBackToTheCount) {
@@ -217,8 +217,8 @@ TEST(RecordMenu, FailedCallUpThroughTheChooserComesBackToTheCount) {
     menu.m->BModifClick();
     ASSERT_EQ(menu.app.fake.messages.size(), 1u);
     EXPECT_EQ(menu.app.fake.messages[0].icon, ui::Icon::Error);
-    EXPECT_EQ(menu.app.state.CurrentFib, 3);
-    EXPECT_EQ(menu.app.state.SavedFibCount, 3);
+    EXPECT_EQ(menu.app.centre.CurrentFib, 3);
+    EXPECT_EQ(menu.app.centre.SavedFibCount, 3);
     EXPECT_EQ(menu.app.fake.modalOpened, (std::vector<QString>{"TNfibDlg"}));
 }
 
@@ -244,8 +244,8 @@ TEST(QualityScreen, ListsCountsAndCallUpByClick) {
     q->LIncClick();
     EXPECT_EQ(menu.app.fake.modalOpened.back(), "TFIB1");
     EXPECT_EQ(menu.pageText("Edit13"), "2");
-    EXPECT_TRUE(menu.app.state.EditingExisting);
-    EXPECT_EQ(menu.app.state.SavedFibCount, 5);
+    EXPECT_TRUE(menu.app.centre.EditingExisting);
+    EXPECT_EQ(menu.app.centre.SavedFibCount, 5);
 }
 
 TEST(QualityScreen, MissingFileShowsOneErrorAndNoScreen) {
@@ -259,9 +259,9 @@ TEST(QualityScreen, MissingFileShowsOneErrorAndNoScreen) {
 
 TEST(RecordMenu, TrainingOnAFreshPracticeFileCreatesSheets) {
     Menu menu({}, 0);
-    menu.app.state.Training = true;
+    menu.app.centre.Training = true;
     std::rename("FIB.DAT", "ESSAIFIB.DAT");
-    menu.app.state.CurrentFile = "ESSAIFIB.DAT";
+    menu.app.centre.CurrentFile = "ESSAIFIB.DAT";
     menu.m->BCreaClick();
     // No identification to confirm on the practice file, and the sheet opens.
     EXPECT_TRUE(menu.app.fake.messages.empty());
@@ -278,7 +278,7 @@ TEST(RecordMenu, HelpButtonsOpenTheGroupsHelpPages) {
 
 TEST(RecordMenu, DateKeepsItsTenCharacters) {
     Menu menu({0});
-    menu.app.state.buffer.set(fld::NumFib, std::uint16_t{1});
+    menu.app.centre.buffer.set(fld::NumFib, std::uint16_t{1});
     menu.app.fake.onModal["TFIB1"] = [](QDialog* d) {
         d->findChild<QLineEdit*>("MaskEdit19")->setText(" 8/ 1/2026");
         static_cast<TFIB1*>(d)->BitBtn11Click();
