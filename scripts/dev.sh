@@ -23,7 +23,9 @@ JOBS=${PELO_JOBS:-$(nproc)}
 read -r -a EXTRA_CMAKE <<<"${PELO_CMAKE_ARGS:-}"
 
 PACKAGES=(build-essential cmake ninja-build qt6-base-dev qt6-translations-l10n libgl-dev
-          libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2 libsodium-dev pkgconf)
+          libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2
+          libxlsxwriter-dev libreadstat-dev libzip-dev libexpat1-dev libsodium-dev pkgconf
+          readstat python3-openpyxl)
 # Only for package and ci: the .deb (dpkg-shlibdeps), the checks of the installed files and of the
 # package (lintian).
 PACKAGE_PACKAGES=(dpkg-dev desktop-file-utils appstream lintian)
@@ -144,17 +146,24 @@ fuzz() {
     local secs=${1:-30} dir=$ROOT/build-fuzz
     CC=clang CXX=clang++ configure "$dir" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" -DPELO_FUZZ=ON \
         -DPELO_BUILD_TESTS=OFF -DPELO_BUILD_BENCH=OFF -DPELO_BUILD_GUI=OFF
-    local targets=(fuzz_record_file fuzz_pooled_file fuzz_synthesis_pair fuzz_group_file fuzz_sealed_file)
+    local targets=(fuzz_record_file fuzz_pooled_file fuzz_synthesis_pair fuzz_group_file fuzz_sealed_file
+        fuzz_csv_source fuzz_xlsx_source)
     cmake --build "$dir" -j "$JOBS" --target "${targets[@]}" fibtool
     # Valid files to start from, written by fibtool: a centre file, a pooled file, a synthesis
     # pair (index then counters, as the target splits them), a GROUPE.DAT of one group and a
     # sealed centre file.
     local start=$dir/start-files
-    rm -rf "$start" && mkdir -p "$start" "$dir"/corpus-{fuzz_record_file,fuzz_pooled_file,fuzz_synthesis_pair,fuzz_group_file,fuzz_sealed_file}
+    rm -rf "$start" && mkdir -p "$start" \
+        "$dir"/corpus-{fuzz_record_file,fuzz_pooled_file,fuzz_synthesis_pair,fuzz_group_file,fuzz_sealed_file,fuzz_csv_source,fuzz_xlsx_source}
     "$dir/fibtool" -C "$start" demo --fiches 6 --centres 3 >/dev/null
     "$dir/fibtool" -C "$start" collecte FibFr97.Dat >/dev/null
     "$dir/fibtool" -C "$start" synthese-pays FibFr97.Dat >/dev/null
     cp "$start/FIB.DAT" "$dir/corpus-fuzz_record_file/start"
+    # The importer's sources: a few FIBs exported as CSV and as a workbook.
+    "$dir/fibtool" -C "$start" exporter FIB.DAT source.csv --libelles >/dev/null
+    "$dir/fibtool" -C "$start" exporter FIB.DAT source.xlsx >/dev/null
+    cp "$start/source.csv" "$dir/corpus-fuzz_csv_source/start"
+    cp "$start/source.xlsx" "$dir/corpus-fuzz_xlsx_source/start"
     cp "$start/FibFr97.Dat" "$dir/corpus-fuzz_pooled_file/start"
     cat "$start/SYNFr97.ATX" "$start/SYNFr97.BTX" >"$dir/corpus-fuzz_synthesis_pair/start"
     # FIB.DAT sealed for the key of the sealed-file target, which writes its public key.
@@ -199,7 +208,7 @@ test)
 bench)
     install_missing "${PACKAGES[@]}"
     build
-    for b in bench_records bench_synthesis bench_pool bench_evaluation bench_funnel bench_comparison bench_seal; do
+    for b in bench_records bench_synthesis bench_pool bench_evaluation bench_funnel bench_comparison bench_seal bench_exchange; do
         echo "== $b"
         "$BUILD/bench/$b"
     done

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Checks that includes run down the ladders and that forms open each other only through the navigation seam.
 #   tests/layering.sh [--strict] [SRC_DIR]
-# Core:  store < print < entry, eval (peers) < pool < ref
+# Core:  store < formats < print < entry, eval (peers) < pool < ref < exchange
 # Gui:   ui < store, entry, eval, pool, ref forms (peers) < app (app may include anything)
 # A header of the file's own subsystem is always fine, so is a core header from the gui.
 # Prints every violation. Exit: 0 clean; with --strict 1 on a violation, otherwise 77 (CTest's "skipped").
@@ -18,10 +18,12 @@ cd "$SRC" || exit 2
 core_level() {
     case "$1" in
     store) echo 0 ;;
-    print) echo 1 ;;
-    entry | eval) echo 2 ;;
-    pool) echo 3 ;;
-    ref) echo 4 ;;
+    formats) echo 1 ;;
+    print) echo 2 ;;
+    entry | eval) echo 3 ;;
+    pool) echo 4 ;;
+    ref) echo 5 ;;
+    exchange) echo 6 ;;
     *) echo -1 ;;
     esac
 }

@@ -1,5 +1,8 @@
 #include "Cli.h"
 
+#include "formats/Csv.h"
+#include "pool/PoolFiles.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
@@ -124,6 +127,26 @@ bool referenceYearOption(const Args& a, const std::string& pool, std::int32_t& y
     if (auto e = pool::proposeReferenceYear("", pool, year)) {
         rc = fileError(e->message());
         return false;
+    }
+    return true;
+}
+
+namespace {
+std::string folderOfPath(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash);
+}
+}  // namespace
+
+bool acceptedOutput(const std::string& output, const std::string& input, int& rc) {
+    if (!acceptedPath(output, rc)) return false;
+    for (const std::string& out : {output, formats::codebookPath(output)}) {
+        const std::string folder = folderOfPath(out);
+        const std::string in = folderOfPath(input) == folder ? formats::baseName(input) : std::string();
+        if (auto why = pool::protectedOutput(folder, formats::baseName(out), in)) {
+            rc = usageError(*why);
+            return false;
+        }
     }
     return true;
 }

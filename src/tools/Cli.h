@@ -46,4 +46,9 @@ bool referenceYearOption(const Args& a, const std::string& pool, std::int32_t& y
 // unless tellPartialRecord is false.
 bool acceptedPath(const std::string& path, int& rc, bool tellPartialRecord = true);
 
+// A file that a command writes beside its main output (an export's codebook):
+// accepted as acceptedPath, and never a centre's own file nor the file read.
+// False with rc set to the usage error otherwise.
+bool acceptedOutput(const std::string& output, const std::string& input, int& rc);
+
 }  // namespace pelo::cli

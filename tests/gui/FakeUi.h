@@ -39,7 +39,7 @@ public:
     std::vector<QString> modelessOpened;
     std::map<QString, std::function<int(QDialog*)>> onModal;  // by object name
     std::vector<PrintDocument> printed;
-    std::deque<QString> folders, saveFiles;
+    std::deque<QString> folders, saveFiles, openFiles;
     QStringList saveSuggestions;  // what each file dialog proposed
     // Passphrases typed, in order (none left: the prompt is cancelled); each prompt's title recorded.
     std::deque<std::string> passphrases;
@@ -82,6 +82,7 @@ public:
         passphrases.pop_front();
         return s;
     }
+    QString chooseOpenFile(const QString&, const QString&) override { return pop(openFiles); }
     bool print(const PrintDocument& doc) override {
         printed.push_back(doc);
         return true;

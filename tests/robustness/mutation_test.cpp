@@ -23,6 +23,7 @@
 #include <string>
 #include <vector>
 
+#include "exchange/FibTable.h"
 #include "pool/Collection.h"
 #include "pool/Groups.h"
 #include "pool/PoolSynthesis.h"
@@ -268,6 +269,18 @@ int main(int argc, char** argv) {
     const Bytes pooled = readFile(dir / "FibFr97.Dat");
     const Bytes index = readFile(dir / "SYNFr97.ATX"), counters = readFile(dir / "SYNFr97.BTX");
     const Bytes source1 = readFile(dir / "FIB1.DAT");
+    // Sources of the importer: the centre's FIBs as CSV (with labels) and as a workbook.
+    writeFile(dir / "R.DAT", record);
+    pelo::exchange::ExportRequest asCsv, asXlsx;
+    asCsv.labels = true;
+    asXlsx.format = pelo::exchange::ExportFormat::Xlsx;
+    std::size_t exported = 0;
+    if (pelo::exchange::exportFile((dir / "R.DAT").string(), (dir / "src.csv").string(), asCsv, exported) ||
+        pelo::exchange::exportFile((dir / "R.DAT").string(), (dir / "src.xlsx").string(), asXlsx, exported)) {
+        std::fprintf(stderr, "préparation impossible\n");
+        return 1;
+    }
+    const Bytes csvSource = readFile(dir / "src.csv"), xlsxSource = readFile(dir / "src.xlsx");
     pelo::pool::GroupeRecord g1, g2;
     g1.NumGroupe = 1;
     g1.setName("Nord");
@@ -289,10 +302,21 @@ int main(int argc, char** argv) {
             {"synthese", "R.DAT", "--annee", "2026"},
             {"objectifs", "R.DAT", "--filtre", "1", "--annee", "2026"}};
         c.check(kRecordCommands[std::size_t(i) % kRecordCommands.size()], {"R.DAT"});
+        if (i % 5 == 0) c.check({"exporter", "R.DAT", i % 10 ? "R.dta" : "R.csv"}, {"R.DAT"});
+
+        // Sources of the importer, tried without writing (the record file is left as it was).
+        if (i % 3 == 0) {
+            const bool xlsx = i % 6 == 0;
+            writeFile(dir / (xlsx ? "I.xlsx" : "I.csv"), mutate(xlsx ? xlsxSource : csvSource, rng, 64));
+            writeFile(dir / "T.DAT", record);
+            c.check({"importer", "T.DAT", xlsx ? "I.xlsx" : "I.csv", "--essai", "--annee", "2026"},
+                    {"T.DAT", xlsx ? "I.xlsx" : "I.csv"});
+        }
 
         // Pooled file: its synthesis and a selection (only the outputs change).
         writeFile(dir / "P.Dat", mutate(pooled, rng, pelo::pool::kPooledSize));
-        if (i % 2) c.check({"synthese-pays", "P.Dat"}, {"P.Dat"});
+        if (i % 5 == 2) c.check({"exporter", "P.Dat", "P.sav"}, {"P.Dat"});
+        else if (i % 2) c.check({"synthese-pays", "P.Dat"}, {"P.Dat"});
         else c.check({"selection", "P.Dat", "S.Dat", "--variable", "33", "--op", ">", "--valeur", "8"}, {"P.Dat"});
 
         // A source of the collection in either format.

@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "eval/Objectives.h"
+#include "formats/Sink.h"
 #include "store/Text.h"
 #include "store/Units.h"
 
@@ -205,10 +206,7 @@ std::string synthesisCsv(const SynthesisResult& r) {
 }
 
 IoStatus writeSynthesisCsv(const std::string& path, const SynthesisResult& r) {
-    const std::string name = path.substr(path.find_last_of('/') == std::string::npos ? 0 : path.find_last_of('/') + 1);
-    const std::string text = synthesisCsv(r);
-    // Like every file of the program: private, written whole, never through a link.
-    return recordio::replaceWhole(path, name, text.data(), text.size());
+    return formats::writeExport(path, synthesisCsv(r));
 }
 
 }  // namespace pelo::eval

@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "pool/Manifest.h"
 #include "store/Text.h"
 
 namespace pelo::pool {
@@ -66,6 +67,7 @@ IoStatus collect(const std::string& folder, const std::string& poolName, Collect
     PooledHeader header;
     std::vector<std::uint8_t> bytes;
     std::vector<PooledFibRecord> batch;
+    Manifest manifest;
 
     for (int n = 1; n <= kLastSourceFile; ++n) {
         const std::string name = sourceName(n);
@@ -77,6 +79,7 @@ IoStatus collect(const std::string& folder, const std::string& poolName, Collect
         else if (auto e = readWholeFile(folder, name, bytes, kMaxPooledBytes)) {
             if (e->cause == ioCause(ENOENT)) continue;  // no such centre: skipped silently
             r.warnings.push_back(name + " ignoré : " + e->cause);
+            manifest.leftAside(name, e->cause);
             continue;
         }
         std::uint16_t word2 = 0;
@@ -85,6 +88,7 @@ IoStatus collect(const std::string& folder, const std::string& poolName, Collect
         if (format == SourceFormat::Unknown) {
             r.warnings.push_back(name +
                                  " ignoré : ce n'est ni un fichier de centre ni un fichier de fiches collectées");
+            manifest.leftAside(name, "ce n'est ni un fichier de centre ni un fichier de fiches collectées");
             continue;
         }
         const std::size_t recordSize = format == SourceFormat::Pooled ? kPooledSize : kRecordSize;
@@ -114,6 +118,7 @@ IoStatus collect(const std::string& folder, const std::string& poolName, Collect
             if (auto e = pool.write(batch.data(), batch.size() * kPooledSize)) return e;
         r.fibs += std::uint32_t(batch.size());
         ++r.centres;
+        manifest.taken(folder, name, bytes, head.get(pfld::NumCentre), batch);
     }
     if (first)
         return IoError{
@@ -124,6 +129,11 @@ IoStatus collect(const std::string& folder, const std::string& poolName, Collect
     header.set(pfld::NumCentre, kPoolCentre);
     if (auto e = pool.writeAt(0, header.bytes.data(), kPooledSize)) return e;
     if (auto e = pool.commit()) return e;
+    r.duplicates = manifest.duplicates();
+    if (r.duplicates > 0)
+        r.warnings.push_back(counted(r.duplicates, "fiche se trouve", "fiches se trouvent") +
+                             " dans deux fichiers sources : voir " + manifestName(poolName));
+    if (auto e = writeManifest(folder, poolName, manifest)) r.warnings.push_back(e->message());
     out = std::move(r);
     return {};
 }

@@ -28,6 +28,7 @@ struct CollectionResult {
     std::uint32_t fibs = 0;             // FIBs pooled
     std::vector<std::string> warnings;  // source files left aside, one text each
     std::vector<std::string> sealed;    // sources taken from their sealed copy (FIBn.DAT)
+    std::size_t duplicates = 0;         // FIBs found in two source files (see the manifest)
 };
 
 // Reads the sealed copy of a source ("FIB3.DAT.chiffre") whole into bytes, in
@@ -48,6 +49,7 @@ bool isSourceName(const std::string& name);
 // no source file is found, when the FIBs would exceed 65535, or when the name
 // is one of the sources' (a plain IoError says why). Progress counts the 999
 // source names, the file at hand named; cancelling replaces nothing.
+// Beside it, the manifest of the sources (pool/Manifest.h).
 IoStatus collect(const std::string& folder, const std::string& poolName, CollectionResult& out,
                  const Progress& progress = {}, const SealedSourceOpener& sealed = {});
 

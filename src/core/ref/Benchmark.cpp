@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "eval/Bands.h"
+#include "formats/Sink.h"
 #include "ref/FunnelChart.h"
 #include "store/RecordIo.h"
 #include "store/Text.h"
@@ -84,11 +85,7 @@ std::string benchmarkCsv(const Benchmark& b) {
     return out;
 }
 
-IoStatus writeTextFile(const std::string& path, const std::string& text) {
-    const auto slash = path.find_last_of('/');
-    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    return recordio::replaceWhole(path, name, text.data(), text.size());
-}
+IoStatus writeTextFile(const std::string& path, const std::string& text) { return formats::writeExport(path, text); }
 
 std::string reportFileName(const std::string& synthesisName, std::int32_t centre) {
     return "Rapport-" + stem(synthesisName) + "-centre" + std::to_string(centre) + ".pdf";

@@ -1,6 +1,7 @@
 #include "store/RecordFile.h"
 
 #include <cerrno>
+#include <cstring>
 #include <optional>
 
 namespace pelo {
@@ -214,6 +215,34 @@ IoStatus appendFib(const std::string& path, std::uint16_t& count, FibRecord& buf
     if (auto e = f.close()) return e;
     buffer = back;
     count = c;
+    return {};
+}
+
+IoStatus appendFibs(const std::string& path, const std::vector<FibRecord>& fibs, std::uint16_t& first) {
+    File f;
+    std::uint64_t records = 0;
+    if (auto e = lockedRecords(path, f, records)) return e;
+    CentreHeader h;
+    if (auto e = f.readAt(0, h.bytes.data(), kRecordSize)) return e;
+    const std::uint16_t current = h.nbFiches();
+    if (std::uint64_t(current) + fibs.size() > kMaxFibs) return IoError{path, "Fichier plein", true};
+    if (std::uint64_t(current) + 1 > records)
+        return IoError{path, "le nombre de fiches (" + std::to_string(current) + ") dépasse la fin du fichier"};
+    if (fibs.empty()) return f.close();
+    std::vector<std::uint8_t> bytes(fibs.size() * kRecordSize);
+    for (std::size_t k = 0; k < fibs.size(); ++k) {
+        FibRecord rec = fibs[k];
+        rec.set(fld::NumFib, static_cast<std::uint16_t>(current + 1 + k));
+        std::memcpy(bytes.data() + k * kRecordSize, rec.bytes.data(), kRecordSize);
+    }
+    // The FIBs first, the count last: until the header says so, they are not in the file.
+    if (auto e = f.writeAt(std::uint64_t(current + 1) * kRecordSize, bytes.data(), bytes.size())) return e;
+    if (auto e = f.sync()) return e;
+    h.setNbFiches(static_cast<std::uint16_t>(current + fibs.size()));
+    if (auto e = f.writeAt(0, h.bytes.data(), kRecordSize)) return e;
+    if (auto e = f.sync()) return e;
+    if (auto e = f.close()) return e;
+    first = static_cast<std::uint16_t>(current + 1);
     return {};
 }
 

@@ -57,6 +57,12 @@ IoStatus rewriteFib(const std::string& path, std::uint32_t k, const FibRecord& r
 // it was: it is cut back to its size before the write, under the lock.
 IoStatus appendFib(const std::string& path, std::uint16_t& count, FibRecord& buffer);
 
+// Appends FIBs NbFiches + 1 ... in one write under the lock of appendFib, the
+// header's count written last, so that an interruption stores none of them;
+// first is the number the first one got. "Fichier plein" when they would
+// take the count past 65535 (nothing is written).
+IoStatus appendFibs(const std::string& path, const std::vector<FibRecord>& fibs, std::uint16_t& first);
+
 // Number of whole records in the file (header included).
 IoStatus recordCount(const std::string& path, std::uint32_t& out);
 

@@ -6,6 +6,7 @@
 
 #include "eval/Synthesis.h"
 #include "store/RecordFile.h"
+#include "ui/ExportFibs.h"
 #include "ui/Look.h"
 #include "ui/Navigation.h"
 
@@ -38,6 +39,7 @@ TFPeval::TFPeval(AppContext& ctx, CentreSession& session, EvaluationState& evalu
             big.setPointSizeF(big.pointSizeF() - 0.5);
     for (QPushButton* b : {Button2, Button3, Button4, Button6, Button7, Button8}) b->setFont(big);
     BitBtn1 = addButton("BitBtn1", "Retour", 24, 400, 89, 33);
+    BExport = addButton("BExport", QString::fromUtf8("Exporter les fiches…"), 392, 400, 217, 33);
 
     connect(Button4, &QPushButton::clicked, this, &TFPeval::Button4Click);
     connect(Button3, &QPushButton::clicked, this, &TFPeval::Button3Click);
@@ -46,8 +48,9 @@ TFPeval::TFPeval(AppContext& ctx, CentreSession& session, EvaluationState& evalu
     connect(Button7, &QPushButton::clicked, this, &TFPeval::Button7Click);
     connect(Button8, &QPushButton::clicked, this, &TFPeval::Button8Click);
     connect(BitBtn1, &QPushButton::clicked, this, &TFPeval::BitBtn1Click);
+    connect(BExport, &QPushButton::clicked, this, &TFPeval::BExportClick);
     // Down the left column, then down the right one.
-    setTabChain({Button2, Button3, Button4, Button6, Button7, Button8, BitBtn1});
+    setTabChain({Button2, Button3, Button4, Button6, Button7, Button8, BExport, BitBtn1});
     Button4->setDefault(true);
 }
 
@@ -84,6 +87,8 @@ void TFPeval::Button6Click() { nav().evaluation().openObjectives(); }
 void TFPeval::Button7Click() { nav().evaluation().reviewRisks(); }
 
 void TFPeval::Button8Click() { nav().evaluation().reviewQuality(); }
+
+void TFPeval::BExportClick() { exportFibsFrom(*this, kFibFile, QStringLiteral("FIB-fiches.csv")); }
 
 void TFPeval::BitBtn1Click() { accept(); }
 

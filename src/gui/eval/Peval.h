@@ -20,6 +20,7 @@ public:
     void Button6Click();  // SUIVI  d'OBJECTIFS
     void Button7Click();  // RISQUES INDIVIDUELS
     void Button8Click();  // QUALITE des FICHES
+    void BExportClick();  // every FIB of the centre for the statisticians
     void BitBtn1Click();
     // Counts FIB.DAT with the current EvalFilter and shows the evaluation screen.
     void Synthese();
@@ -30,6 +31,7 @@ public:
     QPushButton* Button6;
     QPushButton* Button7;
     QPushButton* Button8;
+    QPushButton* BExport;
     QPushButton* BitBtn1;
 
 private:

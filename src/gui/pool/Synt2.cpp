@@ -12,6 +12,7 @@
 #include "pool/ReferenceYear.h"
 #include "pool/SealedSources.h"
 #include "store/Seal.h"
+#include "ui/ExportFibs.h"
 #include "ui/Look.h"
 #include "ui/Navigation.h"
 
@@ -108,6 +109,7 @@ TFSynt2::TFSynt2(AppContext& ctx, CountryWorkspace& country)
         QString::fromUtf8("Crée la clé de la campagne : coordination.pub pour les centres, "
                           "coordination.cle (chiffrée) pour le coordinateur"));
 
+    BExport = addButton("BExport", QString::fromUtf8("Exporter les fiches…"), 220, 346, 200, 32);
     BitBtn1 = addButton("BitBtn1", "Fermer", 510, 420, 100, 36);
     BitBtn1->setAccessibleName("Fermer");
 
@@ -118,13 +120,15 @@ TFSynt2::TFSynt2(AppContext& ctx, CountryWorkspace& country)
     connect(BitBtn6, &QPushButton::clicked, this, &TFSynt2::BitBtn6Click);
     connect(DirectoryListBox1, &QPushButton::clicked, this, &TFSynt2::DirectoryListBox1Click);
     connect(BCle, &QPushButton::clicked, this, &TFSynt2::BCleClick);
+    connect(BExport, &QPushButton::clicked, this, &TFSynt2::BExportClick);
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::reject);
     setTabOrder(BitBtn2, BitBtn4);
     setTabOrder(BitBtn4, BitBtn3);
     setTabOrder(BitBtn3, BitBtn5);
     setTabOrder(BitBtn5, BitBtn6);
     setTabOrder(BitBtn6, BCle);
-    setTabOrder(BCle, DirectoryListBox1);
+    setTabOrder(BCle, BExport);
+    setTabOrder(BExport, DirectoryListBox1);
     setTabOrder(DirectoryListBox1, EAnnee);
     setTabOrder(EAnnee, BComparaison);
     setTabOrder(BComparaison, BitBtn1);
@@ -315,6 +319,18 @@ void TFSynt2::BComparaisonClick() {
     }
     showYear();
     nav().country().openComparison();
+}
+
+void TFSynt2::BExportClick() {
+    const std::string poolName = askPoolName();
+    if (poolName.empty()) return;
+    {
+        pool::PooledReader check;  // the pooled file must open before a destination is asked
+        if (auto e = check.open(folder(), poolName)) return ioError(*e);
+    }
+    const std::string stem = poolName.substr(0, poolName.find_last_of('.'));
+    exportFibsFrom(*this, country_.pathOf(poolName),
+                   q(country_.pathOf((stem.empty() ? poolName : stem) + "-fiches.csv")));
 }
 
 }  // namespace pelo

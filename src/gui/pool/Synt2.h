@@ -25,6 +25,7 @@ public:
     void BitBtn4Click();  // sub-collection
     void BitBtn5Click();  // declaration of groups
     void BitBtn6Click();  // partial syntheses by group
+    void BExportClick();  // every FIB of a pooled file for the statisticians
     void DirectoryListBox1Click();
     void BComparaisonClick();  // comparison of the centres
     // The reference year shown: the one the user chose, or the year of most
@@ -44,6 +45,7 @@ public:
     QPushButton* BitBtn4;
     QPushButton* BitBtn5;
     QPushButton* BitBtn6;
+    QPushButton* BExport;
     QPushButton* DirectoryListBox1;
     QPushButton* BCle;
     QLabel* LDossier;

@@ -69,15 +69,17 @@ TTMenu3::TTMenu3(AppContext& ctx, CentreSession& session) : Form(ctx, "TTMenu3",
     BCrea = addButton("BCrea", QString::fromUtf8("Création nouvelle fiche"), 360, 190, 250, 44);
     BModif = addButton("BModif", QString::fromUtf8("Modification ancienne fiche"), 360, 250, 250, 44);
     Button1 = addButton("Button1", QString::fromUtf8("Qualité des fiches"), 360, 310, 250, 44);
+    BImport = addButton("BImport", QString::fromUtf8("Importer des fiches…"), 360, 360, 250, 32);
     BitBtn1 = addButton("BitBtn1", "Retour", 440, 400, 170, 40);
-    for (QPushButton* b : {BCrea, BModif, Button1, BitBtn1}) look::boldFont(b, 10);
+    for (QPushButton* b : {BCrea, BModif, Button1, BImport, BitBtn1}) look::boldFont(b, 10);
     BCrea->setDefault(true);
     connect(BitBtn1, &QPushButton::clicked, this, &TTMenu3::BitBtn1Click);
     connect(BCrea, &QPushButton::clicked, this, &TTMenu3::BCreaClick);
     connect(BModif, &QPushButton::clicked, this, &TTMenu3::BModifClick);
     connect(Button1, &QPushButton::clicked, this, &TTMenu3::Button1Click);
+    connect(BImport, &QPushButton::clicked, this, &TTMenu3::BImportClick);
 
-    setTabChain({BCrea, BModif, Button1, BitBtn1, EReg, ESpe, EDep, Ectr, Efib});
+    setTabChain({BCrea, BModif, Button1, BImport, BitBtn1, EReg, ESpe, EDep, Ectr, Efib});
 }
 
 void TTMenu3::fillIdentification() {

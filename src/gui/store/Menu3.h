@@ -42,10 +42,13 @@ public:
     void AppelFib();
     // "Qualité des fiches".
     void Button1Click();
+    // "Importer des fiches…": sheets of a CSV or xlsx appended to the file in use.
+    void BImportClick();
 
     QPushButton* BCrea;
     QPushButton* BModif;
     QPushButton* Button1;
+    QPushButton* BImport;
     QPushButton* BitBtn1;
 
 protected:

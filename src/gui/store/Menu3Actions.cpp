@@ -6,6 +6,7 @@
 #include "store/RecordFile.h"
 #include "store/Text.h"
 #include "store/Units.h"
+#include "ui/ExportFibs.h"
 #include "ui/Navigation.h"
 
 namespace pelo {
@@ -86,5 +87,13 @@ void TTMenu3::AppelFib() {
 }
 
 void TTMenu3::Button1Click() { nav().evaluation().reviewQuality(); }
+
+void TTMenu3::BImportClick() {
+    CentreSession& s = session_;
+    const int count = importFibsInto(*this, s.CurrentFile);
+    if (count < 0) return;
+    s.CurrentFib = static_cast<std::uint16_t>(count);
+    setFibCount(count);
+}
 
 }  // namespace pelo

@@ -50,6 +50,8 @@ public:
     virtual QString chooseFolder(const QString& caption, const QString& start) = 0;
     // Name of a file to write; empty when cancelled.
     virtual QString chooseSaveFile(const QString& caption, const QString& suggested, const QString& filter) = 0;
+    // Name of an existing file to read; empty when cancelled.
+    virtual QString chooseOpenFile(const QString& caption, const QString& filter) = 0;
 
     // A passphrase typed in a password field (no echo), explained by text;
     // a new one (confirm) is typed twice, both the same and not empty.

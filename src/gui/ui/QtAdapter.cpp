@@ -280,6 +280,10 @@ std::optional<seal::Secret> QtAdapter::askPassphrase(const QString& title, const
     }
 }
 
+QString QtAdapter::chooseOpenFile(const QString& caption, const QString& filter) {
+    return QFileDialog::getOpenFileName(QApplication::activeWindow(), caption, QString(), filter);
+}
+
 QString pdfNameFor(const QString& title) {
     QString name;
     for (QChar c : title) name += (c.isLetterOrNumber() || c == '-' || c == '_') ? c : QChar('-');

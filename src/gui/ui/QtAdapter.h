@@ -19,6 +19,7 @@ public:
     QString chooseFolder(const QString& caption, const QString& start) override;
     QString chooseSaveFile(const QString& caption, const QString& suggested, const QString& filter) override;
     std::optional<seal::Secret> askPassphrase(const QString& title, const QString& text, bool confirm) override;
+    QString chooseOpenFile(const QString& caption, const QString& filter) override;
     bool print(const PrintDocument& doc) override;
     Progress progress(const QString& title) override;
     bool savePdf(const PrintDocument& doc, const QString& path, QString* error) override;

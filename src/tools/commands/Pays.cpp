@@ -151,7 +151,10 @@ extern const Command commandCollecte{
         "(« 3 centres, 39 fiches, 1 fichier laissé de côté »). FIBn.DAT.chiffre, envoyé\n"
         "chiffré par un centre, est pris à la place de FIBn.DAT et ouvert en mémoire avec la\n"
         "clé de coordination (sa phrase secrète demandée une fois) ; un fichier chiffré qui\n"
-        "ne s'ouvre pas, ou un centre présent en clair et chiffré, arrête la collecte.\n",
+        "ne s'ouvre pas, ou un centre présent en clair et chiffré, arrête la collecte.\n"
+        "Le manifeste des sources (FibFr97-manifeste.csv : centre, fiches, taille, date,\n"
+        "SHA-256 de chaque fichier, s'il est venu chiffré, fichiers laissés de côté, fiches\n"
+        "en double) est écrit à côté.\n",
     .options = {{"remplacer", "", "remplace un fichier POOL existant (sinon il reste intact, code 2)"},
                 {"cle", "FICHIER", "la clé secrète de coordination (coordination.cle), pour les\nfichiers chiffrés"},
                 {"phrase-de", "FICHIER", "sa phrase secrète : la première ligne de FICHIER\n(sinon tapée sans écho)"}},
