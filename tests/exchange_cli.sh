@@ -83,6 +83,8 @@ cp FIB2.DAT FIB4.DAT
 printf 'abc' >FIB5.DAT
 check "collecte" 0 "$FIBTOOL" collecte FibFr97.Dat
 grep -q "dans deux fichiers sources : voir FibFr97-manifeste.csv" "$WORK/err" || { echo "ÉCHEC avertissement doublons"; fail=$((fail+1)); }
+# Only FIB5.DAT is left aside: the duplicates are told, not counted as a file left aside.
+grep -q "^4 centres, .* fiches, 1 fichier laissé de côté$" "$WORK/out" || { echo "ÉCHEC résumé : $(cat "$WORK/out")"; fail=$((fail+1)); }
 count() { "$FIBTOOL" lire "$1" | sed -n 's/^Fiches\t//p'; }
 same "manifeste FIB1" "FIB1.DAT;1;$(count FIB1.DAT);$(stat -c %s FIB1.DAT);" \
     "$(grep '^FIB1.DAT;' FibFr97-manifeste.csv | cut -d';' -f1-4);"

@@ -118,7 +118,7 @@ IoStatus collect(const std::string& folder, const std::string& poolName, Collect
             if (auto e = pool.write(batch.data(), batch.size() * kPooledSize)) return e;
         r.fibs += std::uint32_t(batch.size());
         ++r.centres;
-        manifest.taken(folder, name, bytes, head.get(pfld::NumCentre), batch);
+        manifest.taken(folder, name, bytes, head.get(pfld::NumCentre), batch, fromSeal ? name + ".chiffre" : "");
     }
     if (first)
         return IoError{
@@ -131,9 +131,9 @@ IoStatus collect(const std::string& folder, const std::string& poolName, Collect
     if (auto e = pool.commit()) return e;
     r.duplicates = manifest.duplicates();
     if (r.duplicates > 0)
-        r.warnings.push_back(counted(r.duplicates, "fiche se trouve", "fiches se trouvent") +
-                             " dans deux fichiers sources : voir " + manifestName(poolName));
-    if (auto e = writeManifest(folder, poolName, manifest)) r.warnings.push_back(e->message());
+        r.notes.push_back(counted(r.duplicates, "fiche se trouve", "fiches se trouvent") +
+                          " dans deux fichiers sources : voir " + manifestName(poolName));
+    if (auto e = writeManifest(folder, poolName, manifest)) r.notes.push_back(e->message());
     out = std::move(r);
     return {};
 }

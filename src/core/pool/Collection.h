@@ -29,6 +29,7 @@ struct CollectionResult {
     std::vector<std::string> warnings;  // source files left aside, one text each
     std::vector<std::string> sealed;    // sources taken from their sealed copy (FIBn.DAT)
     std::size_t duplicates = 0;         // FIBs found in two source files (see the manifest)
+    std::vector<std::string> notes;     // what else the user is told: duplicates, the manifest not written
 };
 
 // Reads the sealed copy of a source ("FIB3.DAT.chiffre") whole into bytes, in

@@ -41,9 +41,11 @@ std::string identity(const PooledFibRecord& r) {
 }  // namespace
 
 void Manifest::taken(const std::string& folder, const std::string& name, const std::vector<std::uint8_t>& bytes,
-                     std::int32_t centre, const std::vector<PooledFibRecord>& fibs) {
-    sources_.push_back(Source{name, fileDate(inFolder(folder, name)), sha256Hex(bytes.data(), bytes.size()), centre,
-                              fibs.size(), bytes.size()});
+                     std::int32_t centre, const std::vector<PooledFibRecord>& fibs, const std::string& sealed) {
+    const std::string remark =
+        sealed.empty() ? std::string() : "reçu chiffré (" + sealed + ") : taille et SHA-256 du fichier ouvert";
+    sources_.push_back(Source{name, fileDate(inFolder(folder, sealed.empty() ? name : sealed)),
+                              sha256Hex(bytes.data(), bytes.size()), remark, centre, fibs.size(), bytes.size()});
     for (const PooledFibRecord& f : fibs) {
         const std::string where = name + ", fiche " + std::to_string(f.get(pfld::NumFib));
         auto [it, fresh] = seen_.emplace(identity(f), where);
@@ -61,7 +63,7 @@ std::string Manifest::text() const {
         "Fichier;Centre;Fiches;Octets;Date;SHA-256;Remarque\r\n";
     for (const Source& s : sources_)
         out += csvField(s.name) + ";" + std::to_string(s.centre) + ";" + std::to_string(s.fibs) + ";" +
-               std::to_string(s.size) + ";" + s.date + ";" + s.sha256 + ";\r\n";
+               std::to_string(s.size) + ";" + s.date + ";" + s.sha256 + ";" + csvField(s.remark) + "\r\n";
     for (const auto& [name, why] : aside_)
         out += csvField(name) + ";;;;;;" + csvField("laissé de côté : " + why) + "\r\n";
     for (const auto& [where, first] : duplicates_)

@@ -17,9 +17,10 @@ namespace pelo::pool {
 
 class Manifest {
 public:
-    // A source taken: its bytes as read, its centre and the FIBs pooled from it.
+    // A source taken: its bytes as read (opened, for a sealed copy), its centre
+    // and the FIBs pooled from it; `sealed` names the sealed copy it came from.
     void taken(const std::string& folder, const std::string& name, const std::vector<std::uint8_t>& bytes,
-               std::int32_t centre, const std::vector<PooledFibRecord>& fibs);
+               std::int32_t centre, const std::vector<PooledFibRecord>& fibs, const std::string& sealed = {});
     void leftAside(const std::string& name, const std::string& why);
     // The manifest's text: UTF-8 with its mark, « ; », CRLF.
     std::string text() const;
@@ -28,7 +29,7 @@ public:
 
 private:
     struct Source {
-        std::string name, date, sha256;
+        std::string name, date, sha256, remark;
         std::int32_t centre;
         std::size_t fibs;
         std::uint64_t size;

@@ -216,6 +216,7 @@ void TFSynt2::BitBtn2Click() {
     if (!r.sealed.empty())
         text += QString::fromUtf8("\ndont ") + QString::number(r.sealed.size()) +
                 QString::fromUtf8(r.sealed.size() > 1 ? " centres reçus chiffrés" : " centre reçu chiffré");
+    for (const auto& n : r.notes) text += "\n" + q(n);
     if (r.warnings.empty()) {
         ui().information(text);
     } else {

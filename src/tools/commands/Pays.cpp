@@ -60,6 +60,7 @@ int runCollecte(const Args& a) {
             pool::collect("", name, r, terminalProgress("collecte"), pool::sealedSources(keyPath ? &key : nullptr)))
         return fileError(e->message());
     for (const auto& w : r.warnings) std::fprintf(stderr, "fibtool : %s\n", w.c_str());
+    for (const auto& w : r.notes) std::fprintf(stderr, "fibtool : %s\n", w.c_str());
     if (!r.sealed.empty())
         std::fprintf(stderr, "fibtool : %zu fichier%s chiffré%s ouvert%s\n", r.sealed.size(),
                      r.sealed.size() > 1 ? "s" : "", r.sealed.size() > 1 ? "s" : "", r.sealed.size() > 1 ? "s" : "");

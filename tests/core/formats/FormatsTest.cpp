@@ -91,7 +91,7 @@ TEST(CsvWrite, MissingFolderLeavesNothing) {
     test::TempDir dir;
     const auto e = writeCsv("absent/x.csv", "x.csv", smallTable(), {});
     ASSERT_TRUE(e);
-    EXPECT_EQ(e->message(), "Erreur d'entrée/sortie sur x.csv : dossier introuvable");
+    EXPECT_EQ(e->message(), "Erreur d'entrée/sortie sur x.csv : le dossier absent est introuvable");
 }
 
 TEST(CsvRead, DialectsEncodingsAndQuotes) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "../PoolTestSupport.h"
 #include "../TestSupport.h"
@@ -53,7 +54,11 @@ TEST(SealCollection, SealedSourcesOpenedInMemoryAndRefusedWhenWrong) {
     EXPECT_EQ(readBytes("Pool.Dat"), readBytes("Plain.Dat"));
     EXPECT_EQ(r.sealed, std::vector<std::string>{"FIB2.DAT"});
     EXPECT_EQ(pool::collectionMessage(r), "2 centres, 5 fiches");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), {}), 5) << "no plain copy left behind";
+    // The key's folder, FIB1.DAT, FIB2.DAT.chiffre, both pooled files and their manifests.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), {}), 7) << "no plain copy left behind";
+    std::ifstream manifest("Pool-manifeste.csv");
+    const std::string text{std::istreambuf_iterator<char>(manifest), {}};
+    EXPECT_NE(text.find("reçu chiffré (FIB2.DAT.chiffre)"), std::string::npos) << text;
 
     auto bytes = readBytes("FIB2.DAT.chiffre");
     bytes[bytes.size() / 2] ^= 1;
