@@ -109,7 +109,7 @@ TFSynt2::TFSynt2(AppContext& ctx, CountryWorkspace& country)
         QString::fromUtf8("Crée la clé de la campagne : coordination.pub pour les centres, "
                           "coordination.cle (chiffrée) pour le coordinateur"));
 
-    BExport = addButton("BExport", QString::fromUtf8("Exporter les fiches…"), 220, 346, 200, 32);
+    BExport = addButton("BExport", QString::fromUtf8("Exporter les fiches…"), 310, 424, 190, 36);
     BitBtn1 = addButton("BitBtn1", "Fermer", 510, 420, 100, 36);
     BitBtn1->setAccessibleName("Fermer");
 
@@ -127,11 +127,11 @@ TFSynt2::TFSynt2(AppContext& ctx, CountryWorkspace& country)
     setTabOrder(BitBtn3, BitBtn5);
     setTabOrder(BitBtn5, BitBtn6);
     setTabOrder(BitBtn6, BCle);
-    setTabOrder(BCle, BExport);
-    setTabOrder(BExport, DirectoryListBox1);
+    setTabOrder(BCle, DirectoryListBox1);
     setTabOrder(DirectoryListBox1, EAnnee);
     setTabOrder(EAnnee, BComparaison);
-    setTabOrder(BComparaison, BitBtn1);
+    setTabOrder(BComparaison, BExport);
+    setTabOrder(BExport, BitBtn1);
     showFolder();
 }
 
