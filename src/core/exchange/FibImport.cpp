@@ -1,6 +1,7 @@
 #include "exchange/FibImport.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <map>
 #include <unordered_map>
 
@@ -33,7 +34,11 @@ bool digits(std::string_view s) {
     return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
-std::string two(int v) { return (v < 10 ? "0" : "") + std::to_string(v); }
+std::string two(int v) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%02d", v);
+    return text;
+}
 
 // The stored date text of a cell, or nothing.
 std::optional<std::string> dateText(std::string_view raw) {
