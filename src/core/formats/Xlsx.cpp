@@ -261,7 +261,7 @@ struct Sheet {
                 cell = res.ec == std::errc() && res.ptr == value.data() + value.size() ? shortestText(d) : value;
                 if (value.empty()) cell.clear();
             } else if (type == "b") {
-                cell = value == "1" ? "1" : "0";
+                cell.assign(1, value == "1" ? '1' : '0');
             } else {
                 cell = value;
             }

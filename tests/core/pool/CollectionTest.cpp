@@ -21,7 +21,9 @@ TEST(Collection, SourceFilesPooledInIncreasingOrderWithTheFirstHeader) {
     EXPECT_EQ(r.fibs, 5u);
     EXPECT_TRUE(r.warnings.empty());
     EXPECT_EQ(collectionMessage(r), "4 centres, 5 fiches");
-    EXPECT_EQ(collectionMessage({1, 1, {}, {}}), "1 centre, 1 fiche");
+    CollectionResult one;
+    one.centres = one.fibs = 1;
+    EXPECT_EQ(collectionMessage(one), "1 centre, 1 fiche");
 
     auto recs = readPooled("FibFr97.Dat");
     ASSERT_EQ(recs.size(), 6u);
