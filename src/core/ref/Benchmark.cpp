@@ -273,13 +273,7 @@ PrintDocument funnelPrintout(const Funnel& f, const std::string& synthesisName, 
            "Synthèse " + stem(synthesisName) + " : " + std::to_string(f.count) + " fiches sur " +
                std::to_string(f.total) + " dans la bande (" + percentOf(f.count, f.total).text() + " %), " +
                std::to_string(f.centres.size()) + " centres");
-    ChartBox box;
-    box.left = 150;
-    box.top = 400;
-    box.width = kPageWidth - 300;
-    box.height = 2300;
-    box.fontSize = 9;
-    box.unitsPerPoint = kUnitsPerPoint;
+    const ChartBox box = printedFunnelBox();
     drawFunnel(p, f, chosen, box);
     return doc;
 }

@@ -17,11 +17,7 @@ const char* const kAdjustedLegend =
 
 namespace {
 
-constexpr Rgb kLimit95 = colors::Orange;
-constexpr Rgb kLimit998 = colors::Maroon;
-constexpr Rgb kCountry = colors::Blue;
-constexpr Rgb kCentre = colors::Navy;
-constexpr Rgb kChosen = colors::Red;
+using namespace funnelColours;
 
 int iround(double v) { return static_cast<int>(std::lround(v)); }
 
@@ -238,8 +234,6 @@ std::string campaignTitle(const std::string& poolName, std::int32_t year) {
 }
 
 PrintDocument comparisonPrintout(const Comparison& c, int indicator, std::int32_t chosen, const std::string& campaign) {
-    constexpr int kPageWidth = 2480;
-    constexpr double kUnitsPerPoint = 300.0 / 72.0;
     const auto& ind = c.indicators[std::size_t(std::clamp(indicator, 1, kCareIndicatorCount) - 1)];
     PrintDocument doc;
     doc.title = "Comparaison-" + campaign + "-indicateur" + std::to_string(ind.number);
@@ -258,13 +252,7 @@ PrintDocument comparisonPrintout(const Comparison& c, int indicator, std::int32_
     p.text(150, 230,
            std::string(ind.info().label) + " : " + std::to_string(ind.o) + " sur " + std::to_string(ind.n) +
                " fiches éligibles (" + ind.crude().text() + " %), " + std::to_string(ind.centres.size()) + " centres");
-    ChartBox box;
-    box.left = 150;
-    box.top = 400;
-    box.width = kPageWidth - 300;
-    box.height = 2300;
-    box.fontSize = 9;
-    box.unitsPerPoint = kUnitsPerPoint;
+    const ChartBox box = printedFunnelBox();
     drawComparisonFunnel(p, ind, chosen, box);
     // The centres of the indicator, 50 a page.
     constexpr int kRows = 50;

@@ -12,11 +12,7 @@ namespace pelo::ref {
 
 namespace {
 
-constexpr Rgb kLimit95 = colors::Orange;
-constexpr Rgb kLimit998 = colors::Maroon;
-constexpr Rgb kCountry = colors::Blue;
-constexpr Rgb kCentre = colors::Navy;
-constexpr Rgb kChosen = colors::Red;
+using namespace funnelColours;
 
 int iround(double v) { return static_cast<int>(std::lround(v)); }
 
@@ -91,6 +87,17 @@ const FunnelCentre* funnelCentreAt(const Funnel& f, const ChartBox& b, int x, in
         bestDistance = d;
     }
     return best;
+}
+
+ChartBox printedFunnelBox() {
+    ChartBox box;
+    box.left = 150;
+    box.top = 400;
+    box.width = 2480 - 300;  // an A4 page's width at 300 dots per inch, less its margins
+    box.height = 2300;
+    box.fontSize = 9;
+    box.unitsPerPoint = 300.0 / 72.0;
+    return box;
 }
 
 void drawFunnel(Surface& s, const Funnel& f, std::int32_t chosen, const ChartBox& b) {

@@ -20,6 +20,18 @@ struct ChartBox {
     bool labels = true;  // the numbers of the centres outside the limits
 };
 
+// The colours of every funnel, of a band or of an adjusted indicator.
+namespace funnelColours {
+inline constexpr Rgb kLimit95 = colors::Orange;
+inline constexpr Rgb kLimit998 = colors::Maroon;
+inline constexpr Rgb kCountry = colors::Blue;
+inline constexpr Rgb kCentre = colors::Navy;
+inline constexpr Rgb kChosen = colors::Red;
+}  // namespace funnelColours
+
+// The box of a funnel on a printed page (300 dots per inch), under its title lines.
+ChartBox printedFunnelBox();
+
 void drawFunnel(Surface& s, const Funnel& f, std::int32_t chosenCentre, const ChartBox& box);
 // The centre whose point is drawn at (x, y) of the box, or nearest to it
 // within a few units; null when there is none.
