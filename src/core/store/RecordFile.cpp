@@ -50,6 +50,31 @@ IoStatus checkSameCentre(const std::string& path, const CentreHeader& onDisk, co
                    true};
 }
 
+// Under the lock held on f: the records after the header's count, synced, then
+// the count, synced. A write that fails (a full disk) may leave part of a
+// record: the file is cut back to its size before the write, still under the
+// lock, so that it stays a file of whole records and the next save works.
+IoStatus appendRecords(File& f, CentreHeader& h, const void* records, std::size_t n) {
+    const std::uint16_t current = h.nbFiches();
+    std::uint64_t before = 0;
+    if (auto e = f.size(before)) return e;
+    auto undo = [&](const IoError& err) -> IoStatus {
+        (void)f.truncate(before);
+        (void)f.sync();
+        return err;
+    };
+    if (auto e = f.writeAt(std::uint64_t(current + 1) * kRecordSize, records, n * kRecordSize)) return undo(*e);
+    if (auto e = f.sync()) return undo(*e);
+    h.setNbFiches(static_cast<std::uint16_t>(current + n));
+    if (auto e = f.writeAt(0, h.bytes.data(), kRecordSize)) {
+        // The header may be half written: the count is put back before the cut.
+        h.setNbFiches(current);
+        (void)f.writeAt(0, h.bytes.data(), kRecordSize);
+        return undo(*e);
+    }
+    return f.sync();
+}
+
 }  // namespace
 
 namespace recordfile {
@@ -190,26 +215,7 @@ IoStatus appendFib(const std::string& path, std::uint16_t& count, FibRecord& buf
     const std::uint16_t c = static_cast<std::uint16_t>(current + 1);
     FibRecord rec = buffer;
     rec.set(fld::NumFib, c);
-    // A write that fails (a full disk) may leave part of the record: the file
-    // is cut back to its size before the write, still under the lock, so that
-    // it stays a file of whole records and the next save works.
-    std::uint64_t before = 0;
-    if (auto e = f.size(before)) return e;
-    auto undo = [&](const IoError& err) -> IoStatus {
-        (void)f.truncate(before);
-        (void)f.sync();
-        return err;
-    };
-    if (auto e = f.writeAt(std::uint64_t(c) * kRecordSize, rec.bytes.data(), kRecordSize)) return undo(*e);
-    if (auto e = f.sync()) return undo(*e);
-    h.setNbFiches(c);
-    if (auto e = f.writeAt(0, h.bytes.data(), kRecordSize)) {
-        // The header may be half written: the count is put back before the cut.
-        h.setNbFiches(current);
-        (void)f.writeAt(0, h.bytes.data(), kRecordSize);
-        return undo(*e);
-    }
-    if (auto e = f.sync()) return e;
+    if (auto e = appendRecords(f, h, rec.bytes.data(), 1)) return e;
     FibRecord back;
     if (auto e = f.readAt(std::uint64_t(c) * kRecordSize, back.bytes.data(), kRecordSize)) return e;
     if (auto e = f.close()) return e;
@@ -226,6 +232,10 @@ IoStatus appendFibs(const std::string& path, const std::vector<FibRecord>& fibs,
     if (auto e = f.readAt(0, h.bytes.data(), kRecordSize)) return e;
     const std::uint16_t current = h.nbFiches();
     if (std::uint64_t(current) + fibs.size() > kMaxFibs) return IoError{path, "Fichier plein", true};
+    // The rows belong to the centre the file held when they were read: not to
+    // another one that a change of centre on another workstation put there since.
+    if (!fibs.empty())
+        if (auto e = checkSameCentre(path, h, fibs.front())) return e;
     if (std::uint64_t(current) + 1 > records)
         return IoError{path, "le nombre de fiches (" + std::to_string(current) + ") dépasse la fin du fichier"};
     if (fibs.empty()) return f.close();
@@ -236,11 +246,7 @@ IoStatus appendFibs(const std::string& path, const std::vector<FibRecord>& fibs,
         std::memcpy(bytes.data() + k * kRecordSize, rec.bytes.data(), kRecordSize);
     }
     // The FIBs first, the count last: until the header says so, they are not in the file.
-    if (auto e = f.writeAt(std::uint64_t(current + 1) * kRecordSize, bytes.data(), bytes.size())) return e;
-    if (auto e = f.sync()) return e;
-    h.setNbFiches(static_cast<std::uint16_t>(current + fibs.size()));
-    if (auto e = f.writeAt(0, h.bytes.data(), kRecordSize)) return e;
-    if (auto e = f.sync()) return e;
+    if (auto e = appendRecords(f, h, bytes.data(), fibs.size())) return e;
     if (auto e = f.close()) return e;
     first = static_cast<std::uint16_t>(current + 1);
     return {};

@@ -294,6 +294,13 @@ TEST(FullDisk, AFailedSaveLeavesTheFileWholeAndTheNextSaveWorks) {
     }
     EXPECT_EQ(n, 32);  // not counted
     EXPECT_EQ(readBytes("FIB.DAT").size(), 8184u);
+    // Nor do imported rows, appended together.
+    std::uint16_t first = 0;
+    {
+        FileSizeLimit full(8192);
+        EXPECT_TRUE(recordfile::appendFibs("FIB.DAT", {sheet, sheet}, first));
+    }
+    EXPECT_EQ(readBytes("FIB.DAT").size(), 8184u);
     std::vector<FibRecord> fibs;
     ASSERT_FALSE(readAllFibs("FIB.DAT", h, fibs));
     EXPECT_EQ(fibs.size(), 32u);
@@ -366,6 +373,9 @@ TEST(CrossCentre, ASheetIsNeverSavedIntoAnotherCentresFile) {
     std::uint16_t n = 2;
     EXPECT_TRUE(recordfile::appendFib("FIB.DAT", n, fresh));
     EXPECT_EQ(n, 2);
+    // Rows imported for centre 1234 neither.
+    std::uint16_t first = 0;
+    EXPECT_TRUE(recordfile::appendFibs("FIB.DAT", {fresh, fresh}, first));
     // Nor does the identification typed meanwhile relabel centre 2's sheets.
     h.set(fld::RegionDep, std::uint16_t(26 * 256 + 1));
     e = recordfile::writeHeader("FIB.DAT", h);
