@@ -39,14 +39,22 @@ IoStatus copyRecordFile(const std::string& source, const std::string& dest, std:
     return {};
 }
 
-IoStatus backupCentre(const std::string& fibFile, const std::string& folder, BackupResult& out) {
-    std::vector<FibRecord> records;
+namespace {
+// The centre's records, read whole for a backup, and the centre they belong to.
+IoStatus readForBackup(const std::string& fibFile, std::vector<FibRecord>& records, BackupResult& out) {
     if (auto e = readWhole(fibFile, records)) return e;
     out.centre = records.front().get(fld::NumCentre);
     // File names hold a centre number of at most four digits; 0 is no centre yet.
     if (out.centre > 9999) return IoError{fibFile, "Numéro de centre incorrect", true};
     if (out.centre == 0) return IoError{fibFile, kUnidentified, true};
     out.records = static_cast<std::uint32_t>(records.size());
+    return {};
+}
+}  // namespace
+
+IoStatus backupCentre(const std::string& fibFile, const std::string& folder, BackupResult& out) {
+    std::vector<FibRecord> records;
+    if (auto e = readForBackup(fibFile, records, out)) return e;
     const std::string name = centreFileName(out.centre);
     if (auto e = recordfile::replaceWith(recordio::inFolder(folder, name), records)) return e;
     return recordfile::replaceWith(beside(fibFile, name), records);
@@ -55,11 +63,7 @@ IoStatus backupCentre(const std::string& fibFile, const std::string& folder, Bac
 IoStatus backupCentreSealed(const std::string& fibFile, const std::string& folder, const seal::Secret& passphrase,
                             const seal::KdfLimits& limits, BackupResult& out) {
     std::vector<FibRecord> records;
-    if (auto e = readWhole(fibFile, records)) return e;
-    out.centre = records.front().get(fld::NumCentre);
-    if (out.centre > 9999) return IoError{fibFile, "Numéro de centre incorrect", true};
-    if (out.centre == 0) return IoError{fibFile, kUnidentified, true};
-    out.records = static_cast<std::uint32_t>(records.size());
+    if (auto e = readForBackup(fibFile, records, out)) return e;
     const std::string name = centreFileName(out.centre);
     if (auto e = seal::sealRecordsTo(records, recordio::inFolder(folder, seal::sealedName(name)), passphrase, limits))
         return e;
