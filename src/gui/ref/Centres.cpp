@@ -90,10 +90,10 @@ TFCentres::TFCentres(AppContext& ctx, CountryWorkspace& country)
     lf.setPointSize(7);
     LLegende->setFont(lf);
 
-    BImprimer = addButton("BImprimer", "Impression", 516, 260, 116, 30);
-    BExport = addButton("BExport", "Export tableur", 516, 300, 116, 30);
-    BRapports = addButton("BRapports", QString::fromUtf8("Rapports des centres"), 516, 340, 116, 30);
-    BitBtn1 = addButton("BitBtn1", "Retour", 516, 440, 116, 30);
+    BImprimer = addButton("BImprimer", "Impression", 512, 260, 122, 30);
+    BExport = addButton("BExport", "Export tableur", 512, 300, 122, 30);
+    BRapports = addButton("BRapports", QString::fromUtf8("Rapports des centres"), 512, 340, 122, 30);
+    BitBtn1 = addButton("BitBtn1", "Retour", 512, 440, 122, 30);
     connect(BRapports, &QPushButton::clicked, this, &TFCentres::BRapportsClick);
     connect(BImprimer, &QPushButton::clicked, this, &TFCentres::BImprimerClick);
     connect(BExport, &QPushButton::clicked, this, &TFCentres::BExportClick);
