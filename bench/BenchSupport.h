@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "formats/RecordFile.h"
 #include "store/Demo.h"
-#include "store/RecordFile.h"
 
 namespace pelo::bench {
 

@@ -32,13 +32,8 @@ std::vector<pelo::pool::PooledFibRecord> largestPool() {
 std::string writePool(const std::vector<pelo::pool::PooledFibRecord>& fibs) {
     const std::string folder = std::filesystem::temp_directory_path().string();
     pelo::pool::PooledHeader h = pelo::pool::widen(pelo::demoRecords(pelo::DemoCentre{}, 0, 1)[0]);
-    h.setNbFiches(std::int32_t(fibs.size()));
-    pelo::pool::ReplacementFile out;
-    if (!out.create(folder, "bench-comparaison.dat")) {
-        out.write(h.bytes.data(), h.bytes.size());
-        out.write(fibs.data(), fibs.size() * sizeof fibs[0]);
-        out.commit();
-    }
+    pelo::pool::PooledWriter out;
+    if (!out.create(folder, "bench-comparaison.dat", h) && !out.write(fibs.data(), fibs.size())) (void)out.finish(h);
     return folder;
 }
 

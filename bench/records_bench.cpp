@@ -5,8 +5,8 @@
 
 #include "BenchSupport.h"
 
+#include "formats/RecordFile.h"
 #include "store/Demo.h"
-#include "store/RecordFile.h"
 
 namespace {
 

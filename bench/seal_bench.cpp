@@ -7,8 +7,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "formats/Seal.h"
 #include "store/Demo.h"
-#include "store/Seal.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include "BenchSupport.h"
 
 #include "eval/Synthesis.h"
+#include "formats/RecordFile.h"
 #include "store/Demo.h"
-#include "store/RecordFile.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include "FuzzFolder.h"
 #include "exchange/FibImport.h"
 #include "formats/Csv.h"
-#include "store/RecordFile.h"
+#include "formats/RecordFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace pelo;

@@ -3,7 +3,7 @@
 #include "FuzzFolder.h"
 #include "entry/CallUp.h"
 #include "eval/Synthesis.h"
-#include "store/RecordFile.h"
+#include "formats/RecordFile.h"
 #include "store/Units.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -7,7 +7,7 @@
 #include <cstring>
 #include <fstream>
 
-#include "store/Seal.h"
+#include "formats/Seal.h"
 
 namespace {
 const pelo::seal::SecretKey& key() {

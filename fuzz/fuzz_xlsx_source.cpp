@@ -2,8 +2,8 @@
 // first sheet; then planned into a small record file, nothing written.
 #include "FuzzFolder.h"
 #include "exchange/FibImport.h"
+#include "formats/RecordFile.h"
 #include "formats/Xlsx.h"
-#include "store/RecordFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace pelo;

@@ -7,9 +7,9 @@
 #include <cerrno>
 #include <cstdlib>
 
+#include "formats/RecordFile.h"
 #include "pool/ReferenceYear.h"
 #include "pool/VariabilityList.h"
-#include "store/RecordFile.h"
 
 namespace pelo::cli {
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "Cli.h"
-#include "store/Seal.h"
+#include "formats/Seal.h"
 
 namespace pelo::cli {
 

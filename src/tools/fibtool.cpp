@@ -17,7 +17,7 @@
 #include "Cli.h"
 #include "Command.h"
 #include "Help.h"
-#include "store/RecordFile.h"
+#include "formats/RecordFile.h"
 
 using namespace pelo::cli;
 

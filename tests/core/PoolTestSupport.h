@@ -7,7 +7,7 @@
 
 #include "SampleFibs.h"
 #include "TestSupport.h"
-#include "pool/PooledRecord.h"
+#include "formats/PooledFile.h"
 
 namespace pelo::test {
 

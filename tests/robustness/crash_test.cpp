@@ -20,11 +20,11 @@
 #include <thread>
 #include <vector>
 
+#include "formats/RecordFile.h"
 #include "pool/PoolFiles.h"
 #include "pool/PoolSynthesis.h"
 #include "ref/StoredSynthesis.h"
 #include "store/Demo.h"
-#include "store/RecordFile.h"
 
 namespace fs = std::filesystem;
 using Bytes = std::vector<unsigned char>;

@@ -24,12 +24,12 @@
 #include <vector>
 
 #include "exchange/FibTable.h"
+#include "formats/RecordFile.h"
 #include "pool/Collection.h"
 #include "pool/Groups.h"
 #include "pool/PoolSynthesis.h"
 #include "pool/VariabilityList.h"
 #include "store/Demo.h"
-#include "store/RecordFile.h"
 
 extern char** environ;
 

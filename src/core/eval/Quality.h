@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "store/RecordFile.h"
+#include "formats/RecordFile.h"
 
 namespace pelo {
 

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "eval/Bands.h"
-#include "store/RecordFile.h"
+#include "formats/RecordFile.h"
 
 namespace pelo::eval {
 

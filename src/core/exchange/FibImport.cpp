@@ -7,8 +7,8 @@
 
 #include "entry/CallUp.h"
 #include "exchange/FibTable.h"
+#include "formats/RecordFile.h"
 #include "formats/Xlsx.h"
-#include "store/RecordFile.h"
 #include "store/Text.h"
 #include "store/Units.h"
 

@@ -4,10 +4,10 @@
 #include <cstring>
 
 #include "formats/Csv.h"
+#include "formats/RecordFile.h"
 #include "formats/Stat.h"
 #include "formats/Xlsx.h"
 #include "store/Centre.h"
-#include "store/RecordFile.h"
 #include "store/Text.h"
 #include "store/Units.h"
 

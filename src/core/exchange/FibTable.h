@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "formats/PooledFile.h"
 #include "formats/Table.h"
-#include "pool/PooledRecord.h"
 #include "store/FibRecord.h"
 #include "store/Progress.h"
 

@@ -62,9 +62,9 @@ IoStatus collect(const std::string& folder, const std::string& poolName, Collect
                        true};
     if (auto why = protectedOutput(folder, poolName, {})) return IoError{poolName, *why, true};
     CollectionResult r;
-    ReplacementFile pool;
+    PooledWriter pool;
     bool first = true;
-    PooledHeader header;
+    PooledHeader header;  // the first source's, named as the country's at the end
     std::vector<std::uint8_t> bytes;
     std::vector<PooledFibRecord> batch;
     Manifest manifest;
@@ -97,9 +97,8 @@ IoStatus collect(const std::string& folder, const std::string& poolName, Collect
         if (std::uint64_t(m) + 1 > bytes.size() / recordSize)
             return IoError{name, "le nombre de fiches (" + std::to_string(m) + ") dépasse la fin du fichier"};
         if (first) {
-            if (auto e = pool.create(folder, poolName)) return e;
             header = head;
-            if (auto e = pool.write(header.bytes.data(), kPooledSize)) return e;
+            if (auto e = pool.create(folder, poolName, header)) return e;
             first = false;
         }
         batch.clear();
@@ -114,8 +113,7 @@ IoStatus collect(const std::string& folder, const std::string& poolName, Collect
                                true};
             batch.push_back(rec);
         }
-        if (!batch.empty())
-            if (auto e = pool.write(batch.data(), batch.size() * kPooledSize)) return e;
+        if (auto e = pool.write(batch.data(), batch.size())) return e;
         r.fibs += std::uint32_t(batch.size());
         ++r.centres;
         manifest.taken(folder, name, bytes, head.get(pfld::NumCentre), batch, fromSeal ? name + ".chiffre" : "");
@@ -125,10 +123,8 @@ IoStatus collect(const std::string& folder, const std::string& poolName, Collect
             poolName,
             "Aucun fichier FIB1.DAT à FIB999.DAT dans le dossier de travail : " + poolName + " n'a pas été modifié.",
             true};
-    header.setNbFiches(std::int32_t(r.fibs));
     header.set(pfld::NumCentre, kPoolCentre);
-    if (auto e = pool.writeAt(0, header.bytes.data(), kPooledSize)) return e;
-    if (auto e = pool.commit()) return e;
+    if (auto e = pool.finish(header)) return e;
     r.duplicates = manifest.duplicates();
     if (r.duplicates > 0)
         r.notes.push_back(counted(r.duplicates, "fiche se trouve", "fiches se trouvent") +

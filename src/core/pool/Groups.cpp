@@ -9,27 +9,6 @@
 
 namespace pelo::pool {
 
-IoStatus readGroups(const std::string& folder, std::vector<GroupeRecord>& out, bool createIfMissing) {
-    std::vector<std::uint8_t> bytes;
-    if (auto e = readWholeFile(folder, kGroupFile, bytes, kMaxGroupBytes)) {
-        if (!createIfMissing || e->cause != ioCause(ENOENT)) return e;
-        if (auto c = replaceFile(folder, kGroupFile, nullptr, 0)) return c;
-        out.clear();
-        return {};
-    }
-    if (bytes.size() % sizeof(GroupeRecord) != 0)
-        return IoError{kGroupFile, "taille de fichier incorrecte (" + std::to_string(bytes.size()) +
-                                       " octets, pas un multiple de 1024)"};
-    std::vector<GroupeRecord> groups(bytes.size() / sizeof(GroupeRecord));
-    if (!bytes.empty()) std::memcpy(groups.data(), bytes.data(), bytes.size());
-    out = std::move(groups);
-    return {};
-}
-
-IoStatus writeGroups(const std::string& folder, const std::vector<GroupeRecord>& groups) {
-    return replaceFile(folder, kGroupFile, groups.data(), groups.size() * sizeof(GroupeRecord));
-}
-
 std::string centresText(const GroupeRecord& g) {
     std::string s;
     for (std::uint16_t c : g.centres()) {

@@ -1,25 +1,17 @@
 #pragma once
-// Groups of centres (GROUPE.DAT, 1024-byte records): their rows as the
-// declaration grid shows them, the checks of a grid before it is saved, and
-// the partial synthesis of a group from a stored synthesis.
+// Groups of centres (GROUPE.DAT): their rows as the declaration grid shows
+// them, the checks of a grid before it is saved, and the partial synthesis of
+// a group from a stored synthesis.
 
 #include <cstdint>
 #include <string>
 #include <variant>
 #include <vector>
 
-#include "pool/PoolFiles.h"
+#include "formats/GroupFile.h"
+#include "formats/SynthesisFile.h"
 
 namespace pelo::pool {
-
-inline const std::string kGroupFile = "GROUPE.DAT";
-
-// Reads every group of the file; with createIfMissing an absent file is
-// created empty (and no group read). A file that is not made of whole
-// 1024-byte records is an error.
-IoStatus readGroups(const std::string& folder, std::vector<GroupeRecord>& out, bool createIfMissing);
-// Replaces the file with these groups.
-IoStatus writeGroups(const std::string& folder, const std::vector<GroupeRecord>& groups);
 
 // The three cells of a grid row: "12", "Nord", "1,2,34;" (";" without centres).
 struct GroupRow {

@@ -10,7 +10,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "pool/PooledRecord.h"
+#include "formats/PooledFile.h"
 #include "store/IoError.h"
 
 namespace pelo::pool {

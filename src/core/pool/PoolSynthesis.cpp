@@ -27,6 +27,9 @@ std::string withoutIndexWarning(const PoolSynthesisResult& r) {
            "que dans les totaux.";
 }
 
+// A counter record holds one counter per band line.
+static_assert(eval::kBandCount == kStoredCounters);
+
 namespace {
 
 bool hasIndexEntry(std::uint16_t centre) { return centre >= 1 && centre <= SynIndex::kLastCentre; }
@@ -40,8 +43,8 @@ IoStatus poolSynthesis(const std::string& folder, const std::string& poolName, s
     if (!names) return IoError{poolName, "Nom de fichier incorrect : " + poolName, true};  // refused above
     PooledReader in;
     if (auto e = in.open(folder, poolName)) return e;
-    ReplacementFile counters;
-    if (auto e = counters.create(folder, names->counters)) return e;
+    SynthesisWriter pair;
+    if (auto e = pair.create(folder, *names)) return e;
 
     const eval::BandParams params = pooledParams(year);
     PoolSynthesisResult r;
@@ -60,10 +63,10 @@ IoStatus poolSynthesis(const std::string& folder, const std::string& poolName, s
     auto countRun = [&]() {
         if (run.size() >= 16) {
             auto tally = std::make_unique<eval::BandTally>();
-            for (const auto& f : run) tally->add(f.bandView(), params);
+            for (const auto& f : run) tally->add(eval::BandView(f.centreFields()), params);
             current.counters = tally->counts();
         } else {
-            for (const auto& f : run) eval::countFib(f.bandView(), params, current.counters);
+            for (const auto& f : run) eval::countFib(eval::BandView(f.centreFields()), params, current.counters);
         }
         current.NbFichesCentre = std::uint32_t(run.size());
         run.clear();
@@ -72,7 +75,7 @@ IoStatus poolSynthesis(const std::string& folder, const std::string& poolName, s
     auto closeRun = [&]() -> IoStatus {
         countRun();
         current.reserved = centre;  // 0 for the zero record 0
-        if (auto e = counters.write(&current, sizeof current)) return e;
+        if (auto e = pair.add(current)) return e;
         if (hasIndexEntry(centre)) index.entries[centre] = static_cast<std::uint16_t>(k);
         total.addCounters(current);
         return {};
@@ -105,22 +108,7 @@ IoStatus poolSynthesis(const std::string& folder, const std::string& poolName, s
     r.centres = k;
     index.entries[0] = static_cast<std::uint16_t>(k);
     index.entries[SynIndex::kTotalEntry] = static_cast<std::uint16_t>(r.fibs);
-    if (auto e = counters.writeAt(0, &total, sizeof total)) return e;
-
-    // The pair is replaced together: both written and synced under their
-    // temporary names, then the counters renamed first and the index last.
-    // An interruption between the two renames leaves a pair that readers
-    // refuse as incoherent (each counter record carries its centre, which the
-    // index must name), never figures of two different runs.
-    ReplacementFile indexFile;
-    if (auto e = indexFile.create(folder, names->index)) return e;
-    if (auto e = indexFile.write(&index, sizeof index)) return e;
-    if (auto e = counters.prepare()) return e;
-    if (auto e = indexFile.prepare()) return e;
-    if (auto e = indexFile.syncFolder()) return e;
-    if (auto e = counters.rename()) return e;
-    if (auto e = indexFile.rename()) return e;
-    if (auto e = indexFile.syncFolder()) return e;
+    if (auto e = pair.finish(total, index)) return e;
     out = r;
     return {};
 }

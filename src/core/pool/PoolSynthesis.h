@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <string>
 
+#include "eval/Bands.h"
 #include "pool/PoolFiles.h"
 
 namespace pelo::pool {

@@ -137,23 +137,19 @@ IoStatus selectSubCollection(const std::string& folder, const std::string& poolN
     if (auto why = protectedOutput(folder, outName, poolName)) return IoError{outName, *why, true};
     PooledReader in;
     if (auto e = in.open(folder, poolName)) return e;
-    ReplacementFile out;
-    if (auto e = out.create(folder, outName)) return e;
-    PooledHeader header = in.header();
-    if (auto e = out.write(header.bytes.data(), kPooledSize)) return e;
+    PooledWriter out;
+    if (auto e = out.create(folder, outName, in.header())) return e;
     std::uint32_t n = 0, read = 0;
     IoStatus readError;
     while (const PooledFibRecord* f = in.next(&readError)) {
         if (read++ % 1024 == 0 && !keepGoing(progress, read - 1, in.count(), "fiche " + std::to_string(read)))
             return cancelled(outName);
         if (!matches(c, *f)) continue;
-        if (auto e = out.write(f->bytes.data(), kPooledSize)) return e;
+        if (auto e = out.write(f, 1)) return e;
         ++n;
     }
     if (readError) return readError;
-    header.setNbFiches(std::int32_t(n));
-    if (auto e = out.writeAt(0, header.bytes.data(), kPooledSize)) return e;
-    if (auto e = out.commit()) return e;
+    if (auto e = out.finish(in.header())) return e;
     count = n;
     return {};
 }

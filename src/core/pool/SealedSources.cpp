@@ -1,7 +1,7 @@
 #include "pool/SealedSources.h"
 
+#include "formats/SealedCopy.h"
 #include "pool/PoolFiles.h"
-#include "store/SealedCopy.h"
 
 namespace pelo::pool {
 

@@ -4,8 +4,8 @@
 
 #include <string>
 
+#include "formats/Seal.h"
 #include "pool/Collection.h"
-#include "store/Seal.h"
 
 namespace pelo::pool {
 

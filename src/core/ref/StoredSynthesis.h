@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
-#include "pool/PooledRecord.h"
+#include "formats/RecordFile.h"
+#include "formats/SynthesisFile.h"
 #include "pool/VariabilityCharts.h"
 #include "pool/VariabilityList.h"
 #include "ref/References.h"
-#include "store/RecordFile.h"
 
 namespace pelo::ref {
 

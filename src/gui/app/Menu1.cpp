@@ -8,7 +8,7 @@
 #include <QDir>
 
 #include "app/CentreFolder.h"
-#include "store/RecordFile.h"
+#include "formats/RecordFile.h"
 #include "store/Text.h"
 #include "ui/Look.h"
 #include "ui/Navigation.h"

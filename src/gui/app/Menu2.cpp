@@ -3,8 +3,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "formats/RecordFile.h"
 #include "store/Centre.h"
-#include "store/RecordFile.h"
 #include "ui/Look.h"
 #include "ui/Navigation.h"
 

@@ -6,9 +6,9 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
-#include "store/Backup.h"
-#include "store/RecordFile.h"
-#include "store/SealedCopy.h"
+#include "exchange/Backup.h"
+#include "formats/RecordFile.h"
+#include "formats/SealedCopy.h"
 #include "ui/Look.h"
 #include "ui/Navigation.h"
 

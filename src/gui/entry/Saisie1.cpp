@@ -5,8 +5,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "formats/RecordFile.h"
 #include "print/FibLayout.h"
-#include "store/RecordFile.h"
 #include "store/Text.h"
 #include "store/Units.h"
 #include "ui/Navigation.h"

@@ -5,7 +5,7 @@
 #include <QPushButton>
 
 #include "eval/Synthesis.h"
-#include "store/RecordFile.h"
+#include "formats/RecordFile.h"
 #include "ui/ExportFibs.h"
 #include "ui/Look.h"
 #include "ui/Navigation.h"

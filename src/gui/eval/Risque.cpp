@@ -7,7 +7,7 @@
 #include <algorithm>
 
 #include "eval/Risk.h"
-#include "store/RecordFile.h"
+#include "formats/RecordFile.h"
 #include "store/Units.h"
 #include "ui/Look.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "pool/PooledRecord.h"
+#include "formats/GroupFile.h"
 #include "ui/Form.h"
 
 class QPushButton;

@@ -6,12 +6,12 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 
+#include "formats/Seal.h"
 #include "pool/Collection.h"
 #include "pool/Groups.h"
 #include "pool/PoolSynthesis.h"
 #include "pool/ReferenceYear.h"
 #include "pool/SealedSources.h"
-#include "store/Seal.h"
 #include "ui/ExportFibs.h"
 #include "ui/Look.h"
 #include "ui/Navigation.h"

@@ -2,8 +2,8 @@
 // number, the quality list.
 #include <QPoint>
 
+#include "formats/RecordFile.h"
 #include "store/Menu3.h"
-#include "store/RecordFile.h"
 #include "store/Text.h"
 #include "store/Units.h"
 #include "ui/ExportFibs.h"

@@ -8,9 +8,9 @@
 #include <QString>
 #include <optional>
 
+#include "formats/Seal.h"
 #include "print/Surface.h"
 #include "store/Progress.h"
-#include "store/Seal.h"
 
 class QDialog;
 class QWidget;

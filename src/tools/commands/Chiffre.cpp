@@ -7,7 +7,7 @@
 #include "Cli.h"
 #include "Command.h"
 #include "Passphrase.h"
-#include "store/SealedCopy.h"
+#include "formats/SealedCopy.h"
 
 namespace pelo::cli {
 

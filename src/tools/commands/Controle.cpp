@@ -6,7 +6,7 @@
 #include "Cli.h"
 #include "Command.h"
 #include "entry/CallUp.h"
-#include "store/RecordFile.h"
+#include "formats/RecordFile.h"
 #include "store/Units.h"
 
 namespace pelo::cli {

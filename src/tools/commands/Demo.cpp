@@ -5,10 +5,10 @@
 #include "Command.h"
 #include "TermProgress.h"
 #include "entry/CallUp.h"
+#include "formats/PooledFile.h"
+#include "formats/RecordFile.h"
 #include "pool/PoolFiles.h"
-#include "pool/PooledRecord.h"
 #include "store/Demo.h"
-#include "store/RecordFile.h"
 #include "store/Units.h"
 
 namespace pelo::cli {
@@ -168,12 +168,10 @@ int runDemo(const Args& a) {
         // Record 0 of the first centre's file, as the collection takes it.
         pool::PooledHeader h = pool::widen(demoRecords(placeOf(1), 0, 1)[0]);
         h.set(pool::pfld::NumCentre, 9999);
-        h.setNbFiches(std::int32_t(fibs.size()));
-        pool::ReplacementFile out;
-        IoStatus st = out.create("", pooled[std::size_t(k)]);
-        if (!st) st = out.write(h.bytes.data(), h.bytes.size());
-        for (std::size_t r = 0; !st && r < fibs.size(); ++r) st = out.write(fibs[r].bytes.data(), fibs[r].bytes.size());
-        if (!st) st = out.commit();
+        pool::PooledWriter out;
+        IoStatus st = out.create("", pooled[std::size_t(k)], h);
+        if (!st) st = out.write(fibs.data(), fibs.size());
+        if (!st) st = out.finish(h);
         if (st) {
             progress = nullptr;
             std::fputs(written.c_str(), stdout);

@@ -5,9 +5,9 @@
 
 #include "Cli.h"
 #include "Command.h"
+#include "formats/PooledFile.h"
+#include "formats/RecordFile.h"
 #include "pool/PoolFiles.h"
-#include "pool/PooledRecord.h"
-#include "store/RecordFile.h"
 #include "store/Text.h"
 
 namespace pelo::cli {
@@ -45,12 +45,10 @@ FibRecord narrowed(const pool::PooledFibRecord& p) {
     return r;
 }
 
-using PooledSequence = recordio::RecordSequence<pool::PooledHeader, pool::PooledFibRecord, 2048>;
-
 // The pooled header and FIB k (from 1) of a pooled file; false if it is not one.
 bool readPooled(const std::string& path, std::uint32_t k, pool::PooledHeader& header, FibRecord& fib, IoStatus& err) {
-    PooledSequence seq;
-    if (seq.open(path, path)) return false;
+    pool::PooledReader seq;
+    if (seq.openPath(path)) return false;
     header = seq.header();
     if (k == 0 || k > seq.count()) return true;
     while (const pool::PooledFibRecord* r = seq.next(&err))

@@ -6,7 +6,7 @@
 
 #include "Cli.h"
 #include "Command.h"
-#include "store/RecordFile.h"
+#include "formats/RecordFile.h"
 
 namespace pelo::cli {
 

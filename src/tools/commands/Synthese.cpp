@@ -5,7 +5,7 @@
 #include "Cli.h"
 #include "Command.h"
 #include "eval/Synthesis.h"
-#include "store/RecordFile.h"
+#include "formats/RecordFile.h"
 
 namespace pelo::cli {
 

@@ -3,8 +3,8 @@
 #include "SampleFibs.h"
 #include "TestSupport.h"
 #include "eval/Quality.h"
+#include "formats/RecordFile.h"
 #include "store/FibChoice.h"
-#include "store/RecordFile.h"
 
 using namespace pelo;
 

@@ -9,8 +9,8 @@
 #include "eval/Bands.h"
 #include "eval/Charts.h"
 #include "eval/Synthesis.h"
+#include "formats/RecordFile.h"
 #include "store/Demo.h"
-#include "store/RecordFile.h"
 
 using namespace pelo;
 using namespace pelo::eval;

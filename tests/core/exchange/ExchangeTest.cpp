@@ -10,9 +10,9 @@
 #include "exchange/FibImport.h"
 #include "exchange/FibTable.h"
 #include "formats/Csv.h"
-#include "pool/PooledRecord.h"
+#include "formats/PooledFile.h"
+#include "formats/RecordFile.h"
 #include "store/Demo.h"
-#include "store/RecordFile.h"
 #include "store/Units.h"
 
 namespace pelo::exchange {

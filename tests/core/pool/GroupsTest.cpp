@@ -2,6 +2,7 @@
 
 #include "PoolTestSupport.h"
 #include "pool/Groups.h"
+#include "pool/PoolFiles.h"
 
 using namespace pelo;
 using namespace pelo::pool;

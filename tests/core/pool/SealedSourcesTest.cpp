@@ -5,9 +5,9 @@
 
 #include "../PoolTestSupport.h"
 #include "../TestSupport.h"
+#include "formats/SealedCopy.h"
 #include "pool/Collection.h"
 #include "pool/SealedSources.h"
-#include "store/SealedCopy.h"
 
 namespace pelo {
 namespace {

@@ -18,14 +18,14 @@
 
 #include "PoolTestSupport.h"
 #include "TestSupport.h"
+#include "exchange/Backup.h"
+#include "formats/RecordFile.h"
 #include "pool/Collection.h"
 #include "pool/Groups.h"
 #include "pool/PoolSynthesis.h"
 #include "pool/Query.h"
 #include "ref/Benchmark.h"
-#include "store/Backup.h"
 #include "store/Demo.h"
-#include "store/RecordFile.h"
 
 using namespace pelo;
 using namespace pelo::test;

@@ -12,8 +12,8 @@
 #include <thread>
 
 #include "TestSupport.h"
+#include "formats/RecordFile.h"
 #include "store/Demo.h"
-#include "store/RecordFile.h"
 #include "store/RecordIo.h"
 
 using namespace pelo;

@@ -9,8 +9,8 @@
 #include "app/Menu2.h"
 #include "app/Nctr.h"
 #include "app/Sauv.h"
+#include "formats/RecordFile.h"
 #include "store/Demo.h"
-#include "store/RecordFile.h"
 
 using namespace pelo;
 using pelo::test::AppFixture;

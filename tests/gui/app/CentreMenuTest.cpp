@@ -13,10 +13,10 @@
 #include "app/Menu2.h"
 #include "app/Nctr.h"
 #include "app/Unite.h"
+#include "formats/RecordFile.h"
 #include "store/Centre.h"
 #include "store/Menu3.h"
 #include "store/Nfib.h"
-#include "store/RecordFile.h"
 
 using namespace pelo;
 using pelo::test::AppFixture;

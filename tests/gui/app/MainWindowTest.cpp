@@ -12,7 +12,7 @@
 #include "../core/SampleFibs.h"
 #include "FakeUi.h"
 #include "app/Menu1.h"
-#include "store/RecordFile.h"
+#include "formats/RecordFile.h"
 
 using namespace pelo;
 using pelo::test::AppFixture;

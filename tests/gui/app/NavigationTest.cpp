@@ -10,11 +10,12 @@
 #include "FakeUi.h"
 #include "eval/Objectif.h"
 #include "eval/Synthesis.h"
+#include "formats/GroupFile.h"
+#include "formats/RecordFile.h"
 #include "pool/NPays.h"
 #include "ref/Nsynth.h"
 #include "store/Centre.h"
 #include "store/Demo.h"
-#include "store/RecordFile.h"
 #include "ui/Navigation.h"
 
 using namespace pelo;

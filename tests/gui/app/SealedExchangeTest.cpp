@@ -9,10 +9,10 @@
 #include "FakeUi.h"
 #include "app/Nctr.h"
 #include "app/Sauv.h"
+#include "formats/RecordFile.h"
+#include "formats/Seal.h"
 #include "pool/Synt2.h"
 #include "store/Demo.h"
-#include "store/RecordFile.h"
-#include "store/Seal.h"
 
 using namespace pelo;
 using pelo::test::AppFixture;

@@ -13,9 +13,9 @@
 #include "entry/EntryTable.h"
 #include "entry/Saisie1.h"
 #include "entry/Saisie2.h"
+#include "formats/RecordFile.h"
 #include "store/Demo.h"
 #include "store/Menu3.h"
-#include "store/RecordFile.h"
 #include "store/Units.h"
 
 using namespace pelo;

@@ -13,7 +13,7 @@
 #include "entry/Saisie1.h"
 #include "entry/Saisie2.h"
 #include "eval/Risque.h"
-#include "store/RecordFile.h"
+#include "formats/RecordFile.h"
 
 using namespace pelo;
 using pelo::test::AppFixture;

@@ -9,8 +9,8 @@
 #include "FakeUi.h"
 #include "entry/Saisie1.h"
 #include "entry/Saisie2.h"
+#include "formats/RecordFile.h"
 #include "store/Menu3.h"
-#include "store/RecordFile.h"
 
 using namespace pelo;
 using pelo::test::AppFixture;

@@ -22,8 +22,8 @@
 #include "eval/Peval.h"
 #include "eval/Qual.h"
 #include "eval/Risque.h"
+#include "formats/RecordFile.h"
 #include "store/Demo.h"
-#include "store/RecordFile.h"
 #include "ui/Canvas.h"
 
 using namespace pelo;

@@ -18,13 +18,13 @@
 
 #include "../core/SampleFibs.h"
 #include "FakeUi.h"
+#include "formats/RecordFile.h"
 #include "pool/Groupe.h"
 #include "pool/GrpSyn.h"
 #include "pool/NPays.h"
 #include "pool/Quest.h"
 #include "pool/Synt1.h"
 #include "pool/Synt2.h"
-#include "store/RecordFile.h"
 
 using namespace pelo;
 using namespace pelo::test;

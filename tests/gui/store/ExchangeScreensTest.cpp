@@ -7,11 +7,11 @@
 
 #include "FakeUi.h"
 #include "eval/Peval.h"
+#include "formats/RecordFile.h"
 #include "pool/Collection.h"
 #include "pool/Synt2.h"
 #include "store/Demo.h"
 #include "store/Menu3.h"
-#include "store/RecordFile.h"
 
 using namespace pelo;
 using pelo::test::AppFixture;

@@ -14,9 +14,9 @@
 #include "entry/Saisie1.h"
 #include "eval/LineList.h"
 #include "eval/Qual.h"
+#include "formats/RecordFile.h"
 #include "store/Menu3.h"
 #include "store/Nfib.h"
-#include "store/RecordFile.h"
 #include "ui/QtAdapter.h"
 
 using namespace pelo;

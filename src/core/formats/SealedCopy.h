@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "store/RecordFile.h"
-#include "store/Seal.h"
+#include "formats/RecordFile.h"
+#include "formats/Seal.h"
 
 namespace pelo::seal {
 

@@ -1,4 +1,4 @@
-#include "store/SealedCopy.h"
+#include "formats/SealedCopy.h"
 
 #include <cerrno>
 #include <cstring>

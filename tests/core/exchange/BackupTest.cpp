@@ -4,9 +4,9 @@
 #include <filesystem>
 
 #include "TestSupport.h"
-#include "store/Backup.h"
+#include "exchange/Backup.h"
+#include "formats/RecordFile.h"
 #include "store/Demo.h"
-#include "store/RecordFile.h"
 
 using namespace pelo;
 using pelo::test::readBytes;

@@ -1,9 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
+
 #include "TestSupport.h"
 #include "eval/Bands.h"
+#include "formats/GroupFile.h"
+#include "formats/PooledFile.h"
+#include "formats/SynthesisFile.h"
 #include "pool/PoolFiles.h"
-#include "pool/PooledRecord.h"
 
 using namespace pelo;
 using namespace pelo::pool;
@@ -67,7 +72,7 @@ TEST(PooledRecord, BandRulesReadThePooledFieldsAsTheCentreOnes) {
     p.year = 1997;
     eval::BandCounts a{}, b{};
     eval::countFib(eval::BandView::of(f), p, a);
-    eval::countFib(widen(f).bandView(), p, b);
+    eval::countFib(eval::BandView(widen(f).centreFields()), p, b);
     EXPECT_EQ(a, b);
     EXPECT_EQ(b[3], 1);    // Hb 10 à <12
     EXPECT_EQ(b[24], 1);   // Femme
@@ -181,4 +186,85 @@ TEST(StoredSynthesisFiles, ReadByRecordWithErrorsNamingTheFile) {
     test::writeBytes("LONG.BTX", std::vector<unsigned char>(373, 0));
     EXPECT_TRUE(readAllSynCounters("", "LONG.BTX", all));
     EXPECT_EQ(all.size(), 2u);
+}
+
+namespace {
+
+std::vector<std::string> filesHere() {
+    std::vector<std::string> out;
+    for (const auto& e : std::filesystem::directory_iterator(".")) out.push_back(e.path().filename().string());
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
+}  // namespace
+
+// The writers of the national files: a finished file reads back as written; a
+// writer dropped halfway leaves the old file as it was and no temporary.
+TEST(FormatWriters, FinishedReadsBackDroppedLeavesTheOldFile) {
+    test::TempDir dir;
+    PooledHeader h = widen(headerTemplate());
+    h.set(pfld::NumCentre, kPoolCentre);
+    std::vector<PooledFibRecord> fibs;
+    for (int c : {3, 3, 7}) {
+        PooledFibRecord f = widen(emptyFibFromHeader(headerTemplate(), "01/01/1997"));
+        f.set(pfld::NumCentre, c);
+        fibs.push_back(f);
+    }
+    auto readCount = [] {
+        PooledReader r;
+        EXPECT_FALSE(r.open("", "FibFr97.Dat"));
+        std::uint32_t n = 0;
+        IoStatus err;
+        while (r.next(&err)) ++n;
+        EXPECT_FALSE(err);
+        EXPECT_EQ(r.header().nbFiches(), n);
+        return n;
+    };
+    {
+        PooledWriter w;
+        ASSERT_FALSE(w.create("", "FibFr97.Dat", h));
+        ASSERT_FALSE(w.write(fibs.data(), fibs.size()));
+        ASSERT_FALSE(w.finish(h));
+    }
+    EXPECT_EQ(readCount(), 3u);
+    {
+        PooledWriter w;
+        ASSERT_FALSE(w.create("", "FibFr97.Dat", h));
+        ASSERT_FALSE(w.write(fibs.data(), 1));
+    }
+    EXPECT_EQ(readCount(), 3u);
+
+    const SynNames names = *synthesisNames("FibFr97.Dat");
+    SynCounters total, centre;
+    centre.counters[0] = 2;
+    centre.NbFichesCentre = 2;
+    centre.reserved = 3;
+    total.counters[0] = 2;
+    SynIndex index;
+    index.entries[0] = 1;
+    index.entries[3] = 1;
+    index.entries[SynIndex::kTotalEntry] = 2;
+    {
+        SynthesisWriter w;
+        ASSERT_FALSE(w.create("", names));
+        ASSERT_FALSE(w.add(SynCounters{}));
+        ASSERT_FALSE(w.add(centre));
+        ASSERT_FALSE(w.finish(total, index));
+    }
+    SynIndex gotIndex;
+    std::vector<SynCounters> got;
+    ASSERT_FALSE(readSynthesisPair("", names.index, names.counters, gotIndex, got));
+    EXPECT_EQ(gotIndex, index);
+    ASSERT_EQ(got.size(), 2u);
+    EXPECT_EQ(got[0], total);
+    EXPECT_EQ(got[1], centre);
+    {
+        SynthesisWriter w;
+        ASSERT_FALSE(w.create("", names));
+        ASSERT_FALSE(w.add(SynCounters{}));
+    }
+    ASSERT_FALSE(readSynthesisPair("", names.index, names.counters, gotIndex, got));
+    EXPECT_EQ(got[1], centre);
+    EXPECT_EQ(filesHere(), (std::vector<std::string>{"FibFr97.Dat", "SYNFr97.ATX", "SYNFr97.BTX"}));
 }

@@ -2,8 +2,8 @@
 #include <sys/stat.h>
 
 #include "TestSupport.h"
+#include "formats/RecordFile.h"
 #include "store/Demo.h"
-#include "store/RecordFile.h"
 #include "store/Text.h"
 
 using namespace pelo;

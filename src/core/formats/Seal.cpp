@@ -1,4 +1,4 @@
-#include "store/Seal.h"
+#include "formats/Seal.h"
 
 #include <sodium.h>
 

@@ -4,8 +4,8 @@
 
 #include "../PoolTestSupport.h"
 #include "../TestSupport.h"
-#include "store/Backup.h"
-#include "store/SealedCopy.h"
+#include "exchange/Backup.h"
+#include "formats/SealedCopy.h"
 
 namespace pelo {
 namespace {

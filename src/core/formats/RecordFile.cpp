@@ -1,4 +1,4 @@
-#include "store/RecordFile.h"
+#include "formats/RecordFile.h"
 
 #include <cerrno>
 #include <cstring>

@@ -1,8 +1,8 @@
-#include "store/Backup.h"
+#include "exchange/Backup.h"
 
 #include <vector>
 
-#include "store/SealedCopy.h"
+#include "formats/SealedCopy.h"
 #include "store/Text.h"
 
 namespace pelo::backup {
