@@ -45,6 +45,12 @@ IoStatus writeXlsx(const std::string& path, const std::string& label, const Tabl
     options.use_zip64 = LXW_TRUE;
     lxw_workbook* wb = workbook_new_opt(built.c_str(), &options);
     if (!wb) return IoError{label, "classeur impossible à créer"};
+    // A cell refused (a text over the sheet's limit, memory) fails the export rather than leave its cell empty.
+    // (Closed, not freed: only the close lets go of the sheet's temporary file; the scratch folder goes with it.)
+    const auto refused = [&](lxw_error err) {
+        workbook_close(wb);
+        return IoError{label, std::string("classeur non écrit (") + lxw_strerror(err) + ")"};
+    };
     lxw_worksheet* ws = workbook_add_worksheet(wb, "Fiches");
     lxw_format* bold = workbook_add_format(wb);
     format_set_bold(bold);
@@ -52,25 +58,36 @@ IoStatus writeXlsx(const std::string& path, const std::string& label, const Tabl
     format_set_num_format(date, "dd/mm/yyyy");
     worksheet_freeze_panes(ws, 1, 0);
     for (std::size_t c = 0; c < t.columns.size(); ++c)
-        worksheet_write_string(ws, 0, lxw_col_t(c), t.columns[c].name.c_str(), bold);
+        if (const lxw_error err = worksheet_write_string(ws, 0, lxw_col_t(c), t.columns[c].name.c_str(), bold))
+            return refused(err);
+    // What each cell needs of its column, side by side: the row loop reads these
+    // rather than the columns themselves (a few hundred bytes each).
+    struct Source {
+        const Column* column;
+        const double* numbers;
+        const std::string* texts;
+        lxw_format* format;
+        bool text, labelled;
+    };
+    std::vector<Source> sources;
+    sources.reserve(t.columns.size());
+    for (const Column& col : t.columns)
+        sources.push_back({&col, col.numbers.data(), col.texts.data(), col.type == ColumnType::Date ? date : nullptr,
+                           col.type == ColumnType::Text, labels && !col.codes.empty() && col.type != ColumnType::Date});
     for (std::size_t r = 0; r < t.rows; ++r) {
         const auto row = lxw_row_t(r + 1);
-        for (std::size_t c = 0; c < t.columns.size(); ++c) {
-            const Column& col = t.columns[c];
+        for (std::size_t c = 0; c < sources.size(); ++c) {
+            const Source& s = sources[c];
             const auto cc = lxw_col_t(c);
-            if (col.type == ColumnType::Text) {
-                if (!col.texts[r].empty()) worksheet_write_string(ws, row, cc, col.texts[r].c_str(), nullptr);
-                continue;
+            lxw_error err = LXW_NO_ERROR;
+            if (s.text) {
+                if (!s.texts[r].empty()) err = worksheet_write_string(ws, row, cc, s.texts[r].c_str(), nullptr);
+            } else if (const double v = s.numbers[r]; !isMissing(v)) {
+                const std::string* text = s.labelled ? s.column->labelOf(v) : nullptr;
+                err = text ? worksheet_write_string(ws, row, cc, text->c_str(), nullptr)
+                           : worksheet_write_number(ws, row, cc, s.format ? v + kSpreadsheetEpoch : v, s.format);
             }
-            const double v = col.numbers[r];
-            if (isMissing(v)) continue;
-            if (col.type == ColumnType::Date) {
-                worksheet_write_number(ws, row, cc, v + kSpreadsheetEpoch, date);
-                continue;
-            }
-            const std::string* text = labels ? col.labelOf(v) : nullptr;
-            if (text) worksheet_write_string(ws, row, cc, text->c_str(), nullptr);
-            else worksheet_write_number(ws, row, cc, v, nullptr);
+            if (err != LXW_NO_ERROR) return refused(err);
         }
     }
     if (const lxw_error err = workbook_close(wb); err != LXW_NO_ERROR)

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
 #include <string>
 
 #include "TestSupport.h"
@@ -129,6 +130,13 @@ TEST(XlsxRead, ReadsWhatItWrites) {
     EXPECT_EQ(d.rows[0], (std::vector<std::string>{"F", "7.5", "45351", "É"}));
     EXPECT_EQ(d.rows[1], (std::vector<std::string>{"", "", "", "a;\"b"}));
     EXPECT_EQ(parseXlsx("PK\x03\x04garbage", d), "ce n'est pas un classeur xlsx (archive zip illisible)");
+    // A text longer than a cell holds fails the export instead of leaving its cell empty.
+    Table t = smallTable();
+    t.columns[3].texts[1].assign(40000, 'x');
+    const IoStatus e = writeXlsx("long.xlsx", "long.xlsx", t, true);
+    ASSERT_TRUE(e);
+    EXPECT_NE(e->message().find("classeur non écrit"), std::string::npos) << e->message();
+    EXPECT_FALSE(std::filesystem::exists("long.xlsx"));
 }
 
 TEST(XlsxRead, IndependentReaderSeesNumbersDatesAndFrozenHeader) {
