@@ -1,5 +1,6 @@
 #include "exchange/FibTable.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 
@@ -429,13 +430,13 @@ std::optional<ExportFormat> exportFormatNamed(std::string_view name) {
     return std::nullopt;
 }
 
-IoStatus writeTable(const std::string& dest, const Table& t, const ExportRequest& r) {
+IoStatus writeTable(const std::string& dest, const Table& t, const ExportRequest& r, const Progress& progress) {
     const std::string label = formats::baseName(dest);
     formats::CsvOptions csv{r.international ? formats::Dialect::International : formats::Dialect::French, r.labels};
     IoStatus e;
     switch (r.format) {
     case ExportFormat::Csv: e = formats::writeCsv(dest, label, t, csv); break;
-    case ExportFormat::Xlsx: e = formats::writeXlsx(dest, label, t, r.labels); break;
+    case ExportFormat::Xlsx: e = formats::writeXlsx(dest, label, t, r.labels, progress); break;
     case ExportFormat::Dta: e = formats::writeStat(dest, label, t, formats::StatFormat::Dta); break;
     case ExportFormat::Sav: e = formats::writeStat(dest, label, t, formats::StatFormat::Sav); break;
     }
@@ -445,12 +446,31 @@ IoStatus writeTable(const std::string& dest, const Table& t, const ExportRequest
     return formats::writeCsv(book, formats::baseName(book), formats::codebookOf(t), csv);
 }
 
+namespace {
+
+// A step of longer work told as its share of one bar of 1000: from..to.
+Progress share(const Progress& p, std::uint32_t from, std::uint32_t to) {
+    if (!p) return {};
+    return [p, from, to](std::uint32_t done, std::uint32_t total, const std::string& what) {
+        const std::uint32_t at =
+            total ? from + std::uint32_t(std::uint64_t(to - from) * std::min(done, total) / total) : from;
+        return p(at, 1000, what);
+    };
+}
+
+}  // namespace
+
 IoStatus exportFile(const std::string& source, const std::string& dest, const ExportRequest& r, std::size_t& rows,
                     const Progress& progress) {
+    // Reading is most of the work, except for a workbook: its cells, then
+    // its compression, take the longer.
+    const std::uint32_t read = r.format == ExportFormat::Xlsx ? 150 : 900;
     Table t;
-    if (auto e = tableOfFile(source, r.fibs, t, progress)) return e;
+    if (auto e = tableOfFile(source, r.fibs, t, share(progress, 0, read))) return e;
     rows = t.rows;
-    return writeTable(dest, t, r);
+    const IoStatus e = writeTable(dest, t, r, share(progress, read, r.format == ExportFormat::Xlsx ? 500 : 1000));
+    if (!e) (void)keepGoing(progress, 1000, 1000, formats::baseName(dest));
+    return e;
 }
 
 }  // namespace pelo::exchange

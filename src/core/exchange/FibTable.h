@@ -75,9 +75,12 @@ struct ExportRequest {
     bool international = false;  // --dialecte international (CSV and codebook)
     ExportOptions fibs;
 };
-// The table and its codebook beside it (SORTIE-dictionnaire.csv). rows: the number of FIBs written.
+// The table and its codebook beside it (SORTIE-dictionnaire.csv). rows: the
+// number of FIBs written. Progress runs once from 0 to 1000 over the reading
+// and the writing.
 IoStatus exportFile(const std::string& source, const std::string& dest, const ExportRequest& r, std::size_t& rows,
                     const Progress& progress = {});
-IoStatus writeTable(const std::string& dest, const formats::Table& t, const ExportRequest& r);
+IoStatus writeTable(const std::string& dest, const formats::Table& t, const ExportRequest& r,
+                    const Progress& progress = {});
 
 }  // namespace pelo::exchange

@@ -35,7 +35,8 @@ struct ScratchFolder {
 };
 }  // namespace
 
-IoStatus writeXlsx(const std::string& path, const std::string& label, const Table& t, bool labels) {
+IoStatus writeXlsx(const std::string& path, const std::string& label, const Table& t, bool labels,
+                   const Progress& progress) {
     ScratchFolder scratch;
     if (scratch.path.empty()) return IoError{label, "dossier temporaire impossible à créer"};
     const std::string built = scratch.path + "/export.xlsx";
@@ -74,7 +75,12 @@ IoStatus writeXlsx(const std::string& path, const std::string& label, const Tabl
     for (const Column& col : t.columns)
         sources.push_back({&col, col.numbers.data(), col.texts.data(), col.type == ColumnType::Date ? date : nullptr,
                            col.type == ColumnType::Text, labels && !col.codes.empty() && col.type != ColumnType::Date});
+    const auto rows = std::uint32_t(t.rows);
     for (std::size_t r = 0; r < t.rows; ++r) {
+        if (r % 1024 == 0 && !keepGoing(progress, std::uint32_t(r), rows, "ligne " + std::to_string(r + 1))) {
+            workbook_close(wb);
+            return cancelled(label);
+        }
         const auto row = lxw_row_t(r + 1);
         for (std::size_t c = 0; c < sources.size(); ++c) {
             const Source& s = sources[c];
@@ -89,6 +95,10 @@ IoStatus writeXlsx(const std::string& path, const std::string& label, const Tabl
             }
             if (err != LXW_NO_ERROR) return refused(err);
         }
+    }
+    if (!keepGoing(progress, rows, rows, "compression du classeur")) {
+        workbook_close(wb);
+        return cancelled(label);
     }
     if (const lxw_error err = workbook_close(wb); err != LXW_NO_ERROR)
         return IoError{label, std::string("classeur non écrit (") + lxw_strerror(err) + ")"};

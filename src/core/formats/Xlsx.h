@@ -9,11 +9,15 @@
 #include "formats/Csv.h"
 #include "formats/Sink.h"
 #include "formats/Table.h"
+#include "store/Progress.h"
 
 namespace pelo::formats {
 
 // labels: the labels of the codes instead of the codes (text cells).
-IoStatus writeXlsx(const std::string& path, const std::string& label, const Table& t, bool labels);
+// Progress is told every 1024 rows, then once more before the workbook is
+// compressed (the longest step, which tells nothing); cancelled, nothing is written.
+IoStatus writeXlsx(const std::string& path, const std::string& label, const Table& t, bool labels,
+                   const Progress& progress = {});
 
 // The first sheet of a workbook as rows of texts, read with libzip and expat:
 // the first non-empty row is the header; a number is its shortest decimal

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 #include <readstat.h>
 
+#include <algorithm>
 #include <cmath>
+#include <filesystem>
 #include <map>
 #include <string>
 
@@ -173,6 +175,40 @@ struct Labels {
     std::map<std::string, std::string> variable, set;          // name -> label, name -> label set
     std::map<std::string, std::map<int, std::string>> values;  // set -> code -> label
 };
+
+// The export's progress runs once up the bar, through the workbook's rows;
+// cancelled anywhere on the way, no file is left, the old one kept.
+TEST(ExchangeExport, WorkbookProgressRunsOnceAndCancelsWhole) {
+    test::TempDir dir;
+    demoFile("FIB.DAT", 3000, {3, 3, 3, 3, 3, 3, 3});
+    test::writeBytes("f.xlsx", {'a', 'n', 'c', 'i', 'e', 'n'});
+    ExportRequest r;
+    r.format = ExportFormat::Xlsx;
+    std::vector<std::uint32_t> seen;
+    std::vector<std::string> what;
+    const Progress watch = [&](std::uint32_t done, std::uint32_t total, const std::string& w) {
+        EXPECT_EQ(total, 1000u);
+        seen.push_back(done);
+        what.push_back(w);
+        return true;
+    };
+    std::size_t rows = 0;
+    ASSERT_FALSE(exportFile("FIB.DAT", "f.xlsx", r, rows, watch));
+    EXPECT_TRUE(std::is_sorted(seen.begin(), seen.end()));
+    EXPECT_EQ(seen.back(), 1000u);
+    EXPECT_NE(std::find(what.begin(), what.end(), "ligne 2049"), what.end());
+    EXPECT_NE(std::find(what.begin(), what.end(), "compression du classeur"), what.end());
+
+    for (const std::string& stop : {std::string("ligne 1025"), std::string("compression du classeur")}) {
+        test::writeBytes("g.xlsx", {'a', 'n', 'c', 'i', 'e', 'n'});
+        const Progress cancelAt = [&](std::uint32_t, std::uint32_t, const std::string& w) { return w != stop; };
+        auto e = exportFile("FIB.DAT", "g.xlsx", r, rows, cancelAt);
+        ASSERT_TRUE(e) << stop;
+        EXPECT_TRUE(isCancelled(*e)) << e->message();
+        EXPECT_EQ(test::readBytes("g.xlsx"), (std::vector<unsigned char>{'a', 'n', 'c', 'i', 'e', 'n'}));
+        EXPECT_FALSE(std::filesystem::exists("g-dictionnaire.csv"));
+    }
+}
 
 TEST(ExchangeExport, DtaCarriesFrenchLabels) {
     test::TempDir dir;
