@@ -23,6 +23,7 @@
 #include <QPrinterInfo>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
@@ -223,8 +224,36 @@ QString QtAdapter::chooseFolder(const QString& caption, const QString& start) {
     return dlg.selectedFiles().front();
 }
 
+QString filterSuffix(const QString& filter) {
+    static const QRegularExpression pattern(QStringLiteral("\\*\\.([A-Za-z0-9]+)"));
+    const auto m = pattern.match(filter);
+    return m.hasMatch() ? m.captured(1) : QString();
+}
+
+QString filterForName(const QString& filters, const QString& name) {
+    const QStringList all = filters.split(QStringLiteral(";;"), Qt::SkipEmptyParts);
+    if (all.isEmpty()) return {};
+    const QString ext = QFileInfo(name).suffix();
+    for (const QString& f : all)
+        if (!ext.isEmpty() && filterSuffix(f).compare(ext, Qt::CaseInsensitive) == 0) return f;
+    return all.front();
+}
+
 QString QtAdapter::chooseSaveFile(const QString& caption, const QString& suggested, const QString& filter) {
-    return QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, suggested, filter);
+    // A name typed without an extension takes the one of the chosen type, so
+    // that « fiches » under « Classeur (*.xlsx) » is written as fiches.xlsx, and
+    // the question before replacing a file asks about that name.
+    QFileDialog dlg(QApplication::activeWindow(), caption, QString(), filter);
+    dlg.setAcceptMode(QFileDialog::AcceptSave);
+    dlg.setFileMode(QFileDialog::AnyFile);
+    const QString first = filterForName(filter, suggested);
+    dlg.selectNameFilter(first);
+    dlg.setDefaultSuffix(filterSuffix(first));
+    QObject::connect(&dlg, &QFileDialog::filterSelected, &dlg,
+                     [&dlg](const QString& f) { dlg.setDefaultSuffix(filterSuffix(f)); });
+    dlg.selectFile(suggested);
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return {};
+    return dlg.selectedFiles().front();
 }
 
 namespace {

@@ -58,6 +58,13 @@ QPoint centredPosition(const QRect& available, QSize size, QSize frame);
 // Centres a top-level window on the available area of its screen.
 void centreOnScreen(QWidget* w);
 
+// The extension of a file-type filter ("Classeur (*.xlsx)" -> "xlsx"); empty
+// when it names none ("Tous les fichiers (*)").
+QString filterSuffix(const QString& filter);
+// Of the filters ("A (*.csv);;B (*.xlsx)"), the one of the suggested name's
+// extension, else the first.
+QString filterForName(const QString& filters, const QString& name);
+
 // Writes the pages to a PDF file; false with *error set on failure.
 bool writePdf(const PrintDocument& doc, const QString& path, QString* error);
 // A plain file name for a document title ("FIB 12-0034" -> "FIB-12-0034.pdf").

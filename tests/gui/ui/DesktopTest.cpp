@@ -4,8 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QFile>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -125,4 +127,38 @@ TEST(Desktop, PdfNamesCountUpInsteadOfReplacing) {
     }
     EXPECT_EQ(ui::freePdfPath(dir.path(), "FIB-42-0004.pdf"), dir.filePath("FIB-42-0004-3.pdf"));
     EXPECT_EQ(ui::freePdfPath(dir.path(), "FIB-42-0005.pdf"), dir.filePath("FIB-42-0005.pdf"));
+}
+
+// A name typed without an extension in a save dialog takes the one of the
+// file type chosen there.
+TEST(Desktop, SavedNameTakesTheExtensionOfTheChosenType) {
+    const QString filters = QString::fromUtf8("Tableur CSV (*.csv);;Classeur (*.xlsx);;Tous les fichiers (*)");
+    EXPECT_EQ(ui::filterSuffix("Classeur (*.xlsx)"), "xlsx");
+    EXPECT_EQ(ui::filterSuffix("Tous les fichiers (*)"), "");
+    EXPECT_EQ(ui::filterForName(filters, "/tmp/FIB-fiches.XLSX"), "Classeur (*.xlsx)");
+    EXPECT_EQ(ui::filterForName(filters, "FIB-fiches"), "Tableur CSV (*.csv)");
+
+    QTemporaryDir dir;
+    ui::QtAdapter real;
+    auto answer = [](const QString& filter, const QString& name) {
+        QTimer::singleShot(50, [filter, name] {
+            auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (!d) return;
+            auto* type = d->findChild<QComboBox*>("fileTypeCombo");
+            auto* edit = d->findChild<QLineEdit*>("fileNameEdit");
+            if (!type || !edit) return d->reject();
+            const int k = type->findText(filter);  // picked as the user does
+            type->setCurrentIndex(k);
+            emit type->activated(k);
+            emit type->textActivated(filter);
+            edit->setText(name);  // and typed
+            QMetaObject::invokeMethod(d, "accept");
+        });
+    };
+    answer("Classeur (*.xlsx)", "fiches");
+    EXPECT_EQ(real.chooseSaveFile("Exporter", dir.filePath("FIB-fiches.csv"), filters).toStdString(),
+              dir.filePath("fiches.xlsx").toStdString());
+    answer("Tableur CSV (*.csv)", "autre.dta");
+    EXPECT_EQ(real.chooseSaveFile("Exporter", dir.filePath("FIB-fiches.csv"), filters).toStdString(),
+              dir.filePath("autre.dta").toStdString());
 }
