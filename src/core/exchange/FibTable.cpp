@@ -405,8 +405,8 @@ IoStatus tableOfFile(const std::string& path, const ExportOptions& o, Table& out
         reader.close();
         return err;
     }
-    recordio::RecordSequence<pool::PooledHeader, pool::PooledFibRecord, 1024> reader;
-    if (auto e = reader.open(path, name)) return e;
+    pool::PooledReader reader;
+    if (auto e = reader.openPath(path, name)) return e;
     out = Table{};
     out.columns = columnsFor(std::nullopt);
     IoStatus err;

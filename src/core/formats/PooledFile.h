@@ -90,8 +90,10 @@ public:
     IoStatus open(const std::string& folder, const std::string& name) {
         return RecordSequence::open(recordio::inFolder(folder, name), name);
     }
-    // A file named by its path, errors naming it so.
-    IoStatus openPath(const std::string& path) { return RecordSequence::open(path, path); }
+    // A file named by its path; errors name it by label (by its path when none).
+    IoStatus openPath(const std::string& path, const std::string& label = {}) {
+        return RecordSequence::open(path, label.empty() ? path : label);
+    }
 };
 
 // A pooled file written whole under a temporary name: the header first, the
