@@ -468,7 +468,7 @@ IoStatus exportFile(const std::string& source, const std::string& dest, const Ex
     Table t;
     if (auto e = tableOfFile(source, r.fibs, t, share(progress, 0, read))) return e;
     rows = t.rows;
-    const IoStatus e = writeTable(dest, t, r, share(progress, read, r.format == ExportFormat::Xlsx ? 500 : 1000));
+    IoStatus e = writeTable(dest, t, r, share(progress, read, r.format == ExportFormat::Xlsx ? 500 : 1000));
     if (!e) (void)keepGoing(progress, 1000, 1000, formats::baseName(dest));
     return e;
 }
