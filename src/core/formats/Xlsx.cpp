@@ -6,10 +6,13 @@
 
 #include <algorithm>
 #include <charconv>
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <future>
 #include <memory>
+#include <system_error>
 #include <vector>
 
 namespace pelo::formats {
@@ -96,12 +99,33 @@ IoStatus writeXlsx(const std::string& path, const std::string& label, const Tabl
             if (err != LXW_NO_ERROR) return refused(err);
         }
     }
-    if (!keepGoing(progress, rows, rows, "compression du classeur")) {
-        workbook_close(wb);
-        return cancelled(label);
+    // The compression is the longest step and tells nothing itself: it runs
+    // beside, and whoever follows is told every tenth of a second meanwhile, so
+    // that a window stays drawn and « Annuler » is heard (the workbook is then
+    // dropped once closed).
+    bool cancel = !keepGoing(progress, rows, rows, "compression du classeur");
+    lxw_error closed = LXW_NO_ERROR;
+    std::future<lxw_error> beside;
+    if (!cancel && progress) {
+        try {
+            beside = std::async(std::launch::async, [wb] { return workbook_close(wb); });
+        } catch (const std::system_error&) {  // no thread to be had: closed here
+        }
     }
-    if (const lxw_error err = workbook_close(wb); err != LXW_NO_ERROR)
-        return IoError{label, std::string("classeur non écrit (") + lxw_strerror(err) + ")"};
+    if (beside.valid()) {
+        const auto start = std::chrono::steady_clock::now();
+        while (beside.wait_for(std::chrono::milliseconds(100)) != std::future_status::ready) {
+            if (cancel) continue;
+            const auto s =
+                std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - start).count();
+            cancel = !keepGoing(progress, rows, rows, "compression du classeur (" + std::to_string(s) + " s)");
+        }
+        closed = beside.get();
+    } else {
+        closed = workbook_close(wb);
+    }
+    if (cancel) return cancelled(label);
+    if (closed != LXW_NO_ERROR) return IoError{label, std::string("classeur non écrit (") + lxw_strerror(closed) + ")"};
     std::vector<std::uint8_t> bytes;
     if (auto e = recordio::readWhole(built, label, bytes, std::uint64_t(1) << 34)) return e;
     return writeExport(path, label, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));

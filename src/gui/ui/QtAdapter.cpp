@@ -384,7 +384,11 @@ Progress QtAdapter::progress(const QString& title) {
     return [dlg](std::uint32_t done, std::uint32_t total, const std::string& what) {
         dlg->setMaximum(int(std::min<std::uint32_t>(total, INT_MAX)));
         dlg->setLabelText(QString::fromUtf8("En cours : %1").arg(QString::fromStdString(what)));
-        dlg->setValue(int(std::min(done, total)));  // lets the dialog's own events in (Annuler)
+        const int value = int(std::min(done, total));
+        // Lets the dialog's own events in (Annuler, a repaint); a value told
+        // again (long work that tells only that it goes on) does so too.
+        if (value == dlg->value()) QCoreApplication::processEvents();
+        else dlg->setValue(value);
         return !dlg->wasCanceled();
     };
 }
