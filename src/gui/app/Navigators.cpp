@@ -259,6 +259,11 @@ public:
         if (b_.ui.showModal(f) != QDialog::Accepted) return std::nullopt;
         return f->chosen();
     }
+    void openIndicatorFunnel(int indicator, std::int32_t centre) override {
+        auto* f = b_.forms.get<TFCentres>();
+        f->preselect(indicator, centre);
+        b_.ui.showModal(f);
+    }
     void openCentreReports() override { b_.ui.showModal(b_.forms.get<TFRapports>()); }
 
 private:

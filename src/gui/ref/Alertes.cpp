@@ -33,14 +33,14 @@ TFAlertes::TFAlertes(AppContext& ctx, CountryWorkspace& country)
 
     R998 = new QRadioButton(QString::fromUtf8("Hors des limites à 99,8 %"), this);
     R998->setObjectName("R998");
-    R998->setGeometry(12, 48, 220, 24);
+    R998->setGeometry(12, 48, 172, 24);
     R998->setChecked(true);
     R95 = new QRadioButton(QString::fromUtf8("Hors des limites à 95 %"), this);
     R95->setObjectName("R95");
-    R95->setGeometry(200, 48, 190, 24);
+    R95->setGeometry(186, 48, 160, 24);
     RIndic = new QRadioButton(QString::fromUtf8("9 indicateurs ajustés à 99,8 % (recommandé)"), this);
     RIndic->setObjectName("RIndic");
-    RIndic->setGeometry(390, 48, 240, 24);
+    RIndic->setGeometry(348, 48, 288, 24);
     connect(R998, &QRadioButton::toggled, this, [this] { Fill(); });
     connect(RIndic, &QRadioButton::toggled, this, [this] { Fill(); });
 
@@ -55,7 +55,8 @@ TFAlertes::TFAlertes(AppContext& ctx, CountryWorkspace& country)
     LAlertes->setFont(mono);
     connect(LAlertes, &QListWidget::itemClicked, this, [this] { LAlertesClick(); });
 
-    LResume = addLabel("LResume", QString(), 12, 428, 480, 24);
+    LResume = addLabel("LResume", QString(), 12, 424, 488, 44);
+    LResume->setWordWrap(true);
     BitBtn1 = addButton("BitBtn1", "Retour", 508, 426, 120, 30);
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::reject);
     setTabChain({R998, R95, RIndic, LAlertes, BitBtn1});
@@ -110,10 +111,9 @@ void TFAlertes::Fill() {
                                                       : "Aucun centre hors des limites à 95 % (%1)")
                              .arg(chance));
     else
-        LResume->setText(QString::fromUtf8("%1 alertes dans %2 bandes (%3) ; un clic montre l'entonnoir")
-                             .arg(shown_.size())
-                             .arg(lines.size())
-                             .arg(chance));
+        LResume->setText(QString::fromUtf8("%1 dans %2 (%3) ; un clic montre l'entonnoir")
+                             .arg(QString::fromStdString(counted(shown_.size(), "alerte", "alertes")),
+                                  QString::fromStdString(counted(lines.size(), "bande", "bandes")), chance));
 }
 
 void TFAlertes::FillIndicators() {
@@ -130,8 +130,9 @@ void TFAlertes::FillIndicators() {
         if (auto e = pool::proposeReferenceYear(folder, name, year)) return ioError(*e);
     if (auto e = ref::compareCentres(folder, name, year, c)) return ioError(*e);
     std::uint32_t tested = 0, found = 0;
-    for (const auto& ind : c.indicators)
-        for (const auto& cc : ind.centres) {
+    for (std::size_t k = 0; k < c.indicators.size(); ++k)
+        for (const auto& cc : c.indicators[k].centres) {
+            const auto& ind = c.indicators[k];
             if (!cc.adjusted()) continue;
             ++tested;
             if (std::abs(cc.position) != 2) continue;
@@ -142,15 +143,16 @@ void TFAlertes::FillIndicators() {
                                      pad("brut " + cc.crude().text() + " %", 16) + ref::judgementWords(j);
             auto* item = new QListWidgetItem(QString::fromStdString(text), LAlertes);
             item->setForeground(j > 0 ? QColor(0, 120, 0) : QColor(170, 0, 0));
+            shown_.push_back({0, cc.centre, int(k) + 1});
         }
-    LResume->setText(QString::fromUtf8("%1 centres hors des limites à 99,8 % (attendus par le seul hasard : %2), %3")
-                         .arg(found)
+    LResume->setText(QString::fromUtf8("%1 hors des limites à 99,8 % (attendus par le seul hasard : %2), %3%4")
+                         .arg(QString::fromStdString(counted(found, "centre", "centres")))
                          .arg(QString::fromStdString(ref::expectedByChance(tested, 2)))
-                         .arg(QString::fromStdString(ref::campaignTitle(name, year))));
+                         .arg(QString::fromStdString(ref::campaignTitle(name, year)))
+                         .arg(found ? QString::fromUtf8(" ; un clic montre l'entonnoir") : QString()));
 }
 
 void TFAlertes::LAlertesClick() {
-    if (RIndic->isChecked()) return;  // no band behind an indicator
     const int row = LAlertes->currentRow();
     if (row < 0 || row >= int(shown_.size())) return;
     chosen_ = shown_[std::size_t(row)];

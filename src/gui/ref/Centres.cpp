@@ -1,5 +1,7 @@
 #include "ref/Centres.h"
 
+#include <algorithm>
+
 #include <QDir>
 #include <QEvent>
 #include <QHeaderView>
@@ -150,7 +152,18 @@ void TFCentres::Activate() {
         }
     }
     TCentres->resizeColumnsToContents();
+    const auto at = std::find(centres.begin(), centres.end(), centre_);
+    if (at != centres.end()) {
+        TCentres->setCurrentCell(int(at - centres.begin()), indicator_ - 1);
+        TCentres->scrollToItem(TCentres->currentItem());
+    }
     ShowIndicator(indicator_, centre_);
+}
+
+void TFCentres::preselect(int indicator, std::int32_t centre) {
+    if (indicator < 1 || indicator > ref::kCareIndicatorCount) return;
+    indicator_ = indicator;
+    centre_ = centre;
 }
 
 void TFCentres::ShowIndicator(int indicator, std::int32_t centre) {

@@ -31,6 +31,8 @@ public:
     void Activate();
     // The indicator (1 to 9) whose funnel is drawn, with a centre chosen (0: none).
     void ShowIndicator(int indicator, std::int32_t centre);
+    // The indicator and centre shown when the window opens next (its cell current in the table).
+    void preselect(int indicator, std::int32_t centre);
     void TCentresClick(int row, int column);
     void BImprimerClick();
     void BExportClick();

@@ -187,6 +187,7 @@ void TFVaria::BAlertesClick() {
     if (!stored_) return;
     const auto chosen = nav().references().openAlerts();
     if (!chosen) return;
+    if (chosen->indicator > 0) return nav().references().openIndicatorFunnel(chosen->indicator, chosen->centre);
     // The centre of the alert becomes the chosen one, beside the country in the list.
     country_.ChosenCentre = chosen->centre;
     if (const auto* r = stored_->centre(chosen->centre))

@@ -20,6 +20,7 @@
 #include "ref/Centres.h"
 #include "ref/ComparisonChart.h"
 #include "ref/Evol.h"
+#include "ref/Varia.h"
 #include "ui/Canvas.h"
 
 using namespace pelo;
@@ -155,6 +156,50 @@ TEST(CentreComparison, AlertsSayWhatChanceGivesAndOfferTheAdjustedView) {
     EXPECT_TRUE(a->LAlertes->item(0)->text().startsWith(QString::fromUtf8("Yeux examinés")));
     EXPECT_TRUE(a->LAlertes->item(0)->text().contains(QString::fromUtf8("centre 1 ")));
     EXPECT_TRUE(a->LResume->text().contains(QString::fromUtf8("attendus par le seul hasard : 0.0), France 2026")));
+}
+
+// A click on an adjusted alert opens « Comparaison des centres » on that
+// indicator's funnel, the centre chosen and its cell current in the table.
+TEST(CentreComparison, AdjustedAlertOpensTheIndicatorsFunnel) {
+    AppFixture app;
+    writeCampaign("FibFr26.Dat");
+    test::writeStoredSynthesis("SynFr97.Atx", {{4, 500, 150}, {12, 200, 95}, {30, 300, 55}});
+    app.country.StoredSynthesis = "SynFr97.Atx";
+    app.country.pooledFile = "FibFr26.Dat";
+    auto* v = app.form<TFVaria>();
+    v->BitBtn2Click();
+    AlertChoice picked;
+    app.fake.onModal["TFAlertes"] = [&](QDialog* d) {
+        auto* a = static_cast<TFAlertes*>(d);
+        a->Activate();
+        a->RIndic->setChecked(true);
+        EXPECT_TRUE(a->LResume->text().endsWith(QString::fromUtf8("un clic montre l'entonnoir")));
+        if (a->LAlertes->count() < 1) return int(QDialog::Rejected);
+        a->LAlertes->setCurrentRow(0);
+        a->LAlertesClick();
+        picked = *a->chosen();
+        return a->result();
+    };
+    int shownIndicator = 0, currentColumn = -1;
+    QString currentRow;
+    app.fake.onModal["TFCentres"] = [&](QDialog* d) {
+        auto* c = static_cast<TFCentres*>(d);
+        c->Activate();
+        shownIndicator = c->indicator();
+        currentColumn = c->TCentres->currentColumn();
+        currentRow = c->TCentres->verticalHeaderItem(c->TCentres->currentRow())->text();
+        return int(QDialog::Rejected);
+    };
+    v->BAlertes->click();
+    EXPECT_EQ(picked.line, 0);
+    EXPECT_EQ(picked.centre, 1);
+    ASSERT_GE(picked.indicator, 1);
+    EXPECT_STREQ(ref::indicatorTable()[std::size_t(picked.indicator - 1)].label, "Yeux examinés");
+    EXPECT_EQ(app.fake.modalOpened.back(), "TFCentres");
+    EXPECT_EQ(shownIndicator, picked.indicator);
+    EXPECT_EQ(currentColumn, picked.indicator - 1);
+    EXPECT_EQ(currentRow, "Centre 1");
+    EXPECT_EQ(app.country.ChosenCentre, 0);  // the band view's chosen centre is not the alert's
 }
 
 TEST(CentreComparison, EvolutionRefusesSynthesesOfDifferentSeries) {
