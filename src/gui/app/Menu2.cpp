@@ -149,6 +149,8 @@ void TTMenu2::Button6Click() {
     s.buffer = h;
     s.CurrentCentre = h.get(fld::NumCentre);
     s.CurrentFib = h.nbFiches();
+    // As for FIB.DAT at CENTRE: part of a record left by an interrupted save is told.
+    if (auto note = recordfile::incompleteTailNotice(kPracticeFile)) ui().warning(QString::fromStdString(*note));
 
     nav().entry().openPracticeRecordMenu();
     leave();

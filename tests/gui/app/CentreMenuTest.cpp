@@ -541,6 +541,29 @@ TEST(CentreTraining, APracticeFileWithItsOwnCentreOrAnUnidentifiedCentreIsLeftAl
     EXPECT_TRUE(app.fake.messages.empty());
 }
 
+// Part of a record at the end of either file (a save cut short by a full disk)
+// is told once, where the file is opened: CENTRE, « Entraînement Saisie ».
+TEST(CentreMenu, PartialRecordLeftByAnInterruptedSaveIsTold) {
+    AppFixture app;
+    openCentre(app);
+    for (const char* name : {"FIB.DAT", "ESSAIFIB.DAT"}) {
+        QFile f(app.path(name));
+        ASSERT_TRUE(f.open(QIODevice::Append));
+        f.write(QByteArray(100, 'x'));
+    }
+    app.fake.messages.clear();
+    openCentre(app);
+    ASSERT_EQ(app.fake.messages.size(), 1u);
+    EXPECT_EQ(app.fake.messages[0].icon, ui::Icon::Warning);
+    EXPECT_TRUE(app.fake.messages[0].text.startsWith(QString::fromUtf8("FIB.DAT se termine par une fiche incomplète")));
+    app.fake.messages.clear();
+    app.fake.onModal["TTMenu3"] = [](QDialog*) { return int(QDialog::Rejected); };
+    click(app.form<TTMenu2>(), "Button6");
+    ASSERT_EQ(app.fake.messages.size(), 1u);
+    EXPECT_TRUE(
+        app.fake.messages[0].text.startsWith(QString::fromUtf8("ESSAIFIB.DAT se termine par une fiche incomplète")));
+}
+
 TEST(CentreUnits, EnterOnAUnitChoosesItWithoutSaving) {
     AppFixture app;
     auto* u = app.form<TFUnite>();
