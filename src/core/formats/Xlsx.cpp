@@ -118,7 +118,8 @@ IoStatus writeXlsx(const std::string& path, const std::string& label, const Tabl
             if (cancel) continue;
             const auto s =
                 std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - start).count();
-            cancel = !keepGoing(progress, rows, rows, "compression du classeur (" + std::to_string(s) + " s)");
+            cancel = !keepGoing(progress, rows, rows,
+                                "compression du classeur" + (s > 0 ? " (" + std::to_string(s) + " s)" : std::string()));
         }
         closed = beside.get();
     } else {
