@@ -6,6 +6,7 @@
 #include "eval/Bands.h"
 #include "formats/Sink.h"
 #include "ref/FunnelChart.h"
+#include "ref/ReportPage.h"
 #include "store/RecordIo.h"
 #include "store/Text.h"
 
@@ -94,17 +95,7 @@ std::string reportFileName(const std::string& synthesisName, std::int32_t centre
 namespace {
 
 // A4 at 300 dpi.
-constexpr int kPageWidth = 2480;
-constexpr int kFooterY = 3360;
 constexpr double kUnitsPerPoint = 300.0 / 72.0;
-
-FontSpec fontOf(int size, bool bold = false, Rgb colour = colors::Black) {
-    FontSpec f;
-    f.size = size;
-    f.bold = bold;
-    f.color = colour;
-    return f;
-}
 
 std::string range(const std::optional<FunnelLimits>& l, bool outer) {
     if (!l) return "-";
@@ -118,36 +109,17 @@ public:
         : b_(b), centre_(centre), fibs_(fibs), date_(std::move(date)) {}
 
     DrawList& newPage(const std::string& heading) {
-        doc.pages.emplace_back();
-        DrawList& p = doc.pages.back();
-        p.setFont(fontOf(15, true, colors::Navy));
-        p.text(150, 130, "Rapport du centre " + std::to_string(centre_));
-        p.setFont(fontOf(10));
-        p.text(1700, 145, "Édité le " + date_);
-        p.text(150, 230,
-               "Synthèse " + stem(b_.name) + " : " + std::to_string(b_.total) + " fiches de l'ensemble des centres");
-        p.setFont(fontOf(11, true));
-        p.text(150, 300, "Centre " + std::to_string(centre_) + " : " + std::to_string(fibs_) + " fiches");
-        p.setPen(colors::Navy);
-        p.line(150, 370, kPageWidth - 150, 370);
-        p.setFont(fontOf(12, true, colors::Navy));
-        p.text(150, 400, heading);
-        return p;
+        const ReportHead head{
+            "Rapport du centre " + std::to_string(centre_), date_,
+            "Synthèse " + stem(b_.name) + " : " + std::to_string(b_.total) + " fiches de l'ensemble des centres",
+            "Centre " + std::to_string(centre_) + " : " + std::to_string(fibs_) + " fiches"};
+        return addReportPage(doc, head, heading);
     }
 
     // The footer of every page, once their number is known.
     void footers() {
-        const std::size_t n = doc.pages.size();
-        for (std::size_t i = 0; i < n; ++i) {
-            DrawList& p = doc.pages[i];
-            p.setPen(colors::Gray);
-            p.line(150, kFooterY - 20, kPageWidth - 150, kFooterY - 20);
-            p.setFont(fontOf(8, false, colors::Gray));
-            p.text(150, kFooterY,
-                   "Centre " + std::to_string(centre_) + " (" + std::to_string(fibs_) + " fiches) – " + stem(b_.name) +
-                       " – édité le " + date_);
-            p.text(kPageWidth - 450, kFooterY, "Page " + std::to_string(i + 1) + " / " + std::to_string(n));
-        }
+        reportFooters(doc, "Centre " + std::to_string(centre_) + " (" + std::to_string(fibs_) + " fiches) – " +
+                               stem(b_.name) + " – édité le " + date_);
     }
 
     PrintDocument doc;
@@ -172,15 +144,12 @@ PrintDocument centreReport(const Benchmark& b, std::int32_t centre, const std::s
     DrawList& p = pages.newPage("Les neuf indicateurs standards");
     const int cols[] = {150, 740, 900, 1090, 1300, 1650, 2000};
     const char* titles[] = {"Indicateur", "Idéal", "Pays", "Centre", "Limites 95 %", "Limites 99,8 %", "Position"};
-    p.setFont(fontOf(9, true));
-    for (std::size_t i = 0; i < std::size(cols); ++i) p.text(cols[i], 490, titles[i]);
-    p.setPen(colors::Black);
-    p.line(150, 545, kPageWidth - 150, 545);
+    reportTableHead(p, cols, titles);
     for (int i = 0; i < eval::kObjectiveCount; ++i) {
         const Funnel& f = b.indicators[std::size_t(i)];
         const FunnelCentre* c = Benchmark::centreIn(f, centre);
         const int y = 565 + i * 62;
-        p.setFont(fontOf(9));
+        p.setFont(reportFont(9));
         p.text(cols[0], y, f.title);
         p.text(cols[1], y, std::to_string(eval::kObjectives[std::size_t(i)].ideal) + " %");
         p.text(cols[2], y, percentOf(f.count, f.total).text() + " %");
@@ -188,10 +157,10 @@ PrintDocument centreReport(const Benchmark& b, std::int32_t centre, const std::s
         p.text(cols[4], y, range(c ? c->limits : std::nullopt, false));
         p.text(cols[5], y, range(c ? c->limits : std::nullopt, true));
         const int pos = c ? c->position : 0;
-        p.setFont(fontOf(9, pos != 0, pos > 0 ? colors::Blue : pos < 0 ? colors::Red : colors::Black));
+        p.setFont(reportFont(9, pos != 0, pos > 0 ? colors::Blue : pos < 0 ? colors::Red : colors::Black));
         p.text(cols[6], y, c && c->n > 0 ? positionWords(pos) : "-");
     }
-    p.setFont(fontOf(8, false, colors::Gray));
+    p.setFont(reportFont(8, false, colors::Gray));
     p.text(150, 1140,
            "Dans chaque graphique : en bleu le pays, en orange les limites à 95 %, en bordeaux les limites à "
            "99,8 %, en rouge le centre.");
@@ -213,44 +182,38 @@ PrintDocument centreReport(const Benchmark& b, std::int32_t centre, const std::s
     DrawList* q = &pages.newPage(heading);
     const int bcols[] = {150, 530, 1080, 1450, 1650, 1950};
     const char* btitles[] = {"Meilleur", "Bande", "Centre", "Pays", "Limites 95 %", "Position"};
-    auto tableHead = [&](DrawList& page) {
-        page.setFont(fontOf(9, true));
-        for (std::size_t i = 0; i < std::size(bcols); ++i) page.text(bcols[i], 490, btitles[i]);
-        page.setPen(colors::Black);
-        page.line(150, 545, kPageWidth - 150, 545);
-    };
-    tableHead(*q);
+    reportTableHead(*q, bcols, btitles);
     int row = 0, rows = 0;
     for (const Funnel& f : b.bands) {
         const FunnelCentre* c = Benchmark::centreIn(f, centre);
         if (!c || c->position == 0) continue;
         if (row == 40) {
             q = &pages.newPage(heading + " (suite)");
-            tableHead(*q);
+            reportTableHead(*q, bcols, btitles);
             row = 0;
         }
         // Better or worse by the band's direction, never by the side of the deviation; grey for neither.
         const int dir = eval::betterDirection(f.counter), side = c->position > 0 ? 1 : -1;
         const Rgb colour = dir == 0 ? colors::Gray : dir * side > 0 ? colors::Green : colors::Red;
         const int y = 565 + row * 68;
-        q->setFont(fontOf(9, false, dir == 0 ? colors::Gray : colors::Black));
+        q->setFont(reportFont(9, false, dir == 0 ? colors::Gray : colors::Black));
         q->text(bcols[0], y, dir > 0 ? "plus haut" : dir < 0 ? "plus bas" : "ni l'un ni l'autre");
-        q->setFont(fontOf(9));
+        q->setFont(reportFont(9));
         q->text(bcols[1], y, f.title);
-        q->setFont(fontOf(7, false, colors::Gray));
+        q->setFont(reportFont(7, false, colors::Gray));
         q->text(bcols[1], y + 36, f.section);
-        q->setFont(fontOf(9));
+        q->setFont(reportFont(9));
         q->text(bcols[2], y,
                 std::to_string(c->x) + " / " + std::to_string(c->n) + " : " + percentOf(c->x, c->n).text() + " %");
         q->text(bcols[3], y, percentOf(f.count, f.total).text() + " %");
         q->text(bcols[4], y, range(c->limits, false));
-        q->setFont(fontOf(9, std::abs(c->position) == 2, colour));
+        q->setFont(reportFont(9, std::abs(c->position) == 2, colour));
         q->text(bcols[5], y, std::string(positionWords(c->position)) + (std::abs(c->position) == 2 ? " (99,8 %)" : ""));
         ++row;
         ++rows;
     }
     if (rows == 0) {
-        q->setFont(fontOf(10));
+        q->setFont(reportFont(10));
         q->text(150, 565, "Aucune : le centre est dans les limites à 95 % pour toutes les bandes.");
     }
     pages.footers();
@@ -265,9 +228,9 @@ PrintDocument funnelPrintout(const Funnel& f, const std::string& synthesisName, 
     doc.title = "Entonnoir " + stem(synthesisName) + " ligne " + std::to_string(f.line);
     doc.pages.emplace_back();
     DrawList& p = doc.pages.back();
-    p.setFont(fontOf(14, true, colors::Navy));
+    p.setFont(reportFont(14, true, colors::Navy));
     p.text(150, 130, "Entonnoir des centres");
-    p.setFont(fontOf(10));
+    p.setFont(reportFont(10));
     p.text(150, 230, f.section.empty() ? f.title : f.section + " : " + f.title);
     p.text(150, 290,
            "Synthèse " + stem(synthesisName) + " : " + std::to_string(f.count) + " fiches sur " +
