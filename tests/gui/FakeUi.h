@@ -18,6 +18,8 @@
 #include <vector>
 
 #include "app/Navigators.h"
+#include "formats/RecordFile.h"
+#include "store/Demo.h"
 #include "ui/Adapter.h"
 #include "ui/Form.h"
 
@@ -122,6 +124,20 @@ inline void click(QWidget* form, const char* name) {
     auto* b = form->findChild<QAbstractButton*>(name);
     ASSERT_NE(b, nullptr) << name;
     b->click();
+}
+
+// The bytes of a file; empty when it cannot be read.
+inline QByteArray fileBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// A record file of n demo FIBs of the centre written at path; its bytes.
+inline QByteArray writeDemoCentre(const QString& path, std::uint16_t centre, std::uint32_t n) {
+    DemoCentre dc;
+    dc.centre = centre;
+    EXPECT_FALSE(recordfile::replaceWith(path.toStdString(), demoRecords(dc, n, centre)));
+    return fileBytes(path);
 }
 
 // A run of the program in a fresh temporary folder, with its forms created.

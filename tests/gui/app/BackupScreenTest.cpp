@@ -18,18 +18,6 @@ using ui::Answer;
 
 namespace {
 
-QByteArray bytesOf(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-QByteArray writeCentre(const QString& path, std::uint16_t centre, std::uint32_t n) {
-    DemoCentre dc;
-    dc.centre = centre;
-    EXPECT_FALSE(recordfile::replaceWith(path.toStdString(), demoRecords(dc, n, centre)));
-    return bytesOf(path);
-}
-
 // The centre number dialog answered with a typed text and OK.
 void typeCentre(AppFixture& app, const QString& text) {
     app.fake.onModal["TNctrDlg"] = [text](QDialog* d) {
@@ -54,13 +42,13 @@ TEST(BackupScreen, CentreMenuOpensIt) {
 
 TEST(BackupScreen, BackupToTheChosenFolderNamesBothCopies) {
     AppFixture app;
-    const QByteArray fib = writeCentre("FIB.DAT", 1234, 3);
+    const QByteArray fib = test::writeDemoCentre("FIB.DAT", 1234, 3);
     QDir().mkdir("cle");
     app.fake.folders.push_back(app.path("cle"));
     app.fake.answers = {Answer::Yes, Answer::No};  // a plain copy, chosen
     app.form<TFSauv>()->BEdyClick();
-    EXPECT_EQ(bytesOf("cle/FIB1234.DAT"), fib);
-    EXPECT_EQ(bytesOf("FIB1234.DAT"), fib);
+    EXPECT_EQ(test::fileBytes("cle/FIB1234.DAT"), fib);
+    EXPECT_EQ(test::fileBytes("FIB1234.DAT"), fib);
     EXPECT_EQ(fib.size(), 4 * 248);
     EXPECT_EQ(app.centre.CurrentCentre, 1234);
     ASSERT_EQ(app.fake.messages.size(), 3u);
@@ -75,7 +63,7 @@ TEST(BackupScreen, BackupToTheChosenFolderNamesBothCopies) {
 
 TEST(BackupScreen, CancelledFolderSaysNothingWasCopied) {
     AppFixture app;
-    writeCentre("FIB.DAT", 12, 1);
+    test::writeDemoCentre("FIB.DAT", 12, 1);
     app.form<TFSauv>()->BEdyClick();  // no folder chosen
     EXPECT_FALSE(QFile::exists("FIB12.DAT"));
     EXPECT_EQ(app.fake.messages.back().text, QString::fromUtf8("Aucun dossier choisi : rien n'a été copié."));
@@ -83,7 +71,7 @@ TEST(BackupScreen, CancelledFolderSaysNothingWasCopied) {
 
 TEST(BackupScreen, UnidentifiedCentreIsNeitherBackedUpNorSetAside) {
     AppFixture app;
-    writeCentre("FIB.DAT", 0, 0);
+    test::writeDemoCentre("FIB.DAT", 0, 0);
     QDir().mkdir("cle");
     app.fake.folders.push_back(app.path("cle"));
     app.fake.answers = {Answer::Yes, Answer::No};
@@ -102,17 +90,17 @@ TEST(BackupScreen, UnidentifiedCentreIsNeitherBackedUpNorSetAside) {
     EXPECT_TRUE(app.fake.messages.back().text.contains(QString::fromUtf8("rien n'est mis de côté")));
 
     // With FIBs of no centre, the change is refused: they would be lost.
-    const QByteArray orphan = writeCentre("FIB.DAT", 0, 2);
+    const QByteArray orphan = test::writeDemoCentre("FIB.DAT", 0, 2);
     app.fake.answers = {Answer::Yes, Answer::Yes};
     app.form<TFSauv>()->BLdyClick();
     EXPECT_EQ(app.fake.messages.back().icon, ui::Icon::Error);
-    EXPECT_EQ(bytesOf("FIB.DAT"), orphan);
+    EXPECT_EQ(test::fileBytes("FIB.DAT"), orphan);
     EXPECT_FALSE(QFile::exists("FIB0.DAT"));
 }
 
 TEST(BackupScreen, UnreachableFolderGivesOneErrorAndNoClosingMessage) {
     AppFixture app;
-    writeCentre("FIB.DAT", 12, 1);
+    test::writeDemoCentre("FIB.DAT", 12, 1);
     app.fake.folders.push_back(app.path("absent"));
     app.fake.answers = {Answer::Yes, Answer::No};
     app.form<TFSauv>()->BEdyClick();
@@ -124,25 +112,25 @@ TEST(BackupScreen, UnreachableFolderGivesOneErrorAndNoClosingMessage) {
 
 TEST(BackupScreen, NewCentreWithoutSavingChangesNothing) {
     AppFixture app;
-    const QByteArray fib = writeCentre("FIB.DAT", 3, 2);
+    const QByteArray fib = test::writeDemoCentre("FIB.DAT", 3, 2);
     app.centre.CurrentCentre = 3;
     app.fake.answers = {Answer::Yes, Answer::No};
     app.form<TFSauv>()->BLdyClick();
-    EXPECT_EQ(bytesOf("FIB.DAT"), fib);
+    EXPECT_EQ(test::fileBytes("FIB.DAT"), fib);
     EXPECT_FALSE(QFile::exists("FIB3.DAT"));
     EXPECT_EQ(app.centre.CurrentCentre, 3);
 }
 
 TEST(BackupScreen, NewCentreSetsTheCurrentAsideAndStartsAnEmptyFile) {
     AppFixture app;
-    const QByteArray fib = writeCentre("FIB.DAT", 3, 2);
+    const QByteArray fib = test::writeDemoCentre("FIB.DAT", 3, 2);
     app.centre.CurrentCentre = 3;
     app.centre.CurrentFib = 2;
     app.fake.answers = {Answer::Yes, Answer::Yes};
     app.form<TFSauv>()->BLdyClick();
-    EXPECT_EQ(bytesOf("FIB3.DAT"), fib);
+    EXPECT_EQ(test::fileBytes("FIB3.DAT"), fib);
     const CentreHeader t = headerTemplate();
-    EXPECT_EQ(bytesOf("FIB.DAT"), QByteArray(reinterpret_cast<const char*>(t.bytes.data()), 248));
+    EXPECT_EQ(test::fileBytes("FIB.DAT"), QByteArray(reinterpret_cast<const char*>(t.bytes.data()), 248));
     EXPECT_EQ(app.centre.CurrentCentre, 0);
     EXPECT_EQ(app.centre.CurrentFib, 0);
     EXPECT_EQ(app.fake.messages.back().text,
@@ -152,19 +140,19 @@ TEST(BackupScreen, NewCentreSetsTheCurrentAsideAndStartsAnEmptyFile) {
     // A second change at once must not put the empty file over centre 3's.
     app.fake.answers = {Answer::Yes, Answer::Yes};
     app.form<TFSauv>()->BLdyClick();
-    EXPECT_EQ(bytesOf("FIB3.DAT"), fib);
+    EXPECT_EQ(test::fileBytes("FIB3.DAT"), fib);
 }
 
 TEST(BackupScreen, TakingBackCentre7AfterCentre3) {
     AppFixture app;
-    const QByteArray c3 = writeCentre("FIB.DAT", 3, 4);
-    const QByteArray c7 = writeCentre("FIB7.DAT", 7, 2);
+    const QByteArray c3 = test::writeDemoCentre("FIB.DAT", 3, 4);
+    const QByteArray c7 = test::writeDemoCentre("FIB7.DAT", 7, 2);
     app.centre.CurrentCentre = 3;
     app.fake.answers = {Answer::No, Answer::Yes, Answer::Yes};
     typeCentre(app, "7");
     app.form<TFSauv>()->BLdyClick();
-    EXPECT_EQ(bytesOf("FIB3.DAT"), c3);
-    EXPECT_EQ(bytesOf("FIB.DAT"), c7);
+    EXPECT_EQ(test::fileBytes("FIB3.DAT"), c3);
+    EXPECT_EQ(test::fileBytes("FIB.DAT"), c7);
     EXPECT_EQ(app.centre.CurrentCentre, 7);
     EXPECT_EQ(app.centre.CurrentFib, 2);
     EXPECT_EQ(app.fake.modalOpened.back(), "TNctrDlg");
@@ -177,8 +165,8 @@ TEST(BackupScreen, TakingBackCentre7AfterCentre3) {
 // asked: FIB.DAT is not replaced, so that sheet is not lost.
 TEST(BackupScreen, TakingBackKeepsASheetSavedMeanwhileByAnotherWorkstation) {
     AppFixture app;
-    writeCentre("FIB.DAT", 3, 4);
-    const QByteArray c7 = writeCentre("FIB7.DAT", 7, 2);
+    test::writeDemoCentre("FIB.DAT", 3, 4);
+    const QByteArray c7 = test::writeDemoCentre("FIB7.DAT", 7, 2);
     app.centre.CurrentCentre = 3;
     app.fake.answers = {Answer::No, Answer::Yes, Answer::Yes};
     app.fake.onModal["TNctrDlg"] = [](QDialog* d) {
@@ -196,7 +184,7 @@ TEST(BackupScreen, TakingBackKeepsASheetSavedMeanwhileByAnotherWorkstation) {
     ASSERT_FALSE(recordfile::readHeader("FIB.DAT", h));
     EXPECT_EQ(h.get(fld::NumCentre), 3);
     EXPECT_EQ(h.nbFiches(), 5);
-    EXPECT_EQ(bytesOf("FIB7.DAT"), c7);
+    EXPECT_EQ(test::fileBytes("FIB7.DAT"), c7);
     EXPECT_EQ(app.centre.CurrentCentre, 3);
     ASSERT_EQ(app.fake.messages.back().icon, ui::Icon::Error);
     EXPECT_TRUE(app.fake.messages.back().text.startsWith(
@@ -206,12 +194,12 @@ TEST(BackupScreen, TakingBackKeepsASheetSavedMeanwhileByAnotherWorkstation) {
 
 TEST(BackupScreen, TakingBackAMissingCentreKeepsFibDatAndTheCurrentNumber) {
     AppFixture app;
-    const QByteArray c3 = writeCentre("FIB.DAT", 3, 4);
+    const QByteArray c3 = test::writeDemoCentre("FIB.DAT", 3, 4);
     app.centre.CurrentCentre = 3;
     app.fake.answers = {Answer::No, Answer::Yes, Answer::No};
     typeCentre(app, "8");
     app.form<TFSauv>()->BLdyClick();
-    EXPECT_EQ(bytesOf("FIB.DAT"), c3);
+    EXPECT_EQ(test::fileBytes("FIB.DAT"), c3);
     EXPECT_EQ(app.centre.CurrentCentre, 3);
     ASSERT_EQ(app.fake.messages.back().icon, ui::Icon::Error);
     EXPECT_EQ(app.fake.messages.back().text,
@@ -221,24 +209,24 @@ TEST(BackupScreen, TakingBackAMissingCentreKeepsFibDatAndTheCurrentNumber) {
 
 TEST(BackupScreen, CancelledCentreDialogRestoresTheNumber) {
     AppFixture app;
-    const QByteArray c3 = writeCentre("FIB.DAT", 3, 1);
+    const QByteArray c3 = test::writeDemoCentre("FIB.DAT", 3, 1);
     app.centre.CurrentCentre = 3;
     app.fake.answers = {Answer::No, Answer::Yes, Answer::No};
     app.form<TFSauv>()->BLdyClick();  // dialog rejected by the fake
     EXPECT_EQ(app.centre.CurrentCentre, 3);
-    EXPECT_EQ(bytesOf("FIB.DAT"), c3);
+    EXPECT_EQ(test::fileBytes("FIB.DAT"), c3);
 }
 
 TEST(BackupScreen, ChangeOfCentreNeverPutsTheRecordsOverAnotherCentresFile) {
     // After an entry training the run's number is the practice file's (9),
     // while FIB.DAT holds centre 3: centre 9's own file must survive.
     AppFixture app;
-    const QByteArray c3 = writeCentre("FIB.DAT", 3, 4);
-    const QByteArray c9 = writeCentre("FIB9.DAT", 9, 2);
+    const QByteArray c3 = test::writeDemoCentre("FIB.DAT", 3, 4);
+    const QByteArray c9 = test::writeDemoCentre("FIB9.DAT", 9, 2);
     app.centre.CurrentCentre = 9;
     app.fake.answers = {Answer::Yes, Answer::Yes};
     app.form<TFSauv>()->BLdyClick();
-    EXPECT_EQ(bytesOf("FIB9.DAT"), c9);
-    EXPECT_EQ(bytesOf("FIB3.DAT"), c3);
+    EXPECT_EQ(test::fileBytes("FIB9.DAT"), c9);
+    EXPECT_EQ(test::fileBytes("FIB3.DAT"), c3);
     for (const auto& m : app.fake.messages) EXPECT_NE(m.icon, ui::Icon::Error) << m.text.toStdString();
 }

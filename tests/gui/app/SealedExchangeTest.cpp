@@ -18,25 +18,9 @@ using namespace pelo;
 using pelo::test::AppFixture;
 using ui::Answer;
 
-namespace {
-
-QByteArray bytesOf(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-QByteArray writeCentre(const QString& path, std::uint16_t centre, std::uint32_t n) {
-    DemoCentre dc;
-    dc.centre = centre;
-    EXPECT_FALSE(recordfile::replaceWith(path.toStdString(), demoRecords(dc, n, centre)));
-    return bytesOf(path);
-}
-
-}  // namespace
-
 TEST(SealedExchange, BackupSealedUnderAPassphraseIsTakenBackByTheChangeOfCentre) {
     AppFixture app;
-    const QByteArray fib = writeCentre("FIB.DAT", 42, 3);
+    const QByteArray fib = test::writeDemoCentre("FIB.DAT", 42, 3);
     QDir().mkdir("cle");
     auto* s = app.form<TFSauv>();
 
@@ -55,13 +39,13 @@ TEST(SealedExchange, BackupSealedUnderAPassphraseIsTakenBackByTheChangeOfCentre)
     EXPECT_TRUE(app.fake.messages[2].text.contains(QDir::toNativeSeparators(app.path("cle/FIB42.DAT.chiffre"))))
         << app.fake.messages[2].text.toStdString();
     EXPECT_FALSE(QFile::exists("cle/FIB42.DAT"));
-    EXPECT_FALSE(bytesOf("cle/FIB42.DAT.chiffre").contains(bytesOf("FIB42.DAT").mid(248, 60)));
-    EXPECT_EQ(bytesOf("FIB42.DAT"), fib);
+    EXPECT_FALSE(test::fileBytes("cle/FIB42.DAT.chiffre").contains(test::fileBytes("FIB42.DAT").mid(248, 60)));
+    EXPECT_EQ(test::fileBytes("FIB42.DAT"), fib);
 
     // Another centre is worked on; only the sealed copy of centre 42 is in the folder.
     QFile::rename("cle/FIB42.DAT.chiffre", "FIB42.DAT.chiffre");
     QFile::remove("FIB42.DAT");
-    const QByteArray other = writeCentre("FIB.DAT", 7, 2);
+    const QByteArray other = test::writeDemoCentre("FIB.DAT", 7, 2);
     app.fake.onModal["TNctrDlg"] = [](QDialog* d) {
         auto* dlg = static_cast<TNctrDlg*>(d);
         dlg->NEdit->setText("42");
@@ -75,13 +59,13 @@ TEST(SealedExchange, BackupSealedUnderAPassphraseIsTakenBackByTheChangeOfCentre)
     s->BLdyClick();
     EXPECT_EQ(app.fake.messages.back().icon, ui::Icon::Error);
     EXPECT_TRUE(app.fake.messages.back().text.contains(QString::fromUtf8("phrase secrète incorrecte")));
-    EXPECT_EQ(bytesOf("FIB.DAT"), other);
+    EXPECT_EQ(test::fileBytes("FIB.DAT"), other);
     EXPECT_EQ(app.centre.CurrentCentre, 7);
 
     app.fake.answers = {Answer::No, Answer::Yes, Answer::No};
     app.fake.passphrases = {"clé usb"};
     s->BLdyClick();
-    EXPECT_EQ(bytesOf("FIB.DAT"), fib);
+    EXPECT_EQ(test::fileBytes("FIB.DAT"), fib);
     EXPECT_EQ(app.centre.CurrentCentre, 42);
     EXPECT_EQ(app.fake.passphrasePrompts.back(), QString::fromUtf8("Phrase secrète de FIB42.DAT.chiffre"));
     EXPECT_EQ(app.fake.messages.back().text, QString::fromUtf8("FIB.DAT contient maintenant le centre 42 (3 fiches)."));
@@ -105,20 +89,20 @@ TEST(SealedExchange, CoordinatorKeyCentreSendingAndCollectionWithThePassphraseOn
     const QString fingerprint = created.right(19);
 
     // The centre cannot send before it has the key; it imports it once, checking its fingerprint.
-    const QByteArray fib = writeCentre("FIB.DAT", 12, 4);
+    const QByteArray fib = test::writeDemoCentre("FIB.DAT", 12, 4);
     sauv->BEnvoiClick();
     EXPECT_EQ(app.fake.messages.back().icon, ui::Icon::Warning);
     app.fake.folders.push_back(pays);
     sauv->BCleClick();
     EXPECT_TRUE(app.fake.messages[app.fake.messages.size() - 2].text.contains(fingerprint));
-    EXPECT_EQ(bytesOf("coordination.pub"), bytesOf("pays/coordination.pub"));
+    EXPECT_EQ(test::fileBytes("coordination.pub"), test::fileBytes("pays/coordination.pub"));
     EXPECT_EQ(sauv->LCle->text(), QString::fromUtf8("Clé du coordinateur : ") + fingerprint);
 
     app.fake.folders.push_back(pays);
     sauv->BEnvoiClick();
     ASSERT_TRUE(QFile::exists("pays/FIB12.DAT.chiffre")) << app.fake.messages.back().text.toStdString();
     EXPECT_TRUE(app.fake.messages.back().text.contains(fingerprint));
-    writeCentre("pays/FIB3.DAT", 3, 2);
+    test::writeDemoCentre("pays/FIB3.DAT", 3, 2);
 
     // The collection asks the passphrase once and opens FIB12.DAT.chiffre in memory.
     app.fake.onModal["TFNPays"] = [](QDialog* d) {
@@ -135,11 +119,11 @@ TEST(SealedExchange, CoordinatorKeyCentreSendingAndCollectionWithThePassphraseOn
     EXPECT_FALSE(QFile::exists("pays/FIB12.DAT"));
 
     // A wrong passphrase replaces nothing.
-    const QByteArray pooled = bytesOf("pays/FibFr97.Dat");
+    const QByteArray pooled = test::fileBytes("pays/FibFr97.Dat");
     app.fake.messages.clear();
     app.fake.passphrases = {"phrase du coordinateuR"};
     synt->BitBtn2Click();
     EXPECT_EQ(app.fake.messages.back().icon, ui::Icon::Error);
     EXPECT_TRUE(app.fake.messages.back().text.contains(QString::fromUtf8("phrase secrète incorrecte")));
-    EXPECT_EQ(bytesOf("pays/FibFr97.Dat"), pooled);
+    EXPECT_EQ(test::fileBytes("pays/FibFr97.Dat"), pooled);
 }
