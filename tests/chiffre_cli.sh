@@ -5,15 +5,11 @@
 set -u
 FIBTOOL=$1
 DATA="$(cd "$(dirname "$0")" && pwd)/data/pays"
-WORK=$(mktemp -d)
-trap 'rm -rf "$WORK"' EXIT
-fail=0; passed=0
+source "$(dirname "$0")/cli_common.sh"
 check() {  # check NAME EXPECTED_EXIT STDERR_PATTERN COMMAND...
     local name=$1 want=$2 pattern=$3; shift 3
-    "$@" >"$WORK/out" 2>"$WORK/err" </dev/null
-    local got=$?
-    if [ "$got" -ne "$want" ]; then
-        echo "ÉCHEC $name : code $got au lieu de $want"; cat "$WORK/err"; fail=$((fail+1))
+    if ! exit_is "$name" "$want" "$@" </dev/null; then
+        return
     elif [ -n "$pattern" ] && ! grep -q -- "$pattern" "$WORK/err"; then
         echo "ÉCHEC $name : « $pattern » absent de : $(cat "$WORK/err")"; fail=$((fail+1))
     else

@@ -4,18 +4,9 @@
 set -u
 FIBTOOL=$1
 DATA=$2
-WORK=$(mktemp -d)
-trap 'rm -rf "$WORK"' EXIT
-fail=0; passed=0
+source "$(dirname "$0")/cli_common.sh"
 check() {  # check NAME EXPECTED_EXIT COMMAND...
-    local name=$1 want=$2; shift 2
-    "$@" >"$WORK/out" 2>"$WORK/err"
-    local got=$?
-    if [ "$got" -ne "$want" ]; then
-        echo "ÉCHEC $name : code $got au lieu de $want"; cat "$WORK/err"; fail=$((fail+1))
-    else
-        passed=$((passed+1))
-    fi
+    exit_is "$@" && passed=$((passed+1))
 }
 same() {  # same NAME EXPECTED ACTUAL
     if [ "$2" = "$3" ]; then passed=$((passed+1)); else echo "ÉCHEC $1 : « $3 » au lieu de « $2 »"; fail=$((fail+1)); fi

@@ -2,18 +2,9 @@
 # fibtool's command-line contract: exit codes, -C, and files it writes.
 set -u
 FIBTOOL=$1
-WORK=$(mktemp -d)
-trap 'rm -rf "$WORK"' EXIT
-fail=0; passed=0
+source "$(dirname "$0")/cli_common.sh"
 check() {  # check NAME EXPECTED_EXIT COMMAND...
-    local name=$1 want=$2; shift 2
-    "$@" >"$WORK/out" 2>"$WORK/err"
-    local got=$?
-    if [ "$got" -ne "$want" ]; then
-        echo "ÉCHEC $name : code $got au lieu de $want"; cat "$WORK/err"; fail=$((fail+1))
-    else
-        passed=$((passed+1))
-    fi
+    exit_is "$@" && passed=$((passed+1))
 }
 
 check "sans commande" 2 "$FIBTOOL"

@@ -4,15 +4,11 @@
 set -u
 FIBTOOL=$1
 DATA="$(cd "$(dirname "$0")" && pwd)/data/pays"
-WORK=$(mktemp -d)
-trap 'rm -rf "$WORK"' EXIT
-fail=0; passed=0
+source "$(dirname "$0")/cli_common.sh"
 check() {  # check NAME EXPECTED_EXIT EXPECTED_STDOUT COMMAND...
     local name=$1 want=$2 out=$3; shift 3
-    "$@" >"$WORK/out" 2>"$WORK/err"
-    local got=$?
-    if [ "$got" -ne "$want" ]; then
-        echo "ÉCHEC $name : code $got au lieu de $want"; cat "$WORK/err"; fail=$((fail+1))
+    if ! exit_is "$name" "$want" "$@"; then
+        return
     elif [ "$(cat "$WORK/out")" != "$out" ]; then
         echo "ÉCHEC $name : sortie « $(cat "$WORK/out") » au lieu de « $out »"; fail=$((fail+1))
     else
